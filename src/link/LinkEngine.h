@@ -1,0 +1,142 @@
+#pragma once
+// The device link without a window: opens and polls the serial port, paces, re-sends and fails
+// requests, runs the read, program and verify transfers, watches for a silent unit and re-opens
+// or scans the port. Everything is counted in ticks of Timer1Timer (55 ms in the window and the
+// command line); nothing here waits for time to pass except a frame write (bounded).
+
+#include "link/DeviceInfo.h"
+#include "link/LinkFrame.h"
+#include "link/LinkOwner.h"
+#include "link/LinkStatus.h"
+#include "link/SerialPort.h"
+#include "model/Normalize.h"
+#include "model/ParamImage.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace varko {
+
+constexpr int kTickMs = 55;
+
+namespace LinkLimits {
+constexpr int resendTicks = 4;        // an unanswered request goes out again after 4 ticks
+constexpr int maxSends = 5;           // and fails the transfer on the 6th count
+constexpr int idleRequestTicks = 6;   // live-data request while no transfer runs
+constexpr int statusTicks = 200;      // how long a status text stays
+constexpr int silentLimit = 18;       // ticks without an accepted frame until "no connection"
+constexpr int reopenTicks = 30;       // re-open (or scan on) every 30 ticks while silent
+constexpr int failedScanReopen = 200; // a failed open while scanning moves on at the next tick
+constexpr int savingScale = 414;      // the unit's store-to-memory countdown starts here
+constexpr int receiveBufferSize = 10000;
+} // namespace LinkLimits
+
+// The counters and flags of the link. Tests read them; the engine alone writes them.
+struct LinkState {
+    TransferMode transferMode = TransferMode::Idle;
+    std::uint8_t currentCommand = 0;
+    std::uint8_t currentBlock = 0;
+    std::uint8_t ticksSinceSend = 0;
+    std::uint8_t sendAttempts = 0;
+    std::uint8_t statusTicks = 0;
+    bool programmedOk = false;
+    std::uint16_t unitSavingCount = 0;
+    bool printing = false;
+    std::uint8_t silentTicks = LinkLimits::silentLimit; // starts in the no-connection state
+    std::uint8_t reconnectTicks = 0;
+    bool quietOpen = false;
+};
+
+class LinkEngine {
+public:
+    // Maps a port number (1..21) to the device it opens.
+    using PortResolver = std::function<QString(int portNumber)>;
+
+    // The image and the window settings (port selection, scan index, language) belong to the
+    // owner and outlive the engine; the engine reads and changes them in place.
+    LinkEngine(ParamImage& image, WindowSettings& settings, LinkOwner& owner,
+               std::unique_ptr<SerialPort> port);
+    LinkEngine(const LinkEngine&) = delete;
+    LinkEngine& operator=(const LinkEngine&) = delete;
+
+    // Every port number opens this resolver's device instead of the system's COM names.
+    void SetPortResolver(PortResolver resolver);
+
+    void OpenComPort();
+    void CloseComPort();
+    bool portOpen() const { return port_->isOpen(); }
+    // The port menu item i (0..19: COM1..COM20, 20: automatic scan) was chosen.
+    void MenuCom1Click(int index);
+
+    // One tick of Timer1.
+    void Timer1Timer();
+
+    void MenuReadClick();
+    void MenuVerifyClick();
+    void MenuProgramClick();
+    // Programs the current image as it is, without collecting the controls first.
+    void StartAutoProgram();
+
+    // The owner closed the box of a message the engine asked it to show.
+    void MessageBoxClosed(LinkMessageKind kind);
+
+    // Set by the live-monitor decoder from each valid live-data frame.
+    void SetUnitSavingCount(std::uint16_t count) { state_.unitSavingCount = count; }
+    void SetPrinting(bool printing) { state_.printing = printing; }
+
+    // The reply step for a received frame that is not live data.
+    void HandleReply(const LinkFrame& frame);
+    bool AcceptReply(const LinkFrame& frame);
+
+    const LinkState& state() const { return state_; }
+    const LinkStatus& status() const { return status_; }
+    const DeviceInfo& deviceInfo() const { return deviceInfo_; }
+    const DeviceTexts& deviceTexts() const { return deviceTexts_; }
+
+private:
+    void PollComPort();
+    void SendBlockFrame();
+    void SendIdleFrame();
+    void WriteFrame(const LinkFrame& frame);
+
+    void StartTransfer(TransferMode mode, std::uint8_t command, int startText);
+    void PaceTransfer();
+    void PaceIdle();
+    void ShowStatusDisplay();
+    void WatchConnection();
+    void Reconnect();
+
+    void ReplyToRead(const LinkFrame& frame);
+    void ReplyToProgram(const LinkFrame& frame);
+    void ReplyToVerify(const LinkFrame& frame);
+    void KeepDeviceInfo(const LinkFrame& frame);
+    // Ends the transfer with the version message when the unit speaks another protocol.
+    bool StopOnOtherVersion();
+    void NextBlock();
+    void VerifyWhatWasSent();
+    void EndTransfer(TransferResult result);
+    void ShowStatus(const QString& text, StatusColour colour);
+    void SetGauge(int position, int maximum);
+    QString Text(int message) const;
+    void Publish();
+
+    ParamImage& image_;
+    WindowSettings& settings_;
+    LinkOwner& owner_;
+    std::unique_ptr<SerialPort> port_;
+    PortResolver resolver_;
+
+    LinkState state_;
+    LinkStatus status_;
+    LinkStatus published_;
+    DeviceInfo deviceInfo_;
+    DeviceTexts deviceTexts_;
+    // Block 1 of a read waits here until block 2 has arrived, so a read that fails half-way
+    // never leaves the image mixed.
+    std::array<std::uint8_t, kBlockSize> stagedBlock1_{};
+    std::array<std::uint8_t, LinkLimits::receiveBufferSize> receiveBuffer_{};
+};
+
+} // namespace varko

@@ -1,0 +1,47 @@
+#pragma once
+// What the link engine needs from whoever owns the parameter image: the window, or the command
+// line without a window. Every call comes from inside an engine call and must return promptly;
+// a message box in particular is opened later (queued), never from inside the call.
+
+#include "link/LinkFrame.h"
+#include "link/LinkStatus.h"
+
+#include <QString>
+
+namespace varko {
+
+enum class LinkMessageKind {
+    ComOpeningError, // the port could not be opened
+    VersionMismatch, // the unit speaks another protocol version; ends the transfer
+};
+
+struct LinkMessage {
+    LinkMessageKind kind;
+    QString text;
+};
+
+enum class TransferResult { Ok, ProgramError, VerifyError, ReadError, NoReading, VersionMismatch };
+
+class LinkOwner {
+public:
+    virtual ~LinkOwner() = default;
+
+    // Copy the controls into the image (before a verify or a program started by the user).
+    virtual void CollectImage() = 0;
+    virtual void Normalize() = 0;
+    // Show the image in the controls (the decoded unit texts are current at this point).
+    virtual void ShowImage() = 0;
+    // Show a modal box once the current call has returned, then call
+    // LinkEngine::MessageBoxClosed with the same kind. The link keeps ticking meanwhile.
+    virtual void ShowMessage(const LinkMessage& message) = 0;
+    virtual void LinkStatusChanged(const LinkStatus& status) = 0;
+
+    // A live-data frame with a valid check byte, in every transfer mode.
+    virtual void onMonitorFrame(const LinkFrame&) {}
+    // The last step of every tick: mark the live operating point.
+    virtual void HighlightOperatingPoint() {}
+    // A transfer has ended with this result (also when it failed or was refused).
+    virtual void TransferEnded(TransferResult) {}
+};
+
+} // namespace varko

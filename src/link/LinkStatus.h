@@ -1,0 +1,32 @@
+#pragma once
+// What the window shows of the link, as plain data: the status line with its progress gauge,
+// the connection warning, the port label and the port menu. The window maps it onto its widgets
+// in one place whenever the engine reports a change.
+
+#include "link/PortNames.h"
+
+#include <QString>
+
+namespace varko {
+
+enum class StatusColour { Normal, Red };
+
+struct LinkStatus {
+    // LabelHlaseni
+    QString statusText;
+    StatusColour statusColour = StatusColour::Normal;
+    bool statusVisible = false;
+    // LabelSpojeni ("No connection with PC"); while it shows, LabelVersion is hidden as well.
+    bool connectionVisible = false;
+    // CGaugeProgram; the position is always within 0..gaugeMaximum.
+    int gaugePosition = 0;
+    int gaugeMaximum = 2;
+    bool gaugeVisible = false;
+    // LabelCom
+    QString comLabel = QStringLiteral("COM = ---");
+    PortMenu portMenu = BuildPortMenu(0);
+
+    bool operator==(const LinkStatus&) const = default;
+};
+
+} // namespace varko

@@ -1,0 +1,155 @@
+#include "link/PosixSerialPort.h"
+
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <thread>
+#include <unistd.h>
+
+namespace varko {
+namespace {
+
+PortError ErrorFromErrno(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENXIO:
+    case ENODEV:
+    case ENOTDIR:
+        return PortError::NotFound;
+    case EACCES:
+    case EPERM:
+        return PortError::PermissionDenied;
+    case EBUSY:
+    case EWOULDBLOCK:
+        return PortError::Busy;
+    default:
+        return PortError::Other;
+    }
+}
+
+void ApplyLineSettings(int fd) {
+    termios settings{};
+    if (tcgetattr(fd, &settings) != 0)
+        return; // not a terminal: the unit's silence will show it
+    cfmakeraw(&settings);
+    cfsetispeed(&settings, B57600);
+    cfsetospeed(&settings, B57600);
+    settings.c_cflag &= ~(PARENB | CSTOPB | CSIZE | CRTSCTS);
+    settings.c_cflag |= CS8 | CLOCAL | CREAD;
+    settings.c_iflag &= ~(IXON | IXOFF | IXANY);
+    settings.c_cc[VMIN] = 0;
+    settings.c_cc[VTIME] = 0;
+    tcsetattr(fd, TCSANOW, &settings);
+}
+
+} // namespace
+
+PosixSerialPort::~PosixSerialPort() {
+    close();
+}
+
+PortError PosixSerialPort::open(const QString& devicePath) {
+    close();
+    const QByteArray path = devicePath.toLocal8Bit();
+    if (path.isEmpty())
+        return PortError::NotFound;
+    const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return ErrorFromErrno(errno);
+    // TIOCEXCL keeps other programs out but does not stop root; the lock does.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return ErrorFromErrno(error);
+    }
+    ioctl(fd, TIOCEXCL);
+    fd_ = fd;
+    settingsSaved_ = tcgetattr(fd, &savedSettings_) == 0;
+    ApplyLineSettings(fd);
+    // A fresh open starts with an empty receive queue, whatever an earlier session left in it.
+    purgeReceive();
+    return PortError::None;
+}
+
+int PosixSerialPort::bytesWaiting() {
+    if (fd_ < 0)
+        return 0;
+    int count = 0;
+    if (ioctl(fd_, FIONREAD, &count) != 0)
+        return -1;
+    if (count == 0) {
+        // A hung-up line (unplugged adapter, closed pseudo-terminal) may still answer FIONREAD.
+        pollfd p{fd_, POLLIN, 0};
+        if (poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)))
+            return -1;
+    }
+    return count;
+}
+
+int PosixSerialPort::read(std::span<std::uint8_t> buffer) {
+    if (fd_ < 0)
+        return 0;
+    const ssize_t n = ::read(fd_, buffer.data(), buffer.size());
+    if (n < 0)
+        return errno == EAGAIN ? 0 : -1;
+    return static_cast<int>(n);
+}
+
+bool PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
+    if (fd_ < 0)
+        return false;
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteTimeoutMs);
+    auto remainingMs = [&] {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        return static_cast<int>(std::max<long long>(0, left.count()));
+    };
+
+    std::size_t sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t n = ::write(fd_, bytes.data() + sent, bytes.size() - sent);
+        if (n > 0) {
+            sent += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EINTR)
+            return false;
+        pollfd p{fd_, POLLOUT, 0};
+        const int timeout = remainingMs();
+        if (timeout == 0 || poll(&p, 1, timeout) <= 0 || (p.revents & (POLLERR | POLLHUP)))
+            return false;
+    }
+    // Transmit-empty: the frame has left the port when the output queue is empty.
+    for (;;) {
+        int queued = 0;
+        if (ioctl(fd_, TIOCOUTQ, &queued) != 0)
+            return false;
+        if (queued == 0)
+            return true;
+        if (remainingMs() == 0)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+void PosixSerialPort::purgeReceive() {
+    if (fd_ >= 0)
+        tcflush(fd_, TCIFLUSH);
+}
+
+void PosixSerialPort::close() {
+    if (fd_ < 0)
+        return;
+    if (settingsSaved_)
+        tcsetattr(fd_, TCSANOW, &savedSettings_);
+    ioctl(fd_, TIOCNXCL);
+    ::close(fd_);
+    fd_ = -1;
+    settingsSaved_ = false;
+}
+
+} // namespace varko
