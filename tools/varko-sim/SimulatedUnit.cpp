@@ -1,0 +1,89 @@
+#include "SimulatedUnit.h"
+
+#include "link/DeviceInfo.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace varko::sim {
+namespace {
+
+// The byte a faulty echo spoils: inside block 1 (not the reading flag) and inside the map.
+constexpr int kFlippedEchoByte = 50;
+
+bool KnownCommand(std::uint8_t command) {
+    const int block = command & Command::blockMask;
+    const bool transfer = (command & ~(Command::blockMask | Command::reportBit)) == 0;
+    return command == Command::monitorRequest || (transfer && block <= 2);
+}
+
+bool StoreCommand(std::uint8_t command) {
+    const int block = command & Command::blockMask;
+    return KnownCommand(command) && command != Command::monitorRequest &&
+           !(command & Command::reportBit) && block >= 1;
+}
+
+} // namespace
+
+SimulatedUnit::SimulatedUnit(UnitFaults faults) : faults_(faults) {
+    faults_.answerEvery = std::max(1, faults_.answerEvery);
+}
+
+bool SimulatedUnit::readAllowed() const {
+    return !faults_.refuseReading && store_.noReading() == 0;
+}
+
+std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::DeviceInfoRecord() const {
+    std::array<std::uint8_t, kFrameDataSize> info{};
+    std::memcpy(info.data() + InfoOffset::nameChars, "SIM", 3);
+    info[InfoOffset::nameNumber] = 1;
+    info[InfoOffset::day] = 9;
+    info[InfoOffset::monthCode] = MonthCode(12);
+    info[InfoOffset::year] = 26;
+    info[InfoOffset::hour] = 12;
+    info[InfoOffset::minute] = 0;
+    info[InfoOffset::readAllowed] = readAllowed() ? 1 : 0;
+    info[InfoOffset::protocolVersion] = static_cast<std::uint8_t>(faults_.protocolVersion);
+    return info;
+}
+
+void SimulatedUnit::Store(int block, const LinkFrame& request) {
+    std::copy(request.data().begin(), request.data().end(), store_.block(block).begin());
+    // A programming is complete when block 2 follows block 1; a repeated store is not another.
+    if (block == 2 && lastStoredBlock_ == 1)
+        ++programCount_;
+    lastStoredBlock_ = block;
+    savingCount_ = kSavingStart;
+}
+
+std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::ReplyData(std::uint8_t command) {
+    if (command == Command::monitorRequest) {
+        savingCount_ = std::max(0, savingCount_ - kSavingStep);
+        return LiveFrameData(live_, {programCount_, savingCount_, faults_.protocolVersion});
+    }
+    const int block = command & Command::blockMask;
+    if (block == 0)
+        return DeviceInfoRecord();
+    std::array<std::uint8_t, kFrameDataSize> data{};
+    std::ranges::copy(store_.block(block), data.begin());
+    if (StoreCommand(command) && faults_.flipEchoBit)
+        data[kFlippedEchoByte] ^= 0x01;
+    return data;
+}
+
+std::optional<LinkFrame> SimulatedUnit::Answer(const LinkFrame& request) {
+    const std::uint8_t command = request.command();
+    if (!CheckByteValid(request) || !KnownCommand(command))
+        return std::nullopt;
+    if (StoreCommand(command))
+        Store(command & Command::blockMask, request);
+
+    if (faults_.silent || ++requests_ % faults_.answerEvery != 0)
+        return std::nullopt;
+    LinkFrame answer = BuildFrame(command ^ Command::replyBit, ReplyData(command));
+    if (faults_.corruptCheckEvery > 0 && ++answers_ % faults_.corruptCheckEvery == 0)
+        answer.bytes[kFrameSize - 1] ^= 0x55;
+    return answer;
+}
+
+} // namespace varko::sim

@@ -1,0 +1,60 @@
+#pragma once
+// The ignition unit as the PC sees it over the serial line: it answers each request frame with
+// one frame, stores blocks 1 and 2, reports its information record for block 0, counts
+// programmings, counts down while "saving" and streams live data. Faults can be switched on to
+// test how the PC copes with a unit that misbehaves.
+
+#include "LiveData.h"
+#include "link/LinkFrame.h"
+#include "model/ParamImage.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace varko::sim {
+
+struct UnitFaults {
+    int answerEvery = 1;       // answer only every n-th request
+    int corruptCheckEvery = 0; // spoil the check byte of every n-th answer; 0: never
+    bool flipEchoBit = false;  // store echoes come back with one data bit flipped
+    int protocolVersion = kProtocolVersion;
+    bool refuseReading = false; // refuse read-out whatever was programmed
+    bool silent = false;        // never answer
+};
+
+class SimulatedUnit {
+public:
+    // How much the saving countdown drops per answered live-data request (about 3 s at the
+    // PC's pace of one request every 330 ms).
+    static constexpr int kSavingStep = 46;
+    static constexpr int kSavingStart = 414;
+
+    explicit SimulatedUnit(UnitFaults faults = {});
+
+    // The answer to one received frame; nothing when the unit stays quiet (bad check byte,
+    // unknown command, or a fault that drops it).
+    std::optional<LinkFrame> Answer(const LinkFrame& request);
+
+    ParamImage& store() { return store_; }
+    const ParamImage& store() const { return store_; }
+    int programCount() const { return programCount_; }
+    int savingCount() const { return savingCount_; }
+    bool readAllowed() const;
+    LiveData& live() { return live_; }
+
+private:
+    std::array<std::uint8_t, kFrameDataSize> ReplyData(std::uint8_t command);
+    std::array<std::uint8_t, kFrameDataSize> DeviceInfoRecord() const;
+    void Store(int block, const LinkFrame& request);
+
+    UnitFaults faults_;
+    ParamImage store_;
+    LiveData live_;
+    int programCount_ = 0;
+    int savingCount_ = 0;
+    int requests_ = 0;
+    int answers_ = 0;
+    int lastStoredBlock_ = 0;
+};
+
+} // namespace varko::sim
