@@ -1,0 +1,50 @@
+#include "storage/UndoRing.h"
+
+namespace varko {
+namespace {
+
+std::uint16_t Forward(std::uint16_t slot) {
+    return static_cast<std::uint16_t>((slot + 1) % UndoRing::kSlots);
+}
+
+std::uint16_t Back(std::uint16_t slot) {
+    return static_cast<std::uint16_t>((slot + UndoRing::kSlots - 1) % UndoRing::kSlots);
+}
+
+} // namespace
+
+void UndoRing::init(const ParamImage& image, std::uint8_t page) {
+    oldest = current = newest = 0;
+    slots[current] = {image, page};
+}
+
+bool UndoRing::push(const ParamImage& image, std::uint8_t page, bool programAfterChange) {
+    const bool changed = image != slots[current].image;
+    if (changed) {
+        current = Forward(current);
+        newest = current; // whatever redo could have reached is gone
+        if (oldest == current)
+            oldest = Forward(oldest); // the ring is full: drop the oldest snapshot
+        slots[current] = {image, page};
+    }
+    // Once armed, every push while the box stays ticked programs, changed or not.
+    const bool program = programAfterChange && (changed || autoProgramArmed);
+    autoProgramArmed = programAfterChange;
+    return program;
+}
+
+const UndoSnapshot* UndoRing::undo() {
+    if (!canUndo())
+        return nullptr;
+    current = Back(current);
+    return &slots[current];
+}
+
+const UndoSnapshot* UndoRing::redo() {
+    if (!canRedo())
+        return nullptr;
+    current = Forward(current);
+    return &slots[current];
+}
+
+} // namespace varko
