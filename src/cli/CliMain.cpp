@@ -1,11 +1,81 @@
 #include "cli/CliMain.h"
 
+#include "cli/Commands.h"
+
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace varko::cli {
-int Run(const QStringList& arguments) {
-    QTextStream err(stderr);
-    err << "usage: " << arguments.value(0) << " --help\n";
-    return 1;
+namespace {
+
+bool IsHelpOption(const QString& word) {
+    return word == "--help" || word == "-h";
 }
+
+QString UsageLine(const Command& command) {
+    return QString("varko-cli %1 %2").arg(command.name, command.arguments);
+}
+
+void PrintCommandHelp(const Command& command, QTextStream& out) {
+    out << "usage: " << UsageLine(command) << "\n\n" << command.summary << "\n";
+}
+
+void PrintHelp(const std::vector<Command>& commands, QTextStream& out) {
+    out << "usage: varko-cli COMMAND [ARGUMENTS]\n"
+           "\n"
+           "Prepares, checks and converts VARKO parameter files (.ign) without the window.\n"
+           "\n"
+           "Commands:\n";
+    for (const Command& command : commands) {
+        out << "  " << UsageLine(command) << "\n";
+        for (const QString& line : QString(command.summary).split('\n'))
+            out << "      " << line << "\n";
+    }
+    out << "  varko-cli --help [COMMAND]\n"
+           "      Shows this text, or the usage of one command.\n"
+           "\n"
+           "Exit status: 0 done (warnings may be on stderr), 1 failed with the message on\n"
+           "stderr, 2 wrong usage.\n";
+}
+
+} // namespace
+
+int Run(const QStringList& arguments) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CliIo io{out, err};
+    const std::vector<Command> commands = AllCommands();
+    const auto find = [&](const QString& name) {
+        return std::find_if(commands.begin(), commands.end(),
+                            [&](const Command& command) { return name == command.name; });
+    };
+
+    const QStringList words = arguments.mid(1);
+    if (words.isEmpty()) {
+        err << "varko-cli: missing COMMAND; 'varko-cli --help' lists them\n";
+        return kExitUsage;
+    }
+    const bool help = IsHelpOption(words[0]) || words[0] == "help";
+    const QString name = help ? words.value(1) : words[0];
+    if (help && name.isEmpty()) {
+        PrintHelp(commands, out);
+        return kExitOk;
+    }
+    const auto command = find(name);
+    if (command == commands.end()) {
+        err << "varko-cli: unknown command '" << name << "'; 'varko-cli --help' lists them\n";
+        return kExitUsage;
+    }
+    const QStringList commandWords = words.mid(help ? 2 : 1);
+    if (help || std::any_of(commandWords.begin(), commandWords.end(), IsHelpOption)) {
+        PrintCommandHelp(*command, out);
+        return kExitOk;
+    }
+    const int status = command->run(commandWords, io);
+    if (status == kExitUsage)
+        err << "usage: " << UsageLine(*command) << "\n";
+    return status;
+}
+
 } // namespace varko::cli

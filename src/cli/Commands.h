@@ -1,0 +1,38 @@
+#pragma once
+// The commands of varko-cli. Each group of commands lives in its own file and lists itself
+// here; the command line is dispatched by name, so a new command never touches the others.
+
+#include <QStringList>
+#include <QTextStream>
+
+#include <span>
+#include <vector>
+
+namespace varko::cli {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1; // the message is on stderr
+constexpr int kExitUsage = 2;   // the reason is on stderr; the dispatcher adds the usage line
+
+struct CliIo {
+    QTextStream& out;
+    QTextStream& err;
+};
+
+// Runs one command with the words that follow its name; returns the exit status.
+using CommandHandler = int (*)(const QStringList& words, CliIo& io);
+
+struct Command {
+    const char* name;
+    const char* arguments; // the usage line after the name, e.g. "CODE -o FILE"
+    const char* summary;   // what the command does, for --help; may span lines
+    CommandHandler run;
+};
+
+// preset, dump, convert: parameter files without a unit (FileCommands.cpp).
+std::span<const Command> FileCommands();
+
+// Every command of every group, in the order --help lists them.
+std::vector<Command> AllCommands();
+
+} // namespace varko::cli

@@ -1,0 +1,16 @@
+#pragma once
+// Parameter files for the commands, with the program's own English messages on stderr.
+
+#include "cli/Commands.h"
+#include "model/ParamImage.h"
+
+namespace varko::cli {
+
+// Reads path onto image. The older-version message is a warning and loading goes on; false
+// after "Open file error!" (unreadable) or "Unmatched version of *.ign file!" (nothing loaded).
+bool ReadImageFile(const QString& path, ParamImage& image, CliIo& io);
+
+// False after "Open file error!" when the file cannot be written.
+bool WriteImageFile(const QString& path, const ParamImage& image, CliIo& io);
+
+} // namespace varko::cli
