@@ -19,12 +19,25 @@ QByteArray WriteParamFile(const ParamImage& image);
 
 // Parses text onto image and returns the accepted format version, 0 when nothing was accepted
 // (the image is then untouched). Messages are reported in the order they arise.
+//
+// The text is read as white-space-separated tokens (blank, tab, CR, LF alike). Beyond the format:
+// - A number is an optional sign and digits at the start of a token. A read that meets anything
+//   else consumes nothing of it, so the token is still looked at as a key afterwards.
+// - A number a key expects that is missing (end of text) or not a number leaves its byte
+//   unchanged, and with it every later number of that key.
+// - "KALUBREN_KEY" without a number counts as a key with an unmatched version.
+// - A number beyond +-999 999 999 reads as that limit with its sign, then is scaled and cut to
+//   8 bits like any other; no arithmetic can overflow.
+// - Tokens are compared whole and never copied, whatever their length; one longer than 271
+//   characters matches no key and is skipped whole, so no piece of it is taken for a key.
 std::uint8_t ReadParamFile(const QByteArray& text, ParamImage& image,
                            const std::function<void(FileMessage)>& report = {});
 
-// File-level helpers. Saving replaces the old file only once every byte is written.
+// File-level helpers. Saving replaces the old file only once every byte is written; false when
+// the file cannot be written, and the old file is then as it was. The folder must exist.
 bool SaveParamFile(const QString& path, const ParamImage& image);
-// False when the file cannot be read; otherwise version as ReadParamFile.
+// False when the file cannot be read or is larger than any parameter file can be (FileIo.h);
+// otherwise version as ReadParamFile.
 bool LoadParamFile(const QString& path, ParamImage& image, std::uint8_t& version,
                    const std::function<void(FileMessage)>& report = {});
 

@@ -1,0 +1,35 @@
+#include "storage/ConfigPaths.h"
+
+#include "model/ParamImage.h"
+
+#include <QStandardPaths>
+
+namespace varko {
+
+// On Linux the generic configuration location is $XDG_CONFIG_HOME, else ~/.config; it is looked
+// up on every call so that a changed environment (as in tests) takes effect at once.
+QString ConfigDir() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/varko";
+}
+
+namespace {
+// The protocol version is part of the name, so files of another version are never mixed up.
+QString SettingsFileName() {
+    return QStringLiteral("VARKO_v%1ini").arg(int(kProtocolVersion));
+}
+} // namespace
+
+QString SettingsFilePath() {
+    return ConfigDir() + '/' + SettingsFileName();
+}
+QString LastStateFilePath() {
+    return ConfigDir() + "/_" + SettingsFileName();
+}
+QString TestSwitchFilePath() {
+    return ConfigDir() + "/test_dorvik.txt";
+}
+QString PortOverrideDir() {
+    return ConfigDir() + "/ports";
+}
+
+} // namespace varko

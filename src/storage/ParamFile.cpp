@@ -1,0 +1,216 @@
+#include "storage/ParamFile.h"
+
+#include "storage/FileIo.h"
+#include "storage/TokenScanner.h"
+
+#include <QByteArrayList>
+#include <vector>
+
+namespace varko {
+
+namespace {
+
+constexpr QByteArrayView kFileKey = "KALUBREN_KEY";
+
+// Numbers for the bytes offset, offset + stride, ... each converted through scale. A flag is
+// written as 0 or 1 whatever its byte holds, and read back as the number read.
+struct Run {
+    int offset;
+    int count = 1;
+    int stride = 1;
+    FieldScale scale = Scale::unit;
+    bool flag = false;
+};
+
+// One key with its numbers. The writer puts each entry of lines on a line of its own, the first
+// behind the key field and the others behind twelve blanks; the reader takes the numbers of all
+// lines in that order, then those of readerExtra.
+struct Record {
+    const char* keyField; // the key as the writer pads it
+    bool emptyLineBefore = false;
+    std::vector<std::vector<Run>> lines;
+    std::vector<Run> readerExtra = {};
+};
+
+// Lobe, 2nd edge and 2nd pick-up of one channel point lie this far apart.
+constexpr int kPointStride = Field::maxAdvEdge2 - Field::maxAdvLobe;
+
+std::vector<std::vector<Run>> BikeLines() {
+    std::vector<std::vector<Run>> lines{{{Field::bike}},
+                                        {{.offset = Field::synchroMethod, .count = 3}}};
+    for (int n = 0; n < kChannels; ++n) {
+        lines.push_back({{.offset = Field::maxAdvLobe + n, .count = 3, .stride = kPointStride}});
+        lines.push_back({{.offset = Field::startAdvLobe + n, .count = 3, .stride = kPointStride}});
+    }
+    lines.push_back({});
+    lines.push_back({{Field::revsWithoutIgnition}, {.offset = Field::compensation, .count = 4}});
+    return lines;
+}
+
+std::vector<std::vector<Run>> AdvanceLines() {
+    std::vector<std::vector<Run>> lines;
+    for (int row = 0; row < 10; ++row)
+        lines.push_back({{.offset = Field::advance + 10 * row, .count = 10}});
+    lines.push_back({});
+    return lines;
+}
+
+// The whole file after its first line, in the writer's order.
+const std::vector<Record>& Records() {
+    constexpr int pickupStride = Field::pickup2Inverse - Field::pickup1Inverse;
+    static const std::vector<Record> records{
+        // Files of version 48 carry the pick-up polarities at the end of this record.
+        {"BIKE        ",
+         true,
+         BikeLines(),
+         {{.offset = Field::pickup1Inverse, .count = 2, .stride = pickupStride}}},
+        {"GEBER_MODE  ", false, {{{Field::geberMode}}}},
+        {"INPUT       ",
+         false,
+         {{{.offset = Field::pickup1Inverse, .count = 2, .stride = pickupStride},
+           {.offset = Field::input1, .count = 3}}}},
+        {"PICKUPS_INTERCHANGE     ", false, {{{Field::pickupsInterchange}}}},
+        {"NO_LOBE_CHECK     ", false, {{{Field::noLobeCheck}}}},
+        {"BASE_ADV    ", false, {{{Field::baseAdv}}}},
+        {"LIMITER     ", false, {{{Field::limiter}}}},
+        {"PILOT_LIGHT ", false, {{{.offset = Field::pilotLight, .scale = Scale::rpm}}}},
+        {"CLUTCH      ",
+         false,
+         {{{.offset = Field::clutchTime, .count = 2, .scale = Scale::tens}}}},
+        {"TPS         ",
+         true,
+         {{{.offset = Field::tps0, .scale = Scale::tens},
+           {.offset = Field::tps100, .scale = Scale::tps100}}}},
+        {"RPM         ",
+         false,
+         {{{Field::tachoPulses},
+           {.offset = Field::tachoCorrection, .scale = Scale::tachoCorrection}}}},
+        {"EXCITATION  ", false, {{{.offset = Field::excitation, .flag = true}}}},
+        {"TPS_MAPA    ", false, {{{.offset = Field::tpsMapa, .flag = true}}}},
+        {"RPM_ADV     ", true, {{{.offset = Field::rpmAdv, .count = 10, .scale = Scale::rpm}}}},
+        {"ADVANCE     ", true, AdvanceLines()},
+        {"SERVO_ENABLE", true, {{{.offset = Field::servoEnable, .flag = true}}}},
+        {"SERVO_HYSTER", false, {{{.offset = Field::servoHyster, .scale = Scale::servoHyster}}}},
+        {"SERVO_RPM   ", false, {{{.offset = Field::servoRpm, .count = 10, .scale = Scale::rpm}}}},
+        {"SERVO_MV    ",
+         false,
+         {{{.offset = Field::servoMv, .count = 10, .scale = Scale::servoMv}}}},
+        {"NO_READING  ", false, {{{.offset = Field::noReading, .flag = true}}}},
+    };
+    return records;
+}
+
+const Record* FindRecord(QByteArrayView token) {
+    for (const Record& record : Records())
+        if (QByteArrayView(record.keyField).trimmed() == token)
+            return &record;
+    return nullptr;
+}
+
+void AppendNumbers(QByteArray& line, const ParamImage& image, const Run& run) {
+    for (int i = 0; i < run.count; ++i) {
+        const std::uint8_t byte = image[run.offset + i * run.stride];
+        if (run.flag)
+            line += byte ? "    1" : "    0";
+        else
+            line += QByteArray::number(run.scale.decode(byte)).rightJustified(5) + ' ';
+    }
+}
+
+// A number that is missing leaves its byte alone; as nothing was consumed, every later number of
+// the key is missing too and the offending token is left to the key loop.
+void ReadNumbers(TokenScanner& scanner, ParamImage& image, const Run& run) {
+    for (int i = 0; i < run.count; ++i)
+        if (const std::optional<int> value = scanner.nextNumber())
+            image[run.offset + i * run.stride] = run.scale.encode(*value);
+}
+
+void Report(const std::function<void(FileMessage)>& report, FileMessage message) {
+    if (report)
+        report(message);
+}
+
+// Skips to the first file key with a version this reader understands; 0 when there is none.
+int FindAcceptedVersion(TokenScanner& scanner, const std::function<void(FileMessage)>& report) {
+    while (const std::optional<QByteArrayView> token = scanner.nextToken()) {
+        if (*token != kFileKey)
+            continue;
+        const std::optional<int> version = scanner.nextNumber();
+        if (version == kProtocolVersion)
+            return *version;
+        if (version == 54 || version == 48) {
+            Report(report, FileMessage::OlderVersion);
+            return *version;
+        }
+        Report(report, FileMessage::UnmatchedVersion);
+    }
+    return 0;
+}
+
+// Older files lack these fields or hold them in another structure.
+void SetOlderVersionDefaults(ParamImage& image, int version) {
+    image.pickupsInterchange() = 0;
+    image.noLobeCheck() = 0;
+    if (version == 48) {
+        image.geberMode() = 1;
+        image.input1() = 2;
+        image.input2() = 3;
+        image.neutralStandInputs() = 0;
+    }
+}
+
+} // namespace
+
+QByteArray WriteParamFile(const ParamImage& image) {
+    const QByteArray continuation(12, ' ');
+    QByteArrayList lines{"KALUBREN_KEY  " + QByteArray::number(kProtocolVersion).rightJustified(3) +
+                         ' '};
+    for (const Record& record : Records()) {
+        if (record.emptyLineBefore)
+            lines.append(QByteArray());
+        for (std::size_t i = 0; i < record.lines.size(); ++i) {
+            QByteArray line = i == 0 ? QByteArray(record.keyField) : continuation;
+            for (const Run& run : record.lines[i])
+                AppendNumbers(line, image, run);
+            lines.append(line);
+        }
+    }
+    return lines.join("\r\n");
+}
+
+std::uint8_t ReadParamFile(const QByteArray& text, ParamImage& image,
+                           const std::function<void(FileMessage)>& report) {
+    TokenScanner scanner(text);
+    const int version = FindAcceptedVersion(scanner, report);
+    if (version == 0)
+        return 0;
+    if (version != kProtocolVersion)
+        SetOlderVersionDefaults(image, version);
+
+    while (const std::optional<QByteArrayView> token = scanner.nextToken()) {
+        const Record* record = FindRecord(*token);
+        if (!record)
+            continue;
+        for (const std::vector<Run>& line : record->lines)
+            for (const Run& run : line)
+                ReadNumbers(scanner, image, run);
+        for (const Run& run : record->readerExtra)
+            ReadNumbers(scanner, image, run);
+    }
+    return static_cast<std::uint8_t>(version);
+}
+
+bool SaveParamFile(const QString& path, const ParamImage& image) {
+    return ReplaceFile(path, WriteParamFile(image), MissingFolder::Fail);
+}
+
+bool LoadParamFile(const QString& path, ParamImage& image, std::uint8_t& version,
+                   const std::function<void(FileMessage)>& report) {
+    const std::optional<QByteArray> text = ReadSmallFile(path);
+    if (!text)
+        return false;
+    version = ReadParamFile(*text, image, report);
+    return true;
+}
+
+} // namespace varko
