@@ -2,10 +2,6 @@
 
 namespace varko::cli {
 
-QCommandLineOption OutputOption() {
-    return QCommandLineOption({"o", "output"}, "File to write.", "FILE");
-}
-
 bool ParseWords(QCommandLineParser& parser, const QStringList& words,
                 const QStringList& positionalNames, CliIo& io) {
     // The parser expects the program's name first.
@@ -25,8 +21,13 @@ bool ParseWords(QCommandLineParser& parser, const QStringList& words,
     return true;
 }
 
-std::optional<QString> RequiredOutput(const QCommandLineParser& parser, CliIo& io) {
-    const QString path = parser.value("o");
+std::optional<QString> ParseWordsWithOutput(QCommandLineParser& parser, const QStringList& words,
+                                            const QStringList& positionalNames, CliIo& io) {
+    const QCommandLineOption output({"o", "output"}, "File to write.", "FILE");
+    parser.addOption(output);
+    if (!ParseWords(parser, words, positionalNames, io))
+        return std::nullopt;
+    const QString path = parser.value(output);
     if (path.isEmpty()) {
         io.err << "varko-cli: missing -o FILE\n";
         return std::nullopt;

@@ -27,10 +27,7 @@ std::optional<std::uint8_t> ModelCode(const QString& word) {
 // The image the program starts a model with: defaults and the model's preset, as New does.
 int Preset(const QStringList& words, CliIo& io) {
     QCommandLineParser parser;
-    parser.addOption(OutputOption());
-    if (!ParseWords(parser, words, {"CODE"}, io))
-        return kExitUsage;
-    const auto output = RequiredOutput(parser, io);
+    const auto output = ParseWordsWithOutput(parser, words, {"CODE"}, io);
     if (!output)
         return kExitUsage;
     const QString codeWord = parser.positionalArguments().at(0);
@@ -70,10 +67,7 @@ int Dump(const QStringList& words, CliIo& io) {
 
 int Convert(const QStringList& words, CliIo& io) {
     QCommandLineParser parser;
-    parser.addOption(OutputOption());
-    if (!ParseWords(parser, words, {"IN"}, io))
-        return kExitUsage;
-    const auto output = RequiredOutput(parser, io);
+    const auto output = ParseWordsWithOutput(parser, words, {"IN"}, io);
     if (!output)
         return kExitUsage;
 
