@@ -1,0 +1,57 @@
+#pragma once
+// The owner side of the link engine for tests: records every call, answers message boxes at
+// once (as the window's queued box would when the user presses OK) and keeps the image's
+// normalization real or skipped as the test chooses.
+
+#include "link/LinkEngine.h"
+#include "link/LinkOwner.h"
+#include "model/Normalize.h"
+
+#include <QStringList>
+#include <vector>
+
+class RecordingOwner : public varko::LinkOwner {
+public:
+    RecordingOwner(varko::ParamImage& image, varko::WindowSettings& settings)
+        : image_(image), settings_(settings) {}
+
+    bool normalizeForReal = false;
+    varko::LinkEngine* engine = nullptr; // told when a box "closes"
+
+    int collects = 0;
+    int normalizes = 0;
+    int shows = 0;
+    int monitorFrames = 0;
+    std::vector<varko::LinkMessage> messages;
+    std::vector<varko::TransferResult> results;
+    varko::LinkStatus lastStatus;
+
+    void CollectImage() override { ++collects; }
+    void Normalize() override {
+        ++normalizes;
+        if (normalizeForReal)
+            varko::Normalize(image_, settings_);
+    }
+    void ShowImage() override { ++shows; }
+    void ShowMessage(const varko::LinkMessage& message) override {
+        messages.push_back(message);
+        pendingBoxes_.push_back(message.kind);
+    }
+    void LinkStatusChanged(const varko::LinkStatus& status) override { lastStatus = status; }
+    void onMonitorFrame(const varko::LinkFrame&) override { ++monitorFrames; }
+    void TransferEnded(varko::TransferResult result) override { results.push_back(result); }
+
+    // Closes the boxes asked for so far, outside the engine's call, as the window does.
+    void closeBoxes() {
+        const auto boxes = std::move(pendingBoxes_);
+        pendingBoxes_.clear();
+        for (auto kind : boxes)
+            if (engine)
+                engine->MessageBoxClosed(kind);
+    }
+
+private:
+    varko::ParamImage& image_;
+    varko::WindowSettings& settings_;
+    std::vector<varko::LinkMessageKind> pendingBoxes_;
+};
