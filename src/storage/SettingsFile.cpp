@@ -1,0 +1,87 @@
+#include "storage/SettingsFile.h"
+
+#include "storage/FileIo.h"
+#include "storage/IniDocument.h"
+
+#include <QFileInfo>
+
+namespace varko {
+
+namespace {
+
+constexpr QByteArrayView kSection = "FORM_HLAV";
+
+// Visits every key with its field, in the order the file is written. A byte field comes with
+// the amount the file's value is above the field's.
+template <typename Values, typename Visit> void ForEachKey(Values& values, Visit&& visit) {
+    visit("Left", values.left);
+    visit("Top", values.top);
+    visit("Height", values.height);
+    visit("Width", values.width);
+    visit("ComPort", values.window.portSelection, 1);
+    visit("ComPortAuto", values.window.scanIndex, 1);
+    visit("Language", values.window.language, 0);
+    visit("File", values.file);
+    visit("IniDir", values.iniDir);
+    visit("PageControl1->ActivePageIndex", values.activePage);
+}
+
+struct KeyReader {
+    const IniDocument& ini;
+
+    std::optional<int> integer(QByteArrayView key) const {
+        const std::optional<QByteArray> text = ini.value(kSection, key);
+        bool ok = false;
+        const int value = text ? text->toInt(&ok, 10) : 0;
+        return ok ? std::optional<int>(value) : std::nullopt;
+    }
+    void operator()(QByteArrayView key, int& field) const {
+        if (const std::optional<int> value = integer(key))
+            field = *value;
+    }
+    void operator()(QByteArrayView key, std::uint8_t& field, int fileOffset) const {
+        if (const std::optional<int> value = integer(key))
+            field = static_cast<std::uint8_t>((*value & 0xFF) - fileOffset);
+    }
+    void operator()(QByteArrayView key, QString& field) const {
+        if (const std::optional<QByteArray> text = ini.value(kSection, key))
+            field = QString::fromUtf8(*text);
+    }
+};
+
+struct KeyWriter {
+    IniDocument& ini;
+
+    void operator()(QByteArrayView key, int field) const {
+        ini.setValue(kSection, key, QByteArray::number(field));
+    }
+    void operator()(QByteArrayView key, std::uint8_t field, int fileOffset) const {
+        ini.setValue(kSection, key, QByteArray::number(field + fileOffset));
+    }
+    void operator()(QByteArrayView key, const QString& field) const {
+        ini.setValue(kSection, key, field.toUtf8());
+    }
+};
+
+} // namespace
+
+void LoadSettingsFile(const QString& path, SettingsValues& values) {
+    const std::optional<QByteArray> text = ReadSmallFile(path);
+    if (!text)
+        return;
+    const IniDocument ini(*text);
+    ForEachKey(values, KeyReader{ini});
+}
+
+bool SaveSettingsFile(const QString& path, const SettingsValues& values) {
+    std::optional<QByteArray> existing = QByteArray();
+    if (QFileInfo::exists(path))
+        existing = ReadSmallFile(path);
+    if (!existing)
+        return false;
+    IniDocument ini(*existing);
+    ForEachKey(values, KeyWriter{ini});
+    return ReplaceFile(path, ini.text(), MissingFolder::Create);
+}
+
+} // namespace varko

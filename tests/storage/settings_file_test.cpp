@@ -1,0 +1,241 @@
+// The settings file: literal keys, defaults for what is missing or broken, and everything else a
+// user put into the file kept on rewrite.
+
+#include "storage/ConfigPaths.h"
+#include "storage/FileIo.h"
+#include "storage/SettingsFile.h"
+
+#include "ScopedConfigDir.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace varko;
+
+namespace {
+
+SettingsValues Presets() {
+    SettingsValues values;
+    values.left = 111;
+    values.top = 222;
+    values.height = 790;
+    values.width = 970;
+    return values;
+}
+
+SettingsValues Changed() {
+    SettingsValues values;
+    values.left = -8;
+    values.top = 20;
+    values.height = 800;
+    values.width = 1000;
+    values.window = {.language = 2, .portSelection = 20, .scanIndex = 0};
+    values.file = QStringLiteral("/home/rider/Mopeds/ä b.ign");
+    values.iniDir = QStringLiteral("/home/rider/Mopeds/ä b.ign");
+    values.activePage = 2;
+    return values;
+}
+
+QVariant FieldValue(const SettingsValues& values, const QString& field) {
+    const QMap<QString, QVariant> fields{
+        {"left", values.left},
+        {"top", values.top},
+        {"height", values.height},
+        {"width", values.width},
+        {"portSelection", int(values.window.portSelection)},
+        {"scanIndex", int(values.window.scanIndex)},
+        {"language", int(values.window.language)},
+        {"file", values.file},
+        {"iniDir", values.iniDir},
+        {"activePage", values.activePage},
+    };
+    return fields.value(field);
+}
+
+bool SameValues(const SettingsValues& a, const SettingsValues& b) {
+    for (const char* field : {"left", "top", "height", "width", "portSelection", "scanIndex",
+                              "language", "file", "iniDir", "activePage"})
+        if (FieldValue(a, field) != FieldValue(b, field))
+            return false;
+    return true;
+}
+
+void WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class SettingsFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void filesLiveInTheConfigFolder() {
+        ScopedConfigDir config;
+        const QString folder = config.path() + "/varko";
+        QCOMPARE(ConfigDir(), folder);
+        QCOMPARE(SettingsFilePath(), folder + "/VARKO_v75ini");
+        QCOMPARE(LastStateFilePath(), folder + "/_VARKO_v75ini");
+        QCOMPARE(TestSwitchFilePath(), folder + "/test_dorvik.txt");
+        QCOMPARE(PortOverrideDir(), folder + "/ports");
+    }
+
+    void firstRunKeepsThePresets() {
+        ScopedConfigDir config;
+        SettingsValues values = Presets();
+        LoadSettingsFile(SettingsFilePath(), values);
+        QVERIFY(SameValues(values, Presets()));
+        QCOMPARE(values.window.portSelection, 0);
+        QCOMPARE(values.window.scanIndex, 255);
+        QCOMPARE(values.window.language, 0);
+        QCOMPARE(values.activePage, 1);
+        QVERIFY(values.file.isEmpty() && values.iniDir.isEmpty());
+    }
+
+    void savingWritesTheKeysLiterallyIntoANewFolder() {
+        ScopedConfigDir config;
+        QVERIFY(SaveSettingsFile(SettingsFilePath(), Changed()));
+        QCOMPARE(ReadFile(SettingsFilePath()),
+                 QByteArray("[FORM_HLAV]\r\n"
+                            "Left=-8\r\n"
+                            "Top=20\r\n"
+                            "Height=800\r\n"
+                            "Width=1000\r\n"
+                            "ComPort=21\r\n"
+                            "ComPortAuto=1\r\n"
+                            "Language=2\r\n"
+                            "File=/home/rider/Mopeds/\xc3\xa4 b.ign\r\n"
+                            "IniDir=/home/rider/Mopeds/\xc3\xa4 b.ign\r\n"
+                            "PageControl1->ActivePageIndex=2\r\n"));
+        SettingsValues values = Presets();
+        LoadSettingsFile(SettingsFilePath(), values);
+        QVERIFY(SameValues(values, Changed()));
+    }
+
+    void readingKeys_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QVariant>("expected");
+        const QVariant presetLeft = Presets().left;
+        QTest::newRow("automatic port")
+            << QByteArray("ComPort=21") << "portSelection" << QVariant(20);
+        QTest::newRow("port 0 wraps")
+            << QByteArray("ComPort=0") << "portSelection" << QVariant(255);
+        QTest::newRow("scan start") << QByteArray("ComPortAuto=1") << "scanIndex" << QVariant(0);
+        QTest::newRow("language low 8 bits")
+            << QByteArray("Language=258") << "language" << QVariant(2);
+        QTest::newRow("page") << QByteArray("PageControl1->ActivePageIndex=2") << "activePage"
+                              << QVariant(2);
+        QTest::newRow("negative") << QByteArray("Left=-42") << "left" << QVariant(-42);
+        QTest::newRow("plus sign") << QByteArray("Left=+42") << "left" << QVariant(42);
+        QTest::newRow("blanks and tabs") << QByteArray(" Left \t=  42 ") << "left" << QVariant(42);
+        QTest::newRow("LF only") << QByteArray("Top=1\nLeft=42\nWidth=3") << "left" << QVariant(42);
+        QTest::newRow("other case") << QByteArray("lEfT=42") << "left" << QVariant(42);
+        QTest::newRow("first of two") << QByteArray("Left=42\r\nLeft=43") << "left" << QVariant(42);
+        QTest::newRow("word") << QByteArray("Left=abc") << "left" << presetLeft;
+        QTest::newRow("empty") << QByteArray("Left=") << "left" << presetLeft;
+        QTest::newRow("trailing word") << QByteArray("Left=12abc") << "left" << presetLeft;
+        QTest::newRow("hexadecimal") << QByteArray("Left=0x10") << "left" << presetLeft;
+        QTest::newRow("beyond 32 bits") << QByteArray("Left=99999999999") << "left" << presetLeft;
+        QTest::newRow("no equals sign") << QByteArray("Left 42") << "left" << presetLeft;
+        QTest::newRow("string with blanks")
+            << QByteArray("File = /tmp/a b.ign ") << "file" << QVariant("/tmp/a b.ign");
+        QTest::newRow("string with equals sign")
+            << QByteArray("IniDir=/tmp/a=b.ign") << "iniDir" << QVariant("/tmp/a=b.ign");
+    }
+    void readingKeys() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, field);
+        QFETCH(QVariant, expected);
+        ScopedConfigDir config;
+        WriteFile(config.varkoDir() + "/VARKO_v75ini", "[FORM_HLAV]\r\n" + text);
+        SettingsValues values = Presets();
+        LoadSettingsFile(SettingsFilePath(), values);
+        QCOMPARE(FieldValue(values, field), expected);
+    }
+
+    void keysOutsideTheSectionDoNotCount_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("other section") << QByteArray("[OTHER]\r\nLeft=42\r\n[FORM_HLAV]\r\n");
+        QTest::newRow("before any section") << QByteArray("Left=42\r\n[FORM_HLAV]\r\n");
+        QTest::newRow("no section") << QByteArray("Left=42");
+        QTest::newRow("comment") << QByteArray("[FORM_HLAV]\r\n;Left=42");
+    }
+    void keysOutsideTheSectionDoNotCount() {
+        QFETCH(QByteArray, text);
+        ScopedConfigDir config;
+        WriteFile(config.varkoDir() + "/VARKO_v75ini", text);
+        SettingsValues values = Presets();
+        LoadSettingsFile(SettingsFilePath(), values);
+        QCOMPARE(values.left, Presets().left);
+    }
+
+    void rewriteKeepsWhatTheUserAdded() {
+        ScopedConfigDir config;
+        WriteFile(config.varkoDir() + "/VARKO_v75ini", "; my notes\r\n"
+                                                       "[OTHER]\r\n"
+                                                       "A=1\r\n"
+                                                       "\r\n"
+                                                       "[form_hlav]\n"
+                                                       "Mine = \xff odd bytes\n"
+                                                       "Top=5\n"
+                                                       "\n"
+                                                       "[LAST]\n"
+                                                       "B=2");
+        QVERIFY(SaveSettingsFile(SettingsFilePath(), Changed()));
+        QCOMPARE(ReadFile(SettingsFilePath()),
+                 QByteArray("; my notes\r\n"
+                            "[OTHER]\r\n"
+                            "A=1\r\n"
+                            "\r\n"
+                            "[form_hlav]\r\n"
+                            "Mine = \xff odd bytes\r\n"
+                            "Top=20\r\n"
+                            "Left=-8\r\n"
+                            "Height=800\r\n"
+                            "Width=1000\r\n"
+                            "ComPort=21\r\n"
+                            "ComPortAuto=1\r\n"
+                            "Language=2\r\n"
+                            "File=/home/rider/Mopeds/\xc3\xa4 b.ign\r\n"
+                            "IniDir=/home/rider/Mopeds/\xc3\xa4 b.ign\r\n"
+                            "PageControl1->ActivePageIndex=2\r\n"
+                            "\r\n"
+                            "[LAST]\r\n"
+                            "B=2\r\n"));
+    }
+
+    // A path may hold a line break; written as it is, it would break the file and could even
+    // plant a key of its own.
+    void lineBreaksInValuesCannotInjectKeys() {
+        ScopedConfigDir config;
+        SettingsValues saved = Changed();
+        saved.file = QStringLiteral("/tmp/a\nLeft=999\r\nTop=999");
+        QVERIFY(SaveSettingsFile(SettingsFilePath(), saved));
+        SettingsValues values = Presets();
+        LoadSettingsFile(SettingsFilePath(), values);
+        QCOMPARE(values.left, saved.left);
+        QCOMPARE(values.top, saved.top);
+        QCOMPARE(values.file, QString());
+        QCOMPARE(values.iniDir, saved.iniDir);
+    }
+
+    // A file the program cannot read is not overwritten: what it holds would be lost.
+    void unreadableFileIsNotReplaced() {
+        ScopedConfigDir config;
+        QFile file(config.varkoDir() + "/VARKO_v75ini");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(kMaxFileSize + 1));
+        file.close();
+        QVERIFY(!SaveSettingsFile(SettingsFilePath(), Changed()));
+        QCOMPARE(QFileInfo(file).size(), kMaxFileSize + 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsFileTest)
+#include "settings_file_test.moc"
