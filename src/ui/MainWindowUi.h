@@ -1,0 +1,83 @@
+#pragma once
+// The controls of the main window that the program reads or changes at run time, and the
+// control tables of the repeated ones. Every control also carries its name as objectName.
+
+#include "model/DisplayRules.h"
+#include "model/FormMapping.h"
+
+#include <QString>
+#include <array>
+#include <vector>
+
+class NumberPair;
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QProgressBar;
+class QTabWidget;
+class QWidget;
+
+struct MainWindowUi {
+    QWidget* client = nullptr;
+    QTabWidget* pageControl = nullptr;
+
+    // Parents of the repeated controls.
+    QWidget* tabRuzne = nullptr;
+    QWidget* tabBike = nullptr;
+    QWidget* mapGroup = nullptr;
+    QGroupBox* groupTps = nullptr;
+    QGroupBox* groupRpm = nullptr;
+    QGroupBox* groupSpecial = nullptr;
+    QGroupBox* groupPrivera = nullptr;
+    std::array<QGroupBox*, varko::kChannels> groupPalec{};
+
+    // Control tables, indexed as FormMapping's pair and check tables.
+    std::array<NumberPair*, varko::kPairCount> pairs{};
+    std::array<QCheckBox*, varko::kCheckCount> checks{};
+    std::array<QLabel*, varko::kBreakpoints> labelTps{};
+    std::array<QWidget*, varko::kBreakpoints> spinButtons{};
+
+    QComboBox* comboBike = nullptr;
+    QComboBox* comboSynchro = nullptr;
+    QComboBox* comboNasobekPalcu = nullptr;
+    QGroupBox* radioGroupInput1 = nullptr;
+    QGroupBox* radioGroupInput2 = nullptr;
+    QButtonGroup* input1 = nullptr;
+    QButtonGroup* input2 = nullptr;
+    QCheckBox* checkProgHned = nullptr;
+
+    QLabel* labelSpojeni = nullptr;
+    QLabel* labelHlaseni = nullptr;
+    QProgressBar* gaugeProgram = nullptr;
+    QLabel* labelEeDataErr = nullptr;
+    QLabel* labelVersion = nullptr;
+    QLabel* labelFile2 = nullptr;
+    std::array<QLabel*, 3> labelVerze{};
+    std::array<QLabel*, 8> labelTest{};
+    QMenu* menuCom = nullptr;
+    QAction* menuExit = nullptr;
+
+    // Controls grouped by the display decision that shows or enables them, filled by
+    // BuildControlTables from their names.
+    struct RuleBinding {
+        bool (*decide)(const varko::UiDecisions&);
+        bool enables; // false: the decision shows or hides
+        std::vector<QWidget*> widgets;
+    };
+    std::vector<RuleBinding> ruleBindings;
+};
+
+// The window with its menus, toolbar, pages, groups and the single controls.
+void BuildMainWindow(QMainWindow* window, MainWindowUi& ui);
+
+// The repeated controls, built by loops into the control tables, and the rule bindings.
+void BuildControlTables(QMainWindow* window, MainWindowUi& ui);
+
+// The display decisions applied to the widgets. Unit texts go to the three version labels.
+void ApplyUiDecisions(QMainWindow* window, MainWindowUi& ui, const varko::UiDecisions& d,
+                      const std::array<QString, 3>& unitTexts);

@@ -1,0 +1,113 @@
+#include "ui/NumberPair.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+constexpr int kUpDownWidth = 15;
+constexpr int kPairHeight = 21;
+
+// Losing the focus to another program, a popup or the menu bar is no edit of the value.
+bool MovesWithinWindow(Qt::FocusReason reason) {
+    switch (reason) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+        return false;
+    default:
+        return true;
+    }
+}
+} // namespace
+
+NumberPair::NumberPair(const varko::PairSpec& pairSpec, QWidget* parent, int x, int y,
+                       int editWidth)
+    : QObject(parent), spec(pairSpec), editor(new QLineEdit(parent)), arrows(new QWidget(parent)),
+      current(pairSpec.min) {
+    editor->setObjectName(spec.editName);
+    editor->setGeometry(x, y, editWidth, kPairHeight);
+    editor->installEventFilter(this);
+
+    arrows->setObjectName(spec.upDownName);
+    arrows->setGeometry(x + editWidth, y, kUpDownWidth, kPairHeight);
+    auto* layout = new QVBoxLayout(arrows);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(makeArrow(Qt::UpArrow, +1));
+    layout->addWidget(makeArrow(Qt::DownArrow, -1));
+    writePair(current);
+}
+
+QToolButton* NumberPair::makeArrow(Qt::ArrowType type, int direction) {
+    auto* button = new QToolButton(arrows);
+    button->setArrowType(type);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRepeat(true);
+    button->setIconSize(QSize(7, 5));
+    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    connect(button, &QToolButton::clicked, this, [this, direction] { stepBy(direction); });
+    return button;
+}
+
+int NumberPair::readPair() {
+    const std::optional<int> typed =
+        varko::ParsePairText(editor->text(), QLocale().groupSeparator(), spec);
+    if (typed) {
+        current = *typed;
+    }
+    return current;
+}
+
+void NumberPair::writePair(int value) {
+    current = std::clamp(value, spec.min, spec.max);
+    const QString text = textOf(current);
+    if (editor->text() != text) {
+        editor->setText(text);
+    }
+}
+
+void NumberPair::stepBy(int direction) {
+    writePair(readPair() + direction * spec.step);
+    emit stepped();
+}
+
+QString NumberPair::textOf(int value) const {
+    if (!spec.grouping || value < 1000) {
+        return QString::number(value);
+    }
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale.toString(value);
+}
+
+bool NumberPair::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != editor) {
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up:
+            stepBy(+1);
+            return true;
+        case Qt::Key_Down:
+            stepBy(-1);
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            emit enterPressed();
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (event->type() == QEvent::FocusOut &&
+        MovesWithinWindow(static_cast<QFocusEvent*>(event)->reason())) {
+        emit left();
+    }
+    return false;
+}

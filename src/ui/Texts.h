@@ -1,0 +1,20 @@
+#pragma once
+// The window's language-dependent texts: one table whose rows carry a text per language, and
+// the one routine that writes them into the controls. Texts the table leaves alone are built
+// into the window where the control is made.
+
+#include <QString>
+#include <cstdint>
+
+class QMainWindow;
+class QObject;
+
+// Writes every caption, hint and list entry of the language into the window, the check mark of
+// the language menu, and, while no unit answers, the no-data texts of the live labels. A text
+// the table lacks in that language is taken in English.
+void ApplyTexts(QMainWindow* window, std::uint8_t language);
+
+// A hint "short|long" (or one text for both): the long part is the status bar text shown while
+// the pointer is over the control or the menu item is highlighted; the short part becomes the
+// tooltip where the window has tooltips.
+void SetHint(QObject* target, const QString& hint, bool withTooltip);

@@ -1,0 +1,73 @@
+// Applies the display decisions to the widgets. Every call sets the full state, so the look
+// depends only on the decisions, never on what was applied before.
+
+#include "ui/MainWindowUi.h"
+#include "ui/NumberPair.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+
+namespace {
+
+void SetBackground(QWidget* widget, const QColor& colour) {
+    if (widget->palette().color(QPalette::Window) == colour) {
+        return;
+    }
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+}
+
+QColor ButtonFace() {
+    return QApplication::palette().color(QPalette::Button);
+}
+
+// A box painted red while its setting needs attention, else drawn like its neighbours.
+void SetWarning(QWidget* box, bool red) {
+    box->setAutoFillBackground(red);
+    SetBackground(box, red ? QColor(Qt::red) : ButtonFace());
+}
+
+// Row 9 is the only row in use without the throttle axis: it then moves up into the place of
+// the first row.
+void PlaceLastMapRow(MainWindowUi& ui, int alignRow) {
+    const int top = ui.labelTps[alignRow]->y() - 4;
+    for (int c = 0; c < varko::kBreakpoints; ++c) {
+        NumberPair* cell = ui.pairs[varko::Pair::map + 90 + c];
+        if (cell->edit()->y() != top) {
+            cell->edit()->move(cell->edit()->x(), top);
+            cell->upDown()->move(cell->upDown()->x(), top);
+        }
+    }
+}
+
+} // namespace
+
+void ApplyUiDecisions(QMainWindow* window, MainWindowUi& ui, const varko::UiDecisions& d,
+                      const std::array<QString, 3>& unitTexts) {
+    window->setAutoFillBackground(true);
+    SetBackground(window, d.whiteBackground ? QColor(Qt::white) : ButtonFace());
+    SetWarning(ui.checks[varko::Check::zakazCteni], d.noReadingRed);
+    SetWarning(ui.checkProgHned, d.progAfterChangeRed);
+
+    for (const MainWindowUi::RuleBinding& binding : ui.ruleBindings) {
+        const bool on = binding.decide(d);
+        for (QWidget* widget : binding.widgets) {
+            if (binding.enables) {
+                widget->setEnabled(on);
+            } else {
+                widget->setVisible(on);
+            }
+        }
+    }
+    PlaceLastMapRow(ui, d.row9AlignRow);
+
+    for (int v = 0; v < 3; ++v) {
+        if (ui.labelVerze[v]->text() != unitTexts[v]) {
+            ui.labelVerze[v]->setText(unitTexts[v]);
+        }
+    }
+}

@@ -1,0 +1,210 @@
+// The frame of the main window: menus, toolbar, notebook, the link's labels, the file and
+// status area and the status bar. The pages are filled by PageBuilder.
+
+#include "ui/MainWindowUi.h"
+#include "ui/PageBuilder.h"
+#include "ui/Place.h"
+#include "ui/Texts.h"
+#include "ui/ToolbarIcons.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kClientWidth = 954;
+constexpr int kClientHeight = 750;
+constexpr int kStatusBarHeight = 19;
+constexpr int kLiveColumnX = 676;
+
+QAction* AddItem(QMainWindow* window, QMenu* menu, const char* name, const QKeySequence& keys) {
+    auto* action = new QAction(window);
+    action->setObjectName(name);
+    action->setShortcut(keys);
+    menu->addAction(action);
+    return action;
+}
+
+QMenu* AddMenu(QMainWindow* window, const char* name) {
+    auto* menu = new QMenu(window);
+    menu->setObjectName(name);
+    window->menuBar()->addMenu(menu);
+    return menu;
+}
+
+void BuildMenus(QMainWindow* window, MainWindowUi& ui) {
+    QMenu* file = AddMenu(window, "MenuFile");
+    AddItem(window, file, "MenuNew", QKeySequence(Qt::CTRL | Qt::Key_N));
+    file->addSeparator();
+    AddItem(window, file, "MenuOpen", QKeySequence(Qt::Key_F3));
+    AddItem(window, file, "MenuOpenExeDir", {});
+    file->addSeparator();
+    AddItem(window, file, "MenuSave", QKeySequence(Qt::Key_F2));
+    AddItem(window, file, "MenuSaveExeDir", {});
+    file->addSeparator();
+    AddItem(window, file, "MenuPrint", QKeySequence(Qt::CTRL | Qt::Key_P));
+    AddItem(window, file, "MenuPrintAll", {});
+    file->addSeparator();
+    ui.menuExit = AddItem(window, file, "MenuExit", {});
+
+    ui.menuCom = AddMenu(window, "MenuCom");
+
+    QMenu* device = AddMenu(window, "MenuDevice");
+    AddItem(window, device, "MenuRead", QKeySequence(Qt::Key_F7));
+    AddItem(window, device, "MenuVerify", QKeySequence(Qt::Key_F8));
+    AddItem(window, device, "MenuProgram", QKeySequence(Qt::Key_F9));
+
+    QMenu* tools = AddMenu(window, "MenuTools");
+    SetHint(AddItem(window, tools, "AdvanceMinus", QKeySequence(Qt::Key_F4)),
+            "Curve A minus|Take off 1 degree of curve A", false);
+    SetHint(AddItem(window, tools, "AdvancePlus", QKeySequence(Qt::Key_F5)),
+            "Curve A plus|Add 1 degree of curve A", false);
+    AddItem(window, tools, "MenuZpet", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    AddItem(window, tools, "MenuZnovu", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
+
+    QMenu* language = AddMenu(window, "MenuLanguage");
+    auto* languages = new QActionGroup(window);
+    struct LanguageItem {
+        const char* name;
+        const char* hint; // the same in every language, each in its own language
+    };
+    constexpr LanguageItem items[] = {{"MenuEnglish", "Set English menu"},
+                                      {"MenuGerman", "Deutsches Menü"},
+                                      {"MenuFrench", "Installer en Francais "},
+                                      {"MenuCzech", "Nastavit české menu"}};
+    for (const LanguageItem& item : items) {
+        QAction* action = AddItem(window, language, item.name, {});
+        action->setCheckable(true);
+        languages->addAction(action);
+        SetHint(action, QString::fromUtf8(item.hint), false);
+    }
+
+    QMenu* help = AddMenu(window, "MenuHelp");
+    SetHint(help->menuAction(), "Not available jet", false);
+    AddItem(window, help, "MenuContens", QKeySequence(Qt::Key_F1));
+    AddItem(window, help, "MenuAbout", {});
+}
+
+void BuildToolbar(QWidget* client) {
+    auto* group = Place<QGroupBox>(client, "GroupBoxToolBar", 3, 0, 463, 43);
+    struct PictureButton {
+        const char* name;
+        ToolbarPicture picture;
+        int x;
+        int width;
+        int height;
+    };
+    constexpr PictureButton pictures[] = {
+        {"SpeedButton6", ToolbarPicture::New, 8, 24, 23},
+        {"SpeedButton5", ToolbarPicture::Open, 33, 24, 23},
+        {"SpeedButton7", ToolbarPicture::Save, 58, 24, 23},
+        {"SpeedButtonPrint", ToolbarPicture::Print, 83, 24, 23},
+        {"SpeedButtonZpet", ToolbarPicture::Undo, 116, 23, 22},
+        {"SpeedButtonZnovu", ToolbarPicture::Redo, 140, 23, 22},
+    };
+    for (const PictureButton& p : pictures) {
+        auto* button = Place<QToolButton>(group, p.name, p.x, 12, p.width, p.height);
+        button->setIcon(ToolbarIcon(p.picture));
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    struct PushButton {
+        const char* name;
+        int x;
+        int width;
+    };
+    constexpr PushButton pushes[] = {
+        {"ButtonRead", 176, 57}, {"BitBtnVerify", 238, 65}, {"BitBtnProgram", 308, 81}};
+    for (const PushButton& p : pushes) {
+        Place<QPushButton>(group, p.name, p.x, 13, p.width, 23)->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+QLabel* PlaceWarning(QWidget* client, const char* name, int y, const QString& text) {
+    auto* label = Place<QLabel>(client, name, 13, y, 230, 24);
+    label->setText(text);
+    SetPixelFont(label, 19, true);
+    label->setAutoFillBackground(true);
+    label->setStyleSheet("background-color: red;");
+    label->hide();
+    return label;
+}
+
+void BuildLinkWidgets(QWidget* client, MainWindowUi& ui) {
+    ui.labelSpojeni = Place<QLabel>(client, "LabelSpojeni", 480, 9, 174, 29);
+    SetPixelFont(ui.labelSpojeni, 15, true);
+    ui.labelSpojeni->setAlignment(Qt::AlignCenter);
+    ui.labelSpojeni->setStyleSheet("background-color: red;");
+
+    auto* com = Place<QLabel>(client, "LabelCom", kLiveColumnX, 502, 270, 22);
+    com->setText("COM = ---");
+    SetPixelFont(com, 16, false);
+
+    ui.labelHlaseni = Place<QLabel>(client, "LabelHlaseni", kLiveColumnX, 528, 270, 22);
+    SetPixelFont(ui.labelHlaseni, 13, true);
+    ui.labelHlaseni->hide();
+
+    ui.gaugeProgram = Place<QProgressBar>(client, "CGaugeProgram", kLiveColumnX, 556, 270, 18);
+    ui.gaugeProgram->setTextVisible(true);
+    ui.gaugeProgram->setStyleSheet("QProgressBar { text-align: center; }"
+                                   "QProgressBar::chunk { background-color: aqua; }");
+    ui.gaugeProgram->hide();
+}
+
+void BuildFileArea(QWidget* client, MainWindowUi& ui) {
+    Place<QLabel>(client, "LabelFile1", 20, 554, 38, 17);
+    ui.labelFile2 = Place<QLabel>(client, "LabelFile2", 60, 554, 600, 17);
+    ui.labelFile2->setText("----------");
+    ui.checkProgHned = Place<QCheckBox>(client, "CheckBoxProgHned", 20, 574, 177, 16);
+    ui.labelEeDataErr = PlaceWarning(client, "LabelEeDataErr", 598, "Programmed data error");
+    ui.labelVersion = PlaceWarning(client, "LabelVersion", 628, QString());
+    constexpr int columns[] = {250, 371, 492, 614};
+    for (int t = 0; t < 8; ++t) {
+        auto* label = Place<QLabel>(client, QString("LabelTest%1").arg(t + 1), columns[t % 4],
+                                    t < 4 ? 612 : 647, 118, 18);
+        label->setText(QString("Test%1 = ---").arg(t + 1));
+        SetPixelFont(label, 13, true);
+        label->hide();
+        ui.labelTest[t] = label;
+    }
+}
+
+} // namespace
+
+void BuildMainWindow(QMainWindow* window, MainWindowUi& ui) {
+    window->setObjectName("FormHlav");
+    QFont font = window->font();
+    font.setPixelSize(11);
+    window->setFont(font);
+
+    BuildMenus(window, ui);
+
+    ui.client = new QWidget(window);
+    ui.client->setObjectName("ClientArea");
+    ui.client->setMinimumSize(kClientWidth, kClientHeight - kStatusBarHeight);
+    window->setCentralWidget(ui.client);
+
+    auto* statusBar = new QStatusBar(window);
+    statusBar->setObjectName("StatusBar1");
+    statusBar->setFixedHeight(kStatusBarHeight);
+    statusBar->setSizeGripEnabled(false);
+    window->setStatusBar(statusBar);
+
+    BuildToolbar(ui.client);
+    BuildLinkWidgets(ui.client, ui);
+    ui.pageControl = Place<QTabWidget>(ui.client, "PageControl1", 4, 48, 653, 497);
+    BuildPages(ui);
+    BuildFileArea(ui.client, ui);
+
+    window->resize(kClientWidth, kClientHeight + window->menuBar()->sizeHint().height());
+}
