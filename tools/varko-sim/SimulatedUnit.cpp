@@ -1,6 +1,8 @@
 #include "SimulatedUnit.h"
 
 #include "link/DeviceInfo.h"
+#include "model/Normalize.h"
+#include "model/Presets.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,6 +29,17 @@ bool StoreCommand(std::uint8_t command) {
 
 SimulatedUnit::SimulatedUnit(UnitFaults faults) : faults_(faults) {
     faults_.answerEvery = std::max(1, faults_.answerEvery);
+}
+
+ParamImage SimulatedUnit::FactoryImage() {
+    constexpr std::uint8_t kYamahaR6 = 20;
+    ParamImage image;
+    image.bike() = kYamahaR6;
+    bool bikeListChanged = false;
+    ApplyBikePreset(image, bikeListChanged);
+    WindowSettings settings;
+    Normalize(image, settings);
+    return image;
 }
 
 bool SimulatedUnit::readAllowed() const {

@@ -31,6 +31,9 @@ public:
 
     explicit SimulatedUnit(UnitFaults faults = {});
 
+    // What a unit fresh from the workshop holds: the start-up model's preset, normalized.
+    static ParamImage FactoryImage();
+
     // The answer to one received frame; nothing when the unit stays quiet (bad check byte,
     // unknown command, or a fault that drops it).
     std::optional<LinkFrame> Answer(const LinkFrame& request);

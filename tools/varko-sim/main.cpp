@@ -98,7 +98,8 @@ int main(int argc, char* argv[]) {
     parser.setApplicationDescription(QStringLiteral(
         "Simulates a VARKO ignition unit on a pseudo-terminal. The terminal is linked as\n"
         "$XDG_CONFIG_HOME/varko/ports/COMn, where the VARKO Tool looks first when it opens COMn.\n"
-        "The unit stores blocks 1 and 2, answers block 0 with its information record\n"
+        "The unit starts with the Yamaha R6 preset, stores blocks 1 and 2, answers block 0 with "
+        "its information record\n"
         "(SIM01, 9.12.2026 12:00, protocol 75), counts programmings, counts down from 414 while\n"
         "it saves, refuses read-out once the no-reading flag was programmed, and answers the\n"
         "live-data request. SIGTERM or SIGINT end it and remove the link."));
@@ -158,6 +159,7 @@ int main(int argc, char* argv[]) {
         sigaction(signal, &action, nullptr);
 
     sim::SimulatedUnit unit(options.faults);
+    unit.store() = sim::SimulatedUnit::FactoryImage();
     QTextStream out(stdout);
     for (;;) {
         sim::PtyLink line;
@@ -165,7 +167,9 @@ int main(int argc, char* argv[]) {
         if (!error.isEmpty())
             return Fail(error);
         out << "varko-sim: " << options.linkPath << " -> " << line.slaveName() << Qt::endl;
+        // The line vanishes once; after coming back it stays.
         int framesLeft = options.vanishAfter;
+        options.vanishAfter = 0;
         const bool vanished = Serve(line.masterFd(), unit, framesLeft, waitMask);
         line.close();
         if (!vanished || options.returnAfterMs < 0)

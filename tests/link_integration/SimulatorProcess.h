@@ -1,0 +1,54 @@
+#pragma once
+// varko-sim started as a separate process on a real pseudo-terminal, linked as a COM port in the
+// current configuration folder; stopped (and its link removed) when the object goes.
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+
+class SimulatorProcess {
+public:
+    static QString Executable() {
+        return QStringLiteral(VARKO_BINARY_DIR "/tools/varko-sim/varko-sim");
+    }
+
+    // True once the simulator has linked its line.
+    bool start(int com, const QStringList& faults = {}) {
+        process_.setProgram(Executable());
+        process_.setArguments(QStringList{"--com", QString::number(com)} + faults);
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start();
+        if (!process_.waitForStarted(5000))
+            return false;
+        return waitForLine("varko-sim:");
+    }
+    bool waitForLine(const QString& text, int timeoutMs = 5000) {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < timeoutMs) {
+            while (process_.canReadLine()) {
+                if (QString::fromUtf8(process_.readLine()).contains(text))
+                    return true;
+            }
+            process_.waitForReadyRead(100);
+        }
+        return false;
+    }
+    // Ends it with SIGTERM as a user would; true when it exited cleanly.
+    bool stop() {
+        if (process_.state() == QProcess::NotRunning)
+            return process_.exitStatus() == QProcess::NormalExit;
+        process_.terminate();
+        return process_.waitForFinished(5000) && process_.exitStatus() == QProcess::NormalExit &&
+               process_.exitCode() == 0;
+    }
+    ~SimulatorProcess() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(5000);
+        }
+    }
+
+private:
+    QProcess process_;
+};

@@ -1,0 +1,222 @@
+// The real link engine on a real serial port layer, talking to varko-sim over a pseudo-terminal.
+// Ticks run faster than the window's 55 ms where the test allows it: the protocol counts ticks,
+// and the simulator answers within a few milliseconds. One test keeps the real pace.
+
+#include "RecordingOwner.h"
+#include "ScopedConfigDir.h"
+#include "SimulatedUnit.h"
+#include "SimulatorProcess.h"
+#include "link/LinkEngine.h"
+#include "link/PosixSerialPort.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QTimer>
+#include <thread>
+
+using namespace varko;
+
+namespace {
+
+constexpr int kFastTickMs = 20;
+
+enum class Action { Read, Program, Verify };
+
+ParamImage EditedImage() {
+    ParamImage image = sim::SimulatedUnit::FactoryImage();
+    image.limiter() += 5;
+    for (int row = 0; row < kBreakpoints; ++row)
+        image.advance(row, 3) = static_cast<std::uint8_t>(10 + row);
+    WindowSettings settings;
+    Normalize(image, settings);
+    return image;
+}
+
+// The window's side of the link, minus the widgets.
+struct Station {
+    ParamImage image;
+    WindowSettings settings;
+    RecordingOwner owner{image, settings};
+    LinkEngine engine{image, settings, owner, std::make_unique<PosixSerialPort>()};
+
+    explicit Station(int com = 1) {
+        settings.portSelection = static_cast<std::uint8_t>(com - 1);
+        owner.normalizeForReal = true;
+        owner.engine = &engine;
+        engine.OpenComPort();
+    }
+
+    void tick() {
+        engine.Timer1Timer();
+        owner.closeBoxes();
+    }
+    // Ticks at the fast pace until done() or the limit; true when done.
+    template <typename Done> bool tickUntil(Done done, int limit) {
+        for (int t = 0; t < limit; ++t) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(kFastTickMs));
+            tick();
+            if (done())
+                return true;
+        }
+        return false;
+    }
+    // A frame was accepted within the last 18 ticks.
+    bool connected() const { return engine.state().silentTicks < LinkLimits::silentLimit; }
+    bool connect() {
+        return tickUntil([this] { return connected(); }, 100);
+    }
+    bool run(Action action) {
+        const std::size_t before = owner.results.size();
+        switch (action) {
+        case Action::Read:
+            engine.MenuReadClick();
+            break;
+        case Action::Program:
+            engine.MenuProgramClick();
+            break;
+        case Action::Verify:
+            engine.MenuVerifyClick();
+            break;
+        }
+        return tickUntil([&] { return owner.results.size() > before; }, 200);
+    }
+    QString statusText() const { return engine.status().statusText; }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Action)
+
+class TestLinkWithSimulator : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { config_ = std::make_unique<ScopedConfigDir>(); }
+    void cleanup() { config_.reset(); }
+
+    void readAtTheRealPace() {
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(1));
+        Station station;
+        QTimer timer; // as the window drives it
+        timer.setInterval(kTickMs);
+        QEventLoop loop;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            station.tick();
+            if (!station.owner.results.empty())
+                loop.quit();
+            else if (station.connected() &&
+                     station.engine.state().transferMode == TransferMode::Idle)
+                station.engine.MenuReadClick();
+        });
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        timer.start();
+        loop.exec();
+        QCOMPARE(station.owner.results, std::vector<TransferResult>{TransferResult::Ok});
+        QCOMPARE(station.image, sim::SimulatedUnit::FactoryImage());
+        QCOMPARE(station.statusText(), QString("Verify:: OK"));
+        QCOMPARE(station.engine.deviceTexts().deviceName, QString("SIM01"));
+        QVERIFY(simulator.stop());
+        QVERIFY(!QFileInfo(config_->path() + "/varko/ports/COM1").isSymLink());
+    }
+
+    void programThenVerify() {
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(2));
+        Station station(2);
+        QVERIFY(station.connect());
+        station.image = EditedImage();
+        QVERIFY(station.run(Action::Program));
+        QCOMPARE(station.owner.results.back(), TransferResult::Ok);
+        QCOMPARE(station.statusText(), QString("Program device:: OK"));
+
+        QVERIFY(station.run(Action::Verify));
+        QCOMPARE(station.owner.results.back(), TransferResult::Ok);
+
+        // What the unit now holds comes back on a read by another station.
+        station.engine.CloseComPort();
+        Station reader(2);
+        QVERIFY(reader.connect());
+        QVERIFY(reader.run(Action::Read));
+        QCOMPARE(reader.image, EditedImage());
+
+        reader.image.advance(0, 0) += 1;
+        QVERIFY(reader.run(Action::Verify));
+        QCOMPARE(reader.owner.results.back(), TransferResult::VerifyError);
+        QCOMPARE(reader.statusText(), QString("Verify error!"));
+    }
+
+    void unitBehaviour_data() {
+        QTest::addColumn<QStringList>("faults");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<TransferResult>("result");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("read") << QStringList{} << Action::Read << TransferResult::Ok
+                              << "Verify:: OK";
+        QTest::newRow("version 74")
+            << QStringList{"--protocol-version", "74"} << Action::Read
+            << TransferResult::VersionMismatch
+            << "Unmatched version of PC and Ignition programs!  PC-75, IGN-74";
+        QTest::newRow("reading refused") << QStringList{"--refuse-reading"} << Action::Read
+                                         << TransferResult::NoReading << "No reading!";
+        QTest::newRow("every second answer dropped")
+            << QStringList{"--answer-every", "2"} << Action::Program << TransferResult::Ok
+            << "Program device:: OK";
+        QTest::newRow("every second check byte corrupted")
+            << QStringList{"--corrupt-check", "2"} << Action::Program << TransferResult::Ok
+            << "Program device:: OK";
+        QTest::newRow("echo with a flipped bit")
+            << QStringList{"--flip-echo"} << Action::Program << TransferResult::ProgramError
+            << "Program error!";
+        QTest::newRow("silent unit") << QStringList{"--silent"} << Action::Verify
+                                     << TransferResult::VerifyError << "Verify error!";
+    }
+    void unitBehaviour() {
+        QFETCH(QStringList, faults);
+        QFETCH(Action, action);
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(3, faults));
+        Station station(3);
+        if (!faults.contains("--silent"))
+            QVERIFY(station.connect());
+        station.image = EditedImage();
+        QVERIFY(station.run(action));
+        QTEST(station.owner.results.back(), "result");
+        QFETCH(QString, text);
+        if (station.owner.results.back() == TransferResult::VersionMismatch) {
+            QCOMPARE(station.owner.messages.back().text, text);
+            QCOMPARE(station.image, EditedImage()); // not replaced
+        } else {
+            QCOMPARE(station.statusText(), text);
+        }
+        QVERIFY(simulator.stop());
+    }
+
+    void simulatorVanishesAndComesBack() {
+        SimulatorProcess simulator;
+        // Gone after the first live answer and two read requests; back 1.5 s later.
+        QVERIFY(simulator.start(4, {"--vanish-after", "3", "--return-after", "1500"}));
+        Station station(4);
+        QVERIFY(station.connect());
+        QVERIFY(station.run(Action::Read));
+        QCOMPARE(station.owner.results.back(), TransferResult::ReadError);
+        QCOMPARE(station.statusText(), QString("Read error!"));
+        QVERIFY(!station.engine.portOpen());
+
+        QVERIFY(station.tickUntil([&] { return station.engine.status().connectionVisible; }, 50));
+        QVERIFY(simulator.waitForLine("varko-sim:"));
+        QVERIFY(station.connect());
+        QVERIFY(station.engine.portOpen());
+        QVERIFY(station.run(Action::Read));
+        QCOMPARE(station.owner.results.back(), TransferResult::Ok);
+        QVERIFY(station.owner.messages.empty());
+        QVERIFY(simulator.stop());
+    }
+
+private:
+    std::unique_ptr<ScopedConfigDir> config_;
+};
+
+Q_DECLARE_METATYPE(varko::TransferResult)
+
+QTEST_GUILESS_MAIN(TestLinkWithSimulator)
+#include "tst_link_sim.moc"
