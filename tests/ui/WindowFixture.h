@@ -1,0 +1,37 @@
+#pragma once
+// A started main window for one test, with a fixed locale so thousands separators are known,
+// and its own empty configuration folder.
+
+#include "ScopedConfigDir.h"
+#include "app/TFormHlav.h"
+#include "ui/NumberPair.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <memory>
+
+class WindowFixture {
+public:
+    WindowFixture() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        window = std::make_unique<TFormHlav>();
+        window->FormCreate();
+    }
+
+    TFormHlav& operator*() const { return *window; }
+    TFormHlav* operator->() const { return window.get(); }
+
+    template <typename W = QWidget> W* find(const QString& name) const {
+        return window->findChild<W*>(name);
+    }
+    QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
+    // Shows the image as changed by the test.
+    template <typename F> void showWith(F change) {
+        change(window->image());
+        window->ShowImage();
+    }
+
+private:
+    ScopedConfigDir config;
+    std::unique_ptr<TFormHlav> window;
+};
