@@ -4,7 +4,7 @@ namespace varko::cli {
 
 std::vector<Command> AllCommands() {
     std::vector<Command> commands;
-    for (auto group : {FileCommands})
+    for (auto group : {FileCommands, LinkCommands})
         for (const Command& command : group())
             commands.push_back(command);
     return commands;

@@ -32,6 +32,9 @@ struct Command {
 // preset, dump, convert: parameter files without a unit (FileCommands.cpp).
 std::span<const Command> FileCommands();
 
+// read, program, verify: transfers with the unit over a serial port (LinkCommands.cpp).
+std::span<const Command> LinkCommands();
+
 // Every command of every group, in the order --help lists them.
 std::vector<Command> AllCommands();
 

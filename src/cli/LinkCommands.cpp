@@ -1,0 +1,88 @@
+#include "cli/CommandWords.h"
+#include "cli/Commands.h"
+#include "cli/ImageFiles.h"
+#include "cli/LinkSession.h"
+#include "link/PortNames.h"
+#include "model/FormMapping.h"
+#include "model/Normalize.h"
+#include "storage/TestSwitch.h"
+
+#include <array>
+#include <optional>
+
+namespace varko::cli {
+namespace {
+
+const QCommandLineOption kPortOption("port", "COM1..COM21 or a device path.", "P");
+
+// The device --port names; nothing after printing the reason.
+std::optional<QString> PortDevice(const QCommandLineParser& parser, CliIo& io) {
+    const QString port = parser.value(kPortOption);
+    if (port.isEmpty()) {
+        io.err << "varko-cli: missing --port P\n";
+        return std::nullopt;
+    }
+    const QString device = ResolvePortArgument(port);
+    if (device.isEmpty())
+        io.err << "varko-cli: no such port '" << port << "' (COM1..COM21)\n";
+    return device.isEmpty() ? std::nullopt : std::optional(device);
+}
+
+int Read(const QStringList& words, CliIo& io) {
+    QCommandLineParser parser;
+    parser.addOption(kPortOption);
+    const auto output = ParseWordsWithOutput(parser, words, {}, io);
+    const auto device = output ? PortDevice(parser, io) : std::nullopt;
+    if (!device)
+        return kExitUsage;
+    ParamImage image;
+    if (!RunLinkAction(LinkAction::Read, *device, image, ReadTestSwitch(), io))
+        return kExitFailure;
+    return WriteImageFile(*output, image, io) ? kExitOk : kExitFailure;
+}
+
+// Program and verify send exactly what the window would after opening FILE: the file on an
+// all-zero image, normalized, through the controls' ranges.
+int SendFile(LinkAction action, const QStringList& words, CliIo& io) {
+    QCommandLineParser parser;
+    parser.addOption(kPortOption);
+    const auto device =
+        ParseWords(parser, words, {"FILE"}, io) ? PortDevice(parser, io) : std::nullopt;
+    if (!device)
+        return kExitUsage;
+    ParamImage image;
+    if (!ReadImageFile(parser.positionalArguments().at(0), image, io))
+        return kExitFailure;
+    WindowSettings settings;
+    Normalize(image, settings);
+    const bool testEnable = ReadTestSwitch();
+    RoundTripThroughControls(image, testEnable);
+    return RunLinkAction(action, *device, image, testEnable, io) ? kExitOk : kExitFailure;
+}
+
+int Program(const QStringList& words, CliIo& io) {
+    return SendFile(LinkAction::Program, words, io);
+}
+
+int Verify(const QStringList& words, CliIo& io) {
+    return SendFile(LinkAction::Verify, words, io);
+}
+
+const std::array kLinkCommands = {
+    Command{"read", "--port P -o FILE",
+            "Reads the unit's parameter set on port P (COM1..COM21 as the window names them, or\n"
+            "a device path), verifies it and writes it to FILE. Waits at most 3 s for the unit.",
+            Read},
+    Command{"program", "--port P FILE",
+            "Programs the parameter set of FILE into the unit on port P and verifies it.", Program},
+    Command{"verify", "--port P FILE", "Compares the unit's parameter set on port P with FILE.",
+            Verify},
+};
+
+} // namespace
+
+std::span<const Command> LinkCommands() {
+    return kLinkCommands;
+}
+
+} // namespace varko::cli

@@ -1,0 +1,111 @@
+#include "cli/LinkSession.h"
+
+#include "link/LinkEngine.h"
+#include "link/PosixSerialPort.h"
+#include "model/FormMapping.h"
+#include "model/Messages.h"
+#include "model/Normalize.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <optional>
+
+namespace varko::cli {
+namespace {
+
+// The window's part of a transfer without widgets: the controls are the image itself, so
+// collecting means the round trip through the controls' ranges, and showing changes nothing.
+class CliLinkOwner final : public LinkOwner {
+public:
+    CliLinkOwner(ParamImage& image, WindowSettings& settings, bool testEnable, CliIo& io)
+        : image_(image), settings_(settings), testEnable_(testEnable), io_(io) {}
+
+    std::optional<TransferResult> result;
+    bool portFailed = false;
+
+    void CollectImage() override { RoundTripThroughControls(image_, testEnable_); }
+    void Normalize() override { varko::Normalize(image_, settings_); }
+    void ShowImage() override {}
+    void ShowMessage(const LinkMessage& message) override {
+        io_.err << message.text << "\n";
+        portFailed = portFailed || message.kind == LinkMessageKind::ComOpeningError;
+    }
+    void LinkStatusChanged(const LinkStatus&) override {}
+    void TransferEnded(TransferResult ended) override { result = ended; }
+
+private:
+    ParamImage& image_;
+    WindowSettings& settings_;
+    bool testEnable_;
+    CliIo& io_;
+};
+
+void Start(LinkEngine& engine, LinkAction action) {
+    switch (action) {
+    case LinkAction::Read:
+        engine.MenuReadClick();
+        break;
+    case LinkAction::Program:
+        engine.MenuProgramClick();
+        break;
+    case LinkAction::Verify:
+        engine.MenuVerifyClick();
+        break;
+    }
+}
+
+} // namespace
+
+bool RunLinkAction(LinkAction action, const QString& devicePath, ParamImage& image, bool testEnable,
+                   CliIo& io) {
+    WindowSettings settings;
+    CliLinkOwner owner(image, settings, testEnable, io);
+    LinkEngine engine(image, settings, owner, std::make_unique<PosixSerialPort>());
+    engine.SetPortResolver([devicePath](int) { return devicePath; });
+    engine.OpenComPort();
+    if (owner.portFailed)
+        return false;
+
+    bool started = false;
+    bool noConnection = false;
+    QElapsedTimer waited;
+    waited.start();
+    QEventLoop loop;
+    QTimer timer;
+    timer.setInterval(kTickMs);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        engine.Timer1Timer();
+        if (owner.result) {
+            loop.quit();
+        } else if (!started && engine.state().silentTicks < LinkLimits::silentLimit) {
+            Start(engine, action);
+            started = true;
+        } else if (!started && waited.elapsed() >= kConnectTimeoutMs) {
+            noConnection = true;
+            loop.quit();
+        }
+    });
+    timer.start();
+    loop.exec();
+    engine.CloseComPort();
+
+    if (noConnection) {
+        io.err << "No connection with PC\n";
+        return false;
+    }
+    switch (*owner.result) {
+    case TransferResult::Ok:
+        // A program's status line already moved on to its own OK; both end in the verify.
+        io.out << MessageText(Msg::verify, 0) << ": OK\n";
+        return true;
+    case TransferResult::VersionMismatch:
+        return false; // its message is out already
+    default:
+        io.err << engine.status().statusText << "\n";
+        return false;
+    }
+}
+
+} // namespace varko::cli

@@ -1,0 +1,108 @@
+// varko-cli's read, program and verify against varko-sim: exit status and texts as scripts
+// see them.
+
+#include "ScopedConfigDir.h"
+#include "SimulatorProcess.h"
+
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+CliRun RunCli(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(QStringLiteral(VARKO_BINARY_DIR "/src/varko-cli"), arguments);
+    CliRun run;
+    if (!cli.waitForFinished(30000))
+        return run;
+    run.status = cli.exitCode();
+    run.out = QString::fromUtf8(cli.readAllStandardOutput());
+    run.err = QString::fromUtf8(cli.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+class TestCliLink : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { config_ = std::make_unique<ScopedConfigDir>(); }
+    void cleanup() { config_.reset(); }
+
+    void readProgramVerify() {
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(1));
+        const QString file = config_->path() + "/unit.ign";
+        CliRun run = RunCli({"read", "--port", "COM1", "-o", file});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QString("Verify:: OK\n"));
+
+        run = RunCli({"program", "--port", "com1", file});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QString("Verify:: OK\n"));
+
+        QCOMPARE(RunCli({"verify", "--port", "COM1", file}).status, 0);
+        const QString linkPath = config_->path() + "/varko/ports/COM1";
+        run = RunCli({"verify", "--port", QFileInfo(linkPath).symLinkTarget(), file});
+        QCOMPARE(run.status, 0); // a device path works as well
+        QVERIFY(simulator.stop());
+    }
+
+    void failures_data() {
+        QTest::addColumn<QStringList>("faults");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("version 74") << QStringList{"--protocol-version", "74"} << "read"
+                                    << "Unmatched version of PC and Ignition programs!  PC-75, "
+                                       "IGN-74\n";
+        QTest::newRow("reading refused") << QStringList{"--refuse-reading"} << "read"
+                                         << "No reading!\n";
+        QTest::newRow("echo never matches") << QStringList{"--flip-echo"} << "program"
+                                            << "Program error!\n";
+        QTest::newRow("silent unit") << QStringList{"--silent"} << "verify"
+                                     << "No connection with PC\n";
+    }
+    void failures() {
+        QFETCH(QStringList, faults);
+        QFETCH(QString, command);
+        SimulatorProcess good;
+        QVERIFY(good.start(2));
+        const QString file = config_->path() + "/unit.ign";
+        QCOMPARE(RunCli({"read", "--port", "COM2", "-o", file}).status, 0);
+        QVERIFY(good.stop());
+
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(2, faults));
+        const QStringList fileWords =
+            command == "read" ? QStringList{"-o", config_->path() + "/out.ign"} : QStringList{file};
+        const CliRun run = RunCli(QStringList{command, "--port", "COM2"} + fileWords);
+        QCOMPARE(run.status, 1);
+        QTEST(run.err, "message");
+        QVERIFY(!QFile::exists(config_->path() + "/out.ign"));
+        QVERIFY(simulator.stop());
+    }
+
+    void verifyOfAnotherImageFails() {
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(3));
+        const QString file = config_->path() + "/preset.ign";
+        // Another model's preset differs from what the simulated unit holds.
+        QCOMPARE(RunCli({"preset", "7", "-o", file}).status, 0);
+        const CliRun run = RunCli({"verify", "--port", "COM3", file});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QString("Verify error!\n"));
+        QVERIFY(simulator.stop());
+    }
+
+private:
+    std::unique_ptr<ScopedConfigDir> config_;
+};
+
+QTEST_GUILESS_MAIN(TestCliLink)
+#include "tst_cli_link.moc"
