@@ -1,6 +1,7 @@
 #include "storage/LastStateFile.h"
 
 #include "storage/FileIo.h"
+#include "storage/NumberField.h"
 #include "storage/TokenScanner.h"
 
 namespace varko {
@@ -22,7 +23,7 @@ QByteArray WriteLastState(const LastState& state) {
     for (int index = 0; index < kLastStateCount; ++index) {
         if (index > 0 && index % kNumbersPerLine == 0)
             text += index % kNumbersPerBlock == 0 ? "\r\n\r\n" : "\r\n";
-        text += QByteArray::number(StateByte(state, index)).rightJustified(5) + ' ';
+        AppendNumberField(text, StateByte(state, index));
     }
     return text;
 }

@@ -1,9 +1,9 @@
 #include "storage/ParamFile.h"
 
 #include "storage/FileIo.h"
+#include "storage/NumberField.h"
 #include "storage/TokenScanner.h"
 
-#include <QByteArrayList>
 #include <vector>
 
 namespace varko {
@@ -11,6 +11,7 @@ namespace varko {
 namespace {
 
 constexpr QByteArrayView kFileKey = "KALUBREN_KEY";
+constexpr const char* kContinuation = "            "; // twelve blanks
 
 // Numbers for the bytes offset, offset + stride, ... each converted through scale. A flag is
 // written as 0 or 1 whatever its byte holds, and read back as the number read.
@@ -107,13 +108,13 @@ const Record* FindRecord(QByteArrayView token) {
     return nullptr;
 }
 
-void AppendNumbers(QByteArray& line, const ParamImage& image, const Run& run) {
+void AppendNumbers(QByteArray& text, const ParamImage& image, const Run& run) {
     for (int i = 0; i < run.count; ++i) {
         const std::uint8_t byte = image[run.offset + i * run.stride];
         if (run.flag)
-            line += byte ? "    1" : "    0";
+            text += byte ? "    1" : "    0";
         else
-            line += QByteArray::number(run.scale.decode(byte)).rightJustified(5) + ' ';
+            AppendNumberField(text, run.scale.decode(byte));
     }
 }
 
@@ -162,20 +163,20 @@ void SetOlderVersionDefaults(ParamImage& image, int version) {
 } // namespace
 
 QByteArray WriteParamFile(const ParamImage& image) {
-    const QByteArray continuation(12, ' ');
-    QByteArrayList lines{"KALUBREN_KEY  " + QByteArray::number(kProtocolVersion).rightJustified(3) +
-                         ' '};
+    QByteArray text =
+        "KALUBREN_KEY  " + QByteArray::number(kProtocolVersion).rightJustified(3) + ' ';
+    text.reserve(4096);
     for (const Record& record : Records()) {
         if (record.emptyLineBefore)
-            lines.append(QByteArray());
+            text += "\r\n";
         for (std::size_t i = 0; i < record.lines.size(); ++i) {
-            QByteArray line = i == 0 ? QByteArray(record.keyField) : continuation;
+            text += "\r\n";
+            text += i == 0 ? record.keyField : kContinuation;
             for (const Run& run : record.lines[i])
-                AppendNumbers(line, image, run);
-            lines.append(line);
+                AppendNumbers(text, image, run);
         }
     }
-    return lines.join("\r\n");
+    return text;
 }
 
 std::uint8_t ReadParamFile(const QByteArray& text, ParamImage& image,

@@ -1,0 +1,21 @@
+// Any text fed to the last-state reader: no crash, no undefined behaviour, and what it took the
+// writer reproduces exactly.
+
+#include "storage/LastStateFile.h"
+
+#include "FuzzCheck.h"
+
+using namespace varko;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    LastState state;
+    const int taken = ReadLastState(text, state);
+    FUZZ_REQUIRE(taken >= 0 && taken <= kLastStateCount);
+
+    LastState again;
+    again.image.bytes.fill(0x5A);
+    FUZZ_REQUIRE(ReadLastState(WriteLastState(state), again) == kLastStateCount);
+    FUZZ_REQUIRE(again == state);
+    return 0;
+}

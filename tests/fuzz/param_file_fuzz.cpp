@@ -1,0 +1,40 @@
+// Any text fed to the parameter file reader: no crash, no undefined behaviour, and whatever it
+// accepts the writer must be able to reproduce.
+
+#include "storage/ParamFile.h"
+
+#include "FuzzCheck.h"
+
+#include <algorithm>
+#include <vector>
+
+using namespace varko;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    ParamImage before;
+    before.bytes.fill(0x5A);
+
+    ParamImage image = before;
+    std::vector<FileMessage> messages;
+    const std::uint8_t version =
+        ReadParamFile(text, image, [&](FileMessage message) { messages.push_back(message); });
+    FUZZ_REQUIRE(version == 0 || version == 75 || version == 54 || version == 48);
+
+    // Keys with an unknown version, then the older-version message of the accepted key if any.
+    const bool older = version == 54 || version == 48;
+    FUZZ_REQUIRE(!older || (!messages.empty() && messages.back() == FileMessage::OlderVersion));
+    FUZZ_REQUIRE(std::count(messages.begin(), messages.end(), FileMessage::UnmatchedVersion) ==
+                 std::ssize(messages) - (older ? 1 : 0));
+    if (version == 0) {
+        FUZZ_REQUIRE(image == before);
+        return 0;
+    }
+
+    // The writer's text of the loaded image reads back to an image the writer writes alike.
+    const QByteArray written = WriteParamFile(image);
+    ParamImage again = before;
+    FUZZ_REQUIRE(ReadParamFile(written, again) == 75);
+    FUZZ_REQUIRE(WriteParamFile(again) == written);
+    return 0;
+}
