@@ -142,7 +142,7 @@ QLabel* PlaceWarning(QWidget* client, const char* name, int y, const QString& te
 
 void BuildLinkWidgets(QWidget* client, MainWindowUi& ui) {
     ui.labelSpojeni = Place<QLabel>(client, "LabelSpojeni", 480, 9, 174, 29);
-    SetPixelFont(ui.labelSpojeni, 15, true);
+    SetPixelFont(ui.labelSpojeni, 13, true);
     ui.labelSpojeni->setAlignment(Qt::AlignCenter);
     ui.labelSpojeni->setStyleSheet("background-color: red;");
 

@@ -2,6 +2,7 @@
 // overlap. With VARKO_SCREENSHOT_DIR set, each page is also written there as a picture.
 
 #include "WindowFixture.h"
+#include "model/Presets.h"
 
 #include <QTabWidget>
 #include <QtTest>
@@ -15,8 +16,6 @@ private slots:
 
 namespace {
 
-// Controls that the display rules place on top of each other by design (map row 9 takes the
-// place of row 0 while the throttle axis is off, when row 0 is hidden).
 bool Shown(const QWidget* w) {
     return !w->isHidden();
 }
@@ -43,13 +42,31 @@ void CheckChildren(QWidget* parent) {
 
 } // namespace
 
+// The most crowded look: the special setting with four channels and two pick-ups, the throttle
+// map, the servo and the clutch master all on.
+void ShowEverything(WindowFixture& window) {
+    window.showWith([](varko::ParamImage& image) {
+        image.bike() = varko::kBikeSpecial;
+        image.synchroMethod() = 4;
+        image.channelCount() = 4;
+        image.tpsMapa() = 1;
+        image.servoEnable() = 1;
+        image.input2() = 3;
+    });
+}
+
 void WindowPagesTest::pagesFitAndDoNotOverlap() {
-    WindowFixture window;
-    window->show();
-    auto* pages = window.find<QTabWidget>("PageControl1");
-    for (int page = 0; page < pages->count(); ++page) {
-        pages->setCurrentIndex(page);
-        CheckChildren(pages->widget(page));
+    for (bool everything : {false, true}) {
+        WindowFixture window;
+        if (everything) {
+            ShowEverything(window);
+        }
+        window->show();
+        auto* pages = window.find<QTabWidget>("PageControl1");
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            CheckChildren(window.find("ClientArea"));
+        }
     }
 }
 
@@ -58,14 +75,20 @@ void WindowPagesTest::screenshots() {
     if (dir.isEmpty()) {
         QSKIP("VARKO_SCREENSHOT_DIR not set");
     }
-    WindowFixture window;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(&*window));
-    auto* pages = window.find<QTabWidget>("PageControl1");
-    for (int page = 0; page < pages->count(); ++page) {
-        pages->setCurrentIndex(page);
-        QTest::qWait(50);
-        QVERIFY(window->grab().save(QString("%1/page%2.png").arg(dir).arg(page)));
+    for (bool everything : {false, true}) {
+        WindowFixture window;
+        if (everything) {
+            ShowEverything(window);
+        }
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&*window));
+        auto* pages = window.find<QTabWidget>("PageControl1");
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            QTest::qWait(50);
+            const QString file = QString("%1/%2page%3.png").arg(dir, everything ? "all-" : "");
+            QVERIFY(window->grab().save(file.arg(page)));
+        }
     }
 }
 
