@@ -3,12 +3,12 @@
 
 #include "storage/LastStateFile.h"
 
-#include "FuzzCheck.h"
+#include "FuzzSupport.h"
 
 using namespace varko;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArray text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray text = FuzzText(data, size);
     LastState state;
     const int taken = ReadLastState(text, state);
     FUZZ_REQUIRE(taken >= 0 && taken <= kLastStateCount);

@@ -3,7 +3,7 @@
 
 #include "storage/ParamFile.h"
 
-#include "FuzzCheck.h"
+#include "FuzzSupport.h"
 
 #include <algorithm>
 #include <vector>
@@ -11,7 +11,7 @@
 using namespace varko;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArray text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray text = FuzzText(data, size);
     ParamImage before;
     before.bytes.fill(0x5A);
 

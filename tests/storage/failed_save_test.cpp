@@ -4,6 +4,8 @@
 #include "storage/ParamFile.h"
 #include "storage/SettingsFile.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -24,17 +26,6 @@ bool Save(const QString& saver, const QString& path) {
     if (saver == "settings file")
         return SaveSettingsFile(path, SettingsValues{});
     return SaveLastStateFile(path, LastState{});
-}
-
-void WriteOldFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(kOldContent) != kOldContent.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -75,14 +66,14 @@ private slots:
         case Obstacle::MissingFolder:
             break;
         case Obstacle::FolderIsAFile:
-            WriteOldFile(folder);
+            WriteTestFile(folder, kOldContent);
             break;
         case Obstacle::TargetIsAFolder:
             QVERIFY(QDir().mkpath(target));
             break;
         case Obstacle::ReadOnlyFolder:
             QVERIFY(QDir().mkpath(folder));
-            WriteOldFile(target);
+            WriteTestFile(target, kOldContent);
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
             if (QFileInfo(folder).isWritable()) {
                 QFile::setPermissions(folder,
@@ -101,14 +92,14 @@ private slots:
             QCOMPARE(QFileInfo(target).isFile(), saved);
             break;
         case Obstacle::FolderIsAFile:
-            QCOMPARE(ReadFile(folder), kOldContent);
+            QCOMPARE(ReadTestFile(folder), kOldContent);
             break;
         case Obstacle::TargetIsAFolder:
             QVERIFY(QFileInfo(target).isDir());
             QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
             break;
         case Obstacle::ReadOnlyFolder:
-            QCOMPARE(ReadFile(target), kOldContent);
+            QCOMPARE(ReadTestFile(target), kOldContent);
             QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"target"});
             break;
         }

@@ -2,7 +2,8 @@
 
 #include "storage/LastStateFile.h"
 
-#include <QFile>
+#include "TestFiles.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,9 +47,7 @@ class LastStateFileTest : public QObject {
     Q_OBJECT
 private slots:
     void writerProducesTheExactLayout() {
-        QFile file(VARKO_TEST_DATA_DIR "/last_state_layout.txt");
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray expected = file.readAll();
+        const QByteArray expected = ReadTestData("last_state_layout.txt");
         const QByteArray written = WriteLastState(LayoutState());
         QCOMPARE(written.split('\n'), expected.split('\n'));
         QCOMPARE(written, expected);

@@ -2,7 +2,8 @@
 
 #include "storage/ParamFile.h"
 
-#include <QFile>
+#include "TestFiles.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 #include <vector>
@@ -50,13 +51,6 @@ ParamImage MixedImage() {
     for (int k = 0; k < kImageSize; ++k)
         image[k] = static_cast<std::uint8_t>(k * 37 + 11);
     return image;
-}
-
-QByteArray ReadTestData(const char* name) {
-    QFile file(QStringLiteral(VARKO_TEST_DATA_DIR "/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing test data %s", name);
-    return file.readAll();
 }
 
 struct Loaded {
@@ -388,9 +382,7 @@ private slots:
         const QString path = dir.filePath("bike.ign");
         const ParamImage saved = LayoutImage();
         QVERIFY(SaveParamFile(path, saved));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), ReadTestData("param_layout.ign"));
+        QCOMPARE(ReadTestFile(path), ReadTestData("param_layout.ign"));
 
         ParamImage image = Filled(kBefore);
         std::uint8_t version = 0;

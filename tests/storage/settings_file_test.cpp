@@ -6,6 +6,7 @@
 #include "storage/SettingsFile.h"
 
 #include "ScopedConfigDir.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QTest>
@@ -36,6 +37,18 @@ SettingsValues Changed() {
     return values;
 }
 
+// The keys of Changed() in the order a new file gets them.
+const QByteArray kChangedKeyLines = "Left=-8\r\n"
+                                    "Top=20\r\n"
+                                    "Height=800\r\n"
+                                    "Width=1000\r\n"
+                                    "ComPort=21\r\n"
+                                    "ComPortAuto=1\r\n"
+                                    "Language=2\r\n"
+                                    "File=/home/rider/Mopeds/\xc3\xa4 b.ign\r\n"
+                                    "IniDir=/home/rider/Mopeds/\xc3\xa4 b.ign\r\n"
+                                    "PageControl1->ActivePageIndex=2\r\n";
+
 QVariant FieldValue(const SettingsValues& values, const QString& field) {
     const QMap<QString, QVariant> fields{
         {"left", values.left},
@@ -58,17 +71,6 @@ bool SameValues(const SettingsValues& a, const SettingsValues& b) {
         if (FieldValue(a, field) != FieldValue(b, field))
             return false;
     return true;
-}
-
-void WriteFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -101,18 +103,7 @@ private slots:
     void savingWritesTheKeysLiterallyIntoANewFolder() {
         ScopedConfigDir config;
         QVERIFY(SaveSettingsFile(SettingsFilePath(), Changed()));
-        QCOMPARE(ReadFile(SettingsFilePath()),
-                 QByteArray("[FORM_HLAV]\r\n"
-                            "Left=-8\r\n"
-                            "Top=20\r\n"
-                            "Height=800\r\n"
-                            "Width=1000\r\n"
-                            "ComPort=21\r\n"
-                            "ComPortAuto=1\r\n"
-                            "Language=2\r\n"
-                            "File=/home/rider/Mopeds/\xc3\xa4 b.ign\r\n"
-                            "IniDir=/home/rider/Mopeds/\xc3\xa4 b.ign\r\n"
-                            "PageControl1->ActivePageIndex=2\r\n"));
+        QCOMPARE(ReadTestFile(SettingsFilePath()), "[FORM_HLAV]\r\n" + kChangedKeyLines);
         SettingsValues values = Presets();
         LoadSettingsFile(SettingsFilePath(), values);
         QVERIFY(SameValues(values, Changed()));
@@ -154,7 +145,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QVariant, expected);
         ScopedConfigDir config;
-        WriteFile(config.varkoDir() + "/VARKO_v75ini", "[FORM_HLAV]\r\n" + text);
+        WriteTestFile(config.varkoDir() + "/VARKO_v75ini", "[FORM_HLAV]\r\n" + text);
         SettingsValues values = Presets();
         LoadSettingsFile(SettingsFilePath(), values);
         QCOMPARE(FieldValue(values, field), expected);
@@ -170,7 +161,7 @@ private slots:
     void keysOutsideTheSectionDoNotCount() {
         QFETCH(QByteArray, text);
         ScopedConfigDir config;
-        WriteFile(config.varkoDir() + "/VARKO_v75ini", text);
+        WriteTestFile(config.varkoDir() + "/VARKO_v75ini", text);
         SettingsValues values = Presets();
         LoadSettingsFile(SettingsFilePath(), values);
         QCOMPARE(values.left, Presets().left);
@@ -178,37 +169,27 @@ private slots:
 
     void rewriteKeepsWhatTheUserAdded() {
         ScopedConfigDir config;
-        WriteFile(config.varkoDir() + "/VARKO_v75ini", "; my notes\r\n"
-                                                       "[OTHER]\r\n"
-                                                       "A=1\r\n"
-                                                       "\r\n"
-                                                       "[form_hlav]\n"
-                                                       "Mine = \xff odd bytes\n"
-                                                       "Top=5\n"
-                                                       "\n"
-                                                       "[LAST]\n"
-                                                       "B=2");
+        WriteTestFile(config.varkoDir() + "/VARKO_v75ini", "; my notes\r\n"
+                                                           "[OTHER]\r\n"
+                                                           "A=1\r\n"
+                                                           "\r\n"
+                                                           "[form_hlav]\n"
+                                                           "Mine = \xff odd bytes\n"
+                                                           "Left=5\n"
+                                                           "\n"
+                                                           "[LAST]\n"
+                                                           "B=2");
         QVERIFY(SaveSettingsFile(SettingsFilePath(), Changed()));
-        QCOMPARE(ReadFile(SettingsFilePath()),
-                 QByteArray("; my notes\r\n"
-                            "[OTHER]\r\n"
-                            "A=1\r\n"
-                            "\r\n"
-                            "[form_hlav]\r\n"
-                            "Mine = \xff odd bytes\r\n"
-                            "Top=20\r\n"
-                            "Left=-8\r\n"
-                            "Height=800\r\n"
-                            "Width=1000\r\n"
-                            "ComPort=21\r\n"
-                            "ComPortAuto=1\r\n"
-                            "Language=2\r\n"
-                            "File=/home/rider/Mopeds/\xc3\xa4 b.ign\r\n"
-                            "IniDir=/home/rider/Mopeds/\xc3\xa4 b.ign\r\n"
-                            "PageControl1->ActivePageIndex=2\r\n"
-                            "\r\n"
-                            "[LAST]\r\n"
-                            "B=2\r\n"));
+        QCOMPARE(ReadTestFile(SettingsFilePath()), QByteArray("; my notes\r\n"
+                                                              "[OTHER]\r\n"
+                                                              "A=1\r\n"
+                                                              "\r\n"
+                                                              "[form_hlav]\r\n"
+                                                              "Mine = \xff odd bytes\r\n" +
+                                                              kChangedKeyLines +
+                                                              "\r\n"
+                                                              "[LAST]\r\n"
+                                                              "B=2\r\n"));
     }
 
     // A path may hold a line break; written as it is, it would break the file and could even

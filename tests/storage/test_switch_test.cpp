@@ -3,8 +3,8 @@
 #include "storage/TestSwitch.h"
 
 #include "ScopedConfigDir.h"
+#include "TestFiles.h"
 
-#include <QFile>
 #include <QTest>
 
 using namespace varko;
@@ -36,9 +36,7 @@ private slots:
         QFETCH(bool, enabled);
         ScopedConfigDir config;
         if (fileExists) {
-            QFile file(config.varkoDir() + "/test_dorvik.txt");
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QCOMPARE(file.write(content), content.size());
+            WriteTestFile(config.varkoDir() + "/test_dorvik.txt", content);
         }
         QCOMPARE(ReadTestSwitch(), enabled);
     }
