@@ -36,14 +36,14 @@ int Read(const QStringList& words, CliIo& io) {
     if (!device)
         return kExitUsage;
     ParamImage image;
-    if (!RunLinkAction(LinkAction::Read, *device, image, ReadTestSwitch(), io))
+    if (!RunTransfer(TransferMode::Read, *device, image, ReadTestSwitch(), io))
         return kExitFailure;
     return WriteImageFile(*output, image, io) ? kExitOk : kExitFailure;
 }
 
 // Program and verify send exactly what the window would after opening FILE: the file on an
 // all-zero image, normalized, through the controls' ranges.
-int SendFile(LinkAction action, const QStringList& words, CliIo& io) {
+int SendFile(TransferMode transfer, const QStringList& words, CliIo& io) {
     QCommandLineParser parser;
     parser.addOption(kPortOption);
     const auto device =
@@ -57,15 +57,15 @@ int SendFile(LinkAction action, const QStringList& words, CliIo& io) {
     Normalize(image, settings);
     const bool testEnable = ReadTestSwitch();
     RoundTripThroughControls(image, testEnable);
-    return RunLinkAction(action, *device, image, testEnable, io) ? kExitOk : kExitFailure;
+    return RunTransfer(transfer, *device, image, testEnable, io) ? kExitOk : kExitFailure;
 }
 
 int Program(const QStringList& words, CliIo& io) {
-    return SendFile(LinkAction::Program, words, io);
+    return SendFile(TransferMode::Program, words, io);
 }
 
 int Verify(const QStringList& words, CliIo& io) {
-    return SendFile(LinkAction::Verify, words, io);
+    return SendFile(TransferMode::Verify, words, io);
 }
 
 const std::array kLinkCommands = {

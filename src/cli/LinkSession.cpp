@@ -42,24 +42,10 @@ private:
     CliIo& io_;
 };
 
-void Start(LinkEngine& engine, LinkAction action) {
-    switch (action) {
-    case LinkAction::Read:
-        engine.MenuReadClick();
-        break;
-    case LinkAction::Program:
-        engine.MenuProgramClick();
-        break;
-    case LinkAction::Verify:
-        engine.MenuVerifyClick();
-        break;
-    }
-}
-
 } // namespace
 
-bool RunLinkAction(LinkAction action, const QString& devicePath, ParamImage& image, bool testEnable,
-                   CliIo& io) {
+bool RunTransfer(TransferMode transfer, const QString& devicePath, ParamImage& image,
+                 bool testEnable, CliIo& io) {
     WindowSettings settings;
     CliLinkOwner owner(image, settings, testEnable, io);
     LinkEngine engine(image, settings, owner, std::make_unique<PosixSerialPort>());
@@ -80,7 +66,7 @@ bool RunLinkAction(LinkAction action, const QString& devicePath, ParamImage& ima
         if (owner.result) {
             loop.quit();
         } else if (!started && engine.state().silentTicks < LinkLimits::silentLimit) {
-            Start(engine, action);
+            engine.MenuTransferClick(transfer);
             started = true;
         } else if (!started && waited.elapsed() >= kConnectTimeoutMs) {
             noConnection = true;

@@ -9,15 +9,14 @@
 
 namespace varko::cli {
 
-enum class LinkAction { Read, Program, Verify };
-
 // How long the unit may take to give its first accepted answer.
 constexpr int kConnectTimeoutMs = 3000;
 
-// Runs action over the device at devicePath on image (read: replaced by the unit's image).
-// testEnable is the window's test mode, used where the window would collect its controls.
-// True after "Verify:: OK" on stdout; false after the transfer's own message on stderr.
-bool RunLinkAction(LinkAction action, const QString& devicePath, ParamImage& image, bool testEnable,
-                   CliIo& io);
+// Runs the transfer (read, program or verify) over the device at devicePath on image (read:
+// replaced by the unit's image). testEnable is the window's test mode, used where the window would
+// collect its controls. True after "Verify:: OK" on stdout; false after the transfer's own message
+// on stderr.
+bool RunTransfer(TransferMode transfer, const QString& devicePath, ParamImage& image,
+                 bool testEnable, CliIo& io);
 
 } // namespace varko::cli

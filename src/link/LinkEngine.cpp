@@ -249,6 +249,22 @@ void LinkEngine::StartAutoProgram() {
     StartTransfer(TransferMode::Program, Command::writeBlock0, Msg::programDevice);
 }
 
+void LinkEngine::MenuTransferClick(TransferMode mode) {
+    switch (mode) {
+    case TransferMode::Read:
+        MenuReadClick();
+        break;
+    case TransferMode::Program:
+        MenuProgramClick();
+        break;
+    case TransferMode::Verify:
+        MenuVerifyClick();
+        break;
+    case TransferMode::Idle:
+        break;
+    }
+}
+
 void LinkEngine::MessageBoxClosed(LinkMessageKind kind) {
     if (kind == LinkMessageKind::VersionMismatch)
         state_.statusTicks = 0;

@@ -78,6 +78,8 @@ public:
     void MenuProgramClick();
     // Programs the current image as it is, without collecting the controls first.
     void StartAutoProgram();
+    // The menu handler of the given transfer (read, program or verify); idle starts nothing.
+    void MenuTransferClick(TransferMode mode);
 
     // The owner closed the box of a message the engine asked it to show.
     void MessageBoxClosed(LinkMessageKind kind);

@@ -13,20 +13,6 @@ Q_DECLARE_METATYPE(varko::PortError)
 
 namespace {
 
-void Start(LinkRig& rig, TransferMode mode) {
-    switch (mode) {
-    case TransferMode::Read:
-        rig.engine->MenuReadClick();
-        break;
-    case TransferMode::Verify:
-        rig.engine->MenuVerifyClick();
-        break;
-    default:
-        rig.engine->MenuProgramClick();
-        break;
-    }
-}
-
 std::vector<int> TicksOfTransferSends(LinkRig& rig, int ticks) {
     std::vector<int> sendTicks;
     for (int t = 1; t <= ticks; ++t) {
@@ -69,7 +55,7 @@ private slots:
         QFETCH(int, firstCommand);
         LinkRig rig;
         rig.engine->OpenComPort();
-        Start(rig, mode);
+        rig.engine->MenuTransferClick(mode);
         QCOMPARE(rig.state().transferMode, mode);
         QCOMPARE(rig.state().sendAttempts, 0);
         QVERIFY(rig.status().statusVisible && rig.status().gaugeVisible);

@@ -20,8 +20,6 @@ namespace {
 
 constexpr int kFastTickMs = 20;
 
-enum class Action { Read, Program, Verify };
-
 ParamImage EditedImage() {
     ParamImage image = sim::SimulatedUnit::FactoryImage();
     image.limiter() += 5;
@@ -65,19 +63,9 @@ struct Station {
     bool connect() {
         return tickUntil([this] { return connected(); }, 100);
     }
-    bool run(Action action) {
+    bool run(TransferMode transfer) {
         const std::size_t before = owner.results.size();
-        switch (action) {
-        case Action::Read:
-            engine.MenuReadClick();
-            break;
-        case Action::Program:
-            engine.MenuProgramClick();
-            break;
-        case Action::Verify:
-            engine.MenuVerifyClick();
-            break;
-        }
+        engine.MenuTransferClick(transfer);
         return tickUntil([&] { return owner.results.size() > before; }, 200);
     }
     QString statusText() const { return engine.status().statusText; }
@@ -85,7 +73,7 @@ struct Station {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Action)
+Q_DECLARE_METATYPE(varko::TransferMode)
 
 class TestLinkWithSimulator : public QObject {
     Q_OBJECT
@@ -125,61 +113,61 @@ private slots:
         Station station(2);
         QVERIFY(station.connect());
         station.image = EditedImage();
-        QVERIFY(station.run(Action::Program));
+        QVERIFY(station.run(TransferMode::Program));
         QCOMPARE(station.owner.results.back(), TransferResult::Ok);
         QCOMPARE(station.statusText(), QString("Program device:: OK"));
 
-        QVERIFY(station.run(Action::Verify));
+        QVERIFY(station.run(TransferMode::Verify));
         QCOMPARE(station.owner.results.back(), TransferResult::Ok);
 
         // What the unit now holds comes back on a read by another station.
         station.engine.CloseComPort();
         Station reader(2);
         QVERIFY(reader.connect());
-        QVERIFY(reader.run(Action::Read));
+        QVERIFY(reader.run(TransferMode::Read));
         QCOMPARE(reader.image, EditedImage());
 
         reader.image.advance(0, 0) += 1;
-        QVERIFY(reader.run(Action::Verify));
+        QVERIFY(reader.run(TransferMode::Verify));
         QCOMPARE(reader.owner.results.back(), TransferResult::VerifyError);
         QCOMPARE(reader.statusText(), QString("Verify error!"));
     }
 
     void unitBehaviour_data() {
         QTest::addColumn<QStringList>("faults");
-        QTest::addColumn<Action>("action");
+        QTest::addColumn<TransferMode>("transfer");
         QTest::addColumn<TransferResult>("result");
         QTest::addColumn<QString>("text");
-        QTest::newRow("read") << QStringList{} << Action::Read << TransferResult::Ok
+        QTest::newRow("read") << QStringList{} << TransferMode::Read << TransferResult::Ok
                               << "Verify:: OK";
         QTest::newRow("version 74")
-            << QStringList{"--protocol-version", "74"} << Action::Read
+            << QStringList{"--protocol-version", "74"} << TransferMode::Read
             << TransferResult::VersionMismatch
             << "Unmatched version of PC and Ignition programs!  PC-75, IGN-74";
-        QTest::newRow("reading refused") << QStringList{"--refuse-reading"} << Action::Read
+        QTest::newRow("reading refused") << QStringList{"--refuse-reading"} << TransferMode::Read
                                          << TransferResult::NoReading << "No reading!";
         QTest::newRow("every second answer dropped")
-            << QStringList{"--answer-every", "2"} << Action::Program << TransferResult::Ok
+            << QStringList{"--answer-every", "2"} << TransferMode::Program << TransferResult::Ok
             << "Program device:: OK";
         QTest::newRow("every second check byte corrupted")
-            << QStringList{"--corrupt-check", "2"} << Action::Program << TransferResult::Ok
+            << QStringList{"--corrupt-check", "2"} << TransferMode::Program << TransferResult::Ok
             << "Program device:: OK";
         QTest::newRow("echo with a flipped bit")
-            << QStringList{"--flip-echo"} << Action::Program << TransferResult::ProgramError
+            << QStringList{"--flip-echo"} << TransferMode::Program << TransferResult::ProgramError
             << "Program error!";
-        QTest::newRow("silent unit") << QStringList{"--silent"} << Action::Verify
+        QTest::newRow("silent unit") << QStringList{"--silent"} << TransferMode::Verify
                                      << TransferResult::VerifyError << "Verify error!";
     }
     void unitBehaviour() {
         QFETCH(QStringList, faults);
-        QFETCH(Action, action);
+        QFETCH(TransferMode, transfer);
         SimulatorProcess simulator;
         QVERIFY(simulator.start(3, faults));
         Station station(3);
         if (!faults.contains("--silent"))
             QVERIFY(station.connect());
         station.image = EditedImage();
-        QVERIFY(station.run(action));
+        QVERIFY(station.run(transfer));
         QTEST(station.owner.results.back(), "result");
         QFETCH(QString, text);
         if (station.owner.results.back() == TransferResult::VersionMismatch) {
@@ -197,7 +185,7 @@ private slots:
         QVERIFY(simulator.start(4, {"--vanish-after", "3", "--return-after", "1500"}));
         Station station(4);
         QVERIFY(station.connect());
-        QVERIFY(station.run(Action::Read));
+        QVERIFY(station.run(TransferMode::Read));
         QCOMPARE(station.owner.results.back(), TransferResult::ReadError);
         QCOMPARE(station.statusText(), QString("Read error!"));
         QVERIFY(!station.engine.portOpen());
@@ -206,7 +194,7 @@ private slots:
         QVERIFY(simulator.waitForLine("varko-sim:"));
         QVERIFY(station.connect());
         QVERIFY(station.engine.portOpen());
-        QVERIFY(station.run(Action::Read));
+        QVERIFY(station.run(TransferMode::Read));
         QCOMPARE(station.owner.results.back(), TransferResult::Ok);
         QVERIFY(station.owner.messages.empty());
         QVERIFY(simulator.stop());
