@@ -6,6 +6,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -59,6 +60,12 @@ PortError PosixSerialPort::open(const QString& devicePath) {
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return ErrorFromErrno(errno);
+    // Never write frames into a plain file that a port link happens to point at.
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) {
+        ::close(fd);
+        return PortError::NotSerial;
+    }
     // TIOCEXCL keeps other programs out but does not stop root; the lock does.
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;

@@ -10,6 +10,8 @@ QString PortErrorAdvice(PortError error, const QString& devicePath) {
             .arg(devicePath);
     case PortError::Busy:
         return QStringLiteral("%1 is in use by another program.").arg(devicePath);
+    case PortError::NotSerial:
+        return QStringLiteral("%1 is not a serial device.").arg(devicePath);
     case PortError::NotFound:
         return devicePath.isEmpty() ? QStringLiteral("No such port.")
                                     : QStringLiteral("%1 does not exist.").arg(devicePath);

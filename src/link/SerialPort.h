@@ -14,6 +14,7 @@ enum class PortError {
     NotFound,         // no such device (or a dangling link)
     PermissionDenied, // the user may not open it (not in the dialout group)
     Busy,             // another program holds it
+    NotSerial,        // the path names something that is not a serial device (a plain file)
     Other,
 };
 

@@ -181,6 +181,28 @@ private slots:
         QCOMPARE(rig.transferCommands().size(), std::size_t(1));
     }
 
+    // The window opens the version box outside the tick; the link runs on while it is open.
+    void linkRunsWhileTheVersionBoxIsOpen() {
+        sim::UnitFaults faults;
+        faults.protocolVersion = 74;
+        UnitRig rig(faults);
+        rig.engine->MenuReadClick();
+        for (int t = 0; t < 10 && rig.owner.messages.empty(); ++t)
+            rig.engine->Timer1Timer(); // the box is not closed
+        QCOMPARE(rig.owner.messages.size(), std::size_t(1));
+        QCOMPARE(rig.state().transferMode, TransferMode::Idle);
+        const std::size_t before = rig.port->written.size();
+        for (int t = 0; t < 12; ++t)
+            rig.engine->Timer1Timer();
+        QCOMPARE(rig.port->written.size(), before + 2); // live requests every 6 ticks
+        QVERIFY(rig.status().statusVisible);
+        rig.owner.closeBoxes();
+        QCOMPARE(rig.state().statusTicks, 0);
+        rig.tick();
+        QVERIFY(!rig.status().statusVisible);
+        QVERIFY(!rig.status().gaugeVisible);
+    }
+
     void echoThatNeverMatchesFailsTheProgram() {
         sim::UnitFaults faults;
         faults.flipEchoBit = true;

@@ -179,6 +179,27 @@ private slots:
         QVERIFY(simulator.stop());
     }
 
+    void portIsExclusiveAndOnlySerial() {
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(5));
+        const QString link = config_->path() + "/varko/ports/COM5";
+        PosixSerialPort first;
+        PosixSerialPort second;
+        QCOMPARE(first.open(link), PortError::None);
+        QCOMPARE(second.open(link), PortError::Busy);
+        first.close();
+        QCOMPARE(second.open(link), PortError::None);
+
+        const QString plainFile = config_->path() + "/notes.txt";
+        QFile notes(plainFile);
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("keep me");
+        notes.close();
+        QCOMPARE(second.open(plainFile), PortError::NotSerial);
+        QCOMPARE(QFileInfo(plainFile).size(), 7);
+        QVERIFY(simulator.stop());
+    }
+
     void simulatorVanishesAndComesBack() {
         SimulatorProcess simulator;
         // Gone after the first live answer and two read requests; back 1.5 s later.
@@ -205,6 +226,7 @@ private:
 };
 
 Q_DECLARE_METATYPE(varko::TransferResult)
+Q_DECLARE_METATYPE(varko::PortError)
 
 QTEST_GUILESS_MAIN(TestLinkWithSimulator)
 #include "tst_link_sim.moc"
