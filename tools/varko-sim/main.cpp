@@ -98,11 +98,11 @@ int main(int argc, char* argv[]) {
     parser.setApplicationDescription(QStringLiteral(
         "Simulates a VARKO ignition unit on a pseudo-terminal. The terminal is linked as\n"
         "$XDG_CONFIG_HOME/varko/ports/COMn, where the VARKO Tool looks first when it opens COMn.\n"
-        "The unit starts with the Yamaha R6 preset, stores blocks 1 and 2, answers block 0 with "
-        "its information record\n"
-        "(SIM01, 9.12.2026 12:00, protocol 75), counts programmings, counts down from 414 while\n"
-        "it saves, refuses read-out once the no-reading flag was programmed, and answers the\n"
-        "live-data request. SIGTERM or SIGINT end it and remove the link."));
+        "The unit starts with the Yamaha R6 preset, stores blocks 1 and 2, answers block 0\n"
+        "with its information record (SIM01, 9.12.2026 12:00, protocol 75), counts\n"
+        "programmings, counts down from 414 while it saves, refuses read-out once the\n"
+        "no-reading flag was programmed, and answers the live-data request.\n"
+        "SIGTERM or SIGINT end it and remove the link."));
     parser.addHelpOption();
     const QCommandLineOption com({"c", "com"}, "Link the line as COM<n> (1..21, default 1).", "n",
                                  "1");
