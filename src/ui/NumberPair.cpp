@@ -1,11 +1,12 @@
 #include "ui/NumberPair.h"
 
+#include "ui/Arrows.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
@@ -35,23 +36,13 @@ NumberPair::NumberPair(const varko::PairSpec& pairSpec, QWidget* parent, int x, 
 
     arrows->setObjectName(spec.upDownName);
     arrows->setGeometry(x + editWidth, y, kUpDownWidth, kPairHeight);
-    auto* layout = new QVBoxLayout(arrows);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(makeArrow(Qt::UpArrow, +1));
-    layout->addWidget(makeArrow(Qt::DownArrow, -1));
+    const auto [up, down] = AddArrows(arrows);
+    // Held down, an arrow keeps stepping.
+    up->setAutoRepeat(true);
+    down->setAutoRepeat(true);
+    connect(up, &QToolButton::clicked, this, [this] { stepBy(+1); });
+    connect(down, &QToolButton::clicked, this, [this] { stepBy(-1); });
     writePair(current);
-}
-
-QToolButton* NumberPair::makeArrow(Qt::ArrowType type, int direction) {
-    auto* button = new QToolButton(arrows);
-    button->setArrowType(type);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoRepeat(true);
-    button->setIconSize(QSize(7, 5));
-    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    connect(button, &QToolButton::clicked, this, [this, direction] { stepBy(direction); });
-    return button;
 }
 
 int NumberPair::readPair() {

@@ -7,7 +7,6 @@
 #include <QObject>
 
 class QLineEdit;
-class QToolButton;
 class QWidget;
 
 class NumberPair : public QObject {
@@ -39,7 +38,6 @@ protected:
 
 private:
     QString textOf(int value) const;
-    QToolButton* makeArrow(Qt::ArrowType type, int direction);
 
     const varko::PairSpec& spec;
     QLineEdit* editor;

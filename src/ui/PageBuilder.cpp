@@ -1,6 +1,7 @@
 #include "ui/PageBuilder.h"
 
 #include "model/Presets.h"
+#include "ui/Arrows.h"
 #include "ui/MainWindowUi.h"
 #include "ui/Place.h"
 #include "ui/Texts.h"
@@ -14,7 +15,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -68,18 +68,9 @@ QGroupBox* PlaceRadioGroup(QWidget* parent, const char* name, QButtonGroup*& but
 // Two stacked arrows without a value of their own; the map tools act on their clicks.
 QWidget* PlaceSpinButton(QWidget* parent, const QString& name, int x, int y) {
     auto* spin = Place<QWidget>(parent, name, x, y, 15, 21);
-    auto* layout = new QVBoxLayout(spin);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    for (Qt::ArrowType type : {Qt::UpArrow, Qt::DownArrow}) {
-        auto* arrow = new QToolButton(spin);
-        arrow->setObjectName(name + (type == Qt::UpArrow ? "Up" : "Down"));
-        arrow->setArrowType(type);
-        arrow->setFocusPolicy(Qt::NoFocus);
-        arrow->setIconSize(QSize(7, 5));
-        arrow->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-        layout->addWidget(arrow);
-    }
+    const auto [up, down] = AddArrows(spin);
+    up->setObjectName(name + "Up");
+    down->setObjectName(name + "Down");
     return spin;
 }
 

@@ -29,6 +29,11 @@ private slots:
 
 namespace {
 
+// A left click near the box or button, where a user clicks it.
+void ClickBox(QWidget* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+}
+
 void SendFocusOut(QWidget* widget, Qt::FocusReason reason) {
     QFocusEvent focusOut(QEvent::FocusOut, reason);
     QApplication::sendEvent(widget, &focusOut);
@@ -88,10 +93,10 @@ void WindowHandlersTest::checkBoxActsOnMouseReleaseOnly() {
     QCoreApplication::processEvents();
     QCOMPARE(int(window->image().tpsMapa()), 0);
 
-    QTest::mouseClick(tpsMap, Qt::LeftButton, {}, QPoint(5, tpsMap->height() / 2));
+    ClickBox(tpsMap);
     QVERIFY(!tpsMap->isChecked());
     QTRY_VERIFY(window.find("LabelTps1")->isHidden() && window->image().tpsMapa() == 0);
-    QTest::mouseClick(tpsMap, Qt::LeftButton, {}, QPoint(5, tpsMap->height() / 2));
+    ClickBox(tpsMap);
     QTRY_COMPARE(int(window->image().tpsMapa()), 1);
     QVERIFY(!window.find("LabelTps1")->isHidden());
 }
@@ -100,7 +105,7 @@ void WindowHandlersTest::noReadingClick() {
     WindowFixture window;
     window->show();
     auto* box = window.find<QCheckBox>("CheckBoxZakazCteni");
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+    ClickBox(box);
     QCOMPARE(int(window->image().noReading()), 1);
     QCOMPARE(box->palette().color(QPalette::Window), QColor(Qt::red));
 }
@@ -109,7 +114,7 @@ void WindowHandlersTest::radioGroupStoresItsSelection() {
     WindowFixture window;
     window->show();
     auto* clutch = window.find<QRadioButton>("RadioGroupInput2Item3");
-    QTest::mouseClick(clutch, Qt::LeftButton, {}, QPoint(5, clutch->height() / 2));
+    ClickBox(clutch);
     QCOMPARE(int(window->image().input2()), 3);
     QVERIFY(window.edit("EditClutchTime")->isEnabled());
 }
