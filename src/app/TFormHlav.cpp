@@ -1,11 +1,8 @@
-// The undo ring's header has a member named like a Qt keyword macro, so it must come before
-// any Qt header.
-#include "storage/UndoRing.h"
-
 #include "app/TFormHlav.h"
 
 #include "model/DisplayRules.h"
 #include "model/Presets.h"
+#include "storage/UndoRing.h"
 #include "ui/NumberPair.h"
 #include "ui/Texts.h"
 

@@ -15,17 +15,17 @@ std::uint16_t Back(std::uint16_t slot) {
 
 void UndoRing::init(const ParamImage& image, std::uint8_t page) {
     oldest = current = newest = 0;
-    slots[current] = {image, page};
+    ring[current] = {image, page};
 }
 
 bool UndoRing::push(const ParamImage& image, std::uint8_t page, bool programAfterChange) {
-    const bool changed = image != slots[current].image;
+    const bool changed = image != ring[current].image;
     if (changed) {
         current = Forward(current);
         newest = current; // whatever redo could have reached is gone
         if (oldest == current)
             oldest = Forward(oldest); // the ring is full: drop the oldest snapshot
-        slots[current] = {image, page};
+        ring[current] = {image, page};
     }
     // Once armed, every push while the box stays ticked programs, changed or not.
     const bool program = programAfterChange && (changed || autoProgramArmed);
@@ -37,14 +37,14 @@ const UndoSnapshot* UndoRing::undo() {
     if (!canUndo())
         return nullptr;
     current = Back(current);
-    return &slots[current];
+    return &ring[current];
 }
 
 const UndoSnapshot* UndoRing::redo() {
     if (!canRedo())
         return nullptr;
     current = Forward(current);
-    return &slots[current];
+    return &ring[current];
 }
 
 } // namespace varko

@@ -32,7 +32,7 @@ public:
     bool canRedo() const { return current != newest; }
 
 private:
-    std::array<UndoSnapshot, kSlots> slots{};
+    std::array<UndoSnapshot, kSlots> ring{};
     std::uint16_t oldest = 0;
     std::uint16_t current = 0;
     std::uint16_t newest = 0;
