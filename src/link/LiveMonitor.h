@@ -1,0 +1,76 @@
+#pragma once
+// Decoding a live-data frame into what the live-data column shows: label texts with their
+// background colours, gauge positions and warnings, as plain data, together with the live values
+// that the rest of the program reads (the editing tools, the link's saving display).
+
+#include "link/LinkFrame.h"
+#include "link/MonitorFrame.h"
+#include "model/ParamImage.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace varko {
+
+// Background colours of the live controls; Normal is the system colour of the control's kind.
+enum class LiveColour : std::uint8_t { Normal, Red, Yellow, Lime, Fuchsia, Aqua };
+
+struct LiveLabel {
+    QString text;
+    LiveColour colour = LiveColour::Normal;
+    bool operator==(const LiveLabel&) const = default;
+};
+
+struct LiveDisplay {
+    LiveLabel rpm;      // LabelRpm
+    int rpmGauge = 0;   // CGaugeRpm, 0..100 of the limiter speed
+    LiveLabel tps;      // LabelTpsMon
+    int tpsGauge = 0;   // CGaugeTps, 0..100
+    LiveLabel napeti;   // LabelNapeti
+    LiveLabel blocking; // LabelBlocking1
+    // LabelAdvance1..4; the special setting fills all four, any other model only the first
+    // (the other three keep what they show).
+    std::array<LiveLabel, kChannels> advance;
+    int advanceLabels = 1;
+    LiveLabel pilotLight;            // LabelMonPilotLight
+    std::array<LiveLabel, 2> snimac; // LabelMonSnimac1, 2
+    LiveLabel priveraPoz;            // LabelPriveraPoz
+    LiveLabel priveraMer;            // LabelPriveraMer
+    bool versionVisible = false;     // LabelVersion
+    QString versionText;
+    bool dataErrorVisible = false;  // LabelEeDataErr
+    QString programCount;           // LabelPocetProgramovani
+    std::array<QString, 8> test;    // LabelTest1..8
+    std::array<LiveLabel, 2> input; // LabelMonInput1In, 2In
+    LiveLabel clutch;               // LabelClutchMon
+    LiveLabel killSwitch;           // LabelKillSwitch
+
+    bool operator==(const LiveDisplay&) const = default;
+};
+
+// The live values the window keeps between frames; all 0 before the first frame.
+struct LiveValues {
+    std::uint16_t liveRpm = 0;
+    std::uint8_t liveTpsPercent = 0;
+    std::uint32_t liveTpsMillivolts = 0; // full width: a garbage reading stays out of range
+    std::uint16_t unitSavingCount = 0;
+
+    bool operator==(const LiveValues&) const = default;
+};
+
+struct DecodedMonitor {
+    LiveValues values;
+    LiveDisplay display;
+};
+
+// The version warning of the window and of the link: the message with "  PC-75, IGN-<v>".
+QString VersionMismatchText(int unitVersion, std::uint8_t language);
+
+// Nothing when the check byte is wrong (the frame is then ignored entirely). The image supplies
+// the model, the limiter, the pick-up check's revolutions and lobes and the throttle-map flag.
+std::optional<DecodedMonitor> DecodeMonitorFrame(const LinkFrame& frame, const ParamImage& image,
+                                                 std::uint8_t language);
+
+} // namespace varko
