@@ -27,7 +27,7 @@ bool StoreCommand(std::uint8_t command) {
 
 } // namespace
 
-SimulatedUnit::SimulatedUnit(UnitFaults faults) : faults_(faults) {
+SimulatedUnit::SimulatedUnit(UnitFaults faults, LiveOptions live) : faults_(faults), engine_(live) {
     faults_.answerEvery = std::max(1, faults_.answerEvery);
 }
 
@@ -70,10 +70,8 @@ void SimulatedUnit::Store(int block, const LinkFrame& request) {
 }
 
 std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::ReplyData(std::uint8_t command) {
-    if (command == Command::monitorRequest) {
-        savingCount_ = std::max(0, savingCount_ - kSavingStep);
-        return LiveFrameData(live_, {programCount_, savingCount_, faults_.protocolVersion});
-    }
+    if (command == Command::monitorRequest)
+        return LiveRecord();
     const int block = command & Command::blockMask;
     if (block == 0)
         return DeviceInfoRecord();
@@ -81,6 +79,20 @@ std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::ReplyData(std::uint8_t c
     std::ranges::copy(store_.block(block), data.begin());
     if (StoreCommand(command) && faults_.flipEchoBit)
         data[kFlippedEchoByte] ^= 0x01;
+    return data;
+}
+
+std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::LiveRecord() {
+    savingCount_ = std::max(0, savingCount_ - kSavingStep);
+    MonitorData live = engine_.Step(store_);
+    live.programCount = std::uint16_t(programCount_);
+    live.savingCount = std::uint16_t(savingCount_);
+    live.dataError = faults_.dataError ? 1 : 0;
+    const int version =
+        faults_.liveProtocolVersion >= 0 ? faults_.liveProtocolVersion : faults_.protocolVersion;
+    live.protocolVersion = std::uint8_t(version);
+    std::array<std::uint8_t, kFrameDataSize> data{};
+    std::ranges::copy(BuildMonitorFrame(live).data(), data.begin());
     return data;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 // The ignition unit as the PC sees it over the serial line: it answers each request frame with
 // one frame, stores blocks 1 and 2, reports its information record for block 0, counts
-// programmings, counts down while "saving" and streams live data. Faults can be switched on to
-// test how the PC copes with a unit that misbehaves.
+// programmings, counts down while "saving" and streams live data of a running engine. Faults can be
+// switched on to test how the PC copes with a unit that misbehaves.
 
-#include "LiveData.h"
+#include "EngineModel.h"
 #include "link/LinkFrame.h"
 #include "model/ParamImage.h"
 
@@ -18,8 +18,10 @@ struct UnitFaults {
     int corruptCheckEvery = 0; // spoil the check byte of every n-th answer; 0: never
     bool flipEchoBit = false;  // store echoes come back with one data bit flipped
     int protocolVersion = kProtocolVersion;
-    bool refuseReading = false; // refuse read-out whatever was programmed
-    bool silent = false;        // never answer
+    bool refuseReading = false;   // refuse read-out whatever was programmed
+    bool silent = false;          // never answer
+    int liveProtocolVersion = -1; // the version in live data; -1: the same as protocolVersion
+    bool dataError = false;       // live data report the stored data as faulty
 };
 
 class SimulatedUnit {
@@ -29,7 +31,7 @@ public:
     static constexpr int kSavingStep = 46;
     static constexpr int kSavingStart = 414;
 
-    explicit SimulatedUnit(UnitFaults faults = {});
+    explicit SimulatedUnit(UnitFaults faults = {}, LiveOptions live = {});
 
     // What a unit fresh from the workshop holds: the start-up model's preset, normalized.
     static ParamImage FactoryImage();
@@ -43,16 +45,17 @@ public:
     int programCount() const { return programCount_; }
     int savingCount() const { return savingCount_; }
     bool readAllowed() const;
-    LiveData& live() { return live_; }
+    const EngineModel& engine() const { return engine_; }
 
 private:
     std::array<std::uint8_t, kFrameDataSize> ReplyData(std::uint8_t command);
+    std::array<std::uint8_t, kFrameDataSize> LiveRecord();
     std::array<std::uint8_t, kFrameDataSize> DeviceInfoRecord() const;
     void Store(int block, const LinkFrame& request);
 
     UnitFaults faults_;
     ParamImage store_;
-    LiveData live_;
+    EngineModel engine_;
     int programCount_ = 0;
     int savingCount_ = 0;
     int requests_ = 0;

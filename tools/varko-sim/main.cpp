@@ -11,7 +11,10 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <limits>
+#include <optional>
 #include <poll.h>
+#include <random>
 #include <unistd.h>
 #include <vector>
 
@@ -32,6 +35,7 @@ constexpr auto kResyncGap = std::chrono::milliseconds(30);
 struct Options {
     QString linkPath;
     sim::UnitFaults faults;
+    sim::LiveOptions live;
     int vanishAfter = 0;    // frames answered or ignored before the line goes; 0: never
     int returnAfterMs = -1; // come back on a new line after vanishing; -1: stay away and exit
 };
@@ -101,7 +105,9 @@ int main(int argc, char* argv[]) {
         "The unit starts with the Yamaha R6 preset, stores blocks 1 and 2, answers block 0\n"
         "with its information record (SIM01, 9.12.2026 12:00, protocol 75), counts\n"
         "programmings, counts down from 414 while it saves, refuses read-out once the\n"
-        "no-reading flag was programmed, and answers the live-data request.\n"
+        "no-reading flag was programmed, and answers the live-data request with a running\n"
+        "engine: it idles, revs up through the advance map and back, moves the throttle and\n"
+        "reports the advance of the programmed map, pick-ups, inputs, servo and supply voltage.\n"
         "SIGTERM or SIGINT end it and remove the link."));
     parser.addHelpOption();
     const QCommandLineOption com({"c", "com"}, "Link the line as COM<n> (1..21, default 1).", "n",
@@ -121,7 +127,20 @@ int main(int argc, char* argv[]) {
                                       "After vanishing, come back on a new line after <ms> ms "
                                       "(default: exit).",
                                       "ms", "-1");
-    parser.addOptions({com, link, every, corrupt, flip, version, refuse, silent, vanish, comeBack});
+    const QCommandLineOption rpm("rpm", "Hold the engine at <rpm> instead of the cycle.", "rpm");
+    const QCommandLineOption throttle("throttle", "Hold the throttle at <percent>.", "percent");
+    const QCommandLineOption pickupError("pickup-error",
+                                         "Live data report a pick-up system error.");
+    const QCommandLineOption tpsError("tps-error", "Live data report a throttle sensor error.");
+    const QCommandLineOption dataError("data-error", "Live data report faulty stored data.");
+    const QCommandLineOption liveVersion(
+        "live-version", "Report protocol version <v> in live data only.", "v", "-1");
+    const QCommandLineOption seed("seed",
+                                  "Seed of the engine's jitter: the same seed gives the same "
+                                  "live data (default: a new one each run).",
+                                  "n");
+    parser.addOptions({com, link, every, corrupt, flip, version, refuse, silent, vanish, comeBack,
+                       rpm, throttle, pickupError, tpsError, dataError, liveVersion, seed});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption& option, int low, int high, int& out) {
@@ -137,8 +156,28 @@ int main(int argc, char* argv[]) {
         !number(corrupt, 0, 1000, options.faults.corruptCheckEvery) ||
         !number(version, 0, 255, options.faults.protocolVersion) ||
         !number(vanish, 0, 1000000, options.vanishAfter) ||
-        !number(comeBack, -1, 3600000, options.returnAfterMs))
+        !number(comeBack, -1, 3600000, options.returnAfterMs) ||
+        !number(liveVersion, -1, 255, options.faults.liveProtocolVersion))
         return Fail("a numeric option is out of range; see --help");
+    // Options without a default are held only when given.
+    auto held = [&](const QCommandLineOption& option, int low, int high, std::optional<int>& out) {
+        int value = 0;
+        if (!parser.isSet(option))
+            return true;
+        if (!number(option, low, high, value))
+            return false;
+        out = value;
+        return true;
+    };
+    std::optional<int> seedValue;
+    if (!held(rpm, 0, 65535, options.live.steadyRpm) ||
+        !held(throttle, 0, 100, options.live.steadyThrottle) ||
+        !held(seed, 0, std::numeric_limits<int>::max(), seedValue))
+        return Fail("a numeric option is out of range; see --help");
+    options.live.seed = seedValue ? std::uint32_t(*seedValue) : std::random_device{}();
+    options.live.pickupError = parser.isSet(pickupError);
+    options.live.throttleSensorError = parser.isSet(tpsError);
+    options.faults.dataError = parser.isSet(dataError);
     options.faults.flipEchoBit = parser.isSet(flip);
     options.faults.refuseReading = parser.isSet(refuse);
     options.faults.silent = parser.isSet(silent);
@@ -158,7 +197,7 @@ int main(int argc, char* argv[]) {
     for (int signal : {SIGTERM, SIGINT, SIGHUP})
         sigaction(signal, &action, nullptr);
 
-    sim::SimulatedUnit unit(options.faults);
+    sim::SimulatedUnit unit(options.faults, options.live);
     unit.store() = sim::SimulatedUnit::FactoryImage();
     QTextStream out(stdout);
     for (;;) {

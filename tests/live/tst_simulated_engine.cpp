@@ -1,0 +1,128 @@
+// The simulator's live data as the PC decodes them: a running engine through the map, the
+// options that hold it steady or report faults, and the same frames for the same seed.
+
+#include "SimulatedUnit.h"
+#include "link/LiveMonitor.h"
+#include "link/OperatingPoint.h"
+
+#include <QTest>
+#include <set>
+
+using namespace varko;
+using namespace varko::sim;
+
+namespace {
+
+LinkFrame Ask(SimulatedUnit& unit) {
+    return unit.Answer(BuildIdleFrame()).value_or(LinkFrame{});
+}
+
+LiveOptions Seeded(std::uint32_t seed) {
+    LiveOptions options;
+    options.seed = seed;
+    return options;
+}
+
+LiveOptions Steady(int rpm, int throttle) {
+    LiveOptions options;
+    options.steadyRpm = rpm;
+    options.steadyThrottle = throttle;
+    return options;
+}
+
+DecodedMonitor AskAndDecode(SimulatedUnit& unit) {
+    return DecodeMonitorFrame(Ask(unit), unit.store(), 0).value_or(DecodedMonitor{});
+}
+
+} // namespace
+
+class TestSimulatedEngine : public QObject {
+    Q_OBJECT
+private slots:
+    void cycleRunsThroughTheMap() {
+        SimulatedUnit unit({}, Seeded(7));
+        unit.store() = SimulatedUnit::FactoryImage();
+        unit.store().tpsMapa() = 1;
+        std::set<int> columns, rows;
+        int lowest = 65535, highest = 0;
+        for (int i = 0; i < 2 * EngineModel::kCycleSteps; ++i) {
+            const DecodedMonitor live = AskAndDecode(unit);
+            lowest = std::min<int>(lowest, live.values.liveRpm);
+            highest = std::max<int>(highest, live.values.liveRpm);
+            const OperatingPoint point = FindOperatingPoint(live.values, unit.store(), true);
+            if (!point.opBelowMap)
+                columns.insert(point.opColumn);
+            rows.insert(point.opRow);
+        }
+        QVERIFY2(lowest < 1500, qPrintable(QString::number(lowest)));
+        QVERIFY2(highest > 10000, qPrintable(QString::number(highest)));
+        QVERIFY(columns.size() >= 8);
+        QVERIFY(rows.contains(0) && rows.contains(9));
+    }
+
+    void sameSeedSameFrames() {
+        SimulatedUnit first({}, Seeded(42));
+        SimulatedUnit second({}, Seeded(42));
+        SimulatedUnit other({}, Seeded(43));
+        bool differs = false;
+        for (int i = 0; i < 20; ++i) {
+            const LinkFrame frame = Ask(first);
+            QCOMPARE(Ask(second), frame);
+            differs = differs || Ask(other) != frame;
+        }
+        QVERIFY(differs);
+    }
+
+    void advanceComesFromTheProgrammedMap() {
+        SimulatedUnit unit({}, Steady(4000, 100));
+        ParamImage& map = unit.store();
+        map = SimulatedUnit::FactoryImage();
+        map.tpsMapa() = 0;
+        map.channelCount() = 2;
+        for (int c = 0; c < kBreakpoints; ++c) {
+            map.rpmAdv(c) = std::uint8_t(10 * (c + 1));
+            map.advance(9, c) = std::uint8_t(20 + c);
+        }
+        const MonitorData live = ParseMonitorFrame(Ask(unit));
+        QCOMPARE(live.rpm, 4000);
+        QCOMPARE(live.tpsPercent, 100);
+        // 4000 rpm is column 3 of row 9; unused channels report 0 degrees.
+        QCOMPARE(live.channelAdvance, (std::array<std::uint8_t, 4>{123, 123, 100, 100}));
+    }
+
+    void faultsOnRequest() {
+        UnitFaults faults;
+        faults.liveProtocolVersion = 74;
+        faults.dataError = true;
+        LiveOptions live = Steady(3000, 20);
+        live.pickupError = true;
+        live.throttleSensorError = true;
+        SimulatedUnit unit(faults, live);
+        unit.store() = SimulatedUnit::FactoryImage();
+        const LiveDisplay display = AskAndDecode(unit).display;
+        QVERIFY(display.advance[0].text.startsWith("Pick up system error"));
+        QVERIFY(display.tps.text.startsWith("TP=error"));
+        QVERIFY(display.dataErrorVisible);
+        QVERIFY(display.versionText.endsWith("PC-75, IGN-74"));
+        // Only live data speak the other version: the information record still says 75.
+        const LinkFrame info =
+            unit.Answer(BuildBlockFrame(Command::readBlock0, TransferMode::Read, unit.store()))
+                .value_or(LinkFrame{});
+        QCOMPARE(info.bytes[1 + 10], kProtocolVersion);
+    }
+
+    void countersReachTheLiveData() {
+        SimulatedUnit unit;
+        unit.store() = SimulatedUnit::FactoryImage();
+        const ParamImage image = unit.store();
+        unit.Answer(BuildBlockFrame(0x01, TransferMode::Program, image));
+        unit.Answer(BuildBlockFrame(0x02, TransferMode::Program, image));
+        const MonitorData live = ParseMonitorFrame(Ask(unit));
+        QCOMPARE(live.programCount, 1);
+        QCOMPARE(live.savingCount, SimulatedUnit::kSavingStart - SimulatedUnit::kSavingStep);
+        QCOMPARE(live.protocolVersion, kProtocolVersion);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSimulatedEngine)
+#include "tst_simulated_engine.moc"
