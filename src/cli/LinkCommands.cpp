@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 #include "cli/ImageFiles.h"
 #include "cli/LinkSession.h"
+#include "cli/MonitorSession.h"
 #include "link/PortNames.h"
 #include "model/FormMapping.h"
 #include "model/Normalize.h"
@@ -68,6 +69,23 @@ int Verify(const QStringList& words, CliIo& io) {
     return SendFile(TransferMode::Verify, words, io);
 }
 
+int Monitor(const QStringList& words, CliIo& io) {
+    QCommandLineParser parser;
+    parser.addOption(kPortOption);
+    const QCommandLineOption framesOption("frames", "Stop after N live-data frames.", "N", "0");
+    parser.addOption(framesOption);
+    const auto device = ParseWords(parser, words, {}, io) ? PortDevice(parser, io) : std::nullopt;
+    if (!device)
+        return kExitUsage;
+    bool ok = false;
+    const int frames = parser.value(framesOption).toInt(&ok);
+    if (parser.isSet(framesOption) && (!ok || frames < 1)) {
+        io.err << "varko-cli: --frames needs a whole number of 1 or more\n";
+        return kExitUsage;
+    }
+    return RunMonitor(*device, frames, io) ? kExitOk : kExitFailure;
+}
+
 const std::array kLinkCommands = {
     Command{"read", "--port P -o FILE",
             "Reads the unit's parameter set on port P (COM1..COM21 as the window names them, or\n"
@@ -77,6 +95,11 @@ const std::array kLinkCommands = {
             "Programs the parameter set of FILE into the unit on port P and verifies it.", Program},
     Command{"verify", "--port P FILE", "Compares the unit's parameter set on port P with FILE.",
             Verify},
+    Command{"monitor", "--port P [--frames N]",
+            "Writes the unit's live data on port P as CSV: a header line, then one line per\n"
+            "live-data frame (about three a second), until N frames or until interrupted.\n"
+            "Waits at most 3 s for the first frame.",
+            Monitor},
 };
 
 } // namespace

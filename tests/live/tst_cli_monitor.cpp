@@ -1,0 +1,109 @@
+// varko-cli monitor: its CSV as a script reads it, against varko-sim on a pseudo-terminal.
+
+#include "ScopedConfigDir.h"
+#include "SimulatorProcess.h"
+#include "cli/MonitorSession.h"
+
+#include <QProcess>
+#include <QTest>
+
+using namespace varko;
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    QStringList lines;
+    QString err;
+};
+
+CliRun RunMonitor(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(QStringLiteral(VARKO_BINARY_DIR "/src/varko-cli"),
+              QStringList{"monitor"} + arguments);
+    CliRun run;
+    if (!cli.waitForFinished(30000))
+        return run;
+    run.status = cli.exitCode();
+    run.lines = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    run.err = QString::fromUtf8(cli.readAllStandardError());
+    return run;
+}
+
+const QString kHeader = "rpm,tps_percent,tps_mv,supply_mv,advance1,advance2,advance3,advance4,"
+                        "pickup1,pickup2,kill_switch,clutch_master,shift_light,motor_off,"
+                        "servo_desired_mv,servo_measured_mv,program_count,saving_count,"
+                        "data_error,protocol_version";
+
+} // namespace
+
+class TestCliMonitor : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { config_ = std::make_unique<ScopedConfigDir>(); }
+    void cleanup() { config_.reset(); }
+
+    void csvLine() {
+        MonitorData d;
+        d.rpm = 3000;
+        d.tpsPercent = 45;
+        d.tpsRaw = 430;
+        d.supplyMillivolts = 13500;
+        d.channelAdvance = {110, 100, 95, 130};
+        d.pickupRunning = {7, 0};
+        d.killSwitch = 2;
+        d.shiftLight = 1;
+        d.servoDesiredRaw = 800;
+        d.servoMeasuredRaw = 528;
+        d.programCount = 12;
+        d.savingCount = 414;
+        d.dataError = 9;
+        d.protocolVersion = 74;
+        QCOMPARE(cli::MonitorCsvHeader(), kHeader);
+        QCOMPARE(cli::MonitorCsvLine(d),
+                 QString("3000,45,2101,13500,10,0,-5,30,1,0,1,0,1,0,3910,2580,12,414,1,74"));
+    }
+
+    void framesFromTheSimulator() {
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(4, {"--rpm", "3000", "--throttle", "45", "--data-error",
+                                    "--live-version", "74", "--seed", "5"}));
+        const CliRun run = RunMonitor({"--port", "COM4", "--frames", "3"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.lines.size(), 4);
+        QCOMPARE(run.lines[0], kHeader);
+        for (int i = 1; i < 4; ++i) {
+            const QStringList fields = run.lines[i].split(',');
+            QCOMPARE(fields.size(), 20);
+            QCOMPARE(fields[0], "3000");
+            QCOMPARE(fields[1], "45");
+            QCOMPARE(fields[8], "1"); // pick-up 1 runs
+            QCOMPARE(fields[18], "1");
+            QCOMPARE(fields[19], "74");
+        }
+        QVERIFY(simulator.stop());
+    }
+
+    void silentUnit() {
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(5, {"--silent"}));
+        QElapsedTimer took;
+        took.start();
+        const CliRun run = RunMonitor({"--port", "COM5", "--frames", "1"});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QString("No connection with PC\n"));
+        QVERIFY(took.elapsed() < 10000);
+        QVERIFY(simulator.stop());
+    }
+
+    void wrongFrames() {
+        const CliRun run = RunMonitor({"--port", "COM6", "--frames", "none"});
+        QCOMPARE(run.status, 2);
+    }
+
+private:
+    std::unique_ptr<ScopedConfigDir> config_;
+};
+
+QTEST_GUILESS_MAIN(TestCliMonitor)
+#include "tst_cli_monitor.moc"
