@@ -24,7 +24,8 @@ void PrintCommandHelp(const Command& command, QTextStream& out) {
 void PrintHelp(const std::vector<Command>& commands, QTextStream& out) {
     out << "usage: varko-cli COMMAND [ARGUMENTS]\n"
            "\n"
-           "Prepares, checks and converts VARKO parameter files (.ign) without the window.\n"
+           "Prepares, checks and converts VARKO parameter files (.ign) and reads, programs,\n"
+           "verifies and monitors units over a serial port, without the window.\n"
            "\n"
            "Commands:\n";
     for (const Command& command : commands) {
