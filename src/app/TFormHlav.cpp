@@ -1,4 +1,5 @@
 #include "app/TFormHlav.h"
+#include "app/WindowLink.h"
 
 #include "model/DisplayRules.h"
 #include "model/Presets.h"
@@ -32,6 +33,7 @@ TFormHlav::~TFormHlav() = default;
 
 void TFormHlav::FormCreate() {
     BuildControlTables(this, ui);
+    link = std::make_unique<WindowLink>(*this, ui, settings, unitTexts);
     ConnectHandlers();
     settings.portSelection = kStartupPort;
     paramImage.bike() = kStartupBike;
@@ -63,14 +65,8 @@ void TFormHlav::LoadSettings() {}
 // The first command-line word chooses the language once the languages are wired.
 void TFormHlav::ApplyCommandLineLanguage() {}
 
-// The serial link opens its port here once it is wired to the window.
-void TFormHlav::OpenComPort() {}
-
 // The test switch file turns on test mode here once storage is wired to the window.
 void TFormHlav::ReadTestSwitch() {}
-
-// The program transfer of the current image starts here once the link is wired.
-void TFormHlav::StartAutoProgram() {}
 
 void TFormHlav::ConnectHandlers() {
     for (NumberPair* pair : ui.pairs) {

@@ -14,6 +14,7 @@
 namespace varko {
 class UndoRing;
 }
+class WindowLink;
 
 class TFormHlav : public QMainWindow {
     Q_OBJECT
@@ -25,6 +26,10 @@ public:
     varko::ParamImage& image() { return paramImage; }
 
     void FormCreate();
+
+    // The device link: the engine, the live values and the operating point.
+    WindowLink& deviceLink() { return *link; }
+    void CloseComPort();
 
     // The controls into the image, and the image into the controls; both end with the rules.
     void CollectImage();
@@ -69,6 +74,7 @@ private:
     varko::FormState formState;
     varko::WindowSettings settings;
     std::unique_ptr<varko::UndoRing> undoRing;
+    std::unique_ptr<WindowLink> link;
     bool testEnable = false;
     bool printing = false;
     bool bikeListChanged = false;

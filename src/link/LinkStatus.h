@@ -17,7 +17,8 @@ struct LinkStatus {
     StatusColour statusColour = StatusColour::Normal;
     bool statusVisible = false;
     // LabelSpojeni ("No connection with PC"); while it shows, LabelVersion is hidden as well.
-    bool connectionVisible = false;
+    // The link starts silent, so the window starts with it shown.
+    bool connectionVisible = true;
     // CGaugeProgram; the position is always within 0..gaugeMaximum.
     int gaugePosition = 0;
     int gaugeMaximum = 2;

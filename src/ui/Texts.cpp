@@ -163,6 +163,14 @@ const TextRow kTextTable[] = {
     // No-data texts of the live labels.
     {"LabelMonInput%1In", LiveCaption, {}, varko::Msg::input, " %1: ---", 0, 2},
     {"LabelPocetProgramovani", LiveCaption, {}, varko::Msg::programCount, "---"},
+    {"LabelAdvance%1", LiveCaption, {}, varko::Msg::advance, " %1 = --- [\xB0]", 0, 4},
+    {"LabelMonSnimac%1", LiveCaption, {}, varko::Msg::pickup, " %1 = ---", 0, 2},
+    {"LabelPriveraPoz", LiveCaption, {}, varko::Msg::servoDesired, " ---"},
+    {"LabelPriveraMer", LiveCaption, {}, varko::Msg::servoMeasured, " ---"},
+    {"LabelBlocking1", LiveCaption, {}, varko::Msg::motorOff, " - ---"},
+    {"LabelMonPilotLight", LiveCaption, {}, varko::Msg::gearShiftLight, " - ---"},
+    {"LabelClutchMon", LiveCaption, {}, varko::Msg::clutchMaster, " - ---"},
+    {"LabelKillSwitch", LiveCaption, {}, varko::Msg::killSwitch, ": ---"},
 };
 
 constexpr const char* kLanguageItems[kLanguageCount] = {"MenuEnglish", "MenuGerman", "MenuFrench",

@@ -1,6 +1,7 @@
 // The frame of the main window: menus, toolbar, notebook, the link's labels, the file and
 // status area and the status bar. The pages are filled by PageBuilder.
 
+#include "ui/LiveColumn.h"
 #include "ui/MainWindowUi.h"
 #include "ui/PageBuilder.h"
 #include "ui/Place.h"
@@ -202,6 +203,7 @@ void BuildMainWindow(QMainWindow* window, MainWindowUi& ui) {
 
     BuildToolbar(ui.client);
     BuildLinkWidgets(ui.client, ui);
+    LiveColumn::Build(ui.client);
     ui.pageControl = Place<QTabWidget>(ui.client, "PageControl1", 4, 48, 653, 497);
     BuildPages(ui);
     BuildFileArea(ui.client, ui);

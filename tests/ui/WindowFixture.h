@@ -1,8 +1,9 @@
 #pragma once
 // A started main window for one test, with a fixed locale so thousands separators are known,
-// and its own empty configuration folder.
+// its own empty configuration folder, and message boxes that the test answers.
 
 #include "ScopedConfigDir.h"
+#include "ScriptedMessageBoxes.h"
 #include "app/TFormHlav.h"
 #include "ui/NumberPair.h"
 
@@ -30,6 +31,8 @@ public:
         change(window->image());
         window->ShowImage();
     }
+
+    ScriptedMessageBoxes boxes;
 
 private:
     ScopedConfigDir config;

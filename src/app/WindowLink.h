@@ -1,0 +1,57 @@
+#pragma once
+// The device link in the main window: owns the link engine and Timer1, answers the engine's
+// calls for the window (collect, normalize, show, messages), shows the link's status, the port
+// menu, the live data and the operating point, and starts the transfers from the menu and the
+// toolbar. The window's own state (image, settings, unit texts) stays the window's.
+
+#include "link/LinkEngine.h"
+#include "link/LiveMonitor.h"
+#include "link/OperatingPoint.h"
+#include "ui/LiveColumn.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <memory>
+
+class QAction;
+class QTimer;
+class TFormHlav;
+struct MainWindowUi;
+
+class WindowLink final : public QObject, private varko::LinkOwner {
+    Q_OBJECT
+public:
+    // The controls of ui must be built (control tables included).
+    WindowLink(TFormHlav& window, MainWindowUi& ui, varko::WindowSettings& settings,
+               std::array<QString, 3>& unitTexts);
+    ~WindowLink() override;
+
+    varko::LinkEngine& engine() { return *engine_; }
+    const varko::LiveValues& live() const { return live_; }
+    const varko::OperatingPoint& operatingPoint() const { return point_; }
+
+private:
+    void CollectImage() override;
+    void Normalize() override;
+    void ShowImage() override;
+    void ShowMessage(const varko::LinkMessage& message) override;
+    void LinkStatusChanged(const varko::LinkStatus& status) override;
+    void onMonitorFrame(const varko::LinkFrame& frame) override;
+    void HighlightOperatingPoint() override;
+
+    void BuildPortMenu();
+    void ShowPortMenu(const varko::PortMenu& menu);
+    void ConnectTransfers();
+
+    TFormHlav& window_;
+    MainWindowUi& ui_;
+    varko::WindowSettings& settings_;
+    std::array<QString, 3>& unitTexts_;
+    std::unique_ptr<varko::LinkEngine> engine_;
+    LiveColumn column_;
+    std::array<QAction*, varko::kPortCount> portItems_{};
+    QTimer* timer1_;
+    varko::LiveValues live_;
+    varko::OperatingPoint point_;
+};

@@ -1,0 +1,21 @@
+#pragma once
+// The program's modal message boxes behind one door, so a test can answer them instead of a
+// user. The desktop's own boxes serve unless another implementation is installed.
+
+#include <QString>
+
+class QWidget;
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+
+    // A modal box with the text and an OK button; returns once it is closed. The event loop
+    // runs meanwhile, so timers (the link tick) keep firing.
+    virtual void Inform(QWidget* parent, const QString& text) = 0;
+
+    static MessageBoxes& Current();
+    // Used from now on instead of the desktop's boxes; nullptr restores those. The caller keeps
+    // ownership and installs nullptr before the object goes.
+    static void Install(MessageBoxes* boxes);
+};

@@ -1,0 +1,141 @@
+// The main window on the device link: a unit simulated by varko-sim on a pseudo-terminal, chosen
+// in the Com menu, read with F7, and its live data moving in the live-data column.
+
+#include "SimulatedUnit.h"
+#include "SimulatorProcess.h"
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QSet>
+#include <QTest>
+
+using namespace varko;
+
+namespace {
+
+constexpr int kWaitMs = 10000;
+
+QString Text(const WindowFixture& window, const char* label) {
+    return window.find<QLabel>(label)->text();
+}
+
+bool Shown(const WindowFixture& window, const char* widget) {
+    return !window.find(widget)->isHidden();
+}
+
+// The simulator starts after the window's fixture, so both use the fixture's configuration folder.
+
+// Chooses COMn in the port menu and waits for the unit's first answer.
+bool Connect(WindowFixture& window, int com) {
+    window.find<QAction>(QStringLiteral("MenuCom%1").arg(com))->trigger();
+    return QTest::qWaitFor([&] { return !Shown(window, "LabelSpojeni"); }, kWaitMs);
+}
+
+int GreenMapCells(const WindowFixture& window) {
+    int green = 0;
+    for (int k = 50; k < 150; ++k) {
+        const QLineEdit* cell = window.edit(QStringLiteral("Edit%1").arg(k));
+        green += cell->palette().color(QPalette::Base) == QColor(0, 255, 0) ? 1 : 0;
+    }
+    return green;
+}
+
+} // namespace
+
+class TestWindowLink : public QObject {
+    Q_OBJECT
+private slots:
+    void noConnectionWithoutUnit() {
+        WindowFixture window;
+        QVERIFY(QTest::qWaitFor([&] { return Shown(window, "LabelSpojeni"); }, 1000));
+        QCOMPARE(Text(window, "LabelSpojeni"), "No connection with PC");
+        // The live labels show their no-data texts meanwhile.
+        QCOMPARE(Text(window, "LabelRpm"), "RPM = ---");
+        QCOMPARE(Text(window, "LabelKillSwitch"), "Kill switch: ---");
+        QCOMPARE(Text(window, "LabelAdvance1"), QString::fromUtf8("Advance 1 = --- [\u00B0]"));
+    }
+
+    void portMenu() {
+        WindowFixture window;
+        window.find<QAction>("MenuCom3")->trigger();
+        const QList<QAction*> items = window.find<QMenu>("MenuCom")->actions();
+        QCOMPARE(items.size(), 21);
+        QCOMPARE(items[0]->text(), "Com 1");
+        QCOMPARE(items[20]->text(), "Com Auto");
+        for (int i = 0; i < items.size(); ++i)
+            QCOMPARE(items[i]->isChecked(), i == 2);
+        QVERIFY(items[2]->statusTip().contains("COM3"));
+        QCOMPARE(Text(window, "LabelCom"), "COM= COM3");
+    }
+
+    void readWithF7() {
+        WindowFixture window;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(3, {"--seed", "1"}));
+        window.showWith([](ParamImage& image) { image.limiter() = 60; });
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(&*window));
+        QVERIFY(Connect(window, 3));
+
+        QTest::keyClick(&*window, Qt::Key_F7);
+        QVERIFY(QTest::qWaitFor([&] { return Text(window, "LabelHlaseni") == "Verify:: OK"; },
+                                kWaitMs));
+        QVERIFY(Shown(window, "LabelHlaseni"));
+        QCOMPARE(window->image().bytes, sim::SimulatedUnit::FactoryImage().bytes);
+        QCOMPARE(window.find<QLabel>("LabelVerze1")->text(), "SIM01");
+        QVERIFY(window.boxes.shown.filter("Unmatched").isEmpty());
+        QVERIFY(simulator.stop());
+    }
+
+    void liveValuesMove() {
+        WindowFixture window;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(4, {"--seed", "2"}));
+        QVERIFY(Connect(window, 4));
+        QSet<QString> speeds;
+        const bool moving = QTest::qWaitFor(
+            [&] {
+                speeds.insert(Text(window, "LabelRpm"));
+                return speeds.size() >= 5;
+            },
+            kWaitMs);
+        QVERIFY2(moving, qPrintable(QStringList(speeds.values()).join(" | ")));
+        for (const QString& speed : speeds)
+            QVERIFY(speed == "RPM = ---" || speed.startsWith("RPM = "));
+        QVERIFY(Text(window, "LabelNapeti").startsWith("U = 1"));
+        QCOMPARE(Text(window, "LabelMonSnimac1"), "Pick-up (CKPS) 1 - is running");
+        QVERIFY(Text(window, "LabelTpsMon").startsWith("TP= "));
+        QVERIFY(Text(window, "LabelPocetProgramovani").startsWith("Number of Programing= "));
+        QVERIFY(GreenMapCells(window) <= 1);
+        QVERIFY(simulator.stop());
+    }
+
+    void warningsFromLiveData() {
+        WindowFixture window;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(
+            5, {"--rpm", "3000", "--throttle", "45", "--live-version", "74", "--data-error"}));
+        QVERIFY(Connect(window, 5));
+        QVERIFY(QTest::qWaitFor([&] { return Shown(window, "LabelVersion"); }, kWaitMs));
+        QCOMPARE(Text(window, "LabelVersion"),
+                 "Unmatched version of PC and Ignition programs!  PC-75, IGN-74");
+        QVERIFY(Shown(window, "LabelEeDataErr"));
+        QCOMPARE(Text(window, "LabelRpm"), "RPM = 3000 ");
+        QCOMPARE(window.find<QProgressBar>("CGaugeTps")->value(), 45);
+        // 3000 rpm lies on the map: exactly one cell is marked.
+        QVERIFY(QTest::qWaitFor([&] { return GreenMapCells(window) == 1; }, kWaitMs));
+
+        // The unit goes: the connection warning shows and the version warning hides.
+        QVERIFY(simulator.stop());
+        QVERIFY(QTest::qWaitFor([&] { return Shown(window, "LabelSpojeni"); }, kWaitMs));
+        QVERIFY(!Shown(window, "LabelVersion"));
+        QCOMPARE(Text(window, "LabelRpm"), "RPM = 3000 "); // the last values stay
+    }
+};
+
+QTEST_MAIN(TestWindowLink)
+#include "tst_window_link.moc"
