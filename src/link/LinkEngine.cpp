@@ -1,5 +1,6 @@
 #include "link/LinkEngine.h"
 
+#include "link/LiveMonitor.h"
 #include "model/Messages.h"
 
 #include <algorithm>
@@ -315,10 +316,8 @@ bool LinkEngine::StopOnOtherVersion() {
     state_.transferMode = TransferMode::Idle;
     owner_.Normalize();
     owner_.ShowImage();
-    const QString versions = QStringLiteral("  PC-%1, IGN-%2")
-                                 .arg(int(kProtocolVersion))
-                                 .arg(int(deviceInfo_.protocolVersion()));
-    owner_.ShowMessage({LinkMessageKind::VersionMismatch, Text(Msg::unmatchedProtocol) + versions});
+    owner_.ShowMessage({LinkMessageKind::VersionMismatch,
+                        VersionMismatchText(deviceInfo_.protocolVersion(), settings_.language)});
     EndTransfer(TransferResult::VersionMismatch);
     return true;
 }
