@@ -1,0 +1,199 @@
+// What the live display costs in the running window: the CPU time of one link tick without a
+// frame and of one tick that decodes a live frame and applies it to the live column and the
+// operating-point marks, and the whole program's share of one core while it is connected to
+// varko-sim for 30 s. Run without a display (offscreen) or under xvfb-run.
+
+#include "SimulatedUnit.h"
+#include "app/TFormHlav.h"
+#include "app/WindowLink.h"
+#include "ui/MessageBoxes.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+#include <algorithm>
+#include <ctime>
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using namespace varko;
+
+constexpr int kTicks = 20000;
+constexpr int kConnectedSeconds = 30;
+
+double CpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+// No box may stop the benchmark; a box would mean the set-up went wrong, so it is reported.
+class ReportedBoxes final : public MessageBoxes {
+public:
+    void Inform(QWidget*, const QString& text) override {
+        QTextStream(stderr) << "bench_live: message box: " << text << '\n';
+    }
+};
+
+// A pseudo-terminal whose slave the window opens; the benchmark plays the unit on the master.
+struct Pty {
+    int master = -1;
+    int slave = -1;
+    QString slavePath;
+    Pty() {
+        char name[256] = {};
+        termios raw{};
+        cfmakeraw(&raw);
+        if (openpty(&master, &slave, name, &raw, nullptr) == 0) {
+            fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+            slavePath = QString::fromLocal8Bit(name);
+        }
+    }
+    ~Pty() {
+        ::close(slave);
+        ::close(master);
+    }
+    void drain() const {
+        std::uint8_t sink[4096];
+        while (::read(master, sink, sizeof sink) > 0) {
+        }
+    }
+};
+
+struct TickCost {
+    double idleMicros = 0;
+    double frameMicros = 0;
+};
+
+// Ticks called directly, one at a time, on the window's own engine; the CPU time of the tick
+// call alone is summed (writing the frame into the line is the unit's work, not the program's).
+TickCost MeasureTicks(TFormHlav& window) {
+    Pty line;
+    LinkEngine& engine = window.deviceLink().engine();
+    engine.SetPortResolver([&line](int) { return line.slavePath; });
+    engine.MenuCom1Click(0);
+
+    sim::SimulatedUnit unit({}, sim::LiveOptions{});
+    unit.store() = window.image();
+    const LinkFrame request = BuildIdleFrame();
+    std::vector<LinkFrame> frames;
+    for (int i = 0; i < 2 * sim::EngineModel::kCycleSteps; ++i)
+        frames.push_back(unit.Answer(request).value_or(LinkFrame{}));
+
+    TickCost cost;
+    double spent = 0;
+    for (int t = 0; t < kTicks; ++t) {
+        line.drain();
+        const double start = CpuSeconds();
+        engine.Timer1Timer();
+        spent += CpuSeconds() - start;
+    }
+    cost.idleMicros = spent / kTicks * 1e6;
+
+    spent = 0;
+    for (int t = 0; t < kTicks; ++t) {
+        const LinkFrame& frame = frames[t % frames.size()];
+        if (::write(line.master, frame.bytes.data(), frame.bytes.size()) != kFrameSize)
+            return cost;
+        line.drain();
+        const double start = CpuSeconds();
+        engine.Timer1Timer();
+        spent += CpuSeconds() - start;
+    }
+    cost.frameMicros = spent / kTicks * 1e6;
+    engine.CloseComPort();
+    return cost;
+}
+
+struct Share {
+    double cpuSeconds = 0;
+    double wallSeconds = 0;
+    int rpmChanges = 0;
+    bool connected = false;
+};
+
+// The window shown and connected to varko-sim on COM1, Timer1 ticking at 55 ms.
+Share MeasureConnected(TFormHlav& window) {
+    QProcess simulator;
+    simulator.start(QStringLiteral(VARKO_BINARY_DIR "/tools/varko-sim/varko-sim"),
+                    {"--com", "1", "--seed", "1"});
+    Share share;
+    if (!simulator.waitForReadyRead(5000))
+        return share;
+    window.deviceLink().engine().SetPortResolver(PortDevicePath);
+    window.deviceLink().engine().MenuCom1Click(0);
+
+    auto* rpm = window.findChild<QLabel*>("LabelRpm");
+    QString lastRpm = rpm->text();
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (rpm->text() != lastRpm) {
+            lastRpm = rpm->text();
+            ++share.rpmChanges;
+        }
+    });
+    watch.start(200);
+
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit); // connect, first frames, first paints
+    loop.exec();
+    share.rpmChanges = 0;
+    const double cpuStart = CpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    QTimer::singleShot(kConnectedSeconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+    share.cpuSeconds = CpuSeconds() - cpuStart;
+    share.wallSeconds = wall.elapsed() / 1000.0;
+    share.connected = window.findChild<QLabel*>("LabelSpojeni")->isHidden();
+    simulator.terminate();
+    simulator.waitForFinished(5000);
+    return share;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    QApplication app(argc, argv);
+    ReportedBoxes boxes;
+    MessageBoxes::Install(&boxes);
+
+    QTextStream out(stdout);
+    {
+        TFormHlav window;
+        window.FormCreate();
+        window.show();
+        const TickCost cost = MeasureTicks(window);
+        out << "CPU time per tick, no frame:                   "
+            << QString::number(cost.idleMicros, 'f', 2) << " us\n";
+        out << "CPU time per tick, live frame decoded+applied: "
+            << QString::number(cost.frameMicros, 'f', 2) << " us\n";
+    }
+    {
+        TFormHlav window;
+        window.FormCreate();
+        window.show();
+        const Share share = MeasureConnected(window);
+        out << "Connected to varko-sim for " << QString::number(share.wallSeconds, 'f', 1)
+            << " s: " << QString::number(share.cpuSeconds * 1000, 'f', 0) << " ms CPU = "
+            << QString::number(100 * share.cpuSeconds / std::max(0.001, share.wallSeconds), 'f', 2)
+            << " % of one core (target < 1 %); LabelRpm changed " << share.rpmChanges << " times, "
+            << (share.connected ? "connected" : "NOT connected") << " at the end\n";
+    }
+    MessageBoxes::Install(nullptr);
+    return 0;
+}
