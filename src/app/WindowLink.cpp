@@ -63,24 +63,20 @@ void WindowLink::BuildPortMenu() {
 
 void WindowLink::ConnectTransfers() {
     struct Trigger {
-        const char* name;
+        const char* menuItem;
+        const char* toolbarButton;
         TransferMode mode;
     };
-    constexpr Trigger actions[] = {{"MenuRead", TransferMode::Read},
-                                   {"MenuVerify", TransferMode::Verify},
-                                   {"MenuProgram", TransferMode::Program}};
-    for (const Trigger& t : actions) {
-        if (auto* action = window_.findChild<QAction*>(QString::fromLatin1(t.name)))
-            connect(action, &QAction::triggered, this,
-                    [this, mode = t.mode] { engine_->MenuTransferClick(mode); });
-    }
-    constexpr Trigger buttons[] = {{"ButtonRead", TransferMode::Read},
-                                   {"BitBtnVerify", TransferMode::Verify},
-                                   {"BitBtnProgram", TransferMode::Program}};
-    for (const Trigger& t : buttons) {
-        if (auto* button = window_.findChild<QAbstractButton*>(QString::fromLatin1(t.name)))
-            connect(button, &QAbstractButton::clicked, this,
-                    [this, mode = t.mode] { engine_->MenuTransferClick(mode); });
+    constexpr Trigger triggers[] = {{"MenuRead", "ButtonRead", TransferMode::Read},
+                                    {"MenuVerify", "BitBtnVerify", TransferMode::Verify},
+                                    {"MenuProgram", "BitBtnProgram", TransferMode::Program}};
+    for (const Trigger& t : triggers) {
+        const auto start = [this, mode = t.mode] { engine_->MenuTransferClick(mode); };
+        if (auto* item = window_.findChild<QAction*>(QString::fromLatin1(t.menuItem)))
+            connect(item, &QAction::triggered, this, start);
+        if (auto* button =
+                window_.findChild<QAbstractButton*>(QString::fromLatin1(t.toolbarButton)))
+            connect(button, &QAbstractButton::clicked, this, start);
     }
 }
 

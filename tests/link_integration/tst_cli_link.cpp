@@ -1,33 +1,11 @@
 // varko-cli's read, program and verify against varko-sim: exit status and texts as scripts
 // see them.
 
+#include "CliProcess.h"
 #include "ScopedConfigDir.h"
 #include "SimulatorProcess.h"
 
-#include <QProcess>
 #include <QTest>
-
-namespace {
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun RunCli(const QStringList& arguments) {
-    QProcess cli;
-    cli.start(QStringLiteral(VARKO_BINARY_DIR "/src/varko-cli"), arguments);
-    CliRun run;
-    if (!cli.waitForFinished(30000))
-        return run;
-    run.status = cli.exitCode();
-    run.out = QString::fromUtf8(cli.readAllStandardOutput());
-    run.err = QString::fromUtf8(cli.readAllStandardError());
-    return run;
-}
-
-} // namespace
 
 class TestCliLink : public QObject {
     Q_OBJECT

@@ -1,34 +1,15 @@
 // varko-cli monitor: its CSV as a script reads it, against varko-sim on a pseudo-terminal.
 
+#include "CliProcess.h"
 #include "ScopedConfigDir.h"
 #include "SimulatorProcess.h"
 #include "cli/MonitorSession.h"
 
-#include <QProcess>
 #include <QTest>
 
 using namespace varko;
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    QStringList lines;
-    QString err;
-};
-
-CliRun RunMonitor(const QStringList& arguments) {
-    QProcess cli;
-    cli.start(QStringLiteral(VARKO_BINARY_DIR "/src/varko-cli"),
-              QStringList{"monitor"} + arguments);
-    CliRun run;
-    if (!cli.waitForFinished(30000))
-        return run;
-    run.status = cli.exitCode();
-    run.lines = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    run.err = QString::fromUtf8(cli.readAllStandardError());
-    return run;
-}
 
 const QString kHeader = "rpm,tps_percent,tps_mv,supply_mv,advance1,advance2,advance3,advance4,"
                         "pickup1,pickup2,kill_switch,clutch_master,shift_light,motor_off,"
@@ -68,12 +49,13 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(4, {"--rpm", "3000", "--throttle", "45", "--data-error",
                                     "--live-version", "74", "--seed", "5"}));
-        const CliRun run = RunMonitor({"--port", "COM4", "--frames", "3"});
+        const CliRun run = RunCli({"monitor", "--port", "COM4", "--frames", "3"});
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.lines.size(), 4);
-        QCOMPARE(run.lines[0], kHeader);
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0], kHeader);
         for (int i = 1; i < 4; ++i) {
-            const QStringList fields = run.lines[i].split(',');
+            const QStringList fields = lines[i].split(',');
             QCOMPARE(fields.size(), 20);
             QCOMPARE(fields[0], "3000");
             QCOMPARE(fields[1], "45");
@@ -89,7 +71,7 @@ private slots:
         QVERIFY(simulator.start(5, {"--silent"}));
         QElapsedTimer took;
         took.start();
-        const CliRun run = RunMonitor({"--port", "COM5", "--frames", "1"});
+        const CliRun run = RunCli({"monitor", "--port", "COM5", "--frames", "1"});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err, QString("No connection with PC\n"));
         QVERIFY(took.elapsed() < 10000);
@@ -97,7 +79,7 @@ private slots:
     }
 
     void wrongFrames() {
-        const CliRun run = RunMonitor({"--port", "COM6", "--frames", "none"});
+        const CliRun run = RunCli({"monitor", "--port", "COM6", "--frames", "none"});
         QCOMPARE(run.status, 2);
     }
 
