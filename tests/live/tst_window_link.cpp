@@ -6,12 +6,14 @@
 #include "WindowFixture.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QSet>
 #include <QTest>
+#include <QToolButton>
 
 using namespace varko;
 
@@ -88,6 +90,22 @@ private slots:
         QCOMPARE(window->image().bytes, sim::SimulatedUnit::FactoryImage().bytes);
         QCOMPARE(window.find<QLabel>("LabelVerze1")->text(), "SIM01");
         QVERIFY(window.boxes.shown.filter("Unmatched").isEmpty());
+        QVERIFY(simulator.stop());
+    }
+
+    void programmingAfterChange() {
+        WindowFixture window;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(6, {"--seed", "3"}));
+        QVERIFY(Connect(window, 6));
+        window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
+        // One step of the limiter is a change: the image goes to the unit at once.
+        const auto arrows = window.find("UpDownOmez2")->findChildren<QToolButton*>();
+        QVERIFY(!arrows.isEmpty());
+        arrows.first()->click();
+        QVERIFY(QTest::qWaitFor(
+            [&] { return Text(window, "LabelPocetProgramovani") == "Number of Programing= 1"; },
+            kWaitMs));
         QVERIFY(simulator.stop());
     }
 
