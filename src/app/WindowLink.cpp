@@ -33,7 +33,7 @@ void SetStatusBackground(QLabel* label, StatusColour colour) {
 
 WindowLink::WindowLink(TFormHlav& window, MainWindowUi& ui, WindowSettings& settings,
                        std::array<QString, 3>& unitTexts)
-    : QObject(&window), window_(window), ui_(ui), settings_(settings), unitTexts_(unitTexts),
+    : window_(window), ui_(ui), settings_(settings), unitTexts_(unitTexts),
       engine_(std::make_unique<LinkEngine>(window.image(), settings, static_cast<LinkOwner&>(*this),
                                            std::make_unique<PosixSerialPort>())),
       column_(ui), timer1_(new QTimer(this)) {

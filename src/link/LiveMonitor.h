@@ -46,8 +46,6 @@ struct LiveDisplay {
     std::array<LiveLabel, 2> input; // LabelMonInput1In, 2In
     LiveLabel clutch;               // LabelClutchMon
     LiveLabel killSwitch;           // LabelKillSwitch
-
-    bool operator==(const LiveDisplay&) const = default;
 };
 
 // The live values the window keeps between frames; all 0 before the first frame.
@@ -56,8 +54,6 @@ struct LiveValues {
     std::uint8_t liveTpsPercent = 0;
     std::uint32_t liveTpsMillivolts = 0; // full width: a garbage reading stays out of range
     std::uint16_t unitSavingCount = 0;
-
-    bool operator==(const LiveValues&) const = default;
 };
 
 struct DecodedMonitor {

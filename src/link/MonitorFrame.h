@@ -36,8 +36,6 @@ struct MonitorData {
     std::uint16_t savingCount = 0;
     std::uint8_t dataError = 0;
     std::uint8_t protocolVersion = 0;
-
-    bool operator==(const MonitorData&) const = default;
 };
 
 // The fields of a live-data frame (its check byte is not looked at).

@@ -35,9 +35,6 @@ public:
     // parameter set sees it. Counters, version and data-error flag are the unit's to fill.
     MonitorData Step(const ParamImage& programmed);
 
-    int rpm() const { return int(rpm_); }
-    int throttle() const { return throttle_; }
-
 private:
     int CycleThrottle() const;
     int TopRpm(const ParamImage& programmed) const;

@@ -45,7 +45,6 @@ public:
     int programCount() const { return programCount_; }
     int savingCount() const { return savingCount_; }
     bool readAllowed() const;
-    const EngineModel& engine() const { return engine_; }
 
 private:
     std::array<std::uint8_t, kFrameDataSize> ReplyData(std::uint8_t command);
