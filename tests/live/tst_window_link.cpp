@@ -4,6 +4,7 @@
 #include "SimulatedUnit.h"
 #include "SimulatorProcess.h"
 #include "WindowFixture.h"
+#include "ui/Texts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -59,6 +60,9 @@ private slots:
         QCOMPARE(Text(window, "LabelRpm"), "RPM = ---");
         QCOMPARE(Text(window, "LabelKillSwitch"), "Kill switch: ---");
         QCOMPARE(Text(window, "LabelAdvance1"), QString::fromUtf8("Advance 1 = --- [\u00B0]"));
+        ApplyTexts(&*window, 1);
+        QCOMPARE(Text(window, "LabelAdvance1"), QString::fromUtf8("Vorzündung 1 = --- [\u00B0]"));
+        QCOMPARE(Text(window, "LabelMonPilotLight"), "Schaltblitz - ---");
     }
 
     void portMenu() {
@@ -90,6 +94,27 @@ private slots:
         QCOMPARE(window->image().bytes, sim::SimulatedUnit::FactoryImage().bytes);
         QCOMPARE(window.find<QLabel>("LabelVerze1")->text(), "SIM01");
         QVERIFY(window.boxes.shown.filter("Unmatched").isEmpty());
+        QVERIFY(simulator.stop());
+    }
+
+    void linkRunsWhileTheVersionBoxIsOpen() {
+        WindowFixture window;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(7, {"--protocol-version", "74"}));
+        QVERIFY(Connect(window, 7));
+        QStringList speedsWhileOpen;
+        window.boxes.whileOpen = [&] {
+            speedsWhileOpen << Text(window, "LabelRpm");
+            QTest::qWait(2000);
+            speedsWhileOpen << Text(window, "LabelRpm");
+        };
+        window.find<QAction>("MenuRead")->trigger();
+        QVERIFY(QTest::qWaitFor([&] { return speedsWhileOpen.size() == 2; }, kWaitMs));
+        QCOMPARE(window.boxes.shown.last(),
+                 "Unmatched version of PC and Ignition programs!  PC-75, IGN-74");
+        // Live frames kept coming and being shown while the box was open.
+        QVERIFY(speedsWhileOpen[0] != speedsWhileOpen[1]);
+        QVERIFY(!Shown(window, "LabelSpojeni"));
         QVERIFY(simulator.stop());
     }
 
@@ -126,6 +151,9 @@ private slots:
             QVERIFY(speed == "RPM = ---" || speed.startsWith("RPM = "));
         QVERIFY(Text(window, "LabelNapeti").startsWith("U = 1"));
         QCOMPARE(Text(window, "LabelMonSnimac1"), "Pick-up (CKPS) 1 - is running");
+        const QLabel* running = window.find<QLabel>("LabelMonSnimac1");
+        QVERIFY(running->autoFillBackground());
+        QCOMPARE(running->palette().color(QPalette::Window), QColor(0, 255, 0));
         QVERIFY(Text(window, "LabelTpsMon").startsWith("TP= "));
         QVERIFY(Text(window, "LabelPocetProgramovani").startsWith("Number of Programing= "));
         QVERIFY(GreenMapCells(window) <= 1);

@@ -1,12 +1,12 @@
 #pragma once
 // Message boxes answered by the test instead of a user: each box's text is recorded and the box
-// is closed at once, or after keeping the event loop running for a while as a reading user would.
-// Installed for as long as the object lives.
+// closes at once, or once whileOpen has returned (which may keep the event loop running for a
+// while, as a user reading the box would). Installed for as long as the object lives.
 
 #include "ui/MessageBoxes.h"
 
 #include <QStringList>
-#include <QTest>
+#include <functional>
 
 class ScriptedMessageBoxes final : public MessageBoxes {
 public:
@@ -17,10 +17,10 @@ public:
 
     void Inform(QWidget*, const QString& text) override {
         shown << text;
-        if (openMs > 0)
-            QTest::qWait(openMs);
+        if (whileOpen)
+            whileOpen();
     }
 
     QStringList shown;
-    int openMs = 0;
+    std::function<void()> whileOpen;
 };
