@@ -73,6 +73,7 @@ struct Pty {
 struct TickCost {
     double idleMicros = 0;
     double frameMicros = 0;
+    int speedChanges = 0; // ticks whose frame changed the live speed: proof they were decoded
 };
 
 // Ticks called directly, one at a time, on the window's own engine; the CPU time of the tick
@@ -106,9 +107,11 @@ TickCost MeasureTicks(TFormHlav& window) {
         if (::write(line.master, frame.bytes.data(), frame.bytes.size()) != kFrameSize)
             return cost;
         line.drain();
+        const int speedBefore = window.deviceLink().live().liveRpm;
         const double start = CpuSeconds();
         engine.Timer1Timer();
         spent += CpuSeconds() - start;
+        cost.speedChanges += window.deviceLink().live().liveRpm != speedBefore ? 1 : 0;
     }
     cost.frameMicros = spent / kTicks * 1e6;
     engine.CloseComPort();
@@ -181,7 +184,8 @@ int main(int argc, char* argv[]) {
         out << "CPU time per tick, no frame:                   "
             << QString::number(cost.idleMicros, 'f', 2) << " us\n";
         out << "CPU time per tick, live frame decoded+applied: "
-            << QString::number(cost.frameMicros, 'f', 2) << " us\n";
+            << QString::number(cost.frameMicros, 'f', 2) << " us (" << cost.speedChanges << " of "
+            << kTicks << " ticks changed the speed)\n";
     }
     {
         TFormHlav window;
