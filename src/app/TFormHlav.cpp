@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -57,6 +58,15 @@ void TFormHlav::FormCreate() {
         label->setVisible(testEnable);
     }
     ApplyUiRules();
+}
+
+void TFormHlav::FormClose() {
+    CloseComPort();
+}
+
+void TFormHlav::closeEvent(QCloseEvent* event) {
+    FormClose();
+    QMainWindow::closeEvent(event);
 }
 
 // The settings and last-state files are read here once storage is wired to the window.

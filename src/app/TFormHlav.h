@@ -26,6 +26,8 @@ public:
     varko::ParamImage& image() { return paramImage; }
 
     void FormCreate();
+    // Runs when the window closes; the close itself is never refused.
+    void FormClose();
 
     // The device link: the engine, the live values and the operating point.
     WindowLink& deviceLink() { return *link; }
@@ -49,6 +51,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Start-up steps that other parts of the program supply.

@@ -8,7 +8,7 @@ void TFormHlav::OpenComPort() {
 }
 
 void TFormHlav::CloseComPort() {
-    link->engine().CloseComPort();
+    link->Close();
 }
 
 void TFormHlav::StartAutoProgram() {

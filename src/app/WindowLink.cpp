@@ -51,6 +51,11 @@ WindowLink::WindowLink(TFormHlav& window, MainWindowUi& ui, WindowSettings& sett
 
 WindowLink::~WindowLink() = default;
 
+void WindowLink::Close() {
+    timer1_->stop();
+    engine_->CloseComPort();
+}
+
 void WindowLink::BuildPortMenu() {
     for (int i = 0; i < kPortCount; ++i) {
         QAction* item = ui_.menuCom->addAction(QString());

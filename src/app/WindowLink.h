@@ -31,6 +31,10 @@ public:
     const varko::LiveValues& live() const { return live_; }
     const varko::OperatingPoint& operatingPoint() const { return point_; }
 
+    // The window closes: the tick stops and the port closes, so nothing more goes to the unit
+    // (a transfer still running is abandoned).
+    void Close();
+
 private:
     void CollectImage() override;
     void Normalize() override;

@@ -4,6 +4,7 @@
 #include "SimulatedUnit.h"
 #include "SimulatorProcess.h"
 #include "WindowFixture.h"
+#include "app/WindowLink.h"
 #include "ui/Texts.h"
 
 #include <QAction>
@@ -94,6 +95,19 @@ private slots:
         QCOMPARE(window->image().bytes, sim::SimulatedUnit::FactoryImage().bytes);
         QCOMPARE(window.find<QLabel>("LabelVerze1")->text(), "SIM01");
         QVERIFY(window.boxes.shown.filter("Unmatched").isEmpty());
+        QVERIFY(simulator.stop());
+    }
+
+    void closingEndsTheLink() {
+        WindowFixture window;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(8));
+        QVERIFY(Connect(window, 8));
+        window.find<QAction>("MenuRead")->trigger();
+        window->close();
+        // Long enough for the tick to re-open a port or re-send a request, were it running.
+        QTest::qWait(3500);
+        QVERIFY(!window->deviceLink().engine().portOpen());
         QVERIFY(simulator.stop());
     }
 
