@@ -124,6 +124,11 @@ void WindowLink::LinkStatusChanged(const LinkStatus& status) {
     ShowPortMenu(status.portMenu);
 }
 
+// The image is about to come from the unit; it no longer belongs to the file named below.
+void WindowLink::ReadStarted() {
+    ui_.labelFile2->clear();
+}
+
 void WindowLink::ShowPortMenu(const PortMenu& menu) {
     for (int i = 0; i < kPortCount; ++i) {
         portItems_[i]->setText(menu[i].caption);

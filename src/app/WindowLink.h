@@ -41,6 +41,7 @@ private:
     void ShowImage() override;
     void ShowMessage(const varko::LinkMessage& message) override;
     void LinkStatusChanged(const varko::LinkStatus& status) override;
+    void ReadStarted() override;
     void onMonitorFrame(const varko::LinkFrame& frame) override;
     void HighlightOperatingPoint() override;
 

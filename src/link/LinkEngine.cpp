@@ -228,6 +228,7 @@ void LinkEngine::StartTransfer(TransferMode mode, std::uint8_t command, int star
 }
 
 void LinkEngine::MenuReadClick() {
+    owner_.ReadStarted();
     StartTransfer(TransferMode::Read, Command::readBlock0, Msg::read);
 }
 

@@ -40,6 +40,8 @@ public:
     virtual void onMonitorFrame(const LinkFrame&) {}
     // The last step of every tick: mark the live operating point.
     virtual void HighlightOperatingPoint() {}
+    // A read has been started: the image is about to come from the unit, no longer from a file.
+    virtual void ReadStarted() {}
     // A transfer has ended with this result (also when it failed or was refused).
     virtual void TransferEnded(TransferResult) {}
 };

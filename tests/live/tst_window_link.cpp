@@ -88,7 +88,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&*window));
         QVERIFY(Connect(window, 3));
 
+        window.find<QLabel>("LabelFile2")->setText("/tmp/opened.ign");
         QTest::keyClick(&*window, Qt::Key_F7);
+        QCOMPARE(Text(window, "LabelFile2"), QString()); // the image no longer belongs to a file
         QVERIFY(QTest::qWaitFor([&] { return Text(window, "LabelHlaseni") == "Verify:: OK"; },
                                 kWaitMs));
         QVERIFY(Shown(window, "LabelHlaseni"));
