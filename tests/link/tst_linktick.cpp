@@ -100,6 +100,23 @@ private slots:
         QTEST(sends.front(), "firstSendTick");
     }
 
+    // A request sent from the reply step is counted by the same tick's pacing: its first repeat
+    // comes 3 ticks later and the transfer fails 19 ticks after it first went out.
+    void requestFromTheReplyStepRepeatsAfterThreeTicks() {
+        LinkRig rig;
+        rig.engine->OpenComPort();
+        rig.engine->MenuVerifyClick();
+        rig.tick(4); // the first request, 0x41, goes out
+        rig.port->feed(BuildBlockFrame(0xC1, TransferMode::Verify, rig.image));
+        const auto sends = TicksOfTransferSends(rig, 19);
+        QCOMPARE(sends, (std::vector<int>{1, 4, 8, 12, 16}));
+        QCOMPARE(rig.port->written.back().command(), 0x42);
+        QCOMPARE(rig.state().transferMode, TransferMode::Verify);
+        rig.tick();
+        QCOMPARE(rig.state().transferMode, TransferMode::Idle);
+        QCOMPARE(rig.status().statusText, QString("Verify error!"));
+    }
+
     void noConnectionAfterEighteenSilentTicks() {
         LinkRig rig;
         rig.engine->OpenComPort();

@@ -109,6 +109,27 @@ private slots:
         QVERIFY(rig.state().programmedOk);
         QCOMPARE(rig.status().statusText, QString("Program device:: OK"));
         QCOMPARE(rig.status().gaugePosition, rig.status().gaugeMaximum);
+
+        // The program's OK lasts as long as the status display, then goes with it.
+        rig.tick(199);
+        QCOMPARE(rig.status().statusText, QString("Program device:: OK"));
+        QVERIFY(rig.status().statusVisible && rig.status().gaugeVisible);
+        rig.tick();
+        QVERIFY(!rig.status().statusVisible && !rig.status().gaugeVisible);
+        QVERIFY(!rig.state().programmedOk);
+    }
+
+    // A read that follows a program ends on its own verify's OK, not the program's.
+    void readAfterProgramEndsOnItsOwnOk() {
+        UnitRig rig;
+        rig.image = PatternImage(11);
+        rig.engine->StartAutoProgram();
+        rig.runTransfer();
+        QVERIFY(rig.state().programmedOk);
+        rig.engine->MenuReadClick();
+        QVERIFY(rig.runTransfer() > 0);
+        rig.tick();
+        QCOMPARE(rig.status().statusText, QString("Verify:: OK"));
     }
 
     void verifyAgainstADifferentUnitFails() {
