@@ -43,6 +43,11 @@ public:
     void Inform(QWidget*, const QString& text) override {
         QTextStream(stderr) << "bench_live: message box: " << text << '\n';
     }
+    void Warn(QWidget* parent, const QString& text) override { Inform(parent, text); }
+    Answer Ask(QWidget* parent, const QString& text) override {
+        Inform(parent, text);
+        return Answer::Cancel;
+    }
 };
 
 // A pseudo-terminal whose slave the window opens; the benchmark plays the unit on the master.

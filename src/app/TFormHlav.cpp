@@ -10,20 +10,11 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QLabel>
 #include <QMouseEvent>
-#include <QProgressBar>
-#include <QScreen>
 #include <QTabWidget>
 
 using namespace varko;
-
-namespace {
-constexpr std::uint8_t kStartupBike = 20; // "Yamaha R6"
-constexpr std::uint8_t kStartupPort = 1;  // COM2
-} // namespace
 
 TFormHlav::TFormHlav(QWidget* parent)
     : QMainWindow(parent), undoRing(std::make_unique<UndoRing>()) {
@@ -31,52 +22,6 @@ TFormHlav::TFormHlav(QWidget* parent)
 }
 
 TFormHlav::~TFormHlav() = default;
-
-void TFormHlav::FormCreate() {
-    BuildControlTables(this, ui);
-    link = std::make_unique<WindowLink>(*this, ui, settings, unitTexts);
-    ConnectHandlers();
-    settings.portSelection = kStartupPort;
-    paramImage.bike() = kStartupBike;
-    ApplyBikePreset(paramImage, bikeListChanged);
-    CenterOnScreen();
-    LoadSettings();
-    ApplyCommandLineLanguage();
-    Normalize(paramImage, settings);
-    ShowImage();
-    UndoInit();
-    OpenComPort();
-    ApplyTexts();
-    ShowImage();
-    ui.labelHlaseni->hide();
-    ui.gaugeProgram->hide();
-    ui.gaugeProgram->setMaximum(2);
-    ui.labelEeDataErr->hide();
-    ui.labelVersion->hide();
-    ReadTestSwitch();
-    for (QLabel* label : ui.labelTest) {
-        label->setVisible(testEnable);
-    }
-    ApplyUiRules();
-}
-
-void TFormHlav::FormClose() {
-    CloseComPort();
-}
-
-void TFormHlav::closeEvent(QCloseEvent* event) {
-    FormClose();
-    QMainWindow::closeEvent(event);
-}
-
-// The settings and last-state files are read here once storage is wired to the window.
-void TFormHlav::LoadSettings() {}
-
-// The first command-line word chooses the language once the languages are wired.
-void TFormHlav::ApplyCommandLineLanguage() {}
-
-// The test switch file turns on test mode here once storage is wired to the window.
-void TFormHlav::ReadTestSwitch() {}
 
 void TFormHlav::ConnectHandlers() {
     for (NumberPair* pair : ui.pairs) {
@@ -98,11 +43,6 @@ void TFormHlav::ConnectHandlers() {
     connect(ui.input1, &QButtonGroup::idClicked, this, &TFormHlav::RadioGroupInput1Click);
     connect(ui.input2, &QButtonGroup::idClicked, this, &TFormHlav::RadioGroupInput2Click);
     connect(ui.menuExit, &QAction::triggered, this, &QWidget::close);
-}
-
-void TFormHlav::CenterOnScreen() {
-    const QRect screenArea = screen()->geometry();
-    move((screenArea.width() - width()) / 2, (screenArea.height() - height()) / 2);
 }
 
 void TFormHlav::ApplyTexts() {
@@ -170,16 +110,6 @@ void TFormHlav::RefreshAfterChange() {
 
 std::uint8_t TFormHlav::currentPage() const {
     return static_cast<std::uint8_t>(ui.pageControl->currentIndex());
-}
-
-void TFormHlav::UndoInit() {
-    undoRing->init(paramImage, currentPage());
-}
-
-void TFormHlav::UndoPush() {
-    if (undoRing->push(paramImage, currentPage(), ui.checkProgHned->isChecked())) {
-        StartAutoProgram();
-    }
 }
 
 void TFormHlav::UpDownClick() {

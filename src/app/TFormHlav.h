@@ -6,6 +6,8 @@
 #include "model/FormMapping.h"
 #include "model/Normalize.h"
 #include "model/ParamImage.h"
+#include "storage/LastStateFile.h"
+#include "ui/FileDialogs.h"
 #include "ui/MainWindowUi.h"
 
 #include <QMainWindow>
@@ -13,7 +15,8 @@
 
 namespace varko {
 class UndoRing;
-}
+struct UndoSnapshot;
+} // namespace varko
 class WindowLink;
 
 class TFormHlav : public QMainWindow {
@@ -49,6 +52,17 @@ public:
     void RadioGroupInput2Click(int position);
     void ComboBoxBikeChange();
 
+    // File menu and toolbar: New, and the four file flows.
+    void MenuNewClick();
+    void MenuOpenClick();
+    void MenuSaveClick();
+    void MenuOpenExeDirClick();
+    void MenuSaveExeDirClick();
+
+    // Undo and redo: toolbar buttons and the Tools menu.
+    void SpeedButtonZpetClick();
+    void SpeedButtonZnovuClick();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -60,12 +74,23 @@ private:
     void OpenComPort();
     void ReadTestSwitch();
     void StartAutoProgram();
+    void SaveSettings();
 
     void ConnectHandlers();
+    // The dialogs' settings and the menu items and toolbar buttons of New, the file flows and
+    // undo and redo.
+    void SetUpEditingFlows();
     void CenterOnScreen();
     void ApplyTexts();
     void UndoInit();
     void UndoPush();
+    void UpdateUndoButtons();
+    // Shows an undo snapshot with its page; programs it when "Programming after change" is on.
+    void RestoreSnapshot(const varko::UndoSnapshot& snapshot);
+    void HideTransferStatus();
+    void OpenParamFile(const QString& path);
+    // After a file was saved or opened: the file label, lastFilePath and the other dialog.
+    void RememberFile(const QString& path, FileDialog& otherDialog);
     std::uint8_t currentPage() const;
     // The check boxes and lists into formState, and formState into the controls (only through
     // setters that emit no user signal, so no handler runs).
@@ -78,6 +103,18 @@ private:
     varko::WindowSettings settings;
     std::unique_ptr<varko::UndoRing> undoRing;
     std::unique_ptr<WindowLink> link;
+    // Kept as the last-state file brought them, behind the image, and written back at close.
+    std::array<std::uint8_t, varko::kLastStateReserved> lastStateReserved{};
+    QString exeDirDataFile;
+    QString lastFilePath;
+    FileDialog openDialog1;
+    FileDialog saveDialog1;
+    struct UndoControls {
+        QAction* menuZpet = nullptr;
+        QAction* menuZnovu = nullptr;
+        QWidget* speedButtonZpet = nullptr;
+        QWidget* speedButtonZnovu = nullptr;
+    } undoControls;
     bool testEnable = false;
     bool printing = false;
     bool bikeListChanged = false;

@@ -1,10 +1,12 @@
 #pragma once
 // Message boxes answered by the test instead of a user: each box's text is recorded and the box
 // closes at once, or once whileOpen has returned (which may keep the event loop running for a
-// while, as a user reading the box would). Installed for as long as the object lives.
+// while, as a user reading the box would). Questions take the scripted answers in order, then
+// Cancel. Installed for as long as the object lives.
 
 #include "ui/MessageBoxes.h"
 
+#include <QList>
 #include <QStringList>
 #include <functional>
 
@@ -20,7 +22,18 @@ public:
         if (whileOpen)
             whileOpen();
     }
+    void Warn(QWidget* parent, const QString& text) override {
+        warnings << text;
+        Inform(parent, text);
+    }
+    Answer Ask(QWidget*, const QString& text) override {
+        asked << text;
+        return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
+    }
 
-    QStringList shown;
+    QStringList shown;    // every box with an OK button, warnings included
+    QStringList warnings; // the warning boxes alone
+    QStringList asked;
+    QList<Answer> answers;
     std::function<void()> whileOpen;
 };

@@ -1,0 +1,26 @@
+#include "app/VarkoApplication.h"
+
+#include "ui/MessageBoxes.h"
+
+#include <exception>
+
+void ShowCurrentException() {
+    QString text;
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        text = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        text = QStringLiteral("Unknown error.");
+    }
+    MessageBoxes::Current().Warn(QApplication::activeWindow(), text);
+}
+
+bool VarkoApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ShowCurrentException();
+        return false;
+    }
+}
