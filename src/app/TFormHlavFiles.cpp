@@ -6,11 +6,14 @@
 #include "model/Messages.h"
 #include "model/Presets.h"
 #include "storage/ParamFile.h"
+#include "ui/MenuShortcuts.h"
 #include "ui/MessageBoxes.h"
+#include "ui/NumberPair.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <vector>
 
@@ -57,6 +60,8 @@ void TFormHlav::SetUpEditingFlows() {
     undoControls = {findChild<QAction*>("MenuZpet"), findChild<QAction*>("MenuZnovu"),
                     findChild<QWidget*>("SpeedButtonZpet"),
                     findChild<QWidget*>("SpeedButtonZnovu")};
+    for (NumberPair* pair : ui.pairs)
+        GiveShortcutsToMenu(pair->edit(), {undoControls.menuZpet, undoControls.menuZnovu});
 }
 
 void TFormHlav::MenuNewClick() {

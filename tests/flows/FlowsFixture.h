@@ -1,0 +1,27 @@
+#pragma once
+// A started main window whose message boxes and file dialogs the test answers, with the few
+// looks at the window that the editing-flow tests share.
+
+#include "ScriptedFileDialogs.h"
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTabWidget>
+
+struct FlowsFixture {
+    ScriptedFileDialogs dialogs;
+    WindowFixture window;
+
+    // Types a value into a number edit and leaves it, as a user would.
+    void type(const char* edit, const QString& text) {
+        window.edit(edit)->setText(text);
+        window->EditExit();
+    }
+    void trigger(const char* menuItem) { window.find<QAction>(menuItem)->trigger(); }
+    bool enabled(const char* menuItem) const { return window.find<QAction>(menuItem)->isEnabled(); }
+    bool canUndo() const { return enabled("MenuZpet"); }
+    bool canRedo() const { return enabled("MenuZnovu"); }
+    QString fileLabel() const { return window.find<QLabel>("LabelFile2")->text(); }
+    QTabWidget* pages() const { return window.find<QTabWidget>("PageControl1"); }
+};
