@@ -81,9 +81,8 @@ void TFormHlav::LoadSettings() {
     LoadSettingsFile(SettingsFilePath(), values);
     move(values.left, values.top);
     // A size far beyond the desktop cannot be meant and would cost the memory of its picture.
-    const QSize desktop = screen()->virtualSize();
-    resize(qMin(values.width, qMax(desktop.width(), width())),
-           qMin(values.height, qMax(desktop.height(), height())));
+    const QSize largest = (screen()->virtualSize() * 2).expandedTo(size());
+    resize(qMin(values.width, largest.width()), qMin(values.height, largest.height()));
     settings = values.window;
     ui.labelFile2->setText(values.file);
     lastFilePath = values.iniDir;
