@@ -135,6 +135,8 @@ const TextRow kTextTable[] = {
     {"CheckBoxPrivEnable", Caption, {"Servo enable"}},
     {"CheckBoxServoAll", Caption, {"All"}},
     {"CheckBoxProgHned", Caption, {"Programming after change"}},
+    // A unit that answers puts its live values over this caption with the next frame.
+    {"LabelAdvance%1", Caption, {"Advance [°]"}, -1, "", 0, 2},
     // Hints.
     {"LabelRpm1", Hint, {"Round per Minute|Speed - Round per Minute"}},
     {"LabelVerze1", HintAndTip, {"Version of program in ignition"}},

@@ -2,6 +2,7 @@
 
 #include "WindowFixture.h"
 #include "model/Presets.h"
+#include "ui/Texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -163,6 +164,15 @@ void WindowHandlersTest::hintsAndTexts() {
              QString("Take off 1 degree of curve A"));
     QCOMPARE(window->findChild<QAction*>("MenuZnovu")->shortcut(),
              QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
+
+    // While a unit answers, a change of language leaves the live labels alone except the first
+    // two advance labels, which show their caption until the next frame.
+    window.find("LabelSpojeni")->hide();
+    window.find<QLabel>("LabelKillSwitch")->setText("live");
+    ApplyTexts(&*window, 0);
+    QCOMPARE(window.find<QLabel>("LabelAdvance1")->text(), QString::fromUtf8("Advance [°]"));
+    QCOMPARE(window.find<QLabel>("LabelAdvance2")->text(), QString::fromUtf8("Advance [°]"));
+    QCOMPARE(window.find<QLabel>("LabelKillSwitch")->text(), QString("live"));
 }
 
 QTEST_MAIN(WindowHandlersTest)
