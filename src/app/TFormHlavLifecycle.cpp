@@ -22,6 +22,16 @@ using namespace varko;
 namespace {
 constexpr std::uint8_t kStartupBike = 20; // "Yamaha R6"
 constexpr std::uint8_t kStartupPort = 1;  // COM2
+
+// The window's placement as it is now; every other value as when the file lacks its key.
+SettingsValues PlacementOf(const QWidget& window) {
+    SettingsValues values;
+    values.left = window.x();
+    values.top = window.y();
+    values.height = window.height();
+    values.width = window.width();
+    return values;
+}
 } // namespace
 
 void TFormHlav::FormCreate() {
@@ -73,11 +83,7 @@ void TFormHlav::CenterOnScreen() {
 }
 
 void TFormHlav::LoadSettings() {
-    SettingsValues values;
-    values.left = x();
-    values.top = y();
-    values.height = height();
-    values.width = width();
+    SettingsValues values = PlacementOf(*this);
     LoadSettingsFile(SettingsFilePath(), values);
     move(values.left, values.top);
     // A size far beyond the desktop cannot be meant and would cost the memory of its picture.
@@ -99,11 +105,7 @@ void TFormHlav::LoadSettings() {
 
 // Files that cannot be written are skipped without a message: the program is closing.
 void TFormHlav::SaveSettings() {
-    SettingsValues values;
-    values.left = x();
-    values.top = y();
-    values.height = height();
-    values.width = width();
+    SettingsValues values = PlacementOf(*this);
     values.window = settings;
     values.file = ui.labelFile2->text();
     values.iniDir = lastFilePath;

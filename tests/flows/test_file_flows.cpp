@@ -2,6 +2,7 @@
 // the test.
 
 #include "FlowsFixture.h"
+#include "TestFiles.h"
 #include "model/Presets.h"
 #include "storage/ParamFile.h"
 
@@ -20,17 +21,6 @@ namespace {
 const QString kOlderVersion = "Older version of *.ign file!\n\nSome parameters won't be changed or "
                               "will be set to default value.\nThey are parameters which are not in "
                               "older version or have another structure.";
-
-void WriteFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool StatusShown(const FlowsFixture& f) {
     return !f.window.find("LabelHlaseni")->isHidden() ||
@@ -130,7 +120,7 @@ private slots:
         FlowsFixture f;
         QTemporaryDir dir;
         const QString path = dir.filePath("v76.ign");
-        WriteFile(path, "KALUBREN_KEY 76\r\nLIMITER 50\r\n");
+        WriteTestFile(path, "KALUBREN_KEY 76\r\nLIMITER 50\r\n");
         f.window.find<QLabel>("LabelFile2")->setText("/before.ign");
         const ParamImage before = f.window->image();
         f.dialogs.paths = {path};
@@ -165,7 +155,7 @@ private slots:
         FlowsFixture f;
         QTemporaryDir dir;
         const QString path = dir.filePath("mixed.ign");
-        WriteFile(path, "KALUBREN_KEY 12 KALUBREN_KEY 54 LIMITER 99");
+        WriteTestFile(path, "KALUBREN_KEY 12 KALUBREN_KEY 54 LIMITER 99");
         f.dialogs.paths = {path};
         f.trigger("MenuOpen");
         QCOMPARE(f.window.boxes.shown,
@@ -209,7 +199,7 @@ private slots:
         QCOMPARE(f.dialogs.shown.last().kind, FileDialog::Kind::Save);
         QCOMPARE(f.fileLabel(), path);
         const ParamImage saved = f.window->image();
-        QCOMPARE(ReadFile(path), WriteParamFile(saved));
+        QCOMPARE(ReadTestFile(path), WriteParamFile(saved));
 
         f.window.boxes.answers = {Answer::Yes};
         f.trigger("MenuNew");
@@ -266,7 +256,7 @@ private slots:
         const bool readOnly = obstacle == "read-only folder";
         const QString path =
             folder + '/' + (readOnly ? QString("old.ign") : QString(251, 'x') + ".ign");
-        WriteFile(path, "old content");
+        WriteTestFile(path, "old content");
         if (readOnly) {
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
             if (QFileInfo(folder).isWritable()) {
@@ -280,7 +270,7 @@ private slots:
         f.trigger("MenuSave");
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(f.window.boxes.shown, QStringList{"Open file error!"});
-        QCOMPARE(ReadFile(path), QByteArray("old content"));
+        QCOMPARE(ReadTestFile(path), QByteArray("old content"));
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
         QCOMPARE(f.fileLabel(), "/before.ign");
         f.trigger("MenuOpen"); // lastFilePath stayed

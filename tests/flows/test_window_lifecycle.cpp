@@ -4,6 +4,7 @@
 #include "ScopedConfigDir.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
+#include "TestFiles.h"
 #include "app/CommandLineLanguage.h"
 #include "app/TFormHlav.h"
 #include "model/Presets.h"
@@ -49,20 +50,9 @@ struct Run {
     }
 };
 
-void WriteFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void WriteSettings(const ScopedConfigDir& config, const QByteArray& keys) {
     config.varkoDir();
-    WriteFile(SettingsFilePath(), "[FORM_HLAV]\r\n" + keys);
+    WriteTestFile(SettingsFilePath(), "[FORM_HLAV]\r\n" + keys);
 }
 
 ParamImage StartUpImage() {
@@ -114,13 +104,13 @@ private slots:
             closed = run.window->image();
         }
         QCOMPARE(int(closed.baseAdv()), 17);
-        const QByteArray settings = ReadFile(SettingsFilePath());
+        const QByteArray settings = ReadTestFile(SettingsFilePath());
         for (const char* line : {"ComPort=5", "Language=0", "PageControl1->ActivePageIndex=2",
                                  "Left=40", "Top=30", "Width=1000", "Height=800"})
             QVERIFY2(settings.contains(QByteArray(line) + "\r\n"), line);
         QVERIFY(settings.contains("File=" + file.toUtf8()));
         QVERIFY(settings.contains("IniDir=" + file.toUtf8()));
-        QCOMPARE(ReadFile(LastStateFilePath()), WriteLastState(LastState{closed, {}}));
+        QCOMPARE(ReadTestFile(LastStateFilePath()), WriteLastState(LastState{closed, {}}));
 
         Run again;
         QCOMPARE(again.window->image(), closed);
@@ -168,7 +158,7 @@ private slots:
         QVERIFY(run.checked(qPrintable(portItem)));
         QCOMPARE(run.page(), page);
         run.window->close();
-        QVERIFY(ReadFile(SettingsFilePath()).contains(writtenBack + "\r\n"));
+        QVERIFY(ReadTestFile(SettingsFilePath()).contains(writtenBack + "\r\n"));
     }
 
     void languageReachesTheMessages() {
@@ -193,14 +183,14 @@ private slots:
         config.varkoDir();
         LastState state{StartUpImage(), {1, 2, 3, 250, 5, 6, 7}};
         state.image.limiter() = 95;
-        WriteFile(LastStateFilePath(), WriteLastState(state));
+        WriteTestFile(LastStateFilePath(), WriteLastState(state));
         {
             Run run;
             QCOMPARE(int(run.window->image().limiter()), 95);
             run.window->close();
         }
         LastState written;
-        QCOMPARE(ReadLastState(ReadFile(LastStateFilePath()), written), kLastStateCount);
+        QCOMPARE(ReadLastState(ReadTestFile(LastStateFilePath()), written), kLastStateCount);
         QCOMPARE(written.reserved, state.reserved);
     }
 
@@ -210,7 +200,7 @@ private slots:
         QByteArray numbers;
         for (int k = 0; k < 50; ++k)
             numbers += k == 4 ? "9 " : k == 13 ? "80 " : "0 "; // 9 channels, limiter 8000
-        WriteFile(LastStateFilePath(), numbers);
+        WriteTestFile(LastStateFilePath(), numbers);
         Run run;
         const ParamImage& image = run.window->image();
         QCOMPARE(int(image.limiter()), 80);
@@ -230,7 +220,7 @@ private slots:
         QFETCH(bool, testMode);
         ScopedConfigDir config;
         config.varkoDir();
-        WriteFile(TestSwitchFilePath(), content);
+        WriteTestFile(TestSwitchFilePath(), content);
         Run run;
         for (int t = 1; t <= 8; ++t)
             QCOMPARE(!run.find(qPrintable(QString("LabelTest%1").arg(t)))->isHidden(), testMode);
