@@ -68,7 +68,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Start-up steps that other parts of the program supply.
+    // Steps of start-up and close.
     void LoadSettings();
     void ApplyCommandLineLanguage();
     void OpenComPort();
