@@ -2,6 +2,7 @@
 // buttons (with those of undo and redo) are connected.
 
 #include "app/TFormHlav.h"
+#include "app/WindowLink.h"
 
 #include "model/Messages.h"
 #include "model/Presets.h"
@@ -145,6 +146,5 @@ void TFormHlav::RememberFile(const QString& path, FileDialog& otherDialog) {
 }
 
 void TFormHlav::HideTransferStatus() {
-    ui.labelHlaseni->hide();
-    ui.gaugeProgram->hide();
+    deviceLink().engine().HideStatus();
 }

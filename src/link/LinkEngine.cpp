@@ -211,6 +211,14 @@ void LinkEngine::ShowStatus(const QString& text, StatusColour colour) {
     state_.statusTicks = LinkLimits::statusTicks;
 }
 
+void LinkEngine::HideStatus() {
+    status_.statusVisible = false;
+    status_.gaugeVisible = false;
+    // Told even when nothing changed here, so the owner's widgets are hidden whatever they show.
+    published_ = status_;
+    owner_.LinkStatusChanged(status_);
+}
+
 void LinkEngine::SetGauge(int position, int maximum) {
     status_.gaugeMaximum = maximum;
     status_.gaugePosition = std::clamp(position, 0, maximum);

@@ -81,6 +81,10 @@ public:
     // The menu handler of the given transfer (read, program or verify); idle starts nothing.
     void MenuTransferClick(TransferMode mode);
 
+    // New and Open hide the status line and gauge; a status display still running shows them
+    // again at the next tick, as it would after any other hide.
+    void HideStatus();
+
     // The owner closed the box of a message the engine asked it to show.
     void MessageBoxClosed(LinkMessageKind kind);
 

@@ -132,6 +132,19 @@ private slots:
         QCOMPARE(rig.status().statusText, QString("Verify:: OK"));
     }
 
+    // New and Open hide the status line; the status display that is still running brings the
+    // text back at the next tick, the gauge stays hidden.
+    void hiddenStatusComesBackWhileItsDisplayRuns() {
+        UnitRig rig;
+        rig.engine->MenuReadClick();
+        rig.runTransfer();
+        rig.engine->HideStatus();
+        QVERIFY(!rig.status().statusVisible && !rig.status().gaugeVisible);
+        rig.tick();
+        QVERIFY(rig.status().statusVisible);
+        QVERIFY(!rig.status().gaugeVisible);
+    }
+
     void verifyAgainstADifferentUnitFails() {
         UnitRig rig;
         rig.unit.store() = PatternImage(1);
