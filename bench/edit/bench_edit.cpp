@@ -3,7 +3,7 @@
 // Prints the median time of one such edit; holding an arrow key repeats it about 30 times a
 // second, so it should stay well below 5 ms.
 
-#include "app/TFormHlav.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,8 +16,8 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    TFormHlav window;
-    window.FormCreate();
+    MainWindow window;
+    window.startUp();
     window.show();
 
     const auto arrows = window.findChild<QWidget*>("UpDown145")->findChildren<QToolButton*>();

@@ -52,18 +52,18 @@ class BenchOwner final : public LinkOwner {
 public:
     bool ended = false;
     TransferResult result = TransferResult::Ok;
-    void CollectImage() override {}
-    void Normalize() override {}
-    void ShowImage() override {}
-    void ShowMessage(const LinkMessage&) override {}
-    void LinkStatusChanged(const LinkStatus&) override {}
-    void TransferEnded(TransferResult r) override {
+    void collectImage() override {}
+    void normalize() override {}
+    void showImage() override {}
+    void showMessage(const LinkMessage&) override {}
+    void linkStatusChanged(const LinkStatus&) override {}
+    void transferEnded(TransferResult r) override {
         ended = true;
         result = r;
     }
 };
 
-double ThreadCpuMicroseconds() {
+double threadCpuMicroseconds() {
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return t.tv_sec * 1e6 + t.tv_nsec / 1e3;
@@ -83,7 +83,7 @@ struct Bench {
     void tickOnTime(std::chrono::steady_clock::time_point& due) {
         due += std::chrono::milliseconds(kTickMs);
         std::this_thread::sleep_until(due);
-        engine.Timer1Timer();
+        engine.tick();
     }
 };
 
@@ -93,7 +93,7 @@ struct Sample {
     double milliseconds;
 };
 
-Sample RunTransfer(Bench& bench, void (LinkEngine::*start)()) {
+Sample runTransfer(Bench& bench, void (LinkEngine::*start)()) {
     auto due = std::chrono::steady_clock::now();
     const int sendsBefore = bench.port->transferSends;
     bench.owner.ended = false;
@@ -111,7 +111,7 @@ Sample RunTransfer(Bench& bench, void (LinkEngine::*start)()) {
     return {ticks, ticks - firstSendTick, wall.nsecsElapsed() / 1e6};
 }
 
-void Report(QTextStream& out, const char* name, std::vector<Sample> samples) {
+void reportMessage(QTextStream& out, const char* name, std::vector<Sample> samples) {
     auto column = [&](auto field) {
         std::vector<double> values;
         for (const Sample& s : samples)
@@ -145,7 +145,7 @@ int main(int argc, char* argv[]) {
     }
 
     Bench bench(std::make_unique<ObservedPort>());
-    bench.engine.OpenComPort();
+    bench.engine.openPort();
     auto due = std::chrono::steady_clock::now();
     for (int t = 0; t < 40 && bench.engine.state().silentTicks >= LinkLimits::silentLimit; ++t)
         bench.tickOnTime(due);
@@ -157,9 +157,9 @@ int main(int argc, char* argv[]) {
     out << "Transfers against varko-sim on a pty, 55 ms tick, " << kRepeats
         << " runs each (min / median / max):\n";
     const std::pair<const char*, void (LinkEngine::*)()> transfers[] = {
-        {"read+verify", &LinkEngine::MenuReadClick},
-        {"program+verify", &LinkEngine::MenuProgramClick},
-        {"verify", &LinkEngine::MenuVerifyClick},
+        {"read+verify", &LinkEngine::startRead},
+        {"program+verify", &LinkEngine::startProgram},
+        {"verify", &LinkEngine::startVerify},
     };
     for (const auto& [name, start] : transfers) {
         std::vector<Sample> samples;
@@ -167,11 +167,11 @@ int main(int argc, char* argv[]) {
             // Let the idle cycle run a varying number of ticks between runs.
             for (int idle = 0; idle < 3 + i; ++idle)
                 bench.tickOnTime(due);
-            samples.push_back(RunTransfer(bench, start));
+            samples.push_back(runTransfer(bench, start));
             if (bench.owner.result != TransferResult::Ok)
                 out << "  (" << name << " run " << i << " did not end OK)\n";
         }
-        Report(out, name, samples);
+        reportMessage(out, name, samples);
     }
     out << "Protocol floor for read+verify: 5 ticks after the first send; the tick design "
            "allows at most 9 ticks from the command.\n";
@@ -183,9 +183,9 @@ int main(int argc, char* argv[]) {
         const int readBefore = bench.port->bytesRead;
         const bool sends = bench.engine.state().ticksSinceSend + 1 >= LinkLimits::idleRequestTicks;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        const double start = ThreadCpuMicroseconds();
-        bench.engine.Timer1Timer();
-        const double cpu = ThreadCpuMicroseconds() - start;
+        const double start = threadCpuMicroseconds();
+        bench.engine.tick();
+        const double cpu = threadCpuMicroseconds() - start;
         all.push_back(cpu);
         if (!sends && bench.port->bytesRead == readBefore)
             quiet.push_back(cpu);
@@ -200,7 +200,7 @@ int main(int argc, char* argv[]) {
                .arg(quiet[quiet.size() / 2], 0, 'f', 1)
                .arg(sum / all.size(), 0, 'f', 1);
 
-    bench.engine.CloseComPort();
+    bench.engine.closePort();
     simulator.terminate();
     simulator.waitForFinished(5000);
     return 0;

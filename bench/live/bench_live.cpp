@@ -4,7 +4,7 @@
 // varko-sim for 30 s. Run without a display (offscreen) or under xvfb-run.
 
 #include "SimulatedUnit.h"
-#include "app/TFormHlav.h"
+#include "app/MainWindow.h"
 #include "app/WindowLink.h"
 #include "ui/MessageBoxes.h"
 
@@ -31,7 +31,7 @@ using namespace varko;
 constexpr int kTicks = 20000;
 constexpr int kConnectedSeconds = 30;
 
-double CpuSeconds() {
+double cpuSeconds() {
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
@@ -40,12 +40,12 @@ double CpuSeconds() {
 // No box may stop the benchmark; a box would mean the set-up went wrong, so it is reported.
 class ReportedBoxes final : public MessageBoxes {
 public:
-    void Inform(QWidget*, const QString& text) override {
+    void inform(QWidget*, const QString& text) override {
         QTextStream(stderr) << "bench_live: message box: " << text << '\n';
     }
-    void Warn(QWidget* parent, const QString& text) override { Inform(parent, text); }
-    Answer Ask(QWidget* parent, const QString& text) override {
-        Inform(parent, text);
+    void warn(QWidget* parent, const QString& text) override { inform(parent, text); }
+    Answer ask(QWidget* parent, const QString& text) override {
+        inform(parent, text);
         return Answer::Cancel;
     }
 };
@@ -83,15 +83,15 @@ struct TickCost {
 
 // Ticks called directly, one at a time, on the window's own engine; the CPU time of the tick
 // call alone is summed (writing the frame into the line is the unit's work, not the program's).
-TickCost MeasureTicks(TFormHlav& window) {
+TickCost measureTicks(MainWindow& window) {
     Pty line;
     LinkEngine& engine = window.deviceLink().engine();
-    engine.SetPortResolver([&line](int) { return line.slavePath; });
-    engine.MenuCom1Click(0);
+    engine.setPortResolver([&line](int) { return line.slavePath; });
+    engine.selectPort(0);
 
     sim::SimulatedUnit unit({}, sim::LiveOptions{});
     unit.store() = window.image();
-    const LinkFrame request = BuildIdleFrame();
+    const LinkFrame request = buildIdleFrame();
     std::vector<LinkFrame> frames;
     for (int i = 0; i < 2 * sim::EngineModel::kCycleSteps; ++i)
         frames.push_back(unit.Answer(request).value_or(LinkFrame{}));
@@ -100,9 +100,9 @@ TickCost MeasureTicks(TFormHlav& window) {
     double spent = 0;
     for (int t = 0; t < kTicks; ++t) {
         line.drain();
-        const double start = CpuSeconds();
-        engine.Timer1Timer();
-        spent += CpuSeconds() - start;
+        const double start = cpuSeconds();
+        engine.tick();
+        spent += cpuSeconds() - start;
     }
     cost.idleMicros = spent / kTicks * 1e6;
 
@@ -113,13 +113,13 @@ TickCost MeasureTicks(TFormHlav& window) {
             return cost;
         line.drain();
         const int speedBefore = window.deviceLink().live().liveRpm;
-        const double start = CpuSeconds();
-        engine.Timer1Timer();
-        spent += CpuSeconds() - start;
+        const double start = cpuSeconds();
+        engine.tick();
+        spent += cpuSeconds() - start;
         cost.speedChanges += window.deviceLink().live().liveRpm != speedBefore ? 1 : 0;
     }
     cost.frameMicros = spent / kTicks * 1e6;
-    engine.CloseComPort();
+    engine.closePort();
     return cost;
 }
 
@@ -130,16 +130,16 @@ struct Share {
     bool connected = false;
 };
 
-// The window shown and connected to varko-sim on COM1, Timer1 ticking at 55 ms.
-Share MeasureConnected(TFormHlav& window) {
+// The window shown and connected to varko-sim on COM1, the link ticking every 55 ms.
+Share measureConnected(MainWindow& window) {
     QProcess simulator;
     simulator.start(QStringLiteral(VARKO_BINARY_DIR "/tools/varko-sim/varko-sim"),
                     {"--com", "1", "--seed", "1"});
     Share share;
     if (!simulator.waitForReadyRead(5000))
         return share;
-    window.deviceLink().engine().SetPortResolver(PortDevicePath);
-    window.deviceLink().engine().MenuCom1Click(0);
+    window.deviceLink().engine().setPortResolver(portDevicePath);
+    window.deviceLink().engine().selectPort(0);
 
     auto* rpm = window.findChild<QLabel*>("LabelRpm");
     QString lastRpm = rpm->text();
@@ -156,12 +156,12 @@ Share MeasureConnected(TFormHlav& window) {
     QTimer::singleShot(2000, &loop, &QEventLoop::quit); // connect, first frames, first paints
     loop.exec();
     share.rpmChanges = 0;
-    const double cpuStart = CpuSeconds();
+    const double cpuStart = cpuSeconds();
     QElapsedTimer wall;
     wall.start();
     QTimer::singleShot(kConnectedSeconds * 1000, &loop, &QEventLoop::quit);
     loop.exec();
-    share.cpuSeconds = CpuSeconds() - cpuStart;
+    share.cpuSeconds = cpuSeconds() - cpuStart;
     share.wallSeconds = wall.elapsed() / 1000.0;
     share.connected = window.findChild<QLabel*>("LabelSpojeni")->isHidden();
     simulator.terminate();
@@ -178,14 +178,14 @@ int main(int argc, char* argv[]) {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
     ReportedBoxes boxes;
-    MessageBoxes::Install(&boxes);
+    MessageBoxes::install(&boxes);
 
     QTextStream out(stdout);
     {
-        TFormHlav window;
-        window.FormCreate();
+        MainWindow window;
+        window.startUp();
         window.show();
-        const TickCost cost = MeasureTicks(window);
+        const TickCost cost = measureTicks(window);
         out << "CPU time per tick, no frame:                   "
             << QString::number(cost.idleMicros, 'f', 2) << " us\n";
         out << "CPU time per tick, live frame decoded+applied: "
@@ -193,16 +193,16 @@ int main(int argc, char* argv[]) {
             << kTicks << " ticks changed the speed)\n";
     }
     {
-        TFormHlav window;
-        window.FormCreate();
+        MainWindow window;
+        window.startUp();
         window.show();
-        const Share share = MeasureConnected(window);
+        const Share share = measureConnected(window);
         out << "Connected to varko-sim for " << QString::number(share.wallSeconds, 'f', 1)
             << " s: " << QString::number(share.cpuSeconds * 1000, 'f', 0) << " ms CPU = "
             << QString::number(100 * share.cpuSeconds / std::max(0.001, share.wallSeconds), 'f', 2)
             << " % of one core (target < 1 %); LabelRpm changed " << share.rpmChanges << " times, "
             << (share.connected ? "connected" : "NOT connected") << " at the end\n";
     }
-    MessageBoxes::Install(nullptr);
+    MessageBoxes::install(nullptr);
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "app/CommandLineLanguage.h"
 
-std::optional<std::uint8_t> CommandLineLanguage(const QStringList& arguments) {
+std::optional<std::uint8_t> languageFromArguments(const QStringList& arguments) {
     // In the order of the language numbers.
     static const QStringList words = {"ENGLISH", "DEUTSCH", "FRANCE", "CESKY"};
     if (arguments.size() < 2)

@@ -7,4 +7,4 @@
 
 // The language of the first argument after the program's name when it is exactly "ENGLISH",
 // "DEUTSCH", "FRANCE" or "CESKY" (upper case); nullopt for any other word or none.
-std::optional<std::uint8_t> CommandLineLanguage(const QStringList& arguments);
+std::optional<std::uint8_t> languageFromArguments(const QStringList& arguments);

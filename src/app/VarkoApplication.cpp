@@ -4,7 +4,7 @@
 
 #include <exception>
 
-void ShowCurrentException() {
+void showCurrentException() {
     QString text;
     try {
         throw;
@@ -13,14 +13,14 @@ void ShowCurrentException() {
     } catch (...) {
         text = QStringLiteral("Unknown error.");
     }
-    MessageBoxes::Current().Warn(QApplication::activeWindow(), text);
+    MessageBoxes::current().warn(QApplication::activeWindow(), text);
 }
 
 bool VarkoApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
-        ShowCurrentException();
+        showCurrentException();
         return false;
     }
 }

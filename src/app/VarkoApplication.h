@@ -13,4 +13,4 @@ public:
 };
 
 // Shows what the exception that is being handled says (call it from a catch block).
-void ShowCurrentException();
+void showCurrentException();

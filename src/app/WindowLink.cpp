@@ -1,6 +1,6 @@
 #include "app/WindowLink.h"
 
-#include "app/TFormHlav.h"
+#include "app/MainWindow.h"
 #include "link/PosixSerialPort.h"
 #include "ui/MainWindowUi.h"
 #include "ui/MessageBoxes.h"
@@ -17,7 +17,7 @@ using namespace varko;
 
 namespace {
 
-void SetStatusBackground(QLabel* label, StatusColour colour) {
+void setStatusBackground(QLabel* label, StatusColour colour) {
     const bool red = colour == StatusColour::Red;
     QPalette palette = label->palette();
     const QColor wanted = red ? QColor(Qt::red) : QApplication::palette().color(QPalette::Button);
@@ -31,42 +31,42 @@ void SetStatusBackground(QLabel* label, StatusColour colour) {
 
 } // namespace
 
-WindowLink::WindowLink(TFormHlav& window, MainWindowUi& ui, WindowSettings& settings,
+WindowLink::WindowLink(MainWindow& window, MainWindowUi& ui, WindowSettings& settings,
                        std::array<QString, 3>& unitTexts)
     : window_(window), ui_(ui), settings_(settings), unitTexts_(unitTexts),
       engine_(std::make_unique<LinkEngine>(window.image(), settings, static_cast<LinkOwner&>(*this),
                                            std::make_unique<PosixSerialPort>())),
-      column_(ui), timer1_(new QTimer(this)) {
-    BuildPortMenu();
-    ConnectTransfers();
+      column_(ui), tickTimer_(new QTimer(this)) {
+    buildPortMenu();
+    connectTransfers();
     // The rest of the link's look is the window's own at creation ("No connection with PC"
     // shown, status line and gauge hidden) until the first tick reports.
-    ShowPortMenu(engine_->status().portMenu);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(kTickMs);
-    connect(timer1_, &QTimer::timeout, this, [this] { engine_->Timer1Timer(); });
+    showPortMenu(engine_->status().portMenu);
+    tickTimer_->setObjectName(QStringLiteral("Timer1"));
+    tickTimer_->setInterval(kTickMs);
+    connect(tickTimer_, &QTimer::timeout, this, [this] { engine_->tick(); });
     // Ticks arrive once the event loop runs, that is after the window's creation has finished.
-    timer1_->start();
+    tickTimer_->start();
 }
 
 WindowLink::~WindowLink() = default;
 
-void WindowLink::Close() {
-    timer1_->stop();
-    engine_->CloseComPort();
+void WindowLink::closePort() {
+    tickTimer_->stop();
+    engine_->closePort();
 }
 
-void WindowLink::BuildPortMenu() {
+void WindowLink::buildPortMenu() {
     for (int i = 0; i < kPortCount; ++i) {
-        QAction* item = ui_.menuCom->addAction(QString());
+        QAction* item = ui_.portMenu->addAction(QString());
         item->setObjectName(QStringLiteral("MenuCom%1").arg(i + 1));
         item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, i] { engine_->MenuCom1Click(i); });
+        connect(item, &QAction::triggered, this, [this, i] { engine_->selectPort(i); });
         portItems_[i] = item;
     }
 }
 
-void WindowLink::ConnectTransfers() {
+void WindowLink::connectTransfers() {
     struct Trigger {
         const char* menuItem;
         const char* toolbarButton;
@@ -76,7 +76,7 @@ void WindowLink::ConnectTransfers() {
                                     {"MenuVerify", "BitBtnVerify", TransferMode::Verify},
                                     {"MenuProgram", "BitBtnProgram", TransferMode::Program}};
     for (const Trigger& t : triggers) {
-        const auto start = [this, mode = t.mode] { engine_->MenuTransferClick(mode); };
+        const auto start = [this, mode = t.mode] { engine_->startTransfer(mode); };
         if (auto* item = window_.findChild<QAction*>(QString::fromLatin1(t.menuItem)))
             connect(item, &QAction::triggered, this, start);
         if (auto* button =
@@ -85,51 +85,51 @@ void WindowLink::ConnectTransfers() {
     }
 }
 
-void WindowLink::CollectImage() {
-    window_.CollectImage();
+void WindowLink::collectImage() {
+    window_.collectImage();
 }
 
-void WindowLink::Normalize() {
-    varko::Normalize(window_.image(), settings_);
+void WindowLink::normalize() {
+    varko::normalize(window_.image(), settings_);
 }
 
-void WindowLink::ShowImage() {
+void WindowLink::showImage() {
     const DeviceTexts& texts = engine_->deviceTexts();
     unitTexts_ = {texts.deviceName, texts.deviceDate, texts.deviceTime};
-    window_.ShowImage();
+    window_.showImage();
 }
 
-void WindowLink::ShowMessage(const LinkMessage& message) {
+void WindowLink::showMessage(const LinkMessage& message) {
     // Opened after the current tick or handler has returned: the box's own event loop then lets
     // the next ticks run (a timer's slot is never re-entered while it is still running).
     QTimer::singleShot(0, this, [this, message] {
-        MessageBoxes::Current().Inform(&window_, message.text);
-        engine_->MessageBoxClosed(message.kind);
+        MessageBoxes::current().inform(&window_, message.text);
+        engine_->messageBoxClosed(message.kind);
     });
 }
 
 // Everything the window shows of the link, in one place.
-void WindowLink::LinkStatusChanged(const LinkStatus& status) {
-    ui_.labelHlaseni->setText(status.statusText);
-    SetStatusBackground(ui_.labelHlaseni, status.statusColour);
-    ui_.labelHlaseni->setVisible(status.statusVisible);
-    ui_.labelSpojeni->setVisible(status.connectionVisible);
+void WindowLink::linkStatusChanged(const LinkStatus& status) {
+    ui_.statusLabel->setText(status.statusText);
+    setStatusBackground(ui_.statusLabel, status.statusColour);
+    ui_.statusLabel->setVisible(status.statusVisible);
+    ui_.connectionLabel->setVisible(status.connectionVisible);
     if (status.connectionVisible)
-        ui_.labelVersion->hide();
-    ui_.gaugeProgram->setMaximum(status.gaugeMaximum);
-    ui_.gaugeProgram->setValue(status.gaugePosition);
-    ui_.gaugeProgram->setVisible(status.gaugeVisible);
+        ui_.versionWarningLabel->hide();
+    ui_.programGauge->setMaximum(status.gaugeMaximum);
+    ui_.programGauge->setValue(status.gaugePosition);
+    ui_.programGauge->setVisible(status.gaugeVisible);
     if (auto* com = ui_.client->findChild<QLabel*>(QStringLiteral("LabelCom")))
         com->setText(status.comLabel);
-    ShowPortMenu(status.portMenu);
+    showPortMenu(status.portMenu);
 }
 
 // The image is about to come from the unit; it no longer belongs to the file named below.
-void WindowLink::ReadStarted() {
-    ui_.labelFile2->clear();
+void WindowLink::readStarted() {
+    ui_.fileLabel->clear();
 }
 
-void WindowLink::ShowPortMenu(const PortMenu& menu) {
+void WindowLink::showPortMenu(const PortMenu& menu) {
     for (int i = 0; i < kPortCount; ++i) {
         portItems_[i]->setText(menu[i].caption);
         portItems_[i]->setChecked(menu[i].checked);
@@ -138,16 +138,16 @@ void WindowLink::ShowPortMenu(const PortMenu& menu) {
 }
 
 void WindowLink::onMonitorFrame(const LinkFrame& frame) {
-    const auto decoded = DecodeMonitorFrame(frame, window_.image(), settings_.language);
+    const auto decoded = decodeMonitorFrame(frame, window_.image(), settings_.language);
     if (!decoded)
         return;
     live_ = decoded->values;
-    engine_->SetUnitSavingCount(live_.unitSavingCount);
-    column_.Show(decoded->display);
+    engine_->setUnitSavingCount(live_.unitSavingCount);
+    column_.show(decoded->display);
 }
 
-void WindowLink::HighlightOperatingPoint() {
-    const bool tpsRowsInUse = ui_.checks[Check::tpsMapa]->isChecked();
-    point_ = FindOperatingPoint(live_, window_.image(), tpsRowsInUse);
-    column_.Mark(MarksOf(point_));
+void WindowLink::highlightOperatingPoint() {
+    const bool tpsRowsInUse = ui_.checks[Check::throttleMap]->isChecked();
+    point_ = findOperatingPoint(live_, window_.image(), tpsRowsInUse);
+    column_.mark(marksOf(point_));
 }

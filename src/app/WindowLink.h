@@ -1,5 +1,5 @@
 #pragma once
-// The device link in the main window: owns the link engine and Timer1, answers the engine's
+// The device link in the main window: owns the link engine and its tick timer, answers the engine's
 // calls for the window (collect, normalize, show, messages), shows the link's status, the port
 // menu, the live data and the operating point, and starts the transfers from the menu and the
 // toolbar. The window's own state (image, settings, unit texts) stays the window's.
@@ -16,14 +16,14 @@
 
 class QAction;
 class QTimer;
-class TFormHlav;
+class MainWindow;
 struct MainWindowUi;
 
 class WindowLink final : public QObject, private varko::LinkOwner {
     Q_OBJECT
 public:
     // The controls of ui must be built (control tables included).
-    WindowLink(TFormHlav& window, MainWindowUi& ui, varko::WindowSettings& settings,
+    WindowLink(MainWindow& window, MainWindowUi& ui, varko::WindowSettings& settings,
                std::array<QString, 3>& unitTexts);
     ~WindowLink() override;
 
@@ -33,30 +33,30 @@ public:
 
     // The window closes: the tick stops and the port closes, so nothing more goes to the unit
     // (a transfer still running is abandoned).
-    void Close();
+    void closePort();
 
 private:
-    void CollectImage() override;
-    void Normalize() override;
-    void ShowImage() override;
-    void ShowMessage(const varko::LinkMessage& message) override;
-    void LinkStatusChanged(const varko::LinkStatus& status) override;
-    void ReadStarted() override;
+    void collectImage() override;
+    void normalize() override;
+    void showImage() override;
+    void showMessage(const varko::LinkMessage& message) override;
+    void linkStatusChanged(const varko::LinkStatus& status) override;
+    void readStarted() override;
     void onMonitorFrame(const varko::LinkFrame& frame) override;
-    void HighlightOperatingPoint() override;
+    void highlightOperatingPoint() override;
 
-    void BuildPortMenu();
-    void ShowPortMenu(const varko::PortMenu& menu);
-    void ConnectTransfers();
+    void buildPortMenu();
+    void showPortMenu(const varko::PortMenu& menu);
+    void connectTransfers();
 
-    TFormHlav& window_;
+    MainWindow& window_;
     MainWindowUi& ui_;
     varko::WindowSettings& settings_;
     std::array<QString, 3>& unitTexts_;
     std::unique_ptr<varko::LinkEngine> engine_;
     LiveColumn column_;
     std::array<QAction*, varko::kPortCount> portItems_{};
-    QTimer* timer1_;
+    QTimer* tickTimer_;
     varko::LiveValues live_;
     varko::OperatingPoint point_;
 };

@@ -1,17 +1,17 @@
-#include "app/TFormHlav.h"
+#include "app/MainWindow.h"
 #include "app/VarkoApplication.h"
 
 int main(int argc, char* argv[]) {
     VarkoApplication app(argc, argv);
     try {
-        TFormHlav window;
-        window.FormCreate();
+        MainWindow window;
+        window.startUp();
         window.show();
         app.exec();
     } catch (...) {
         // Whatever escaped the start-up (an exception in a handler is shown by notify and the
         // program goes on).
-        ShowCurrentException();
+        showCurrentException();
     }
     return 0;
 }

@@ -9,19 +9,19 @@
 namespace varko::cli {
 namespace {
 
-bool IsHelpOption(const QString& word) {
+bool isHelpOption(const QString& word) {
     return word == "--help" || word == "-h";
 }
 
-QString UsageLine(const Command& command) {
+QString usageLine(const Command& command) {
     return QString("varko-cli %1 %2").arg(command.name, command.arguments);
 }
 
-void PrintCommandHelp(const Command& command, QTextStream& out) {
-    out << "usage: " << UsageLine(command) << "\n\n" << command.summary << "\n";
+void printCommandHelp(const Command& command, QTextStream& out) {
+    out << "usage: " << usageLine(command) << "\n\n" << command.summary << "\n";
 }
 
-void PrintHelp(const std::vector<Command>& commands, QTextStream& out) {
+void printHelp(const std::vector<Command>& commands, QTextStream& out) {
     out << "usage: varko-cli COMMAND [ARGUMENTS]\n"
            "\n"
            "Prepares, checks and converts VARKO parameter files (.ign) and reads, programs,\n"
@@ -29,7 +29,7 @@ void PrintHelp(const std::vector<Command>& commands, QTextStream& out) {
            "\n"
            "Commands:\n";
     for (const Command& command : commands) {
-        out << "  " << UsageLine(command) << "\n";
+        out << "  " << usageLine(command) << "\n";
         for (const QString& line : QString(command.summary).split('\n'))
             out << "      " << line << "\n";
     }
@@ -46,7 +46,7 @@ int Run(const QStringList& arguments) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     CliIo io{out, err};
-    const std::vector<Command> commands = AllCommands();
+    const std::vector<Command> commands = allCommands();
     const auto find = [&](const QString& name) {
         return std::find_if(commands.begin(), commands.end(),
                             [&](const Command& command) { return name == command.name; });
@@ -57,10 +57,10 @@ int Run(const QStringList& arguments) {
         err << "varko-cli: missing COMMAND; 'varko-cli --help' lists them\n";
         return kExitUsage;
     }
-    const bool help = IsHelpOption(words[0]) || words[0] == "help";
+    const bool help = isHelpOption(words[0]) || words[0] == "help";
     const QString name = help ? words.value(1) : words[0];
     if (help && name.isEmpty()) {
-        PrintHelp(commands, out);
+        printHelp(commands, out);
         return kExitOk;
     }
     const auto command = find(name);
@@ -69,13 +69,13 @@ int Run(const QStringList& arguments) {
         return kExitUsage;
     }
     const QStringList commandWords = words.mid(help ? 2 : 1);
-    if (help || std::any_of(commandWords.begin(), commandWords.end(), IsHelpOption)) {
-        PrintCommandHelp(*command, out);
+    if (help || std::any_of(commandWords.begin(), commandWords.end(), isHelpOption)) {
+        printCommandHelp(*command, out);
         return kExitOk;
     }
     const int status = command->run(commandWords, io);
     if (status == kExitUsage)
-        err << "usage: " << UsageLine(*command) << "\n";
+        err << "usage: " << usageLine(*command) << "\n";
     return status;
 }
 

@@ -2,7 +2,7 @@
 
 namespace varko::cli {
 
-bool ParseWords(QCommandLineParser& parser, const QStringList& words,
+bool parseWords(QCommandLineParser& parser, const QStringList& words,
                 const QStringList& positionalNames, CliIo& io) {
     // The parser expects the program's name first.
     if (!parser.parse(QStringList{"varko-cli"} + words)) {
@@ -21,11 +21,11 @@ bool ParseWords(QCommandLineParser& parser, const QStringList& words,
     return true;
 }
 
-std::optional<QString> ParseWordsWithOutput(QCommandLineParser& parser, const QStringList& words,
+std::optional<QString> parseWordsWithOutput(QCommandLineParser& parser, const QStringList& words,
                                             const QStringList& positionalNames, CliIo& io) {
     const QCommandLineOption output({"o", "output"}, "File to write.", "FILE");
     parser.addOption(output);
-    if (!ParseWords(parser, words, positionalNames, io))
+    if (!parseWords(parser, words, positionalNames, io))
         return std::nullopt;
     const QString path = parser.value(output);
     if (path.isEmpty()) {

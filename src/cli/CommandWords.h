@@ -12,12 +12,12 @@ namespace varko::cli {
 
 // Parses words with the options already added to parser. Returns false after printing the
 // reason when an option is unknown or a positional argument is missing or one too many.
-bool ParseWords(QCommandLineParser& parser, const QStringList& words,
+bool parseWords(QCommandLineParser& parser, const QStringList& words,
                 const QStringList& positionalNames, CliIo& io);
 
-// ParseWords for a command that writes one file: adds "-o FILE" and insists on it. Returns the
+// parseWords for a command that writes one file: adds "-o FILE" and insists on it. Returns the
 // file, or nothing after printing the reason.
-std::optional<QString> ParseWordsWithOutput(QCommandLineParser& parser, const QStringList& words,
+std::optional<QString> parseWordsWithOutput(QCommandLineParser& parser, const QStringList& words,
                                             const QStringList& positionalNames, CliIo& io);
 
 } // namespace varko::cli

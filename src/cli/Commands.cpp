@@ -2,9 +2,9 @@
 
 namespace varko::cli {
 
-std::vector<Command> AllCommands() {
+std::vector<Command> allCommands() {
     std::vector<Command> commands;
-    for (auto group : {FileCommands, LinkCommands})
+    for (auto group : {fileCommands, linkCommands})
         for (const Command& command : group())
             commands.push_back(command);
     return commands;

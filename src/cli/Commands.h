@@ -30,12 +30,12 @@ struct Command {
 };
 
 // preset, dump, convert: parameter files without a unit (FileCommands.cpp).
-std::span<const Command> FileCommands();
+std::span<const Command> fileCommands();
 
 // read, program, verify: transfers with the unit over a serial port (LinkCommands.cpp).
-std::span<const Command> LinkCommands();
+std::span<const Command> linkCommands();
 
 // Every command of every group, in the order --help lists them.
-std::vector<Command> AllCommands();
+std::vector<Command> allCommands();
 
 } // namespace varko::cli

@@ -12,12 +12,12 @@ namespace varko::cli {
 namespace {
 
 // The window's settings play no part here; the defaults are always in range.
-void NormalizeImage(ParamImage& image) {
+void normalizeImage(ParamImage& image) {
     WindowSettings settings;
-    Normalize(image, settings);
+    normalize(image, settings);
 }
 
-std::optional<std::uint8_t> ModelCode(const QString& word) {
+std::optional<std::uint8_t> modelCode(const QString& word) {
     static const QRegularExpression digits("^[0-9]{1,3}$");
     if (!digits.match(word).hasMatch() || word.toInt() > 255)
         return std::nullopt;
@@ -25,13 +25,13 @@ std::optional<std::uint8_t> ModelCode(const QString& word) {
 }
 
 // The image the program starts a model with: defaults and the model's preset, as New does.
-int Preset(const QStringList& words, CliIo& io) {
+int presetCommand(const QStringList& words, CliIo& io) {
     QCommandLineParser parser;
-    const auto output = ParseWordsWithOutput(parser, words, {"CODE"}, io);
+    const auto output = parseWordsWithOutput(parser, words, {"CODE"}, io);
     if (!output)
         return kExitUsage;
     const QString codeWord = parser.positionalArguments().at(0);
-    const auto code = ModelCode(codeWord);
+    const auto code = modelCode(codeWord);
     if (!code) {
         io.err << "varko-cli: CODE must be a number 0..255, not '" << codeWord << "'\n";
         return kExitUsage;
@@ -40,23 +40,23 @@ int Preset(const QStringList& words, CliIo& io) {
     ParamImage image;
     image.bike() = *code;
     bool bikeListChanged = false;
-    ApplyBikePreset(image, bikeListChanged);
-    NormalizeImage(image);
-    return WriteImageFile(*output, image, io) ? kExitOk : kExitFailure;
+    applyBikePreset(image, bikeListChanged);
+    normalizeImage(image);
+    return writeImageFile(*output, image, io) ? kExitOk : kExitFailure;
 }
 
-int Dump(const QStringList& words, CliIo& io) {
+int dumpCommand(const QStringList& words, CliIo& io) {
     QCommandLineParser parser;
     const QCommandLineOption normalize("normalize", "Normalize before printing.");
     parser.addOption(normalize);
-    if (!ParseWords(parser, words, {"FILE"}, io))
+    if (!parseWords(parser, words, {"FILE"}, io))
         return kExitUsage;
 
     ParamImage image;
-    if (!ReadImageFile(parser.positionalArguments().at(0), image, io))
+    if (!readImageFile(parser.positionalArguments().at(0), image, io))
         return kExitFailure;
     if (parser.isSet(normalize))
-        NormalizeImage(image);
+        normalizeImage(image);
     for (int line = 0; line < kImageSize / 10; ++line) {
         for (int i = 0; i < 10; ++i)
             io.out << (i ? " " : "") << int(image[line * 10 + i]);
@@ -65,37 +65,37 @@ int Dump(const QStringList& words, CliIo& io) {
     return kExitOk;
 }
 
-int Convert(const QStringList& words, CliIo& io) {
+int convertCommand(const QStringList& words, CliIo& io) {
     QCommandLineParser parser;
-    const auto output = ParseWordsWithOutput(parser, words, {"IN"}, io);
+    const auto output = parseWordsWithOutput(parser, words, {"IN"}, io);
     if (!output)
         return kExitUsage;
 
     ParamImage image;
-    if (!ReadImageFile(parser.positionalArguments().at(0), image, io))
+    if (!readImageFile(parser.positionalArguments().at(0), image, io))
         return kExitFailure;
-    NormalizeImage(image);
-    return WriteImageFile(*output, image, io) ? kExitOk : kExitFailure;
+    normalizeImage(image);
+    return writeImageFile(*output, image, io) ? kExitOk : kExitFailure;
 }
 
 const std::array kFileCommands = {
     Command{"preset", "CODE -o FILE",
             "Writes the default parameter set of model code CODE (0..255; 22 is the special\n"
             "setting, codes above 32 get the common defaults only) to FILE.",
-            Preset},
+            presetCommand},
     Command{"dump", "FILE [--normalize]",
             "Prints the 200 bytes read from FILE as 20 lines of 10 numbers; with --normalize\n"
             "after bringing them into range as the program does after loading.",
-            Dump},
+            dumpCommand},
     Command{"convert", "IN -o OUT",
             "Reads IN (format version 75, 54 or 48), brings it into range and writes it to OUT\n"
             "in the current format (version 75).",
-            Convert},
+            convertCommand},
 };
 
 } // namespace
 
-std::span<const Command> FileCommands() {
+std::span<const Command> fileCommands() {
     return kFileCommands;
 }
 

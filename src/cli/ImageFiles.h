@@ -8,9 +8,9 @@ namespace varko::cli {
 
 // Reads path onto image. The older-version message is a warning and loading goes on; false
 // after "Open file error!" (unreadable) or "Unmatched version of *.ign file!" (nothing loaded).
-bool ReadImageFile(const QString& path, ParamImage& image, CliIo& io);
+bool readImageFile(const QString& path, ParamImage& image, CliIo& io);
 
 // False after "Open file error!" when the file cannot be written.
-bool WriteImageFile(const QString& path, const ParamImage& image, CliIo& io);
+bool writeImageFile(const QString& path, const ParamImage& image, CliIo& io);
 
 } // namespace varko::cli

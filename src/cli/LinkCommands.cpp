@@ -17,13 +17,13 @@ namespace {
 const QCommandLineOption kPortOption("port", "COM1..COM21 or a device path.", "P");
 
 // The device --port names; nothing after printing the reason.
-std::optional<QString> PortDevice(const QCommandLineParser& parser, CliIo& io) {
+std::optional<QString> portDevice(const QCommandLineParser& parser, CliIo& io) {
     const QString port = parser.value(kPortOption);
     if (port.isEmpty()) {
         io.err << "varko-cli: missing --port P\n";
         return std::nullopt;
     }
-    const QString device = ResolvePortArgument(port);
+    const QString device = resolvePortArgument(port);
     if (device.isEmpty())
         io.err << "varko-cli: no such port '" << port << "' (COM1..COM21)\n";
     return device.isEmpty() ? std::nullopt : std::optional(device);
@@ -32,49 +32,49 @@ std::optional<QString> PortDevice(const QCommandLineParser& parser, CliIo& io) {
 int Read(const QStringList& words, CliIo& io) {
     QCommandLineParser parser;
     parser.addOption(kPortOption);
-    const auto output = ParseWordsWithOutput(parser, words, {}, io);
-    const auto device = output ? PortDevice(parser, io) : std::nullopt;
+    const auto output = parseWordsWithOutput(parser, words, {}, io);
+    const auto device = output ? portDevice(parser, io) : std::nullopt;
     if (!device)
         return kExitUsage;
     ParamImage image;
-    if (!RunTransfer(TransferMode::Read, *device, image, ReadTestSwitch(), io))
+    if (!runTransfer(TransferMode::Read, *device, image, readTestSwitch(), io))
         return kExitFailure;
-    return WriteImageFile(*output, image, io) ? kExitOk : kExitFailure;
+    return writeImageFile(*output, image, io) ? kExitOk : kExitFailure;
 }
 
 // Program and verify send exactly what the window would after opening FILE: the file on an
 // all-zero image, normalized, through the controls' ranges.
-int SendFile(TransferMode transfer, const QStringList& words, CliIo& io) {
+int sendFile(TransferMode transfer, const QStringList& words, CliIo& io) {
     QCommandLineParser parser;
     parser.addOption(kPortOption);
     const auto device =
-        ParseWords(parser, words, {"FILE"}, io) ? PortDevice(parser, io) : std::nullopt;
+        parseWords(parser, words, {"FILE"}, io) ? portDevice(parser, io) : std::nullopt;
     if (!device)
         return kExitUsage;
     ParamImage image;
-    if (!ReadImageFile(parser.positionalArguments().at(0), image, io))
+    if (!readImageFile(parser.positionalArguments().at(0), image, io))
         return kExitFailure;
     WindowSettings settings;
-    Normalize(image, settings);
-    const bool testEnable = ReadTestSwitch();
-    RoundTripThroughControls(image, testEnable);
-    return RunTransfer(transfer, *device, image, testEnable, io) ? kExitOk : kExitFailure;
+    normalize(image, settings);
+    const bool testEnable = readTestSwitch();
+    roundTripThroughControls(image, testEnable);
+    return runTransfer(transfer, *device, image, testEnable, io) ? kExitOk : kExitFailure;
 }
 
 int Program(const QStringList& words, CliIo& io) {
-    return SendFile(TransferMode::Program, words, io);
+    return sendFile(TransferMode::Program, words, io);
 }
 
 int Verify(const QStringList& words, CliIo& io) {
-    return SendFile(TransferMode::Verify, words, io);
+    return sendFile(TransferMode::Verify, words, io);
 }
 
-int Monitor(const QStringList& words, CliIo& io) {
+int monitorCommand(const QStringList& words, CliIo& io) {
     QCommandLineParser parser;
     parser.addOption(kPortOption);
     const QCommandLineOption framesOption("frames", "Stop after N live-data frames.", "N", "0");
     parser.addOption(framesOption);
-    const auto device = ParseWords(parser, words, {}, io) ? PortDevice(parser, io) : std::nullopt;
+    const auto device = parseWords(parser, words, {}, io) ? portDevice(parser, io) : std::nullopt;
     if (!device)
         return kExitUsage;
     bool ok = false;
@@ -83,7 +83,7 @@ int Monitor(const QStringList& words, CliIo& io) {
         io.err << "varko-cli: --frames needs a whole number of 1 or more\n";
         return kExitUsage;
     }
-    return RunMonitor(*device, frames, io) ? kExitOk : kExitFailure;
+    return runMonitor(*device, frames, io) ? kExitOk : kExitFailure;
 }
 
 const std::array kLinkCommands = {
@@ -99,12 +99,12 @@ const std::array kLinkCommands = {
             "Writes the unit's live data on port P as CSV: a header line, then one line per\n"
             "live-data frame (about three a second), until N frames or until interrupted.\n"
             "Waits at most 3 s for the first frame.",
-            Monitor},
+            monitorCommand},
 };
 
 } // namespace
 
-std::span<const Command> LinkCommands() {
+std::span<const Command> linkCommands() {
     return kLinkCommands;
 }
 

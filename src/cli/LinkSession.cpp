@@ -25,15 +25,15 @@ public:
     std::optional<TransferResult> result;
     bool portFailed = false;
 
-    void CollectImage() override { RoundTripThroughControls(image_, testEnable_); }
-    void Normalize() override { varko::Normalize(image_, settings_); }
-    void ShowImage() override {}
-    void ShowMessage(const LinkMessage& message) override {
+    void collectImage() override { roundTripThroughControls(image_, testEnable_); }
+    void normalize() override { varko::normalize(image_, settings_); }
+    void showImage() override {}
+    void showMessage(const LinkMessage& message) override {
         io_.err << message.text << "\n";
         portFailed = portFailed || message.kind == LinkMessageKind::ComOpeningError;
     }
-    void LinkStatusChanged(const LinkStatus&) override {}
-    void TransferEnded(TransferResult ended) override { result = ended; }
+    void linkStatusChanged(const LinkStatus&) override {}
+    void transferEnded(TransferResult ended) override { result = ended; }
 
 private:
     ParamImage& image_;
@@ -44,13 +44,13 @@ private:
 
 } // namespace
 
-bool RunTransfer(TransferMode transfer, const QString& devicePath, ParamImage& image,
+bool runTransfer(TransferMode transfer, const QString& devicePath, ParamImage& image,
                  bool testEnable, CliIo& io) {
     WindowSettings settings;
     CliLinkOwner owner(image, settings, testEnable, io);
     LinkEngine engine(image, settings, owner, std::make_unique<PosixSerialPort>());
-    engine.SetPortResolver([devicePath](int) { return devicePath; });
-    engine.OpenComPort();
+    engine.setPortResolver([devicePath](int) { return devicePath; });
+    engine.openPort();
     if (owner.portFailed)
         return false;
 
@@ -62,11 +62,11 @@ bool RunTransfer(TransferMode transfer, const QString& devicePath, ParamImage& i
     QTimer timer;
     timer.setInterval(kTickMs);
     QObject::connect(&timer, &QTimer::timeout, [&] {
-        engine.Timer1Timer();
+        engine.tick();
         if (owner.result) {
             loop.quit();
         } else if (!started && engine.state().silentTicks < LinkLimits::silentLimit) {
-            engine.MenuTransferClick(transfer);
+            engine.startTransfer(transfer);
             started = true;
         } else if (!started && waited.elapsed() >= kConnectTimeoutMs) {
             noConnection = true;
@@ -75,7 +75,7 @@ bool RunTransfer(TransferMode transfer, const QString& devicePath, ParamImage& i
     });
     timer.start();
     loop.exec();
-    engine.CloseComPort();
+    engine.closePort();
 
     if (noConnection) {
         io.err << "No connection with PC\n";
@@ -84,7 +84,7 @@ bool RunTransfer(TransferMode transfer, const QString& devicePath, ParamImage& i
     switch (*owner.result) {
     case TransferResult::Ok:
         // A program's status line already moved on to its own OK; both end in the verify.
-        io.out << MessageText(Msg::verify, 0) << ": OK\n";
+        io.out << messageText(Msg::verify, 0) << ": OK\n";
         return true;
     case TransferResult::VersionMismatch:
         return false; // its message is out already

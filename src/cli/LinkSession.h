@@ -16,7 +16,7 @@ constexpr int kConnectTimeoutMs = 3000;
 // replaced by the unit's image). testEnable is the window's test mode, used where the window would
 // collect its controls. True after "Verify:: OK" on stdout; false after the transfer's own message
 // on stderr.
-bool RunTransfer(TransferMode transfer, const QString& devicePath, ParamImage& image,
+bool runTransfer(TransferMode transfer, const QString& devicePath, ParamImage& image,
                  bool testEnable, CliIo& io);
 
 } // namespace varko::cli

@@ -14,7 +14,7 @@ namespace varko::cli {
 namespace {
 
 volatile std::sig_atomic_t interrupted = 0;
-void Interrupt(int) {
+void onInterrupt(int) {
     interrupted = 1;
 }
 
@@ -28,20 +28,20 @@ public:
 
     bool done() const { return framesLeft_ > 0 && framesSeen >= framesLeft_; }
 
-    void CollectImage() override {}
-    void Normalize() override {}
-    void ShowImage() override {}
-    void ShowMessage(const LinkMessage& message) override {
+    void collectImage() override {}
+    void normalize() override {}
+    void showImage() override {}
+    void showMessage(const LinkMessage& message) override {
         io_.err << message.text << "\n";
         io_.err.flush();
         portFailed = portFailed || message.kind == LinkMessageKind::ComOpeningError;
     }
-    void LinkStatusChanged(const LinkStatus&) override {}
+    void linkStatusChanged(const LinkStatus&) override {}
     void onMonitorFrame(const LinkFrame& frame) override {
         if (done())
             return;
         ++framesSeen;
-        io_.out << MonitorCsvLine(ParseMonitorFrame(frame)) << "\n";
+        io_.out << monitorCsvLine(parseMonitorFrame(frame)) << "\n";
         io_.out.flush(); // a reader on a pipe sees each frame as it comes
     }
 
@@ -50,58 +50,58 @@ private:
     CliIo& io_;
 };
 
-int Flag(std::uint8_t value) {
+int flagValue(std::uint8_t value) {
     return value != 0 ? 1 : 0;
 }
 
 } // namespace
 
-QString MonitorCsvHeader() {
+QString monitorCsvHeader() {
     return QStringLiteral("rpm,tps_percent,tps_mv,supply_mv,advance1,advance2,advance3,advance4,"
                           "pickup1,pickup2,kill_switch,clutch_master,shift_light,motor_off,"
                           "servo_desired_mv,servo_measured_mv,program_count,saving_count,"
                           "data_error,protocol_version");
 }
 
-QString MonitorCsvLine(const MonitorData& d) {
+QString monitorCsvLine(const MonitorData& d) {
     QStringList fields;
     const auto add = [&fields](auto value) { fields << QString::number(value); };
     add(d.rpm);
     add(d.tpsPercent);
-    add(RawToMillivolts(d.tpsRaw));
+    add(rawToMillivolts(d.tpsRaw));
     add(d.supplyMillivolts);
     for (std::uint8_t advance : d.channelAdvance)
         add(int(advance) - 100);
-    add(Flag(d.pickupRunning[0]));
-    add(Flag(d.pickupRunning[1]));
-    add(Flag(d.killSwitch));
-    add(Flag(d.clutchMaster));
-    add(Flag(d.shiftLight));
-    add(Flag(d.motorOff));
-    add(RawToMillivolts(d.servoDesiredRaw));
-    add(RawToMillivolts(d.servoMeasuredRaw));
+    add(flagValue(d.pickupRunning[0]));
+    add(flagValue(d.pickupRunning[1]));
+    add(flagValue(d.killSwitch));
+    add(flagValue(d.clutchMaster));
+    add(flagValue(d.shiftLight));
+    add(flagValue(d.motorOff));
+    add(rawToMillivolts(d.servoDesiredRaw));
+    add(rawToMillivolts(d.servoMeasuredRaw));
     add(d.programCount);
     add(d.savingCount);
-    add(Flag(d.dataError));
+    add(flagValue(d.dataError));
     add(d.protocolVersion);
     return fields.join(',');
 }
 
-bool RunMonitor(const QString& devicePath, int frames, CliIo& io) {
+bool runMonitor(const QString& devicePath, int frames, CliIo& io) {
     ParamImage image; // nothing is transferred; the engine needs an image to own
     WindowSettings settings;
     MonitorOwner owner(frames, io);
     LinkEngine engine(image, settings, owner, std::make_unique<PosixSerialPort>());
-    engine.SetPortResolver([devicePath](int) { return devicePath; });
-    engine.OpenComPort();
+    engine.setPortResolver([devicePath](int) { return devicePath; });
+    engine.openPort();
     if (owner.portFailed)
         return false;
-    io.out << MonitorCsvHeader() << "\n";
+    io.out << monitorCsvHeader() << "\n";
     io.out.flush();
 
     interrupted = 0;
-    const auto previousInt = std::signal(SIGINT, Interrupt);
-    const auto previousTerm = std::signal(SIGTERM, Interrupt);
+    const auto previousInt = std::signal(SIGINT, onInterrupt);
+    const auto previousTerm = std::signal(SIGTERM, onInterrupt);
     QElapsedTimer waited;
     waited.start();
     bool noConnection = false;
@@ -109,14 +109,14 @@ bool RunMonitor(const QString& devicePath, int frames, CliIo& io) {
     QTimer timer;
     timer.setInterval(kTickMs);
     QObject::connect(&timer, &QTimer::timeout, [&] {
-        engine.Timer1Timer();
+        engine.tick();
         noConnection = owner.framesSeen == 0 && waited.elapsed() >= kConnectTimeoutMs;
         if (noConnection || owner.done() || interrupted)
             loop.quit();
     });
     timer.start();
     loop.exec();
-    engine.CloseComPort();
+    engine.closePort();
     std::signal(SIGINT, previousInt);
     std::signal(SIGTERM, previousTerm);
 

@@ -7,14 +7,14 @@
 
 namespace varko::cli {
 
-// The first line of the output, naming the columns of MonitorCsvLine.
-QString MonitorCsvHeader();
+// The first line of the output, naming the columns of monitorCsvLine.
+QString monitorCsvHeader();
 // One live-data frame: advance in degrees, flags as 0 or 1, millivolts as the window shows them.
-QString MonitorCsvLine(const MonitorData& live);
+QString monitorCsvLine(const MonitorData& live);
 
 // Writes the header, then one line per live-data frame until `frames` lines (0: until
 // interrupted by SIGINT or SIGTERM). False after "No connection with PC" when no live-data
 // frame came within 3 s, or after the port's own message when it cannot be opened.
-bool RunMonitor(const QString& devicePath, int frames, CliIo& io);
+bool runMonitor(const QString& devicePath, int frames, CliIo& io);
 
 } // namespace varko::cli

@@ -37,9 +37,9 @@ struct DeviceTexts {
 };
 
 // The month code is the low byte of the sum of the month abbreviation's letters; 0 for none.
-int MonthFromCode(std::uint8_t monthCode);
-std::uint8_t MonthCode(int month); // 1..12
+int monthFromCode(std::uint8_t monthCode);
+std::uint8_t monthCode(int month); // 1..12
 
-DeviceTexts DecodeDeviceInfo(const DeviceInfo& info);
+DeviceTexts decodeDeviceInfo(const DeviceInfo& info);
 
 } // namespace varko

@@ -10,29 +10,29 @@ namespace varko {
 LinkEngine::LinkEngine(ParamImage& image, WindowSettings& settings, LinkOwner& owner,
                        std::unique_ptr<SerialPort> port)
     : image_(image), settings_(settings), owner_(owner), port_(std::move(port)),
-      resolver_(PortDevicePath) {
-    status_.portMenu = BuildPortMenu(settings_.portSelection);
+      resolver_(portDevicePath) {
+    status_.portMenu = buildPortMenu(settings_.portSelection);
     published_ = status_;
 }
 
-void LinkEngine::SetPortResolver(PortResolver resolver) {
+void LinkEngine::setPortResolver(PortResolver resolver) {
     resolver_ = std::move(resolver);
 }
 
-QString LinkEngine::Text(int message) const {
-    return MessageText(message, settings_.language);
+QString LinkEngine::localizedText(int message) const {
+    return messageText(message, settings_.language);
 }
 
-void LinkEngine::Publish() {
+void LinkEngine::publish() {
     if (status_ == published_)
         return;
     published_ = status_;
-    owner_.LinkStatusChanged(status_);
+    owner_.linkStatusChanged(status_);
 }
 
 // ---- port ------------------------------------------------------------------------------------
 
-void LinkEngine::OpenComPort() {
+void LinkEngine::openPort() {
     const bool scanning = settings_.portSelection == kPortAuto;
     const int number = scanning ? settings_.scanIndex + 1 : settings_.portSelection + 1;
     status_.comLabel = QStringLiteral("COM= COM%1").arg(number);
@@ -41,44 +41,44 @@ void LinkEngine::OpenComPort() {
     const PortError error = port_->open(device);
     if (error != PortError::None) {
         if (!state_.quietOpen && !scanning) {
-            QString text = Text(Msg::comOpeningError);
-            const QString advice = PortErrorAdvice(error, device);
+            QString text = localizedText(Msg::comOpeningError);
+            const QString advice = portErrorAdvice(error, device);
             if (!advice.isEmpty())
                 text += QStringLiteral("\n\n") + advice;
-            owner_.ShowMessage({LinkMessageKind::ComOpeningError, text});
+            owner_.showMessage({LinkMessageKind::ComOpeningError, text});
         }
         if (scanning)
             state_.reconnectTicks = LinkLimits::failedScanReopen;
     }
-    status_.portMenu = BuildPortMenu(settings_.portSelection);
-    Publish();
+    status_.portMenu = buildPortMenu(settings_.portSelection);
+    publish();
 }
 
-void LinkEngine::CloseComPort() {
+void LinkEngine::closePort() {
     port_->close();
 }
 
-void LinkEngine::MenuCom1Click(int index) {
+void LinkEngine::selectPort(int index) {
     if (index < 0 || index >= kPortCount)
         return;
     settings_.portSelection = static_cast<std::uint8_t>(index);
-    CloseComPort();
+    closePort();
     state_.quietOpen = false;
-    OpenComPort();
+    openPort();
 }
 
-void LinkEngine::PollComPort() {
+void LinkEngine::pollPort() {
     const int waiting = port_->bytesWaiting();
     if (waiting < 0) {
         // The device has gone; the watchdog re-opens the port once the unit stays silent.
-        CloseComPort();
+        closePort();
         return;
     }
     if (waiting < kFrameSize)
         return;
     const int received = port_->read(receiveBuffer_);
     if (received < 0) {
-        CloseComPort();
+        closePort();
         return;
     }
     if (received < kFrameSize)
@@ -87,47 +87,47 @@ void LinkEngine::PollComPort() {
     LinkFrame frame;
     std::copy_n(receiveBuffer_.begin(), kFrameSize, frame.bytes.begin());
     if (frame.command() == Command::monitorReply) {
-        if (!CheckByteValid(frame))
+        if (!checkByteValid(frame))
             return;
         state_.silentTicks = 0;
         owner_.onMonitorFrame(frame);
     } else {
-        HandleReply(frame);
+        handleReply(frame);
     }
 }
 
-void LinkEngine::WriteFrame(const LinkFrame& frame) {
+void LinkEngine::writeFrame(const LinkFrame& frame) {
     // A failed or timed-out write is a lost frame: the re-send and the watchdog deal with it,
     // and the next poll closes a port whose device has gone.
     if (port_->isOpen())
         port_->write(frame.bytes);
 }
 
-void LinkEngine::SendBlockFrame() {
+void LinkEngine::sendBlockFrame() {
     state_.ticksSinceSend = 0;
     state_.currentBlock = state_.currentCommand & Command::blockMask;
-    WriteFrame(BuildBlockFrame(state_.currentCommand, state_.transferMode, image_));
+    writeFrame(buildBlockFrame(state_.currentCommand, state_.transferMode, image_));
 }
 
-void LinkEngine::SendIdleFrame() {
-    WriteFrame(BuildIdleFrame());
+void LinkEngine::sendIdleFrame() {
+    writeFrame(buildIdleFrame());
 }
 
 // ---- tick ------------------------------------------------------------------------------------
 
-void LinkEngine::Timer1Timer() {
-    PollComPort();
+void LinkEngine::tick() {
+    pollPort();
     if (state_.transferMode == TransferMode::Idle)
-        PaceIdle();
+        paceIdle();
     else
-        PaceTransfer();
-    ShowStatusDisplay();
-    WatchConnection();
-    Publish();
-    owner_.HighlightOperatingPoint();
+        paceTransfer();
+    showStatusDisplay();
+    watchConnection();
+    publish();
+    owner_.highlightOperatingPoint();
 }
 
-void LinkEngine::PaceTransfer() {
+void LinkEngine::paceTransfer() {
     const TransferMode mode = state_.transferMode;
     if (mode == TransferMode::Read)
         state_.programmedOk = false;
@@ -135,7 +135,7 @@ void LinkEngine::PaceTransfer() {
         return;
     state_.ticksSinceSend = 0;
     if (++state_.sendAttempts <= LinkLimits::maxSends) {
-        SendBlockFrame();
+        sendBlockFrame();
         return;
     }
     int message = Msg::readError;
@@ -148,32 +148,32 @@ void LinkEngine::PaceTransfer() {
         result = TransferResult::VerifyError;
         state_.programmedOk = false;
     }
-    ShowStatus(Text(message), StatusColour::Red);
-    EndTransfer(result);
+    showStatus(localizedText(message), StatusColour::Red);
+    endTransfer(result);
 }
 
-void LinkEngine::PaceIdle() {
+void LinkEngine::paceIdle() {
     if (++state_.ticksSinceSend >= LinkLimits::idleRequestTicks) {
         state_.ticksSinceSend = 0;
-        SendIdleFrame();
+        sendIdleFrame();
     }
     if (state_.unitSavingCount > 0) {
-        ShowStatus(Text(Msg::saving), StatusColour::Normal);
+        showStatus(localizedText(Msg::saving), StatusColour::Normal);
         // A count above the scale would give a negative share: the gauge then stands at 0.
         const int share =
             100 * (LinkLimits::savingScale - int(state_.unitSavingCount)) / LinkLimits::savingScale;
-        SetGauge(share, 100);
+        setGauge(share, 100);
     } else {
         status_.gaugeMaximum = 2;
         if (state_.programmedOk) {
-            status_.statusText = Text(Msg::programDevice) + QStringLiteral(": OK");
+            status_.statusText = localizedText(Msg::programDevice) + QStringLiteral(": OK");
             status_.gaugePosition = status_.gaugeMaximum;
         }
-        SetGauge(status_.gaugePosition, status_.gaugeMaximum);
+        setGauge(status_.gaugePosition, status_.gaugeMaximum);
     }
 }
 
-void LinkEngine::ShowStatusDisplay() {
+void LinkEngine::showStatusDisplay() {
     if (state_.statusTicks > 0) {
         --state_.statusTicks;
         status_.statusVisible = !state_.printing;
@@ -184,7 +184,7 @@ void LinkEngine::ShowStatusDisplay() {
     }
 }
 
-void LinkEngine::WatchConnection() {
+void LinkEngine::watchConnection() {
     if (state_.silentTicks < LinkLimits::silentLimit) {
         ++state_.silentTicks;
         status_.connectionVisible = false;
@@ -192,97 +192,97 @@ void LinkEngine::WatchConnection() {
     }
     status_.connectionVisible = !state_.printing;
     if (++state_.reconnectTicks >= LinkLimits::reopenTicks)
-        Reconnect();
+        reconnect();
 }
 
-void LinkEngine::Reconnect() {
+void LinkEngine::reconnect() {
     state_.reconnectTicks = 0;
-    CloseComPort();
+    closePort();
     state_.quietOpen = true;
     settings_.scanIndex = settings_.scanIndex >= kPortAuto ? 0 : settings_.scanIndex + 1;
-    OpenComPort();
+    openPort();
 }
 
 // ---- transfers -------------------------------------------------------------------------------
 
-void LinkEngine::ShowStatus(const QString& text, StatusColour colour) {
+void LinkEngine::showStatus(const QString& text, StatusColour colour) {
     status_.statusText = text;
     status_.statusColour = colour;
     state_.statusTicks = LinkLimits::statusTicks;
 }
 
-void LinkEngine::HideStatus() {
+void LinkEngine::hideStatus() {
     status_.statusVisible = false;
     status_.gaugeVisible = false;
     // Told even when nothing changed here, so the owner's widgets are hidden whatever they show.
     published_ = status_;
-    owner_.LinkStatusChanged(status_);
+    owner_.linkStatusChanged(status_);
 }
 
-void LinkEngine::SetGauge(int position, int maximum) {
+void LinkEngine::setGauge(int position, int maximum) {
     status_.gaugeMaximum = maximum;
     status_.gaugePosition = std::clamp(position, 0, maximum);
 }
 
-void LinkEngine::StartTransfer(TransferMode mode, std::uint8_t command, int startText) {
+void LinkEngine::beginTransfer(TransferMode mode, std::uint8_t command, int startText) {
     state_.transferMode = mode;
     state_.currentCommand = command;
     state_.sendAttempts = 0;
-    ShowStatus(Text(startText), StatusColour::Normal);
+    showStatus(localizedText(startText), StatusColour::Normal);
     status_.statusVisible = true;
-    SetGauge(0, status_.gaugeMaximum);
+    setGauge(0, status_.gaugeMaximum);
     status_.gaugeVisible = true;
-    Publish();
+    publish();
 }
 
-void LinkEngine::MenuReadClick() {
-    owner_.ReadStarted();
-    StartTransfer(TransferMode::Read, Command::readBlock0, Msg::read);
+void LinkEngine::startRead() {
+    owner_.readStarted();
+    beginTransfer(TransferMode::Read, Command::readBlock0, Msg::read);
 }
 
-void LinkEngine::MenuVerifyClick() {
-    owner_.CollectImage();
-    owner_.Normalize();
-    owner_.ShowImage();
-    StartTransfer(TransferMode::Verify, Command::readBlock1, Msg::verify);
+void LinkEngine::startVerify() {
+    owner_.collectImage();
+    owner_.normalize();
+    owner_.showImage();
+    beginTransfer(TransferMode::Verify, Command::readBlock1, Msg::verify);
 }
 
-void LinkEngine::MenuProgramClick() {
-    owner_.CollectImage();
-    owner_.Normalize();
-    owner_.ShowImage();
-    StartAutoProgram();
+void LinkEngine::startProgram() {
+    owner_.collectImage();
+    owner_.normalize();
+    owner_.showImage();
+    startAutoProgram();
 }
 
-void LinkEngine::StartAutoProgram() {
+void LinkEngine::startAutoProgram() {
     state_.programmedOk = false;
-    StartTransfer(TransferMode::Program, Command::writeBlock0, Msg::programDevice);
+    beginTransfer(TransferMode::Program, Command::writeBlock0, Msg::programDevice);
 }
 
-void LinkEngine::MenuTransferClick(TransferMode mode) {
+void LinkEngine::startTransfer(TransferMode mode) {
     switch (mode) {
     case TransferMode::Read:
-        MenuReadClick();
+        startRead();
         break;
     case TransferMode::Program:
-        MenuProgramClick();
+        startProgram();
         break;
     case TransferMode::Verify:
-        MenuVerifyClick();
+        startVerify();
         break;
     case TransferMode::Idle:
         break;
     }
 }
 
-void LinkEngine::MessageBoxClosed(LinkMessageKind kind) {
+void LinkEngine::messageBoxClosed(LinkMessageKind kind) {
     if (kind == LinkMessageKind::VersionMismatch)
         state_.statusTicks = 0;
-    Publish();
+    publish();
 }
 
-bool LinkEngine::AcceptReply(const LinkFrame& frame) {
-    if (!CheckByteValid(frame))
+bool LinkEngine::acceptReply(const LinkFrame& frame) {
+    if (!checkByteValid(frame))
         return false;
     state_.currentBlock = state_.currentCommand & Command::blockMask;
     if (state_.currentBlock > 2)
@@ -295,92 +295,92 @@ bool LinkEngine::AcceptReply(const LinkFrame& frame) {
     return true;
 }
 
-void LinkEngine::HandleReply(const LinkFrame& frame) {
-    if (!AcceptReply(frame))
+void LinkEngine::handleReply(const LinkFrame& frame) {
+    if (!acceptReply(frame))
         return;
     switch (state_.transferMode) {
     case TransferMode::Read:
-        ReplyToRead(frame);
+        replyToRead(frame);
         break;
     case TransferMode::Program:
-        ReplyToProgram(frame);
+        replyToProgram(frame);
         break;
     case TransferMode::Verify:
-        ReplyToVerify(frame);
+        replyToVerify(frame);
         break;
     case TransferMode::Idle:
         break;
     }
 }
 
-void LinkEngine::KeepDeviceInfo(const LinkFrame& frame) {
+void LinkEngine::keepDeviceInfo(const LinkFrame& frame) {
     std::copy(frame.data().begin(), frame.data().end(), deviceInfo_.bytes.begin());
-    deviceTexts_ = DecodeDeviceInfo(deviceInfo_);
+    deviceTexts_ = decodeDeviceInfo(deviceInfo_);
 }
 
-bool LinkEngine::StopOnOtherVersion() {
+bool LinkEngine::stopOnOtherVersion() {
     if (deviceInfo_.protocolVersion() == kProtocolVersion)
         return false;
     // Idle before the box opens, so the ticks that run while it is open send live requests.
     state_.transferMode = TransferMode::Idle;
-    owner_.Normalize();
-    owner_.ShowImage();
-    owner_.ShowMessage({LinkMessageKind::VersionMismatch,
-                        VersionMismatchText(deviceInfo_.protocolVersion(), settings_.language)});
-    EndTransfer(TransferResult::VersionMismatch);
+    owner_.normalize();
+    owner_.showImage();
+    owner_.showMessage({LinkMessageKind::VersionMismatch,
+                        versionMismatchText(deviceInfo_.protocolVersion(), settings_.language)});
+    endTransfer(TransferResult::VersionMismatch);
     return true;
 }
 
-void LinkEngine::ReplyToRead(const LinkFrame& frame) {
+void LinkEngine::replyToRead(const LinkFrame& frame) {
     switch (state_.currentBlock) {
     case 0:
-        KeepDeviceInfo(frame);
-        if (StopOnOtherVersion())
+        keepDeviceInfo(frame);
+        if (stopOnOtherVersion())
             return;
         if (!deviceInfo_.readAllowed()) {
-            ShowStatus(Text(Msg::noReading), StatusColour::Red);
-            owner_.Normalize();
-            owner_.ShowImage();
-            EndTransfer(TransferResult::NoReading);
+            showStatus(localizedText(Msg::noReading), StatusColour::Red);
+            owner_.normalize();
+            owner_.showImage();
+            endTransfer(TransferResult::NoReading);
             return;
         }
-        NextBlock();
+        nextBlock();
         return;
     case 1:
         std::copy(frame.data().begin(), frame.data().end(), stagedBlock1_.begin());
-        NextBlock();
+        nextBlock();
         return;
     default:
         std::copy(stagedBlock1_.begin(), stagedBlock1_.end(), image_.block(1).begin());
         std::copy(frame.data().begin(), frame.data().end(), image_.block(2).begin());
-        owner_.Normalize();
-        owner_.ShowImage();
-        VerifyWhatWasSent();
+        owner_.normalize();
+        owner_.showImage();
+        verifyWhatWasSent();
         return;
     }
 }
 
-void LinkEngine::ReplyToProgram(const LinkFrame& frame) {
+void LinkEngine::replyToProgram(const LinkFrame& frame) {
     const int block = state_.currentBlock;
     if (block == 0) {
-        KeepDeviceInfo(frame);
-        owner_.Normalize();
-        owner_.ShowImage();
-        if (!StopOnOtherVersion())
-            NextBlock();
+        keepDeviceInfo(frame);
+        owner_.normalize();
+        owner_.showImage();
+        if (!stopOnOtherVersion())
+            nextBlock();
         return;
     }
     if (!std::ranges::equal(frame.data(), image_.block(block)))
         return; // the unit did not store what was sent: re-sent by the tick
     if (block == 1) {
-        NextBlock();
+        nextBlock();
         return;
     }
     state_.programmedOk = true;
-    VerifyWhatWasSent();
+    verifyWhatWasSent();
 }
 
-void LinkEngine::ReplyToVerify(const LinkFrame& frame) {
+void LinkEngine::replyToVerify(const LinkFrame& frame) {
     const int block = state_.currentBlock;
     const auto expected = image_.block(block);
     for (int k = 0; k < kBlockSize; ++k) {
@@ -389,34 +389,34 @@ void LinkEngine::ReplyToVerify(const LinkFrame& frame) {
             return; // differs: re-sent by the tick, "Verify error!" after the last send
     }
     if (block == 1) {
-        NextBlock();
+        nextBlock();
         return;
     }
-    SetGauge(status_.gaugeMaximum, status_.gaugeMaximum);
-    ShowStatus(Text(Msg::verify) + QStringLiteral(": OK"), StatusColour::Normal);
-    EndTransfer(TransferResult::Ok);
+    setGauge(status_.gaugeMaximum, status_.gaugeMaximum);
+    showStatus(localizedText(Msg::verify) + QStringLiteral(": OK"), StatusColour::Normal);
+    endTransfer(TransferResult::Ok);
 }
 
-void LinkEngine::NextBlock() {
-    SetGauge(status_.gaugePosition + 1, status_.gaugeMaximum);
+void LinkEngine::nextBlock() {
+    setGauge(status_.gaugePosition + 1, status_.gaugeMaximum);
     ++state_.currentCommand;
     state_.sendAttempts = 1;
-    SendBlockFrame();
+    sendBlockFrame();
 }
 
-void LinkEngine::VerifyWhatWasSent() {
+void LinkEngine::verifyWhatWasSent() {
     state_.transferMode = TransferMode::Verify;
     state_.currentCommand = Command::readBlock1;
     state_.sendAttempts = 1;
-    SendBlockFrame();
-    ShowStatus(Text(Msg::verify) + QStringLiteral(":"), StatusColour::Normal);
+    sendBlockFrame();
+    showStatus(localizedText(Msg::verify) + QStringLiteral(":"), StatusColour::Normal);
     status_.statusVisible = true;
-    SetGauge(0, status_.gaugeMaximum);
+    setGauge(0, status_.gaugeMaximum);
 }
 
-void LinkEngine::EndTransfer(TransferResult result) {
+void LinkEngine::endTransfer(TransferResult result) {
     state_.transferMode = TransferMode::Idle;
-    owner_.TransferEnded(result);
+    owner_.transferEnded(result);
 }
 
 } // namespace varko

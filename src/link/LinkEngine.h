@@ -1,7 +1,7 @@
 #pragma once
 // The device link without a window: opens and polls the serial port, paces, re-sends and fails
 // requests, runs the read, program and verify transfers, watches for a silent unit and re-opens
-// or scans the port. Everything is counted in ticks of Timer1Timer (55 ms in the window and the
+// or scans the port. Everything is counted in ticks of tick() (55 ms in the window and the
 // command line); nothing here waits for time to pass except a frame write (bounded).
 
 #include "link/DeviceInfo.h"
@@ -62,39 +62,39 @@ public:
     LinkEngine& operator=(const LinkEngine&) = delete;
 
     // Every port number opens this resolver's device instead of the system's COM names.
-    void SetPortResolver(PortResolver resolver);
+    void setPortResolver(PortResolver resolver);
 
-    void OpenComPort();
-    void CloseComPort();
+    void openPort();
+    void closePort();
     bool portOpen() const { return port_->isOpen(); }
     // The port menu item i (0..19: COM1..COM20, 20: automatic scan) was chosen.
-    void MenuCom1Click(int index);
+    void selectPort(int index);
 
-    // One tick of Timer1.
-    void Timer1Timer();
+    // One tick of the link timer.
+    void tick();
 
-    void MenuReadClick();
-    void MenuVerifyClick();
-    void MenuProgramClick();
+    void startRead();
+    void startVerify();
+    void startProgram();
     // Programs the current image as it is, without collecting the controls first.
-    void StartAutoProgram();
+    void startAutoProgram();
     // The menu handler of the given transfer (read, program or verify); idle starts nothing.
-    void MenuTransferClick(TransferMode mode);
+    void startTransfer(TransferMode mode);
 
     // New and Open hide the status line and gauge; a status display still running shows them
     // again at the next tick, as it would after any other hide.
-    void HideStatus();
+    void hideStatus();
 
     // The owner closed the box of a message the engine asked it to show.
-    void MessageBoxClosed(LinkMessageKind kind);
+    void messageBoxClosed(LinkMessageKind kind);
 
     // Set by the live-monitor decoder from each valid live-data frame.
-    void SetUnitSavingCount(std::uint16_t count) { state_.unitSavingCount = count; }
-    void SetPrinting(bool printing) { state_.printing = printing; }
+    void setUnitSavingCount(std::uint16_t count) { state_.unitSavingCount = count; }
+    void setPrinting(bool printing) { state_.printing = printing; }
 
     // The reply step for a received frame that is not live data.
-    void HandleReply(const LinkFrame& frame);
-    bool AcceptReply(const LinkFrame& frame);
+    void handleReply(const LinkFrame& frame);
+    bool acceptReply(const LinkFrame& frame);
 
     const LinkState& state() const { return state_; }
     const LinkStatus& status() const { return status_; }
@@ -102,31 +102,31 @@ public:
     const DeviceTexts& deviceTexts() const { return deviceTexts_; }
 
 private:
-    void PollComPort();
-    void SendBlockFrame();
-    void SendIdleFrame();
-    void WriteFrame(const LinkFrame& frame);
+    void pollPort();
+    void sendBlockFrame();
+    void sendIdleFrame();
+    void writeFrame(const LinkFrame& frame);
 
-    void StartTransfer(TransferMode mode, std::uint8_t command, int startText);
-    void PaceTransfer();
-    void PaceIdle();
-    void ShowStatusDisplay();
-    void WatchConnection();
-    void Reconnect();
+    void beginTransfer(TransferMode mode, std::uint8_t command, int startText);
+    void paceTransfer();
+    void paceIdle();
+    void showStatusDisplay();
+    void watchConnection();
+    void reconnect();
 
-    void ReplyToRead(const LinkFrame& frame);
-    void ReplyToProgram(const LinkFrame& frame);
-    void ReplyToVerify(const LinkFrame& frame);
-    void KeepDeviceInfo(const LinkFrame& frame);
+    void replyToRead(const LinkFrame& frame);
+    void replyToProgram(const LinkFrame& frame);
+    void replyToVerify(const LinkFrame& frame);
+    void keepDeviceInfo(const LinkFrame& frame);
     // Ends the transfer with the version message when the unit speaks another protocol.
-    bool StopOnOtherVersion();
-    void NextBlock();
-    void VerifyWhatWasSent();
-    void EndTransfer(TransferResult result);
-    void ShowStatus(const QString& text, StatusColour colour);
-    void SetGauge(int position, int maximum);
-    QString Text(int message) const;
-    void Publish();
+    bool stopOnOtherVersion();
+    void nextBlock();
+    void verifyWhatWasSent();
+    void endTransfer(TransferResult result);
+    void showStatus(const QString& text, StatusColour colour);
+    void setGauge(int position, int maximum);
+    QString localizedText(int message) const;
+    void publish();
 
     ParamImage& image_;
     WindowSettings& settings_;

@@ -41,15 +41,15 @@ struct LinkFrame {
 };
 
 // NOT(command) XOR every data byte.
-std::uint8_t CheckByte(std::uint8_t command, std::span<const std::uint8_t, kFrameDataSize> data);
+std::uint8_t checkByte(std::uint8_t command, std::span<const std::uint8_t, kFrameDataSize> data);
 // The XOR of all 102 bytes of a valid frame is 0xFF.
-bool CheckByteValid(const LinkFrame& frame);
+bool checkByteValid(const LinkFrame& frame);
 
-LinkFrame BuildFrame(std::uint8_t command, std::span<const std::uint8_t, kFrameDataSize> data);
+LinkFrame buildFrame(std::uint8_t command, std::span<const std::uint8_t, kFrameDataSize> data);
 // The live-data request: 0x30, 100 zero bytes, 0xCF.
-LinkFrame BuildIdleFrame();
+LinkFrame buildIdleFrame();
 // A transfer request: block 1 or 2 of the image unless the transfer reads or asks for block 0,
 // which carry zero data.
-LinkFrame BuildBlockFrame(std::uint8_t command, TransferMode mode, const ParamImage& image);
+LinkFrame buildBlockFrame(std::uint8_t command, TransferMode mode, const ParamImage& image);
 
 } // namespace varko

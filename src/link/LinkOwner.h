@@ -27,23 +27,23 @@ public:
     virtual ~LinkOwner() = default;
 
     // Copy the controls into the image (before a verify or a program started by the user).
-    virtual void CollectImage() = 0;
-    virtual void Normalize() = 0;
+    virtual void collectImage() = 0;
+    virtual void normalize() = 0;
     // Show the image in the controls (the decoded unit texts are current at this point).
-    virtual void ShowImage() = 0;
+    virtual void showImage() = 0;
     // Show a modal box once the current call has returned, then call
-    // LinkEngine::MessageBoxClosed with the same kind. The link keeps ticking meanwhile.
-    virtual void ShowMessage(const LinkMessage& message) = 0;
-    virtual void LinkStatusChanged(const LinkStatus& status) = 0;
+    // LinkEngine::messageBoxClosed with the same kind. The link keeps ticking meanwhile.
+    virtual void showMessage(const LinkMessage& message) = 0;
+    virtual void linkStatusChanged(const LinkStatus& status) = 0;
 
     // A live-data frame with a valid check byte, in every transfer mode.
     virtual void onMonitorFrame(const LinkFrame&) {}
     // The last step of every tick: mark the live operating point.
-    virtual void HighlightOperatingPoint() {}
+    virtual void highlightOperatingPoint() {}
     // A read has been started: the image is about to come from the unit, no longer from a file.
-    virtual void ReadStarted() {}
+    virtual void readStarted() {}
     // A transfer has ended with this result (also when it failed or was refused).
-    virtual void TransferEnded(TransferResult) {}
+    virtual void transferEnded(TransferResult) {}
 };
 
 } // namespace varko

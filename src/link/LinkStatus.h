@@ -12,20 +12,20 @@ namespace varko {
 enum class StatusColour { Normal, Red };
 
 struct LinkStatus {
-    // LabelHlaseni
+    // The status line.
     QString statusText;
     StatusColour statusColour = StatusColour::Normal;
     bool statusVisible = false;
-    // LabelSpojeni ("No connection with PC"); while it shows, LabelVersion is hidden as well.
+    // "No connection with PC"; while it shows, the version warning is hidden as well.
     // The link starts silent, so the window starts with it shown.
     bool connectionVisible = true;
-    // CGaugeProgram; the position is always within 0..gaugeMaximum.
+    // The transfer gauge; the position is always within 0..gaugeMaximum.
     int gaugePosition = 0;
     int gaugeMaximum = 2;
     bool gaugeVisible = false;
-    // LabelCom
+    // The port label below the status line.
     QString comLabel = QStringLiteral("COM = ---");
-    PortMenu portMenu = BuildPortMenu(0);
+    PortMenu portMenu = buildPortMenu(0);
 
     bool operator==(const LinkStatus&) const = default;
 };

@@ -24,28 +24,28 @@ struct LiveLabel {
 };
 
 struct LiveDisplay {
-    LiveLabel rpm;      // LabelRpm
-    int rpmGauge = 0;   // CGaugeRpm, 0..100 of the limiter speed
-    LiveLabel tps;      // LabelTpsMon
-    int tpsGauge = 0;   // CGaugeTps, 0..100
-    LiveLabel napeti;   // LabelNapeti
-    LiveLabel blocking; // LabelBlocking1
-    // LabelAdvance1..4; the special setting fills all four, any other model only the first
-    // (the other three keep what they show).
+    LiveLabel rpm;
+    int rpmGauge = 0; // 0..100 of the limiter speed
+    LiveLabel tps;
+    int tpsGauge = 0; // 0..100
+    LiveLabel supplyVoltage;
+    LiveLabel blocking;
+    // One per channel; the special setting fills all four, any other model only the first (the
+    // other three keep what they show).
     std::array<LiveLabel, kChannels> advance;
     int advanceLabels = 1;
-    LiveLabel pilotLight;            // LabelMonPilotLight
-    std::array<LiveLabel, 2> snimac; // LabelMonSnimac1, 2
-    LiveLabel priveraPoz;            // LabelPriveraPoz
-    LiveLabel priveraMer;            // LabelPriveraMer
-    bool versionVisible = false;     // LabelVersion
+    LiveLabel pilotLight;
+    std::array<LiveLabel, 2> pickups;
+    LiveLabel servoDesired;
+    LiveLabel servoMeasured;
+    bool versionVisible = false; // the protocol-version warning
     QString versionText;
-    bool dataErrorVisible = false;  // LabelEeDataErr
-    QString programCount;           // LabelPocetProgramovani
-    std::array<QString, 8> test;    // LabelTest1..8
-    std::array<LiveLabel, 2> input; // LabelMonInput1In, 2In
-    LiveLabel clutch;               // LabelClutchMon
-    LiveLabel killSwitch;           // LabelKillSwitch
+    bool dataErrorVisible = false; // the unit reports its programmed data as damaged
+    QString programCount;          // how often the unit has been programmed
+    std::array<QString, 8> test;   // the test mode's raw values
+    std::array<LiveLabel, 2> input;
+    LiveLabel clutch;
+    LiveLabel killSwitch;
 };
 
 // The live values the window keeps between frames; all 0 before the first frame.
@@ -62,11 +62,11 @@ struct DecodedMonitor {
 };
 
 // The version warning of the window and of the link: the message with "  PC-75, IGN-<v>".
-QString VersionMismatchText(int unitVersion, std::uint8_t language);
+QString versionMismatchText(int unitVersion, std::uint8_t language);
 
 // Nothing when the check byte is wrong (the frame is then ignored entirely). The image supplies
 // the model, the limiter, the pick-up check's revolutions and lobes and the throttle-map flag.
-std::optional<DecodedMonitor> DecodeMonitorFrame(const LinkFrame& frame, const ParamImage& image,
+std::optional<DecodedMonitor> decodeMonitorFrame(const LinkFrame& frame, const ParamImage& image,
                                                  std::uint8_t language);
 
 } // namespace varko

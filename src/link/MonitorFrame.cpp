@@ -34,7 +34,7 @@ constexpr int protocolVersion = 100;
 
 // Reading and writing share one walk over the fields, so the two directions cannot disagree.
 template <typename Frame, typename Data, typename Visit>
-void EachField(Frame& frame, Data& d, Visit visit) {
+void eachField(Frame& frame, Data& d, Visit visit) {
     visit(frame, At::rpm, d.rpm);
     visit(frame, At::tpsRaw, d.tpsRaw);
     visit(frame, At::supplyMillivolts, d.supplyMillivolts);
@@ -84,16 +84,16 @@ struct Writer {
 
 } // namespace
 
-MonitorData ParseMonitorFrame(const LinkFrame& frame) {
+MonitorData parseMonitorFrame(const LinkFrame& frame) {
     MonitorData data;
-    EachField(frame, data, Reader{});
+    eachField(frame, data, Reader{});
     return data;
 }
 
-LinkFrame BuildMonitorFrame(const MonitorData& data) {
+LinkFrame buildMonitorFrame(const MonitorData& data) {
     LinkFrame frame;
-    EachField(frame, data, Writer{});
-    return BuildFrame(Command::monitorReply, frame.data());
+    eachField(frame, data, Writer{});
+    return buildFrame(Command::monitorReply, frame.data());
 }
 
 } // namespace varko

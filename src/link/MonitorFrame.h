@@ -39,13 +39,13 @@ struct MonitorData {
 };
 
 // The fields of a live-data frame (its check byte is not looked at).
-MonitorData ParseMonitorFrame(const LinkFrame& frame);
+MonitorData parseMonitorFrame(const LinkFrame& frame);
 // A complete live-data frame (0xB0, the fields, zero in unused bytes, a valid check byte).
-LinkFrame BuildMonitorFrame(const MonitorData& data);
+LinkFrame buildMonitorFrame(const MonitorData& data);
 
 // A 0..1023 sensor reading in millivolts (0..5000), as the window shows it. Kept in 32 bits:
 // a garbage reading gives a value far out of range, never one wrapped into a plausible voltage.
-constexpr std::uint32_t RawToMillivolts(std::uint16_t raw) {
+constexpr std::uint32_t rawToMillivolts(std::uint16_t raw) {
     return std::uint32_t(raw) * 5000u / 1023u;
 }
 

@@ -2,7 +2,7 @@
 
 namespace varko {
 
-int NearestBreakpoint(int value, std::span<const std::uint8_t, kBreakpoints> table, int first) {
+int nearestBreakpoint(int value, std::span<const std::uint8_t, kBreakpoints> table, int first) {
     int i = first;
     while (i < kBreakpoints && table[i] <= value)
         ++i;
@@ -13,7 +13,7 @@ int NearestBreakpoint(int value, std::span<const std::uint8_t, kBreakpoints> tab
     return table[i - 1] + table[i] >= 2 * value ? i - 1 : i;
 }
 
-OperatingPoint FindOperatingPoint(const LiveValues& live, const ParamImage& image,
+OperatingPoint findOperatingPoint(const LiveValues& live, const ParamImage& image,
                                   bool tpsRowsInUse) {
     const auto breakpoints = [&image](int field) {
         return std::span<const std::uint8_t, kBreakpoints>(image.bytes.data() + field,
@@ -21,25 +21,25 @@ OperatingPoint FindOperatingPoint(const LiveValues& live, const ParamImage& imag
     };
     const int hundreds = live.liveRpm / 100;
     OperatingPoint point;
-    const int column = NearestBreakpoint(hundreds, breakpoints(Field::rpmAdv));
+    const int column = nearestBreakpoint(hundreds, breakpoints(Field::rpmAdv));
     point.opBelowMap = column < 0;
     point.opColumn = point.opBelowMap ? 0 : column;
-    const int servo = NearestBreakpoint(hundreds, breakpoints(Field::servoRpm));
+    const int servo = nearestBreakpoint(hundreds, breakpoints(Field::servoRpm));
     point.opServoPoint = servo < 0 ? 0 : servo;
     // Starting the scan at the second row gives row 0 for 0 and 1 %, row 1 from 2 %.
     point.opRow =
-        tpsRowsInUse ? NearestBreakpoint(live.liveTpsPercent, ThrottleAxis, 1) : kBreakpoints - 1;
+        tpsRowsInUse ? nearestBreakpoint(live.liveTpsPercent, kThrottleAxis, 1) : kBreakpoints - 1;
     return point;
 }
 
-OperatingMarks MarksOf(const OperatingPoint& point) {
+OperatingMarks marksOf(const OperatingPoint& point) {
     OperatingMarks marks;
     if (!point.opBelowMap) {
         marks.rpmAdv[point.opColumn] = true;
         marks.map[kBreakpoints * point.opRow + point.opColumn] = true;
     }
     marks.tpsRow[point.opRow] = true;
-    marks.rpmPriv[point.opServoPoint] = true;
+    marks.servoPoints[point.opServoPoint] = true;
     return marks;
 }
 

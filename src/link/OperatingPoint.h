@@ -23,24 +23,25 @@ struct OperatingPoint {
 // The breakpoint of the increasing table nearest to value; the midpoint goes to the lower one.
 // A value above the last breakpoint gives the last. -1: below the first breakpoint (looked at
 // from the breakpoint `first` on; the ones before it count as passed).
-int NearestBreakpoint(int value, std::span<const std::uint8_t, kBreakpoints> table, int first = 0);
+int nearestBreakpoint(int value, std::span<const std::uint8_t, kBreakpoints> table, int first = 0);
 
 // The speed is compared in whole hundreds of rpm in full width, so speeds of 25600 rpm and more
 // stay above the last breakpoint (column 9) instead of wrapping to a low column.
-// tpsRowsInUse: the map uses its throttle rows (CheckBoxTpsMapa); otherwise row 9 is the map.
-OperatingPoint FindOperatingPoint(const LiveValues& live, const ParamImage& image,
+// tpsRowsInUse: the map uses its throttle rows (the throttle-map box is ticked); otherwise row 9 is
+// the map.
+OperatingPoint findOperatingPoint(const LiveValues& live, const ParamImage& image,
                                   bool tpsRowsInUse);
 
 // Which controls are marked (lime green); the rest show their normal colour.
 struct OperatingMarks {
-    std::array<bool, kBreakpoints> rpmAdv{};  // editRpmAdv
-    std::array<bool, kBreakpoints> tpsRow{};  // labelTps
-    std::array<bool, kBreakpoints> rpmPriv{}; // editRpmPriv and editNapPriv alike
-    std::array<bool, 100> map{};              // editMap[10 r + c]
+    std::array<bool, kBreakpoints> rpmAdv{};      // editRpmAdv
+    std::array<bool, kBreakpoints> tpsRow{};      // the throttle labels
+    std::array<bool, kBreakpoints> servoPoints{}; // editRpmPriv and editNapPriv alike
+    std::array<bool, 100> map{};                  // editMap[10 r + c]
 
     bool operator==(const OperatingMarks&) const = default;
 };
 
-OperatingMarks MarksOf(const OperatingPoint& point);
+OperatingMarks marksOf(const OperatingPoint& point);
 
 } // namespace varko

@@ -12,11 +12,11 @@ constexpr std::uint8_t kPortAuto = 20; // the menu item and portSelection value 
 
 // COMn opens the override link $XDG_CONFIG_HOME/varko/ports/COMn when it exists; otherwise
 // COM1-4 are /dev/ttyS0-3, COM5-12 /dev/ttyUSB0-7, COM13-21 /dev/ttyACM0-8. Empty outside 1..21.
-QString PortDevicePath(int portNumber);
+QString portDevicePath(int portNumber);
 
 // A port given on a command line: "COMn" (any case) as above, anything else is a device path.
 // Empty for "COM" with a number outside 1..21.
-QString ResolvePortArgument(const QString& argument);
+QString resolvePortArgument(const QString& argument);
 
 struct PortMenuItem {
     QString caption;   // "Com 1" .. "Com 20", "Com Auto"
@@ -29,6 +29,6 @@ struct PortMenuItem {
 using PortMenu = std::array<PortMenuItem, kPortCount>;
 
 // The 21 items of the port menu; item i is checked exactly when i is the port selection.
-PortMenu BuildPortMenu(std::uint8_t portSelection);
+PortMenu buildPortMenu(std::uint8_t portSelection);
 
 } // namespace varko

@@ -13,7 +13,7 @@
 namespace varko {
 namespace {
 
-PortError ErrorFromErrno(int error) {
+PortError errorFromErrno(int error) {
     switch (error) {
     case ENOENT:
     case ENXIO:
@@ -31,7 +31,7 @@ PortError ErrorFromErrno(int error) {
     }
 }
 
-void ApplyLineSettings(int fd) {
+void applyLineSettings(int fd) {
     termios settings{};
     if (tcgetattr(fd, &settings) != 0)
         return; // not a terminal: the unit's silence will show it
@@ -59,7 +59,7 @@ PortError PosixSerialPort::open(const QString& devicePath) {
         return PortError::NotFound;
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return ErrorFromErrno(errno);
+        return errorFromErrno(errno);
     // Never write frames into a plain file that a port link happens to point at.
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) {
@@ -70,12 +70,12 @@ PortError PosixSerialPort::open(const QString& devicePath) {
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         ::close(fd);
-        return ErrorFromErrno(error);
+        return errorFromErrno(error);
     }
     ioctl(fd, TIOCEXCL);
     fd_ = fd;
     settingsSaved_ = tcgetattr(fd, &savedSettings_) == 0;
-    ApplyLineSettings(fd);
+    applyLineSettings(fd);
     // A fresh open starts with an empty receive queue, whatever an earlier session left in it.
     purgeReceive();
     return PortError::None;

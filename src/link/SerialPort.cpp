@@ -2,7 +2,7 @@
 
 namespace varko {
 
-QString PortErrorAdvice(PortError error, const QString& devicePath) {
+QString portErrorAdvice(PortError error, const QString& devicePath) {
     switch (error) {
     case PortError::PermissionDenied:
         return QStringLiteral("Permission denied for %1. Add your user to the dialout group "

@@ -20,7 +20,7 @@ enum class PortError {
 
 // A line of text that tells the user what went wrong and, for permissions, how to fix it.
 // Empty when there is nothing to add to the fixed message.
-QString PortErrorAdvice(PortError error, const QString& devicePath);
+QString portErrorAdvice(PortError error, const QString& devicePath);
 
 class SerialPort {
 public:

@@ -9,8 +9,8 @@ constexpr int kSpecialPosition = kBikeListSize - 1;
 constexpr int kLastMapRow = kBreakpoints - 1;
 } // namespace
 
-UiDecisions DisplayRules(const FormState& state, const ParamImage& image,
-                         const WindowModes& modes) {
+UiDecisions displayDecisions(const FormState& state, const ParamImage& image,
+                             const WindowModes& modes) {
     const bool special = state.bikePosition == kSpecialPosition;
     const auto synchro = [&](int method) { return state.synchroPosition == method; };
     const bool syn0 = synchro(0);
@@ -18,8 +18,8 @@ UiDecisions DisplayRules(const FormState& state, const ParamImage& image,
     const bool syn6 = synchro(6);
     const bool syn7 = synchro(7);
     const bool syn8 = synchro(8);
-    const bool tpsMap = state.checks[Check::tpsMapa];
-    const bool neutral = state.checks[Check::inNeutralSs];
+    const bool tpsMap = state.checks[Check::throttleMap];
+    const bool neutral = state.checks[Check::neutralStandInputs];
     const auto input = [&](int function) {
         return image.input1() == function || image.input2() == function;
     };

@@ -59,6 +59,7 @@ struct UiDecisions {
     bool operator==(const UiDecisions&) const = default;
 };
 
-UiDecisions DisplayRules(const FormState& state, const ParamImage& image, const WindowModes& modes);
+UiDecisions displayDecisions(const FormState& state, const ParamImage& image,
+                             const WindowModes& modes);
 
 } // namespace varko

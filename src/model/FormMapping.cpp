@@ -48,7 +48,7 @@ constexpr PairGroup kPairGroups[] = {
     {"PrivHyster", 0, 1, Field::servoHyster, Scale::servoHyster, 0, 1275, 5},
 };
 
-std::array<PairSpec, kPairCount> BuildPairTable() {
+std::array<PairSpec, kPairCount> buildPairTable() {
     std::array<PairSpec, kPairCount> table;
     int index = 0;
     for (const PairGroup& group : kPairGroups) {
@@ -63,7 +63,7 @@ std::array<PairSpec, kPairCount> BuildPairTable() {
     return table;
 }
 
-std::array<CheckSpec, kCheckCount> BuildCheckTable() {
+std::array<CheckSpec, kCheckCount> buildCheckTable() {
     std::array<CheckSpec, kCheckCount> table = {{
         {"CheckBoxZakazCteni", Field::noReading},
         {"CheckBoxInvInput1", Field::pickup1Inverse},
@@ -73,7 +73,7 @@ std::array<CheckSpec, kCheckCount> BuildCheckTable() {
         {"CheckBoxNehlidaPalec", Field::noLobeCheck},
         {"CheckBoxBuzDlouhe", Field::excitation},
         {"CheckBoxPrivEnable", Field::servoEnable},
-        {"CheckBoxTpsMapa", Field::tpsMapa},
+        {"CheckBoxTpsMapa", Field::throttleMap},
     }};
     struct ChannelColumn {
         const char* pattern;
@@ -83,7 +83,7 @@ std::array<CheckSpec, kCheckCount> BuildCheckTable() {
                                          {"CheckBoxPalec%1EndH2", Field::startAdvEdge2},
                                          {"CheckBoxPalec%1ZacP2", Field::maxAdvPickup2},
                                          {"CheckBoxPalec%1EndP2", Field::startAdvPickup2}};
-    int index = Check::palecZacH2;
+    int index = Check::maxAdvEdge2;
     for (const ChannelColumn& column : columns) {
         for (int n = 0; n < kChannels; ++n) {
             table[index++] = {QString::fromLatin1(column.pattern).arg(n + 1), column.offset + n};
@@ -93,41 +93,41 @@ std::array<CheckSpec, kCheckCount> BuildCheckTable() {
 }
 
 // A radio group selects its last entry for any code beyond its list.
-int RadioPosition(std::uint8_t code, int entries) {
+int radioPosition(std::uint8_t code, int entries) {
     return std::min<int>(code, entries - 1);
 }
 
-std::uint8_t LowByte(int value) {
+std::uint8_t lowByte(int value) {
     return static_cast<std::uint8_t>(value & 0xFF);
 }
 
-bool IsCompensation(int pairIndex) {
-    return pairIndex >= Pair::kompenz && pairIndex < Pair::kompenz + kChannels;
+bool isCompensation(int pairIndex) {
+    return pairIndex >= Pair::compensation && pairIndex < Pair::compensation + kChannels;
 }
 
 } // namespace
 
-const std::array<PairSpec, kPairCount>& PairTable() {
-    static const std::array<PairSpec, kPairCount> table = BuildPairTable();
+const std::array<PairSpec, kPairCount>& pairTable() {
+    static const std::array<PairSpec, kPairCount> table = buildPairTable();
     return table;
 }
 
-const std::array<CheckSpec, kCheckCount>& CheckTable() {
-    static const std::array<CheckSpec, kCheckCount> table = BuildCheckTable();
+const std::array<CheckSpec, kCheckCount>& checkTable() {
+    static const std::array<CheckSpec, kCheckCount> table = buildCheckTable();
     return table;
 }
 
-void ShowImageToState(const ParamImage& image, FormState& state) {
-    const int bikePosition = BikeListPosition(image.bike());
+void showImageToState(const ParamImage& image, FormState& state) {
+    const int bikePosition = bikeListPosition(image.bike());
     if (bikePosition >= 0) {
         state.bikePosition = bikePosition;
     }
     state.synchroPosition = image.synchroMethod() < kSynchroEntries ? image.synchroMethod() : -1;
-    state.geberPosition = GeberModePosition(image.geberMode());
-    state.input1Position = RadioPosition(image.input1(), kInput1Entries);
-    state.input2Position = RadioPosition(image.input2(), kInput2Entries);
+    state.ignitionsPerRevPosition = positionOfIgnitionsPerRev(image.ignitionsPerRev());
+    state.input1Position = radioPosition(image.input1(), kInput1Entries);
+    state.input2Position = radioPosition(image.input2(), kInput2Entries);
 
-    const auto& checks = CheckTable();
+    const auto& checks = checkTable();
     for (int c = 0; c < kCheckCount; ++c) {
         state.checks[c] = image[checks[c].offset] != 0;
     }
@@ -135,55 +135,55 @@ void ShowImageToState(const ParamImage& image, FormState& state) {
     // collect stores it.
     if (image.synchroMethod() == 8) {
         for (int n = 0; n < kChannels; ++n) {
-            state.checks[Check::palecZacH2 + n] = true;
-            state.checks[Check::palecEndH2 + n] = true;
+            state.checks[Check::maxAdvEdge2 + n] = true;
+            state.checks[Check::startAdvEdge2 + n] = true;
         }
     }
 
-    const auto& pairs = PairTable();
+    const auto& pairs = pairTable();
     for (int p = 0; p < kPairCount; ++p) {
         const PairSpec& pair = pairs[p];
         state.pairs[p] = std::clamp(pair.scale.decode(image[pair.offset]), pair.min, pair.max);
     }
 }
 
-void CollectImageFromState(FormState& state, ParamImage& image, bool testEnable) {
+void collectImageFromState(FormState& state, ParamImage& image, bool testEnable) {
     if (state.bikePosition >= 0 && state.bikePosition < kBikeListSize) {
         image.bike() = BikeCodeTable[state.bikePosition];
     }
-    image.synchroMethod() = LowByte(state.synchroPosition);
-    image.geberMode() = GeberModeFromPosition(state.geberPosition);
-    image.input1() = LowByte(state.input1Position);
-    image.input2() = LowByte(state.input2Position);
+    image.synchroMethod() = lowByte(state.synchroPosition);
+    image.ignitionsPerRev() = ignitionsPerRevFromPosition(state.ignitionsPerRevPosition);
+    image.input1() = lowByte(state.input1Position);
+    image.input2() = lowByte(state.input2Position);
 
     // The lobe length check may only be switched off for a hand-made single-lobe geometry.
     if (image.bike() != kBikeSpecial || image.synchroMethod() != 0) {
-        state.checks[Check::nehlidaPalec] = false;
+        state.checks[Check::noLobeCheck] = false;
     }
-    const auto& checks = CheckTable();
+    const auto& checks = checkTable();
     for (int c = 0; c < kCheckCount; ++c) {
         image[checks[c].offset] = state.checks[c] ? 1 : 0;
     }
 
-    const auto& pairs = PairTable();
+    const auto& pairs = pairTable();
     for (int p = 0; p < kPairCount; ++p) {
-        if (IsCompensation(p) && !testEnable) {
+        if (isCompensation(p) && !testEnable) {
             continue;
         }
         image[pairs[p].offset] = pairs[p].scale.encode(state.pairs[p]);
     }
     if (!testEnable) {
-        SetDefaultCompensation(image);
+        setDefaultCompensation(image);
     }
 }
 
-void RoundTripThroughControls(ParamImage& image, bool testEnable) {
+void roundTripThroughControls(ParamImage& image, bool testEnable) {
     FormState state;
-    ShowImageToState(image, state);
-    CollectImageFromState(state, image, testEnable);
+    showImageToState(image, state);
+    collectImageFromState(state, image, testEnable);
 }
 
-std::optional<int> ParsePairText(const QString& text, const QString& groupSeparator,
+std::optional<int> parsePairText(const QString& text, const QString& groupSeparator,
                                  const PairSpec& pair) {
     QString digits = text.trimmed();
     if (!groupSeparator.isEmpty()) {

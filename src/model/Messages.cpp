@@ -38,7 +38,7 @@ const std::array<Row, kMessageCount> kMessages = {{
     /* 23 */ {"Unmatched version of *.ign file!", "Datendatei *.ign ist nicht kompatiebel!", "Programme du fichier non compatible avec programme PC!", "Neshodná verze souboru *.ign!"},
     /* 24 */ {"No reading!", "Lesen verboten!", "Pas axessible!", "Zákaz čtení!"},
     /* 25 */ {"Date and time of printing:  ", "Zeitpunkt des Ausdruckes   ", "Date et heur de l´imprimé:   ", "Datum a čas tisku:  "},
-    /* 26 */ {}, // built from 0 by MessageText
+    /* 26 */ {}, // built from 0 by messageText
     /* 27 */ {"Pick up system error                    ", "Gebersystemehler                        ", "Pick up system error                    ", "Chyba v snímacím systému                "},
     /* 28 */ {"Pick-up (CKPS)", "Geber(CKPS)", "Capteur(CKPS)", "Snímač (CKPS)"},
     /* 29 */ {"is running", "läuft", " fonctionne", "pracuje"},
@@ -63,13 +63,13 @@ const Row kManualOpenErrorLeadIn = {"Error by opening file ", "Fehler beim öffn
 
 } // namespace
 
-QString MessageText(int n, std::uint8_t language) {
+QString messageText(int n, std::uint8_t language) {
     if (n < 0 || n >= kMessageCount)
         return {};
     const int lang = language < kLanguageCount ? language : 0;
     if (n == Msg::manualOpenError)
         return QString::fromUtf8(kManualOpenErrorLeadIn[lang]) +
-               MessageText(Msg::manualFile, language) + QStringLiteral(" !");
+               messageText(Msg::manualFile, language) + QStringLiteral(" !");
     const char* text = kMessages[n][lang];
     return text ? QString::fromUtf8(text) : QString();
 }

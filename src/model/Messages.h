@@ -49,6 +49,6 @@ constexpr int grounded = 39;
 
 // Entry n in the given language; entries nobody uses are empty. A language out of range reads
 // as English.
-QString MessageText(int n, std::uint8_t language);
+QString messageText(int n, std::uint8_t language);
 
 } // namespace varko

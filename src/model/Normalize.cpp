@@ -12,7 +12,7 @@ constexpr int kHighestBreakpoint = 191; // 19100 rpm for breakpoint 0
 
 // A speed axis of ten breakpoints: each within its own bounds first, then strictly rising. The
 // predecessor of entry i is at most 190 + i, so lifting never leaves the bounds or wraps.
-void NormalizeSpeedAxis(ParamImage& image, int firstByte) {
+void normalizeSpeedAxis(ParamImage& image, int firstByte) {
     for (int i = 0; i < kBreakpoints; ++i) {
         std::uint8_t& speed = image[firstByte + i];
         if (speed < kLowestBreakpoint + i)
@@ -27,49 +27,49 @@ void NormalizeSpeedAxis(ParamImage& image, int firstByte) {
     }
 }
 
-void CapAt(std::uint8_t& value, std::uint8_t cap) {
+void capAt(std::uint8_t& value, std::uint8_t cap) {
     if (value > cap)
         value = cap;
 }
 
-void ResetWhenAtLeast(std::uint8_t& value, std::uint8_t limit) {
+void resetWhenAtLeast(std::uint8_t& value, std::uint8_t limit) {
     if (value >= limit)
         value = 0;
 }
 
-bool UsesSecondPickup(std::uint8_t synchroMethod) {
+bool usesSecondPickup(std::uint8_t synchroMethod) {
     return synchroMethod == 0 || synchroMethod == 4;
 }
 
-void NormalizeChannels(ParamImage& image) {
+void normalizeChannels(ParamImage& image) {
     if (image.synchroMethod() == 0)
         image.lobeCount() = 1;
     for (int n = 0; n < kChannels; ++n) {
         for (std::uint8_t* lobe : {&image.maxAdvLobe(n), &image.startAdvLobe(n)}) {
-            CapAt(*lobe, image.lobeCount());
+            capAt(*lobe, image.lobeCount());
             if (*lobe == 0)
                 *lobe = 1;
         }
-        if (!UsesSecondPickup(image.synchroMethod())) {
+        if (!usesSecondPickup(image.synchroMethod())) {
             image.maxAdvPickup2(n) = 0;
             image.startAdvPickup2(n) = 0;
         }
     }
-    CapAt(image.channelCount(), kChannels);
+    capAt(image.channelCount(), kChannels);
 }
 
 } // namespace
 
-void Normalize(ParamImage& image, WindowSettings& settings) {
-    NormalizeSpeedAxis(image, Field::rpmAdv);
-    CapAt(image.tps0(), kCalibrationCap);
-    CapAt(image.tps100(), kCalibrationCap);
-    NormalizeSpeedAxis(image, Field::servoRpm);
+void normalize(ParamImage& image, WindowSettings& settings) {
+    normalizeSpeedAxis(image, Field::rpmAdv);
+    capAt(image.tps0(), kCalibrationCap);
+    capAt(image.tps100(), kCalibrationCap);
+    normalizeSpeedAxis(image, Field::servoRpm);
     if (settings.language > kLanguageCap)
         settings.language = 0;
-    ResetWhenAtLeast(settings.portSelection, kPortSelections);
-    ResetWhenAtLeast(settings.scanIndex, kScanPositions);
-    NormalizeChannels(image);
+    resetWhenAtLeast(settings.portSelection, kPortSelections);
+    resetWhenAtLeast(settings.scanIndex, kScanPositions);
+    normalizeChannels(image);
 }
 
 } // namespace varko

@@ -12,6 +12,6 @@ struct WindowSettings {
     std::uint8_t scanIndex = 0;     // automatic scan position
 };
 
-void Normalize(ParamImage& image, WindowSettings& settings);
+void normalize(ParamImage& image, WindowSettings& settings);
 
 } // namespace varko

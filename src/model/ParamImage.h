@@ -19,7 +19,7 @@ constexpr int noReading = 1;
 constexpr int synchroMethod = 2;
 constexpr int lobeCount = 3;
 constexpr int channelCount = 4;
-constexpr int geberMode = 5;
+constexpr int ignitionsPerRev = 5;
 constexpr int pickup1Inverse = 6;
 constexpr int pilotLight = 7;
 constexpr int pickup2Inverse = 8;
@@ -33,7 +33,7 @@ constexpr int servoEnable = 16;
 constexpr int servoHyster = 17;
 constexpr int tps0 = 20;
 constexpr int tps100 = 21;
-constexpr int tpsMapa = 22;
+constexpr int throttleMap = 22;
 constexpr int compensation = 23; // 4 entries
 constexpr int clutchTime = 27;
 constexpr int clutchPause = 28;
@@ -59,14 +59,22 @@ constexpr int kBreakpoints = 10;
 constexpr int kBikeSpecial = 22;
 
 // Throttle percentages of the advance map rows.
-constexpr std::array<std::uint8_t, 10> ThrottleAxis = {0, 2, 5, 10, 20, 30, 40, 60, 80, 100};
+constexpr std::array<std::uint8_t, 10> kThrottleAxis = {0, 2, 5, 10, 20, 30, 40, 60, 80, 100};
 
 #define VARKO_BYTE_FIELD(name)                                                                     \
-    std::uint8_t& name() { return bytes[Field::name]; }                                           \
-    std::uint8_t name() const { return bytes[Field::name]; }
+    std::uint8_t& name() {                                                                         \
+        return bytes[Field::name];                                                                 \
+    }                                                                                              \
+    std::uint8_t name() const {                                                                    \
+        return bytes[Field::name];                                                                 \
+    }
 #define VARKO_ARRAY_FIELD(name)                                                                    \
-    std::uint8_t& name(int i) { return bytes[Field::name + i]; }                                  \
-    std::uint8_t name(int i) const { return bytes[Field::name + i]; }
+    std::uint8_t& name(int i) {                                                                    \
+        return bytes[Field::name + i];                                                             \
+    }                                                                                              \
+    std::uint8_t name(int i) const {                                                               \
+        return bytes[Field::name + i];                                                             \
+    }
 
 struct ParamImage {
     std::array<std::uint8_t, kImageSize> bytes{};
@@ -76,8 +84,7 @@ struct ParamImage {
 
     // Block 1 is bytes 0..99, block 2 (the advance map) bytes 100..199.
     std::span<std::uint8_t, kBlockSize> block(int b) {
-        return std::span<std::uint8_t, kBlockSize>(bytes.data() + (b - 1) * kBlockSize,
-                                                   kBlockSize);
+        return std::span<std::uint8_t, kBlockSize>(bytes.data() + (b - 1) * kBlockSize, kBlockSize);
     }
     std::span<const std::uint8_t, kBlockSize> block(int b) const {
         return std::span<const std::uint8_t, kBlockSize>(bytes.data() + (b - 1) * kBlockSize,
@@ -91,7 +98,7 @@ struct ParamImage {
     VARKO_BYTE_FIELD(synchroMethod)
     VARKO_BYTE_FIELD(lobeCount)
     VARKO_BYTE_FIELD(channelCount)
-    VARKO_BYTE_FIELD(geberMode)
+    VARKO_BYTE_FIELD(ignitionsPerRev)
     VARKO_BYTE_FIELD(pickup1Inverse)
     VARKO_BYTE_FIELD(pilotLight)
     VARKO_BYTE_FIELD(pickup2Inverse)
@@ -105,7 +112,7 @@ struct ParamImage {
     VARKO_BYTE_FIELD(servoHyster)
     VARKO_BYTE_FIELD(tps0)
     VARKO_BYTE_FIELD(tps100)
-    VARKO_BYTE_FIELD(tpsMapa)
+    VARKO_BYTE_FIELD(throttleMap)
     VARKO_ARRAY_FIELD(compensation)
     VARKO_BYTE_FIELD(clutchTime)
     VARKO_BYTE_FIELD(clutchPause)
@@ -147,19 +154,21 @@ struct FieldScale {
 };
 
 namespace Scale {
-constexpr FieldScale unit{1, 0};            // counts, degrees, codes, flags
-constexpr FieldScale rpm{100, 0};           // pilotLight, limiter, rpmAdv, servoRpm
-constexpr FieldScale servoMv{20, 0};        // servoMv
-constexpr FieldScale servoHyster{5, 0};     // servoHyster
-constexpr FieldScale tens{10, 0};           // tps0, clutchTime, clutchPause
-constexpr FieldScale tps100{10, 250};       // tps100: 2500..4750 mV
+constexpr FieldScale unit{1, 0};               // counts, degrees, codes, flags
+constexpr FieldScale rpm{100, 0};              // pilotLight, limiter, rpmAdv, servoRpm
+constexpr FieldScale servoMv{20, 0};           // servoMv
+constexpr FieldScale servoHyster{5, 0};        // servoHyster
+constexpr FieldScale tens{10, 0};              // tps0, clutchTime, clutchPause
+constexpr FieldScale tps100{10, 250};          // tps100: 2500..4750 mV
 constexpr FieldScale tachoCorrection{1, -100}; // percent, -60..+60
 } // namespace Scale
 
 // The ignitions-per-revolution list shows the camshaft mode (byte 0) last.
-constexpr std::uint8_t GeberModeFromPosition(int position) {
+constexpr std::uint8_t ignitionsPerRevFromPosition(int position) {
     return static_cast<std::uint8_t>((position + 1) & 3);
 }
-constexpr int GeberModePosition(std::uint8_t geberMode) { return (geberMode + 3) % 4; }
+constexpr int positionOfIgnitionsPerRev(std::uint8_t ignitionsPerRev) {
+    return (ignitionsPerRev + 3) % 4;
+}
 
 } // namespace varko

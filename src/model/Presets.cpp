@@ -82,7 +82,7 @@ struct ByteWrite {
 
 // The single bytes the common defaults write; the curves, the map and the flags come apart.
 constexpr ByteWrite kCommonBytes[] = {
-    {Field::geberMode, 1},
+    {Field::ignitionsPerRev, 1},
     {Field::pickup1Inverse, 0},
     {Field::pilotLight, 90},
     {Field::pickup2Inverse, 0},
@@ -95,7 +95,7 @@ constexpr ByteWrite kCommonBytes[] = {
     {Field::servoHyster, 20},
     {Field::tps0, 70},
     {Field::tps100, 129},
-    {Field::tpsMapa, 0},
+    {Field::throttleMap, 0},
     {Field::clutchTime, 10},
     {Field::clutchPause, 50},
     {Field::input1, 0},
@@ -125,7 +125,7 @@ struct BikePreset {
 };
 
 // The image bytes among 38..53 that a model sets to 1.
-constexpr std::uint16_t Flags(std::initializer_list<int> bytes) {
+constexpr std::uint16_t flagBits(std::initializer_list<int> bytes) {
     std::uint16_t mask = 0;
     for (int b : bytes)
         mask = static_cast<std::uint16_t>(mask | (1u << (b - Field::maxAdvEdge2)));
@@ -141,17 +141,17 @@ using W = ByteWrite;
 // sync, lobes, outputs, tacho pulses, input 1, max/start lobe pair per channel, flags, other.
 // clang-format off
 const std::array<std::optional<BikePreset>, kLastModelCode + 1> kPresets = {{
-    /* 0 Kawasaki ZX */     BikePreset{{}, 1, 3, 2, 2, 2, {P{1, 1}, P{2, 2}, none, none}, Flags({42, 43})},
-    /* 1 Honda CBR 7P */    BikePreset{{}, 4, 7, 2, 2, 1, {P{2, 3}, P{6, 7}, none, none}, Flags({42, 43})},
-    /* 2 Honda CBR 9P */    BikePreset{{}, 3, 9, 2, 2, 2, {P{1, 3}, P{7, 9}, none, none}, Flags({42, 43}),
+    /* 0 Kawasaki ZX */     BikePreset{{}, 1, 3, 2, 2, 2, {P{1, 1}, P{2, 2}, none, none}, flagBits({42, 43})},
+    /* 1 Honda CBR 7P */    BikePreset{{}, 4, 7, 2, 2, 1, {P{2, 3}, P{6, 7}, none, none}, flagBits({42, 43})},
+    /* 2 Honda CBR 9P */    BikePreset{{}, 3, 9, 2, 2, 2, {P{1, 3}, P{7, 9}, none, none}, flagBits({42, 43}),
                                        {W{Field::neutralStandInputs, 1}}},
     /* 3 Honda Shadow */    BikePreset{{}, 3, 9, 2, 2, 2, {P{6, 7}, P{8, 9}, none, none}},
     /* 4 Honda VFR 400 */   BikePreset{{}, 4, 7, 2, 4, 1, {P{4, 5}, P{6, 7}, none, none}},
     /* 5 Honda VT 600 */    BikePreset{{}, 4, 7, 2, 2, 1, {P{1, 2}, P{5, 6}, none, none},
-                                       Flags({38, 39, 42, 43, 47, 51})},
-    /* 6 Honda VT 1100 */   BikePreset{{}, 4, 7, 2, 2, 1, {P{3, 4}, P{4, 5}, none, none}, Flags({42, 43})},
+                                       flagBits({38, 39, 42, 43, 47, 51})},
+    /* 6 Honda VT 1100 */   BikePreset{{}, 4, 7, 2, 2, 1, {P{3, 4}, P{4, 5}, none, none}, flagBits({42, 43})},
     /* 7 Classic 1 lobe */  BikePreset{{}, 0, 1, 2, 1, 1, {P{1, 1}, P{1, 1}, P{1, 1}, P{1, 1}},
-                                       Flags({42, 43, 44, 45, 47, 48, 51, 52})},
+                                       flagBits({42, 43, 44, 45, 47, 48, 51, 52})},
     /* 8 Suzuki 800 */      BikePreset{{}, 3, 4, 2, 1, 1, {P{1, 2}, P{3, 4}, none, none}},
     /* 9 GSF 400 A */       BikePreset{{}, 2, 6, 2, 1, 1, {P{1, 2}, P{4, 5}, none, none}},
     /* 10 GSF 400 B */      BikePreset{{}, 2, 6, 2, 1, 1, {P{2, 3}, P{5, 6}, none, none}},
@@ -160,48 +160,48 @@ const std::array<std::optional<BikePreset>, kLastModelCode + 1> kPresets = {{
     /* 13 Suzuki Tci 125 */ BikePreset{{}, 3, 4, 2, 1, 1, {P{2, 3}, P{3, 4}, none, none}},
     /* 14 Suzuki VS 800 */  BikePreset{{}, 2, 4, 2, 1, 1, {P{3, 4}, P{2, 3}, none, none}},
     /* 15 TDM 850 */        BikePreset{{}, 2, 4, 2, 2, 2, {P{3, 4}, P{4, 1}, none, none}},
-    /* 16 Virago XV */      BikePreset{{}, 3, 2, 2, 2, 2, {P{1, 1}, P{2, 2}, none, none}, Flags({42, 43})},
+    /* 16 Virago XV */      BikePreset{{}, 3, 2, 2, 2, 2, {P{1, 1}, P{2, 2}, none, none}, flagBits({42, 43})},
     /* 17 Yamaha 125 SR */  BikePreset{{}, 4, 2, 2, 2, 1, {P{2, 1}, P{1, 2}, none, none},
-                                       Flags({39, 42, 43, 47, 50, 51})},
+                                       flagBits({39, 42, 43, 47, 50, 51})},
     /* 18 Yamaha Fz 750 */  BikePreset{{}, 2, 8, 2, 2, 2, {P{3, 4}, P{7, 8}, none, none}},
     /* 19 Yamaha R1 */      BikePreset{{}, 2, 4, 2, 2, 2, {P{3, 4}, P{1, 2}, none, none}, 0,
                                        {W{Field::servoEnable, 1}}},
     /* 20 Yamaha R6 */      BikePreset{{}, 1, 5, 2, 2, 2, {P{1, 2}, P{3, 4}, none, none},
-                                       Flags({38, 39, 42, 43}), {W{Field::excitation, 0}}},
+                                       flagBits({38, 39, 42, 43}), {W{Field::excitation, 0}}},
     /* 21 Yamaha XT600E */  BikePreset{11},
     /* 22 Special */        std::nullopt,
     /* 23 3 Cylinder */     BikePreset{{}, 1, 4, 3, 1, 1, {P{1, 1}, P{2, 2}, P{3, 3}, none},
-                                       Flags({42, 43, 44}), {W{Field::excitation, 0}}},
+                                       flagBits({42, 43, 44}), {W{Field::excitation, 0}}},
     /* 24 Honda VFR 750 */  BikePreset{{}, 4, 11, 4, 2, 2, {P{4, 5}, P{7, 8}, P{10, 11}, P{1, 2}}},
     /* 25 XVZ 1300 */     BikePreset{{}, 1, 7, 4, 2, 2, {P{1, 2}, P{2, 3}, P{4, 5}, P{5, 6}},
-                                       Flags({38, 39, 40, 41, 42, 43, 44, 45})},
+                                       flagBits({38, 39, 40, 41, 42, 43, 44, 45})},
     /* 26 Triumph Tigra */  BikePreset{{}, 5, 7, 3, 1, 1, {P{2, 3}, P{4, 5}, P{6, 1}, none}, 0,
                                        {W{Field::excitation, 0}}},
     /* 27 Kawasaki ZX9R */  BikePreset{{}, 2, 4, 4, 2, 2, {P{4, 1}, P{2, 3}, P{2, 3}, P{4, 1}}, 0,
                                        {W{Field::excitation, 0}}},
-    /* 28 Classic 2/rev */  BikePreset{7, {}, {}, {}, {}, {}, {}, 0, {W{Field::geberMode, 2}}},
-    /* 29 Classic 3/rev */  BikePreset{7, {}, {}, 1, {}, {}, {}, 0, {W{Field::geberMode, 3}}},
-    /* 30 Classic CMPS */   BikePreset{7, {}, {}, {}, {}, {}, {}, 0, {W{Field::geberMode, 0}}},
-    /* 31 Harley */         BikePreset{{}, 7, 2, 2, 2, 1, {P{1, 1}, P{2, 2}, none, none}, Flags({42, 43}),
-                                       {W{Field::geberMode, 0}, W{Field::pickup1Inverse, 1}}},
+    /* 28 Classic 2/rev */  BikePreset{7, {}, {}, {}, {}, {}, {}, 0, {W{Field::ignitionsPerRev, 2}}},
+    /* 29 Classic 3/rev */  BikePreset{7, {}, {}, 1, {}, {}, {}, 0, {W{Field::ignitionsPerRev, 3}}},
+    /* 30 Classic CMPS */   BikePreset{7, {}, {}, {}, {}, {}, {}, 0, {W{Field::ignitionsPerRev, 0}}},
+    /* 31 Harley */         BikePreset{{}, 7, 2, 2, 2, 1, {P{1, 1}, P{2, 2}, none, none}, flagBits({42, 43}),
+                                       {W{Field::ignitionsPerRev, 0}, W{Field::pickup1Inverse, 1}}},
     /* 32 Ducati 48-2 */    BikePreset{{}, 8, 46, 2, 2, {}, {P{18, 23}, P{36, 41}, none, none},
-                                       Flags({38, 39, 42, 43}), {W{Field::geberMode, 0}}},
+                                       flagBits({38, 39, 42, 43}), {W{Field::ignitionsPerRev, 0}}},
 }};
 // clang-format on
 
-void WriteIfSet(ParamImage& image, int offset, const std::optional<std::uint8_t>& value) {
+void writeIfSet(ParamImage& image, int offset, const std::optional<std::uint8_t>& value) {
     if (value)
         image[offset] = *value;
 }
 
-void WritePreset(ParamImage& image, const BikePreset& preset) {
+void writePreset(ParamImage& image, const BikePreset& preset) {
     if (preset.baseCode)
-        WritePreset(image, *kPresets[*preset.baseCode]);
-    WriteIfSet(image, Field::synchroMethod, preset.sync);
-    WriteIfSet(image, Field::lobeCount, preset.lobes);
-    WriteIfSet(image, Field::channelCount, preset.outputs);
-    WriteIfSet(image, Field::tachoPulses, preset.pulses);
-    WriteIfSet(image, Field::input1, preset.input1);
+        writePreset(image, *kPresets[*preset.baseCode]);
+    writeIfSet(image, Field::synchroMethod, preset.sync);
+    writeIfSet(image, Field::lobeCount, preset.lobes);
+    writeIfSet(image, Field::channelCount, preset.outputs);
+    writeIfSet(image, Field::tachoPulses, preset.pulses);
+    writeIfSet(image, Field::input1, preset.input1);
     for (int n = 0; n < kChannels; ++n) {
         if (const auto& pair = preset.channels[n]) {
             image.maxAdvLobe(n) = pair->maxAdv;
@@ -218,45 +218,45 @@ void WritePreset(ParamImage& image, const BikePreset& preset) {
     }
 }
 
-void WriteCurve(ParamImage& image, int firstByte, const Curve& curve) {
+void writeCurve(ParamImage& image, int firstByte, const Curve& curve) {
     std::copy(curve.begin(), curve.end(), image.bytes.begin() + firstByte);
 }
 
 } // namespace
 
-int BikeListPosition(std::uint8_t code) {
+int bikeListPosition(std::uint8_t code) {
     const auto found = std::find(BikeCodeTable.begin(), BikeCodeTable.end(), code);
     return found == BikeCodeTable.end() ? -1 : static_cast<int>(found - BikeCodeTable.begin());
 }
 
-void SetDefaultCompensation(ParamImage& image) {
+void setDefaultCompensation(ParamImage& image) {
     for (int n = 0; n < kChannels; ++n)
         image.compensation(n) = kDefaultCompensation;
 }
 
-void SetCommonDefaults(ParamImage& image) {
+void setCommonDefaults(ParamImage& image) {
     image.noReading() = 0;
     // The hand-made setting keeps its edge and pick-up choices.
     if (image.bike() != kBikeSpecial)
         std::fill_n(image.bytes.begin() + Field::maxAdvEdge2, kEdgeAndPickupFlags, 0);
     for (const ByteWrite& write : kCommonBytes)
         image[write.offset] = write.value;
-    SetDefaultCompensation(image);
+    setDefaultCompensation(image);
     const bool r1 = image.bike() == kServoCurveModel;
-    WriteCurve(image, Field::servoRpm, r1 ? kR1ServoRpm : kServoRpm);
-    WriteCurve(image, Field::servoMv, r1 ? kR1ServoMv : kServoMv);
-    WriteCurve(image, Field::rpmAdv, kRpmAdv);
+    writeCurve(image, Field::servoRpm, r1 ? kR1ServoRpm : kServoRpm);
+    writeCurve(image, Field::servoMv, r1 ? kR1ServoMv : kServoMv);
+    writeCurve(image, Field::rpmAdv, kRpmAdv);
     std::copy(DefaultAdvanceMap.begin(), DefaultAdvanceMap.end(),
               image.bytes.begin() + Field::advance);
 }
 
-void ApplyBikePreset(ParamImage& image, bool& bikeListChanged) {
+void applyBikePreset(ParamImage& image, bool& bikeListChanged) {
     // Picking the hand-made setting in the list keeps everything the previous model left.
     if (image.bike() != kBikeSpecial || !bikeListChanged)
-        SetCommonDefaults(image);
+        setCommonDefaults(image);
     if (image.bike() <= kLastModelCode) {
         if (const auto& preset = kPresets[image.bike()])
-            WritePreset(image, *preset);
+            writePreset(image, *preset);
     }
     bikeListChanged = false;
 }

@@ -13,16 +13,16 @@ constexpr int kBikeListSize = 33;
 // Model code (image byte 0) of each list position.
 extern const std::array<std::uint8_t, kBikeListSize> BikeCodeTable;
 // List position of a model code, -1 for a code no entry has.
-int BikeListPosition(std::uint8_t code);
+int bikeListPosition(std::uint8_t code);
 // English list texts by position; positions 12..15 and 32 are replaced per language by the window.
 extern const std::array<const char*, kBikeListSize> BikeListTexts;
 
 extern const std::array<std::uint8_t, 100> DefaultAdvanceMap;
 
-void SetDefaultCompensation(ParamImage& image);
-void SetCommonDefaults(ParamImage& image);
+void setDefaultCompensation(ParamImage& image);
+void setCommonDefaults(ParamImage& image);
 // Common defaults and the preset of the code in byte 0. bikeListChanged tells a choice made in
 // the model list apart from New and start-up; it is cleared on return.
-void ApplyBikePreset(ParamImage& image, bool& bikeListChanged);
+void applyBikePreset(ParamImage& image, bool& bikeListChanged);
 
 } // namespace varko

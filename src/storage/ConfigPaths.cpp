@@ -8,28 +8,28 @@ namespace varko {
 
 // On Linux the generic configuration location is $XDG_CONFIG_HOME, else ~/.config; it is looked
 // up on every call so that a changed environment (as in tests) takes effect at once.
-QString ConfigDir() {
+QString configDir() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/varko";
 }
 
 namespace {
 // The protocol version is part of the name, so files of another version are never mixed up.
-QString SettingsFileName() {
+QString settingsFileName() {
     return QStringLiteral("VARKO_v%1ini").arg(int(kProtocolVersion));
 }
 } // namespace
 
-QString SettingsFilePath() {
-    return ConfigDir() + '/' + SettingsFileName();
+QString settingsFilePath() {
+    return configDir() + '/' + settingsFileName();
 }
-QString LastStateFilePath() {
-    return ConfigDir() + "/_" + SettingsFileName();
+QString lastStateFilePath() {
+    return configDir() + "/_" + settingsFileName();
 }
-QString TestSwitchFilePath() {
-    return ConfigDir() + "/test_dorvik.txt";
+QString testSwitchFilePath() {
+    return configDir() + "/test_dorvik.txt";
 }
-QString PortOverrideDir() {
-    return ConfigDir() + "/ports";
+QString portOverrideDir() {
+    return configDir() + "/ports";
 }
 
 } // namespace varko

@@ -5,10 +5,10 @@
 
 namespace varko {
 
-QString ConfigDir();          // not created here
-QString SettingsFilePath();   // VARKO_v75ini
-QString LastStateFilePath();  // _VARKO_v75ini
-QString TestSwitchFilePath(); // test_dorvik.txt
-QString PortOverrideDir();    // ports/: COMn links to a device or pty
+QString configDir();          // not created here
+QString settingsFilePath();   // VARKO_v75ini
+QString lastStateFilePath();  // _VARKO_v75ini
+QString testSwitchFilePath(); // test_dorvik.txt
+QString portOverrideDir();    // ports/: COMn links to a device or pty
 
 } // namespace varko

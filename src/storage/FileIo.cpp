@@ -7,7 +7,7 @@
 
 namespace varko {
 
-std::optional<QByteArray> ReadSmallFile(const QString& path) {
+std::optional<QByteArray> readSmallFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -17,7 +17,7 @@ std::optional<QByteArray> ReadSmallFile(const QString& path) {
     return content;
 }
 
-bool ReplaceFile(const QString& path, const QByteArray& bytes, MissingFolder missingFolder) {
+bool replaceFile(const QString& path, const QByteArray& bytes, MissingFolder missingFolder) {
     if (missingFolder == MissingFolder::Create && !QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QSaveFile file(path);

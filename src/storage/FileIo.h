@@ -12,12 +12,12 @@ namespace varko {
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
 // The whole content; nullopt when the file cannot be opened or read or exceeds kMaxFileSize.
-std::optional<QByteArray> ReadSmallFile(const QString& path);
+std::optional<QByteArray> readSmallFile(const QString& path);
 
 enum class MissingFolder { Fail, Create };
 
 // Writes bytes to a temporary file beside path and renames it over path only once every byte is
 // written, so a failed or interrupted save leaves the old file as it was. False on any failure.
-bool ReplaceFile(const QString& path, const QByteArray& bytes, MissingFolder missingFolder);
+bool replaceFile(const QString& path, const QByteArray& bytes, MissingFolder missingFolder);
 
 } // namespace varko

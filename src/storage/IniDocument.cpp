@@ -4,12 +4,12 @@ namespace varko {
 
 namespace {
 
-bool SameName(QByteArrayView a, QByteArrayView b) {
+bool sameName(QByteArrayView a, QByteArrayView b) {
     return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
 // The name inside "[name]", or nullopt for a line that is no section header.
-std::optional<QByteArrayView> SectionName(QByteArrayView line) {
+std::optional<QByteArrayView> sectionName(QByteArrayView line) {
     line = line.trimmed();
     if (!line.startsWith('[') || !line.endsWith(']'))
         return std::nullopt;
@@ -32,11 +32,11 @@ IniDocument::IniDocument(const QByteArray& text) {
 
 std::optional<IniDocument::Range> IniDocument::findSection(QByteArrayView section) const {
     for (qsizetype header = 0; header < lines_.size(); ++header) {
-        const std::optional<QByteArrayView> name = SectionName(lines_[header]);
-        if (!name || !SameName(*name, section))
+        const std::optional<QByteArrayView> name = sectionName(lines_[header]);
+        if (!name || !sameName(*name, section))
             continue;
         qsizetype end = header + 1;
-        while (end < lines_.size() && !SectionName(lines_[end]))
+        while (end < lines_.size() && !sectionName(lines_[end]))
             ++end;
         return Range{header + 1, end};
     }
@@ -46,7 +46,7 @@ std::optional<IniDocument::Range> IniDocument::findSection(QByteArrayView sectio
 std::optional<qsizetype> IniDocument::findKey(const Range& body, QByteArrayView key) const {
     for (qsizetype i = body.first; i < body.end; ++i) {
         const qsizetype equals = lines_[i].indexOf('=');
-        if (equals >= 0 && SameName(QByteArrayView(lines_[i]).first(equals), key))
+        if (equals >= 0 && sameName(QByteArrayView(lines_[i]).first(equals), key))
             return i;
     }
     return std::nullopt;

@@ -9,7 +9,7 @@ namespace varko {
 namespace {
 
 // Byte index of the file's sequence: the image, then the reserved bytes.
-template <typename State> auto& StateByte(State& state, int index) {
+template <typename State> auto& stateByte(State& state, int index) {
     return index < kImageSize ? state.image.bytes[index] : state.reserved[index - kImageSize];
 }
 
@@ -18,37 +18,37 @@ constexpr int kNumbersPerBlock = 100;
 
 } // namespace
 
-QByteArray WriteLastState(const LastState& state) {
+QByteArray writeLastState(const LastState& state) {
     QByteArray text;
     for (int index = 0; index < kLastStateCount; ++index) {
         if (index > 0 && index % kNumbersPerLine == 0)
             text += index % kNumbersPerBlock == 0 ? "\r\n\r\n" : "\r\n";
-        AppendNumberField(text, StateByte(state, index));
+        appendNumberField(text, stateByte(state, index));
     }
     return text;
 }
 
-int ReadLastState(const QByteArray& text, LastState& state) {
+int readLastState(const QByteArray& text, LastState& state) {
     TokenScanner scanner(text);
     int index = 0;
     for (; index < kLastStateCount; ++index) {
         const std::optional<int> value = scanner.nextNumber();
         if (!value)
             break;
-        StateByte(state, index) = static_cast<std::uint8_t>(*value & 0xFF);
+        stateByte(state, index) = static_cast<std::uint8_t>(*value & 0xFF);
     }
     return index;
 }
 
-bool SaveLastStateFile(const QString& path, const LastState& state) {
-    return ReplaceFile(path, WriteLastState(state), MissingFolder::Create);
+bool saveLastStateFile(const QString& path, const LastState& state) {
+    return replaceFile(path, writeLastState(state), MissingFolder::Create);
 }
 
-bool LoadLastStateFile(const QString& path, LastState& state) {
-    const std::optional<QByteArray> text = ReadSmallFile(path);
+bool loadLastStateFile(const QString& path, LastState& state) {
+    const std::optional<QByteArray> text = readSmallFile(path);
     if (!text)
         return false;
-    ReadLastState(*text, state);
+    readLastState(*text, state);
     return true;
 }
 

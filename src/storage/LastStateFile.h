@@ -23,19 +23,19 @@ struct LastState {
 
 // 207 numbers as "%5u ", a line end after every tenth and a second one after the 100th and the
 // 200th: 23 lines, CR LF line ends, no line end after the last line.
-QByteArray WriteLastState(const LastState& state);
+QByteArray writeLastState(const LastState& state);
 
 // Takes up to 207 white-space-separated numbers in order (image bytes, then the reserved bytes),
 // keeping the low 8 bits of each; bytes without a number keep their values. Reading stops at the
 // first token that does not start with a number: everything after it is ignored. Numbers follow
 // the same rules as the parameter file's (sign allowed, magnitude limited, see TokenScanner).
 // Returns how many numbers were taken.
-int ReadLastState(const QByteArray& text, LastState& state);
+int readLastState(const QByteArray& text, LastState& state);
 
 // Saving creates the folder when needed and replaces the old file only once every byte is
 // written; false when that fails, and the old file is then as it was.
-bool SaveLastStateFile(const QString& path, const LastState& state);
+bool saveLastStateFile(const QString& path, const LastState& state);
 // False when the file cannot be read; state is then untouched.
-bool LoadLastStateFile(const QString& path, LastState& state);
+bool loadLastStateFile(const QString& path, LastState& state);
 
 } // namespace varko

@@ -7,7 +7,7 @@
 
 namespace varko {
 
-inline void AppendNumberField(QByteArray& text, int value) {
+inline void appendNumberField(QByteArray& text, int value) {
     constexpr int kWidth = 5;
     char digits[16];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;

@@ -36,7 +36,7 @@ struct Record {
 // Lobe, 2nd edge and 2nd pick-up of one channel point lie this far apart.
 constexpr int kPointStride = Field::maxAdvEdge2 - Field::maxAdvLobe;
 
-std::vector<std::vector<Run>> BikeLines() {
+std::vector<std::vector<Run>> bikeLines() {
     std::vector<std::vector<Run>> lines{{{Field::bike}},
                                         {{.offset = Field::synchroMethod, .count = 3}}};
     for (int n = 0; n < kChannels; ++n) {
@@ -48,7 +48,7 @@ std::vector<std::vector<Run>> BikeLines() {
     return lines;
 }
 
-std::vector<std::vector<Run>> AdvanceLines() {
+std::vector<std::vector<Run>> advanceLines() {
     std::vector<std::vector<Run>> lines;
     for (int row = 0; row < 10; ++row)
         lines.push_back({{.offset = Field::advance + 10 * row, .count = 10}});
@@ -57,15 +57,15 @@ std::vector<std::vector<Run>> AdvanceLines() {
 }
 
 // The whole file after its first line, in the writer's order.
-const std::vector<Record>& Records() {
+const std::vector<Record>& records() {
     constexpr int pickupStride = Field::pickup2Inverse - Field::pickup1Inverse;
     static const std::vector<Record> records{
         // Files of version 48 carry the pick-up polarities at the end of this record.
         {"BIKE        ",
          true,
-         BikeLines(),
+         bikeLines(),
          {{.offset = Field::pickup1Inverse, .count = 2, .stride = pickupStride}}},
-        {"GEBER_MODE  ", false, {{{Field::geberMode}}}},
+        {"GEBER_MODE  ", false, {{{Field::ignitionsPerRev}}}},
         {"INPUT       ",
          false,
          {{{.offset = Field::pickup1Inverse, .count = 2, .stride = pickupStride},
@@ -87,9 +87,9 @@ const std::vector<Record>& Records() {
          {{{Field::tachoPulses},
            {.offset = Field::tachoCorrection, .scale = Scale::tachoCorrection}}}},
         {"EXCITATION  ", false, {{{.offset = Field::excitation, .flag = true}}}},
-        {"TPS_MAPA    ", false, {{{.offset = Field::tpsMapa, .flag = true}}}},
+        {"TPS_MAPA    ", false, {{{.offset = Field::throttleMap, .flag = true}}}},
         {"RPM_ADV     ", true, {{{.offset = Field::rpmAdv, .count = 10, .scale = Scale::rpm}}}},
-        {"ADVANCE     ", true, AdvanceLines()},
+        {"ADVANCE     ", true, advanceLines()},
         {"SERVO_ENABLE", true, {{{.offset = Field::servoEnable, .flag = true}}}},
         {"SERVO_HYSTER", false, {{{.offset = Field::servoHyster, .scale = Scale::servoHyster}}}},
         {"SERVO_RPM   ", false, {{{.offset = Field::servoRpm, .count = 10, .scale = Scale::rpm}}}},
@@ -101,38 +101,38 @@ const std::vector<Record>& Records() {
     return records;
 }
 
-const Record* FindRecord(QByteArrayView token) {
-    for (const Record& record : Records())
+const Record* findRecord(QByteArrayView token) {
+    for (const Record& record : records())
         if (QByteArrayView(record.keyField).trimmed() == token)
             return &record;
     return nullptr;
 }
 
-void AppendNumbers(QByteArray& text, const ParamImage& image, const Run& run) {
+void appendNumbers(QByteArray& text, const ParamImage& image, const Run& run) {
     for (int i = 0; i < run.count; ++i) {
         const std::uint8_t byte = image[run.offset + i * run.stride];
         if (run.flag)
             text += byte ? "    1" : "    0";
         else
-            AppendNumberField(text, run.scale.decode(byte));
+            appendNumberField(text, run.scale.decode(byte));
     }
 }
 
 // A number that is missing leaves its byte alone; as nothing was consumed, every later number of
 // the key is missing too and the offending token is left to the key loop.
-void ReadNumbers(TokenScanner& scanner, ParamImage& image, const Run& run) {
+void readNumbers(TokenScanner& scanner, ParamImage& image, const Run& run) {
     for (int i = 0; i < run.count; ++i)
         if (const std::optional<int> value = scanner.nextNumber())
             image[run.offset + i * run.stride] = run.scale.encode(*value);
 }
 
-void Report(const std::function<void(FileMessage)>& report, FileMessage message) {
+void reportMessage(const std::function<void(FileMessage)>& report, FileMessage message) {
     if (report)
         report(message);
 }
 
 // Skips to the first file key with a version this reader understands; 0 when there is none.
-int FindAcceptedVersion(TokenScanner& scanner, const std::function<void(FileMessage)>& report) {
+int findAcceptedVersion(TokenScanner& scanner, const std::function<void(FileMessage)>& report) {
     while (const std::optional<QByteArrayView> token = scanner.nextToken()) {
         if (*token != kFileKey)
             continue;
@@ -140,20 +140,20 @@ int FindAcceptedVersion(TokenScanner& scanner, const std::function<void(FileMess
         if (version == kProtocolVersion)
             return *version;
         if (version == 54 || version == 48) {
-            Report(report, FileMessage::OlderVersion);
+            reportMessage(report, FileMessage::OlderVersion);
             return *version;
         }
-        Report(report, FileMessage::UnmatchedVersion);
+        reportMessage(report, FileMessage::UnmatchedVersion);
     }
     return 0;
 }
 
 // Older files lack these fields or hold them in another structure.
-void SetOlderVersionDefaults(ParamImage& image, int version) {
+void setOlderVersionDefaults(ParamImage& image, int version) {
     image.pickupsInterchange() = 0;
     image.noLobeCheck() = 0;
     if (version == 48) {
-        image.geberMode() = 1;
+        image.ignitionsPerRev() = 1;
         image.input1() = 2;
         image.input2() = 3;
         image.neutralStandInputs() = 0;
@@ -162,55 +162,55 @@ void SetOlderVersionDefaults(ParamImage& image, int version) {
 
 } // namespace
 
-QByteArray WriteParamFile(const ParamImage& image) {
+QByteArray writeParamFile(const ParamImage& image) {
     QByteArray text =
         "KALUBREN_KEY  " + QByteArray::number(kProtocolVersion).rightJustified(3) + ' ';
     text.reserve(4096);
-    for (const Record& record : Records()) {
+    for (const Record& record : records()) {
         if (record.emptyLineBefore)
             text += "\r\n";
         for (std::size_t i = 0; i < record.lines.size(); ++i) {
             text += "\r\n";
             text += i == 0 ? record.keyField : kContinuation;
             for (const Run& run : record.lines[i])
-                AppendNumbers(text, image, run);
+                appendNumbers(text, image, run);
         }
     }
     return text;
 }
 
-std::uint8_t ReadParamFile(const QByteArray& text, ParamImage& image,
+std::uint8_t readParamFile(const QByteArray& text, ParamImage& image,
                            const std::function<void(FileMessage)>& report) {
     TokenScanner scanner(text);
-    const int version = FindAcceptedVersion(scanner, report);
+    const int version = findAcceptedVersion(scanner, report);
     if (version == 0)
         return 0;
     if (version != kProtocolVersion)
-        SetOlderVersionDefaults(image, version);
+        setOlderVersionDefaults(image, version);
 
     while (const std::optional<QByteArrayView> token = scanner.nextToken()) {
-        const Record* record = FindRecord(*token);
+        const Record* record = findRecord(*token);
         if (!record)
             continue;
         for (const std::vector<Run>& line : record->lines)
             for (const Run& run : line)
-                ReadNumbers(scanner, image, run);
+                readNumbers(scanner, image, run);
         for (const Run& run : record->readerExtra)
-            ReadNumbers(scanner, image, run);
+            readNumbers(scanner, image, run);
     }
     return static_cast<std::uint8_t>(version);
 }
 
-bool SaveParamFile(const QString& path, const ParamImage& image) {
-    return ReplaceFile(path, WriteParamFile(image), MissingFolder::Fail);
+bool saveParamFile(const QString& path, const ParamImage& image) {
+    return replaceFile(path, writeParamFile(image), MissingFolder::Fail);
 }
 
-bool LoadParamFile(const QString& path, ParamImage& image, std::uint8_t& version,
+bool loadParamFile(const QString& path, ParamImage& image, std::uint8_t& version,
                    const std::function<void(FileMessage)>& report) {
-    const std::optional<QByteArray> text = ReadSmallFile(path);
+    const std::optional<QByteArray> text = readSmallFile(path);
     if (!text)
         return false;
-    version = ReadParamFile(*text, image, report);
+    version = readParamFile(*text, image, report);
     return true;
 }
 

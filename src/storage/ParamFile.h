@@ -15,7 +15,7 @@ enum class FileMessage {
 };
 
 // The whole file text for the image, CR LF line ends, no line end after the last line.
-QByteArray WriteParamFile(const ParamImage& image);
+QByteArray writeParamFile(const ParamImage& image);
 
 // Parses text onto image and returns the accepted format version, 0 when nothing was accepted
 // (the image is then untouched). Messages are reported in the order they arise.
@@ -30,15 +30,15 @@ QByteArray WriteParamFile(const ParamImage& image);
 //   8 bits like any other; no arithmetic can overflow.
 // - Tokens are compared whole and never copied, whatever their length; one longer than 271
 //   characters matches no key and is skipped whole, so no piece of it is taken for a key.
-std::uint8_t ReadParamFile(const QByteArray& text, ParamImage& image,
+std::uint8_t readParamFile(const QByteArray& text, ParamImage& image,
                            const std::function<void(FileMessage)>& report = {});
 
 // File-level helpers. Saving replaces the old file only once every byte is written; false when
 // the file cannot be written, and the old file is then as it was. The folder must exist.
-bool SaveParamFile(const QString& path, const ParamImage& image);
+bool saveParamFile(const QString& path, const ParamImage& image);
 // False when the file cannot be read or is larger than any parameter file can be (FileIo.h);
-// otherwise version as ReadParamFile.
-bool LoadParamFile(const QString& path, ParamImage& image, std::uint8_t& version,
+// otherwise version as readParamFile.
+bool loadParamFile(const QString& path, ParamImage& image, std::uint8_t& version,
                    const std::function<void(FileMessage)>& report = {});
 
 } // namespace varko

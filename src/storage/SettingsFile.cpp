@@ -13,7 +13,7 @@ constexpr QByteArrayView kSection = "FORM_HLAV";
 
 // Visits every key with its field, in the order the file is written. A byte field comes with
 // the amount the file's value is above the field's.
-template <typename Values, typename Visit> void ForEachKey(Values& values, Visit&& visit) {
+template <typename Values, typename Visit> void forEachKey(Values& values, Visit&& visit) {
     visit("Left", values.left);
     visit("Top", values.top);
     visit("Height", values.height);
@@ -65,23 +65,23 @@ struct KeyWriter {
 
 } // namespace
 
-void LoadSettingsFile(const QString& path, SettingsValues& values) {
-    const std::optional<QByteArray> text = ReadSmallFile(path);
+void loadSettingsFile(const QString& path, SettingsValues& values) {
+    const std::optional<QByteArray> text = readSmallFile(path);
     if (!text)
         return;
     const IniDocument ini(*text);
-    ForEachKey(values, KeyReader{ini});
+    forEachKey(values, KeyReader{ini});
 }
 
-bool SaveSettingsFile(const QString& path, const SettingsValues& values) {
+bool saveSettingsFile(const QString& path, const SettingsValues& values) {
     std::optional<QByteArray> existing = QByteArray();
     if (QFileInfo::exists(path))
-        existing = ReadSmallFile(path);
+        existing = readSmallFile(path);
     if (!existing)
         return false;
     IniDocument ini(*existing);
-    ForEachKey(values, KeyWriter{ini});
-    return ReplaceFile(path, ini.text(), MissingFolder::Create);
+    forEachKey(values, KeyWriter{ini});
+    return replaceFile(path, ini.text(), MissingFolder::Create);
 }
 
 } // namespace varko

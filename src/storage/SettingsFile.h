@@ -1,5 +1,5 @@
 #pragma once
-// The settings file (SettingsFilePath): window placement, serial-port choice, language, last
+// The settings file (settingsFilePath): window placement, serial-port choice, language, last
 // parameter file and the page shown, as ten keys of section "FORM_HLAV" in an INI text.
 
 #include "model/Normalize.h"
@@ -18,7 +18,7 @@ struct SettingsValues {
     // The fields as the window uses them, not the raw key values: the file holds "ComPort" =
     // portSelection + 1 and "ComPortAuto" = scanIndex + 1, and reading keeps the low 8 bits of
     // value - 1 (so "ComPort" 21 is portSelection 20, the automatic choice; a missing
-    // "ComPortAuto" is scanIndex 255). Out-of-range values are left to Normalize.
+    // "ComPortAuto" is scanIndex 255). Out-of-range values are left to normalize().
     WindowSettings window{.language = 0, .portSelection = 0, .scanIndex = 255};
     QString file;       // "File": the caption of the file label
     QString iniDir;     // "IniDir": full path of the last parameter file
@@ -28,12 +28,12 @@ struct SettingsValues {
 // Overwrites each field whose key the file holds with a valid decimal integer (strings: any
 // value); every other field keeps its value, which is thus the default. A missing or unreadable
 // file changes nothing.
-void LoadSettingsFile(const QString& path, SettingsValues& values);
+void loadSettingsFile(const QString& path, SettingsValues& values);
 
 // Writes the ten keys, keeping every other line of an existing file: unknown keys, other
 // sections and comments survive. Creates the folder when needed and replaces the file only once
 // it is complete. False when writing fails or an existing file cannot be read (rewriting it
 // would lose what it holds); the old file is then as it was.
-bool SaveSettingsFile(const QString& path, const SettingsValues& values);
+bool saveSettingsFile(const QString& path, const SettingsValues& values);
 
 } // namespace varko

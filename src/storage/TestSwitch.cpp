@@ -6,8 +6,8 @@
 
 namespace varko {
 
-bool ReadTestSwitch() {
-    const std::optional<QByteArray> text = ReadSmallFile(TestSwitchFilePath());
+bool readTestSwitch() {
+    const std::optional<QByteArray> text = readSmallFile(testSwitchFilePath());
     if (!text)
         return false;
     TokenScanner scanner(*text);

@@ -1,5 +1,5 @@
 #pragma once
-// The optional test switch file (TestSwitchFilePath) that turns the hidden test mode on.
+// The optional test switch file (testSwitchFilePath) that turns the hidden test mode on.
 
 namespace varko {
 
@@ -7,6 +7,6 @@ namespace varko {
 // case, anywhere among other words. Tokens are compared whole whatever their length, so one
 // longer than 255 characters never matches, even when it ends with the word. A missing,
 // unreadable or oversized file (FileIo.h) leaves test mode off.
-bool ReadTestSwitch();
+bool readTestSwitch();
 
 } // namespace varko

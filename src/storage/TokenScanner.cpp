@@ -6,17 +6,17 @@ namespace varko {
 
 namespace {
 
-bool IsSpace(char c) {
+bool isSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
 } // namespace
 
 void TokenScanner::skipSpace() {
-    while (pos_ < text_.size() && IsSpace(text_[pos_]))
+    while (pos_ < text_.size() && isSpace(text_[pos_]))
         ++pos_;
 }
 
@@ -25,7 +25,7 @@ std::optional<QByteArrayView> TokenScanner::nextToken() {
     if (pos_ == text_.size())
         return std::nullopt;
     const qsizetype start = pos_;
-    while (pos_ < text_.size() && !IsSpace(text_[pos_]))
+    while (pos_ < text_.size() && !isSpace(text_[pos_]))
         ++pos_;
     return text_.sliced(start, pos_ - start);
 }
@@ -37,11 +37,11 @@ std::optional<int> TokenScanner::nextNumber() {
     const bool negative = hasSign && text_[end] == '-';
     if (hasSign)
         ++end;
-    if (end == text_.size() || !IsDigit(text_[end]))
+    if (end == text_.size() || !isDigit(text_[end]))
         return std::nullopt;
 
     qint64 magnitude = 0;
-    for (; end < text_.size() && IsDigit(text_[end]); ++end)
+    for (; end < text_.size() && isDigit(text_[end]); ++end)
         magnitude = std::min<qint64>(kNumberLimit, magnitude * 10 + (text_[end] - '0'));
     pos_ = end;
     const int value = static_cast<int>(magnitude);

@@ -3,11 +3,11 @@
 namespace varko {
 namespace {
 
-std::uint16_t Forward(std::uint16_t slot) {
+std::uint16_t nextSlot(std::uint16_t slot) {
     return static_cast<std::uint16_t>((slot + 1) % UndoRing::kSlots);
 }
 
-std::uint16_t Back(std::uint16_t slot) {
+std::uint16_t previousSlot(std::uint16_t slot) {
     return static_cast<std::uint16_t>((slot + UndoRing::kSlots - 1) % UndoRing::kSlots);
 }
 
@@ -21,10 +21,10 @@ void UndoRing::init(const ParamImage& image, std::uint8_t page) {
 bool UndoRing::push(const ParamImage& image, std::uint8_t page, bool programAfterChange) {
     const bool changed = image != ring[current].image;
     if (changed) {
-        current = Forward(current);
+        current = nextSlot(current);
         newest = current; // whatever redo could have reached is gone
         if (oldest == current)
-            oldest = Forward(oldest); // the ring is full: drop the oldest snapshot
+            oldest = nextSlot(oldest); // the ring is full: drop the oldest snapshot
         ring[current] = {image, page};
     }
     // Once armed, every push while the box stays ticked programs, changed or not.
@@ -36,14 +36,14 @@ bool UndoRing::push(const ParamImage& image, std::uint8_t page, bool programAfte
 const UndoSnapshot* UndoRing::undo() {
     if (!canUndo())
         return nullptr;
-    current = Back(current);
+    current = previousSlot(current);
     return &ring[current];
 }
 
 const UndoSnapshot* UndoRing::redo() {
     if (!canRedo())
         return nullptr;
-    current = Forward(current);
+    current = nextSlot(current);
     return &ring[current];
 }
 

@@ -3,7 +3,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-std::array<QToolButton*, 2> AddArrows(QWidget* holder) {
+std::array<QToolButton*, 2> addArrows(QWidget* holder) {
     auto* layout = new QVBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -8,4 +8,4 @@
 class QToolButton;
 
 // Fills holder with the two arrows and returns them, up first.
-std::array<QToolButton*, 2> AddArrows(QWidget* holder);
+std::array<QToolButton*, 2> addArrows(QWidget* holder);

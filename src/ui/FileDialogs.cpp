@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-QStringList NameFilters(const QString& filter) {
+QStringList qtNameFilters(const QString& filter) {
     const QStringList parts = filter.split('|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -25,12 +25,12 @@ namespace {
 
 class DesktopFileDialogs final : public FileDialogs {
 public:
-    bool Execute(QWidget* parent, FileDialog& dialog) override {
+    bool execute(QWidget* parent, FileDialog& dialog) override {
         const bool save = dialog.kind == FileDialog::Kind::Save;
         QFileDialog box(parent);
         box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-        const QStringList filters = NameFilters(dialog.filter);
+        const QStringList filters = qtNameFilters(dialog.filter);
         box.setNameFilters(filters);
         if (dialog.filterIndex >= 1 && dialog.filterIndex <= filters.size())
             box.selectNameFilter(filters[dialog.filterIndex - 1]);
@@ -53,10 +53,10 @@ FileDialogs* installed = nullptr;
 
 } // namespace
 
-FileDialogs& FileDialogs::Current() {
+FileDialogs& FileDialogs::current() {
     return installed != nullptr ? *installed : desktopDialogs;
 }
 
-void FileDialogs::Install(FileDialogs* dialogs) {
+void FileDialogs::install(FileDialogs* dialogs) {
     installed = dialogs;
 }

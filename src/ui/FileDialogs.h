@@ -23,7 +23,7 @@ struct FileDialog {
 // The filter pairs in the toolkit's syntax, "Description (patterns)". A description that already
 // ends with its patterns in brackets is kept as it is. "*.*" means every file, with or without an
 // extension, so it becomes "*".
-QStringList NameFilters(const QString& filter);
+QStringList qtNameFilters(const QString& filter);
 
 class FileDialogs {
 public:
@@ -32,10 +32,10 @@ public:
     // Shows the dialog modally. On a choice the dialog's fileName and filterIndex become the
     // chosen ones and the result is true; a cancelled dialog changes nothing. A save dialog asks
     // before it chooses a file that exists.
-    virtual bool Execute(QWidget* parent, FileDialog& dialog) = 0;
+    virtual bool execute(QWidget* parent, FileDialog& dialog) = 0;
 
-    static FileDialogs& Current();
+    static FileDialogs& current();
     // Used from now on instead of the desktop's dialogs; nullptr restores those. The caller keeps
     // ownership and installs nullptr before the object goes.
-    static void Install(FileDialogs* dialogs);
+    static void install(FileDialogs* dialogs);
 };

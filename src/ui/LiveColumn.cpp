@@ -37,7 +37,7 @@ constexpr LabelPlace kLabels[] = {
     {"LabelKillSwitch", 476, 16, false, nullptr},
 };
 
-QColor ColourOf(LiveColour colour) {
+QColor colourOf(LiveColour colour) {
     switch (colour) {
     case LiveColour::Red:
         return QColor(255, 0, 0);
@@ -55,7 +55,7 @@ QColor ColourOf(LiveColour colour) {
     return QApplication::palette().color(QPalette::Button);
 }
 
-void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+void setPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     if (widget->palette().color(role) == colour)
         return;
     QPalette palette = widget->palette();
@@ -65,42 +65,42 @@ void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& c
 
 // A label on its normal colour paints no background of its own, so it always matches the window
 // behind it (white while printing, the face colour otherwise).
-void SetLabelColour(QWidget* label, LiveColour colour) {
+void setLabelColour(QWidget* label, LiveColour colour) {
     const bool filled = colour != LiveColour::Normal;
     if (filled)
-        SetPaletteColour(label, QPalette::Window, ColourOf(colour));
+        setPaletteColour(label, QPalette::Window, colourOf(colour));
     if (label->autoFillBackground() != filled)
         label->setAutoFillBackground(filled);
 }
 
-void SetEditMarked(QWidget* edit, bool marked) {
-    SetPaletteColour(edit, QPalette::Base,
-                     marked ? ColourOf(LiveColour::Lime)
+void setEditMarked(QWidget* edit, bool marked) {
+    setPaletteColour(edit, QPalette::Base,
+                     marked ? colourOf(LiveColour::Lime)
                             : QApplication::palette().color(QPalette::Base));
 }
 
-void SetText(QLabel* label, const QString& text) {
+void setText(QLabel* label, const QString& text) {
     if (label->text() != text)
         label->setText(text);
 }
 
-void SetShown(QWidget* widget, bool shown) {
+void setShown(QWidget* widget, bool shown) {
     if (widget->isHidden() == shown)
         widget->setVisible(shown);
 }
 
-void SetLabel(QLabel* label, const LiveLabel& live) {
-    SetText(label, live.text);
-    SetLabelColour(label, live.colour);
+void setLabel(QLabel* label, const LiveLabel& live) {
+    setText(label, live.text);
+    setLabelColour(label, live.colour);
 }
 
-void SetGauge(QProgressBar* gauge, int position) {
+void setGauge(QProgressBar* gauge, int position) {
     if (gauge->value() != position)
         gauge->setValue(position);
 }
 
-QProgressBar* PlaceGauge(QWidget* client, const char* name, int y, const QString& barStyle) {
-    auto* gauge = Place<QProgressBar>(client, name, kColumnX, y, kColumnWidth, kGaugeHeight);
+QProgressBar* placeGauge(QWidget* client, const char* name, int y, const QString& barStyle) {
+    auto* gauge = placeWidget<QProgressBar>(client, name, kColumnX, y, kColumnWidth, kGaugeHeight);
     gauge->setRange(0, 100);
     gauge->setValue(0);
     gauge->setTextVisible(false);
@@ -109,102 +109,102 @@ QProgressBar* PlaceGauge(QWidget* client, const char* name, int y, const QString
     return gauge;
 }
 
-template <typename W> W* Find(const QWidget* root, const char* name) {
+template <typename W> W* findNamed(const QWidget* root, const char* name) {
     return root->findChild<W*>(QString::fromLatin1(name));
 }
 
 } // namespace
 
-void LiveColumn::Build(QWidget* client) {
+void LiveColumn::build(QWidget* client) {
     for (const LabelPlace& place : kLabels) {
-        auto* label =
-            Place<QLabel>(client, place.name, kColumnX, place.y, kColumnWidth, place.pixels + 6);
-        SetPixelFont(label, place.pixels, place.bold);
+        auto* label = placeWidget<QLabel>(client, place.name, kColumnX, place.y, kColumnWidth,
+                                          place.pixels + 6);
+        setPixelFont(label, place.pixels, place.bold);
         if (place.fixedText != nullptr)
             label->setText(QString::fromLatin1(place.fixedText));
     }
-    Find<QLabel>(client, "LabelAdvance2")->hide();
-    PlaceGauge(client, "CGaugeRpm", 85, "QProgressBar::chunk { background-color: fuchsia; }");
-    PlaceGauge(client, "CGaugeTps", 144, QString());
+    findNamed<QLabel>(client, "LabelAdvance2")->hide();
+    placeGauge(client, "CGaugeRpm", 85, "QProgressBar::chunk { background-color: fuchsia; }");
+    placeGauge(client, "CGaugeTps", 144, QString());
 }
 
 LiveColumn::LiveColumn(const MainWindowUi& ui) {
     const QWidget* root = ui.client;
-    c_.rpm = Find<QLabel>(root, "LabelRpm");
-    c_.rpmGauge = Find<QProgressBar>(root, "CGaugeRpm");
-    c_.tps = Find<QLabel>(root, "LabelTpsMon");
-    c_.tpsGauge = Find<QProgressBar>(root, "CGaugeTps");
-    c_.napeti = Find<QLabel>(root, "LabelNapeti");
-    c_.blocking = Find<QLabel>(root, "LabelBlocking1");
+    c_.rpm = findNamed<QLabel>(root, "LabelRpm");
+    c_.rpmGauge = findNamed<QProgressBar>(root, "CGaugeRpm");
+    c_.tps = findNamed<QLabel>(root, "LabelTpsMon");
+    c_.tpsGauge = findNamed<QProgressBar>(root, "CGaugeTps");
+    c_.supplyVoltage = findNamed<QLabel>(root, "LabelNapeti");
+    c_.blocking = findNamed<QLabel>(root, "LabelBlocking1");
     for (int n = 0; n < kChannels; ++n)
         c_.advance[n] = root->findChild<QLabel*>(QStringLiteral("LabelAdvance%1").arg(n + 1));
-    c_.pilotLight = Find<QLabel>(root, "LabelMonPilotLight");
+    c_.pilotLight = findNamed<QLabel>(root, "LabelMonPilotLight");
     for (int p = 0; p < 2; ++p) {
-        c_.snimac[p] = root->findChild<QLabel*>(QStringLiteral("LabelMonSnimac%1").arg(p + 1));
+        c_.pickups[p] = root->findChild<QLabel*>(QStringLiteral("LabelMonSnimac%1").arg(p + 1));
         c_.input[p] = root->findChild<QLabel*>(QStringLiteral("LabelMonInput%1In").arg(p + 1));
     }
-    c_.priveraPoz = Find<QLabel>(root, "LabelPriveraPoz");
-    c_.priveraMer = Find<QLabel>(root, "LabelPriveraMer");
-    c_.groupPrivera = ui.groupPrivera;
-    c_.version = ui.labelVersion;
-    c_.dataError = ui.labelEeDataErr;
-    c_.programCount = Find<QLabel>(root, "LabelPocetProgramovani");
-    c_.test = ui.labelTest;
-    c_.clutch = Find<QLabel>(root, "LabelClutchMon");
-    c_.killSwitch = Find<QLabel>(root, "LabelKillSwitch");
+    c_.servoDesired = findNamed<QLabel>(root, "LabelPriveraPoz");
+    c_.servoMeasured = findNamed<QLabel>(root, "LabelPriveraMer");
+    c_.servoGroup = ui.servoGroup;
+    c_.version = ui.versionWarningLabel;
+    c_.dataError = ui.dataErrorLabel;
+    c_.programCount = findNamed<QLabel>(root, "LabelPocetProgramovani");
+    c_.test = ui.testLabels;
+    c_.clutch = findNamed<QLabel>(root, "LabelClutchMon");
+    c_.killSwitch = findNamed<QLabel>(root, "LabelKillSwitch");
 
     for (int i = 0; i < kBreakpoints; ++i) {
         rpmAdv_[i] = ui.pairs[Pair::rpmAdv + i]->edit();
-        rpmPriv_[i] = ui.pairs[Pair::rpmPriv + i]->edit();
-        napPriv_[i] = ui.pairs[Pair::napPriv + i]->edit();
-        tpsRow_[i] = ui.labelTps[i];
+        servoRpmEdits_[i] = ui.pairs[Pair::servoRpm + i]->edit();
+        servoMvEdits_[i] = ui.pairs[Pair::servoMv + i]->edit();
+        tpsRow_[i] = ui.throttleLabels[i];
     }
     for (int k = 0; k < 100; ++k)
-        map_[k] = ui.pairs[Pair::map + k]->edit();
+        map_[k] = ui.pairs[Pair::advance + k]->edit();
 }
 
-void LiveColumn::Show(const LiveDisplay& d) {
-    SetLabel(c_.rpm, d.rpm);
-    SetGauge(c_.rpmGauge, d.rpmGauge);
-    SetLabel(c_.napeti, d.napeti);
-    SetLabel(c_.blocking, d.blocking);
+void LiveColumn::show(const LiveDisplay& d) {
+    setLabel(c_.rpm, d.rpm);
+    setGauge(c_.rpmGauge, d.rpmGauge);
+    setLabel(c_.supplyVoltage, d.supplyVoltage);
+    setLabel(c_.blocking, d.blocking);
     for (int n = 0; n < d.advanceLabels; ++n)
-        SetLabel(c_.advance[n], d.advance[n]);
-    SetLabel(c_.pilotLight, d.pilotLight);
+        setLabel(c_.advance[n], d.advance[n]);
+    setLabel(c_.pilotLight, d.pilotLight);
     for (int p = 0; p < 2; ++p)
-        SetLabel(c_.snimac[p], d.snimac[p]);
-    SetLabel(c_.tps, d.tps);
-    SetGauge(c_.tpsGauge, d.tpsGauge);
-    const bool servoShown = !c_.groupPrivera->isHidden();
-    SetShown(c_.priveraPoz, servoShown);
-    SetShown(c_.priveraMer, servoShown);
-    SetLabel(c_.priveraPoz, d.priveraPoz);
-    SetLabel(c_.priveraMer, d.priveraMer);
-    SetShown(c_.version, d.versionVisible);
+        setLabel(c_.pickups[p], d.pickups[p]);
+    setLabel(c_.tps, d.tps);
+    setGauge(c_.tpsGauge, d.tpsGauge);
+    const bool servoShown = !c_.servoGroup->isHidden();
+    setShown(c_.servoDesired, servoShown);
+    setShown(c_.servoMeasured, servoShown);
+    setLabel(c_.servoDesired, d.servoDesired);
+    setLabel(c_.servoMeasured, d.servoMeasured);
+    setShown(c_.version, d.versionVisible);
     if (d.versionVisible)
-        SetText(c_.version, d.versionText);
-    SetShown(c_.dataError, d.dataErrorVisible);
-    SetText(c_.programCount, d.programCount);
+        setText(c_.version, d.versionText);
+    setShown(c_.dataError, d.dataErrorVisible);
+    setText(c_.programCount, d.programCount);
     for (int j = 0; j < 8; ++j)
-        SetText(c_.test[j], d.test[j]);
+        setText(c_.test[j], d.test[j]);
     for (int i = 0; i < 2; ++i)
-        SetLabel(c_.input[i], d.input[i]);
-    SetLabel(c_.clutch, d.clutch);
-    SetLabel(c_.killSwitch, d.killSwitch);
+        setLabel(c_.input[i], d.input[i]);
+    setLabel(c_.clutch, d.clutch);
+    setLabel(c_.killSwitch, d.killSwitch);
 }
 
-void LiveColumn::Mark(const OperatingMarks& marks) {
+void LiveColumn::mark(const OperatingMarks& marks) {
     // The marks move a few times a second at most; every other tick ends here.
     if (marksShown_ && marks == shownMarks_)
         return;
     for (int i = 0; i < kBreakpoints; ++i) {
-        SetEditMarked(rpmAdv_[i], marks.rpmAdv[i]);
-        SetLabelColour(tpsRow_[i], marks.tpsRow[i] ? LiveColour::Lime : LiveColour::Normal);
-        SetEditMarked(rpmPriv_[i], marks.rpmPriv[i]);
-        SetEditMarked(napPriv_[i], marks.rpmPriv[i]);
+        setEditMarked(rpmAdv_[i], marks.rpmAdv[i]);
+        setLabelColour(tpsRow_[i], marks.tpsRow[i] ? LiveColour::Lime : LiveColour::Normal);
+        setEditMarked(servoRpmEdits_[i], marks.servoPoints[i]);
+        setEditMarked(servoMvEdits_[i], marks.servoPoints[i]);
     }
     for (int k = 0; k < 100; ++k)
-        SetEditMarked(map_[k], marks.map[k]);
+        setEditMarked(map_[k], marks.map[k]);
     shownMarks_ = marks;
     marksShown_ = true;
 }

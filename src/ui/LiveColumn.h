@@ -18,14 +18,14 @@ class LiveColumn {
 public:
     // Creates the column's labels and gauges at x = 676 in the client area, with their names,
     // fonts and the texts that no language changes. Run before the control tables are built.
-    static void Build(QWidget* client);
+    static void build(QWidget* client);
 
     // Finds the live controls of the built window by name, and the 140 marked controls in its
     // control tables.
     explicit LiveColumn(const MainWindowUi& ui);
 
-    void Show(const varko::LiveDisplay& display);
-    void Mark(const varko::OperatingMarks& marks);
+    void show(const varko::LiveDisplay& display);
+    void mark(const varko::OperatingMarks& marks);
 
 private:
     struct Controls {
@@ -33,14 +33,14 @@ private:
         QProgressBar* rpmGauge;
         QLabel* tps;
         QProgressBar* tpsGauge;
-        QLabel* napeti;
+        QLabel* supplyVoltage;
         QLabel* blocking;
         std::array<QLabel*, varko::kChannels> advance;
         QLabel* pilotLight;
-        std::array<QLabel*, 2> snimac;
-        QLabel* priveraPoz;
-        QLabel* priveraMer;
-        QWidget* groupPrivera;
+        std::array<QLabel*, 2> pickups;
+        QLabel* servoDesired;
+        QLabel* servoMeasured;
+        QWidget* servoGroup;
         QLabel* version;
         QLabel* dataError;
         QLabel* programCount;
@@ -53,8 +53,8 @@ private:
 
     std::array<QWidget*, varko::kBreakpoints> rpmAdv_{};
     std::array<QWidget*, varko::kBreakpoints> tpsRow_{};
-    std::array<QWidget*, varko::kBreakpoints> rpmPriv_{};
-    std::array<QWidget*, varko::kBreakpoints> napPriv_{};
+    std::array<QWidget*, varko::kBreakpoints> servoRpmEdits_{};
+    std::array<QWidget*, varko::kBreakpoints> servoMvEdits_{};
     std::array<QWidget*, 100> map_{};
     varko::OperatingMarks shownMarks_;
     bool marksShown_ = false;

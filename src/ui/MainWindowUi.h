@@ -27,43 +27,43 @@ struct MainWindowUi {
     QTabWidget* pageControl = nullptr;
 
     // Parents of the repeated controls.
-    QWidget* tabRuzne = nullptr;
-    QWidget* tabBike = nullptr;
+    QWidget* miscPage = nullptr;
+    QWidget* bikePage = nullptr;
     QWidget* mapGroup = nullptr;
     QGroupBox* groupTps = nullptr;
     QGroupBox* groupRpm = nullptr;
     QGroupBox* groupSpecial = nullptr;
-    QGroupBox* groupPrivera = nullptr;
-    std::array<QGroupBox*, varko::kChannels> groupPalec{};
+    QGroupBox* servoGroup = nullptr;
+    std::array<QGroupBox*, varko::kChannels> channelGroups{};
 
     // Control tables, indexed as FormMapping's pair and check tables.
     std::array<NumberPair*, varko::kPairCount> pairs{};
     std::array<QCheckBox*, varko::kCheckCount> checks{};
-    std::array<QLabel*, varko::kBreakpoints> labelTps{};
+    std::array<QLabel*, varko::kBreakpoints> throttleLabels{};
     std::array<QWidget*, varko::kBreakpoints> spinButtons{};
 
     QComboBox* comboBike = nullptr;
     QComboBox* comboSynchro = nullptr;
-    QComboBox* comboNasobekPalcu = nullptr;
+    QComboBox* comboIgnitionsPerRev = nullptr;
     QGroupBox* radioGroupInput1 = nullptr;
     QGroupBox* radioGroupInput2 = nullptr;
     QButtonGroup* input1 = nullptr;
     QButtonGroup* input2 = nullptr;
-    QCheckBox* checkProgHned = nullptr;
+    QCheckBox* programAfterChange = nullptr;
 
-    QLabel* labelSpojeni = nullptr;
-    QLabel* labelHlaseni = nullptr;
-    QProgressBar* gaugeProgram = nullptr;
-    QLabel* labelEeDataErr = nullptr;
-    QLabel* labelVersion = nullptr;
-    QLabel* labelFile2 = nullptr;
-    std::array<QLabel*, 3> labelVerze{};
-    std::array<QLabel*, 8> labelTest{};
-    QMenu* menuCom = nullptr;
-    QAction* menuExit = nullptr;
+    QLabel* connectionLabel = nullptr;
+    QLabel* statusLabel = nullptr;
+    QProgressBar* programGauge = nullptr;
+    QLabel* dataErrorLabel = nullptr;
+    QLabel* versionWarningLabel = nullptr;
+    QLabel* fileLabel = nullptr;
+    std::array<QLabel*, 3> unitVersionLabels{};
+    std::array<QLabel*, 8> testLabels{};
+    QMenu* portMenu = nullptr;
+    QAction* exitAction = nullptr;
 
     // Controls grouped by the display decision that shows or enables them, filled by
-    // BuildControlTables from their names.
+    // buildControlTables from their names.
     struct RuleBinding {
         bool (*decide)(const varko::UiDecisions&);
         bool enables; // false: the decision shows or hides
@@ -73,11 +73,11 @@ struct MainWindowUi {
 };
 
 // The window with its menus, toolbar, pages, groups and the single controls.
-void BuildMainWindow(QMainWindow* window, MainWindowUi& ui);
+void buildMainWindow(QMainWindow* window, MainWindowUi& ui);
 
 // The repeated controls, built by loops into the control tables, and the rule bindings.
-void BuildControlTables(QMainWindow* window, MainWindowUi& ui);
+void buildControlTables(QMainWindow* window, MainWindowUi& ui);
 
 // The display decisions applied to the widgets. Unit texts go to the three version labels.
-void ApplyUiDecisions(QMainWindow* window, MainWindowUi& ui, const varko::UiDecisions& d,
+void applyUiDecisions(QMainWindow* window, MainWindowUi& ui, const varko::UiDecisions& d,
                       const std::array<QString, 3>& unitTexts);

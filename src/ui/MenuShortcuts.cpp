@@ -30,6 +30,6 @@ private:
 
 } // namespace
 
-void GiveShortcutsToMenu(QWidget* edit, const QList<QAction*>& menuItems) {
+void giveShortcutsToMenu(QWidget* edit, const QList<QAction*>& menuItems) {
     edit->installEventFilter(new ShortcutPassage(edit, menuItems));
 }

@@ -7,4 +7,4 @@
 class QAction;
 class QWidget;
 
-void GiveShortcutsToMenu(QWidget* edit, const QList<QAction*>& menuItems);
+void giveShortcutsToMenu(QWidget* edit, const QList<QAction*>& menuItems);

@@ -5,21 +5,21 @@
 
 namespace {
 
-QString TitleFor(const QWidget* parent) {
+QString titleFor(const QWidget* parent) {
     return parent != nullptr ? parent->window()->windowTitle() : QString();
 }
 
 class DesktopMessageBoxes final : public MessageBoxes {
 public:
-    void Inform(QWidget* parent, const QString& text) override {
-        QMessageBox::information(parent, TitleFor(parent), text);
+    void inform(QWidget* parent, const QString& text) override {
+        QMessageBox::information(parent, titleFor(parent), text);
     }
-    void Warn(QWidget* parent, const QString& text) override {
-        QMessageBox::warning(parent, TitleFor(parent), text);
+    void warn(QWidget* parent, const QString& text) override {
+        QMessageBox::warning(parent, titleFor(parent), text);
     }
-    Answer Ask(QWidget* parent, const QString& text) override {
+    Answer ask(QWidget* parent, const QString& text) override {
         const auto buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        switch (QMessageBox::question(parent, TitleFor(parent), text, buttons, QMessageBox::Yes)) {
+        switch (QMessageBox::question(parent, titleFor(parent), text, buttons, QMessageBox::Yes)) {
         case QMessageBox::Yes:
             return Answer::Yes;
         case QMessageBox::No:
@@ -35,10 +35,10 @@ MessageBoxes* installed = nullptr;
 
 } // namespace
 
-MessageBoxes& MessageBoxes::Current() {
+MessageBoxes& MessageBoxes::current() {
     return installed != nullptr ? *installed : desktopBoxes;
 }
 
-void MessageBoxes::Install(MessageBoxes* boxes) {
+void MessageBoxes::install(MessageBoxes* boxes) {
     installed = boxes;
 }

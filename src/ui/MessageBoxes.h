@@ -14,15 +14,15 @@ public:
 
     // A modal box with the text and an OK button; returns once it is closed. The event loop
     // runs meanwhile, so timers (the link tick) keep firing.
-    virtual void Inform(QWidget* parent, const QString& text) = 0;
+    virtual void inform(QWidget* parent, const QString& text) = 0;
     // The same with a warning sign, for failures the user did not ask about (an error that
     // escaped an action).
-    virtual void Warn(QWidget* parent, const QString& text) = 0;
+    virtual void warn(QWidget* parent, const QString& text) = 0;
     // A modal question with the buttons Yes, No and Cancel; closing the box is Cancel.
-    virtual Answer Ask(QWidget* parent, const QString& text) = 0;
+    virtual Answer ask(QWidget* parent, const QString& text) = 0;
 
-    static MessageBoxes& Current();
+    static MessageBoxes& current();
     // Used from now on instead of the desktop's boxes; nullptr restores those. The caller keeps
     // ownership and installs nullptr before the object goes.
-    static void Install(MessageBoxes* boxes);
+    static void install(MessageBoxes* boxes);
 };

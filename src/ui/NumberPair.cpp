@@ -14,7 +14,7 @@ constexpr int kUpDownWidth = 15;
 constexpr int kPairHeight = 21;
 
 // Losing the focus to another program, a popup or the menu bar is no edit of the value.
-bool MovesWithinWindow(Qt::FocusReason reason) {
+bool movesWithinWindow(Qt::FocusReason reason) {
     switch (reason) {
     case Qt::ActiveWindowFocusReason:
     case Qt::PopupFocusReason:
@@ -36,7 +36,7 @@ NumberPair::NumberPair(const varko::PairSpec& pairSpec, QWidget* parent, int x, 
 
     arrows->setObjectName(spec.upDownName);
     arrows->setGeometry(x + editWidth, y, kUpDownWidth, kPairHeight);
-    const auto [up, down] = AddArrows(arrows);
+    const auto [up, down] = addArrows(arrows);
     // Held down, an arrow keeps stepping.
     up->setAutoRepeat(true);
     down->setAutoRepeat(true);
@@ -47,7 +47,7 @@ NumberPair::NumberPair(const varko::PairSpec& pairSpec, QWidget* parent, int x, 
 
 int NumberPair::readPair() {
     const std::optional<int> typed =
-        varko::ParsePairText(editor->text(), QLocale().groupSeparator(), spec);
+        varko::parsePairText(editor->text(), QLocale().groupSeparator(), spec);
     if (typed) {
         current = *typed;
     }
@@ -97,7 +97,7 @@ bool NumberPair::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (event->type() == QEvent::FocusOut &&
-        MovesWithinWindow(static_cast<QFocusEvent*>(event)->reason())) {
+        movesWithinWindow(static_cast<QFocusEvent*>(event)->reason())) {
         emit left();
     }
     return false;

@@ -1,7 +1,7 @@
 #pragma once
 // The four pages of the notebook with their groups, lists, labels and single check boxes. The
-// number pairs and the other repeated controls are added by BuildControlTables.
+// number pairs and the other repeated controls are added by buildControlTables.
 
 struct MainWindowUi;
 
-void BuildPages(MainWindowUi& ui);
+void buildPages(MainWindowUi& ui);

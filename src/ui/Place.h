@@ -7,14 +7,14 @@
 #include <QWidget>
 
 template <typename W>
-W* Place(QWidget* parent, const QString& name, int x, int y, int width, int height) {
+W* placeWidget(QWidget* parent, const QString& name, int x, int y, int width, int height) {
     auto* widget = new W(parent);
     widget->setObjectName(name);
     widget->setGeometry(x, y, width, height);
     return widget;
 }
 
-inline void SetPixelFont(QWidget* widget, int pixels, bool bold) {
+inline void setPixelFont(QWidget* widget, int pixels, bool bold) {
     QFont font = widget->font();
     font.setPixelSize(pixels);
     font.setBold(bold);

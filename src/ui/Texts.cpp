@@ -178,9 +178,9 @@ const TextRow kTextTable[] = {
 constexpr const char* kLanguageItems[kLanguageCount] = {"MenuEnglish", "MenuGerman", "MenuFrench",
                                                         "MenuCzech"};
 
-QString RowText(const TextRow& row, std::uint8_t language) {
+QString rowText(const TextRow& row, std::uint8_t language) {
     if (row.message >= 0) {
-        return varko::MessageText(row.message, language);
+        return varko::messageText(row.message, language);
     }
     const char* text = language < kLanguageCount ? row.text[language] : nullptr;
     if (text == nullptr || *text == '\0') {
@@ -189,7 +189,7 @@ QString RowText(const TextRow& row, std::uint8_t language) {
     return QString::fromUtf8(text);
 }
 
-void SetCaption(QObject* target, const QString& text) {
+void setCaption(QObject* target, const QString& text) {
     if (auto* action = qobject_cast<QAction*>(target)) {
         action->setText(text);
     } else if (auto* menu = qobject_cast<QMenu*>(target)) {
@@ -213,7 +213,7 @@ void SetCaption(QObject* target, const QString& text) {
     }
 }
 
-void SetRadioItems(QObject* target, const QString& lines) {
+void setRadioItems(QObject* target, const QString& lines) {
     const QStringList items = lines.split('\n');
     const auto buttons = target->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
     for (int i = 0; i < buttons.size() && i < items.size(); ++i) {
@@ -221,7 +221,7 @@ void SetRadioItems(QObject* target, const QString& lines) {
     }
 }
 
-void ApplyRow(QMainWindow* window, const TextRow& row, const QString& name, const QString& text,
+void applyRow(QMainWindow* window, const TextRow& row, const QString& name, const QString& text,
               bool noConnection) {
     QObject* target = name == window->objectName() ? window : window->findChild<QObject*>(name);
     if (target == nullptr) {
@@ -229,11 +229,11 @@ void ApplyRow(QMainWindow* window, const TextRow& row, const QString& name, cons
     }
     switch (row.target) {
     case Caption:
-        SetCaption(target, text);
+        setCaption(target, text);
         break;
     case Hint:
     case HintAndTip:
-        SetHint(target, text, row.target == HintAndTip);
+        setHint(target, text, row.target == HintAndTip);
         break;
     case ListEntry:
         if (auto* list = qobject_cast<QComboBox*>(target)) {
@@ -241,11 +241,11 @@ void ApplyRow(QMainWindow* window, const TextRow& row, const QString& name, cons
         }
         break;
     case RadioItems:
-        SetRadioItems(target, text);
+        setRadioItems(target, text);
         break;
     case LiveCaption:
         if (noConnection) {
-            SetCaption(target, text);
+            setCaption(target, text);
         }
         break;
     }
@@ -253,31 +253,31 @@ void ApplyRow(QMainWindow* window, const TextRow& row, const QString& name, cons
 
 } // namespace
 
-void ApplyTexts(QMainWindow* window, std::uint8_t language) {
+void applyTexts(QMainWindow* window, std::uint8_t language) {
     for (int l = 0; l < kLanguageCount; ++l) {
         if (auto* item = window->findChild<QAction*>(kLanguageItems[l])) {
             item->setChecked(l == language);
         }
     }
-    const auto* spojeni = window->findChild<QWidget*>("LabelSpojeni");
-    const bool noConnection = spojeni != nullptr && !spojeni->isHidden();
+    const auto* connectionLabel = window->findChild<QWidget*>("LabelSpojeni");
+    const bool noConnection = connectionLabel != nullptr && !connectionLabel->isHidden();
     for (const TextRow& row : kTextTable) {
-        const QString text = RowText(row, language);
+        const QString text = rowText(row, language);
         const QString name = QString::fromLatin1(row.name);
         const QString suffix = QString::fromLatin1(row.suffix);
         if (row.count == 0) {
-            ApplyRow(window, row, name, text + suffix, noConnection);
+            applyRow(window, row, name, text + suffix, noConnection);
             continue;
         }
         for (int n = 1; n <= row.count; ++n) {
             const QString number = QString::number(n);
-            ApplyRow(window, row, QString(name).replace("%1", number),
+            applyRow(window, row, QString(name).replace("%1", number),
                      text + QString(suffix).replace("%1", number), noConnection);
         }
     }
 }
 
-void SetHint(QObject* target, const QString& hint, bool withTooltip) {
+void setHint(QObject* target, const QString& hint, bool withTooltip) {
     const qsizetype bar = hint.indexOf('|');
     const QString shortPart = bar < 0 ? hint : hint.left(bar);
     const QString longPart = bar < 0 ? hint : hint.mid(bar + 1);

@@ -12,9 +12,9 @@ class QObject;
 // Writes every caption, hint and list entry of the language into the window, the check mark of
 // the language menu, and, while no unit answers, the no-data texts of the live labels. A text
 // the table lacks in that language is taken in English.
-void ApplyTexts(QMainWindow* window, std::uint8_t language);
+void applyTexts(QMainWindow* window, std::uint8_t language);
 
 // A hint "short|long" (or one text for both): the long part is the status bar text shown while
 // the pointer is over the control or the menu item is highlighted; the short part becomes the
 // tooltip where the window has tooltips.
-void SetHint(QObject* target, const QString& hint, bool withTooltip);
+void setHint(QObject* target, const QString& hint, bool withTooltip);

@@ -8,7 +8,7 @@ namespace {
 
 constexpr int kSize = 16;
 
-void DrawPage(QPainter& p) {
+void drawPage(QPainter& p) {
     QPainterPath page;
     page.moveTo(3, 1);
     page.lineTo(10, 1);
@@ -22,13 +22,13 @@ void DrawPage(QPainter& p) {
     p.drawLine(10, 4, 13, 4);
 }
 
-void DrawFolder(QPainter& p) {
+void drawFolder(QPainter& p) {
     p.setBrush(QColor(240, 200, 80));
     p.drawRect(1, 4, 13, 10);
     p.drawRect(1, 2, 5, 2);
 }
 
-void DrawDisk(QPainter& p) {
+void drawDisk(QPainter& p) {
     p.setBrush(QColor(60, 90, 170));
     p.drawRect(1, 1, 13, 13);
     p.setBrush(Qt::white);
@@ -36,7 +36,7 @@ void DrawDisk(QPainter& p) {
     p.drawRect(3, 9, 9, 5);
 }
 
-void DrawPrinter(QPainter& p) {
+void drawPrinter(QPainter& p) {
     p.setBrush(Qt::white);
     p.drawRect(4, 1, 7, 5);
     p.setBrush(QColor(150, 150, 150));
@@ -46,7 +46,7 @@ void DrawPrinter(QPainter& p) {
 }
 
 // A curved arrow, pointing left for undo and right for redo.
-void DrawTurn(QPainter& p, bool toRight) {
+void drawTurn(QPainter& p, bool toRight) {
     if (toRight) {
         p.translate(kSize, 0);
         p.scale(-1, 1);
@@ -63,7 +63,7 @@ void DrawTurn(QPainter& p, bool toRight) {
     p.drawPolygon(QPolygonF({QPointF(1, 7), QPointF(7, 3), QPointF(7, 11)}));
 }
 
-QIcon Drawn(ToolbarPicture picture) {
+QIcon drawn(ToolbarPicture picture) {
     QPixmap pixmap(kSize, kSize);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -71,26 +71,26 @@ QIcon Drawn(ToolbarPicture picture) {
     p.setPen(QColor(40, 40, 40));
     switch (picture) {
     case ToolbarPicture::New:
-        DrawPage(p);
+        drawPage(p);
         break;
     case ToolbarPicture::Open:
-        DrawFolder(p);
+        drawFolder(p);
         break;
     case ToolbarPicture::Save:
-        DrawDisk(p);
+        drawDisk(p);
         break;
     case ToolbarPicture::Print:
-        DrawPrinter(p);
+        drawPrinter(p);
         break;
     case ToolbarPicture::Undo:
     case ToolbarPicture::Redo:
-        DrawTurn(p, picture == ToolbarPicture::Redo);
+        drawTurn(p, picture == ToolbarPicture::Redo);
         break;
     }
     return QIcon(pixmap);
 }
 
-const char* ThemeName(ToolbarPicture picture) {
+const char* themeName(ToolbarPicture picture) {
     switch (picture) {
     case ToolbarPicture::New:
         return "document-new";
@@ -110,6 +110,6 @@ const char* ThemeName(ToolbarPicture picture) {
 
 } // namespace
 
-QIcon ToolbarIcon(ToolbarPicture picture) {
-    return QIcon::fromTheme(ThemeName(picture), Drawn(picture));
+QIcon toolbarIcon(ToolbarPicture picture) {
+    return QIcon::fromTheme(themeName(picture), drawn(picture));
 }

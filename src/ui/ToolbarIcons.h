@@ -6,4 +6,4 @@
 
 enum class ToolbarPicture { New, Open, Save, Print, Undo, Redo };
 
-QIcon ToolbarIcon(ToolbarPicture picture);
+QIcon toolbarIcon(ToolbarPicture picture);

@@ -12,7 +12,7 @@
 
 namespace {
 
-void SetBackground(QWidget* widget, const QColor& colour) {
+void setBackground(QWidget* widget, const QColor& colour) {
     if (widget->palette().color(QPalette::Window) == colour) {
         return;
     }
@@ -21,22 +21,22 @@ void SetBackground(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-QColor ButtonFace() {
+QColor buttonFace() {
     return QApplication::palette().color(QPalette::Button);
 }
 
 // A box painted red while its setting needs attention, else drawn like its neighbours.
-void SetWarning(QWidget* box, bool red) {
+void setWarning(QWidget* box, bool red) {
     box->setAutoFillBackground(red);
-    SetBackground(box, red ? QColor(Qt::red) : ButtonFace());
+    setBackground(box, red ? QColor(Qt::red) : buttonFace());
 }
 
 // Row 9 is the only row in use without the throttle axis: it then moves up into the place of
 // the first row.
-void PlaceLastMapRow(MainWindowUi& ui, int alignRow) {
-    const int top = ui.labelTps[alignRow]->y() - 4;
+void placeLastMapRow(MainWindowUi& ui, int alignRow) {
+    const int top = ui.throttleLabels[alignRow]->y() - 4;
     for (int c = 0; c < varko::kBreakpoints; ++c) {
-        NumberPair* cell = ui.pairs[varko::Pair::map + 90 + c];
+        NumberPair* cell = ui.pairs[varko::Pair::advance + 90 + c];
         if (cell->edit()->y() != top) {
             cell->edit()->move(cell->edit()->x(), top);
             cell->upDown()->move(cell->upDown()->x(), top);
@@ -46,12 +46,12 @@ void PlaceLastMapRow(MainWindowUi& ui, int alignRow) {
 
 } // namespace
 
-void ApplyUiDecisions(QMainWindow* window, MainWindowUi& ui, const varko::UiDecisions& d,
+void applyUiDecisions(QMainWindow* window, MainWindowUi& ui, const varko::UiDecisions& d,
                       const std::array<QString, 3>& unitTexts) {
     window->setAutoFillBackground(true);
-    SetBackground(window, d.whiteBackground ? QColor(Qt::white) : ButtonFace());
-    SetWarning(ui.checks[varko::Check::zakazCteni], d.noReadingRed);
-    SetWarning(ui.checkProgHned, d.progAfterChangeRed);
+    setBackground(window, d.whiteBackground ? QColor(Qt::white) : buttonFace());
+    setWarning(ui.checks[varko::Check::noReading], d.noReadingRed);
+    setWarning(ui.programAfterChange, d.progAfterChangeRed);
 
     for (const MainWindowUi::RuleBinding& binding : ui.ruleBindings) {
         const bool on = binding.decide(d);
@@ -63,11 +63,11 @@ void ApplyUiDecisions(QMainWindow* window, MainWindowUi& ui, const varko::UiDeci
             }
         }
     }
-    PlaceLastMapRow(ui, d.row9AlignRow);
+    placeLastMapRow(ui, d.row9AlignRow);
 
     for (int v = 0; v < 3; ++v) {
-        if (ui.labelVerze[v]->text() != unitTexts[v]) {
-            ui.labelVerze[v]->setText(unitTexts[v]);
+        if (ui.unitVersionLabels[v]->text() != unitTexts[v]) {
+            ui.unitVersionLabels[v]->setText(unitTexts[v]);
         }
     }
 }

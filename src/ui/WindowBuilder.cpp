@@ -28,7 +28,7 @@ constexpr int kClientHeight = 750;
 constexpr int kStatusBarHeight = 19;
 constexpr int kLiveColumnX = 676;
 
-QAction* AddItem(QMainWindow* window, QMenu* menu, const char* name, const QKeySequence& keys) {
+QAction* addItem(QMainWindow* window, QMenu* menu, const char* name, const QKeySequence& keys) {
     auto* action = new QAction(window);
     action->setObjectName(name);
     action->setShortcut(keys);
@@ -36,44 +36,44 @@ QAction* AddItem(QMainWindow* window, QMenu* menu, const char* name, const QKeyS
     return action;
 }
 
-QMenu* AddMenu(QMainWindow* window, const char* name) {
+QMenu* addMenu(QMainWindow* window, const char* name) {
     auto* menu = new QMenu(window);
     menu->setObjectName(name);
     window->menuBar()->addMenu(menu);
     return menu;
 }
 
-void BuildMenus(QMainWindow* window, MainWindowUi& ui) {
-    QMenu* file = AddMenu(window, "MenuFile");
-    AddItem(window, file, "MenuNew", QKeySequence(Qt::CTRL | Qt::Key_N));
+void buildMenus(QMainWindow* window, MainWindowUi& ui) {
+    QMenu* file = addMenu(window, "MenuFile");
+    addItem(window, file, "MenuNew", QKeySequence(Qt::CTRL | Qt::Key_N));
     file->addSeparator();
-    AddItem(window, file, "MenuOpen", QKeySequence(Qt::Key_F3));
-    AddItem(window, file, "MenuOpenExeDir", {});
+    addItem(window, file, "MenuOpen", QKeySequence(Qt::Key_F3));
+    addItem(window, file, "MenuOpenExeDir", {});
     file->addSeparator();
-    AddItem(window, file, "MenuSave", QKeySequence(Qt::Key_F2));
-    AddItem(window, file, "MenuSaveExeDir", {});
+    addItem(window, file, "MenuSave", QKeySequence(Qt::Key_F2));
+    addItem(window, file, "MenuSaveExeDir", {});
     file->addSeparator();
-    AddItem(window, file, "MenuPrint", QKeySequence(Qt::CTRL | Qt::Key_P));
-    AddItem(window, file, "MenuPrintAll", {});
+    addItem(window, file, "MenuPrint", QKeySequence(Qt::CTRL | Qt::Key_P));
+    addItem(window, file, "MenuPrintAll", {});
     file->addSeparator();
-    ui.menuExit = AddItem(window, file, "MenuExit", {});
+    ui.exitAction = addItem(window, file, "MenuExit", {});
 
-    ui.menuCom = AddMenu(window, "MenuCom");
+    ui.portMenu = addMenu(window, "MenuCom");
 
-    QMenu* device = AddMenu(window, "MenuDevice");
-    AddItem(window, device, "MenuRead", QKeySequence(Qt::Key_F7));
-    AddItem(window, device, "MenuVerify", QKeySequence(Qt::Key_F8));
-    AddItem(window, device, "MenuProgram", QKeySequence(Qt::Key_F9));
+    QMenu* device = addMenu(window, "MenuDevice");
+    addItem(window, device, "MenuRead", QKeySequence(Qt::Key_F7));
+    addItem(window, device, "MenuVerify", QKeySequence(Qt::Key_F8));
+    addItem(window, device, "MenuProgram", QKeySequence(Qt::Key_F9));
 
-    QMenu* tools = AddMenu(window, "MenuTools");
-    SetHint(AddItem(window, tools, "AdvanceMinus", QKeySequence(Qt::Key_F4)),
+    QMenu* tools = addMenu(window, "MenuTools");
+    setHint(addItem(window, tools, "AdvanceMinus", QKeySequence(Qt::Key_F4)),
             "Curve A minus|Take off 1 degree of curve A", false);
-    SetHint(AddItem(window, tools, "AdvancePlus", QKeySequence(Qt::Key_F5)),
+    setHint(addItem(window, tools, "AdvancePlus", QKeySequence(Qt::Key_F5)),
             "Curve A plus|Add 1 degree of curve A", false);
-    AddItem(window, tools, "MenuZpet", QKeySequence(Qt::CTRL | Qt::Key_Z));
-    AddItem(window, tools, "MenuZnovu", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
+    addItem(window, tools, "MenuZpet", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    addItem(window, tools, "MenuZnovu", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
 
-    QMenu* language = AddMenu(window, "MenuLanguage");
+    QMenu* language = addMenu(window, "MenuLanguage");
     auto* languages = new QActionGroup(window);
     struct LanguageItem {
         const char* name;
@@ -84,20 +84,20 @@ void BuildMenus(QMainWindow* window, MainWindowUi& ui) {
                                       {"MenuFrench", "Installer en Francais "},
                                       {"MenuCzech", "Nastavit české menu"}};
     for (const LanguageItem& item : items) {
-        QAction* action = AddItem(window, language, item.name, {});
+        QAction* action = addItem(window, language, item.name, {});
         action->setCheckable(true);
         languages->addAction(action);
-        SetHint(action, QString::fromUtf8(item.hint), false);
+        setHint(action, QString::fromUtf8(item.hint), false);
     }
 
-    QMenu* help = AddMenu(window, "MenuHelp");
-    SetHint(help->menuAction(), "Not available jet", false);
-    AddItem(window, help, "MenuContens", QKeySequence(Qt::Key_F1));
-    AddItem(window, help, "MenuAbout", {});
+    QMenu* help = addMenu(window, "MenuHelp");
+    setHint(help->menuAction(), "Not available jet", false);
+    addItem(window, help, "MenuContens", QKeySequence(Qt::Key_F1));
+    addItem(window, help, "MenuAbout", {});
 }
 
-void BuildToolbar(QWidget* client) {
-    auto* group = Place<QGroupBox>(client, "GroupBoxToolBar", 3, 0, 463, 43);
+void buildToolbar(QWidget* client) {
+    auto* group = placeWidget<QGroupBox>(client, "GroupBoxToolBar", 3, 0, 463, 43);
     struct PictureButton {
         const char* name;
         ToolbarPicture picture;
@@ -114,8 +114,8 @@ void BuildToolbar(QWidget* client) {
         {"SpeedButtonZnovu", ToolbarPicture::Redo, 140, 23, 22},
     };
     for (const PictureButton& p : pictures) {
-        auto* button = Place<QToolButton>(group, p.name, p.x, 12, p.width, p.height);
-        button->setIcon(ToolbarIcon(p.picture));
+        auto* button = placeWidget<QToolButton>(group, p.name, p.x, 12, p.width, p.height);
+        button->setIcon(toolbarIcon(p.picture));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
     }
@@ -127,68 +127,69 @@ void BuildToolbar(QWidget* client) {
     constexpr PushButton pushes[] = {
         {"ButtonRead", 176, 57}, {"BitBtnVerify", 238, 65}, {"BitBtnProgram", 308, 81}};
     for (const PushButton& p : pushes) {
-        Place<QPushButton>(group, p.name, p.x, 13, p.width, 23)->setFocusPolicy(Qt::NoFocus);
+        placeWidget<QPushButton>(group, p.name, p.x, 13, p.width, 23)->setFocusPolicy(Qt::NoFocus);
     }
 }
 
-QLabel* PlaceWarning(QWidget* client, const char* name, int y, const QString& text) {
-    auto* label = Place<QLabel>(client, name, 13, y, 230, 24);
+QLabel* placeWarning(QWidget* client, const char* name, int y, const QString& text) {
+    auto* label = placeWidget<QLabel>(client, name, 13, y, 230, 24);
     label->setText(text);
-    SetPixelFont(label, 19, true);
+    setPixelFont(label, 19, true);
     label->setAutoFillBackground(true);
     label->setStyleSheet("background-color: red;");
     label->hide();
     return label;
 }
 
-void BuildLinkWidgets(QWidget* client, MainWindowUi& ui) {
-    ui.labelSpojeni = Place<QLabel>(client, "LabelSpojeni", 480, 9, 174, 29);
-    SetPixelFont(ui.labelSpojeni, 13, true);
-    ui.labelSpojeni->setAlignment(Qt::AlignCenter);
-    ui.labelSpojeni->setStyleSheet("background-color: red;");
+void buildLinkWidgets(QWidget* client, MainWindowUi& ui) {
+    ui.connectionLabel = placeWidget<QLabel>(client, "LabelSpojeni", 480, 9, 174, 29);
+    setPixelFont(ui.connectionLabel, 13, true);
+    ui.connectionLabel->setAlignment(Qt::AlignCenter);
+    ui.connectionLabel->setStyleSheet("background-color: red;");
 
-    auto* com = Place<QLabel>(client, "LabelCom", kLiveColumnX, 502, 270, 22);
+    auto* com = placeWidget<QLabel>(client, "LabelCom", kLiveColumnX, 502, 270, 22);
     com->setText("COM = ---");
-    SetPixelFont(com, 16, false);
+    setPixelFont(com, 16, false);
 
-    ui.labelHlaseni = Place<QLabel>(client, "LabelHlaseni", kLiveColumnX, 528, 270, 22);
-    SetPixelFont(ui.labelHlaseni, 13, true);
-    ui.labelHlaseni->hide();
+    ui.statusLabel = placeWidget<QLabel>(client, "LabelHlaseni", kLiveColumnX, 528, 270, 22);
+    setPixelFont(ui.statusLabel, 13, true);
+    ui.statusLabel->hide();
 
-    ui.gaugeProgram = Place<QProgressBar>(client, "CGaugeProgram", kLiveColumnX, 556, 270, 18);
-    ui.gaugeProgram->setTextVisible(true);
-    ui.gaugeProgram->setStyleSheet("QProgressBar { text-align: center; }"
+    ui.programGauge =
+        placeWidget<QProgressBar>(client, "CGaugeProgram", kLiveColumnX, 556, 270, 18);
+    ui.programGauge->setTextVisible(true);
+    ui.programGauge->setStyleSheet("QProgressBar { text-align: center; }"
                                    "QProgressBar::chunk { background-color: aqua; }");
-    ui.gaugeProgram->hide();
+    ui.programGauge->hide();
 }
 
-void BuildFileArea(QWidget* client, MainWindowUi& ui) {
-    Place<QLabel>(client, "LabelFile1", 20, 554, 38, 17);
-    ui.labelFile2 = Place<QLabel>(client, "LabelFile2", 60, 554, 600, 17);
-    ui.labelFile2->setText("----------");
-    ui.checkProgHned = Place<QCheckBox>(client, "CheckBoxProgHned", 20, 574, 177, 16);
-    ui.labelEeDataErr = PlaceWarning(client, "LabelEeDataErr", 598, "Programmed data error");
-    ui.labelVersion = PlaceWarning(client, "LabelVersion", 628, QString());
+void buildFileArea(QWidget* client, MainWindowUi& ui) {
+    placeWidget<QLabel>(client, "LabelFile1", 20, 554, 38, 17);
+    ui.fileLabel = placeWidget<QLabel>(client, "LabelFile2", 60, 554, 600, 17);
+    ui.fileLabel->setText("----------");
+    ui.programAfterChange = placeWidget<QCheckBox>(client, "CheckBoxProgHned", 20, 574, 177, 16);
+    ui.dataErrorLabel = placeWarning(client, "LabelEeDataErr", 598, "Programmed data error");
+    ui.versionWarningLabel = placeWarning(client, "LabelVersion", 628, QString());
     constexpr int columns[] = {250, 371, 492, 614};
     for (int t = 0; t < 8; ++t) {
-        auto* label = Place<QLabel>(client, QString("LabelTest%1").arg(t + 1), columns[t % 4],
-                                    t < 4 ? 612 : 647, 118, 18);
+        auto* label = placeWidget<QLabel>(client, QString("LabelTest%1").arg(t + 1), columns[t % 4],
+                                          t < 4 ? 612 : 647, 118, 18);
         label->setText(QString("Test%1 = ---").arg(t + 1));
-        SetPixelFont(label, 13, true);
+        setPixelFont(label, 13, true);
         label->hide();
-        ui.labelTest[t] = label;
+        ui.testLabels[t] = label;
     }
 }
 
 } // namespace
 
-void BuildMainWindow(QMainWindow* window, MainWindowUi& ui) {
+void buildMainWindow(QMainWindow* window, MainWindowUi& ui) {
     window->setObjectName("FormHlav");
     QFont font = window->font();
     font.setPixelSize(11);
     window->setFont(font);
 
-    BuildMenus(window, ui);
+    buildMenus(window, ui);
 
     ui.client = new QWidget(window);
     ui.client->setObjectName("ClientArea");
@@ -201,12 +202,12 @@ void BuildMainWindow(QMainWindow* window, MainWindowUi& ui) {
     statusBar->setSizeGripEnabled(false);
     window->setStatusBar(statusBar);
 
-    BuildToolbar(ui.client);
-    BuildLinkWidgets(ui.client, ui);
-    LiveColumn::Build(ui.client);
-    ui.pageControl = Place<QTabWidget>(ui.client, "PageControl1", 4, 48, 653, 497);
-    BuildPages(ui);
-    BuildFileArea(ui.client, ui);
+    buildToolbar(ui.client);
+    buildLinkWidgets(ui.client, ui);
+    LiveColumn::build(ui.client);
+    ui.pageControl = placeWidget<QTabWidget>(ui.client, "PageControl1", 4, 48, 653, 497);
+    buildPages(ui);
+    buildFileArea(ui.client, ui);
 
     window->resize(kClientWidth, kClientHeight + window->menuBar()->sizeHint().height());
 }

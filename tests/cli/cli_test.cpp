@@ -22,7 +22,7 @@ struct Result {
     QString err;
 };
 
-QString CliPath() {
+QString cliPath() {
     QString path = QStringLiteral(VARKO_BINARY_DIR "/src/varko-cli");
 #ifdef Q_OS_WIN
     path += ".exe";
@@ -30,10 +30,10 @@ QString CliPath() {
     return path;
 }
 
-Result RunCli(const QStringList& arguments, const QString& workingDirectory = {}) {
+Result runCli(const QStringList& arguments, const QString& workingDirectory = {}) {
     QProcess process;
     process.setWorkingDirectory(workingDirectory);
-    process.start(CliPath(), arguments);
+    process.start(cliPath(), arguments);
     Result result;
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
         process.kill();
@@ -47,12 +47,12 @@ Result RunCli(const QStringList& arguments, const QString& workingDirectory = {}
     return result;
 }
 
-QString Message(int n) {
-    return MessageText(n, 0);
+QString englishMessage(int n) {
+    return messageText(n, 0);
 }
 
 // The 200 numbers of a dump, after checking its shape: 20 lines of 10 numbers, one blank apart.
-QList<int> DumpedBytes(const QString& text) {
+QList<int> dumpedBytes(const QString& text) {
     static const QRegularExpression line("^\\d{1,3}( \\d{1,3}){9}$");
     QList<int> bytes;
     const QStringList lines = text.split('\n');
@@ -67,21 +67,21 @@ QList<int> DumpedBytes(const QString& text) {
     return bytes;
 }
 
-QList<int> BytesOf(const ParamImage& image) {
+QList<int> bytesOf(const ParamImage& image) {
     return QList<int>(image.bytes.begin(), image.bytes.end());
 }
 
-ParamImage ExpectedPreset(int code) {
+ParamImage expectedPreset(int code) {
     ParamImage image;
     image.bike() = static_cast<std::uint8_t>(code);
     bool listChanged = false;
-    ApplyBikePreset(image, listChanged);
+    applyBikePreset(image, listChanged);
     WindowSettings settings;
-    Normalize(image, settings);
+    normalize(image, settings);
     return image;
 }
 
-void WriteText(const QString& path, const QByteArray& text) {
+void writeText(const QString& path, const QByteArray& text) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(text);
@@ -123,33 +123,33 @@ void TestCli::presetThenDump_data() {
 
 void TestCli::presetThenDump() {
     QFETCH(int, code);
-    const Result preset = RunCli({"preset", QString::number(code), "-o", file("p.ign")});
+    const Result preset = runCli({"preset", QString::number(code), "-o", file("p.ign")});
     QCOMPARE(preset.err, QString());
     QCOMPARE(preset.exitCode, 0);
-    const Result dump = RunCli({"dump", file("p.ign")});
+    const Result dump = runCli({"dump", file("p.ign")});
     QCOMPARE(dump.err, QString());
     QCOMPARE(dump.exitCode, 0);
-    QCOMPARE(DumpedBytes(dump.out), BytesOf(ExpectedPreset(code)));
+    QCOMPARE(dumpedBytes(dump.out), bytesOf(expectedPreset(code)));
 }
 
 void TestCli::convertOlderFileWarns() {
-    WriteText(file("old.ign"), "KALUBREN_KEY  48 \r\n\r\nLIMITER     120 \r\nBASE_ADV 7");
-    const Result convert = RunCli({"convert", file("old.ign"), "-o", file("new.ign")});
+    writeText(file("old.ign"), "KALUBREN_KEY  48 \r\n\r\nLIMITER     120 \r\nBASE_ADV 7");
+    const Result convert = runCli({"convert", file("old.ign"), "-o", file("new.ign")});
     QCOMPARE(convert.exitCode, 0);
-    QCOMPARE(convert.err, Message(Msg::olderFileVersion) + "\n");
+    QCOMPARE(convert.err, englishMessage(Msg::olderFileVersion) + "\n");
     QVERIFY(convert.err.startsWith("Older version of *.ign file!\n\nSome parameters"));
 
     QFile written(file("new.ign"));
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readLine(), QByteArray("KALUBREN_KEY   75 \r\n"));
 
-    const Result dump = RunCli({"dump", file("new.ign")});
+    const Result dump = runCli({"dump", file("new.ign")});
     QCOMPARE(dump.exitCode, 0);
     QCOMPARE(dump.err, QString());
-    const QList<int> bytes = DumpedBytes(dump.out);
+    const QList<int> bytes = dumpedBytes(dump.out);
     QCOMPARE(bytes.size(), kImageSize);
     // What a 48 file implies, what it said, and normalization of everything it left at 0.
-    QCOMPARE(bytes[Field::geberMode], 1);
+    QCOMPARE(bytes[Field::ignitionsPerRev], 1);
     QCOMPARE(bytes[Field::input1], 2);
     QCOMPARE(bytes[Field::input2], 3);
     QCOMPARE(bytes[Field::limiter], 120);
@@ -159,22 +159,22 @@ void TestCli::convertOlderFileWarns() {
 }
 
 void TestCli::convertInPlace() {
-    QCOMPARE(RunCli({"preset", "24", "-o", file("p.ign")}).exitCode, 0);
+    QCOMPARE(runCli({"preset", "24", "-o", file("p.ign")}).exitCode, 0);
     QFile original(file("p.ign"));
     QVERIFY(original.open(QIODevice::ReadOnly));
     const QByteArray before = original.readAll();
     original.close();
 
-    const Result convert = RunCli({"convert", file("p.ign"), "-o", file("p.ign")});
+    const Result convert = runCli({"convert", file("p.ign"), "-o", file("p.ign")});
     QCOMPARE(convert.exitCode, 0);
     QVERIFY(original.open(QIODevice::ReadOnly));
     QCOMPARE(original.readAll(), before);
 }
 
 void TestCli::dumpNormalizeOnRequest() {
-    WriteText(file("raw.ign"), "KALUBREN_KEY 75\nTPS 700 5050\nRPM_ADV 0 0 0 0 0 0 0 0 0 0\n");
-    const QList<int> raw = DumpedBytes(RunCli({"dump", file("raw.ign")}).out);
-    const QList<int> normalized = DumpedBytes(RunCli({"dump", file("raw.ign"), "--normalize"}).out);
+    writeText(file("raw.ign"), "KALUBREN_KEY 75\nTPS 700 5050\nRPM_ADV 0 0 0 0 0 0 0 0 0 0\n");
+    const QList<int> raw = dumpedBytes(runCli({"dump", file("raw.ign")}).out);
+    const QList<int> normalized = dumpedBytes(runCli({"dump", file("raw.ign"), "--normalize"}).out);
     QCOMPARE(raw.size(), kImageSize);
     QCOMPARE(normalized.size(), kImageSize);
     QCOMPARE(raw[Field::tps100], 255);
@@ -210,13 +210,13 @@ void TestCli::filesThatFail() {
     QFETCH(QStringList, arguments);
     QFETCH(int, message);
     if (!content.isEmpty())
-        WriteText(file("IN"), content);
+        writeText(file("IN"), content);
     for (QString& argument : arguments)
         argument.replace("IN", file("IN")).replace("OUT", file("OUT"));
 
-    const Result result = RunCli(arguments);
+    const Result result = runCli(arguments);
     QCOMPARE(result.exitCode, 1);
-    QCOMPARE(result.err, Message(message) + "\n");
+    QCOMPARE(result.err, englishMessage(message) + "\n");
     QCOMPARE(result.out, QString());
     QVERIFY(!QFile::exists(file("OUT")));
 }
@@ -241,7 +241,7 @@ void TestCli::usageMistakes_data() {
 void TestCli::usageMistakes() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, reason);
-    const Result result = RunCli(arguments, dir->path());
+    const Result result = runCli(arguments, dir->path());
     QCOMPARE(result.exitCode, 2);
     QVERIFY2(result.err.contains(reason), qPrintable(result.err));
     if (!arguments.isEmpty() && arguments[0] != "frobnicate")
@@ -250,12 +250,12 @@ void TestCli::usageMistakes() {
 }
 
 void TestCli::helpListsEveryCommand() {
-    const Result help = RunCli({"--help"});
+    const Result help = runCli({"--help"});
     QCOMPARE(help.exitCode, 0);
-    for (const cli::Command& command : cli::AllCommands()) {
+    for (const cli::Command& command : cli::allCommands()) {
         const QString usage = QString("varko-cli %1 %2").arg(command.name, command.arguments);
         QVERIFY2(help.out.contains(usage), qPrintable(usage));
-        const Result own = RunCli({command.name, "--help"});
+        const Result own = runCli({command.name, "--help"});
         QCOMPARE(own.exitCode, 0);
         QVERIFY(own.out.contains(usage));
     }

@@ -16,7 +16,7 @@ struct FlowsFixture {
     // Types a value into a number edit and leaves it, as a user would.
     void type(const char* edit, const QString& text) {
         window.edit(edit)->setText(text);
-        window->EditExit();
+        window->commitEditedValue();
     }
     void trigger(const char* menuItem) { window.find<QAction>(menuItem)->trigger(); }
     bool enabled(const char* menuItem) const { return window.find<QAction>(menuItem)->isEnabled(); }

@@ -26,7 +26,7 @@ protected:
     }
 };
 
-void Post(QObject* receiver) {
+void post(QObject* receiver) {
     QCoreApplication::postEvent(receiver, new QEvent(QEvent::User));
 }
 
@@ -50,8 +50,8 @@ private slots:
         ScriptedMessageBoxes boxes;
         FailingHandler handler;
         handler.fail = fail;
-        Post(&handler);
-        Post(&handler);
+        post(&handler);
+        post(&handler);
         QTRY_COMPARE(handler.handled, 2);
         QCOMPARE(boxes.warnings, (QStringList{text, text}));
     }

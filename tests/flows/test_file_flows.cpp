@@ -22,12 +22,12 @@ const QString kOlderVersion = "Older version of *.ign file!\n\nSome parameters w
                               "will be set to default value.\nThey are parameters which are not in "
                               "older version or have another structure.";
 
-bool StatusShown(const FlowsFixture& f) {
+bool statusShown(const FlowsFixture& f) {
     return !f.window.find("LabelHlaseni")->isHidden() ||
            !f.window.find("CGaugeProgram")->isHidden();
 }
 
-void ShowStatus(const FlowsFixture& f) {
+void showStatus(const FlowsFixture& f) {
     f.window.find("LabelHlaseni")->show();
     f.window.find("CGaugeProgram")->show();
 }
@@ -51,7 +51,7 @@ private slots:
     void nameFilters() {
         QFETCH(QString, filter);
         QFETCH(QStringList, nameFilters);
-        QCOMPARE(NameFilters(filter), nameFilters);
+        QCOMPARE(qtNameFilters(filter), nameFilters);
     }
 
     void newNotAnsweredYesChangesNothing_data() {
@@ -79,7 +79,7 @@ private slots:
         FlowsFixture f;
         f.type("EditOmez2", "9000");
         f.type("Edit55", "44");
-        ShowStatus(f);
+        showStatus(f);
         f.window.boxes.answers = {Answer::Yes};
         f.trigger("MenuNew");
         QCOMPARE(int(f.window->image().limiter()), 110);
@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(int(f.window->image().bike()), 20);
         QCOMPARE(f.window.edit("EditOmez2")->text(), "11,000");
         QCOMPARE(f.fileLabel(), QString());
-        QVERIFY(!StatusShown(f));
+        QVERIFY(!statusShown(f));
         f.trigger("MenuZpet"); // New is one undo step
         QCOMPARE(int(f.window->image().limiter()), 90);
     }
@@ -97,7 +97,7 @@ private slots:
         f.window.showWith([](ParamImage& image) {
             image.bike() = 24; // Honda VFR 750
             bool listChanged = false;
-            ApplyBikePreset(image, listChanged);
+            applyBikePreset(image, listChanged);
             image.bike() = 22; // then "Special setting"
             image.bytes[42] = 0;
             image.bytes[47] = 1;
@@ -120,7 +120,7 @@ private slots:
         FlowsFixture f;
         QTemporaryDir dir;
         const QString path = dir.filePath("v76.ign");
-        WriteTestFile(path, "KALUBREN_KEY 76\r\nLIMITER 50\r\n");
+        writeTestFile(path, "KALUBREN_KEY 76\r\nLIMITER 50\r\n");
         f.window.find<QLabel>("LabelFile2")->setText("/before.ign");
         const ParamImage before = f.window->image();
         f.dialogs.paths = {path};
@@ -155,7 +155,7 @@ private slots:
         FlowsFixture f;
         QTemporaryDir dir;
         const QString path = dir.filePath("mixed.ign");
-        WriteTestFile(path, "KALUBREN_KEY 12 KALUBREN_KEY 54 LIMITER 99");
+        writeTestFile(path, "KALUBREN_KEY 12 KALUBREN_KEY 54 LIMITER 99");
         f.dialogs.paths = {path};
         f.trigger("MenuOpen");
         QCOMPARE(f.window.boxes.shown,
@@ -171,14 +171,14 @@ private slots:
         odd.bike() = 40;
         odd.channelCount() = 0;
         odd.advance(3, 4) = 200;
-        QVERIFY(SaveParamFile(path, odd));
+        QVERIFY(saveParamFile(path, odd));
         f.dialogs.paths = {path};
         f.trigger("MenuOpen");
         const ParamImage opened = f.window->image();
         QCOMPARE(int(opened.bike()), 20); // the entry the list kept
         QVERIFY(opened.channelCount() >= 1);
         QCOMPARE(int(opened.advance(3, 4)), 60);
-        f.window->CollectImage();
+        f.window->collectImage();
         QCOMPARE(f.window->image(), opened);
         // The undo step holds the same image.
         f.trigger("MenuZpet");
@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(f.dialogs.shown.last().kind, FileDialog::Kind::Save);
         QCOMPARE(f.fileLabel(), path);
         const ParamImage saved = f.window->image();
-        QCOMPARE(ReadTestFile(path), WriteParamFile(saved));
+        QCOMPARE(readTestFile(path), writeParamFile(saved));
 
         f.window.boxes.answers = {Answer::Yes};
         f.trigger("MenuNew");
@@ -216,13 +216,13 @@ private slots:
 
     void cancelledDialogs() {
         FlowsFixture f;
-        ShowStatus(f);
+        showStatus(f);
         const ParamImage before = f.window->image();
         f.trigger("MenuOpen");
-        QVERIFY(!StatusShown(f));
-        ShowStatus(f);
+        QVERIFY(!statusShown(f));
+        showStatus(f);
         f.trigger("MenuSave");
-        QVERIFY(StatusShown(f));
+        QVERIFY(statusShown(f));
         QCOMPARE(f.dialogs.shown.size(), 2);
         QCOMPARE(f.window->image(), before);
         QCOMPARE(f.fileLabel(), QString());
@@ -231,13 +231,13 @@ private slots:
 
     void openMissingFile() {
         FlowsFixture f;
-        ShowStatus(f);
+        showStatus(f);
         const ParamImage before = f.window->image();
         f.dialogs.paths = {QDir::temp().filePath("no-such-folder-here/missing.ign")};
         f.trigger("MenuOpen");
         QCOMPARE(f.window.boxes.shown, QStringList{"Open file error!"});
         QCOMPARE(f.window->image(), before);
-        QVERIFY(!StatusShown(f));
+        QVERIFY(!statusShown(f));
         QVERIFY(!f.canUndo());
     }
 
@@ -256,7 +256,7 @@ private slots:
         const bool readOnly = obstacle == "read-only folder";
         const QString path =
             folder + '/' + (readOnly ? QString("old.ign") : QString(251, 'x') + ".ign");
-        WriteTestFile(path, "old content");
+        writeTestFile(path, "old content");
         if (readOnly) {
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
             if (QFileInfo(folder).isWritable()) {
@@ -270,7 +270,7 @@ private slots:
         f.trigger("MenuSave");
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(f.window.boxes.shown, QStringList{"Open file error!"});
-        QCOMPARE(ReadTestFile(path), QByteArray("old content"));
+        QCOMPARE(readTestFile(path), QByteArray("old content"));
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
         QCOMPARE(f.fileLabel(), "/before.ign");
         f.trigger("MenuOpen"); // lastFilePath stayed

@@ -6,7 +6,7 @@
 #include "ScriptedMessageBoxes.h"
 #include "TestFiles.h"
 #include "app/CommandLineLanguage.h"
-#include "app/TFormHlav.h"
+#include "app/MainWindow.h"
 #include "model/Presets.h"
 #include "storage/ConfigPaths.h"
 #include "storage/LastStateFile.h"
@@ -28,9 +28,9 @@ namespace {
 struct Run {
     ScriptedMessageBoxes boxes;
     ScriptedFileDialogs dialogs;
-    std::unique_ptr<TFormHlav> window = std::make_unique<TFormHlav>();
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
 
-    Run() { window->FormCreate(); }
+    Run() { window->startUp(); }
 
     template <typename W = QWidget> W* find(const char* name) const {
         return window->findChild<W*>(name);
@@ -50,16 +50,16 @@ struct Run {
     }
 };
 
-void WriteSettings(const ScopedConfigDir& config, const QByteArray& keys) {
+void writeSettings(const ScopedConfigDir& config, const QByteArray& keys) {
     config.varkoDir();
-    WriteTestFile(SettingsFilePath(), "[FORM_HLAV]\r\n" + keys);
+    writeTestFile(settingsFilePath(), "[FORM_HLAV]\r\n" + keys);
 }
 
-ParamImage StartUpImage() {
+ParamImage startUpImage() {
     ParamImage image;
     image.bike() = 20;
     bool listChanged = false;
-    ApplyBikePreset(image, listChanged);
+    applyBikePreset(image, listChanged);
     return image;
 }
 
@@ -80,8 +80,8 @@ private slots:
         QCOMPARE(run.fileLabel(), QString());
         QCOMPARE(run.openDialogFile(), QString());
         QVERIFY(run.find("LabelTest1")->isHidden());
-        QCOMPARE(run.window->image().bike(), StartUpImage().bike());
-        QCOMPARE(run.window->image().limiter(), StartUpImage().limiter());
+        QCOMPARE(run.window->image().bike(), startUpImage().bike());
+        QCOMPARE(run.window->image().limiter(), startUpImage().limiter());
         QVERIFY(!run.find<QAction>("MenuZpet")->isEnabled());
     }
 
@@ -104,13 +104,13 @@ private slots:
             closed = run.window->image();
         }
         QCOMPARE(int(closed.baseAdv()), 17);
-        const QByteArray settings = ReadTestFile(SettingsFilePath());
+        const QByteArray settings = readTestFile(settingsFilePath());
         for (const char* line : {"ComPort=5", "Language=0", "PageControl1->ActivePageIndex=2",
                                  "Left=40", "Top=30", "Width=1000", "Height=800"})
             QVERIFY2(settings.contains(QByteArray(line) + "\r\n"), line);
         QVERIFY(settings.contains("File=" + file.toUtf8()));
         QVERIFY(settings.contains("IniDir=" + file.toUtf8()));
-        QCOMPARE(ReadTestFile(LastStateFilePath()), WriteLastState(LastState{closed, {}}));
+        QCOMPARE(readTestFile(lastStateFilePath()), writeLastState(LastState{closed, {}}));
 
         Run again;
         QCOMPARE(again.window->image(), closed);
@@ -152,25 +152,25 @@ private slots:
         QFETCH(int, page);
         QFETCH(QByteArray, writtenBack);
         ScopedConfigDir config;
-        WriteSettings(config, keys);
+        writeSettings(config, keys);
         Run run;
         QVERIFY(run.checked(qPrintable(languageItem)));
         QVERIFY(run.checked(qPrintable(portItem)));
         QCOMPARE(run.page(), page);
         run.window->close();
-        QVERIFY(ReadTestFile(SettingsFilePath()).contains(writtenBack + "\r\n"));
+        QVERIFY(readTestFile(settingsFilePath()).contains(writtenBack + "\r\n"));
     }
 
     void languageReachesTheMessages() {
         ScopedConfigDir config;
-        WriteSettings(config, "Language=2\r\n");
+        writeSettings(config, "Language=2\r\n");
         Run run;
         QCOMPARE(run.newQuestion(), "Voulez vous la programation de base?");
     }
 
     void windowSizeBeyondTheDesktop() {
         ScopedConfigDir config;
-        WriteSettings(config, "Width=2000000000\r\nHeight=2000000000\r\n");
+        writeSettings(config, "Width=2000000000\r\nHeight=2000000000\r\n");
         Run run;
         const QSize desktop = run.window->screen()->virtualSize() * 2;
         QVERIFY(run.window->width() <= qMax(desktop.width(), 954));
@@ -181,16 +181,16 @@ private slots:
     void reservedBytesKept() {
         ScopedConfigDir config;
         config.varkoDir();
-        LastState state{StartUpImage(), {1, 2, 3, 250, 5, 6, 7}};
+        LastState state{startUpImage(), {1, 2, 3, 250, 5, 6, 7}};
         state.image.limiter() = 95;
-        WriteTestFile(LastStateFilePath(), WriteLastState(state));
+        writeTestFile(lastStateFilePath(), writeLastState(state));
         {
             Run run;
             QCOMPARE(int(run.window->image().limiter()), 95);
             run.window->close();
         }
         LastState written;
-        QCOMPARE(ReadLastState(ReadTestFile(LastStateFilePath()), written), kLastStateCount);
+        QCOMPARE(readLastState(readTestFile(lastStateFilePath()), written), kLastStateCount);
         QCOMPARE(written.reserved, state.reserved);
     }
 
@@ -200,13 +200,13 @@ private slots:
         QByteArray numbers;
         for (int k = 0; k < 50; ++k)
             numbers += k == 4 ? "9 " : k == 13 ? "80 " : "0 "; // 9 channels, limiter 8000
-        WriteTestFile(LastStateFilePath(), numbers);
+        writeTestFile(lastStateFilePath(), numbers);
         Run run;
         const ParamImage& image = run.window->image();
         QCOMPARE(int(image.limiter()), 80);
         QCOMPARE(int(image.channelCount()), 4);              // normalized at start-up
-        QCOMPARE(image.bytes[90], StartUpImage().bytes[90]); // beyond the 50 numbers
-        QCOMPARE(image.advance(9, 9), StartUpImage().advance(9, 9));
+        QCOMPARE(image.bytes[90], startUpImage().bytes[90]); // beyond the 50 numbers
+        QCOMPARE(image.advance(9, 9), startUpImage().advance(9, 9));
     }
 
     void testSwitch_data() {
@@ -220,7 +220,7 @@ private slots:
         QFETCH(bool, testMode);
         ScopedConfigDir config;
         config.varkoDir();
-        WriteTestFile(TestSwitchFilePath(), content);
+        writeTestFile(testSwitchFilePath(), content);
         Run run;
         for (int t = 1; t <= 8; ++t)
             QCOMPARE(!run.find(qPrintable(QString("LabelTest%1").arg(t)))->isHidden(), testMode);
@@ -241,7 +241,7 @@ private slots:
     void commandLineLanguage() {
         QFETCH(QStringList, arguments);
         QFETCH(int, language);
-        const std::optional<std::uint8_t> chosen = CommandLineLanguage(arguments);
+        const std::optional<std::uint8_t> chosen = languageFromArguments(arguments);
         QCOMPARE(chosen.has_value() ? int(*chosen) : -1, language);
     }
 };

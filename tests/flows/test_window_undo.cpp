@@ -28,20 +28,20 @@ UndoControlsState Controls(const FlowsFixture& f) {
     return {undo, redo};
 }
 
-TransferMode Transfer(const FlowsFixture& f) {
+TransferMode runningTransfer(const FlowsFixture& f) {
     return f.window->deviceLink().engine().state().transferMode;
 }
 
 // The test runs the link's ticks itself, so a transfer that was started stays visible until the
 // test lets it fail (no unit answers here).
-void StopTicks(FlowsFixture& f) {
+void stopTicks(FlowsFixture& f) {
     f.window->deviceLink().findChild<QTimer*>("Timer1")->stop();
 }
 
-bool TicksUntilIdle(FlowsFixture& f) {
-    for (int tick = 0; tick < 100 && Transfer(f) != TransferMode::Idle; ++tick)
-        f.window->deviceLink().engine().Timer1Timer();
-    return Transfer(f) == TransferMode::Idle;
+bool ticksUntilIdle(FlowsFixture& f) {
+    for (int tick = 0; tick < 100 && runningTransfer(f) != TransferMode::Idle; ++tick)
+        f.window->deviceLink().engine().tick();
+    return runningTransfer(f) == TransferMode::Idle;
 }
 
 } // namespace
@@ -152,20 +152,20 @@ private slots:
     // transfer; one that cannot move starts none.
     void programmingAfterUndoAndRedo() {
         FlowsFixture f;
-        StopTicks(f);
+        stopTicks(f);
         f.type("EditBaseAdv", "15");
         f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
-        QCOMPARE(Transfer(f), TransferMode::Idle);
+        QCOMPARE(runningTransfer(f), TransferMode::Idle);
         for (const char* step : {"MenuZpet", "MenuZnovu", "MenuZpet"}) {
             f.trigger(step);
-            QCOMPARE(Transfer(f), TransferMode::Program);
-            QVERIFY(TicksUntilIdle(f));
+            QCOMPARE(runningTransfer(f), TransferMode::Program);
+            QVERIFY(ticksUntilIdle(f));
         }
         f.trigger("MenuZpet"); // nothing to move to
-        QCOMPARE(Transfer(f), TransferMode::Idle);
+        QCOMPARE(runningTransfer(f), TransferMode::Idle);
         f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(false);
         f.trigger("MenuZnovu");
-        QCOMPARE(Transfer(f), TransferMode::Idle);
+        QCOMPARE(runningTransfer(f), TransferMode::Idle);
     }
 
     void programAfterChangeArming_data() {
@@ -178,22 +178,22 @@ private slots:
         QFETCH(bool, changeFirst);
         QFETCH(bool, firstPushPrograms);
         FlowsFixture f;
-        StopTicks(f);
+        stopTicks(f);
         f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
         f.type("EditBaseAdv", changeFirst ? "15" : "10");
-        QCOMPARE(Transfer(f) == TransferMode::Program, firstPushPrograms);
+        QCOMPARE(runningTransfer(f) == TransferMode::Program, firstPushPrograms);
         // Every later push programs, changed or not.
-        QVERIFY(TicksUntilIdle(f));
+        QVERIFY(ticksUntilIdle(f));
         f.type("EditBaseAdv", changeFirst ? "15" : "10");
-        QCOMPARE(Transfer(f), TransferMode::Program);
+        QCOMPARE(runningTransfer(f), TransferMode::Program);
         // Unticked, nothing programs and the arming is gone.
-        QVERIFY(TicksUntilIdle(f));
+        QVERIFY(ticksUntilIdle(f));
         f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(false);
         f.type("EditBaseAdv", "20");
-        QCOMPARE(Transfer(f), TransferMode::Idle);
+        QCOMPARE(runningTransfer(f), TransferMode::Idle);
         f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
         f.type("EditBaseAdv", "20");
-        QCOMPARE(Transfer(f), TransferMode::Idle);
+        QCOMPARE(runningTransfer(f), TransferMode::Idle);
     }
 };
 

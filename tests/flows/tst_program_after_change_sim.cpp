@@ -16,11 +16,11 @@ namespace {
 constexpr int kWaitMs = 15000;
 constexpr int kCom = 9;
 
-QString Status(const FlowsFixture& f) {
+QString statusText(const FlowsFixture& f) {
     return f.window.find<QLabel>("LabelHlaseni")->text();
 }
 
-void TypeAndEnter(FlowsFixture& f, const char* edit, const QString& text) {
+void typeAndEnter(FlowsFixture& f, const char* edit, const QString& text) {
     QLineEdit* field = f.window.edit(edit);
     field->setText(text);
     QTest::keyClick(field, Qt::Key_Return);
@@ -50,18 +50,18 @@ private slots:
 
         f.pages()->setCurrentIndex(2);
         const int cell = f.window->image().advance(2, 3) == 41 ? 42 : 41;
-        TypeAndEnter(f, "Edit73", QString::number(cell));
+        typeAndEnter(f, "Edit73", QString::number(cell));
         QCOMPARE(int(f.window->image().advance(2, 3)), cell);
         QCOMPARE(f.window->deviceLink().engine().state().transferMode, TransferMode::Program);
         // The program ends with a verify of what was sent, and then reports its own OK.
-        QVERIFY2(QTest::qWaitFor([&] { return Status(f) == "Program device:: OK"; }, kWaitMs),
-                 qPrintable(Status(f)));
+        QVERIFY2(QTest::qWaitFor([&] { return statusText(f) == "Program device:: OK"; }, kWaitMs),
+                 qPrintable(statusText(f)));
 
         // What the unit stores comes back with a read, over a window that forgot the value.
         box->setChecked(false);
         f.window.showWith([](ParamImage& image) { image.advance(2, 3) = 0; });
         f.trigger("MenuRead");
-        QVERIFY(QTest::qWaitFor([&] { return Status(f) == "Verify:: OK"; }, kWaitMs));
+        QVERIFY(QTest::qWaitFor([&] { return statusText(f) == "Verify:: OK"; }, kWaitMs));
         QCOMPARE(int(f.window->image().advance(2, 3)), cell);
         QVERIFY(simulator.stop());
     }

@@ -29,7 +29,7 @@ struct Setup {
     ParamImage image;
 };
 
-Setup Make(int bikePosition, int synchro) {
+Setup makeSetup(int bikePosition, int synchro) {
     Setup s;
     s.state.bikePosition = bikePosition;
     s.state.synchroPosition = synchro;
@@ -39,8 +39,8 @@ Setup Make(int bikePosition, int synchro) {
     return s;
 }
 
-UiDecisions Decide(const Setup& s, WindowModes modes = {}) {
-    return DisplayRules(s.state, s.image, modes);
+UiDecisions decide(const Setup& s, WindowModes modes = {}) {
+    return displayDecisions(s.state, s.image, modes);
 }
 
 } // namespace
@@ -76,7 +76,7 @@ void DisplayRulesTest::geometryEditableOnlyForSpecialSetting_data() {
 void DisplayRulesTest::geometryEditableOnlyForSpecialSetting() {
     QFETCH(int, bikePosition);
     QFETCH(int, synchro);
-    const UiDecisions d = Decide(Make(bikePosition, synchro));
+    const UiDecisions d = decide(makeSetup(bikePosition, synchro));
     QTEST(d.specialEnabled, "special");
     QTEST(d.lobeEditsEnabled, "lobeEdits");
     QTEST(d.channelChecksEnabled, "channelChecks");
@@ -90,39 +90,39 @@ void DisplayRulesTest::geometryEditableOnlyForSpecialSetting() {
 }
 
 void DisplayRulesTest::channelGroupsFollowCountAndHarley() {
-    Setup s = Make(kSpecialPosition, 1);
-    UiDecisions d = Decide(s);
+    Setup s = makeSetup(kSpecialPosition, 1);
+    UiDecisions d = decide(s);
     QCOMPARE(d.channelGroupShown, (std::array<bool, 4>{true, true, false, false}));
     QCOMPARE(d.advanceLabelShown, (std::array<bool, 4>{true, true, false, false}));
 
     s.image.channelCount() = 0;
-    QCOMPARE(Decide(s).channelGroupShown, (std::array<bool, 4>{true, false, false, false}));
+    QCOMPARE(decide(s).channelGroupShown, (std::array<bool, 4>{true, false, false, false}));
 
-    Setup model = Make(29, 1);
+    Setup model = makeSetup(29, 1);
     model.image.channelCount() = 4;
-    d = Decide(model);
+    d = decide(model);
     QCOMPARE(d.channelGroupShown, (std::array<bool, 4>{true, true, true, true}));
     QCOMPARE(d.advanceLabelShown, (std::array<bool, 4>{true, false, false, false}));
 
-    Setup harley = Make(4, 7);
-    QCOMPARE(Decide(harley).channelGroupShown, (std::array<bool, 4>{}));
+    Setup harley = makeSetup(4, 7);
+    QCOMPARE(decide(harley).channelGroupShown, (std::array<bool, 4>{}));
 }
 
 void DisplayRulesTest::throttleMapOff() {
-    Setup s = Make(29, 1);
-    UiDecisions d = Decide(s);
+    Setup s = makeSetup(29, 1);
+    UiDecisions d = decide(s);
     QVERIFY(!d.mapRowsShown);
     QVERIFY(!d.mapUpDownsShown);
     QVERIFY(!d.tpsMonEnabled);
     QCOMPARE(d.row9AlignRow, 0);
 
-    s.state.checks[Check::tpsMapa] = true;
-    d = Decide(s);
+    s.state.checks[Check::throttleMap] = true;
+    d = decide(s);
     QVERIFY(d.mapRowsShown);
     QVERIFY(d.mapUpDownsShown);
     QVERIFY(d.tpsMonEnabled);
     QCOMPARE(d.row9AlignRow, 9);
-    QVERIFY(!Decide(s, {.printing = true}).mapUpDownsShown);
+    QVERIFY(!decide(s, {.printing = true}).mapUpDownsShown);
 }
 
 void DisplayRulesTest::servoAndInputs_data() {
@@ -145,11 +145,11 @@ void DisplayRulesTest::servoAndInputs() {
     QFETCH(int, input1);
     QFETCH(int, input2);
     QFETCH(bool, neutral);
-    Setup s = Make(29, 1);
+    Setup s = makeSetup(29, 1);
     s.image.input1() = static_cast<std::uint8_t>(input1);
     s.image.input2() = static_cast<std::uint8_t>(input2);
-    s.state.checks[Check::inNeutralSs] = neutral;
-    const UiDecisions d = Decide(s);
+    s.state.checks[Check::neutralStandInputs] = neutral;
+    const UiDecisions d = decide(s);
     QTEST(d.killEnabled, "kill");
     QTEST(d.blockingEnabled, "blocking");
     QTEST(d.clutchEnabled, "clutch");
@@ -157,20 +157,20 @@ void DisplayRulesTest::servoAndInputs() {
     QTEST(d.inputGroupsEnabled, "radiosEnabled");
     QVERIFY(!d.servoShown);
     s.image.servoEnable() = 1;
-    QVERIFY(Decide(s).servoShown);
+    QVERIFY(decide(s).servoShown);
 }
 
 void DisplayRulesTest::printingAndColours() {
-    Setup s = Make(29, 1);
+    Setup s = makeSetup(29, 1);
     s.image.input2() = 3;
-    UiDecisions d = Decide(s);
+    UiDecisions d = decide(s);
     QVERIFY(!d.whiteBackground);
     QVERIFY(d.notPrinting);
     QVERIFY(!d.noReadingRed);
     QVERIFY(!d.progAfterChangeRed);
 
     s.image.noReading() = 1;
-    d = Decide(s, {.printing = true, .progAfterChange = true});
+    d = decide(s, {.printing = true, .progAfterChange = true});
     QVERIFY(d.whiteBackground);
     QVERIFY(!d.notPrinting);
     QVERIFY(!d.clutchUpDownsShown);
@@ -180,9 +180,9 @@ void DisplayRulesTest::printingAndColours() {
 }
 
 void DisplayRulesTest::compensationOnlyInTestMode() {
-    const Setup s = Make(29, 1);
-    QVERIFY(!Decide(s).compensationShown);
-    QVERIFY(Decide(s, {.testEnable = true}).compensationShown);
+    const Setup s = makeSetup(29, 1);
+    QVERIFY(!decide(s).compensationShown);
+    QVERIFY(decide(s, {.testEnable = true}).compensationShown);
 }
 
 QTEST_APPLESS_MAIN(DisplayRulesTest)

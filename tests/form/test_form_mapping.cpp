@@ -31,17 +31,17 @@ private slots:
 
 namespace {
 
-ParamImage StartupImage() {
+ParamImage startupImage() {
     ParamImage image;
     image.bike() = 20;
     bool listChanged = false;
-    ApplyBikePreset(image, listChanged);
+    applyBikePreset(image, listChanged);
     return image;
 }
 
-int PairIndex(const QString& editName) {
+int pairIndex(const QString& editName) {
     for (int p = 0; p < kPairCount; ++p) {
-        if (PairTable()[p].editName == editName) {
+        if (pairTable()[p].editName == editName) {
             return p;
         }
     }
@@ -53,7 +53,7 @@ int PairIndex(const QString& editName) {
 void FormMappingTest::pairTableNamesAndBytesAreDistinct() {
     QSet<QString> names;
     QSet<int> offsets;
-    for (const PairSpec& pair : PairTable()) {
+    for (const PairSpec& pair : pairTable()) {
         names << pair.upDownName << pair.editName;
         offsets << pair.offset;
         QVERIFY(pair.min < pair.max);
@@ -61,15 +61,15 @@ void FormMappingTest::pairTableNamesAndBytesAreDistinct() {
     }
     QCOMPARE(names.size(), 2 * kPairCount);
     QCOMPARE(offsets.size(), kPairCount);
-    QCOMPARE(PairTable()[Pair::map + 99].editName, QString("Edit149"));
-    QCOMPARE(PairTable()[Pair::palecEnd + 3].upDownName, QString("UpDownPalec4End"));
+    QCOMPARE(pairTable()[Pair::advance + 99].editName, QString("Edit149"));
+    QCOMPARE(pairTable()[Pair::startAdvLobe + 3].upDownName, QString("UpDownPalec4End"));
 }
 
 void FormMappingTest::pairEndsSurviveShowAndCollect_data() {
     QTest::addColumn<int>("pair");
     QTest::addColumn<int>("end");
     for (int p = 0; p < kPairCount; ++p) {
-        const PairSpec& spec = PairTable()[p];
+        const PairSpec& spec = pairTable()[p];
         for (int end : {spec.min, spec.max}) {
             QTest::addRow("%s %d", qPrintable(spec.editName), end) << p << end;
         }
@@ -81,17 +81,17 @@ void FormMappingTest::pairEndsSurviveShowAndCollect_data() {
 void FormMappingTest::pairEndsSurviveShowAndCollect() {
     QFETCH(int, pair);
     QFETCH(int, end);
-    const PairSpec& spec = PairTable()[pair];
-    ParamImage image = StartupImage();
+    const PairSpec& spec = pairTable()[pair];
+    ParamImage image = startupImage();
     image.synchroMethod() = 3; // keeps lobe numbers and flags as they are
     image.lobeCount() = 58;
     image[spec.offset] = spec.scale.encode(end);
     const ParamImage before = image;
 
     FormState state;
-    ShowImageToState(image, state);
+    showImageToState(image, state);
     QCOMPARE(spec.scale.encode(state.pairs[pair]), spec.scale.encode(end));
-    CollectImageFromState(state, image, true);
+    collectImageFromState(state, image, true);
     QCOMPARE(image[spec.offset], before[spec.offset]);
 }
 
@@ -118,56 +118,56 @@ void FormMappingTest::valuesOutsideARangeShowAsTheBound() {
     QFETCH(int, byte);
     QFETCH(int, shown);
     QFETCH(int, collected);
-    const int pair = PairIndex(edit);
+    const int pair = pairIndex(edit);
     QVERIFY(pair >= 0);
-    ParamImage image = StartupImage();
-    image[PairTable()[pair].offset] = static_cast<std::uint8_t>(byte);
+    ParamImage image = startupImage();
+    image[pairTable()[pair].offset] = static_cast<std::uint8_t>(byte);
     FormState state;
-    ShowImageToState(image, state);
+    showImageToState(image, state);
     QCOMPARE(state.pairs[pair], shown);
-    CollectImageFromState(state, image, false);
-    QCOMPARE(int(image[PairTable()[pair].offset]), collected);
+    collectImageFromState(state, image, false);
+    QCOMPARE(int(image[pairTable()[pair].offset]), collected);
 }
 
 void FormMappingTest::unknownModelKeepsTheListWhereItWas() {
-    ParamImage image = StartupImage();
+    ParamImage image = startupImage();
     FormState state;
-    ShowImageToState(image, state);
-    QCOMPARE(state.bikePosition, BikeListPosition(20));
+    showImageToState(image, state);
+    QCOMPARE(state.bikePosition, bikeListPosition(20));
     image.bike() = 40;
-    ShowImageToState(image, state);
-    QCOMPARE(state.bikePosition, BikeListPosition(20));
-    CollectImageFromState(state, image, false);
+    showImageToState(image, state);
+    QCOMPARE(state.bikePosition, bikeListPosition(20));
+    collectImageFromState(state, image, false);
     QCOMPARE(int(image.bike()), 20);
 
     // With nothing shown before, the code stays as it is.
-    ParamImage fresh = StartupImage();
+    ParamImage fresh = startupImage();
     fresh.bike() = 40;
-    RoundTripThroughControls(fresh, false);
+    roundTripThroughControls(fresh, false);
     QCOMPARE(int(fresh.bike()), 40);
 }
 
 void FormMappingTest::listCodesBeyondTheirLists() {
-    ParamImage image = StartupImage();
+    ParamImage image = startupImage();
     image.synchroMethod() = 12;
     image.input1() = 7;
     image.input2() = 9;
-    image.geberMode() = 0;
+    image.ignitionsPerRev() = 0;
     FormState state;
-    ShowImageToState(image, state);
+    showImageToState(image, state);
     QCOMPARE(state.synchroPosition, -1);
     QCOMPARE(state.input1Position, 2);
     QCOMPARE(state.input2Position, 4);
-    QCOMPARE(state.geberPosition, 3);
-    CollectImageFromState(state, image, false);
+    QCOMPARE(state.ignitionsPerRevPosition, 3);
+    collectImageFromState(state, image, false);
     QCOMPARE(int(image.synchroMethod()), 255);
     QCOMPARE(int(image.input1()), 2);
     QCOMPARE(int(image.input2()), 4);
-    QCOMPARE(int(image.geberMode()), 0);
+    QCOMPARE(int(image.ignitionsPerRev()), 0);
 }
 
 void FormMappingTest::methodEightTicksTheSecondEdgeBoxes() {
-    ParamImage image = StartupImage();
+    ParamImage image = startupImage();
     image.synchroMethod() = 8;
     for (int n = 0; n < kChannels; ++n) {
         image.maxAdvEdge2(n) = 0;
@@ -175,13 +175,13 @@ void FormMappingTest::methodEightTicksTheSecondEdgeBoxes() {
     }
     const ParamImage shown = image;
     FormState state;
-    ShowImageToState(image, state);
+    showImageToState(image, state);
     QCOMPARE(image, shown);
     for (int n = 0; n < kChannels; ++n) {
-        QVERIFY(state.checks[Check::palecZacH2 + n]);
-        QVERIFY(state.checks[Check::palecEndH2 + n]);
+        QVERIFY(state.checks[Check::maxAdvEdge2 + n]);
+        QVERIFY(state.checks[Check::startAdvEdge2 + n]);
     }
-    CollectImageFromState(state, image, false);
+    collectImageFromState(state, image, false);
     for (int n = 0; n < kChannels; ++n) {
         QCOMPARE(int(image.maxAdvEdge2(n)), 1);
         QCOMPARE(int(image.startAdvEdge2(n)), 1);
@@ -201,26 +201,26 @@ void FormMappingTest::lobeCheckOnlyForSpecialSingleLobe() {
     QFETCH(int, bike);
     QFETCH(int, synchro);
     QFETCH(bool, kept);
-    ParamImage image = StartupImage();
+    ParamImage image = startupImage();
     image.bike() = static_cast<std::uint8_t>(bike);
     image.synchroMethod() = static_cast<std::uint8_t>(synchro);
     image.noLobeCheck() = 1;
     FormState state;
-    ShowImageToState(image, state);
-    QVERIFY(state.checks[Check::nehlidaPalec]);
-    CollectImageFromState(state, image, false);
+    showImageToState(image, state);
+    QVERIFY(state.checks[Check::noLobeCheck]);
+    collectImageFromState(state, image, false);
     QCOMPARE(int(image.noLobeCheck()), kept ? 1 : 0);
-    QCOMPARE(state.checks[Check::nehlidaPalec], kept);
+    QCOMPARE(state.checks[Check::noLobeCheck], kept);
 }
 
 void FormMappingTest::compensationFollowsTestMode() {
-    ParamImage image = StartupImage();
+    ParamImage image = startupImage();
     for (int n = 0; n < kChannels; ++n) {
         image.compensation(n) = static_cast<std::uint8_t>(30 + n);
     }
     ParamImage testMode = image;
-    RoundTripThroughControls(testMode, true);
-    RoundTripThroughControls(image, false);
+    roundTripThroughControls(testMode, true);
+    roundTripThroughControls(image, false);
     for (int n = 0; n < kChannels; ++n) {
         QCOMPARE(int(testMode.compensation(n)), 30 + n);
         QCOMPARE(int(image.compensation(n)), 11);
@@ -228,12 +228,12 @@ void FormMappingTest::compensationFollowsTestMode() {
 }
 
 void FormMappingTest::reservedBytesAreNotTouched() {
-    ParamImage image = StartupImage();
+    ParamImage image = startupImage();
     for (int reserved : {14, 18, 19, 29, 59, 64, 69}) {
         image[reserved] = static_cast<std::uint8_t>(200 + reserved % 50);
     }
     const ParamImage before = image;
-    RoundTripThroughControls(image, false);
+    roundTripThroughControls(image, false);
     for (int reserved : {14, 18, 19, 29, 59, 64, 69}) {
         QCOMPARE(image[reserved], before[reserved]);
     }
@@ -245,16 +245,16 @@ void FormMappingTest::presetImageSurvivesTheRoundTrip() {
         ParamImage image;
         image.bike() = BikeCodeTable[position];
         bool listChanged = false;
-        ApplyBikePreset(image, listChanged);
+        applyBikePreset(image, listChanged);
         WindowSettings settings;
-        Normalize(image, settings);
+        normalize(image, settings);
         ParamImage expected = image;
         if (image.synchroMethod() == 8) {
             for (int n = 0; n < kChannels; ++n) {
                 expected.maxAdvEdge2(n) = expected.startAdvEdge2(n) = 1;
             }
         }
-        RoundTripThroughControls(image, false);
+        roundTripThroughControls(image, false);
         QVERIFY2(image == expected, qPrintable(QString("list position %1").arg(position)));
     }
 }
@@ -319,7 +319,7 @@ void FormMappingTest::typedText() {
     QFETCH(QString, text);
     QFETCH(QString, separator);
     QFETCH(int, accepted);
-    const std::optional<int> value = ParsePairText(text, separator, PairTable()[PairIndex(edit)]);
+    const std::optional<int> value = parsePairText(text, separator, pairTable()[pairIndex(edit)]);
     QCOMPARE(value.value_or(-1), accepted);
 }
 

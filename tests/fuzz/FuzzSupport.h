@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-inline QByteArray FuzzText(const std::uint8_t* data, std::size_t size) {
+inline QByteArray fuzzText(const std::uint8_t* data, std::size_t size) {
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 }
 

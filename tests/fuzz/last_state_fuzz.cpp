@@ -8,14 +8,14 @@
 using namespace varko;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArray text = FuzzText(data, size);
+    const QByteArray text = fuzzText(data, size);
     LastState state;
-    const int taken = ReadLastState(text, state);
+    const int taken = readLastState(text, state);
     FUZZ_REQUIRE(taken >= 0 && taken <= kLastStateCount);
 
     LastState again;
     again.image.bytes.fill(0x5A);
-    FUZZ_REQUIRE(ReadLastState(WriteLastState(state), again) == kLastStateCount);
+    FUZZ_REQUIRE(readLastState(writeLastState(state), again) == kLastStateCount);
     FUZZ_REQUIRE(again == state);
     return 0;
 }

@@ -11,14 +11,14 @@
 using namespace varko;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArray text = FuzzText(data, size);
+    const QByteArray text = fuzzText(data, size);
     ParamImage before;
     before.bytes.fill(0x5A);
 
     ParamImage image = before;
     std::vector<FileMessage> messages;
     const std::uint8_t version =
-        ReadParamFile(text, image, [&](FileMessage message) { messages.push_back(message); });
+        readParamFile(text, image, [&](FileMessage message) { messages.push_back(message); });
     FUZZ_REQUIRE(version == 0 || version == 75 || version == 54 || version == 48);
 
     // Keys with an unknown version, then the older-version message of the accepted key if any.
@@ -32,9 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The writer's text of the loaded image reads back to an image the writer writes alike.
-    const QByteArray written = WriteParamFile(image);
+    const QByteArray written = writeParamFile(image);
     ParamImage again = before;
-    FUZZ_REQUIRE(ReadParamFile(written, again) == 75);
-    FUZZ_REQUIRE(WriteParamFile(again) == written);
+    FUZZ_REQUIRE(readParamFile(written, again) == 75);
+    FUZZ_REQUIRE(writeParamFile(again) == written);
     return 0;
 }

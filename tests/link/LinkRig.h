@@ -20,13 +20,13 @@ struct LinkRig {
         auto scripted = std::make_unique<ScriptedSerialPort>();
         port = scripted.get();
         engine = std::make_unique<varko::LinkEngine>(image, settings, owner, std::move(scripted));
-        engine->SetPortResolver([](int number) { return QStringLiteral("COM%1").arg(number); });
+        engine->setPortResolver([](int number) { return QStringLiteral("COM%1").arg(number); });
         owner.engine = engine.get();
     }
 
     void tick(int count = 1) {
         for (int i = 0; i < count; ++i) {
-            engine->Timer1Timer();
+            engine->tick();
             owner.closeBoxes();
         }
     }
@@ -34,10 +34,10 @@ struct LinkRig {
     const varko::LinkStatus& status() const { return engine->status(); }
 };
 
-inline varko::LinkFrame Reply(std::uint8_t request, std::span<const std::uint8_t, 100> data) {
-    return varko::BuildFrame(request ^ varko::Command::replyBit, data);
+inline varko::LinkFrame reply(std::uint8_t request, std::span<const std::uint8_t, 100> data) {
+    return varko::buildFrame(request ^ varko::Command::replyBit, data);
 }
-inline varko::LinkFrame Reply(std::uint8_t request) {
+inline varko::LinkFrame reply(std::uint8_t request) {
     const std::array<std::uint8_t, 100> zero{};
-    return Reply(request, zero);
+    return reply(request, zero);
 }

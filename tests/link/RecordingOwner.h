@@ -26,20 +26,20 @@ public:
     std::vector<varko::TransferResult> results;
     varko::LinkStatus lastStatus;
 
-    void CollectImage() override { ++collects; }
-    void Normalize() override {
+    void collectImage() override { ++collects; }
+    void normalize() override {
         ++normalizes;
         if (normalizeForReal)
-            varko::Normalize(image_, settings_);
+            varko::normalize(image_, settings_);
     }
-    void ShowImage() override { ++shows; }
-    void ShowMessage(const varko::LinkMessage& message) override {
+    void showImage() override { ++shows; }
+    void showMessage(const varko::LinkMessage& message) override {
         messages.push_back(message);
         pendingBoxes_.push_back(message.kind);
     }
-    void LinkStatusChanged(const varko::LinkStatus& status) override { lastStatus = status; }
+    void linkStatusChanged(const varko::LinkStatus& status) override { lastStatus = status; }
     void onMonitorFrame(const varko::LinkFrame&) override { ++monitorFrames; }
-    void TransferEnded(varko::TransferResult result) override { results.push_back(result); }
+    void transferEnded(varko::TransferResult result) override { results.push_back(result); }
 
     // Closes the boxes asked for so far, outside the engine's call, as the window does.
     void closeBoxes() {
@@ -47,7 +47,7 @@ public:
         pendingBoxes_.clear();
         for (auto kind : boxes)
             if (engine)
-                engine->MessageBoxClosed(kind);
+                engine->messageBoxClosed(kind);
     }
 
 private:

@@ -14,7 +14,7 @@ using namespace varko;
 Q_DECLARE_METATYPE(varko::TransferMode)
 
 namespace {
-ParamImage CountingImage() {
+ParamImage countingImage() {
     ParamImage image;
     for (int i = 0; i < kImageSize; ++i)
         image[i] = static_cast<std::uint8_t>(i * 7 + 3);
@@ -26,7 +26,7 @@ class TestFrames : public QObject {
     Q_OBJECT
 private slots:
     void idleFrame() {
-        const LinkFrame frame = BuildIdleFrame();
+        const LinkFrame frame = buildIdleFrame();
         QCOMPARE(frame.bytes[0], 0x30);
         for (int k = 1; k <= 100; ++k)
             QCOMPARE(frame.bytes[k], 0);
@@ -52,8 +52,8 @@ private slots:
         QFETCH(TransferMode, mode);
         QFETCH(bool, zeroImage);
         QFETCH(int, firstImageByte);
-        const ParamImage image = zeroImage ? ParamImage{} : CountingImage();
-        const LinkFrame frame = BuildBlockFrame(std::uint8_t(command), mode, image);
+        const ParamImage image = zeroImage ? ParamImage{} : countingImage();
+        const LinkFrame frame = buildBlockFrame(std::uint8_t(command), mode, image);
         QCOMPARE(frame.bytes[0], command);
         std::uint8_t check = std::uint8_t(~command);
         for (int k = 0; k < 100; ++k) {
@@ -62,7 +62,7 @@ private slots:
             check ^= std::uint8_t(expected);
         }
         QCOMPARE(frame.bytes[101], check);
-        QVERIFY(CheckByteValid(frame));
+        QVERIFY(checkByteValid(frame));
     }
 
     void fixedCheckBytes_data() {
@@ -78,15 +78,15 @@ private slots:
         QFETCH(int, command);
         QFETCH(int, check);
         const TransferMode mode = command & 0x40 ? TransferMode::Read : TransferMode::Program;
-        QCOMPARE(int(BuildBlockFrame(std::uint8_t(command), mode, ParamImage{}).check()), check);
+        QCOMPARE(int(buildBlockFrame(std::uint8_t(command), mode, ParamImage{}).check()), check);
     }
 
     void checkByteRejectsAnyFlippedBit() {
-        LinkFrame frame = BuildBlockFrame(0x42, TransferMode::Verify, CountingImage());
+        LinkFrame frame = buildBlockFrame(0x42, TransferMode::Verify, countingImage());
         for (int i = 0; i < kFrameSize; ++i) {
             LinkFrame spoiled = frame;
             spoiled.bytes[i] ^= 0x10;
-            QVERIFY2(!CheckByteValid(spoiled), qPrintable(QString::number(i)));
+            QVERIFY2(!checkByteValid(spoiled), qPrintable(QString::number(i)));
         }
     }
 
@@ -130,7 +130,7 @@ private slots:
         // The long name runs into the unused bytes behind it; only 30 may count.
         std::copy_n(longName.begin(), std::min<qsizetype>(longName.size(), 40),
                     info.bytes.begin() + InfoOffset::longName);
-        const DeviceTexts texts = DecodeDeviceInfo(info);
+        const DeviceTexts texts = decodeDeviceInfo(info);
         QTEST(texts.deviceName, "name");
         QTEST(texts.deviceDate, "date");
         QTEST(texts.deviceTime, "time");
@@ -138,9 +138,9 @@ private slots:
 
     void monthCodes() {
         for (int month = 1; month <= 12; ++month)
-            QCOMPARE(MonthFromCode(MonthCode(month)), month);
+            QCOMPARE(monthFromCode(monthCode(month)), month);
         // Jan: 'J' + 'a' + 'n' = 74 + 97 + 110 = 281, low byte 25.
-        QCOMPARE(int(MonthCode(1)), 25);
+        QCOMPARE(int(monthCode(1)), 25);
     }
 
     void portDevices_data() {
@@ -158,7 +158,7 @@ private slots:
     void portDevices() {
         ScopedConfigDir config;
         QFETCH(int, number);
-        QTEST(PortDevicePath(number), "device");
+        QTEST(portDevicePath(number), "device");
     }
 
     void overrideLinkComesFirst() {
@@ -167,25 +167,25 @@ private slots:
         QDir().mkpath(ports);
         QVERIFY(QFile::link("/dev/null", ports + "/COM2"));
         QVERIFY(QFile::link(ports + "/missing", ports + "/COM3"));
-        QCOMPARE(PortDevicePath(2), ports + "/COM2");
-        QCOMPARE(PortDevicePath(3), ports + "/COM3"); // dangling: the device is gone
-        QCOMPARE(PortDevicePath(1), QString("/dev/ttyS0"));
-        QCOMPARE(ResolvePortArgument("com2"), ports + "/COM2");
-        QCOMPARE(ResolvePortArgument("/dev/ttyUSB3"), QString("/dev/ttyUSB3"));
-        QCOMPARE(ResolvePortArgument("COM99"), QString());
-        QVERIFY(BuildPortMenu(0)[1].statusTip.contains("/dev/null"));
+        QCOMPARE(portDevicePath(2), ports + "/COM2");
+        QCOMPARE(portDevicePath(3), ports + "/COM3"); // dangling: the device is gone
+        QCOMPARE(portDevicePath(1), QString("/dev/ttyS0"));
+        QCOMPARE(resolvePortArgument("com2"), ports + "/COM2");
+        QCOMPARE(resolvePortArgument("/dev/ttyUSB3"), QString("/dev/ttyUSB3"));
+        QCOMPARE(resolvePortArgument("COM99"), QString());
+        QVERIFY(buildPortMenu(0)[1].statusTip.contains("/dev/null"));
     }
 
     void portMenu() {
         ScopedConfigDir config;
-        const PortMenu menu = BuildPortMenu(2);
+        const PortMenu menu = buildPortMenu(2);
         QCOMPARE(menu[0].caption, QString("Com 1"));
         QCOMPARE(menu[19].caption, QString("Com 20"));
         QCOMPARE(menu[20].caption, QString("Com Auto"));
         for (int i = 0; i < kPortCount; ++i)
             QCOMPARE(menu[i].checked, i == 2);
         QVERIFY(menu[2].statusTip.contains("/dev/ttyS2"));
-        QVERIFY(BuildPortMenu(kPortAuto)[20].checked);
+        QVERIFY(buildPortMenu(kPortAuto)[20].checked);
     }
 };
 

@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(varko::PortError)
 
 namespace {
 
-std::vector<int> TicksOfTransferSends(LinkRig& rig, int ticks) {
+std::vector<int> ticksOfTransferSends(LinkRig& rig, int ticks) {
     std::vector<int> sendTicks;
     for (int t = 1; t <= ticks; ++t) {
         const std::size_t before = rig.port->written.size();
@@ -34,12 +34,12 @@ private slots:
 
     void idleRequestEverySixTicks() {
         LinkRig rig;
-        rig.engine->OpenComPort();
+        rig.engine->openPort();
         rig.tick(17);
         QCOMPARE(rig.port->commandsWritten(), (std::vector<std::uint8_t>{0x30, 0x30}));
         rig.tick();
         QCOMPARE(rig.port->written.size(), std::size_t(3));
-        QCOMPARE(rig.port->written.back(), BuildIdleFrame());
+        QCOMPARE(rig.port->written.back(), buildIdleFrame());
     }
 
     void unansweredTransferFails_data() {
@@ -54,13 +54,13 @@ private slots:
         QFETCH(TransferMode, mode);
         QFETCH(int, firstCommand);
         LinkRig rig;
-        rig.engine->OpenComPort();
-        rig.engine->MenuTransferClick(mode);
+        rig.engine->openPort();
+        rig.engine->startTransfer(mode);
         QCOMPARE(rig.state().transferMode, mode);
         QCOMPARE(rig.state().sendAttempts, 0);
         QVERIFY(rig.status().statusVisible && rig.status().gaugeVisible);
 
-        const auto sends = TicksOfTransferSends(rig, 23);
+        const auto sends = ticksOfTransferSends(rig, 23);
         QCOMPARE(sends, (std::vector<int>{4, 8, 12, 16, 20}));
         for (const auto& frame : rig.port->written)
             QCOMPARE(int(frame.command()), firstCommand);
@@ -91,11 +91,11 @@ private slots:
     void startedLateInTheIdleCycle() {
         QFETCH(int, idleTicks);
         LinkRig rig;
-        rig.engine->OpenComPort();
+        rig.engine->openPort();
         rig.tick(idleTicks);
         QCOMPARE(int(rig.state().ticksSinceSend), idleTicks);
-        rig.engine->MenuReadClick();
-        const auto sends = TicksOfTransferSends(rig, 4);
+        rig.engine->startRead();
+        const auto sends = ticksOfTransferSends(rig, 4);
         QVERIFY(!sends.empty());
         QTEST(sends.front(), "firstSendTick");
     }
@@ -104,11 +104,11 @@ private slots:
     // comes 3 ticks later and the transfer fails 19 ticks after it first went out.
     void requestFromTheReplyStepRepeatsAfterThreeTicks() {
         LinkRig rig;
-        rig.engine->OpenComPort();
-        rig.engine->MenuVerifyClick();
+        rig.engine->openPort();
+        rig.engine->startVerify();
         rig.tick(4); // the first request, 0x41, goes out
-        rig.port->feed(BuildBlockFrame(0xC1, TransferMode::Verify, rig.image));
-        const auto sends = TicksOfTransferSends(rig, 19);
+        rig.port->feed(buildBlockFrame(0xC1, TransferMode::Verify, rig.image));
+        const auto sends = ticksOfTransferSends(rig, 19);
         QCOMPARE(sends, (std::vector<int>{1, 4, 8, 12, 16}));
         QCOMPARE(rig.port->written.back().command(), 0x42);
         QCOMPARE(rig.state().transferMode, TransferMode::Verify);
@@ -119,10 +119,10 @@ private slots:
 
     void noConnectionAfterEighteenSilentTicks() {
         LinkRig rig;
-        rig.engine->OpenComPort();
+        rig.engine->openPort();
         rig.tick();
         QVERIFY(rig.status().connectionVisible); // silent since start-up
-        rig.port->feed(BuildFrame(0xB0, std::array<std::uint8_t, 100>{}));
+        rig.port->feed(buildFrame(0xB0, std::array<std::uint8_t, 100>{}));
         rig.tick();
         QCOMPARE(rig.owner.monitorFrames, 1);
         QVERIFY(!rig.status().connectionVisible);
@@ -135,7 +135,7 @@ private slots:
 
     void silentPortReopenedEveryThirtyTicks() {
         LinkRig rig(2);
-        rig.engine->OpenComPort();
+        rig.engine->openPort();
         QCOMPARE(rig.port->openedPaths, QStringList{"COM3"});
         rig.tick(29);
         QCOMPARE(rig.port->openedPaths.size(), 1);
@@ -164,7 +164,7 @@ private slots:
         QFETCH(PortError, error);
         LinkRig rig{std::uint8_t(portSelection)};
         rig.port->openResult = [error](const QString&) { return error; };
-        rig.engine->OpenComPort();
+        rig.engine->openPort();
         QFETCH(bool, message);
         QCOMPARE(rig.owner.messages.size(), std::size_t(message ? 1 : 0));
         if (message) {
@@ -181,7 +181,7 @@ private slots:
     void automaticScanWrapsFromTwentyOneToOne() {
         LinkRig rig(kPortAuto, 19);
         rig.port->openResult = [](const QString&) { return PortError::NotFound; };
-        rig.engine->OpenComPort();
+        rig.engine->openPort();
         QCOMPARE(rig.status().comLabel, QString("COM= COM20"));
         rig.tick();
         QCOMPARE(rig.status().comLabel, QString("COM= COM21"));
@@ -196,18 +196,18 @@ private slots:
 
     void portMenuClickReopensWithMessagesEnabled() {
         LinkRig rig;
-        rig.engine->OpenComPort();
+        rig.engine->openPort();
         rig.tick(30); // a quiet re-open
         QVERIFY(rig.state().quietOpen);
         rig.port->openResult = [](const QString&) { return PortError::Busy; };
-        rig.engine->MenuCom1Click(4);
+        rig.engine->selectPort(4);
         QCOMPARE(int(rig.settings.portSelection), 4);
         QCOMPARE(rig.port->openedPaths.back(), QString("COM5"));
         QCOMPARE(rig.owner.messages.size(), std::size_t(1));
         QCOMPARE(rig.status().comLabel, QString("COM= COM5"));
         for (int i = 0; i < kPortCount; ++i)
             QCOMPARE(rig.owner.lastStatus.portMenu[i].checked, i == 4);
-        rig.engine->MenuCom1Click(21); // no such item
+        rig.engine->selectPort(21); // no such item
         QCOMPARE(int(rig.settings.portSelection), 4);
     }
 
@@ -222,7 +222,7 @@ private slots:
     void savingGauge() {
         QFETCH(int, count);
         LinkRig rig;
-        rig.engine->SetUnitSavingCount(std::uint16_t(count));
+        rig.engine->setUnitSavingCount(std::uint16_t(count));
         rig.tick();
         QCOMPARE(rig.status().statusText, QString("Saving:"));
         QCOMPARE(rig.status().gaugeMaximum, 100);
@@ -233,8 +233,8 @@ private slots:
 
     void readOnlyWhenAFrameHasArrived() {
         LinkRig rig;
-        rig.engine->OpenComPort();
-        const LinkFrame monitor = BuildFrame(0xB0, std::array<std::uint8_t, 100>{});
+        rig.engine->openPort();
+        const LinkFrame monitor = buildFrame(0xB0, std::array<std::uint8_t, 100>{});
         rig.port->incoming.assign(monitor.bytes.begin(), monitor.bytes.end() - 1);
         rig.tick();
         QCOMPARE(rig.port->incoming.size(), std::size_t(101));
@@ -253,23 +253,23 @@ private slots:
 
     void printingHidesLabelsButCountersRun() {
         LinkRig rig;
-        rig.engine->OpenComPort();
-        rig.engine->MenuReadClick();
-        rig.engine->SetPrinting(true);
+        rig.engine->openPort();
+        rig.engine->startRead();
+        rig.engine->setPrinting(true);
         rig.tick(2);
         QVERIFY(!rig.status().statusVisible);
         QVERIFY(!rig.status().connectionVisible);
         QCOMPARE(rig.state().statusTicks, 198);
         QCOMPARE(rig.state().reconnectTicks, 2);
-        rig.engine->SetPrinting(false);
+        rig.engine->setPrinting(false);
         rig.tick();
         QVERIFY(rig.status().statusVisible && rig.status().connectionVisible);
     }
 
     void statusHidesAfterItsTime() {
         LinkRig rig;
-        rig.engine->OpenComPort();
-        rig.engine->MenuReadClick();
+        rig.engine->openPort();
+        rig.engine->startRead();
         rig.tick(24); // fails
         rig.tick(199);
         QVERIFY(rig.status().statusVisible);
@@ -280,7 +280,7 @@ private slots:
 
     void vanishedPortIsClosedAndReopened() {
         LinkRig rig;
-        rig.engine->OpenComPort();
+        rig.engine->openPort();
         rig.port->gone = true;
         rig.tick();
         QVERIFY(!rig.engine->portOpen());

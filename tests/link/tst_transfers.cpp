@@ -11,7 +11,7 @@ using namespace varko;
 
 namespace {
 
-ParamImage PatternImage(std::uint8_t seed) {
+ParamImage patternImage(std::uint8_t seed) {
     ParamImage image;
     for (int i = 0; i < kImageSize; ++i)
         image[i] = static_cast<std::uint8_t>(i * 3 + seed);
@@ -29,7 +29,7 @@ struct UnitRig : LinkRig {
             if (auto answer = unit.Answer(request))
                 port->feed(*answer);
         };
-        engine->OpenComPort();
+        engine->openPort();
     }
 
     // Ticks until the transfer ends; the number of ticks it took.
@@ -62,8 +62,8 @@ private slots:
 
     void readThenVerify() {
         UnitRig rig;
-        rig.unit.store() = PatternImage(5);
-        rig.engine->MenuReadClick();
+        rig.unit.store() = patternImage(5);
+        rig.engine->startRead();
         QCOMPARE(rig.status().statusText, QString("Read:"));
         QVERIFY(rig.runTransfer() > 0);
         QCOMPARE(rig.image, rig.unit.store());
@@ -79,10 +79,10 @@ private slots:
 
     void readFailingAtBlockTwoLeavesTheImageAlone() {
         UnitRig rig;
-        rig.unit.store() = PatternImage(5);
-        rig.image = PatternImage(9);
+        rig.unit.store() = patternImage(5);
+        rig.image = patternImage(9);
         const ParamImage before = rig.image;
-        rig.engine->MenuReadClick();
+        rig.engine->startRead();
         // The unit goes quiet once block 1 is in.
         auto answer = rig.port->respond;
         rig.port->respond = [&](const LinkFrame& request) {
@@ -96,8 +96,8 @@ private slots:
 
     void programThenVerify() {
         UnitRig rig;
-        rig.image = PatternImage(17);
-        rig.engine->MenuProgramClick();
+        rig.image = patternImage(17);
+        rig.engine->startProgram();
         QCOMPARE(rig.owner.collects, 1);
         QCOMPARE(rig.status().statusText, QString("Program device:"));
         QVERIFY(rig.runTransfer() > 0);
@@ -122,11 +122,11 @@ private slots:
     // A read that follows a program ends on its own verify's OK, not the program's.
     void readAfterProgramEndsOnItsOwnOk() {
         UnitRig rig;
-        rig.image = PatternImage(11);
-        rig.engine->StartAutoProgram();
+        rig.image = patternImage(11);
+        rig.engine->startAutoProgram();
         rig.runTransfer();
         QVERIFY(rig.state().programmedOk);
-        rig.engine->MenuReadClick();
+        rig.engine->startRead();
         QVERIFY(rig.runTransfer() > 0);
         rig.tick();
         QCOMPARE(rig.status().statusText, QString("Verify:: OK"));
@@ -136,9 +136,9 @@ private slots:
     // text back at the next tick, the gauge stays hidden.
     void hiddenStatusComesBackWhileItsDisplayRuns() {
         UnitRig rig;
-        rig.engine->MenuReadClick();
+        rig.engine->startRead();
         rig.runTransfer();
-        rig.engine->HideStatus();
+        rig.engine->hideStatus();
         QVERIFY(!rig.status().statusVisible && !rig.status().gaugeVisible);
         rig.tick();
         QVERIFY(rig.status().statusVisible);
@@ -147,10 +147,10 @@ private slots:
 
     void verifyAgainstADifferentUnitFails() {
         UnitRig rig;
-        rig.unit.store() = PatternImage(1);
-        rig.image = PatternImage(1);
+        rig.unit.store() = patternImage(1);
+        rig.image = patternImage(1);
         rig.image.advance(9, 9) ^= 1;
-        rig.engine->MenuVerifyClick();
+        rig.engine->startVerify();
         rig.runTransfer();
         QCOMPARE(rig.status().statusText, QString("Verify error!"));
         QCOMPARE(rig.status().statusColour, StatusColour::Red);
@@ -159,28 +159,28 @@ private slots:
 
     void verifyIgnoresTheReadingFlag() {
         UnitRig rig;
-        rig.unit.store() = PatternImage(1);
-        rig.image = PatternImage(1);
+        rig.unit.store() = patternImage(1);
+        rig.image = patternImage(1);
         rig.image.noReading() = 1;
-        rig.engine->MenuVerifyClick();
+        rig.engine->startVerify();
         rig.runTransfer();
         QCOMPARE(rig.status().statusText, QString("Verify:: OK"));
     }
 
     void readingForbidden() {
         UnitRig rig;
-        rig.unit.store() = PatternImage(3);
+        rig.unit.store() = patternImage(3);
         rig.unit.store().noReading() = 1;
-        rig.image = PatternImage(4);
+        rig.image = patternImage(4);
         const ParamImage before = rig.image;
-        rig.engine->MenuReadClick();
+        rig.engine->startRead();
         rig.runTransfer();
         QCOMPARE(rig.status().statusText, QString("No reading!"));
         QCOMPARE(rig.status().statusColour, StatusColour::Red);
         QCOMPARE(rig.image, before);
         QCOMPARE(rig.owner.results.back(), TransferResult::NoReading);
 
-        rig.engine->StartAutoProgram(); // programming does not ask for permission
+        rig.engine->startAutoProgram(); // programming does not ask for permission
         QCOMPARE(rig.owner.collects, 0);
         rig.runTransfer();
         QCOMPARE(rig.owner.results.back(), TransferResult::Ok);
@@ -197,12 +197,12 @@ private slots:
         sim::UnitFaults faults;
         faults.protocolVersion = 74;
         UnitRig rig(faults);
-        rig.image = PatternImage(2);
+        rig.image = patternImage(2);
         const ParamImage before = rig.image;
         if (program)
-            rig.engine->MenuProgramClick();
+            rig.engine->startProgram();
         else
-            rig.engine->MenuReadClick();
+            rig.engine->startRead();
         rig.runTransfer();
         QCOMPARE(rig.owner.messages.size(), std::size_t(1));
         QCOMPARE(rig.owner.messages[0].kind, LinkMessageKind::VersionMismatch);
@@ -220,14 +220,14 @@ private slots:
         sim::UnitFaults faults;
         faults.protocolVersion = 74;
         UnitRig rig(faults);
-        rig.engine->MenuReadClick();
+        rig.engine->startRead();
         for (int t = 0; t < 10 && rig.owner.messages.empty(); ++t)
-            rig.engine->Timer1Timer(); // the box is not closed
+            rig.engine->tick(); // the box is not closed
         QCOMPARE(rig.owner.messages.size(), std::size_t(1));
         QCOMPARE(rig.state().transferMode, TransferMode::Idle);
         const std::size_t before = rig.port->written.size();
         for (int t = 0; t < 12; ++t)
-            rig.engine->Timer1Timer();
+            rig.engine->tick();
         QCOMPARE(rig.port->written.size(), before + 2); // live requests every 6 ticks
         QVERIFY(rig.status().statusVisible);
         rig.owner.closeBoxes();
@@ -241,8 +241,8 @@ private slots:
         sim::UnitFaults faults;
         faults.flipEchoBit = true;
         UnitRig rig(faults);
-        rig.image = PatternImage(8);
-        rig.engine->StartAutoProgram();
+        rig.image = patternImage(8);
+        rig.engine->startAutoProgram();
         rig.runTransfer();
         QCOMPARE(rig.status().statusText, QString("Program error!"));
         const auto commands = rig.port->commandsWritten();
@@ -262,8 +262,8 @@ private slots:
         faults.answerEvery = answerEvery;
         faults.corruptCheckEvery = corruptEvery;
         UnitRig rig(faults);
-        rig.image = PatternImage(6);
-        rig.engine->StartAutoProgram();
+        rig.image = patternImage(6);
+        rig.engine->startAutoProgram();
         rig.runTransfer();
         QCOMPARE(rig.owner.results.back(), TransferResult::Ok);
         QCOMPARE(rig.unit.store(), rig.image);
@@ -285,23 +285,23 @@ private slots:
         QFETCH(bool, flipDataBit);
         QFETCH(bool, idle);
         LinkRig rig;
-        rig.engine->OpenComPort();
+        rig.engine->openPort();
         if (!idle)
-            rig.engine->MenuReadClick();
-        LinkFrame reply = BuildFrame(std::uint8_t(replyCommand), std::array<std::uint8_t, 100>{});
+            rig.engine->startRead();
+        LinkFrame reply = buildFrame(std::uint8_t(replyCommand), std::array<std::uint8_t, 100>{});
         if (flipDataBit)
             reply.bytes[30] ^= 0x04;
         QCOMPARE(rig.state().silentTicks, 18);
-        QTEST(rig.engine->AcceptReply(reply), "accepted");
+        QTEST(rig.engine->acceptReply(reply), "accepted");
         QFETCH(bool, accepted);
         QCOMPARE(rig.state().silentTicks, accepted ? 0 : 18);
     }
 
     void liveDataDuringATransferIsAccepted() {
         LinkRig rig;
-        rig.engine->OpenComPort();
-        rig.engine->MenuReadClick();
-        rig.port->feed(BuildFrame(0xB0, std::array<std::uint8_t, 100>{}));
+        rig.engine->openPort();
+        rig.engine->startRead();
+        rig.port->feed(buildFrame(0xB0, std::array<std::uint8_t, 100>{}));
         rig.tick();
         QCOMPARE(rig.owner.monitorFrames, 1);
         QCOMPARE(rig.state().silentTicks, 1);
@@ -310,14 +310,14 @@ private slots:
 
     void newStartReplacesTheRunningTransfer() {
         UnitRig rig;
-        rig.unit.store() = PatternImage(5);
-        rig.image = PatternImage(7);
-        rig.engine->MenuReadClick();
+        rig.unit.store() = patternImage(5);
+        rig.image = patternImage(7);
+        rig.engine->startRead();
         rig.tick(4); // the first request is out and answered
-        rig.engine->MenuProgramClick();
+        rig.engine->startProgram();
         QCOMPARE(rig.state().currentCommand, 0x00);
         rig.runTransfer();
-        QCOMPARE(rig.unit.store(), PatternImage(7));
+        QCOMPARE(rig.unit.store(), patternImage(7));
     }
 
 private:

@@ -11,7 +11,7 @@ struct CliRun {
     QString err;
 };
 
-inline CliRun RunCli(const QStringList& arguments) {
+inline CliRun runCli(const QStringList& arguments) {
     QProcess cli;
     cli.start(QStringLiteral(VARKO_BINARY_DIR "/src/varko-cli"), arguments);
     CliRun run;

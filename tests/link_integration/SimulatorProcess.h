@@ -8,13 +8,13 @@
 
 class SimulatorProcess {
 public:
-    static QString Executable() {
+    static QString executable() {
         return QStringLiteral(VARKO_BINARY_DIR "/tools/varko-sim/varko-sim");
     }
 
     // True once the simulator has linked its line.
     bool start(int com, const QStringList& faults = {}) {
-        process_.setProgram(Executable());
+        process_.setProgram(executable());
         process_.setArguments(QStringList{"--com", QString::number(com)} + faults);
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start();

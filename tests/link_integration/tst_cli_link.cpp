@@ -17,17 +17,17 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(1));
         const QString file = config_->path() + "/unit.ign";
-        CliRun run = RunCli({"read", "--port", "COM1", "-o", file});
+        CliRun run = runCli({"read", "--port", "COM1", "-o", file});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QString("Verify:: OK\n"));
 
-        run = RunCli({"program", "--port", "com1", file});
+        run = runCli({"program", "--port", "com1", file});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QString("Verify:: OK\n"));
 
-        QCOMPARE(RunCli({"verify", "--port", "COM1", file}).status, 0);
+        QCOMPARE(runCli({"verify", "--port", "COM1", file}).status, 0);
         const QString linkPath = config_->path() + "/varko/ports/COM1";
-        run = RunCli({"verify", "--port", QFileInfo(linkPath).symLinkTarget(), file});
+        run = runCli({"verify", "--port", QFileInfo(linkPath).symLinkTarget(), file});
         QCOMPARE(run.status, 0); // a device path works as well
         QVERIFY(simulator.stop());
     }
@@ -52,14 +52,14 @@ private slots:
         SimulatorProcess good;
         QVERIFY(good.start(2));
         const QString file = config_->path() + "/unit.ign";
-        QCOMPARE(RunCli({"read", "--port", "COM2", "-o", file}).status, 0);
+        QCOMPARE(runCli({"read", "--port", "COM2", "-o", file}).status, 0);
         QVERIFY(good.stop());
 
         SimulatorProcess simulator;
         QVERIFY(simulator.start(2, faults));
         const QStringList fileWords =
             command == "read" ? QStringList{"-o", config_->path() + "/out.ign"} : QStringList{file};
-        const CliRun run = RunCli(QStringList{command, "--port", "COM2"} + fileWords);
+        const CliRun run = runCli(QStringList{command, "--port", "COM2"} + fileWords);
         QCOMPARE(run.status, 1);
         QTEST(run.err, "message");
         QVERIFY(!QFile::exists(config_->path() + "/out.ign"));
@@ -71,8 +71,8 @@ private slots:
         QVERIFY(simulator.start(3));
         const QString file = config_->path() + "/preset.ign";
         // Another model's preset differs from what the simulated unit holds.
-        QCOMPARE(RunCli({"preset", "7", "-o", file}).status, 0);
-        const CliRun run = RunCli({"verify", "--port", "COM3", file});
+        QCOMPARE(runCli({"preset", "7", "-o", file}).status, 0);
+        const CliRun run = runCli({"verify", "--port", "COM3", file});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err, QString("Verify error!\n"));
         QVERIFY(simulator.stop());

@@ -20,13 +20,13 @@ namespace {
 
 constexpr int kFastTickMs = 20;
 
-ParamImage EditedImage() {
-    ParamImage image = sim::SimulatedUnit::FactoryImage();
+ParamImage editedImage() {
+    ParamImage image = sim::SimulatedUnit::factoryImage();
     image.limiter() += 5;
     for (int row = 0; row < kBreakpoints; ++row)
         image.advance(row, 3) = static_cast<std::uint8_t>(10 + row);
     WindowSettings settings;
-    Normalize(image, settings);
+    normalize(image, settings);
     return image;
 }
 
@@ -41,11 +41,11 @@ struct Station {
         settings.portSelection = static_cast<std::uint8_t>(com - 1);
         owner.normalizeForReal = true;
         owner.engine = &engine;
-        engine.OpenComPort();
+        engine.openPort();
     }
 
     void tick() {
-        engine.Timer1Timer();
+        engine.tick();
         owner.closeBoxes();
     }
     // Ticks at the fast pace until done() or the limit; true when done.
@@ -65,7 +65,7 @@ struct Station {
     }
     bool run(TransferMode transfer) {
         const std::size_t before = owner.results.size();
-        engine.MenuTransferClick(transfer);
+        engine.startTransfer(transfer);
         return tickUntil([&] { return owner.results.size() > before; }, 200);
     }
     QString statusText() const { return engine.status().statusText; }
@@ -94,13 +94,13 @@ private slots:
                 loop.quit();
             else if (station.connected() &&
                      station.engine.state().transferMode == TransferMode::Idle)
-                station.engine.MenuReadClick();
+                station.engine.startRead();
         });
         QTimer::singleShot(10000, &loop, &QEventLoop::quit);
         timer.start();
         loop.exec();
         QCOMPARE(station.owner.results, std::vector<TransferResult>{TransferResult::Ok});
-        QCOMPARE(station.image, sim::SimulatedUnit::FactoryImage());
+        QCOMPARE(station.image, sim::SimulatedUnit::factoryImage());
         QCOMPARE(station.statusText(), QString("Verify:: OK"));
         QCOMPARE(station.engine.deviceTexts().deviceName, QString("SIM01"));
         QVERIFY(simulator.stop());
@@ -112,7 +112,7 @@ private slots:
         QVERIFY(simulator.start(2));
         Station station(2);
         QVERIFY(station.connect());
-        station.image = EditedImage();
+        station.image = editedImage();
         QVERIFY(station.run(TransferMode::Program));
         QCOMPARE(station.owner.results.back(), TransferResult::Ok);
         QCOMPARE(station.statusText(), QString("Program device:: OK"));
@@ -121,11 +121,11 @@ private slots:
         QCOMPARE(station.owner.results.back(), TransferResult::Ok);
 
         // What the unit now holds comes back on a read by another station.
-        station.engine.CloseComPort();
+        station.engine.closePort();
         Station reader(2);
         QVERIFY(reader.connect());
         QVERIFY(reader.run(TransferMode::Read));
-        QCOMPARE(reader.image, EditedImage());
+        QCOMPARE(reader.image, editedImage());
 
         reader.image.advance(0, 0) += 1;
         QVERIFY(reader.run(TransferMode::Verify));
@@ -166,13 +166,13 @@ private slots:
         Station station(3);
         if (!faults.contains("--silent"))
             QVERIFY(station.connect());
-        station.image = EditedImage();
+        station.image = editedImage();
         QVERIFY(station.run(transfer));
         QTEST(station.owner.results.back(), "result");
         QFETCH(QString, text);
         if (station.owner.results.back() == TransferResult::VersionMismatch) {
             QCOMPARE(station.owner.messages.back().text, text);
-            QCOMPARE(station.image, EditedImage()); // not replaced
+            QCOMPARE(station.image, editedImage()); // not replaced
         } else {
             QCOMPARE(station.statusText(), text);
         }

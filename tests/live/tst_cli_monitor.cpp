@@ -40,8 +40,8 @@ private slots:
         d.savingCount = 414;
         d.dataError = 9;
         d.protocolVersion = 74;
-        QCOMPARE(cli::MonitorCsvHeader(), kHeader);
-        QCOMPARE(cli::MonitorCsvLine(d),
+        QCOMPARE(cli::monitorCsvHeader(), kHeader);
+        QCOMPARE(cli::monitorCsvLine(d),
                  QString("3000,45,2101,13500,10,0,-5,30,1,0,1,0,1,0,3910,2580,12,414,1,74"));
     }
 
@@ -49,7 +49,7 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(4, {"--rpm", "3000", "--throttle", "45", "--data-error",
                                     "--live-version", "74", "--seed", "5"}));
-        const CliRun run = RunCli({"monitor", "--port", "COM4", "--frames", "3"});
+        const CliRun run = runCli({"monitor", "--port", "COM4", "--frames", "3"});
         QCOMPARE(run.status, 0);
         const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 4);
@@ -71,7 +71,7 @@ private slots:
         QVERIFY(simulator.start(5, {"--silent"}));
         QElapsedTimer took;
         took.start();
-        const CliRun run = RunCli({"monitor", "--port", "COM5", "--frames", "1"});
+        const CliRun run = runCli({"monitor", "--port", "COM5", "--frames", "1"});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err, QString("No connection with PC\n"));
         QVERIFY(took.elapsed() < 10000);
@@ -79,7 +79,7 @@ private slots:
     }
 
     void wrongFrames() {
-        const CliRun run = RunCli({"monitor", "--port", "COM6", "--frames", "none"});
+        const CliRun run = runCli({"monitor", "--port", "COM6", "--frames", "none"});
         QCOMPARE(run.status, 2);
     }
 

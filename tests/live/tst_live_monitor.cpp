@@ -19,7 +19,7 @@ constexpr std::uint8_t kEnglish = 0;
 const QString kDegree = QString::fromUtf8("[\u00B0]");
 
 // An image with the fields the decoder reads: Yamaha R6-like geometry, limiter 12000 rpm.
-ParamImage Image(std::uint8_t bike = 20) {
+ParamImage testImage(std::uint8_t bike = 20) {
     ParamImage image;
     image.bike() = bike;
     image.lobeCount() = 3;
@@ -29,7 +29,7 @@ ParamImage Image(std::uint8_t bike = 20) {
 }
 
 // A quiet, healthy unit: engine stopped, 12.6 V, protocol 75.
-MonitorData Healthy() {
+MonitorData healthyData() {
     MonitorData d;
     d.supplyMillivolts = 12600;
     d.servoOk = 1;
@@ -39,9 +39,9 @@ MonitorData Healthy() {
     return d;
 }
 
-DecodedMonitor Decode(const MonitorData& d, const ParamImage& image = Image(),
+DecodedMonitor decode(const MonitorData& d, const ParamImage& image = testImage(),
                       std::uint8_t language = kEnglish) {
-    const auto decoded = DecodeMonitorFrame(BuildMonitorFrame(d), image, language);
+    const auto decoded = decodeMonitorFrame(buildMonitorFrame(d), image, language);
     return decoded.value_or(DecodedMonitor{});
 }
 
@@ -69,7 +69,7 @@ private slots:
             {96, 0x01}, {99, 1},   {100, 74}};
         for (const auto& [offset, value] : bytes)
             frame.bytes[offset] = std::uint8_t(value);
-        const MonitorData d = ParseMonitorFrame(frame);
+        const MonitorData d = parseMonitorFrame(frame);
         QCOMPARE(d.rpm, 3000);
         QCOMPARE(d.tpsRaw, 430);
         QCOMPARE(d.supplyMillivolts, 13500);
@@ -95,16 +95,16 @@ private slots:
         QCOMPARE(d.protocolVersion, 74);
 
         // Building writes the same bytes back, with a valid check byte and zero elsewhere.
-        const LinkFrame rebuilt = BuildMonitorFrame(d);
-        QVERIFY(CheckByteValid(rebuilt));
+        const LinkFrame rebuilt = buildMonitorFrame(d);
+        QVERIFY(checkByteValid(rebuilt));
         frame.bytes[kFrameSize - 1] = rebuilt.check();
         QCOMPARE(rebuilt, frame);
     }
 
     void wrongCheckByteIsIgnored() {
-        LinkFrame frame = BuildMonitorFrame(Healthy());
+        LinkFrame frame = buildMonitorFrame(healthyData());
         frame.bytes[kFrameSize - 1] ^= 1;
-        QVERIFY(!DecodeMonitorFrame(frame, Image(), kEnglish));
+        QVERIFY(!decodeMonitorFrame(frame, testImage(), kEnglish));
     }
 
     void speed_data() {
@@ -129,13 +129,13 @@ private slots:
         QFETCH(int, limiter);
         QFETCH(int, red);
         QFETCH(int, yellow);
-        MonitorData d = Healthy();
+        MonitorData d = healthyData();
         d.rpm = std::uint16_t(rpm);
         d.rpmRed = std::uint8_t(red);
         d.rpmYellow = std::uint8_t(yellow);
-        ParamImage image = Image();
+        ParamImage image = testImage();
         image.limiter() = std::uint8_t(limiter);
-        const DecodedMonitor decoded = Decode(d, image);
+        const DecodedMonitor decoded = decode(d, image);
         QTEST(decoded.display.rpm.text, "text");
         QTEST(decoded.display.rpmGauge, "gauge");
         QTEST(decoded.display.rpm.colour, "colour");
@@ -160,9 +160,9 @@ private slots:
     }
     void supply() {
         QFETCH(int, millivolts);
-        MonitorData d = Healthy();
+        MonitorData d = healthyData();
         d.supplyMillivolts = std::uint16_t(millivolts);
-        const LiveLabel label = Decode(d).display.napeti;
+        const LiveLabel label = decode(d).display.supplyVoltage;
         QTEST(label.text, "text");
         QTEST(label.colour, "colour");
     }
@@ -191,12 +191,12 @@ private slots:
         QFETCH(int, percent);
         QFETCH(int, raw);
         QFETCH(bool, mapUsesThrottle);
-        MonitorData d = Healthy();
+        MonitorData d = healthyData();
         d.tpsPercent = std::uint8_t(percent);
         d.tpsRaw = std::uint16_t(raw);
-        ParamImage image = Image();
-        image.tpsMapa() = mapUsesThrottle ? 1 : 0;
-        const DecodedMonitor decoded = Decode(d, image);
+        ParamImage image = testImage();
+        image.throttleMap() = mapUsesThrottle ? 1 : 0;
+        const DecodedMonitor decoded = decode(d, image);
         QTEST(decoded.display.tps.text, "text");
         QTEST(decoded.display.tpsGauge, "gauge");
         QTEST(decoded.display.tps.colour, "colour");
@@ -223,10 +223,10 @@ private slots:
         QFETCH(int, bike);
         QFETCH(QStringList, texts);
         QFETCH(QList<LiveColour>, colours);
-        MonitorData d = Healthy();
+        MonitorData d = healthyData();
         d.channelAdvance = {110, 100, 95, 130};
         d.channelMaxAdvance = {0, 20, 0, 25};
-        const LiveDisplay display = Decode(d, Image(std::uint8_t(bike))).display;
+        const LiveDisplay display = decode(d, testImage(std::uint8_t(bike))).display;
         QCOMPARE(display.advanceLabels, texts.size());
         for (int n = 0; n < texts.size(); ++n) {
             QCOMPARE(display.advance[n].text, texts[n]);
@@ -235,9 +235,9 @@ private slots:
     }
 
     void advanceWithoutLimitsNeverNegative() {
-        MonitorData d = Healthy();
+        MonitorData d = healthyData();
         d.channelAdvance = {90, 95, 99, 80};
-        QCOMPARE(Decode(d).display.advance[0].text, "Advance = 0 " + kDegree);
+        QCOMPARE(decode(d).display.advance[0].text, "Advance = 0 " + kDegree);
     }
 
     void pickupError_data() {
@@ -257,12 +257,12 @@ private slots:
         QFETCH(int, bike);
         QFETCH(int, pickup);
         QFETCH(bool, error);
-        MonitorData d = Healthy();
+        MonitorData d = healthyData();
         QFETCH(int, revs);
         QFETCH(int, lobes);
         d.pickupRevs[pickup] = std::uint8_t(revs);
         d.pickupLobes[pickup] = std::uint8_t(lobes);
-        const LiveDisplay display = Decode(d, Image(std::uint8_t(bike))).display;
+        const LiveDisplay display = decode(d, testImage(std::uint8_t(bike))).display;
         for (int n = 0; n < display.advanceLabels; ++n) {
             const LiveLabel& label = display.advance[n];
             QCOMPARE(label.text.startsWith("Pick up system error"), error);
@@ -273,7 +273,7 @@ private slots:
     }
 
     void flagsAndCounters() {
-        MonitorData d = Healthy();
+        MonitorData d = healthyData();
         d.motorOff = 1;
         d.shiftLight = 1;
         d.pickupRunning = {1, 0};
@@ -286,28 +286,28 @@ private slots:
         d.servoOk = 0;
         d.programCount = 263;
         d.testValue = {0, 1, 2, 3, 4, 5, 6, 65535};
-        const LiveDisplay on = Decode(d).display;
+        const LiveDisplay on = decode(d).display;
         QCOMPARE(on.blocking, (LiveLabel{"Motor off - YES", LiveColour::Red}));
         QCOMPARE(on.pilotLight, (LiveLabel{"Gear Shift Light - YES", LiveColour::Yellow}));
-        QCOMPARE(on.snimac[0], (LiveLabel{"Pick-up (CKPS) 1 - is running", LiveColour::Lime}));
-        QCOMPARE(on.snimac[1], (LiveLabel{"Pick-up (CKPS) 2 - no signal", LiveColour::Normal}));
+        QCOMPARE(on.pickups[0], (LiveLabel{"Pick-up (CKPS) 1 - is running", LiveColour::Lime}));
+        QCOMPARE(on.pickups[1], (LiveLabel{"Pick-up (CKPS) 2 - no signal", LiveColour::Normal}));
         QCOMPARE(on.input[0], (LiveLabel{"Input 1: Grounded", LiveColour::Fuchsia}));
         QCOMPARE(on.input[1], (LiveLabel{"Input 2: Grounded", LiveColour::Aqua}));
         QCOMPARE(on.clutch, (LiveLabel{"Clutch master - YES", LiveColour::Lime}));
         QCOMPARE(on.killSwitch, (LiveLabel{"Kill switch - YES", LiveColour::Red}));
-        QCOMPARE(on.priveraPoz, (LiveLabel{"Servo desired= 3910 [mV]", LiveColour::Red}));
-        QCOMPARE(on.priveraMer, (LiveLabel{"Servo measured= 2580 [mV]", LiveColour::Red}));
+        QCOMPARE(on.servoDesired, (LiveLabel{"Servo desired= 3910 [mV]", LiveColour::Red}));
+        QCOMPARE(on.servoMeasured, (LiveLabel{"Servo measured= 2580 [mV]", LiveColour::Red}));
         QCOMPARE(on.programCount, "Number of Programing= 263");
         QCOMPARE(on.test[0], "Test1 = 0 ");
         QCOMPARE(on.test[7], "Test8 = 65535 ");
 
-        const LiveDisplay off = Decode(Healthy()).display;
+        const LiveDisplay off = decode(healthyData()).display;
         QCOMPARE(off.blocking, (LiveLabel{"Motor off - NO", LiveColour::Normal}));
         QCOMPARE(off.pilotLight, (LiveLabel{"Gear Shift Light - NO", LiveColour::Normal}));
         QCOMPARE(off.input[1], (LiveLabel{"Input 2: Open", LiveColour::Normal}));
         QCOMPARE(off.clutch, (LiveLabel{"Clutch master - NO", LiveColour::Normal}));
         QCOMPARE(off.killSwitch, (LiveLabel{"Kill switch - NO", LiveColour::Normal}));
-        QCOMPARE(off.priveraPoz.colour, LiveColour::Normal);
+        QCOMPARE(off.servoDesired.colour, LiveColour::Normal);
     }
 
     void warnings_data() {
@@ -321,27 +321,27 @@ private slots:
             << 74 << 0 << true << "Unmatched version of PC and Ignition programs!  PC-75, IGN-74";
     }
     void warnings() {
-        MonitorData d = Healthy();
+        MonitorData d = healthyData();
         QFETCH(int, version);
         d.protocolVersion = std::uint8_t(version);
         QFETCH(int, dataError);
         d.dataError = std::uint8_t(dataError);
-        const LiveDisplay display = Decode(d).display;
+        const LiveDisplay display = decode(d).display;
         QTEST(display.versionVisible, "versionVisible");
         QTEST(display.versionText, "versionText");
         QCOMPARE(display.dataErrorVisible, dataError != 0);
     }
 
     void savingCountIsPassedOn() {
-        MonitorData d = Healthy();
+        MonitorData d = healthyData();
         d.savingCount = 500;
-        QCOMPARE(Decode(d).values.unitSavingCount, 500);
+        QCOMPARE(decode(d).values.unitSavingCount, 500);
     }
 
     void textsFollowTheLanguage() {
-        MonitorData d = Healthy();
+        MonitorData d = healthyData();
         d.killSwitch = 1;
-        const LiveDisplay german = Decode(d, Image(), 1).display;
+        const LiveDisplay german = decode(d, testImage(), 1).display;
         QCOMPARE(german.killSwitch.text, "Not Aus - JA");
         QCOMPARE(german.advance[0].text, QString::fromUtf8("Vorzündung = 0 ") + kDegree);
     }

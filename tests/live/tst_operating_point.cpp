@@ -10,7 +10,7 @@ using namespace varko;
 namespace {
 
 // Speed breakpoints 1000, 2000, ... 10000 rpm for the map and the servo curve.
-ParamImage Image() {
+ParamImage testImage() {
     ParamImage image;
     for (int i = 0; i < kBreakpoints; ++i) {
         image.rpmAdv(i) = std::uint8_t(10 * (i + 1));
@@ -19,11 +19,11 @@ ParamImage Image() {
     return image;
 }
 
-OperatingPoint PointAt(int rpm, int tpsPercent, bool tpsRowsInUse) {
+OperatingPoint pointAt(int rpm, int tpsPercent, bool tpsRowsInUse) {
     LiveValues live;
     live.liveRpm = std::uint16_t(rpm);
     live.liveTpsPercent = std::uint8_t(tpsPercent);
-    return FindOperatingPoint(live, Image(), tpsRowsInUse);
+    return findOperatingPoint(live, testImage(), tpsRowsInUse);
 }
 
 } // namespace
@@ -50,7 +50,7 @@ private slots:
     }
     void speedColumn() {
         QFETCH(int, rpm);
-        const OperatingPoint point = PointAt(rpm, 0, false);
+        const OperatingPoint point = pointAt(rpm, 0, false);
         QTEST(point.opBelowMap, "below");
         QTEST(point.opColumn, "column");
         // The servo curve has the same breakpoints but no "below": it marks point 0 there.
@@ -74,15 +74,15 @@ private slots:
     void throttleRow() {
         QFETCH(int, percent);
         QFETCH(bool, rowsInUse);
-        QTEST(PointAt(5000, percent, rowsInUse).opRow, "row");
+        QTEST(pointAt(5000, percent, rowsInUse).opRow, "row");
     }
 
     void nearestBreakpointOfUnsortedTable() {
         // A table that is not increasing stops the scan at the first breakpoint above the value.
         const std::array<std::uint8_t, kBreakpoints> table = {10, 50, 20, 30, 40,
                                                               60, 70, 80, 90, 100};
-        QCOMPARE(NearestBreakpoint(25, table), 0);
-        QCOMPARE(NearestBreakpoint(5, table), -1);
+        QCOMPARE(nearestBreakpoint(25, table), 0);
+        QCOMPARE(nearestBreakpoint(5, table), -1);
     }
 
     void marks_data() {
@@ -95,15 +95,15 @@ private slots:
     void marks() {
         QFETCH(int, rpm);
         QFETCH(int, greenCells);
-        const OperatingPoint point = PointAt(rpm, 20, true);
-        const OperatingMarks marks = MarksOf(point);
+        const OperatingPoint point = pointAt(rpm, 20, true);
+        const OperatingMarks marks = marksOf(point);
         const auto count = [](const auto& flags) { return std::ranges::count(flags, true); };
         QCOMPARE(count(marks.map), greenCells);
         QCOMPARE(count(marks.rpmAdv), greenCells);
         QCOMPARE(count(marks.tpsRow), 1);
-        QCOMPARE(count(marks.rpmPriv), 1);
+        QCOMPARE(count(marks.servoPoints), 1);
         QVERIFY(marks.tpsRow[point.opRow]);
-        QVERIFY(marks.rpmPriv[point.opServoPoint]);
+        QVERIFY(marks.servoPoints[point.opServoPoint]);
         if (greenCells == 1) {
             QVERIFY(marks.map[10 * point.opRow + point.opColumn]);
             QVERIFY(marks.rpmAdv[point.opColumn]);
@@ -112,7 +112,7 @@ private slots:
 
     void beforeTheFirstFrame() {
         // All live values 0: below the map, servo point 0, row 9 while the rows are off.
-        const OperatingPoint point = FindOperatingPoint(LiveValues{}, Image(), false);
+        const OperatingPoint point = findOperatingPoint(LiveValues{}, testImage(), false);
         QCOMPARE(point, OperatingPoint{});
         QVERIFY(point.opBelowMap);
         QCOMPARE(point.opRow, 9);

@@ -13,25 +13,25 @@ using namespace varko::sim;
 
 namespace {
 
-LinkFrame Ask(SimulatedUnit& unit) {
-    return unit.Answer(BuildIdleFrame()).value_or(LinkFrame{});
+LinkFrame ask(SimulatedUnit& unit) {
+    return unit.Answer(buildIdleFrame()).value_or(LinkFrame{});
 }
 
-LiveOptions Seeded(std::uint32_t seed) {
+LiveOptions seededOptions(std::uint32_t seed) {
     LiveOptions options;
     options.seed = seed;
     return options;
 }
 
-LiveOptions Steady(int rpm, int throttle) {
+LiveOptions steadyOptions(int rpm, int throttle) {
     LiveOptions options;
     options.steadyRpm = rpm;
     options.steadyThrottle = throttle;
     return options;
 }
 
-DecodedMonitor AskAndDecode(SimulatedUnit& unit) {
-    return DecodeMonitorFrame(Ask(unit), unit.store(), 0).value_or(DecodedMonitor{});
+DecodedMonitor askAndDecode(SimulatedUnit& unit) {
+    return decodeMonitorFrame(ask(unit), unit.store(), 0).value_or(DecodedMonitor{});
 }
 
 } // namespace
@@ -40,16 +40,16 @@ class TestSimulatedEngine : public QObject {
     Q_OBJECT
 private slots:
     void cycleRunsThroughTheMap() {
-        SimulatedUnit unit({}, Seeded(7));
-        unit.store() = SimulatedUnit::FactoryImage();
-        unit.store().tpsMapa() = 1;
+        SimulatedUnit unit({}, seededOptions(7));
+        unit.store() = SimulatedUnit::factoryImage();
+        unit.store().throttleMap() = 1;
         std::set<int> columns, rows;
         int lowest = 65535, highest = 0;
         for (int i = 0; i < 2 * EngineModel::kCycleSteps; ++i) {
-            const DecodedMonitor live = AskAndDecode(unit);
+            const DecodedMonitor live = askAndDecode(unit);
             lowest = std::min<int>(lowest, live.values.liveRpm);
             highest = std::max<int>(highest, live.values.liveRpm);
-            const OperatingPoint point = FindOperatingPoint(live.values, unit.store(), true);
+            const OperatingPoint point = findOperatingPoint(live.values, unit.store(), true);
             if (!point.opBelowMap)
                 columns.insert(point.opColumn);
             rows.insert(point.opRow);
@@ -61,29 +61,29 @@ private slots:
     }
 
     void sameSeedSameFrames() {
-        SimulatedUnit first({}, Seeded(42));
-        SimulatedUnit second({}, Seeded(42));
-        SimulatedUnit other({}, Seeded(43));
+        SimulatedUnit first({}, seededOptions(42));
+        SimulatedUnit second({}, seededOptions(42));
+        SimulatedUnit other({}, seededOptions(43));
         bool differs = false;
         for (int i = 0; i < 20; ++i) {
-            const LinkFrame frame = Ask(first);
-            QCOMPARE(Ask(second), frame);
-            differs = differs || Ask(other) != frame;
+            const LinkFrame frame = ask(first);
+            QCOMPARE(ask(second), frame);
+            differs = differs || ask(other) != frame;
         }
         QVERIFY(differs);
     }
 
     void advanceComesFromTheProgrammedMap() {
-        SimulatedUnit unit({}, Steady(4000, 100));
+        SimulatedUnit unit({}, steadyOptions(4000, 100));
         ParamImage& map = unit.store();
-        map = SimulatedUnit::FactoryImage();
-        map.tpsMapa() = 0;
+        map = SimulatedUnit::factoryImage();
+        map.throttleMap() = 0;
         map.channelCount() = 2;
         for (int c = 0; c < kBreakpoints; ++c) {
             map.rpmAdv(c) = std::uint8_t(10 * (c + 1));
             map.advance(9, c) = std::uint8_t(20 + c);
         }
-        const MonitorData live = ParseMonitorFrame(Ask(unit));
+        const MonitorData live = parseMonitorFrame(ask(unit));
         QCOMPARE(live.rpm, 4000);
         QCOMPARE(live.tpsPercent, 100);
         // 4000 rpm is column 3 of row 9; unused channels report 0 degrees.
@@ -94,30 +94,30 @@ private slots:
         UnitFaults faults;
         faults.liveProtocolVersion = 74;
         faults.dataError = true;
-        LiveOptions live = Steady(3000, 20);
+        LiveOptions live = steadyOptions(3000, 20);
         live.pickupError = true;
         live.throttleSensorError = true;
         SimulatedUnit unit(faults, live);
-        unit.store() = SimulatedUnit::FactoryImage();
-        const LiveDisplay display = AskAndDecode(unit).display;
+        unit.store() = SimulatedUnit::factoryImage();
+        const LiveDisplay display = askAndDecode(unit).display;
         QVERIFY(display.advance[0].text.startsWith("Pick up system error"));
         QVERIFY(display.tps.text.startsWith("TP=error"));
         QVERIFY(display.dataErrorVisible);
         QVERIFY(display.versionText.endsWith("PC-75, IGN-74"));
         // Only live data speak the other version: the information record still says 75.
         const LinkFrame info =
-            unit.Answer(BuildBlockFrame(Command::readBlock0, TransferMode::Read, unit.store()))
+            unit.Answer(buildBlockFrame(Command::readBlock0, TransferMode::Read, unit.store()))
                 .value_or(LinkFrame{});
         QCOMPARE(info.bytes[1 + 10], kProtocolVersion);
     }
 
     void countersReachTheLiveData() {
         SimulatedUnit unit;
-        unit.store() = SimulatedUnit::FactoryImage();
+        unit.store() = SimulatedUnit::factoryImage();
         const ParamImage image = unit.store();
-        unit.Answer(BuildBlockFrame(0x01, TransferMode::Program, image));
-        unit.Answer(BuildBlockFrame(0x02, TransferMode::Program, image));
-        const MonitorData live = ParseMonitorFrame(Ask(unit));
+        unit.Answer(buildBlockFrame(0x01, TransferMode::Program, image));
+        unit.Answer(buildBlockFrame(0x02, TransferMode::Program, image));
+        const MonitorData live = parseMonitorFrame(ask(unit));
         QCOMPARE(live.programCount, 1);
         QCOMPARE(live.savingCount, SimulatedUnit::kSavingStart - SimulatedUnit::kSavingStep);
         QCOMPARE(live.protocolVersion, kProtocolVersion);

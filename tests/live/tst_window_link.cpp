@@ -23,23 +23,23 @@ namespace {
 
 constexpr int kWaitMs = 10000;
 
-QString Text(const WindowFixture& window, const char* label) {
+QString localizedText(const WindowFixture& window, const char* label) {
     return window.find<QLabel>(label)->text();
 }
 
-bool Shown(const WindowFixture& window, const char* widget) {
+bool shownByName(const WindowFixture& window, const char* widget) {
     return !window.find(widget)->isHidden();
 }
 
 // The simulator starts after the window's fixture, so both use the fixture's configuration folder.
 
 // Chooses COMn in the port menu and waits for the unit's first answer.
-bool Connect(WindowFixture& window, int com) {
+bool connectTo(WindowFixture& window, int com) {
     window.find<QAction>(QStringLiteral("MenuCom%1").arg(com))->trigger();
-    return QTest::qWaitFor([&] { return !Shown(window, "LabelSpojeni"); }, kWaitMs);
+    return QTest::qWaitFor([&] { return !shownByName(window, "LabelSpojeni"); }, kWaitMs);
 }
 
-int GreenMapCells(const WindowFixture& window) {
+int greenMapCells(const WindowFixture& window) {
     int green = 0;
     for (int k = 50; k < 150; ++k) {
         const QLineEdit* cell = window.edit(QStringLiteral("Edit%1").arg(k));
@@ -55,15 +55,17 @@ class TestWindowLink : public QObject {
 private slots:
     void noConnectionWithoutUnit() {
         WindowFixture window;
-        QVERIFY(QTest::qWaitFor([&] { return Shown(window, "LabelSpojeni"); }, 1000));
-        QCOMPARE(Text(window, "LabelSpojeni"), "No connection with PC");
+        QVERIFY(QTest::qWaitFor([&] { return shownByName(window, "LabelSpojeni"); }, 1000));
+        QCOMPARE(localizedText(window, "LabelSpojeni"), "No connection with PC");
         // The live labels show their no-data texts meanwhile.
-        QCOMPARE(Text(window, "LabelRpm"), "RPM = ---");
-        QCOMPARE(Text(window, "LabelKillSwitch"), "Kill switch: ---");
-        QCOMPARE(Text(window, "LabelAdvance1"), QString::fromUtf8("Advance 1 = --- [\u00B0]"));
-        ApplyTexts(&*window, 1);
-        QCOMPARE(Text(window, "LabelAdvance1"), QString::fromUtf8("Vorzündung 1 = --- [\u00B0]"));
-        QCOMPARE(Text(window, "LabelMonPilotLight"), "Schaltblitz - ---");
+        QCOMPARE(localizedText(window, "LabelRpm"), "RPM = ---");
+        QCOMPARE(localizedText(window, "LabelKillSwitch"), "Kill switch: ---");
+        QCOMPARE(localizedText(window, "LabelAdvance1"),
+                 QString::fromUtf8("Advance 1 = --- [\u00B0]"));
+        applyTexts(&*window, 1);
+        QCOMPARE(localizedText(window, "LabelAdvance1"),
+                 QString::fromUtf8("Vorzündung 1 = --- [\u00B0]"));
+        QCOMPARE(localizedText(window, "LabelMonPilotLight"), "Schaltblitz - ---");
     }
 
     void portMenu() {
@@ -76,7 +78,7 @@ private slots:
         for (int i = 0; i < items.size(); ++i)
             QCOMPARE(items[i]->isChecked(), i == 2);
         QVERIFY(items[2]->statusTip().contains("COM3"));
-        QCOMPARE(Text(window, "LabelCom"), "COM= COM3");
+        QCOMPARE(localizedText(window, "LabelCom"), "COM= COM3");
     }
 
     void readWithF7() {
@@ -86,15 +88,16 @@ private slots:
         window.showWith([](ParamImage& image) { image.limiter() = 60; });
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(&*window));
-        QVERIFY(Connect(window, 3));
+        QVERIFY(connectTo(window, 3));
 
         window.find<QLabel>("LabelFile2")->setText("/tmp/opened.ign");
         QTest::keyClick(&*window, Qt::Key_F7);
-        QCOMPARE(Text(window, "LabelFile2"), QString()); // the image no longer belongs to a file
-        QVERIFY(QTest::qWaitFor([&] { return Text(window, "LabelHlaseni") == "Verify:: OK"; },
-                                kWaitMs));
-        QVERIFY(Shown(window, "LabelHlaseni"));
-        QCOMPARE(window->image().bytes, sim::SimulatedUnit::FactoryImage().bytes);
+        QCOMPARE(localizedText(window, "LabelFile2"),
+                 QString()); // the image no longer belongs to a file
+        QVERIFY(QTest::qWaitFor(
+            [&] { return localizedText(window, "LabelHlaseni") == "Verify:: OK"; }, kWaitMs));
+        QVERIFY(shownByName(window, "LabelHlaseni"));
+        QCOMPARE(window->image().bytes, sim::SimulatedUnit::factoryImage().bytes);
         QCOMPARE(window.find<QLabel>("LabelVerze1")->text(), "SIM01");
         QVERIFY(window.boxes.shown.filter("Unmatched").isEmpty());
         QVERIFY(simulator.stop());
@@ -104,7 +107,7 @@ private slots:
         WindowFixture window;
         SimulatorProcess simulator;
         QVERIFY(simulator.start(8));
-        QVERIFY(Connect(window, 8));
+        QVERIFY(connectTo(window, 8));
         window.find<QAction>("MenuRead")->trigger();
         window->close();
         // Long enough for the tick to re-open a port or re-send a request, were it running.
@@ -117,12 +120,12 @@ private slots:
         WindowFixture window;
         SimulatorProcess simulator;
         QVERIFY(simulator.start(7, {"--protocol-version", "74"}));
-        QVERIFY(Connect(window, 7));
+        QVERIFY(connectTo(window, 7));
         QStringList speedsWhileOpen;
         window.boxes.whileOpen = [&] {
-            speedsWhileOpen << Text(window, "LabelRpm");
+            speedsWhileOpen << localizedText(window, "LabelRpm");
             QTest::qWait(2000);
-            speedsWhileOpen << Text(window, "LabelRpm");
+            speedsWhileOpen << localizedText(window, "LabelRpm");
         };
         window.find<QAction>("MenuRead")->trigger();
         QVERIFY(QTest::qWaitFor([&] { return speedsWhileOpen.size() == 2; }, kWaitMs));
@@ -130,7 +133,7 @@ private slots:
                  "Unmatched version of PC and Ignition programs!  PC-75, IGN-74");
         // Live frames kept coming and being shown while the box was open.
         QVERIFY(speedsWhileOpen[0] != speedsWhileOpen[1]);
-        QVERIFY(!Shown(window, "LabelSpojeni"));
+        QVERIFY(!shownByName(window, "LabelSpojeni"));
         QVERIFY(simulator.stop());
     }
 
@@ -138,14 +141,16 @@ private slots:
         WindowFixture window;
         SimulatorProcess simulator;
         QVERIFY(simulator.start(6, {"--seed", "3"}));
-        QVERIFY(Connect(window, 6));
+        QVERIFY(connectTo(window, 6));
         window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
         // One step of the limiter is a change: the image goes to the unit at once.
         const auto arrows = window.find("UpDownOmez2")->findChildren<QToolButton*>();
         QVERIFY(!arrows.isEmpty());
         arrows.first()->click();
         QVERIFY(QTest::qWaitFor(
-            [&] { return Text(window, "LabelPocetProgramovani") == "Number of Programing= 1"; },
+            [&] {
+                return localizedText(window, "LabelPocetProgramovani") == "Number of Programing= 1";
+            },
             kWaitMs));
         QVERIFY(simulator.stop());
     }
@@ -154,25 +159,26 @@ private slots:
         WindowFixture window;
         SimulatorProcess simulator;
         QVERIFY(simulator.start(4, {"--seed", "2"}));
-        QVERIFY(Connect(window, 4));
+        QVERIFY(connectTo(window, 4));
         QSet<QString> speeds;
         const bool moving = QTest::qWaitFor(
             [&] {
-                speeds.insert(Text(window, "LabelRpm"));
+                speeds.insert(localizedText(window, "LabelRpm"));
                 return speeds.size() >= 5;
             },
             kWaitMs);
         QVERIFY2(moving, qPrintable(QStringList(speeds.values()).join(" | ")));
         for (const QString& speed : speeds)
             QVERIFY(speed == "RPM = ---" || speed.startsWith("RPM = "));
-        QVERIFY(Text(window, "LabelNapeti").startsWith("U = 1"));
-        QCOMPARE(Text(window, "LabelMonSnimac1"), "Pick-up (CKPS) 1 - is running");
+        QVERIFY(localizedText(window, "LabelNapeti").startsWith("U = 1"));
+        QCOMPARE(localizedText(window, "LabelMonSnimac1"), "Pick-up (CKPS) 1 - is running");
         const QLabel* running = window.find<QLabel>("LabelMonSnimac1");
         QVERIFY(running->autoFillBackground());
         QCOMPARE(running->palette().color(QPalette::Window), QColor(0, 255, 0));
-        QVERIFY(Text(window, "LabelTpsMon").startsWith("TP= "));
-        QVERIFY(Text(window, "LabelPocetProgramovani").startsWith("Number of Programing= "));
-        QVERIFY(GreenMapCells(window) <= 1);
+        QVERIFY(localizedText(window, "LabelTpsMon").startsWith("TP= "));
+        QVERIFY(
+            localizedText(window, "LabelPocetProgramovani").startsWith("Number of Programing= "));
+        QVERIFY(greenMapCells(window) <= 1);
         QVERIFY(simulator.stop());
     }
 
@@ -181,21 +187,21 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(
             5, {"--rpm", "3000", "--throttle", "45", "--live-version", "74", "--data-error"}));
-        QVERIFY(Connect(window, 5));
-        QVERIFY(QTest::qWaitFor([&] { return Shown(window, "LabelVersion"); }, kWaitMs));
-        QCOMPARE(Text(window, "LabelVersion"),
+        QVERIFY(connectTo(window, 5));
+        QVERIFY(QTest::qWaitFor([&] { return shownByName(window, "LabelVersion"); }, kWaitMs));
+        QCOMPARE(localizedText(window, "LabelVersion"),
                  "Unmatched version of PC and Ignition programs!  PC-75, IGN-74");
-        QVERIFY(Shown(window, "LabelEeDataErr"));
-        QCOMPARE(Text(window, "LabelRpm"), "RPM = 3000 ");
+        QVERIFY(shownByName(window, "LabelEeDataErr"));
+        QCOMPARE(localizedText(window, "LabelRpm"), "RPM = 3000 ");
         QCOMPARE(window.find<QProgressBar>("CGaugeTps")->value(), 45);
         // 3000 rpm lies on the map: exactly one cell is marked.
-        QVERIFY(QTest::qWaitFor([&] { return GreenMapCells(window) == 1; }, kWaitMs));
+        QVERIFY(QTest::qWaitFor([&] { return greenMapCells(window) == 1; }, kWaitMs));
 
         // The unit goes: the connection warning shows and the version warning hides.
         QVERIFY(simulator.stop());
-        QVERIFY(QTest::qWaitFor([&] { return Shown(window, "LabelSpojeni"); }, kWaitMs));
-        QVERIFY(!Shown(window, "LabelVersion"));
-        QCOMPARE(Text(window, "LabelRpm"), "RPM = 3000 "); // the last values stay
+        QVERIFY(QTest::qWaitFor([&] { return shownByName(window, "LabelSpojeni"); }, kWaitMs));
+        QVERIFY(!shownByName(window, "LabelVersion"));
+        QCOMPARE(localizedText(window, "LabelRpm"), "RPM = 3000 "); // the last values stay
     }
 };
 

@@ -15,17 +15,17 @@ Q_DECLARE_METATYPE(ByteValues)
 namespace {
 
 // A consistent image to break on purpose: the start-up model, already normalized.
-ParamImage StartUpImage() {
+ParamImage startUpImage() {
     ParamImage image;
     image.bike() = 20;
     bool listChanged = false;
-    ApplyBikePreset(image, listChanged);
+    applyBikePreset(image, listChanged);
     WindowSettings settings;
-    Normalize(image, settings);
+    normalize(image, settings);
     return image;
 }
 
-void Write(ParamImage& image, const ByteValues& values) {
+void writeValues(ParamImage& image, const ByteValues& values) {
     for (const auto& [offset, value] : values)
         image[offset] = static_cast<std::uint8_t>(value);
 }
@@ -38,12 +38,12 @@ ByteValues Run(int firstByte, std::initializer_list<int> values) {
     return run;
 }
 
-ByteValues Joined(ByteValues a, const ByteValues& b) {
+ByteValues joined(ByteValues a, const ByteValues& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
 
-QString FirstDifference(const ParamImage& actual, const ParamImage& expected) {
+QString firstDifference(const ParamImage& actual, const ParamImage& expected) {
     for (int i = 0; i < kImageSize; ++i) {
         if (actual[i] != expected[i])
             return QString("byte %1 is %2, expected %3").arg(i).arg(actual[i]).arg(expected[i]);
@@ -94,7 +94,7 @@ void TestNormalize::repairs_data() {
         << ByteValues{{Field::tps0, 250}, {Field::tps100, 250}} << ByteValues{};
     QTest::newRow("sync 0 makes every lobe 1")
         << ByteValues{{Field::synchroMethod, 0}, {Field::lobeCount, 9}}
-        << Joined({{Field::lobeCount, 1}}, Run(Field::maxAdvLobe, {1, 1, 1, 1, 1, 1, 1, 1}));
+        << joined({{Field::lobeCount, 1}}, Run(Field::maxAdvLobe, {1, 1, 1, 1, 1, 1, 1, 1}));
     QTest::newRow("lobe above lobeCount")
         << ByteValues{{Field::lobeCount, 12}, {Field::maxAdvLobe + 2, 40}}
         << ByteValues{{Field::maxAdvLobe + 2, 12}};
@@ -107,14 +107,14 @@ void TestNormalize::repairs_data() {
         << ByteValues{{Field::channelCount, 1}, {Field::maxAdvLobe + 3, 58}}
         << ByteValues{{Field::maxAdvLobe + 3, 5}};
     QTest::newRow("sync 3 clears 2nd pick-up")
-        << Joined({{Field::synchroMethod, 3}}, Run(Field::maxAdvPickup2, {1, 1, 1, 1, 1, 1, 1, 1}))
+        << joined({{Field::synchroMethod, 3}}, Run(Field::maxAdvPickup2, {1, 1, 1, 1, 1, 1, 1, 1}))
         << Run(Field::maxAdvPickup2, {0, 0, 0, 0, 0, 0, 0, 0});
     QTest::newRow("sync 4 keeps 2nd pick-up")
-        << Joined({{Field::synchroMethod, 4}}, Run(Field::maxAdvPickup2, {1, 1, 1, 1, 1, 1, 1, 1}))
+        << joined({{Field::synchroMethod, 4}}, Run(Field::maxAdvPickup2, {1, 1, 1, 1, 1, 1, 1, 1}))
         << ByteValues{};
     QTest::newRow("sync 0 keeps 2nd pick-up")
-        << Joined({{Field::synchroMethod, 0}}, Run(Field::maxAdvPickup2, {1, 0, 1, 0, 0, 1, 0, 1}))
-        << Joined({{Field::lobeCount, 1}}, Run(Field::maxAdvLobe, {1, 1, 1, 1, 1, 1, 1, 1}));
+        << joined({{Field::synchroMethod, 0}}, Run(Field::maxAdvPickup2, {1, 0, 1, 0, 0, 1, 0, 1}))
+        << joined({{Field::lobeCount, 1}}, Run(Field::maxAdvLobe, {1, 1, 1, 1, 1, 1, 1, 1}));
     QTest::newRow("sync 8 clears 2nd pick-up")
         << ByteValues{{Field::synchroMethod, 8}, {Field::startAdvPickup2 + 1, 1}}
         << ByteValues{{Field::startAdvPickup2 + 1, 0}};
@@ -129,19 +129,19 @@ void TestNormalize::repairs_data() {
 void TestNormalize::repairs() {
     QFETCH(ByteValues, written);
     QFETCH(ByteValues, repaired);
-    const ParamImage base = StartUpImage();
+    const ParamImage base = startUpImage();
     ParamImage image = base;
-    Write(image, written);
+    writeValues(image, written);
     ParamImage expected = image;
-    Write(expected, repaired);
+    writeValues(expected, repaired);
 
     WindowSettings settings;
-    Normalize(image, settings);
-    QVERIFY2(image == expected, qPrintable(FirstDifference(image, expected)));
+    normalize(image, settings);
+    QVERIFY2(image == expected, qPrintable(firstDifference(image, expected)));
 
     const ParamImage once = image;
-    Normalize(image, settings);
-    QVERIFY2(image == once, qPrintable(FirstDifference(image, once)));
+    normalize(image, settings);
+    QVERIFY2(image == once, qPrintable(firstDifference(image, once)));
 }
 
 void TestNormalize::windowSettings_data() {
@@ -165,9 +165,9 @@ void TestNormalize::windowSettings() {
     QFETCH(int, scan);
     WindowSettings settings{static_cast<std::uint8_t>(language), static_cast<std::uint8_t>(port),
                             static_cast<std::uint8_t>(scan)};
-    ParamImage image = StartUpImage();
+    ParamImage image = startUpImage();
     const ParamImage before = image;
-    Normalize(image, settings);
+    normalize(image, settings);
     QTEST(int(settings.language), "expectedLanguage");
     QTEST(int(settings.portSelection), "expectedPort");
     QTEST(int(settings.scanIndex), "expectedScan");
@@ -186,7 +186,7 @@ void TestNormalize::randomImagesMeetTheRulesAndSettle() {
             image.synchroMethod() = static_cast<std::uint8_t>(random.bounded(9));
         const ParamImage before = image;
         WindowSettings settings;
-        Normalize(image, settings);
+        normalize(image, settings);
 
         for (int axis : {Field::rpmAdv, Field::servoRpm}) {
             for (int i = 0; i < kBreakpoints; ++i) {
@@ -218,8 +218,8 @@ void TestNormalize::randomImagesMeetTheRulesAndSettle() {
         }
 
         const ParamImage once = image;
-        Normalize(image, settings);
-        QVERIFY2(image == once, qPrintable(FirstDifference(image, once)));
+        normalize(image, settings);
+        QVERIFY2(image == once, qPrintable(firstDifference(image, once)));
     }
 }
 

@@ -15,8 +15,8 @@ private slots:
     void rangeEndsRoundTrip();
     void encodeTruncatesAndWraps_data();
     void encodeTruncatesAndWraps();
-    void geberModePositions_data();
-    void geberModePositions();
+    void ignitionsPerRevPositions_data();
+    void ignitionsPerRevPositions();
     void bikeCodesAndListPositions();
     void blocksSplitAtTheMap();
 };
@@ -81,7 +81,7 @@ void TestParamImage::encodeTruncatesAndWraps() {
     QCOMPARE(int(scale.encode(value)), byte);
 }
 
-void TestParamImage::geberModePositions_data() {
+void TestParamImage::ignitionsPerRevPositions_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("byte");
     QTest::newRow("1 ignition per revolution") << 0 << 1;
@@ -90,25 +90,25 @@ void TestParamImage::geberModePositions_data() {
     QTest::newRow("1 ignition per 2 revolutions (camshaft)") << 3 << 0;
 }
 
-void TestParamImage::geberModePositions() {
+void TestParamImage::ignitionsPerRevPositions() {
     QFETCH(int, position);
     QFETCH(int, byte);
-    QCOMPARE(int(GeberModeFromPosition(position)), byte);
-    QCOMPARE(GeberModePosition(static_cast<std::uint8_t>(byte)), position);
+    QCOMPARE(int(ignitionsPerRevFromPosition(position)), byte);
+    QCOMPARE(positionOfIgnitionsPerRev(static_cast<std::uint8_t>(byte)), position);
 }
 
 void TestParamImage::bikeCodesAndListPositions() {
-    QCOMPARE(BikeListPosition(kBikeSpecial), 32);
+    QCOMPARE(bikeListPosition(kBikeSpecial), 32);
     QCOMPARE(int(BikeCodeTable[0]), 32);
-    QCOMPARE(BikeListPosition(20), 29); // the start-up model "Yamaha R6"
+    QCOMPARE(bikeListPosition(20), 29); // the start-up model "Yamaha R6"
     QCOMPARE(QString(BikeListTexts[29]), QString("Yamaha R6"));
-    QCOMPARE(BikeListPosition(33), -1);
-    QCOMPARE(BikeListPosition(255), -1);
+    QCOMPARE(bikeListPosition(33), -1);
+    QCOMPARE(bikeListPosition(255), -1);
     // One-to-one: every code 0..32 has exactly one position, and the two directions agree.
     for (int position = 0; position < kBikeListSize; ++position)
-        QCOMPARE(BikeListPosition(BikeCodeTable[position]), position);
+        QCOMPARE(bikeListPosition(BikeCodeTable[position]), position);
     for (int code = 0; code < kBikeListSize; ++code)
-        QVERIFY2(BikeListPosition(static_cast<std::uint8_t>(code)) >= 0,
+        QVERIFY2(bikeListPosition(static_cast<std::uint8_t>(code)) >= 0,
                  qPrintable(QString("code %1 has no list entry").arg(code)));
 }
 

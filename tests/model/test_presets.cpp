@@ -59,17 +59,17 @@ const SheetRow kSheet[] = {
 };
 // clang-format on
 
-QStringList Words(const char* text) {
+QStringList wordsOf(const char* text) {
     return QString(text).split(' ', Qt::SkipEmptyParts);
 }
 
-void WriteRun(ParamImage& image, int firstByte, std::initializer_list<int> values) {
+void writeRun(ParamImage& image, int firstByte, std::initializer_list<int> values) {
     for (int v : values)
         image[firstByte++] = static_cast<std::uint8_t>(v);
 }
 
 // The common defaults as the model sheet states them, onto whatever the image held.
-void WriteExpectedDefaults(ParamImage& image) {
+void writeExpectedDefaults(ParamImage& image) {
     const std::pair<int, int> singles[] = {
         {1, 0},   {5, 1},   {6, 0},   {7, 90},  {8, 0},    {9, 10}, {10, 1},  {12, 100}, {13, 110},
         {15, 1},  {16, 0},  {17, 20}, {20, 70}, {21, 129}, {22, 0}, {23, 11}, {24, 11},  {25, 11},
@@ -77,47 +77,47 @@ void WriteExpectedDefaults(ParamImage& image) {
     for (const auto& [offset, value] : singles)
         image[offset] = static_cast<std::uint8_t>(value);
     if (image.bike() != kBikeSpecial)
-        WriteRun(image, 38, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        writeRun(image, 38, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     if (image.bike() == 19) {
-        WriteRun(image, 70, {3, 4, 41, 46, 65, 70, 75, 83, 90, 105});
-        WriteRun(image, 80, {30, 45, 45, 61, 61, 64, 68, 80, 93, 93});
+        writeRun(image, 70, {3, 4, 41, 46, 65, 70, 75, 83, 90, 105});
+        writeRun(image, 80, {30, 45, 45, 61, 61, 64, 68, 80, 93, 93});
     } else {
-        WriteRun(image, 70, {12, 20, 30, 40, 60, 80, 100, 120, 140, 160});
-        WriteRun(image, 80, {100, 105, 110, 115, 120, 125, 130, 135, 140, 145});
+        writeRun(image, 70, {12, 20, 30, 40, 60, 80, 100, 120, 140, 160});
+        writeRun(image, 80, {100, 105, 110, 115, 120, 125, 130, 135, 140, 145});
     }
-    WriteRun(image, 90, {15, 20, 30, 40, 50, 60, 70, 80, 90, 100});
+    writeRun(image, 90, {15, 20, 30, 40, 50, 60, 70, 80, 90, 100});
     for (int i = 0; i < 100; ++i)
         image[100 + i] = DefaultAdvanceMap[i];
 }
 
-void WriteSheetRow(ParamImage& image, const SheetRow& row) {
+void writeSheetRow(ParamImage& image, const SheetRow& row) {
     const int geometryBytes[] = {2, 3, 4, 11, 54};
-    const QStringList geometry = Words(row.geometry);
+    const QStringList geometry = wordsOf(row.geometry);
     for (int k = 0; k < 5; ++k) {
         if (geometry[k] != "-")
             image[geometryBytes[k]] = static_cast<std::uint8_t>(geometry[k].toInt());
     }
-    const QStringList channels = Words(row.channels);
+    const QStringList channels = wordsOf(row.channels);
     for (int n = 0; n < 4; ++n) {
         if (channels[n] == "-")
             continue;
         image[30 + n] = static_cast<std::uint8_t>(channels[n].section('/', 0, 0).toInt());
         image[34 + n] = static_cast<std::uint8_t>(channels[n].section('/', 1, 1).toInt());
     }
-    for (const QString& flag : Words(row.flags))
+    for (const QString& flag : wordsOf(row.flags))
         image[flag.toInt()] = 1;
-    for (const QString& write : Words(row.other))
+    for (const QString& write : wordsOf(row.other))
         image[write.section('=', 0, 0).toInt()] =
             static_cast<std::uint8_t>(write.section('=', 1, 1).toInt());
 }
 
-ParamImage Applied(ParamImage image, int code, bool listChanged = false) {
+ParamImage withPreset(ParamImage image, int code, bool listChanged = false) {
     image.bike() = static_cast<std::uint8_t>(code);
-    ApplyBikePreset(image, listChanged);
+    applyBikePreset(image, listChanged);
     return image;
 }
 
-std::set<int> DifferingBytes(const ParamImage& a, const ParamImage& b) {
+std::set<int> differingBytes(const ParamImage& a, const ParamImage& b) {
     std::set<int> differing;
     for (int i = 0; i < kImageSize; ++i) {
         if (a[i] != b[i])
@@ -126,19 +126,19 @@ std::set<int> DifferingBytes(const ParamImage& a, const ParamImage& b) {
     return differing;
 }
 
-QString Describe(const ParamImage& actual, const ParamImage& expected) {
+QString describeDifference(const ParamImage& actual, const ParamImage& expected) {
     QStringList lines;
-    for (int i : DifferingBytes(actual, expected))
+    for (int i : differingBytes(actual, expected))
         lines << QString("byte %1 is %2, expected %3").arg(i).arg(actual[i]).arg(expected[i]);
     return lines.join("; ");
 }
 
-ParamImage WithMarks(ParamImage image) {
+ParamImage withMarks(ParamImage image) {
     // Values no preset and no default writes, to see what a call leaves alone.
-    WriteRun(image, 14, {201});
-    WriteRun(image, 18, {202, 203});
-    WriteRun(image, 29, {204});
-    WriteRun(image, 59, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    writeRun(image, 14, {201});
+    writeRun(image, 18, {202, 203});
+    writeRun(image, 29, {204});
+    writeRun(image, 59, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
     return image;
 }
 
@@ -173,27 +173,27 @@ void TestPresets::everyCodeFromZero() {
     const SheetRow& sheet = kSheet[row];
     ParamImage expected;
     expected.bike() = static_cast<std::uint8_t>(sheet.code);
-    WriteExpectedDefaults(expected);
-    WriteSheetRow(expected, sheet);
+    writeExpectedDefaults(expected);
+    writeSheetRow(expected, sheet);
 
     ParamImage image;
     image.bike() = static_cast<std::uint8_t>(sheet.code);
     bool listChanged = false;
-    ApplyBikePreset(image, listChanged);
-    QVERIFY2(image == expected, qPrintable(Describe(image, expected)));
+    applyBikePreset(image, listChanged);
+    QVERIFY2(image == expected, qPrintable(describeDifference(image, expected)));
     QVERIFY(!listChanged);
 }
 
 void TestPresets::channelsNotNamedKeepOldValues() {
-    const ParamImage vfr = Applied(WithMarks(ParamImage{}), 24);
-    ParamImage gsx = Applied(vfr, 11);
+    const ParamImage vfr = withPreset(withMarks(ParamImage{}), 24);
+    ParamImage gsx = withPreset(vfr, 11);
     QCOMPARE(QList<int>({gsx[32], gsx[33], gsx[36], gsx[37]}), QList<int>({10, 1, 11, 2}));
     QCOMPARE(QList<int>({gsx[30], gsx[31], gsx[34], gsx[35]}), QList<int>({4, 2, 1, 3}));
     QCOMPARE(int(gsx[14]), 201);
     QCOMPARE(int(gsx[69]), 11);
 
     WindowSettings settings;
-    Normalize(gsx, settings);
+    normalize(gsx, settings);
     QCOMPARE(QList<int>({gsx[32], gsx[33], gsx[36], gsx[37]}), QList<int>({4, 1, 4, 2}));
 }
 
@@ -211,30 +211,30 @@ void TestPresets::classicVariantsFollowCode7() {
     QFETCH(int, code);
     QFETCH(QList<int>, differing);
     // Start from a model with other geometry, so a variant missing part of code 7 shows.
-    const ParamImage before = Applied(ParamImage{}, 24);
-    const ParamImage classic = Applied(before, 7);
-    const ParamImage variant = Applied(before, code);
-    const std::set<int> actual = DifferingBytes(classic, variant);
+    const ParamImage before = withPreset(ParamImage{}, 24);
+    const ParamImage classic = withPreset(before, 7);
+    const ParamImage variant = withPreset(before, code);
+    const std::set<int> actual = differingBytes(classic, variant);
     QCOMPARE(QList<int>(actual.begin(), actual.end()), differing);
-    QTEST(int(variant.geberMode()), "geberMode");
+    QTEST(int(variant.ignitionsPerRev()), "geberMode");
     QTEST(int(variant.channelCount()), "outputs");
 }
 
 void TestPresets::gsxAndXt600eDifferOnlyInCode() {
-    const ParamImage before = Applied(WithMarks(ParamImage{}), 25);
-    const std::set<int> differing = DifferingBytes(Applied(before, 11), Applied(before, 21));
+    const ParamImage before = withPreset(withMarks(ParamImage{}), 25);
+    const std::set<int> differing = differingBytes(withPreset(before, 11), withPreset(before, 21));
     QCOMPARE(QList<int>(differing.begin(), differing.end()), QList<int>{Field::bike});
 }
 
 void TestPresets::r1ServoCurveComesAndGoes() {
-    const ParamImage r1 = Applied(ParamImage{}, 19);
+    const ParamImage r1 = withPreset(ParamImage{}, 19);
     QCOMPARE(int(r1.servoEnable()), 1);
     QCOMPARE(int(r1.servoRpm(2)), 41);
     QCOMPARE(int(r1.servoMv(9)), 93);
 
-    const ParamImage next = Applied(r1, 12);
+    const ParamImage next = withPreset(r1, 12);
     QCOMPARE(int(next.servoEnable()), 0);
-    const ParamImage plain = Applied(ParamImage{}, 12);
+    const ParamImage plain = withPreset(ParamImage{}, 12);
     for (int i = 0; i < kBreakpoints; ++i) {
         QCOMPARE(next.servoRpm(i), plain.servoRpm(i));
         QCOMPARE(next.servoMv(i), plain.servoMv(i));
@@ -242,7 +242,7 @@ void TestPresets::r1ServoCurveComesAndGoes() {
 }
 
 void TestPresets::specialFromTheListKeepsEverything() {
-    ParamImage vfr = Applied(WithMarks(ParamImage{}), 24);
+    ParamImage vfr = withPreset(withMarks(ParamImage{}), 24);
     vfr.advance(3, 3) = 60;
     vfr.limiter() = 150;
     vfr.maxAdvPickup2(2) = 1;
@@ -251,14 +251,14 @@ void TestPresets::specialFromTheListKeepsEverything() {
     bool listChanged = true;
     ParamImage special = vfr;
     special.bike() = kBikeSpecial;
-    ApplyBikePreset(special, listChanged);
+    applyBikePreset(special, listChanged);
     QVERIFY(!listChanged);
-    const std::set<int> differing = DifferingBytes(vfr, special);
+    const std::set<int> differing = differingBytes(vfr, special);
     QCOMPARE(QList<int>(differing.begin(), differing.end()), QList<int>{Field::bike});
 }
 
 void TestPresets::newWithSpecialKeepsGeometry() {
-    ParamImage edited = Applied(WithMarks(ParamImage{}), 24);
+    ParamImage edited = withPreset(withMarks(ParamImage{}), 24);
     edited.bike() = kBikeSpecial;
     edited.limiter() = 150;
     edited.advance(9, 9) = 60;
@@ -271,9 +271,9 @@ void TestPresets::newWithSpecialKeepsGeometry() {
     edited.noReading() = 1;
 
     ParamImage expected = edited;
-    WriteExpectedDefaults(expected);
-    const ParamImage renewed = Applied(edited, kBikeSpecial, false);
-    QVERIFY2(renewed == expected, qPrintable(Describe(renewed, expected)));
+    writeExpectedDefaults(expected);
+    const ParamImage renewed = withPreset(edited, kBikeSpecial, false);
+    QVERIFY2(renewed == expected, qPrintable(describeDifference(renewed, expected)));
     QCOMPARE(int(renewed.limiter()), 110);
     QCOMPARE(int(renewed.tachoPulses()), 5);
     QCOMPARE(int(renewed.maxAdvEdge2(1)), 1);
@@ -282,20 +282,20 @@ void TestPresets::newWithSpecialKeepsGeometry() {
 }
 
 void TestPresets::modelFromTheListIsAFullPreset() {
-    const ParamImage special = Applied(Applied(ParamImage{}, 24), kBikeSpecial, true);
-    QCOMPARE(Applied(special, 20, true), Applied(special, 20, false));
+    const ParamImage special = withPreset(withPreset(ParamImage{}, 24), kBikeSpecial, true);
+    QCOMPARE(withPreset(special, 20, true), withPreset(special, 20, false));
 }
 
 void TestPresets::codeAboveTheListGetsDefaultsOnly() {
-    ParamImage before = Applied(WithMarks(ParamImage{}), 25); // sets many edge flags
+    ParamImage before = withPreset(withMarks(ParamImage{}), 25); // sets many edge flags
     before.limiter() = 150;
     ParamImage expected = before;
     expected.bike() = 33;
-    WriteExpectedDefaults(expected);
+    writeExpectedDefaults(expected);
     for (int code : {33, 255}) {
         expected.bike() = static_cast<std::uint8_t>(code);
-        const ParamImage image = Applied(before, code);
-        QVERIFY2(image == expected, qPrintable(Describe(image, expected)));
+        const ParamImage image = withPreset(before, code);
+        QVERIFY2(image == expected, qPrintable(describeDifference(image, expected)));
     }
 }
 

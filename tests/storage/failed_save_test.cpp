@@ -22,10 +22,10 @@ const QByteArray kOldContent = "old content\r\n";
 
 bool Save(const QString& saver, const QString& path) {
     if (saver == "parameter file")
-        return SaveParamFile(path, ParamImage{});
+        return saveParamFile(path, ParamImage{});
     if (saver == "settings file")
-        return SaveSettingsFile(path, SettingsValues{});
-    return SaveLastStateFile(path, LastState{});
+        return saveSettingsFile(path, SettingsValues{});
+    return saveLastStateFile(path, LastState{});
 }
 
 } // namespace
@@ -66,14 +66,14 @@ private slots:
         case Obstacle::MissingFolder:
             break;
         case Obstacle::FolderIsAFile:
-            WriteTestFile(folder, kOldContent);
+            writeTestFile(folder, kOldContent);
             break;
         case Obstacle::TargetIsAFolder:
             QVERIFY(QDir().mkpath(target));
             break;
         case Obstacle::ReadOnlyFolder:
             QVERIFY(QDir().mkpath(folder));
-            WriteTestFile(target, kOldContent);
+            writeTestFile(target, kOldContent);
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
             if (QFileInfo(folder).isWritable()) {
                 QFile::setPermissions(folder,
@@ -92,14 +92,14 @@ private slots:
             QCOMPARE(QFileInfo(target).isFile(), saved);
             break;
         case Obstacle::FolderIsAFile:
-            QCOMPARE(ReadTestFile(folder), kOldContent);
+            QCOMPARE(readTestFile(folder), kOldContent);
             break;
         case Obstacle::TargetIsAFolder:
             QVERIFY(QFileInfo(target).isDir());
             QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
             break;
         case Obstacle::ReadOnlyFolder:
-            QCOMPARE(ReadTestFile(target), kOldContent);
+            QCOMPARE(readTestFile(target), kOldContent);
             QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"target"});
             break;
         }

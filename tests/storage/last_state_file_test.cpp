@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::uint8_t kBefore = 0xEE;
 
-LastState Filled(std::uint8_t value) {
+LastState filledWith(std::uint8_t value) {
     LastState state;
     state.image.bytes.fill(value);
     state.reserved.fill(value);
@@ -21,7 +21,7 @@ LastState Filled(std::uint8_t value) {
 }
 
 // Image byte k holds k; the reserved bytes run on from 250 and wrap to 0.
-LastState LayoutState() {
+LastState layoutState() {
     LastState state;
     for (int k = 0; k < kImageSize; ++k)
         state.image[k] = static_cast<std::uint8_t>(k);
@@ -30,11 +30,11 @@ LastState LayoutState() {
     return state;
 }
 
-std::uint8_t ByteAt(const LastState& state, int index) {
+std::uint8_t byteAt(const LastState& state, int index) {
     return index < kImageSize ? state.image[index] : state.reserved[index - kImageSize];
 }
 
-QByteArray Numbers(int count, int first = 1) {
+QByteArray numbersText(int count, int first = 1) {
     QByteArrayList numbers;
     for (int i = 0; i < count; ++i)
         numbers.append(QByteArray::number(first + i));
@@ -47,16 +47,16 @@ class LastStateFileTest : public QObject {
     Q_OBJECT
 private slots:
     void writerProducesTheExactLayout() {
-        const QByteArray expected = ReadTestData("last_state_layout.txt");
-        const QByteArray written = WriteLastState(LayoutState());
+        const QByteArray expected = readTestData("last_state_layout.txt");
+        const QByteArray written = writeLastState(layoutState());
         QCOMPARE(written.split('\n'), expected.split('\n'));
         QCOMPARE(written, expected);
     }
 
     void writtenStateReadsBack() {
-        LastState state = Filled(kBefore);
-        QCOMPARE(ReadLastState(WriteLastState(LayoutState()), state), kLastStateCount);
-        QVERIFY(state == LayoutState());
+        LastState state = filledWith(kBefore);
+        QCOMPARE(readLastState(writeLastState(layoutState()), state), kLastStateCount);
+        QVERIFY(state == layoutState());
     }
 
     // first is the value expected in byte 0, the following bytes count up from it.
@@ -64,41 +64,41 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("taken");
         QTest::addColumn<int>("first");
-        QTest::newRow("fifty numbers") << Numbers(50) << 50 << 1;
-        QTest::newRow("LF and tabs") << Numbers(30).replace(' ', "\t\n") << 30 << 1;
-        QTest::newRow("stops at a word") << Numbers(5) + " x " + Numbers(5) << 5 << 1;
-        QTest::newRow("stops inside a word") << Numbers(5) + " 6abc 7" << 6 << 1;
-        QTest::newRow("more than 207") << Numbers(300) << kLastStateCount << 1;
-        QTest::newRow("low 8 bits") << Numbers(10, 256) << 10 << 0;
-        QTest::newRow("negative") << Numbers(3, -1) << 3 << 255;
+        QTest::newRow("fifty numbers") << numbersText(50) << 50 << 1;
+        QTest::newRow("LF and tabs") << numbersText(30).replace(' ', "\t\n") << 30 << 1;
+        QTest::newRow("stops at a word") << numbersText(5) + " x " + numbersText(5) << 5 << 1;
+        QTest::newRow("stops inside a word") << numbersText(5) + " 6abc 7" << 6 << 1;
+        QTest::newRow("more than 207") << numbersText(300) << kLastStateCount << 1;
+        QTest::newRow("low 8 bits") << numbersText(10, 256) << 10 << 0;
+        QTest::newRow("negative") << numbersText(3, -1) << 3 << 255;
         QTest::newRow("empty") << QByteArray() << 0 << 0;
     }
     void readerTakesWhatItCan() {
         QFETCH(QByteArray, text);
         QFETCH(int, taken);
         QFETCH(int, first);
-        LastState state = Filled(kBefore);
-        QCOMPARE(ReadLastState(text, state), taken);
+        LastState state = filledWith(kBefore);
+        QCOMPARE(readLastState(text, state), taken);
         for (int index = 0; index < kLastStateCount; ++index) {
             const int expected = index < taken ? (first + index) & 0xFF : kBefore;
-            QVERIFY2(ByteAt(state, index) == expected, qPrintable(QString::number(index)));
+            QVERIFY2(byteAt(state, index) == expected, qPrintable(QString::number(index)));
         }
     }
 
     void fileRoundTrip() {
         QTemporaryDir dir;
         const QString path = dir.filePath("new folder/_VARKO_v75ini");
-        QVERIFY(SaveLastStateFile(path, LayoutState()));
-        LastState state = Filled(kBefore);
-        QVERIFY(LoadLastStateFile(path, state));
-        QVERIFY(state == LayoutState());
+        QVERIFY(saveLastStateFile(path, layoutState()));
+        LastState state = filledWith(kBefore);
+        QVERIFY(loadLastStateFile(path, state));
+        QVERIFY(state == layoutState());
     }
 
     void missingFileLeavesTheState() {
         QTemporaryDir dir;
-        LastState state = Filled(kBefore);
-        QVERIFY(!LoadLastStateFile(dir.filePath("missing"), state));
-        QVERIFY(state == Filled(kBefore));
+        LastState state = filledWith(kBefore);
+        QVERIFY(!loadLastStateFile(dir.filePath("missing"), state));
+        QVERIFY(state == filledWith(kBefore));
     }
 };
 

@@ -17,25 +17,25 @@ namespace {
 
 constexpr std::uint8_t kBefore = 0xEE; // what every byte holds before a load
 constexpr int kFlagBytes[] = {Field::noReading, Field::excitation, Field::servoEnable,
-                              Field::tpsMapa};
+                              Field::throttleMap};
 
-bool IsReserved(int offset) {
+bool isReserved(int offset) {
     return offset == 14 || offset == 18 || offset == 19 || offset == 29 ||
            (offset >= 59 && offset <= 69);
 }
 
-bool IsFlag(int offset) {
+bool isFlag(int offset) {
     return std::ranges::find(kFlagBytes, offset) != std::end(kFlagBytes);
 }
 
-ParamImage Filled(std::uint8_t value) {
+ParamImage filledWith(std::uint8_t value) {
     ParamImage image;
     image.bytes.fill(value);
     return image;
 }
 
 // Byte k holds k, except a cleared flag, an input code above 127 and the widest number.
-ParamImage LayoutImage() {
+ParamImage layoutImage() {
     ParamImage image;
     for (int k = 0; k < kImageSize; ++k)
         image[k] = static_cast<std::uint8_t>(k);
@@ -46,7 +46,7 @@ ParamImage LayoutImage() {
 }
 
 // Every byte different from its neighbours and from kBefore.
-ParamImage MixedImage() {
+ParamImage mixedImage() {
     ParamImage image;
     for (int k = 0; k < kImageSize; ++k)
         image[k] = static_cast<std::uint8_t>(k * 37 + 11);
@@ -59,18 +59,18 @@ struct Loaded {
     std::vector<FileMessage> messages;
 };
 
-Loaded Load(const QByteArray& text, const ParamImage& before = Filled(kBefore)) {
+Loaded load(const QByteArray& text, const ParamImage& before = filledWith(kBefore)) {
     Loaded result{0, before, {}};
-    result.version = ReadParamFile(
+    result.version = readParamFile(
         text, result.image, [&](FileMessage message) { result.messages.push_back(message); });
     return result;
 }
 
-QByteArray Header() {
+QByteArray fileHeader() {
     return "KALUBREN_KEY   75 \r\n";
 }
 
-QByteArray LineStartingWith(const QByteArray& text, const QByteArray& start) {
+QByteArray lineStartingWith(const QByteArray& text, const QByteArray& start) {
     for (const QByteArray& line : text.split('\n'))
         if (line.startsWith(start))
             return line.endsWith('\r') ? line.chopped(1) : line;
@@ -78,7 +78,7 @@ QByteArray LineStartingWith(const QByteArray& text, const QByteArray& start) {
 }
 
 // Lines [first, last] (0-based) of the writer's text.
-QByteArrayList Lines(const QByteArrayList& lines, int first, int last) {
+QByteArrayList linesOf(const QByteArrayList& lines, int first, int last) {
     return lines.mid(first, last - first + 1);
 }
 
@@ -88,8 +88,8 @@ class ParamFileTest : public QObject {
     Q_OBJECT
 private slots:
     void writerProducesTheExactLayout() {
-        const QByteArray expected = ReadTestData("param_layout.ign");
-        const QByteArray written = WriteParamFile(LayoutImage());
+        const QByteArray expected = readTestData("param_layout.ign");
+        const QByteArray written = writeParamFile(layoutImage());
         // Line by line first, so a difference names its line.
         QCOMPARE(written.split('\n'), expected.split('\n'));
         QCOMPARE(written, expected);
@@ -97,21 +97,21 @@ private slots:
 
     void readBackRestoresEveryByteTheFileCarries_data() {
         QTest::addColumn<ParamImage>("saved");
-        QTest::newRow("mixed") << MixedImage();
-        QTest::newRow("all zero") << Filled(0);
-        QTest::newRow("all 255") << Filled(255);
-        QTest::newRow("layout") << LayoutImage();
+        QTest::newRow("mixed") << mixedImage();
+        QTest::newRow("all zero") << filledWith(0);
+        QTest::newRow("all 255") << filledWith(255);
+        QTest::newRow("layout") << layoutImage();
     }
     void readBackRestoresEveryByteTheFileCarries() {
         QFETCH(ParamImage, saved);
-        const Loaded loaded = Load(WriteParamFile(saved));
+        const Loaded loaded = load(writeParamFile(saved));
         QCOMPARE(loaded.version, 75);
         QVERIFY(loaded.messages.empty());
         for (int k = 0; k < kImageSize; ++k) {
             std::uint8_t expected = saved[k];
-            if (IsReserved(k))
+            if (isReserved(k))
                 expected = kBefore;
-            else if (IsFlag(k))
+            else if (isFlag(k))
                 expected = saved[k] ? 1 : 0;
             QVERIFY2(loaded.image[k] == expected, qPrintable(QStringLiteral("byte %1").arg(k)));
         }
@@ -125,9 +125,9 @@ private slots:
     void offsetFieldsSurviveEveryValue() {
         QFETCH(int, offset);
         for (int value = 0; value < 256; ++value) {
-            ParamImage image = MixedImage();
+            ParamImage image = mixedImage();
             image[offset] = static_cast<std::uint8_t>(value);
-            QCOMPARE(Load(WriteParamFile(image)).image[offset], value);
+            QCOMPARE(load(writeParamFile(image)).image[offset], value);
         }
     }
 
@@ -152,9 +152,9 @@ private slots:
         QFETCH(int, offset);
         QFETCH(int, value);
         QFETCH(QByteArray, line);
-        ParamImage image = Filled(0);
+        ParamImage image = filledWith(0);
         image[offset] = static_cast<std::uint8_t>(value);
-        QCOMPARE(LineStartingWith(WriteParamFile(image), line.first(3)), line);
+        QCOMPARE(lineStartingWith(writeParamFile(image), line.first(3)), line);
     }
 
     void versionKeySearch_data() {
@@ -190,21 +190,21 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(int, version);
         QFETCH(std::vector<FileMessage>, messages);
-        const Loaded loaded = Load(text);
+        const Loaded loaded = load(text);
         QCOMPARE(loaded.version, version);
         QVERIFY(loaded.messages == messages);
         if (version == 0)
-            QVERIFY(loaded.image == Filled(kBefore));
+            QVERIFY(loaded.image == filledWith(kBefore));
         else
             QCOMPARE(loaded.image.limiter(), 100);
     }
 
     void version48FileGetsItsDefaultsAndOldPickupPlace() {
-        const Loaded loaded = Load(ReadTestData("version48.ign"));
+        const Loaded loaded = load(readTestData("version48.ign"));
         QCOMPARE(loaded.version, 48);
         QVERIFY(loaded.messages == std::vector{FileMessage::OlderVersion});
         const ParamImage& image = loaded.image;
-        QCOMPARE(image.geberMode(), 1);
+        QCOMPARE(image.ignitionsPerRev(), 1);
         QCOMPARE(image.input1(), 2);
         QCOMPARE(image.input2(), 3);
         QCOMPARE(image.neutralStandInputs(), 0);
@@ -229,7 +229,7 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("interchange");
         QTest::addColumn<int>("noLobeCheck");
-        QTest::addColumn<int>("geberMode");
+        QTest::addColumn<int>("ignitionsPerRev");
         QTest::newRow("54 without the keys")
             << QByteArray("KALUBREN_KEY 54") << 0 << 0 << int(kBefore);
         QTest::newRow("54 with the keys")
@@ -244,16 +244,16 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(int, interchange);
         QFETCH(int, noLobeCheck);
-        QFETCH(int, geberMode);
-        const ParamImage image = Load(text).image;
+        QFETCH(int, ignitionsPerRev);
+        const ParamImage image = load(text).image;
         QCOMPARE(image.pickupsInterchange(), interchange);
         QCOMPARE(image.noLobeCheck(), noLobeCheck);
-        QCOMPARE(image.geberMode(), geberMode);
+        QCOMPARE(image.ignitionsPerRev(), ignitionsPerRev);
     }
 
     void otherLayoutsLoadTheSameImage_data() {
         QTest::addColumn<QByteArray>("text");
-        const QByteArray own = WriteParamFile(MixedImage());
+        const QByteArray own = writeParamFile(mixedImage());
         const QByteArrayList lines = own.split('\n');
         QTest::newRow("LF only") << QByteArray(own).replace("\r\n", "\n");
         QTest::newRow("tabs") << QByteArray(own).replace(' ', '\t');
@@ -264,18 +264,18 @@ private slots:
                        .replace("GEBER_MODE", "UNKNOWN 1 2 3\r\nGEBER_MODE")
                        .replace("SERVO_MV", "SERVO_MORE -4 x\r\nSERVO_MV") +
                    "\r\nTRAILER 9";
-        QTest::newRow("other order") << (Lines(lines, 0, 0) + Lines(lines, 42, 46) +
-                                         Lines(lines, 29, 40) + Lines(lines, 1, 28))
+        QTest::newRow("other order") << (linesOf(lines, 0, 0) + linesOf(lines, 42, 46) +
+                                         linesOf(lines, 29, 40) + linesOf(lines, 1, 28))
                                             .join('\n');
-        QTest::newRow("BIKE after INPUT") << (Lines(lines, 0, 0) + Lines(lines, 15, 15) +
-                                              Lines(lines, 1, 14) + Lines(lines, 16, 46))
+        QTest::newRow("BIKE after INPUT") << (linesOf(lines, 0, 0) + linesOf(lines, 15, 15) +
+                                              linesOf(lines, 1, 14) + linesOf(lines, 16, 46))
                                                  .join('\n');
     }
     void otherLayoutsLoadTheSameImage() {
         QFETCH(QByteArray, text);
-        const Loaded loaded = Load(text);
+        const Loaded loaded = load(text);
         QCOMPARE(loaded.version, 75);
-        QVERIFY(loaded.image == Load(WriteParamFile(MixedImage())).image);
+        QVERIFY(loaded.image == load(writeParamFile(mixedImage())).image);
     }
 
     void repeatedKeysAndSecondFileKey_data() {
@@ -288,13 +288,13 @@ private slots:
     void repeatedKeysAndSecondFileKey() {
         QFETCH(QByteArray, body);
         QFETCH(int, limiter);
-        const Loaded loaded = Load(Header() + body);
+        const Loaded loaded = load(fileHeader() + body);
         QCOMPARE(loaded.version, 75);
         QVERIFY(loaded.messages.empty());
         QCOMPARE(loaded.image.limiter(), limiter);
         // A second key neither applies the defaults of an older version nor changes the version.
         QCOMPARE(loaded.image.input1(), kBefore);
-        QCOMPARE(loaded.image.geberMode(), kBefore);
+        QCOMPARE(loaded.image.ignitionsPerRev(), kBefore);
     }
 
     void missingNumbersLeaveTheirBytes_data() {
@@ -321,7 +321,7 @@ private slots:
         QFETCH(int, clutchTime);
         QFETCH(int, clutchPause);
         QFETCH(int, limiter);
-        const ParamImage image = Load(Header() + body).image;
+        const ParamImage image = load(fileHeader() + body).image;
         QCOMPARE(image.clutchTime(), clutchTime);
         QCOMPARE(image.clutchPause(), clutchPause);
         QCOMPARE(image.limiter(), limiter);
@@ -351,7 +351,7 @@ private slots:
         QFETCH(QByteArray, body);
         QFETCH(int, offset);
         QFETCH(int, expected);
-        QCOMPARE(Load(Header() + body).image[offset], expected);
+        QCOMPARE(load(fileHeader() + body).image[offset], expected);
     }
 
     void longTokensAreSkippedWhole_data() {
@@ -372,7 +372,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(int, version);
         QFETCH(int, limiter);
-        const Loaded loaded = Load(text);
+        const Loaded loaded = load(text);
         QCOMPARE(loaded.version, version);
         QCOMPARE(loaded.image.limiter(), limiter);
     }
@@ -380,15 +380,15 @@ private slots:
     void savedFileLoadsBack() {
         QTemporaryDir dir;
         const QString path = dir.filePath("bike.ign");
-        const ParamImage saved = LayoutImage();
-        QVERIFY(SaveParamFile(path, saved));
-        QCOMPARE(ReadTestFile(path), ReadTestData("param_layout.ign"));
+        const ParamImage saved = layoutImage();
+        QVERIFY(saveParamFile(path, saved));
+        QCOMPARE(readTestFile(path), readTestData("param_layout.ign"));
 
-        ParamImage image = Filled(kBefore);
+        ParamImage image = filledWith(kBefore);
         std::uint8_t version = 0;
-        QVERIFY(LoadParamFile(path, image, version));
+        QVERIFY(loadParamFile(path, image, version));
         QCOMPARE(version, 75);
-        QVERIFY(image == Load(WriteParamFile(saved)).image);
+        QVERIFY(image == load(writeParamFile(saved)).image);
     }
 
     void unreadableFilesAreReported_data() {
@@ -399,11 +399,11 @@ private slots:
     void unreadableFilesAreReported() {
         QFETCH(QString, name);
         QTemporaryDir dir;
-        ParamImage image = Filled(kBefore);
+        ParamImage image = filledWith(kBefore);
         std::uint8_t version = 99;
-        QVERIFY(!LoadParamFile(dir.filePath(name), image, version));
+        QVERIFY(!loadParamFile(dir.filePath(name), image, version));
         QCOMPARE(version, 99);
-        QVERIFY(image == Filled(kBefore));
+        QVERIFY(image == filledWith(kBefore));
     }
 };
 

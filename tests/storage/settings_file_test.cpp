@@ -15,7 +15,7 @@ using namespace varko;
 
 namespace {
 
-SettingsValues Presets() {
+SettingsValues presetValues() {
     SettingsValues values;
     values.left = 111;
     values.top = 222;
@@ -24,7 +24,7 @@ SettingsValues Presets() {
     return values;
 }
 
-SettingsValues Changed() {
+SettingsValues changedValues() {
     SettingsValues values;
     values.left = -8;
     values.top = 20;
@@ -37,7 +37,7 @@ SettingsValues Changed() {
     return values;
 }
 
-// The keys of Changed() in the order a new file gets them.
+// The keys of changedValues() in the order a new file gets them.
 const QByteArray kChangedKeyLines = "Left=-8\r\n"
                                     "Top=20\r\n"
                                     "Height=800\r\n"
@@ -49,7 +49,7 @@ const QByteArray kChangedKeyLines = "Left=-8\r\n"
                                     "IniDir=/home/rider/Mopeds/\xc3\xa4 b.ign\r\n"
                                     "PageControl1->ActivePageIndex=2\r\n";
 
-QVariant FieldValue(const SettingsValues& values, const QString& field) {
+QVariant fieldValue(const SettingsValues& values, const QString& field) {
     const QMap<QString, QVariant> fields{
         {"left", values.left},
         {"top", values.top},
@@ -65,10 +65,10 @@ QVariant FieldValue(const SettingsValues& values, const QString& field) {
     return fields.value(field);
 }
 
-bool SameValues(const SettingsValues& a, const SettingsValues& b) {
+bool sameValues(const SettingsValues& a, const SettingsValues& b) {
     for (const char* field : {"left", "top", "height", "width", "portSelection", "scanIndex",
                               "language", "file", "iniDir", "activePage"})
-        if (FieldValue(a, field) != FieldValue(b, field))
+        if (fieldValue(a, field) != fieldValue(b, field))
             return false;
     return true;
 }
@@ -81,18 +81,18 @@ private slots:
     void filesLiveInTheConfigFolder() {
         ScopedConfigDir config;
         const QString folder = config.path() + "/varko";
-        QCOMPARE(ConfigDir(), folder);
-        QCOMPARE(SettingsFilePath(), folder + "/VARKO_v75ini");
-        QCOMPARE(LastStateFilePath(), folder + "/_VARKO_v75ini");
-        QCOMPARE(TestSwitchFilePath(), folder + "/test_dorvik.txt");
-        QCOMPARE(PortOverrideDir(), folder + "/ports");
+        QCOMPARE(configDir(), folder);
+        QCOMPARE(settingsFilePath(), folder + "/VARKO_v75ini");
+        QCOMPARE(lastStateFilePath(), folder + "/_VARKO_v75ini");
+        QCOMPARE(testSwitchFilePath(), folder + "/test_dorvik.txt");
+        QCOMPARE(portOverrideDir(), folder + "/ports");
     }
 
     void firstRunKeepsThePresets() {
         ScopedConfigDir config;
-        SettingsValues values = Presets();
-        LoadSettingsFile(SettingsFilePath(), values);
-        QVERIFY(SameValues(values, Presets()));
+        SettingsValues values = presetValues();
+        loadSettingsFile(settingsFilePath(), values);
+        QVERIFY(sameValues(values, presetValues()));
         QCOMPARE(values.window.portSelection, 0);
         QCOMPARE(values.window.scanIndex, 255);
         QCOMPARE(values.window.language, 0);
@@ -102,18 +102,18 @@ private slots:
 
     void savingWritesTheKeysLiterallyIntoANewFolder() {
         ScopedConfigDir config;
-        QVERIFY(SaveSettingsFile(SettingsFilePath(), Changed()));
-        QCOMPARE(ReadTestFile(SettingsFilePath()), "[FORM_HLAV]\r\n" + kChangedKeyLines);
-        SettingsValues values = Presets();
-        LoadSettingsFile(SettingsFilePath(), values);
-        QVERIFY(SameValues(values, Changed()));
+        QVERIFY(saveSettingsFile(settingsFilePath(), changedValues()));
+        QCOMPARE(readTestFile(settingsFilePath()), "[FORM_HLAV]\r\n" + kChangedKeyLines);
+        SettingsValues values = presetValues();
+        loadSettingsFile(settingsFilePath(), values);
+        QVERIFY(sameValues(values, changedValues()));
     }
 
     void readingKeys_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QVariant>("expected");
-        const QVariant presetLeft = Presets().left;
+        const QVariant presetLeft = presetValues().left;
         QTest::newRow("automatic port")
             << QByteArray("ComPort=21") << "portSelection" << QVariant(20);
         QTest::newRow("port 0 wraps")
@@ -145,10 +145,10 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QVariant, expected);
         ScopedConfigDir config;
-        WriteTestFile(config.varkoDir() + "/VARKO_v75ini", "[FORM_HLAV]\r\n" + text);
-        SettingsValues values = Presets();
-        LoadSettingsFile(SettingsFilePath(), values);
-        QCOMPARE(FieldValue(values, field), expected);
+        writeTestFile(config.varkoDir() + "/VARKO_v75ini", "[FORM_HLAV]\r\n" + text);
+        SettingsValues values = presetValues();
+        loadSettingsFile(settingsFilePath(), values);
+        QCOMPARE(fieldValue(values, field), expected);
     }
 
     void keysOutsideTheSectionDoNotCount_data() {
@@ -161,15 +161,15 @@ private slots:
     void keysOutsideTheSectionDoNotCount() {
         QFETCH(QByteArray, text);
         ScopedConfigDir config;
-        WriteTestFile(config.varkoDir() + "/VARKO_v75ini", text);
-        SettingsValues values = Presets();
-        LoadSettingsFile(SettingsFilePath(), values);
-        QCOMPARE(values.left, Presets().left);
+        writeTestFile(config.varkoDir() + "/VARKO_v75ini", text);
+        SettingsValues values = presetValues();
+        loadSettingsFile(settingsFilePath(), values);
+        QCOMPARE(values.left, presetValues().left);
     }
 
     void rewriteKeepsWhatTheUserAdded() {
         ScopedConfigDir config;
-        WriteTestFile(config.varkoDir() + "/VARKO_v75ini", "; my notes\r\n"
+        writeTestFile(config.varkoDir() + "/VARKO_v75ini", "; my notes\r\n"
                                                            "[OTHER]\r\n"
                                                            "A=1\r\n"
                                                            "\r\n"
@@ -179,8 +179,8 @@ private slots:
                                                            "\n"
                                                            "[LAST]\n"
                                                            "B=2");
-        QVERIFY(SaveSettingsFile(SettingsFilePath(), Changed()));
-        QCOMPARE(ReadTestFile(SettingsFilePath()), QByteArray("; my notes\r\n"
+        QVERIFY(saveSettingsFile(settingsFilePath(), changedValues()));
+        QCOMPARE(readTestFile(settingsFilePath()), QByteArray("; my notes\r\n"
                                                               "[OTHER]\r\n"
                                                               "A=1\r\n"
                                                               "\r\n"
@@ -196,11 +196,11 @@ private slots:
     // plant a key of its own.
     void lineBreaksInValuesCannotInjectKeys() {
         ScopedConfigDir config;
-        SettingsValues saved = Changed();
+        SettingsValues saved = changedValues();
         saved.file = QStringLiteral("/tmp/a\nLeft=999\r\nTop=999");
-        QVERIFY(SaveSettingsFile(SettingsFilePath(), saved));
-        SettingsValues values = Presets();
-        LoadSettingsFile(SettingsFilePath(), values);
+        QVERIFY(saveSettingsFile(settingsFilePath(), saved));
+        SettingsValues values = presetValues();
+        loadSettingsFile(settingsFilePath(), values);
         QCOMPARE(values.left, saved.left);
         QCOMPARE(values.top, saved.top);
         QCOMPARE(values.file, QString());
@@ -213,7 +213,7 @@ private slots:
         QFile file(config.varkoDir() + "/VARKO_v75ini");
         QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(kMaxFileSize + 1));
         file.close();
-        QVERIFY(!SaveSettingsFile(SettingsFilePath(), Changed()));
+        QVERIFY(!saveSettingsFile(settingsFilePath(), changedValues()));
         QCOMPARE(QFileInfo(file).size(), kMaxFileSize + 1);
     }
 };

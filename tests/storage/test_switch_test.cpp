@@ -36,9 +36,9 @@ private slots:
         QFETCH(bool, enabled);
         ScopedConfigDir config;
         if (fileExists) {
-            WriteTestFile(config.varkoDir() + "/test_dorvik.txt", content);
+            writeTestFile(config.varkoDir() + "/test_dorvik.txt", content);
         }
-        QCOMPARE(ReadTestSwitch(), enabled);
+        QCOMPARE(readTestSwitch(), enabled);
     }
 };
 

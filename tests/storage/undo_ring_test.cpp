@@ -9,23 +9,23 @@ using namespace varko;
 namespace {
 
 // Image number k: distinct for every k, equal for equal k.
-ParamImage Numbered(int k) {
+ParamImage numberedNames(int k) {
     ParamImage image;
     image[0] = static_cast<std::uint8_t>(k & 0xFF);
     image[199] = static_cast<std::uint8_t>(k >> 8);
     return image;
 }
 
-int NumberOf(const UndoSnapshot* snapshot) {
+int numberOf(const UndoSnapshot* snapshot) {
     return snapshot ? snapshot->image[0] | snapshot->image[199] << 8 : -1;
 }
 
 // The ring is 40 kB; keep it off the test's stack like the window keeps it in its own object.
-std::unique_ptr<UndoRing> RingAfterChanges(int changes) {
+std::unique_ptr<UndoRing> ringAfterChanges(int changes) {
     auto ring = std::make_unique<UndoRing>();
-    ring->init(Numbered(0), 0);
+    ring->init(numberedNames(0), 0);
     for (int k = 1; k <= changes; ++k)
-        ring->push(Numbered(k), static_cast<std::uint8_t>(k % 7), false);
+        ring->push(numberedNames(k), static_cast<std::uint8_t>(k % 7), false);
     return ring;
 }
 
@@ -46,7 +46,7 @@ private slots:
 };
 
 void TestUndoRing::startsWithNothingToMove() {
-    auto ring = RingAfterChanges(0);
+    auto ring = ringAfterChanges(0);
     QVERIFY(!ring->canUndo());
     QVERIFY(!ring->canRedo());
     QCOMPARE(ring->undo(), nullptr);
@@ -54,11 +54,11 @@ void TestUndoRing::startsWithNothingToMove() {
 }
 
 void TestUndoRing::unchangedImageRecordsNothing() {
-    auto ring = RingAfterChanges(3);
+    auto ring = ringAfterChanges(3);
     ring->undo();
-    ring->push(Numbered(2), 5, false);
+    ring->push(numberedNames(2), 5, false);
     QVERIFY(ring->canRedo()); // nothing was recorded, so redo still reaches change 3
-    QCOMPARE(NumberOf(ring->redo()), 3);
+    QCOMPARE(numberOf(ring->redo()), 3);
     QCOMPARE(ring->redo(), nullptr);
 }
 
@@ -77,39 +77,39 @@ void TestUndoRing::stepsBackAndForth_data() {
 void TestUndoRing::stepsBackAndForth() {
     QFETCH(int, changes);
     QFETCH(int, oldest);
-    auto ring = RingAfterChanges(changes);
+    auto ring = ringAfterChanges(changes);
     for (int k = changes - 1; k >= oldest; --k) {
         QVERIFY(ring->canUndo());
         const UndoSnapshot* snapshot = ring->undo();
-        QCOMPARE(NumberOf(snapshot), k);
+        QCOMPARE(numberOf(snapshot), k);
         QCOMPARE(int(snapshot->page), k % 7);
     }
     QVERIFY(!ring->canUndo());
     QCOMPARE(ring->undo(), nullptr);
     for (int k = oldest + 1; k <= changes; ++k)
-        QCOMPARE(NumberOf(ring->redo()), k);
+        QCOMPARE(numberOf(ring->redo()), k);
     QVERIFY(!ring->canRedo());
     QCOMPARE(ring->redo(), nullptr);
     QVERIFY(ring->canUndo());
 }
 
 void TestUndoRing::newChangeAfterUndoDropsRedo() {
-    auto ring = RingAfterChanges(5);
+    auto ring = ringAfterChanges(5);
     ring->undo();
     ring->undo();
-    ring->push(Numbered(100), 0, false);
+    ring->push(numberedNames(100), 0, false);
     QVERIFY(!ring->canRedo());
-    QCOMPARE(NumberOf(ring->undo()), 3);
-    QCOMPARE(NumberOf(ring->redo()), 100);
+    QCOMPARE(numberOf(ring->undo()), 3);
+    QCOMPARE(numberOf(ring->redo()), 100);
     QCOMPARE(ring->redo(), nullptr);
 }
 
 void TestUndoRing::snapshotKeepsItsPage() {
     UndoRing ring;
-    ring.init(Numbered(0), 4);
-    ring.push(Numbered(1), 2, false);
-    ring.push(Numbered(1), 6, false); // same image on another page: not recorded
-    ring.push(Numbered(2), 0, false);
+    ring.init(numberedNames(0), 4);
+    ring.push(numberedNames(1), 2, false);
+    ring.push(numberedNames(1), 6, false); // same image on another page: not recorded
+    ring.push(numberedNames(2), 0, false);
     QCOMPARE(int(ring.undo()->page), 2);
     QCOMPARE(int(ring.undo()->page), 4);
 }
@@ -119,18 +119,24 @@ void TestUndoRing::snapshotKeepsItsPage() {
 void TestUndoRing::programAfterChange_data() {
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("programs");
-    QTest::newRow("first push programs only on a change") << "s+ s+ s+" << "0 1 1";
-    QTest::newRow("first push with a change") << "c+ s+" << "1 1";
-    QTest::newRow("untick disarms") << "c+ s- s+ s+" << "1 0 0 1";
-    QTest::newRow("never while unticked") << "c- c- s-" << "0 0 0";
-    QTest::newRow("change before the tick") << "c- s+ c+" << "0 0 1";
-    QTest::newRow("undo keeps the arming") << "c+ u s+" << "1 1";
+    QTest::newRow("first push programs only on a change") << "s+ s+ s+"
+                                                          << "0 1 1";
+    QTest::newRow("first push with a change") << "c+ s+"
+                                              << "1 1";
+    QTest::newRow("untick disarms") << "c+ s- s+ s+"
+                                    << "1 0 0 1";
+    QTest::newRow("never while unticked") << "c- c- s-"
+                                          << "0 0 0";
+    QTest::newRow("change before the tick") << "c- s+ c+"
+                                            << "0 0 1";
+    QTest::newRow("undo keeps the arming") << "c+ u s+"
+                                           << "1 1";
 }
 
 void TestUndoRing::programAfterChange() {
     QFETCH(QString, steps);
     QFETCH(QString, programs);
-    auto ring = RingAfterChanges(0);
+    auto ring = ringAfterChanges(0);
     int image = 0;
     QStringList actual;
     for (const QString& step : steps.split(' ')) {
@@ -141,7 +147,7 @@ void TestUndoRing::programAfterChange() {
         }
         if (step[0] == 'c')
             ++image;
-        actual << QString::number(ring->push(Numbered(image), 0, step[1] == '+'));
+        actual << QString::number(ring->push(numberedNames(image), 0, step[1] == '+'));
     }
     QCOMPARE(actual.join(' '), programs);
 }

@@ -10,12 +10,12 @@
 
 class ScriptedFileDialogs final : public FileDialogs {
 public:
-    ScriptedFileDialogs() { Install(this); }
-    ~ScriptedFileDialogs() override { Install(nullptr); }
+    ScriptedFileDialogs() { install(this); }
+    ~ScriptedFileDialogs() override { install(nullptr); }
     ScriptedFileDialogs(const ScriptedFileDialogs&) = delete;
     ScriptedFileDialogs& operator=(const ScriptedFileDialogs&) = delete;
 
-    bool Execute(QWidget*, FileDialog& dialog) override {
+    bool execute(QWidget*, FileDialog& dialog) override {
         shown << dialog;
         const QString path = paths.isEmpty() ? QString() : paths.takeFirst();
         if (path.isEmpty())

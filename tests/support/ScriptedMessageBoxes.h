@@ -12,21 +12,21 @@
 
 class ScriptedMessageBoxes final : public MessageBoxes {
 public:
-    ScriptedMessageBoxes() { Install(this); }
-    ~ScriptedMessageBoxes() override { Install(nullptr); }
+    ScriptedMessageBoxes() { install(this); }
+    ~ScriptedMessageBoxes() override { install(nullptr); }
     ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
     ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
 
-    void Inform(QWidget*, const QString& text) override {
+    void inform(QWidget*, const QString& text) override {
         shown << text;
         if (whileOpen)
             whileOpen();
     }
-    void Warn(QWidget* parent, const QString& text) override {
+    void warn(QWidget* parent, const QString& text) override {
         warnings << text;
-        Inform(parent, text);
+        inform(parent, text);
     }
-    Answer Ask(QWidget*, const QString& text) override {
+    Answer ask(QWidget*, const QString& text) override {
         asked << text;
         return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
     }

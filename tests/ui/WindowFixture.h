@@ -4,7 +4,7 @@
 
 #include "ScopedConfigDir.h"
 #include "ScriptedMessageBoxes.h"
-#include "app/TFormHlav.h"
+#include "app/MainWindow.h"
 #include "ui/NumberPair.h"
 
 #include <QLineEdit>
@@ -15,12 +15,12 @@ class WindowFixture {
 public:
     WindowFixture() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        window = std::make_unique<TFormHlav>();
-        window->FormCreate();
+        window = std::make_unique<MainWindow>();
+        window->startUp();
     }
 
-    TFormHlav& operator*() const { return *window; }
-    TFormHlav* operator->() const { return window.get(); }
+    MainWindow& operator*() const { return *window; }
+    MainWindow* operator->() const { return window.get(); }
 
     template <typename W = QWidget> W* find(const QString& name) const {
         return window->findChild<W*>(name);
@@ -29,12 +29,12 @@ public:
     // Shows the image as changed by the test.
     template <typename F> void showWith(F change) {
         change(window->image());
-        window->ShowImage();
+        window->showImage();
     }
 
     ScriptedMessageBoxes boxes;
 
 private:
     ScopedConfigDir config;
-    std::unique_ptr<TFormHlav> window;
+    std::unique_ptr<MainWindow> window;
 };

@@ -34,7 +34,7 @@ void NumberPairTest::initTestCase() {
 }
 
 void NumberPairTest::stepsAndClampsWithoutWrap() {
-    NumberPair limiter(PairTable()[Pair::limiter], &parent, 0, 0, 57);
+    NumberPair limiter(pairTable()[Pair::limiter], &parent, 0, 0, 57);
     QSignalSpy stepped(&limiter, &NumberPair::stepped);
     limiter.writePair(999);
     QCOMPARE(limiter.edit()->text(), QString("999"));
@@ -53,7 +53,7 @@ void NumberPairTest::stepsAndClampsWithoutWrap() {
 }
 
 void NumberPairTest::arrowButtonsAndKeysStep() {
-    NumberPair cell(PairTable()[Pair::map], &parent, 0, 0, 30);
+    NumberPair cell(pairTable()[Pair::advance], &parent, 0, 0, 30);
     cell.writePair(10);
     const auto arrows = cell.upDown()->findChildren<QToolButton*>();
     QCOMPARE(arrows.size(), 2);
@@ -73,18 +73,18 @@ void NumberPairTest::arrowButtonsAndKeysStep() {
 }
 
 void NumberPairTest::groupingOnlyFromAThousand() {
-    NumberPair speed(PairTable()[Pair::rpmAdv + 9], &parent, 0, 0, 44);
+    NumberPair speed(pairTable()[Pair::rpmAdv + 9], &parent, 0, 0, 44);
     speed.writePair(20100);
     QCOMPARE(speed.edit()->text(), QString("20,100"));
     speed.writePair(900);
     QCOMPARE(speed.edit()->text(), QString("900"));
-    NumberPair correction(PairTable()[Pair::rpmKorekce], &parent, 0, 0, 41);
+    NumberPair correction(pairTable()[Pair::tachoCorrection], &parent, 0, 0, 41);
     correction.writePair(-60);
     QCOMPARE(correction.edit()->text(), QString("-60"));
 }
 
 void NumberPairTest::rejectedTextKeepsTheValueUntilWritten() {
-    NumberPair baseAdv(PairTable()[Pair::baseAdv], &parent, 0, 0, 41);
+    NumberPair baseAdv(pairTable()[Pair::baseAdv], &parent, 0, 0, 41);
     baseAdv.writePair(12);
     for (const char* typed : {"70", "abc", "-5", ""}) {
         baseAdv.edit()->setText(typed);
@@ -112,7 +112,7 @@ void NumberPairTest::focusLossCountsOnlyWithinTheWindow_data() {
 
 void NumberPairTest::focusLossCountsOnlyWithinTheWindow() {
     QFETCH(Qt::FocusReason, reason);
-    NumberPair pair(PairTable()[Pair::limiter], &parent, 0, 0, 57);
+    NumberPair pair(pairTable()[Pair::limiter], &parent, 0, 0, 57);
     QSignalSpy left(&pair, &NumberPair::left);
     QFocusEvent focusOut(QEvent::FocusOut, reason);
     QApplication::sendEvent(pair.edit(), &focusOut);
@@ -120,7 +120,7 @@ void NumberPairTest::focusLossCountsOnlyWithinTheWindow() {
 }
 
 void NumberPairTest::enterIsSwallowedOtherKeysPass() {
-    NumberPair pair(PairTable()[Pair::limiter], &parent, 0, 0, 57);
+    NumberPair pair(pairTable()[Pair::limiter], &parent, 0, 0, 57);
     QSignalSpy enter(&pair, &NumberPair::enterPressed);
     QSignalSpy stepped(&pair, &NumberPair::stepped);
     pair.edit()->clear();

@@ -31,11 +31,11 @@ private slots:
 namespace {
 
 // A left click near the box or button, where a user clicks it.
-void ClickBox(QWidget* box) {
+void clickBox(QWidget* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
 }
 
-void SendFocusOut(QWidget* widget, Qt::FocusReason reason) {
+void sendFocusOut(QWidget* widget, Qt::FocusReason reason) {
     QFocusEvent focusOut(QEvent::FocusOut, reason);
     QApplication::sendEvent(widget, &focusOut);
 }
@@ -48,11 +48,11 @@ void WindowHandlersTest::editExitOnlyWhenFocusStaysInTheWindow() {
     limiter->setText("1234");
     for (auto reason :
          {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason, Qt::MenuBarFocusReason}) {
-        SendFocusOut(limiter, reason);
+        sendFocusOut(limiter, reason);
         QCOMPARE(int(window->image().limiter()), 110);
         QCOMPARE(limiter->text(), QString("1234"));
     }
-    SendFocusOut(limiter, Qt::MouseFocusReason);
+    sendFocusOut(limiter, Qt::MouseFocusReason);
     QCOMPARE(int(window->image().limiter()), 12);
     QCOMPARE(limiter->text(), QString("1,200"));
 }
@@ -92,13 +92,13 @@ void WindowHandlersTest::checkBoxActsOnMouseReleaseOnly() {
     QTest::keyClick(tpsMap, Qt::Key_Space);
     QVERIFY(tpsMap->isChecked());
     QCoreApplication::processEvents();
-    QCOMPARE(int(window->image().tpsMapa()), 0);
+    QCOMPARE(int(window->image().throttleMap()), 0);
 
-    ClickBox(tpsMap);
+    clickBox(tpsMap);
     QVERIFY(!tpsMap->isChecked());
-    QTRY_VERIFY(window.find("LabelTps1")->isHidden() && window->image().tpsMapa() == 0);
-    ClickBox(tpsMap);
-    QTRY_COMPARE(int(window->image().tpsMapa()), 1);
+    QTRY_VERIFY(window.find("LabelTps1")->isHidden() && window->image().throttleMap() == 0);
+    clickBox(tpsMap);
+    QTRY_COMPARE(int(window->image().throttleMap()), 1);
     QVERIFY(!window.find("LabelTps1")->isHidden());
 }
 
@@ -106,7 +106,7 @@ void WindowHandlersTest::noReadingClick() {
     WindowFixture window;
     window->show();
     auto* box = window.find<QCheckBox>("CheckBoxZakazCteni");
-    ClickBox(box);
+    clickBox(box);
     QCOMPARE(int(window->image().noReading()), 1);
     QCOMPARE(box->palette().color(QPalette::Window), QColor(Qt::red));
 }
@@ -115,7 +115,7 @@ void WindowHandlersTest::radioGroupStoresItsSelection() {
     WindowFixture window;
     window->show();
     auto* clutch = window.find<QRadioButton>("RadioGroupInput2Item3");
-    ClickBox(clutch);
+    clickBox(clutch);
     QCOMPARE(int(window->image().input2()), 3);
     QVERIFY(window.edit("EditClutchTime")->isEnabled());
 }
@@ -123,7 +123,7 @@ void WindowHandlersTest::radioGroupStoresItsSelection() {
 void WindowHandlersTest::modelListAppliesThePreset() {
     WindowFixture window;
     auto* bike = window.find<QComboBox>("ComboBoxBike");
-    const int vfr750 = BikeListPosition(24);
+    const int vfr750 = bikeListPosition(24);
     bike->setCurrentIndex(vfr750);
     emit bike->activated(vfr750);
     QCOMPARE(int(window->image().bike()), 24);
@@ -169,7 +169,7 @@ void WindowHandlersTest::hintsAndTexts() {
     // two advance labels, which show their caption until the next frame.
     window.find("LabelSpojeni")->hide();
     window.find<QLabel>("LabelKillSwitch")->setText("live");
-    ApplyTexts(&*window, 0);
+    applyTexts(&*window, 0);
     QCOMPARE(window.find<QLabel>("LabelAdvance1")->text(), QString::fromUtf8("Advance [°]"));
     QCOMPARE(window.find<QLabel>("LabelAdvance2")->text(), QString::fromUtf8("Advance [°]"));
     QCOMPARE(window.find<QLabel>("LabelKillSwitch")->text(), QString("live"));

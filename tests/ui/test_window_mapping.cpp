@@ -31,7 +31,7 @@ private slots:
 
 namespace {
 
-void ClickUp(const WindowFixture& window, const QString& upDownName) {
+void clickUp(const WindowFixture& window, const QString& upDownName) {
     const auto arrows = window.find(upDownName)->findChildren<QToolButton*>();
     QTest::mouseClick(arrows.first(), Qt::LeftButton);
 }
@@ -42,10 +42,10 @@ void WindowMappingTest::limiterShowsItsMinimumAndStepsUp() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.limiter() = 9; });
     QCOMPARE(window.edit("EditOmez2")->text(), QString("999"));
-    window->CollectImage();
+    window->collectImage();
     QCOMPARE(int(window->image().limiter()), 9);
 
-    ClickUp(window, "UpDownOmez2"); // 1099, collected as 10 and shown as 1000
+    clickUp(window, "UpDownOmez2"); // 1099, collected as 10 and shown as 1000
     QCOMPARE(int(window->image().limiter()), 10);
     QCOMPARE(window.edit("EditOmez2")->text(), QString("1,000"));
 }
@@ -53,7 +53,7 @@ void WindowMappingTest::limiterShowsItsMinimumAndStepsUp() {
 void WindowMappingTest::typedValueIsStoredToItsStep() {
     WindowFixture window;
     window.edit("EditOmez2")->setText("1234");
-    window->EditExit();
+    window->commitEditedValue();
     QCOMPARE(int(window->image().limiter()), 12);
     QCOMPARE(window.edit("EditOmez2")->text(), QString("1,200"));
 }
@@ -80,10 +80,10 @@ void WindowMappingTest::rejectedTextKeepsTheValue() {
     const ParamImage before = window->image();
     const QString shown = window.edit(edit)->text();
     window.edit(edit)->setText(typed);
-    window->CollectImage();
+    window->collectImage();
     QCOMPARE(window->image(), before);
     QCOMPARE(window.edit(edit)->text(), typed);
-    window->ShowImage();
+    window->showImage();
     QCOMPARE(window.edit(edit)->text(), shown);
 }
 
@@ -91,7 +91,7 @@ void WindowMappingTest::throttleFullScaleAboveTheRange() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.tps100() = 250; });
     QCOMPARE(window.edit("EditTps100")->text(), QString("4,750"));
-    window->CollectImage();
+    window->collectImage();
     QCOMPARE(int(window->image().tps100()), 225);
 }
 
@@ -100,7 +100,7 @@ void WindowMappingTest::throttleFullScaleAboveTheRange() {
 void WindowMappingTest::pairEndsSurviveShowAndCollect() {
     WindowFixture window;
     for (int p = 0; p < kPairCount; ++p) {
-        const PairSpec& pair = PairTable()[p];
+        const PairSpec& pair = pairTable()[p];
         if (pair.offset >= Field::compensation && pair.offset < Field::compensation + 4) {
             continue;
         }
@@ -110,7 +110,7 @@ void WindowMappingTest::pairEndsSurviveShowAndCollect() {
                 image.lobeCount() = 58;
                 image[pair.offset] = pair.scale.encode(end);
             });
-            window->CollectImage();
+            window->collectImage();
             QVERIFY2(window->image()[pair.offset] == pair.scale.encode(end),
                      qPrintable(QString("%1 at %2").arg(pair.editName).arg(end)));
         }
@@ -131,7 +131,7 @@ void WindowMappingTest::codesBeyondTheLists() {
     QVERIFY(window.find<QRadioButton>("RadioGroupInput2Item4")->isChecked());
     QCOMPARE(window.find<QRadioButton>("RadioGroupInput2Item4")->text(),
              QString("Clutch master inv. input"));
-    window->CollectImage();
+    window->collectImage();
     QCOMPARE(int(window->image().bike()), 20);
     QCOMPARE(int(window->image().synchroMethod()), 255);
     QCOMPARE(int(window->image().input2()), 4);
@@ -150,7 +150,7 @@ void WindowMappingTest::methodEightTicksTheSecondEdgeBoxes() {
         QVERIFY(window.find<QCheckBox>(QString("CheckBoxPalec%1EndH2").arg(n))->isChecked());
         QCOMPARE(int(window->image().maxAdvEdge2(n - 1)), 0);
     }
-    window->CollectImage();
+    window->collectImage();
     for (int n = 0; n < kChannels; ++n) {
         QCOMPARE(int(window->image().maxAdvEdge2(n)), 1);
         QCOMPARE(int(window->image().startAdvEdge2(n)), 1);
@@ -163,7 +163,7 @@ void WindowMappingTest::compensationHeldOutsideTestMode() {
     QCOMPARE(window.edit("EditKompenz3")->text(), QString("99"));
     QVERIFY(window.edit("EditKompenz3")->isHidden());
     window.edit("EditKompenz1")->setText("50");
-    window->CollectImage();
+    window->collectImage();
     for (int n = 0; n < kChannels; ++n) {
         QCOMPARE(int(window->image().compensation(n)), 11);
     }
@@ -179,7 +179,7 @@ void WindowMappingTest::showImageNeverChangesTheImage() {
             byte = static_cast<std::uint8_t>(random.bounded(256));
         }
         const ParamImage before = window->image();
-        window->ShowImage();
+        window->showImage();
         QCOMPARE(window->image(), before);
     }
 }

@@ -16,27 +16,27 @@ private slots:
 
 namespace {
 
-bool Shown(const QWidget* w) {
+bool shownByName(const QWidget* w) {
     return !w->isHidden();
 }
 
-void CheckChildren(QWidget* parent) {
+void checkChildren(QWidget* parent) {
     const auto children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* child : children) {
-        if (!Shown(child) || child->objectName().isEmpty() || child->isWindow()) {
+        if (!shownByName(child) || child->objectName().isEmpty() || child->isWindow()) {
             continue;
         }
         QVERIFY2(parent->rect().contains(child->geometry()),
                  qPrintable(child->objectName() + " leaves " + parent->objectName()));
         for (QWidget* other : children) {
-            if (other == child || !Shown(other) || other->objectName().isEmpty() ||
+            if (other == child || !shownByName(other) || other->objectName().isEmpty() ||
                 other->isWindow()) {
                 continue;
             }
             QVERIFY2(!child->geometry().intersects(other->geometry()),
                      qPrintable(child->objectName() + " overlaps " + other->objectName()));
         }
-        CheckChildren(child);
+        checkChildren(child);
     }
 }
 
@@ -44,12 +44,12 @@ void CheckChildren(QWidget* parent) {
 
 // The most crowded look: the special setting with four channels and two pick-ups, the throttle
 // map, the servo and the clutch master all on.
-void ShowEverything(WindowFixture& window) {
+void showEverything(WindowFixture& window) {
     window.showWith([](varko::ParamImage& image) {
         image.bike() = varko::kBikeSpecial;
         image.synchroMethod() = 4;
         image.channelCount() = 4;
-        image.tpsMapa() = 1;
+        image.throttleMap() = 1;
         image.servoEnable() = 1;
         image.input2() = 3;
     });
@@ -59,13 +59,13 @@ void WindowPagesTest::pagesFitAndDoNotOverlap() {
     for (bool everything : {false, true}) {
         WindowFixture window;
         if (everything) {
-            ShowEverything(window);
+            showEverything(window);
         }
         window->show();
         auto* pages = window.find<QTabWidget>("PageControl1");
         for (int page = 0; page < pages->count(); ++page) {
             pages->setCurrentIndex(page);
-            CheckChildren(window.find("ClientArea"));
+            checkChildren(window.find("ClientArea"));
         }
     }
 }
@@ -78,7 +78,7 @@ void WindowPagesTest::screenshots() {
     for (bool everything : {false, true}) {
         WindowFixture window;
         if (everything) {
-            ShowEverything(window);
+            showEverything(window);
         }
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(&*window));

@@ -24,15 +24,15 @@ private slots:
 
 namespace {
 
-bool Shown(const WindowFixture& window, const QString& name) {
+bool shownByName(const WindowFixture& window, const QString& name) {
     return !window.find(name)->isHidden();
 }
 
-bool Enabled(const WindowFixture& window, const QString& name) {
+bool enabledByName(const WindowFixture& window, const QString& name) {
     return window.find(name)->isEnabled();
 }
 
-void ShowSpecial(WindowFixture& window, int synchro) {
+void showSpecial(WindowFixture& window, int synchro) {
     window.showWith([synchro](ParamImage& image) {
         image.bike() = kBikeSpecial;
         image.synchroMethod() = static_cast<std::uint8_t>(synchro);
@@ -43,56 +43,56 @@ void ShowSpecial(WindowFixture& window, int synchro) {
 
 void WindowRulesTest::modelPresetGreysTheGeometry() {
     WindowFixture window; // "Yamaha R6": method 1, five lobes
-    QVERIFY(!Enabled(window, "GroupBoxSpecial"));
-    QVERIFY(!Enabled(window, "CheckBoxBuzDlouhe"));
-    QVERIFY(!Shown(window, "UpDownPocPalcu"));
-    QVERIFY(!Shown(window, "UpDownPalec1Zac"));
+    QVERIFY(!enabledByName(window, "GroupBoxSpecial"));
+    QVERIFY(!enabledByName(window, "CheckBoxBuzDlouhe"));
+    QVERIFY(!shownByName(window, "UpDownPocPalcu"));
+    QVERIFY(!shownByName(window, "UpDownPalec1Zac"));
     QCOMPARE(window.edit("EditPocPalcu")->text(), QString("5"));
     QCOMPARE(window.edit("EditPalec2Zac")->text(), QString("3"));
 }
 
 void WindowRulesTest::specialSettingWithMethods() {
     WindowFixture window;
-    ShowSpecial(window, 1);
-    QVERIFY(Enabled(window, "GroupBoxSpecial"));
-    QVERIFY(Enabled(window, "EditPocPalcu"));
-    QVERIFY(Shown(window, "UpDownPocPalcu"));
-    QVERIFY(Shown(window, "UpDownPalec1End"));
-    QVERIFY(!Shown(window, "CheckBoxNehlidaPalec"));
+    showSpecial(window, 1);
+    QVERIFY(enabledByName(window, "GroupBoxSpecial"));
+    QVERIFY(enabledByName(window, "EditPocPalcu"));
+    QVERIFY(shownByName(window, "UpDownPocPalcu"));
+    QVERIFY(shownByName(window, "UpDownPalec1End"));
+    QVERIFY(!shownByName(window, "CheckBoxNehlidaPalec"));
 
-    ShowSpecial(window, 0);
-    QVERIFY(!Enabled(window, "EditPocPalcu"));
-    QVERIFY(!Enabled(window, "EditPalec1Zac"));
-    QVERIFY(!Shown(window, "UpDownPocPalcu"));
-    QVERIFY(!Shown(window, "UpDownPalec1Zac"));
-    QVERIFY(Shown(window, "CheckBoxNehlidaPalec"));
-    QVERIFY(Shown(window, "CheckBoxPalec1ZacP2"));
-    QVERIFY(Shown(window, "CheckBoxInvInput2"));
+    showSpecial(window, 0);
+    QVERIFY(!enabledByName(window, "EditPocPalcu"));
+    QVERIFY(!enabledByName(window, "EditPalec1Zac"));
+    QVERIFY(!shownByName(window, "UpDownPocPalcu"));
+    QVERIFY(!shownByName(window, "UpDownPalec1Zac"));
+    QVERIFY(shownByName(window, "CheckBoxNehlidaPalec"));
+    QVERIFY(shownByName(window, "CheckBoxPalec1ZacP2"));
+    QVERIFY(shownByName(window, "CheckBoxInvInput2"));
 
-    ShowSpecial(window, 7);
+    showSpecial(window, 7);
     for (int n = 1; n <= kChannels; ++n) {
-        QVERIFY(!Shown(window, QString("GroupBoxPalec%1").arg(n)));
+        QVERIFY(!shownByName(window, QString("GroupBoxPalec%1").arg(n)));
     }
-    QVERIFY(!Shown(window, "UpDownPocPalcu"));
-    QVERIFY(!Shown(window, "UpDownPocKanalu"));
+    QVERIFY(!shownByName(window, "UpDownPocPalcu"));
+    QVERIFY(!shownByName(window, "UpDownPocKanalu"));
 
-    ShowSpecial(window, 8);
+    showSpecial(window, 8);
     for (const char* box : {"CheckBoxPalec1ZacH2", "CheckBoxPalec2EndH2", "CheckBoxPalec1ZacP2"}) {
-        QVERIFY(!Enabled(window, box));
+        QVERIFY(!enabledByName(window, box));
     }
     QVERIFY(window.find<QCheckBox>("CheckBoxPalec2EndH2")->isChecked());
-    QVERIFY(!Shown(window, "CheckBoxPalec1ZacP2"));
+    QVERIFY(!shownByName(window, "CheckBoxPalec1ZacP2"));
 }
 
 void WindowRulesTest::twoChannels() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.channelCount() = 2; });
-    QVERIFY(Shown(window, "GroupBoxPalec1"));
-    QVERIFY(Shown(window, "GroupBoxPalec2"));
-    QVERIFY(!Shown(window, "GroupBoxPalec3"));
-    QVERIFY(!Shown(window, "GroupBoxPalec4"));
+    QVERIFY(shownByName(window, "GroupBoxPalec1"));
+    QVERIFY(shownByName(window, "GroupBoxPalec2"));
+    QVERIFY(!shownByName(window, "GroupBoxPalec3"));
+    QVERIFY(!shownByName(window, "GroupBoxPalec4"));
     window.showWith([](ParamImage& image) { image.channelCount() = 4; });
-    QVERIFY(Shown(window, "GroupBoxPalec4"));
+    QVERIFY(shownByName(window, "GroupBoxPalec4"));
 }
 
 void WindowRulesTest::throttleMapOffMovesRowNine() {
@@ -100,31 +100,31 @@ void WindowRulesTest::throttleMapOffMovesRowNine() {
     const int row0Top = window.find("LabelTps1")->y() - 4;
     const int row9Top = window.find("LabelTps10")->y() - 4;
     window.showWith([](ParamImage& image) {
-        image.tpsMapa() = 0;
+        image.throttleMap() = 0;
         image.advance(3, 4) = 44;
     });
     QCOMPARE(window.edit("Edit140")->y(), row0Top);
     QCOMPARE(window.find("UpDown149")->y(), row0Top);
-    QVERIFY(Shown(window, "Edit140"));
-    QVERIFY(!Shown(window, "Edit50"));
-    QVERIFY(!Shown(window, "LabelTps1"));
-    QVERIFY(!Shown(window, "CSpinButton1"));
+    QVERIFY(shownByName(window, "Edit140"));
+    QVERIFY(!shownByName(window, "Edit50"));
+    QVERIFY(!shownByName(window, "LabelTps1"));
+    QVERIFY(!shownByName(window, "CSpinButton1"));
 
-    window.showWith([](ParamImage& image) { image.tpsMapa() = 1; });
+    window.showWith([](ParamImage& image) { image.throttleMap() = 1; });
     QCOMPARE(window.edit("Edit140")->y(), row9Top);
-    QVERIFY(Shown(window, "Edit50"));
-    QVERIFY(Shown(window, "UpDown50"));
-    QVERIFY(Shown(window, "LabelTps1"));
-    QVERIFY(Shown(window, "CSpinButton10"));
+    QVERIFY(shownByName(window, "Edit50"));
+    QVERIFY(shownByName(window, "UpDown50"));
+    QVERIFY(shownByName(window, "LabelTps1"));
+    QVERIFY(shownByName(window, "CSpinButton10"));
     QCOMPARE(window.edit("Edit84")->text(), QString("44"));
 }
 
 void WindowRulesTest::servoOff() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.servoEnable() = 1; });
-    QVERIFY(Shown(window, "GroupBoxPrivera"));
+    QVERIFY(shownByName(window, "GroupBoxPrivera"));
     window.showWith([](ParamImage& image) { image.servoEnable() = 0; });
-    QVERIFY(!Shown(window, "GroupBoxPrivera"));
+    QVERIFY(!shownByName(window, "GroupBoxPrivera"));
 }
 
 void WindowRulesTest::clutchAndNeutral() {
@@ -132,15 +132,15 @@ void WindowRulesTest::clutchAndNeutral() {
     for (int input2 = 0; input2 <= 4; ++input2) {
         window.showWith([input2](ParamImage& image) { image.input2() = std::uint8_t(input2); });
         const bool clutch = input2 >= 3;
-        QCOMPARE(Enabled(window, "EditClutchTime"), clutch);
-        QCOMPARE(Enabled(window, "LabelClutchPause"), clutch);
-        QCOMPARE(Shown(window, "UpDownClutchTime"), clutch);
-        QCOMPARE(Shown(window, "UpDownClutchPause"), clutch);
+        QCOMPARE(enabledByName(window, "EditClutchTime"), clutch);
+        QCOMPARE(enabledByName(window, "LabelClutchPause"), clutch);
+        QCOMPARE(shownByName(window, "UpDownClutchTime"), clutch);
+        QCOMPARE(shownByName(window, "UpDownClutchPause"), clutch);
     }
-    QVERIFY(Enabled(window, "RadioGroupInput1"));
+    QVERIFY(enabledByName(window, "RadioGroupInput1"));
     window.showWith([](ParamImage& image) { image.neutralStandInputs() = 1; });
-    QVERIFY(!Enabled(window, "RadioGroupInput1"));
-    QVERIFY(!Enabled(window, "RadioGroupInput2"));
+    QVERIFY(!enabledByName(window, "RadioGroupInput1"));
+    QVERIFY(!enabledByName(window, "RadioGroupInput2"));
 }
 
 void WindowRulesTest::noReadingIsRed() {

@@ -15,12 +15,12 @@ constexpr int kInputBlocking = 2;
 constexpr int kInputClutchMaster = 3;
 constexpr int kInputClutchMasterInverse = 4;
 
-std::uint16_t MillivoltsToRaw(int millivolts) {
+std::uint16_t millivoltsToRaw(int millivolts) {
     return std::uint16_t(std::clamp(millivolts, 0, 5000) * 1023 / 5000);
 }
 
 // Linear between the two breakpoints around value (hundreds of rpm); the ends hold.
-int Interpolate(double hundreds, const ParamImage& image, int breakpointField,
+int interpolate(double hundreds, const ParamImage& image, int breakpointField,
                 const auto& valueAt) {
     const auto at = [&](int i) { return double(image[breakpointField + i]); };
     if (hundreds <= at(0))
@@ -35,7 +35,7 @@ int Interpolate(double hundreds, const ParamImage& image, int breakpointField,
 }
 
 // A limiter byte of 0 counts as 10000 rpm, as the PC's speed gauge counts it.
-int LimiterRpm(const ParamImage& p) {
+int limiterRpm(const ParamImage& p) {
     return p.limiter() != 0 ? Scale::rpm.decode(p.limiter()) : 10000;
 }
 
@@ -43,12 +43,12 @@ int LimiterRpm(const ParamImage& p) {
 
 EngineModel::EngineModel(LiveOptions options) : options_(options), random_(options.seed) {}
 
-int EngineModel::Jitter(int range) {
+int EngineModel::jitter(int range) {
     return std::uniform_int_distribution<int>(-range, range)(random_);
 }
 
 // Percent of throttle at the current step of the cycle.
-int EngineModel::CycleThrottle() const {
+int EngineModel::cycleThrottle() const {
     const int s = step_ % kCycleSteps;
     if (s < 10)
         return 0; // idle
@@ -61,27 +61,27 @@ int EngineModel::CycleThrottle() const {
     return 0;      // closed: falls back to idle
 }
 
-int EngineModel::TopRpm(const ParamImage& programmed) const {
-    return LimiterRpm(programmed) * 97 / 100;
+int EngineModel::topRpm(const ParamImage& programmed) const {
+    return limiterRpm(programmed) * 97 / 100;
 }
 
-MonitorData EngineModel::Step(const ParamImage& p) {
+MonitorData EngineModel::step(const ParamImage& p) {
     ++step_;
-    throttle_ = options_.steadyThrottle.value_or(CycleThrottle());
+    throttle_ = options_.steadyThrottle.value_or(cycleThrottle());
     if (options_.steadyRpm) {
         rpm_ = *options_.steadyRpm;
     } else {
-        const int target = kIdleRpm + throttle_ * (TopRpm(p) - kIdleRpm) / 100;
+        const int target = kIdleRpm + throttle_ * (topRpm(p) - kIdleRpm) / 100;
         // The engine follows the throttle within a second or so; starting from standstill.
         rpm_ += (target - rpm_) * 0.35;
-        rpm_ = std::max(0.0, rpm_ + Jitter(15));
+        rpm_ = std::max(0.0, rpm_ + jitter(15));
     }
     const int rpm = int(rpm_);
     const double hundreds = rpm / 100.0;
 
     MonitorData d;
     d.rpm = std::uint16_t(std::clamp(rpm, 0, 65535));
-    d.rpmRed = rpm >= LimiterRpm(p) ? 1 : 0;
+    d.rpmRed = rpm >= limiterRpm(p) ? 1 : 0;
     d.rpmYellow = p.pilotLight() != 0 && rpm >= Scale::rpm.decode(p.pilotLight()) ? 1 : 0;
     d.shiftLight = d.rpmYellow;
 
@@ -89,24 +89,24 @@ MonitorData EngineModel::Step(const ParamImage& p) {
     const int tps0 = Scale::tens.decode(p.tps0());
     const int tps100 = Scale::tps100.decode(p.tps100());
     d.tpsPercent = std::uint8_t(std::clamp(throttle_, 0, 100));
-    d.tpsRaw = MillivoltsToRaw(tps0 + d.tpsPercent * (tps100 - tps0) / 100);
+    d.tpsRaw = millivoltsToRaw(tps0 + d.tpsPercent * (tps100 - tps0) / 100);
     if (options_.throttleSensorError) {
         d.tpsPercent = 255;
         d.tpsRaw = 1023;
     }
 
     const int supply = rpm > 900 ? 13800 : 12500;
-    d.supplyMillivolts = std::uint16_t(supply + Jitter(120));
+    d.supplyMillivolts = std::uint16_t(supply + jitter(120));
 
     // Advance from the programmed map: the throttle row as the window marks it, linear in speed
     // between the map columns; below the map the base advance.
     LiveValues live;
     live.liveTpsPercent = d.tpsPercent;
-    const int row = p.tpsMapa() ? FindOperatingPoint(live, p, true).opRow : kBreakpoints - 1;
+    const int row = p.throttleMap() ? findOperatingPoint(live, p, true).opRow : kBreakpoints - 1;
     const int advance =
         hundreds < p.rpmAdv(0)
             ? p.baseAdv()
-            : Interpolate(hundreds, p, Field::rpmAdv, [&](int c) { return p.advance(row, c); });
+            : interpolate(hundreds, p, Field::rpmAdv, [&](int c) { return p.advance(row, c); });
     for (int n = 0; n < kChannels; ++n) {
         const bool used = n < std::max<int>(1, p.channelCount());
         d.channelAdvance[n] = std::uint8_t(100 + (used && rpm > 0 ? advance : 0));
@@ -141,12 +141,12 @@ MonitorData EngineModel::Step(const ParamImage& p) {
 
     // Exhaust servo: the curve's voltage at this speed, the servo following within a second.
     const int desiredMv =
-        p.servoEnable() ? Interpolate(hundreds, p, Field::servoRpm,
+        p.servoEnable() ? interpolate(hundreds, p, Field::servoRpm,
                                       [&](int i) { return Scale::servoMv.decode(p.servoMv(i)); })
                         : 0;
     servoMeasuredMv_ += (desiredMv - servoMeasuredMv_) * 0.5;
-    d.servoDesiredRaw = MillivoltsToRaw(desiredMv);
-    d.servoMeasuredRaw = MillivoltsToRaw(int(servoMeasuredMv_));
+    d.servoDesiredRaw = millivoltsToRaw(desiredMv);
+    d.servoMeasuredRaw = millivoltsToRaw(int(servoMeasuredMv_));
     d.servoOk = 1;
 
     d.testValue = {std::uint16_t(step_),    std::uint16_t(s),

@@ -33,12 +33,12 @@ public:
 
     // Moves the engine on by one request interval and reports it as the unit's programmed
     // parameter set sees it. Counters, version and data-error flag are the unit's to fill.
-    MonitorData Step(const ParamImage& programmed);
+    MonitorData step(const ParamImage& programmed);
 
 private:
-    int CycleThrottle() const;
-    int TopRpm(const ParamImage& programmed) const;
-    int Jitter(int range);
+    int cycleThrottle() const;
+    int topRpm(const ParamImage& programmed) const;
+    int jitter(int range);
 
     LiveOptions options_;
     std::mt19937 random_;

@@ -13,15 +13,15 @@ namespace {
 // The byte a faulty echo spoils: inside block 1 (not the reading flag) and inside the map.
 constexpr int kFlippedEchoByte = 50;
 
-bool KnownCommand(std::uint8_t command) {
+bool knownCommand(std::uint8_t command) {
     const int block = command & Command::blockMask;
     const bool transfer = (command & ~(Command::blockMask | Command::reportBit)) == 0;
     return command == Command::monitorRequest || (transfer && block <= 2);
 }
 
-bool StoreCommand(std::uint8_t command) {
+bool storeCommand(std::uint8_t command) {
     const int block = command & Command::blockMask;
-    return KnownCommand(command) && command != Command::monitorRequest &&
+    return knownCommand(command) && command != Command::monitorRequest &&
            !(command & Command::reportBit) && block >= 1;
 }
 
@@ -31,14 +31,14 @@ SimulatedUnit::SimulatedUnit(UnitFaults faults, LiveOptions live) : faults_(faul
     faults_.answerEvery = std::max(1, faults_.answerEvery);
 }
 
-ParamImage SimulatedUnit::FactoryImage() {
+ParamImage SimulatedUnit::factoryImage() {
     constexpr std::uint8_t kYamahaR6 = 20;
     ParamImage image;
     image.bike() = kYamahaR6;
     bool bikeListChanged = false;
-    ApplyBikePreset(image, bikeListChanged);
+    applyBikePreset(image, bikeListChanged);
     WindowSettings settings;
-    Normalize(image, settings);
+    normalize(image, settings);
     return image;
 }
 
@@ -46,12 +46,12 @@ bool SimulatedUnit::readAllowed() const {
     return !faults_.refuseReading && store_.noReading() == 0;
 }
 
-std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::DeviceInfoRecord() const {
+std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::deviceInfoRecord() const {
     std::array<std::uint8_t, kFrameDataSize> info{};
     std::memcpy(info.data() + InfoOffset::nameChars, "SIM", 3);
     info[InfoOffset::nameNumber] = 1;
     info[InfoOffset::day] = 9;
-    info[InfoOffset::monthCode] = MonthCode(12);
+    info[InfoOffset::monthCode] = monthCode(12);
     info[InfoOffset::year] = 26;
     info[InfoOffset::hour] = 12;
     info[InfoOffset::minute] = 0;
@@ -60,7 +60,7 @@ std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::DeviceInfoRecord() const
     return info;
 }
 
-void SimulatedUnit::Store(int block, const LinkFrame& request) {
+void SimulatedUnit::store(int block, const LinkFrame& request) {
     std::copy(request.data().begin(), request.data().end(), store_.block(block).begin());
     // A programming is complete when block 2 follows block 1; a repeated store is not another.
     if (block == 2 && lastStoredBlock_ == 1)
@@ -69,22 +69,22 @@ void SimulatedUnit::Store(int block, const LinkFrame& request) {
     savingCount_ = kSavingStart;
 }
 
-std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::ReplyData(std::uint8_t command) {
+std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::replyData(std::uint8_t command) {
     if (command == Command::monitorRequest)
-        return LiveRecord();
+        return liveRecord();
     const int block = command & Command::blockMask;
     if (block == 0)
-        return DeviceInfoRecord();
+        return deviceInfoRecord();
     std::array<std::uint8_t, kFrameDataSize> data{};
     std::ranges::copy(store_.block(block), data.begin());
-    if (StoreCommand(command) && faults_.flipEchoBit)
+    if (storeCommand(command) && faults_.flipEchoBit)
         data[kFlippedEchoByte] ^= 0x01;
     return data;
 }
 
-std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::LiveRecord() {
+std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::liveRecord() {
     savingCount_ = std::max(0, savingCount_ - kSavingStep);
-    MonitorData live = engine_.Step(store_);
+    MonitorData live = engine_.step(store_);
     live.programCount = std::uint16_t(programCount_);
     live.savingCount = std::uint16_t(savingCount_);
     live.dataError = faults_.dataError ? 1 : 0;
@@ -92,20 +92,20 @@ std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::LiveRecord() {
         faults_.liveProtocolVersion >= 0 ? faults_.liveProtocolVersion : faults_.protocolVersion;
     live.protocolVersion = std::uint8_t(version);
     std::array<std::uint8_t, kFrameDataSize> data{};
-    std::ranges::copy(BuildMonitorFrame(live).data(), data.begin());
+    std::ranges::copy(buildMonitorFrame(live).data(), data.begin());
     return data;
 }
 
 std::optional<LinkFrame> SimulatedUnit::Answer(const LinkFrame& request) {
     const std::uint8_t command = request.command();
-    if (!CheckByteValid(request) || !KnownCommand(command))
+    if (!checkByteValid(request) || !knownCommand(command))
         return std::nullopt;
-    if (StoreCommand(command))
-        Store(command & Command::blockMask, request);
+    if (storeCommand(command))
+        store(command & Command::blockMask, request);
 
     if (faults_.silent || ++requests_ % faults_.answerEvery != 0)
         return std::nullopt;
-    LinkFrame answer = BuildFrame(command ^ Command::replyBit, ReplyData(command));
+    LinkFrame answer = buildFrame(command ^ Command::replyBit, replyData(command));
     if (faults_.corruptCheckEvery > 0 && ++answers_ % faults_.corruptCheckEvery == 0)
         answer.bytes[kFrameSize - 1] ^= 0x55;
     return answer;

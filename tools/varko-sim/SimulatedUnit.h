@@ -34,7 +34,7 @@ public:
     explicit SimulatedUnit(UnitFaults faults = {}, LiveOptions live = {});
 
     // What a unit fresh from the workshop holds: the start-up model's preset, normalized.
-    static ParamImage FactoryImage();
+    static ParamImage factoryImage();
 
     // The answer to one received frame; nothing when the unit stays quiet (bad check byte,
     // unknown command, or a fault that drops it).
@@ -47,10 +47,10 @@ public:
     bool readAllowed() const;
 
 private:
-    std::array<std::uint8_t, kFrameDataSize> ReplyData(std::uint8_t command);
-    std::array<std::uint8_t, kFrameDataSize> LiveRecord();
-    std::array<std::uint8_t, kFrameDataSize> DeviceInfoRecord() const;
-    void Store(int block, const LinkFrame& request);
+    std::array<std::uint8_t, kFrameDataSize> replyData(std::uint8_t command);
+    std::array<std::uint8_t, kFrameDataSize> liveRecord();
+    std::array<std::uint8_t, kFrameDataSize> deviceInfoRecord() const;
+    void store(int block, const LinkFrame& request);
 
     UnitFaults faults_;
     ParamImage store_;

@@ -24,7 +24,7 @@ using namespace varko;
 using Clock = std::chrono::steady_clock;
 
 volatile std::sig_atomic_t stopRequested = 0;
-void RequestStop(int) {
+void requestStop(int) {
     stopRequested = 1;
 }
 
@@ -40,7 +40,7 @@ struct Options {
     int returnAfterMs = -1; // come back on a new line after vanishing; -1: stay away and exit
 };
 
-bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
+bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
     while (size > 0) {
         const ssize_t n = ::write(fd, data, size);
         if (n > 0) {
@@ -59,7 +59,7 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
 
 // Waits for requests and answers them until a stop signal or the vanish point. True when it
 // stopped because of the vanish point.
-bool Serve(int fd, sim::SimulatedUnit& unit, int& framesLeft, const sigset_t& waitMask) {
+bool serve(int fd, sim::SimulatedUnit& unit, int& framesLeft, const sigset_t& waitMask) {
     std::vector<std::uint8_t> pending;
     auto lastByte = Clock::now();
     while (!stopRequested) {
@@ -80,7 +80,7 @@ bool Serve(int fd, sim::SimulatedUnit& unit, int& framesLeft, const sigset_t& wa
             std::copy_n(pending.begin(), kFrameSize, request.bytes.begin());
             pending.erase(pending.begin(), pending.begin() + kFrameSize);
             if (const auto answer = unit.Answer(request))
-                WriteAll(fd, answer->bytes.data(), answer->bytes.size());
+                writeAll(fd, answer->bytes.data(), answer->bytes.size());
             if (framesLeft > 0 && --framesLeft == 0)
                 return true;
         }
@@ -183,7 +183,7 @@ int main(int argc, char* argv[]) {
     options.faults.silent = parser.isSet(silent);
     options.linkPath = parser.isSet(link)
                            ? parser.value(link)
-                           : PortOverrideDir() + QStringLiteral("/COM%1").arg(comNumber);
+                           : portOverrideDir() + QStringLiteral("/COM%1").arg(comNumber);
 
     // The stop signals are blocked except while waiting, so none is lost between checks.
     sigset_t stopSignals, waitMask;
@@ -193,12 +193,12 @@ int main(int argc, char* argv[]) {
     sigaddset(&stopSignals, SIGHUP);
     sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
     struct sigaction action {};
-    action.sa_handler = RequestStop;
+    action.sa_handler = requestStop;
     for (int signal : {SIGTERM, SIGINT, SIGHUP})
         sigaction(signal, &action, nullptr);
 
     sim::SimulatedUnit unit(options.faults, options.live);
-    unit.store() = sim::SimulatedUnit::FactoryImage();
+    unit.store() = sim::SimulatedUnit::factoryImage();
     QTextStream out(stdout);
     for (;;) {
         sim::PtyLink line;
@@ -209,7 +209,7 @@ int main(int argc, char* argv[]) {
         // The line vanishes once; after coming back it stays.
         int framesLeft = options.vanishAfter;
         options.vanishAfter = 0;
-        const bool vanished = Serve(line.masterFd(), unit, framesLeft, waitMask);
+        const bool vanished = serve(line.masterFd(), unit, framesLeft, waitMask);
         line.close();
         if (!vanished || options.returnAfterMs < 0)
             break;

@@ -2,7 +2,7 @@
 // write.
 
 #include "app/CommandLineLanguage.h"
-#include "app/TFormHlav.h"
+#include "app/MainWindow.h"
 #include "app/WindowLink.h"
 
 #include "model/Presets.h"
@@ -24,7 +24,7 @@ constexpr std::uint8_t kStartupBike = 20; // "Yamaha R6"
 constexpr std::uint8_t kStartupPort = 1;  // COM2
 
 // The window's placement as it is now; every other value as when the file lacks its key.
-SettingsValues PlacementOf(const QWidget& window) {
+SettingsValues placementOf(const QWidget& window) {
     SettingsValues values;
     values.left = window.x();
     values.top = window.y();
@@ -34,91 +34,91 @@ SettingsValues PlacementOf(const QWidget& window) {
 }
 } // namespace
 
-void TFormHlav::FormCreate() {
-    BuildControlTables(this, ui);
+void MainWindow::startUp() {
+    buildControlTables(this, ui);
     link = std::make_unique<WindowLink>(*this, ui, settings, unitTexts); // with the port menu
-    ConnectHandlers();
-    SetUpEditingFlows();
+    connectHandlers();
+    setUpEditingFlows();
     settings.portSelection = kStartupPort;
     paramImage.bike() = kStartupBike;
-    ApplyBikePreset(paramImage, bikeListChanged);
-    CenterOnScreen();
+    applyBikePreset(paramImage, bikeListChanged);
+    centerOnScreen();
     exeDirDataFile = QCoreApplication::applicationDirPath() + "/data.ign";
-    LoadSettings();
-    ApplyCommandLineLanguage();
+    loadSettings();
+    applyCommandLineLanguage();
     // The link starts in the no-connection state by itself.
-    Normalize(paramImage, settings);
-    ShowImage();
-    UndoInit();
-    OpenComPort();
-    ApplyTexts();
-    ShowImage();
-    ui.labelHlaseni->hide();
-    ui.gaugeProgram->hide();
-    ui.gaugeProgram->setMaximum(2);
-    ui.labelEeDataErr->hide();
-    ui.labelVersion->hide();
-    ReadTestSwitch();
-    for (QLabel* label : ui.labelTest) {
+    normalize(paramImage, settings);
+    showImage();
+    resetUndo();
+    openPort();
+    applyTexts();
+    showImage();
+    ui.statusLabel->hide();
+    ui.programGauge->hide();
+    ui.programGauge->setMaximum(2);
+    ui.dataErrorLabel->hide();
+    ui.versionWarningLabel->hide();
+    readTestSwitch();
+    for (QLabel* label : ui.testLabels) {
         label->setVisible(testEnable);
     }
-    ApplyUiRules();
+    applyDisplayRules();
 }
 
-void TFormHlav::FormClose() {
-    CloseComPort();
-    CollectImage();
-    Normalize(paramImage, settings);
-    SaveSettings();
+void MainWindow::shutDown() {
+    closePort();
+    collectImage();
+    normalize(paramImage, settings);
+    saveSettings();
 }
 
-void TFormHlav::closeEvent(QCloseEvent* event) {
-    FormClose();
+void MainWindow::closeEvent(QCloseEvent* event) {
+    shutDown();
     QMainWindow::closeEvent(event);
 }
 
-void TFormHlav::CenterOnScreen() {
+void MainWindow::centerOnScreen() {
     const QRect screenArea = screen()->geometry();
     move((screenArea.width() - width()) / 2, (screenArea.height() - height()) / 2);
 }
 
-void TFormHlav::LoadSettings() {
-    SettingsValues values = PlacementOf(*this);
-    LoadSettingsFile(SettingsFilePath(), values);
+void MainWindow::loadSettings() {
+    SettingsValues values = placementOf(*this);
+    loadSettingsFile(settingsFilePath(), values);
     move(values.left, values.top);
     // A size far beyond the desktop cannot be meant and would cost the memory of its picture.
     const QSize largest = (screen()->virtualSize() * 2).expandedTo(size());
     resize(qMin(values.width, largest.width()), qMin(values.height, largest.height()));
     settings = values.window;
-    ui.labelFile2->setText(values.file);
+    ui.fileLabel->setText(values.file);
     lastFilePath = values.iniDir;
-    openDialog1.fileName = lastFilePath;
-    saveDialog1.fileName = lastFilePath;
+    openDialog.fileName = lastFilePath;
+    saveDialog.fileName = lastFilePath;
     ui.pageControl->setCurrentIndex(values.activePage); // an index without a page changes nothing
 
     LastState state{paramImage, lastStateReserved};
-    if (LoadLastStateFile(LastStateFilePath(), state)) {
+    if (loadLastStateFile(lastStateFilePath(), state)) {
         paramImage = state.image;
         lastStateReserved = state.reserved;
     }
 }
 
 // Files that cannot be written are skipped without a message: the program is closing.
-void TFormHlav::SaveSettings() {
-    SettingsValues values = PlacementOf(*this);
+void MainWindow::saveSettings() {
+    SettingsValues values = placementOf(*this);
     values.window = settings;
-    values.file = ui.labelFile2->text();
+    values.file = ui.fileLabel->text();
     values.iniDir = lastFilePath;
     values.activePage = ui.pageControl->currentIndex();
-    SaveSettingsFile(SettingsFilePath(), values);
-    SaveLastStateFile(LastStateFilePath(), LastState{paramImage, lastStateReserved});
+    saveSettingsFile(settingsFilePath(), values);
+    saveLastStateFile(lastStateFilePath(), LastState{paramImage, lastStateReserved});
 }
 
-void TFormHlav::ApplyCommandLineLanguage() {
-    if (const auto language = CommandLineLanguage(QCoreApplication::arguments()))
+void MainWindow::applyCommandLineLanguage() {
+    if (const auto language = languageFromArguments(QCoreApplication::arguments()))
         settings.language = *language;
 }
 
-void TFormHlav::ReadTestSwitch() {
-    testEnable = varko::ReadTestSwitch();
+void MainWindow::readTestSwitch() {
+    testEnable = varko::readTestSwitch();
 }

@@ -19,49 +19,49 @@ struct UndoSnapshot;
 } // namespace varko
 class WindowLink;
 
-class TFormHlav : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TFormHlav(QWidget* parent = nullptr);
-    ~TFormHlav() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     const varko::ParamImage& image() const { return paramImage; }
     varko::ParamImage& image() { return paramImage; }
 
-    void FormCreate();
+    void startUp();
     // Runs when the window closes; the close itself is never refused.
-    void FormClose();
+    void shutDown();
 
     // The device link: the engine, the live values and the operating point.
     WindowLink& deviceLink() { return *link; }
-    void CloseComPort();
+    void closePort();
 
     // The controls into the image, and the image into the controls; both end with the rules.
-    void CollectImage();
-    void ShowImage();
-    void ApplyUiRules();
+    void collectImage();
+    void showImage();
+    void applyDisplayRules();
     // Normalize, show, and record the change for undo (which may program the unit).
-    void RefreshAfterChange();
+    void refreshAfterChange();
 
-    void UpDownClick();
-    void EditExit();
-    void FormKeyPress();
-    void CheckBoxMouseUp();
-    void CheckBoxZakazCteniClick();
-    void RadioGroupInput1Click(int position);
-    void RadioGroupInput2Click(int position);
-    void ComboBoxBikeChange();
+    // An arrow click, or the focus leaving an edit or the ignitions list.
+    void commitEditedValue();
+    void commitAndMoveOn();
+    void checkBoxReleased();
+    void noReadingToggled();
+    void input1Chosen(int position);
+    void input2Chosen(int position);
+    void modelChosen();
 
     // File menu and toolbar: New, and the four file flows.
-    void MenuNewClick();
-    void MenuOpenClick();
-    void MenuSaveClick();
-    void MenuOpenExeDirClick();
-    void MenuSaveExeDirClick();
+    void newImage();
+    void openFile();
+    void saveFile();
+    void openFromProgramFolder();
+    void saveToProgramFolder();
 
     // Undo and redo: toolbar buttons and the Tools menu.
-    void SpeedButtonZpetClick();
-    void SpeedButtonZnovuClick();
+    void undo();
+    void redo();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,33 +69,33 @@ protected:
 
 private:
     // Steps of start-up and close.
-    void LoadSettings();
-    void ApplyCommandLineLanguage();
-    void OpenComPort();
-    void ReadTestSwitch();
-    void StartAutoProgram();
-    void SaveSettings();
+    void loadSettings();
+    void applyCommandLineLanguage();
+    void openPort();
+    void readTestSwitch();
+    void startAutoProgram();
+    void saveSettings();
 
-    void ConnectHandlers();
+    void connectHandlers();
     // The dialogs' settings and the menu items and toolbar buttons of New, the file flows and
     // undo and redo.
-    void SetUpEditingFlows();
-    void CenterOnScreen();
-    void ApplyTexts();
-    void UndoInit();
-    void UndoPush();
-    void UpdateUndoButtons();
+    void setUpEditingFlows();
+    void centerOnScreen();
+    void applyTexts();
+    void resetUndo();
+    void recordUndoStep();
+    void updateUndoButtons();
     // Shows an undo snapshot with its page; programs it when "Programming after change" is on.
-    void RestoreSnapshot(const varko::UndoSnapshot& snapshot);
-    void HideTransferStatus();
-    void OpenParamFile(const QString& path);
+    void restoreSnapshot(const varko::UndoSnapshot& snapshot);
+    void hideTransferStatus();
+    void openParamFile(const QString& path);
     // After a file was saved or opened: the file label, lastFilePath and the other dialog.
-    void RememberFile(const QString& path, FileDialog& otherDialog);
+    void rememberFile(const QString& path, FileDialog& otherDialog);
     std::uint8_t currentPage() const;
     // The check boxes and lists into formState, and formState into the controls (only through
     // setters that emit no user signal, so no handler runs).
-    void ReadChoices();
-    void WriteControls();
+    void readChoices();
+    void writeControls();
 
     MainWindowUi ui;
     varko::ParamImage paramImage;
@@ -107,13 +107,13 @@ private:
     std::array<std::uint8_t, varko::kLastStateReserved> lastStateReserved{};
     QString exeDirDataFile;
     QString lastFilePath;
-    FileDialog openDialog1;
-    FileDialog saveDialog1;
+    FileDialog openDialog;
+    FileDialog saveDialog;
     struct UndoControls {
-        QAction* menuZpet = nullptr;
-        QAction* menuZnovu = nullptr;
-        QWidget* speedButtonZpet = nullptr;
-        QWidget* speedButtonZnovu = nullptr;
+        QAction* undoAction = nullptr;
+        QAction* redoAction = nullptr;
+        QWidget* undoButton = nullptr;
+        QWidget* redoButton = nullptr;
     } undoControls;
     bool testEnable = false;
     bool printing = false;
