@@ -1,11 +1,13 @@
 #include "app/MainWindow.h"
+#include "app/UndoHistory.h"
 #include "app/WindowLink.h"
 
 #include "model/DisplayRules.h"
 #include "model/Presets.h"
-#include "storage/UndoRing.h"
 #include "ui/NumberPair.h"
 #include "ui/Texts.h"
+#include "ui/UiRules.h"
+#include "ui/WindowBuilder.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -16,8 +18,7 @@
 
 using namespace varko;
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), undoRing(std::make_unique<UndoRing>()) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildMainWindow(this, ui);
 }
 
@@ -41,7 +42,7 @@ void MainWindow::connectHandlers() {
     connect(ui.checks[Check::noReading], &QCheckBox::clicked, this, &MainWindow::noReadingToggled);
     connect(ui.input1, &QButtonGroup::idClicked, this, &MainWindow::input1Chosen);
     connect(ui.input2, &QButtonGroup::idClicked, this, &MainWindow::input2Chosen);
-    connect(ui.exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(ui.menu.exit, &QAction::triggered, this, &QWidget::close);
 }
 
 void MainWindow::applyTexts() {
@@ -101,10 +102,19 @@ void MainWindow::applyDisplayRules() {
     updatingControls = !outer;
 }
 
-void MainWindow::refreshAfterChange() {
+void MainWindow::normalizeImage() {
     normalize(paramImage, settings);
+}
+
+void MainWindow::refreshAfterChange() {
+    normalizeImage();
     showImage();
-    recordUndoStep();
+    undoHistory->record();
+}
+
+void MainWindow::resetToModelDefaults() {
+    bikeListChanged = false;
+    applyBikePreset(paramImage, bikeListChanged);
 }
 
 std::uint8_t MainWindow::currentPage() const {
@@ -138,13 +148,13 @@ void MainWindow::noReadingToggled() {
 
 void MainWindow::input1Chosen(int position) {
     paramImage.input1() = static_cast<std::uint8_t>(position);
-    recordUndoStep();
+    undoHistory->record();
     applyDisplayRules();
 }
 
 void MainWindow::input2Chosen(int position) {
     paramImage.input2() = static_cast<std::uint8_t>(position);
-    recordUndoStep();
+    undoHistory->record();
     applyDisplayRules();
 }
 

@@ -7,16 +7,13 @@
 #include "model/Normalize.h"
 #include "model/ParamImage.h"
 #include "storage/LastStateFile.h"
-#include "ui/FileDialogs.h"
 #include "ui/MainWindowUi.h"
 
 #include <QMainWindow>
 #include <memory>
 
-namespace varko {
-class UndoRing;
-struct UndoSnapshot;
-} // namespace varko
+class FileFlows;
+class UndoHistory;
 class WindowLink;
 
 class MainWindow : public QMainWindow {
@@ -27,6 +24,7 @@ public:
 
     const varko::ParamImage& image() const { return paramImage; }
     varko::ParamImage& image() { return paramImage; }
+    std::uint8_t language() const { return settings.language; }
 
     void startUp();
     // Runs when the window closes; the close itself is never refused.
@@ -35,33 +33,29 @@ public:
     // The device link: the engine, the live values and the operating point.
     WindowLink& deviceLink() { return *link; }
     void closePort();
+    // Programs the image as it is, without collecting the controls first.
+    void startAutoProgram();
 
     // The controls into the image, and the image into the controls; both end with the rules.
     void collectImage();
     void showImage();
     void applyDisplayRules();
+    void normalizeImage();
     // Normalize, show, and record the change for undo (which may program the unit).
     void refreshAfterChange();
+    // The chosen model's defaults, as New gives them.
+    void resetToModelDefaults();
+    std::uint8_t currentPage() const;
 
     // An arrow click, or the focus leaving an edit or the ignitions list.
     void commitEditedValue();
+    // Enter in an edit: the value is taken and the focus moves on.
     void commitAndMoveOn();
     void checkBoxReleased();
     void noReadingToggled();
     void input1Chosen(int position);
     void input2Chosen(int position);
     void modelChosen();
-
-    // File menu and toolbar: New, and the four file flows.
-    void newImage();
-    void openFile();
-    void saveFile();
-    void openFromProgramFolder();
-    void saveToProgramFolder();
-
-    // Undo and redo: toolbar buttons and the Tools menu.
-    void undo();
-    void redo();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,25 +67,11 @@ private:
     void applyCommandLineLanguage();
     void openPort();
     void readTestSwitch();
-    void startAutoProgram();
     void saveSettings();
 
     void connectHandlers();
-    // The dialogs' settings and the menu items and toolbar buttons of New, the file flows and
-    // undo and redo.
-    void setUpEditingFlows();
     void centerOnScreen();
     void applyTexts();
-    void resetUndo();
-    void recordUndoStep();
-    void updateUndoButtons();
-    // Shows an undo snapshot with its page; programs it when "Programming after change" is on.
-    void restoreSnapshot(const varko::UndoSnapshot& snapshot);
-    void hideTransferStatus();
-    void openParamFile(const QString& path);
-    // After a file was saved or opened: the file label, lastFilePath and the other dialog.
-    void rememberFile(const QString& path, FileDialog& otherDialog);
-    std::uint8_t currentPage() const;
     // The check boxes and lists into formState, and formState into the controls (only through
     // setters that emit no user signal, so no handler runs).
     void readChoices();
@@ -101,20 +81,11 @@ private:
     varko::ParamImage paramImage;
     varko::FormState formState;
     varko::WindowSettings settings;
-    std::unique_ptr<varko::UndoRing> undoRing;
     std::unique_ptr<WindowLink> link;
+    UndoHistory* undoHistory = nullptr;
+    FileFlows* fileFlows = nullptr;
     // Kept as the last-state file brought them, behind the image, and written back at close.
     std::array<std::uint8_t, varko::kLastStateReserved> lastStateReserved{};
-    QString exeDirDataFile;
-    QString lastFilePath;
-    FileDialog openDialog;
-    FileDialog saveDialog;
-    struct UndoControls {
-        QAction* undoAction = nullptr;
-        QAction* redoAction = nullptr;
-        QWidget* undoButton = nullptr;
-        QWidget* redoButton = nullptr;
-    } undoControls;
     bool testEnable = false;
     bool printing = false;
     bool bikeListChanged = false;

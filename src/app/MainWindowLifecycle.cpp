@@ -2,13 +2,16 @@
 // write.
 
 #include "app/CommandLineLanguage.h"
+#include "app/FileFlows.h"
 #include "app/MainWindow.h"
+#include "app/UndoHistory.h"
 #include "app/WindowLink.h"
 
 #include "model/Presets.h"
 #include "storage/ConfigPaths.h"
 #include "storage/SettingsFile.h"
 #include "storage/TestSwitch.h"
+#include "ui/ControlTables.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -38,18 +41,18 @@ void MainWindow::startUp() {
     buildControlTables(this, ui);
     link = std::make_unique<WindowLink>(*this, ui, settings, unitTexts); // with the port menu
     connectHandlers();
-    setUpEditingFlows();
+    fileFlows = new FileFlows(*this, ui);
+    undoHistory = new UndoHistory(*this, ui);
     settings.portSelection = kStartupPort;
     paramImage.bike() = kStartupBike;
     applyBikePreset(paramImage, bikeListChanged);
     centerOnScreen();
-    exeDirDataFile = QCoreApplication::applicationDirPath() + "/data.ign";
     loadSettings();
     applyCommandLineLanguage();
     // The link starts in the no-connection state by itself.
-    normalize(paramImage, settings);
+    normalizeImage();
     showImage();
-    resetUndo();
+    undoHistory->reset();
     openPort();
     applyTexts();
     showImage();
@@ -68,7 +71,7 @@ void MainWindow::startUp() {
 void MainWindow::shutDown() {
     closePort();
     collectImage();
-    normalize(paramImage, settings);
+    normalizeImage();
     saveSettings();
 }
 
@@ -91,9 +94,7 @@ void MainWindow::loadSettings() {
     resize(qMin(values.width, largest.width()), qMin(values.height, largest.height()));
     settings = values.window;
     ui.fileLabel->setText(values.file);
-    lastFilePath = values.iniDir;
-    openDialog.fileName = lastFilePath;
-    saveDialog.fileName = lastFilePath;
+    fileFlows->setLastFilePath(values.iniDir);
     ui.pageControl->setCurrentIndex(values.activePage); // an index without a page changes nothing
 
     LastState state{paramImage, lastStateReserved};
@@ -108,7 +109,7 @@ void MainWindow::saveSettings() {
     SettingsValues values = placementOf(*this);
     values.window = settings;
     values.file = ui.fileLabel->text();
-    values.iniDir = lastFilePath;
+    values.iniDir = fileFlows->lastFilePath();
     values.activePage = ui.pageControl->currentIndex();
     saveSettingsFile(settingsFilePath(), values);
     saveLastStateFile(lastStateFilePath(), LastState{paramImage, lastStateReserved});

@@ -5,6 +5,7 @@
 #include "ui/MainWindowUi.h"
 #include "ui/MessageBoxes.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -68,20 +69,17 @@ void WindowLink::buildPortMenu() {
 
 void WindowLink::connectTransfers() {
     struct Trigger {
-        const char* menuItem;
-        const char* toolbarButton;
+        QAction* menuItem;
+        QAbstractButton* toolbarButton;
         TransferMode mode;
     };
-    constexpr Trigger triggers[] = {{"MenuRead", "ButtonRead", TransferMode::Read},
-                                    {"MenuVerify", "BitBtnVerify", TransferMode::Verify},
-                                    {"MenuProgram", "BitBtnProgram", TransferMode::Program}};
+    const Trigger triggers[] = {{ui_.menu.read, ui_.toolbar.read, TransferMode::Read},
+                                {ui_.menu.verify, ui_.toolbar.verify, TransferMode::Verify},
+                                {ui_.menu.program, ui_.toolbar.program, TransferMode::Program}};
     for (const Trigger& t : triggers) {
         const auto start = [this, mode = t.mode] { engine_->startTransfer(mode); };
-        if (auto* item = window_.findChild<QAction*>(QString::fromLatin1(t.menuItem)))
-            connect(item, &QAction::triggered, this, start);
-        if (auto* button =
-                window_.findChild<QAbstractButton*>(QString::fromLatin1(t.toolbarButton)))
-            connect(button, &QAbstractButton::clicked, this, start);
+        connect(t.menuItem, &QAction::triggered, this, start);
+        connect(t.toolbarButton, &QAbstractButton::clicked, this, start);
     }
 }
 
@@ -119,8 +117,7 @@ void WindowLink::linkStatusChanged(const LinkStatus& status) {
     ui_.programGauge->setMaximum(status.gaugeMaximum);
     ui_.programGauge->setValue(status.gaugePosition);
     ui_.programGauge->setVisible(status.gaugeVisible);
-    if (auto* com = ui_.client->findChild<QLabel*>(QStringLiteral("LabelCom")))
-        com->setText(status.comLabel);
+    ui_.comLabel->setText(status.comLabel);
     showPortMenu(status.portMenu);
 }
 

@@ -1,7 +1,10 @@
 // The repeated controls: every number pair is made by one loop over the pair table, placed by
 // its group's rule; the display rules find their controls by name once, here.
 
+#include "ui/ControlTables.h"
+
 #include "ui/MainWindowUi.h"
+#include "ui/NamedControls.h"
 #include "ui/NumberPair.h"
 
 #include <QCheckBox>
@@ -206,17 +209,22 @@ void buildControlTables(QMainWindow* window, MainWindowUi& ui) {
 
     const auto& checks = checkTable();
     for (int c = 0; c < kCheckCount; ++c) {
-        ui.checks[c] = window->findChild<QCheckBox*>(checks[c].name);
+        ui.checks[c] = namedControl<QCheckBox>(window, checks[c].name);
     }
 
-    // Controls of a later part of the window that do not exist yet are left out.
     for (const RuleSpec& spec : ruleSpecs()) {
         MainWindowUi::RuleBinding binding{spec.decide, spec.enables, {}};
         for (const QString& name : spec.names) {
-            if (auto* widget = window->findChild<QWidget*>(name)) {
+            if (auto* widget = namedControl<QWidget>(window, name))
                 binding.widgets.push_back(widget);
-            }
         }
         ui.ruleBindings.push_back(std::move(binding));
     }
+}
+
+QStringList ruleControlNames() {
+    QStringList names;
+    for (const RuleSpec& spec : ruleSpecs())
+        names += spec.names;
+    return names;
 }

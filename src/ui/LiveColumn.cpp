@@ -1,6 +1,7 @@
 #include "ui/LiveColumn.h"
 
 #include "ui/MainWindowUi.h"
+#include "ui/NamedControls.h"
 #include "ui/NumberPair.h"
 #include "ui/Place.h"
 
@@ -109,8 +110,36 @@ QProgressBar* placeGauge(QWidget* client, const char* name, int y, const QString
     return gauge;
 }
 
-template <typename W> W* findNamed(const QWidget* root, const char* name) {
-    return root->findChild<W*>(QString::fromLatin1(name));
+// The live controls that the column finds by name once the window is built.
+enum FoundLabel {
+    RpmLabel,
+    TpsLabel,
+    SupplyLabel,
+    BlockingLabel,
+    PilotLightLabel,
+    ServoDesiredLabel,
+    ServoMeasuredLabel,
+    ProgramCountLabel,
+    ClutchLabel,
+    KillSwitchLabel,
+    FoundLabelCount
+};
+constexpr const char* kFoundLabels[FoundLabelCount] = {
+    "LabelRpm",           "LabelTpsMon",     "LabelNapeti",     "LabelBlocking1",
+    "LabelMonPilotLight", "LabelPriveraPoz", "LabelPriveraMer", "LabelPocetProgramovani",
+    "LabelClutchMon",     "LabelKillSwitch"};
+const QString kAdvancePattern = QStringLiteral("LabelAdvance%1");
+const QString kPickupPattern = QStringLiteral("LabelMonSnimac%1");
+const QString kInputPattern = QStringLiteral("LabelMonInput%1In");
+constexpr const char* kRpmGauge = "CGaugeRpm";
+constexpr const char* kTpsGauge = "CGaugeTps";
+
+QLabel* foundLabel(const QWidget* root, FoundLabel which) {
+    return namedControl<QLabel>(root, QString::fromLatin1(kFoundLabels[which]));
+}
+
+QLabel* numberedLabel(const QWidget* root, const QString& pattern, int index) {
+    return namedControl<QLabel>(root, pattern.arg(index + 1));
 }
 
 } // namespace
@@ -123,35 +152,35 @@ void LiveColumn::build(QWidget* client) {
         if (place.fixedText != nullptr)
             label->setText(QString::fromLatin1(place.fixedText));
     }
-    findNamed<QLabel>(client, "LabelAdvance2")->hide();
-    placeGauge(client, "CGaugeRpm", 85, "QProgressBar::chunk { background-color: fuchsia; }");
-    placeGauge(client, "CGaugeTps", 144, QString());
+    numberedLabel(client, kAdvancePattern, 1)->hide();
+    placeGauge(client, kRpmGauge, 85, "QProgressBar::chunk { background-color: fuchsia; }");
+    placeGauge(client, kTpsGauge, 144, QString());
 }
 
 LiveColumn::LiveColumn(const MainWindowUi& ui) {
     const QWidget* root = ui.client;
-    c_.rpm = findNamed<QLabel>(root, "LabelRpm");
-    c_.rpmGauge = findNamed<QProgressBar>(root, "CGaugeRpm");
-    c_.tps = findNamed<QLabel>(root, "LabelTpsMon");
-    c_.tpsGauge = findNamed<QProgressBar>(root, "CGaugeTps");
-    c_.supplyVoltage = findNamed<QLabel>(root, "LabelNapeti");
-    c_.blocking = findNamed<QLabel>(root, "LabelBlocking1");
+    c_.rpm = foundLabel(root, RpmLabel);
+    c_.rpmGauge = namedControl<QProgressBar>(root, kRpmGauge);
+    c_.tps = foundLabel(root, TpsLabel);
+    c_.tpsGauge = namedControl<QProgressBar>(root, kTpsGauge);
+    c_.supplyVoltage = foundLabel(root, SupplyLabel);
+    c_.blocking = foundLabel(root, BlockingLabel);
     for (int n = 0; n < kChannels; ++n)
-        c_.advance[n] = root->findChild<QLabel*>(QStringLiteral("LabelAdvance%1").arg(n + 1));
-    c_.pilotLight = findNamed<QLabel>(root, "LabelMonPilotLight");
+        c_.advance[n] = numberedLabel(root, kAdvancePattern, n);
+    c_.pilotLight = foundLabel(root, PilotLightLabel);
     for (int p = 0; p < 2; ++p) {
-        c_.pickups[p] = root->findChild<QLabel*>(QStringLiteral("LabelMonSnimac%1").arg(p + 1));
-        c_.input[p] = root->findChild<QLabel*>(QStringLiteral("LabelMonInput%1In").arg(p + 1));
+        c_.pickups[p] = numberedLabel(root, kPickupPattern, p);
+        c_.input[p] = numberedLabel(root, kInputPattern, p);
     }
-    c_.servoDesired = findNamed<QLabel>(root, "LabelPriveraPoz");
-    c_.servoMeasured = findNamed<QLabel>(root, "LabelPriveraMer");
+    c_.servoDesired = foundLabel(root, ServoDesiredLabel);
+    c_.servoMeasured = foundLabel(root, ServoMeasuredLabel);
     c_.servoGroup = ui.servoGroup;
     c_.version = ui.versionWarningLabel;
     c_.dataError = ui.dataErrorLabel;
-    c_.programCount = findNamed<QLabel>(root, "LabelPocetProgramovani");
+    c_.programCount = foundLabel(root, ProgramCountLabel);
     c_.test = ui.testLabels;
-    c_.clutch = findNamed<QLabel>(root, "LabelClutchMon");
-    c_.killSwitch = findNamed<QLabel>(root, "LabelKillSwitch");
+    c_.clutch = foundLabel(root, ClutchLabel);
+    c_.killSwitch = foundLabel(root, KillSwitchLabel);
 
     for (int i = 0; i < kBreakpoints; ++i) {
         rpmAdv_[i] = ui.pairs[Pair::rpmAdv + i]->edit();
@@ -207,4 +236,15 @@ void LiveColumn::mark(const OperatingMarks& marks) {
         setEditMarked(map_[k], marks.map[k]);
     shownMarks_ = marks;
     marksShown_ = true;
+}
+
+QStringList LiveColumn::controlNames() {
+    QStringList names{QString::fromLatin1(kRpmGauge), QString::fromLatin1(kTpsGauge)};
+    for (const char* name : kFoundLabels)
+        names << QString::fromLatin1(name);
+    for (int n = 1; n <= kChannels; ++n)
+        names << kAdvancePattern.arg(n);
+    for (int p = 1; p <= 2; ++p)
+        names << kPickupPattern.arg(p) << kInputPattern.arg(p);
+    return names;
 }

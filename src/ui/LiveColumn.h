@@ -7,6 +7,7 @@
 #include "link/LiveMonitor.h"
 #include "link/OperatingPoint.h"
 
+#include <QStringList>
 #include <array>
 
 class QLabel;
@@ -23,6 +24,9 @@ public:
     // Finds the live controls of the built window by name, and the 140 marked controls in its
     // control tables.
     explicit LiveColumn(const MainWindowUi& ui);
+
+    // Every name by which the column finds a live control.
+    static QStringList controlNames();
 
     void show(const varko::LiveDisplay& display);
     void mark(const varko::OperatingMarks& marks);

@@ -4,12 +4,14 @@
 
 #include "model/DisplayRules.h"
 #include "model/FormMapping.h"
+#include "model/Messages.h"
 
 #include <QString>
 #include <array>
 #include <vector>
 
 class NumberPair;
+class QAbstractButton;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
@@ -59,11 +61,46 @@ struct MainWindowUi {
     QLabel* fileLabel = nullptr;
     std::array<QLabel*, 3> unitVersionLabels{};
     std::array<QLabel*, 8> testLabels{};
+    QLabel* comLabel = nullptr;
     QMenu* portMenu = nullptr;
-    QAction* exitAction = nullptr;
+
+    // The menu items the program acts on.
+    struct MenuActions {
+        QAction* newImage = nullptr;
+        QAction* open = nullptr;
+        QAction* openFromProgramFolder = nullptr;
+        QAction* save = nullptr;
+        QAction* saveToProgramFolder = nullptr;
+        QAction* print = nullptr;
+        QAction* printAll = nullptr;
+        QAction* exit = nullptr;
+        QAction* read = nullptr;
+        QAction* verify = nullptr;
+        QAction* program = nullptr;
+        QAction* advanceMinus = nullptr;
+        QAction* advancePlus = nullptr;
+        QAction* undo = nullptr;
+        QAction* redo = nullptr;
+        std::array<QAction*, varko::kLanguageCount> languages{};
+        QAction* contents = nullptr;
+        QAction* about = nullptr;
+    } menu;
+
+    // The toolbar's buttons.
+    struct ToolbarButtons {
+        QAbstractButton* newImage = nullptr;
+        QAbstractButton* open = nullptr;
+        QAbstractButton* save = nullptr;
+        QAbstractButton* print = nullptr;
+        QAbstractButton* undo = nullptr;
+        QAbstractButton* redo = nullptr;
+        QAbstractButton* read = nullptr;
+        QAbstractButton* verify = nullptr;
+        QAbstractButton* program = nullptr;
+    } toolbar;
 
     // Controls grouped by the display decision that shows or enables them, filled by
-    // buildControlTables from their names.
+    // buildControlTables from the names of the rule table.
     struct RuleBinding {
         bool (*decide)(const varko::UiDecisions&);
         bool enables; // false: the decision shows or hides
@@ -71,13 +108,3 @@ struct MainWindowUi {
     };
     std::vector<RuleBinding> ruleBindings;
 };
-
-// The window with its menus, toolbar, pages, groups and the single controls.
-void buildMainWindow(QMainWindow* window, MainWindowUi& ui);
-
-// The repeated controls, built by loops into the control tables, and the rule bindings.
-void buildControlTables(QMainWindow* window, MainWindowUi& ui);
-
-// The display decisions applied to the widgets. Unit texts go to the three version labels.
-void applyUiDecisions(QMainWindow* window, MainWindowUi& ui, const varko::UiDecisions& d,
-                      const std::array<QString, 3>& unitTexts);

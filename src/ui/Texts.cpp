@@ -1,6 +1,7 @@
 #include "ui/Texts.h"
 
 #include "model/Messages.h"
+#include "ui/NamedControls.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -223,10 +224,9 @@ void setRadioItems(QObject* target, const QString& lines) {
 
 void applyRow(QMainWindow* window, const TextRow& row, const QString& name, const QString& text,
               bool noConnection) {
-    QObject* target = name == window->objectName() ? window : window->findChild<QObject*>(name);
-    if (target == nullptr) {
+    QObject* target = namedControl(window, name);
+    if (target == nullptr)
         return;
-    }
     switch (row.target) {
     case Caption:
         setCaption(target, text);
@@ -251,30 +251,45 @@ void applyRow(QMainWindow* window, const TextRow& row, const QString& name, cons
     }
 }
 
+// Calls apply(name, number) for each control a row names: once, or once per number 1..count.
+template <typename Apply> void forEachRowControl(const TextRow& row, Apply apply) {
+    const QString name = QString::fromLatin1(row.name);
+    if (row.count == 0) {
+        apply(name, QString());
+        return;
+    }
+    for (int n = 1; n <= row.count; ++n) {
+        const QString number = QString::number(n);
+        apply(QString(name).replace("%1", number), number);
+    }
+}
+
 } // namespace
 
 void applyTexts(QMainWindow* window, std::uint8_t language) {
     for (int l = 0; l < kLanguageCount; ++l) {
-        if (auto* item = window->findChild<QAction*>(kLanguageItems[l])) {
+        if (auto* item = namedControl<QAction>(window, kLanguageItems[l])) {
             item->setChecked(l == language);
         }
     }
-    const auto* connectionLabel = window->findChild<QWidget*>("LabelSpojeni");
+    const auto* connectionLabel = namedControl<QWidget>(window, "LabelSpojeni");
     const bool noConnection = connectionLabel != nullptr && !connectionLabel->isHidden();
     for (const TextRow& row : kTextTable) {
         const QString text = rowText(row, language);
-        const QString name = QString::fromLatin1(row.name);
         const QString suffix = QString::fromLatin1(row.suffix);
-        if (row.count == 0) {
-            applyRow(window, row, name, text + suffix, noConnection);
-            continue;
-        }
-        for (int n = 1; n <= row.count; ++n) {
-            const QString number = QString::number(n);
-            applyRow(window, row, QString(name).replace("%1", number),
-                     text + QString(suffix).replace("%1", number), noConnection);
-        }
+        forEachRowControl(row, [&](const QString& name, const QString& number) {
+            applyRow(window, row, name, text + QString(suffix).replace("%1", number), noConnection);
+        });
     }
+}
+
+QStringList textControlNames() {
+    QStringList names;
+    for (const TextRow& row : kTextTable)
+        forEachRowControl(row, [&names](const QString& name, const QString&) { names << name; });
+    for (const char* item : kLanguageItems)
+        names << QString::fromLatin1(item);
+    return names;
 }
 
 void setHint(QObject* target, const QString& hint, bool withTooltip) {

@@ -4,6 +4,7 @@
 // into the window where the control is made.
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 class QMainWindow;
@@ -18,3 +19,6 @@ void applyTexts(QMainWindow* window, std::uint8_t language);
 // the pointer is over the control or the menu item is highlighted; the short part becomes the
 // tooltip where the window has tooltips.
 void setHint(QObject* target, const QString& hint, bool withTooltip);
+
+// Every control name the text table holds.
+QStringList textControlNames();

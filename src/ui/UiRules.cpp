@@ -1,5 +1,4 @@
-// Applies the display decisions to the widgets. Every call sets the full state, so the look
-// depends only on the decisions, never on what was applied before.
+#include "ui/UiRules.h"
 
 #include "ui/MainWindowUi.h"
 #include "ui/NumberPair.h"

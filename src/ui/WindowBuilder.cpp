@@ -1,6 +1,8 @@
 // The frame of the main window: menus, toolbar, notebook, the link's labels, the file and
 // status area and the status bar. The pages are filled by PageBuilder.
 
+#include "ui/WindowBuilder.h"
+
 #include "ui/LiveColumn.h"
 #include "ui/MainWindowUi.h"
 #include "ui/PageBuilder.h"
@@ -44,34 +46,35 @@ QMenu* addMenu(QMainWindow* window, const char* name) {
 }
 
 void buildMenus(QMainWindow* window, MainWindowUi& ui) {
+    MainWindowUi::MenuActions& m = ui.menu;
     QMenu* file = addMenu(window, "MenuFile");
-    addItem(window, file, "MenuNew", QKeySequence(Qt::CTRL | Qt::Key_N));
+    m.newImage = addItem(window, file, "MenuNew", QKeySequence(Qt::CTRL | Qt::Key_N));
     file->addSeparator();
-    addItem(window, file, "MenuOpen", QKeySequence(Qt::Key_F3));
-    addItem(window, file, "MenuOpenExeDir", {});
+    m.open = addItem(window, file, "MenuOpen", QKeySequence(Qt::Key_F3));
+    m.openFromProgramFolder = addItem(window, file, "MenuOpenExeDir", {});
     file->addSeparator();
-    addItem(window, file, "MenuSave", QKeySequence(Qt::Key_F2));
-    addItem(window, file, "MenuSaveExeDir", {});
+    m.save = addItem(window, file, "MenuSave", QKeySequence(Qt::Key_F2));
+    m.saveToProgramFolder = addItem(window, file, "MenuSaveExeDir", {});
     file->addSeparator();
-    addItem(window, file, "MenuPrint", QKeySequence(Qt::CTRL | Qt::Key_P));
-    addItem(window, file, "MenuPrintAll", {});
+    m.print = addItem(window, file, "MenuPrint", QKeySequence(Qt::CTRL | Qt::Key_P));
+    m.printAll = addItem(window, file, "MenuPrintAll", {});
     file->addSeparator();
-    ui.exitAction = addItem(window, file, "MenuExit", {});
+    m.exit = addItem(window, file, "MenuExit", {});
 
     ui.portMenu = addMenu(window, "MenuCom");
 
     QMenu* device = addMenu(window, "MenuDevice");
-    addItem(window, device, "MenuRead", QKeySequence(Qt::Key_F7));
-    addItem(window, device, "MenuVerify", QKeySequence(Qt::Key_F8));
-    addItem(window, device, "MenuProgram", QKeySequence(Qt::Key_F9));
+    m.read = addItem(window, device, "MenuRead", QKeySequence(Qt::Key_F7));
+    m.verify = addItem(window, device, "MenuVerify", QKeySequence(Qt::Key_F8));
+    m.program = addItem(window, device, "MenuProgram", QKeySequence(Qt::Key_F9));
 
     QMenu* tools = addMenu(window, "MenuTools");
-    setHint(addItem(window, tools, "AdvanceMinus", QKeySequence(Qt::Key_F4)),
-            "Curve A minus|Take off 1 degree of curve A", false);
-    setHint(addItem(window, tools, "AdvancePlus", QKeySequence(Qt::Key_F5)),
-            "Curve A plus|Add 1 degree of curve A", false);
-    addItem(window, tools, "MenuZpet", QKeySequence(Qt::CTRL | Qt::Key_Z));
-    addItem(window, tools, "MenuZnovu", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
+    m.advanceMinus = addItem(window, tools, "AdvanceMinus", QKeySequence(Qt::Key_F4));
+    setHint(m.advanceMinus, "Curve A minus|Take off 1 degree of curve A", false);
+    m.advancePlus = addItem(window, tools, "AdvancePlus", QKeySequence(Qt::Key_F5));
+    setHint(m.advancePlus, "Curve A plus|Add 1 degree of curve A", false);
+    m.undo = addItem(window, tools, "MenuZpet", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m.redo = addItem(window, tools, "MenuZnovu", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
 
     QMenu* language = addMenu(window, "MenuLanguage");
     auto* languages = new QActionGroup(window);
@@ -79,55 +82,64 @@ void buildMenus(QMainWindow* window, MainWindowUi& ui) {
         const char* name;
         const char* hint; // the same in every language, each in its own language
     };
-    constexpr LanguageItem items[] = {{"MenuEnglish", "Set English menu"},
-                                      {"MenuGerman", "Deutsches Menü"},
-                                      {"MenuFrench", "Installer en Francais "},
-                                      {"MenuCzech", "Nastavit české menu"}};
-    for (const LanguageItem& item : items) {
-        QAction* action = addItem(window, language, item.name, {});
+    constexpr LanguageItem items[varko::kLanguageCount] = {{"MenuEnglish", "Set English menu"},
+                                                           {"MenuGerman", "Deutsches Menü"},
+                                                           {"MenuFrench", "Installer en Francais "},
+                                                           {"MenuCzech", "Nastavit české menu"}};
+    for (int l = 0; l < varko::kLanguageCount; ++l) {
+        QAction* action = addItem(window, language, items[l].name, {});
         action->setCheckable(true);
         languages->addAction(action);
-        setHint(action, QString::fromUtf8(item.hint), false);
+        setHint(action, QString::fromUtf8(items[l].hint), false);
+        m.languages[l] = action;
     }
 
     QMenu* help = addMenu(window, "MenuHelp");
     setHint(help->menuAction(), "Not available jet", false);
-    addItem(window, help, "MenuContens", QKeySequence(Qt::Key_F1));
-    addItem(window, help, "MenuAbout", {});
+    m.contents = addItem(window, help, "MenuContens", QKeySequence(Qt::Key_F1));
+    m.about = addItem(window, help, "MenuAbout", {});
 }
 
-void buildToolbar(QWidget* client) {
+void buildToolbar(QWidget* client, MainWindowUi& ui) {
+    MainWindowUi::ToolbarButtons& b = ui.toolbar;
     auto* group = placeWidget<QGroupBox>(client, "GroupBoxToolBar", 3, 0, 463, 43);
     struct PictureButton {
+        QAbstractButton* MainWindowUi::ToolbarButtons::*member;
         const char* name;
         ToolbarPicture picture;
         int x;
         int width;
         int height;
     };
+    using B = MainWindowUi::ToolbarButtons;
     constexpr PictureButton pictures[] = {
-        {"SpeedButton6", ToolbarPicture::New, 8, 24, 23},
-        {"SpeedButton5", ToolbarPicture::Open, 33, 24, 23},
-        {"SpeedButton7", ToolbarPicture::Save, 58, 24, 23},
-        {"SpeedButtonPrint", ToolbarPicture::Print, 83, 24, 23},
-        {"SpeedButtonZpet", ToolbarPicture::Undo, 116, 23, 22},
-        {"SpeedButtonZnovu", ToolbarPicture::Redo, 140, 23, 22},
+        {&B::newImage, "SpeedButton6", ToolbarPicture::New, 8, 24, 23},
+        {&B::open, "SpeedButton5", ToolbarPicture::Open, 33, 24, 23},
+        {&B::save, "SpeedButton7", ToolbarPicture::Save, 58, 24, 23},
+        {&B::print, "SpeedButtonPrint", ToolbarPicture::Print, 83, 24, 23},
+        {&B::undo, "SpeedButtonZpet", ToolbarPicture::Undo, 116, 23, 22},
+        {&B::redo, "SpeedButtonZnovu", ToolbarPicture::Redo, 140, 23, 22},
     };
     for (const PictureButton& p : pictures) {
         auto* button = placeWidget<QToolButton>(group, p.name, p.x, 12, p.width, p.height);
         button->setIcon(toolbarIcon(p.picture));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
+        b.*p.member = button;
     }
     struct PushButton {
+        QAbstractButton* MainWindowUi::ToolbarButtons::*member;
         const char* name;
         int x;
         int width;
     };
-    constexpr PushButton pushes[] = {
-        {"ButtonRead", 176, 57}, {"BitBtnVerify", 238, 65}, {"BitBtnProgram", 308, 81}};
+    constexpr PushButton pushes[] = {{&B::read, "ButtonRead", 176, 57},
+                                     {&B::verify, "BitBtnVerify", 238, 65},
+                                     {&B::program, "BitBtnProgram", 308, 81}};
     for (const PushButton& p : pushes) {
-        placeWidget<QPushButton>(group, p.name, p.x, 13, p.width, 23)->setFocusPolicy(Qt::NoFocus);
+        auto* button = placeWidget<QPushButton>(group, p.name, p.x, 13, p.width, 23);
+        button->setFocusPolicy(Qt::NoFocus);
+        b.*p.member = button;
     }
 }
 
@@ -147,9 +159,9 @@ void buildLinkWidgets(QWidget* client, MainWindowUi& ui) {
     ui.connectionLabel->setAlignment(Qt::AlignCenter);
     ui.connectionLabel->setStyleSheet("background-color: red;");
 
-    auto* com = placeWidget<QLabel>(client, "LabelCom", kLiveColumnX, 502, 270, 22);
-    com->setText("COM = ---");
-    setPixelFont(com, 16, false);
+    ui.comLabel = placeWidget<QLabel>(client, "LabelCom", kLiveColumnX, 502, 270, 22);
+    ui.comLabel->setText("COM = ---");
+    setPixelFont(ui.comLabel, 16, false);
 
     ui.statusLabel = placeWidget<QLabel>(client, "LabelHlaseni", kLiveColumnX, 528, 270, 22);
     setPixelFont(ui.statusLabel, 13, true);
@@ -202,7 +214,7 @@ void buildMainWindow(QMainWindow* window, MainWindowUi& ui) {
     statusBar->setSizeGripEnabled(false);
     window->setStatusBar(statusBar);
 
-    buildToolbar(ui.client);
+    buildToolbar(ui.client, ui);
     buildLinkWidgets(ui.client, ui);
     LiveColumn::build(ui.client);
     ui.pageControl = placeWidget<QTabWidget>(ui.client, "PageControl1", 4, 48, 653, 497);

@@ -1,0 +1,145 @@
+#include "app/FileFlows.h"
+
+#include "app/MainWindow.h"
+#include "app/WindowLink.h"
+#include "model/Messages.h"
+#include "storage/ParamFile.h"
+#include "ui/MainWindowUi.h"
+#include "ui/MessageBoxes.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <vector>
+
+using namespace varko;
+
+namespace {
+const QString kParamFileExt = QStringLiteral("ign");
+} // namespace
+
+FileFlows::FileFlows(MainWindow& window, MainWindowUi& ui)
+    : QObject(&window), window_(window),
+      ui_(ui), openDialog_{FileDialog::Kind::Open,
+                           QStringLiteral("Ignition Parametrs(*.ign)|*.ign|All Files (*.*)|*.*"),
+                           1,
+                           kParamFileExt,
+                           {}},
+      saveDialog_{FileDialog::Kind::Save,
+                  QStringLiteral("Ignition Parametrs(*.ign)|*.ign"),
+                  1,
+                  kParamFileExt,
+                  {}},
+      programFolderFile_(QCoreApplication::applicationDirPath() + "/data.ign") {
+    struct Binding {
+        QAction* menuItem;
+        QAbstractButton* toolbarButton; // nullptr: none
+        void (FileFlows::*handler)();
+    };
+    const Binding bindings[] = {
+        {ui.menu.newImage, ui.toolbar.newImage, &FileFlows::newImage},
+        {ui.menu.open, ui.toolbar.open, &FileFlows::open},
+        {ui.menu.openFromProgramFolder, nullptr, &FileFlows::openFromProgramFolder},
+        {ui.menu.save, ui.toolbar.save, &FileFlows::save},
+        {ui.menu.saveToProgramFolder, nullptr, &FileFlows::saveToProgramFolder},
+    };
+    for (const Binding& b : bindings) {
+        connect(b.menuItem, &QAction::triggered, this, b.handler);
+        if (b.toolbarButton != nullptr)
+            connect(b.toolbarButton, &QAbstractButton::clicked, this, b.handler);
+    }
+}
+
+void FileFlows::setLastFilePath(const QString& path) {
+    lastFilePath_ = path;
+    openDialog_.fileName = path;
+    saveDialog_.fileName = path;
+}
+
+void FileFlows::newImage() {
+    const QString question = messageText(Msg::defaultSettingQuestion, window_.language());
+    if (MessageBoxes::current().ask(&window_, question) != MessageBoxes::Answer::Yes)
+        return;
+    window_.resetToModelDefaults();
+    window_.refreshAfterChange();
+    hideTransferStatus();
+    ui_.fileLabel->clear(); // the parameter set no longer belongs to a file
+}
+
+void FileFlows::save() {
+    saveDialog_.filterIndex = 1;
+    if (!FileDialogs::current().execute(&window_, saveDialog_))
+        return;
+    const QString path = saveDialog_.fileName;
+    window_.collectImage();
+    window_.normalizeImage();
+    window_.showImage();
+    // The old file is replaced only once the new one is complete.
+    if (!saveParamFile(path, window_.image())) {
+        tellOpenFileError();
+        return;
+    }
+    rememberFile(path, openDialog_);
+}
+
+void FileFlows::open() {
+    if (FileDialogs::current().execute(&window_, openDialog_))
+        openParamFile(openDialog_.fileName);
+    hideTransferStatus();
+}
+
+void FileFlows::openParamFile(const QString& path) {
+    // Parsed into a copy: the link ticks on while the version boxes are open, and a transfer
+    // must not send a half-taken image meanwhile.
+    ParamImage loaded = window_.image();
+    std::uint8_t version = 0;
+    std::vector<FileMessage> messages;
+    const bool readable =
+        loadParamFile(path, loaded, version, [&messages](FileMessage m) { messages.push_back(m); });
+    if (!readable) {
+        tellOpenFileError();
+        return;
+    }
+    for (const FileMessage message : messages) {
+        const int text = message == FileMessage::OlderVersion ? Msg::olderFileVersion
+                                                              : Msg::unmatchedFileVersion;
+        MessageBoxes::current().inform(&window_, messageText(text, window_.language()));
+    }
+    if (version == 0)
+        return;
+    window_.image() = loaded;
+    // Through the controls once, so that values they cannot show (a channel count of 0, a model
+    // code without an entry) become what the window shows before the image is recorded for undo
+    // or programmed into the unit.
+    window_.showImage();
+    window_.collectImage();
+    window_.refreshAfterChange();
+    rememberFile(path, saveDialog_);
+}
+
+void FileFlows::openFromProgramFolder() {
+    openDialog_.fileName = programFolderFile_;
+    saveDialog_.fileName = programFolderFile_;
+    open();
+}
+
+void FileFlows::saveToProgramFolder() {
+    openDialog_.fileName = programFolderFile_;
+    saveDialog_.fileName = programFolderFile_;
+    save();
+}
+
+void FileFlows::rememberFile(const QString& path, FileDialog& otherDialog) {
+    ui_.fileLabel->setText(path);
+    lastFilePath_ = path;
+    otherDialog.fileName = lastFilePath_;
+}
+
+void FileFlows::hideTransferStatus() {
+    window_.deviceLink().engine().hideStatus();
+}
+
+void FileFlows::tellOpenFileError() {
+    MessageBoxes::current().inform(&window_, messageText(Msg::openFileError, window_.language()));
+}

@@ -1,0 +1,43 @@
+#pragma once
+// New and the file flows of the main window: Open, Save and their "exe dir" twins, with the
+// dialogs' settings, the file label and the path the dialogs start from. The image and its
+// display stay the window's.
+
+#include "ui/FileDialogs.h"
+
+#include <QObject>
+#include <QString>
+
+class MainWindow;
+struct MainWindowUi;
+
+class FileFlows final : public QObject {
+    Q_OBJECT
+public:
+    // Connects the menu items and toolbar buttons of New, Open and Save.
+    FileFlows(MainWindow& window, MainWindowUi& ui);
+
+    void newImage();
+    void open();
+    void save();
+    void openFromProgramFolder();
+    void saveToProgramFolder();
+
+    // The last file opened or saved; both dialogs start there. Kept in the settings file.
+    const QString& lastFilePath() const { return lastFilePath_; }
+    void setLastFilePath(const QString& path);
+
+private:
+    void openParamFile(const QString& path);
+    // After a file was saved or opened: the file label, lastFilePath and the other dialog.
+    void rememberFile(const QString& path, FileDialog& otherDialog);
+    void hideTransferStatus();
+    void tellOpenFileError();
+
+    MainWindow& window_;
+    MainWindowUi& ui_;
+    FileDialog openDialog_;
+    FileDialog saveDialog_;
+    QString programFolderFile_;
+    QString lastFilePath_;
+};
