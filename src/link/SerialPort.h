@@ -2,6 +2,11 @@
 // The serial line as the link needs it: open a device exclusively at 57600 8N1 without flow
 // control, ask how many bytes wait, read only those, write one frame and wait (bounded) until it
 // has left, abort pending reads, close. The link logic sees nothing else of the platform.
+//
+// The layer is our own rather than QSerialPort: the tick must read exactly the bytes that wait
+// at that moment (QSerialPort fills a hidden buffer from the event loop, which shifts replies by
+// a tick), the command line ticks without an event loop, the open must be exclusive (lock file
+// and TIOCEXCL) and report why it failed, and tests substitute a scripted port.
 
 #include <QString>
 #include <cstdint>

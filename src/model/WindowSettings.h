@@ -1,0 +1,15 @@
+#pragma once
+// The window's own settings that the link and the normalization read and change: the language
+// and the serial-port choice with its scan position. Kept in the settings file between runs.
+
+#include <cstdint>
+
+namespace varko {
+
+struct WindowSettings {
+    std::uint8_t language = 0;      // 0 English, 1 German, 2 French, 3 Czech
+    std::uint8_t portSelection = 0; // 0..19 = COM1..COM20, 20 = automatic
+    std::uint8_t scanIndex = 0;     // automatic scan position
+};
+
+} // namespace varko
