@@ -62,6 +62,7 @@ void FileFlows::newImage() {
     if (MessageBoxes::current().ask(&window_, question) != MessageBoxes::Answer::Yes)
         return;
     window_.resetToModelDefaults();
+    window_.passThroughControls();
     window_.refreshAfterChange();
     hideTransferStatus();
     ui_.fileLabel->clear(); // the parameter set no longer belongs to a file
@@ -112,8 +113,7 @@ void FileFlows::openParamFile(const QString& path) {
     // Through the controls once, so that values they cannot show (a channel count of 0, a model
     // code without an entry) become what the window shows before the image is recorded for undo
     // or programmed into the unit.
-    window_.showImage();
-    window_.collectImage();
+    window_.passThroughControls();
     window_.refreshAfterChange();
     rememberFile(path, saveDialog_);
 }

@@ -84,22 +84,36 @@ void MainWindow::collectImage() {
     applyDisplayRules();
 }
 
-void MainWindow::showImage() {
+void MainWindow::withoutHandlers(const std::function<void()>& change) {
     const bool outer = !updatingControls;
     updatingControls = true;
-    showImageToState(paramImage, formState);
-    writeControls();
+    change();
     updatingControls = !outer;
+}
+
+void MainWindow::showImage() {
+    withoutHandlers([this] {
+        showImageToState(paramImage, formState);
+        writeControls();
+    });
     applyDisplayRules();
 }
 
+void MainWindow::passThroughControls() {
+    showImage();
+    collectImage();
+}
+
+void MainWindow::showPage(int page) {
+    withoutHandlers([this, page] { ui.pageControl->setCurrentIndex(page); });
+}
+
 void MainWindow::applyDisplayRules() {
-    const bool outer = !updatingControls;
-    updatingControls = true;
-    readChoices();
-    const WindowModes modes{printing, testEnable, ui.programAfterChange->isChecked()};
-    applyUiDecisions(this, ui, displayDecisions(formState, paramImage, modes), unitTexts);
-    updatingControls = !outer;
+    withoutHandlers([this] {
+        readChoices();
+        const WindowModes modes{printing, testEnable, ui.programAfterChange->isChecked()};
+        applyUiDecisions(this, ui, displayDecisions(formState, paramImage, modes), unitTexts);
+    });
 }
 
 void MainWindow::normalizeImage() {
@@ -166,7 +180,7 @@ void MainWindow::modelChosen() {
     paramImage.synchroMethod() = static_cast<std::uint8_t>(ui.comboSynchro->currentIndex());
     bikeListChanged = true;
     applyBikePreset(paramImage, bikeListChanged);
-    showImage();
+    passThroughControls();
     refreshAfterChange();
 }
 

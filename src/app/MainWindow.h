@@ -10,6 +10,7 @@
 #include "ui/MainWindowUi.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class FileFlows;
@@ -39,7 +40,12 @@ public:
     // The controls into the image, and the image into the controls; both end with the rules.
     void collectImage();
     void showImage();
+    // Show, then collect: a new image becomes what the controls can hold, so that merely
+    // leaving a control later changes nothing.
+    void passThroughControls();
     void applyDisplayRules();
+    // Switches the page; the focus leaving an edit on the old page runs no handler.
+    void showPage(int page);
     void normalizeImage();
     // Normalize, show, and record the change for undo (which may program the unit).
     void refreshAfterChange();
@@ -76,6 +82,7 @@ private:
     // setters that emit no user signal, so no handler runs).
     void readChoices();
     void writeControls();
+    void withoutHandlers(const std::function<void()>& change);
 
     MainWindowUi ui;
     varko::ParamImage paramImage;

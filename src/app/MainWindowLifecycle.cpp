@@ -52,7 +52,6 @@ void MainWindow::startUp() {
     // The link starts in the no-connection state by itself.
     normalizeImage();
     showImage();
-    undoHistory->reset();
     openPort();
     applyTexts();
     showImage();
@@ -65,7 +64,12 @@ void MainWindow::startUp() {
     for (QLabel* label : ui.testLabels) {
         label->setVisible(testEnable);
     }
-    applyDisplayRules();
+    // What the controls make of the stored image (with the test mode known) is the first step
+    // of the history.
+    passThroughControls();
+    normalizeImage();
+    showImage();
+    undoHistory->reset();
 }
 
 void MainWindow::shutDown() {

@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QTabWidget>
 
 using namespace varko;
 
@@ -53,7 +52,7 @@ void UndoHistory::restore(const UndoSnapshot& snapshot) {
     window_.image() = snapshot.image;
     window_.showImage();
     if (window_.currentPage() != snapshot.page)
-        ui_.pageControl->setCurrentIndex(snapshot.page);
+        window_.showPage(snapshot.page);
     window_.showImage();
     updateControls();
     if (ui_.programAfterChange->isChecked())

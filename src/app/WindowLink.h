@@ -42,6 +42,7 @@ private:
     void showMessage(const varko::LinkMessage& message) override;
     void linkStatusChanged(const varko::LinkStatus& status) override;
     void readStarted() override;
+    void transferEnded(varko::TransferResult result) override;
     void onMonitorFrame(const varko::LinkFrame& frame) override;
     void highlightOperatingPoint() override;
 
@@ -59,4 +60,5 @@ private:
     QTimer* tickTimer_;
     varko::LiveValues live_;
     varko::OperatingPoint point_;
+    bool readRunning_ = false;
 };

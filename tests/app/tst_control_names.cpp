@@ -2,7 +2,7 @@
 // built window: a misspelt or doubled name would leave a control without its text, rule or
 // live value.
 
-#include "../ui/WindowFixture.h"
+#include "WindowFixture.h"
 #include "model/FormMapping.h"
 #include "ui/ControlTables.h"
 #include "ui/LiveColumn.h"
