@@ -17,7 +17,8 @@ std::optional<QByteArray> readSmallFile(const QString& path);
 enum class MissingFolder { Fail, Create };
 
 // Writes bytes to a temporary file beside path and renames it over path only once every byte is
-// written, so a failed or interrupted save leaves the old file as it was. False on any failure.
+// written and the file system has confirmed it, so a failed or interrupted save (a full disk
+// among them) leaves the old file as it was. False on any failure.
 bool replaceFile(const QString& path, const QByteArray& bytes, MissingFolder missingFolder);
 
 } // namespace varko
