@@ -192,6 +192,18 @@ private slots:
                                                               "B=2\r\n"));
     }
 
+    // As some editors save the file; the mark stays where it was.
+    void byteOrderMarkBeforeTheSection() {
+        ScopedConfigDir config;
+        const QByteArray mark = "\xEF\xBB\xBF";
+        writeTestFile(config.varkoDir() + "/VARKO_v75ini", mark + "[FORM_HLAV]\r\nLeft=42\r\n");
+        SettingsValues values = presetValues();
+        loadSettingsFile(settingsFilePath(), values);
+        QCOMPARE(values.left, 42);
+        QVERIFY(saveSettingsFile(settingsFilePath(), changedValues()));
+        QCOMPARE(readTestFile(settingsFilePath()), mark + "[FORM_HLAV]\r\n" + kChangedKeyLines);
+    }
+
     // A path may hold a line break; written as it is, it would break the file and could even
     // plant a key of its own.
     void lineBreaksInValuesCannotInjectKeys() {
