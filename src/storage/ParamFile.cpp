@@ -131,8 +131,10 @@ void reportMessage(const std::function<void(FileMessage)>& report, FileMessage m
         report(message);
 }
 
-// Skips to the first file key with a version this reader understands; 0 when there is none.
+// Skips to the first file key with a version this reader understands; 0 when there is none. A
+// file with a thousand wrong keys says so once: every message would be a box to click away.
 int findAcceptedVersion(TokenScanner& scanner, const std::function<void(FileMessage)>& report) {
+    bool unmatchedReported = false;
     while (const std::optional<QByteArrayView> token = scanner.nextToken()) {
         if (*token != kFileKey)
             continue;
@@ -143,7 +145,9 @@ int findAcceptedVersion(TokenScanner& scanner, const std::function<void(FileMess
             reportMessage(report, FileMessage::OlderVersion);
             return *version;
         }
-        reportMessage(report, FileMessage::UnmatchedVersion);
+        if (!unmatchedReported)
+            reportMessage(report, FileMessage::UnmatchedVersion);
+        unmatchedReported = true;
     }
     return 0;
 }

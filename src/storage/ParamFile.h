@@ -18,7 +18,8 @@ enum class FileMessage {
 QByteArray writeParamFile(const ParamImage& image);
 
 // Parses text onto image and returns the accepted format version, 0 when nothing was accepted
-// (the image is then untouched). Messages are reported in the order they arise.
+// (the image is then untouched). Messages are reported in the order they arise, each at most
+// once, however many keys raise it.
 //
 // The text is read as white-space-separated tokens (blank, tab, CR, LF alike). Beyond the format:
 // - A number is an optional sign and digits at the start of a token. A read that meets anything

@@ -163,6 +163,17 @@ private slots:
         QCOMPARE(int(f.window->image().limiter()), 99);
     }
 
+    // A crafted file with a key for every line would otherwise open a box for each.
+    void manyWrongVersionKeysShowOneBox() {
+        FlowsFixture f;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("crafted.ign");
+        writeTestFile(path, QByteArray("KALUBREN_KEY 12\r\n").repeated(500) + "LIMITER 99");
+        f.dialogs.paths = {path};
+        f.trigger("MenuOpen");
+        QCOMPARE(f.window.boxes.shown, QStringList{"Unmatched version of *.ign file!"});
+    }
+
     void openedValuesAreWhatTheWindowShows() {
         FlowsFixture f;
         QTemporaryDir dir;

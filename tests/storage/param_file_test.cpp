@@ -174,9 +174,12 @@ private slots:
             << QByteArray("KALUBREN_KEY 331 LIMITER 100") << 0 << unmatched;
         QTest::newRow("76 then 75")
             << QByteArray("KALUBREN_KEY 76\r\nKALUBREN_KEY 75 LIMITER 100") << 75 << unmatched;
+        // Each message once per read, however many keys raise it.
         QTest::newRow("two wrong keys")
-            << QByteArray("KALUBREN_KEY 76 KALUBREN_KEY 0 LIMITER 100") << 0
-            << std::vector{FileMessage::UnmatchedVersion, FileMessage::UnmatchedVersion};
+            << QByteArray("KALUBREN_KEY 76 KALUBREN_KEY 0 LIMITER 100") << 0 << unmatched;
+        QTest::newRow("500 wrong keys, then 54")
+            << QByteArray("KALUBREN_KEY 76 ").repeated(500) + "KALUBREN_KEY 54 LIMITER 100" << 54
+            << std::vector{FileMessage::UnmatchedVersion, FileMessage::OlderVersion};
         QTest::newRow("no number") << QByteArray("KALUBREN_KEY LIMITER 100") << 0 << unmatched;
         QTest::newRow("key at the end") << QByteArray("LIMITER 100 KALUBREN_KEY") << 0 << unmatched;
         QTest::newRow("no key") << QByteArray("LIMITER 100") << 0 << std::vector<FileMessage>{};
