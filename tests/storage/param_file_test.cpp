@@ -1,5 +1,6 @@
 // The .ign writer's exact layout and the reader's tolerance, against hand-written files.
 
+#include "storage/FileIo.h"
 #include "storage/ParamFile.h"
 
 #include "TestFiles.h"
@@ -202,6 +203,35 @@ private slots:
             QCOMPARE(loaded.image.limiter(), 100);
     }
 
+    void missingKeysAreNamed_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArrayList>("missing");
+        const QByteArray own = writeParamFile(mixedImage());
+        QTest::newRow("the writer's file") << own << QByteArrayList{};
+        QTest::newRow("two lines taken out")
+            << QByteArray(own).replace("LIMITER", "X").replace("NO_READING", "Y")
+            << QByteArrayList{"LIMITER", "NO_READING"};
+        // A key counts as there even when its numbers are not.
+        QTest::newRow("key without numbers")
+            << QByteArray(own).replace("LIMITER     ", "LIMITER x ") << QByteArrayList{};
+        QTest::newRow("only the file key")
+            << QByteArray("KALUBREN_KEY 54")
+            << QByteArrayList{"BIKE",          "GEBER_MODE", "INPUT",    "PICKUPS_INTERCHANGE",
+                              "NO_LOBE_CHECK", "BASE_ADV",   "LIMITER",  "PILOT_LIGHT",
+                              "CLUTCH",        "TPS",        "RPM",      "EXCITATION",
+                              "TPS_MAPA",      "RPM_ADV",    "ADVANCE",  "SERVO_ENABLE",
+                              "SERVO_HYSTER",  "SERVO_RPM",  "SERVO_MV", "NO_READING"};
+        QTest::newRow("no accepted version") << QByteArray("KALUBREN_KEY 76") << QByteArrayList{};
+    }
+    void missingKeysAreNamed() {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArrayList, missing);
+        ParamImage image;
+        QByteArrayList found;
+        readParamFile(text, image, {}, &found);
+        QCOMPARE(found, missing);
+    }
+
     void version48FileGetsItsDefaultsAndOldPickupPlace() {
         const Loaded loaded = load(readTestData("version48.ign"));
         QCOMPARE(loaded.version, 48);
@@ -398,10 +428,15 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("missing") << QStringLiteral("missing.ign");
         QTest::newRow("folder") << QString();
+        QTest::newRow("larger than any parameter file") << QStringLiteral("large.ign");
     }
     void unreadableFilesAreReported() {
         QFETCH(QString, name);
         QTemporaryDir dir;
+        if (name == "large.ign") {
+            QFile large(dir.filePath(name));
+            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(kMaxFileSize + 1));
+        }
         ParamImage image = filledWith(kBefore);
         std::uint8_t version = 99;
         QVERIFY(!loadParamFile(dir.filePath(name), image, version));
