@@ -4,8 +4,6 @@
 #include "cli/LinkSession.h"
 #include "cli/MonitorSession.h"
 #include "link/PortNames.h"
-#include "model/FormMapping.h"
-#include "model/Normalize.h"
 #include "storage/TestSwitch.h"
 
 #include <array>
@@ -54,10 +52,8 @@ int sendFile(TransferMode transfer, const QStringList& words, CliIo& io) {
     ParamImage image;
     if (!readImageFile(parser.positionalArguments().at(0), image, io))
         return kExitFailure;
-    WindowSettings settings;
-    normalize(image, settings);
     const bool testEnable = readTestSwitch();
-    roundTripThroughControls(image, testEnable);
+    takeAsWindowOpens(image, testEnable);
     return runTransfer(transfer, *device, image, testEnable, io) ? kExitOk : kExitFailure;
 }
 
