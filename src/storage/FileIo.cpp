@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,6 +18,10 @@ namespace {
 
 // Enough for every start with a broken file that anybody would let pile up.
 constexpr int kAsideNames = 1000;
+
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 // The file system's last word on what was written: fsync reports a write it could not keep after
 // all (a full disk found late, a network file system). A file system without fsync says EINVAL.
@@ -80,6 +85,22 @@ bool replaceFile(const QString& path, const QByteArray& bytes, MissingFolder mis
         return false;
     }
     return file.commit();
+}
+
+QString saveObstacle(const QString& path) {
+    const QFileInfo target(path);
+    if (target.isDir())
+        return systemReason(EISDIR);
+    const QByteArray folder = QFile::encodeName(target.absolutePath());
+    struct stat status {};
+    if (::stat(folder.constData(), &status) != 0)
+        return systemReason(errno);
+    if (!S_ISDIR(status.st_mode))
+        return systemReason(ENOTDIR);
+    // access() asks the kernel, so a read-only file system counts and root's rights too.
+    if (::access(folder.constData(), W_OK | X_OK) != 0)
+        return systemReason(errno);
+    return {};
 }
 
 std::optional<QString> moveAside(const QString& path) {

@@ -23,6 +23,11 @@ enum class MissingFolder { Fail, Create };
 // among them) leaves the old file as it was. False on any failure.
 bool replaceFile(const QString& path, const QByteArray& bytes, MissingFolder missingFolder);
 
+// Why a new file could not be saved at path, in the system's words ("Is a directory", "No such
+// file or directory", "Permission denied", ...); empty when nothing is known to stand in the way.
+// Lets a caller refuse before it does a long piece of work whose result would be lost.
+QString saveObstacle(const QString& path);
+
 // Renames path to the first free name of path.bad, path.bad2, path.bad3, ... so that whatever it
 // holds is kept and the name is free again; never replaces an earlier one. The new name, or
 // nullopt when it could not be renamed.

@@ -126,6 +126,8 @@ private slots:
     void inputThatIsNoFile();
     void fullDisk_data();
     void fullDisk();
+    void readRefusesAnUnwritableFileFirst_data();
+    void readRefusesAnUnwritableFileFirst();
     void filesThatFail_data();
     void filesThatFail();
     void usageMistakes_data();
@@ -313,6 +315,30 @@ void TestCli::fullDisk() {
     QCOMPARE(run.err, englishMessage(Msg::openFileError) + "\n");
     QCOMPARE(readText(old), before);
     QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{"old.ign"});
+}
+
+// The port does not exist: a command that opened it first would fail with the port's message.
+void TestCli::readRefusesAnUnwritableFileFirst_data() {
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder missing") << "nowhere/read.ign"
+                                    << "No such file or directory";
+    QTest::newRow("a folder") << "folder"
+                              << "Is a directory";
+    QTest::newRow("folder is a file") << "file/read.ign"
+                                      << "Not a directory";
+}
+
+void TestCli::readRefusesAnUnwritableFileFirst() {
+    QFETCH(QString, output);
+    QFETCH(QString, reason);
+    QVERIFY(QDir(dir->path()).mkdir("folder"));
+    writeText(file("file"), "x");
+    const QString path = dir->filePath(output);
+    const Result read = runCli({"read", "--port", file("no-such-port"), "-o", path});
+    QCOMPARE(read.err, "varko-cli: cannot write " + path + ": " + reason + "\n");
+    QCOMPARE(read.exitCode, 1);
+    QCOMPARE(read.out, QString());
 }
 
 void TestCli::filesThatFail_data() {
