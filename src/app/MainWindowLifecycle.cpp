@@ -7,18 +7,22 @@
 #include "app/UndoHistory.h"
 #include "app/WindowLink.h"
 
+#include "model/ConfigFileMessages.h"
 #include "model/Presets.h"
 #include "storage/ConfigPaths.h"
 #include "storage/SettingsFile.h"
 #include "storage/TestSwitch.h"
 #include "ui/ControlTables.h"
+#include "ui/MessageBoxes.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 
 using namespace varko;
 
@@ -34,6 +38,19 @@ SettingsValues placementOf(const QWidget& window) {
     values.height = window.height();
     values.width = window.width();
     return values;
+}
+
+// Whether some screen shows enough of the window's top edge, where a title bar lets the user
+// move it. A stored placement from another set of monitors can put it far off all of them.
+bool topEdgeOnAScreen(const QWidget& window) {
+    const QRect topEdge(window.pos(), QSize(window.width(), 40));
+    const QSize grip(qMin(100, window.width()), 10);
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shown = screen->availableGeometry() & topEdge;
+        if (shown.width() >= grip.width() && shown.height() >= grip.height())
+            return true;
+    }
+    return false;
 }
 } // namespace
 
@@ -91,11 +108,21 @@ void MainWindow::centerOnScreen() {
 
 void MainWindow::loadSettings() {
     SettingsValues values = placementOf(*this);
-    loadSettingsFile(settingsFilePath(), values);
+    const QString path = settingsFilePath();
+    const SettingsLoad load = loadSettingsFile(path, values);
+    if (load.unreadable) {
+        // Told once the window is up, in the language it then speaks.
+        QTimer::singleShot(0, this, [this, path, movedTo = load.movedTo] {
+            MessageBoxes::current().warn(this,
+                                         unreadableSettingsText(path, movedTo, settings.language));
+        });
+    }
     move(values.left, values.top);
     // A size far beyond the desktop cannot be meant and would cost the memory of its picture.
     const QSize largest = (screen()->virtualSize() * 2).expandedTo(size());
     resize(qMin(values.width, largest.width()), qMin(values.height, largest.height()));
+    if (!topEdgeOnAScreen(*this))
+        centerOnScreen();
     settings = values.window;
     ui.fileLabel->setText(values.file);
     fileFlows->setLastFilePath(values.iniDir);
@@ -108,15 +135,21 @@ void MainWindow::loadSettings() {
     }
 }
 
-// Files that cannot be written are skipped without a message: the program is closing.
+// A file that cannot be written is named to the user: the next start would otherwise silently
+// come up without the settings or the parameter set of this run.
 void MainWindow::saveSettings() {
     SettingsValues values = placementOf(*this);
     values.window = settings;
     values.file = ui.fileLabel->text();
     values.iniDir = fileFlows->lastFilePath();
     values.activePage = ui.pageControl->currentIndex();
-    saveSettingsFile(settingsFilePath(), values);
-    saveLastStateFile(lastStateFilePath(), LastState{paramImage, lastStateReserved});
+    QStringList unsaved;
+    if (!saveSettingsFile(settingsFilePath(), values))
+        unsaved << settingsFilePath();
+    if (!saveLastStateFile(lastStateFilePath(), LastState{paramImage, lastStateReserved}))
+        unsaved << lastStateFilePath();
+    if (!unsaved.isEmpty())
+        MessageBoxes::current().warn(this, filesNotSavedText(unsaved, settings.language));
 }
 
 void MainWindow::applyCommandLineLanguage() {

@@ -3,6 +3,7 @@
 #include "cli/ImageFiles.h"
 #include "model/Normalize.h"
 #include "model/Presets.h"
+#include "storage/TestSwitch.h"
 
 #include <QRegularExpression>
 
@@ -45,17 +46,22 @@ int presetCommand(const QStringList& words, CliIo& io) {
     return writeImageFile(*output, image, io) ? kExitOk : kExitFailure;
 }
 
+const QCommandLineOption kAsWindowOption("as-window", "Take the image as the window's Open does.");
+
 int dumpCommand(const QStringList& words, CliIo& io) {
     QCommandLineParser parser;
     const QCommandLineOption normalize("normalize", "Normalize before printing.");
     parser.addOption(normalize);
+    parser.addOption(kAsWindowOption);
     if (!parseWords(parser, words, {"FILE"}, io))
         return kExitUsage;
 
     ParamImage image;
     if (!readImageFile(parser.positionalArguments().at(0), image, io))
         return kExitFailure;
-    if (parser.isSet(normalize))
+    if (parser.isSet(kAsWindowOption))
+        takeAsWindowOpens(image, readTestSwitch());
+    else if (parser.isSet(normalize))
         normalizeImage(image);
     for (int line = 0; line < kImageSize / 10; ++line) {
         for (int i = 0; i < 10; ++i)
@@ -67,6 +73,7 @@ int dumpCommand(const QStringList& words, CliIo& io) {
 
 int convertCommand(const QStringList& words, CliIo& io) {
     QCommandLineParser parser;
+    parser.addOption(kAsWindowOption);
     const auto output = parseWordsWithOutput(parser, words, {"IN"}, io);
     if (!output)
         return kExitUsage;
@@ -74,7 +81,10 @@ int convertCommand(const QStringList& words, CliIo& io) {
     ParamImage image;
     if (!readImageFile(parser.positionalArguments().at(0), image, io))
         return kExitFailure;
-    normalizeImage(image);
+    if (parser.isSet(kAsWindowOption))
+        takeAsWindowOpens(image, readTestSwitch());
+    else
+        normalizeImage(image);
     return writeImageFile(*output, image, io) ? kExitOk : kExitFailure;
 }
 
@@ -83,13 +93,16 @@ const std::array kFileCommands = {
             "Writes the default parameter set of model code CODE (0..255; 22 is the special\n"
             "setting, codes above 32 get the common defaults only) to FILE.",
             presetCommand},
-    Command{"dump", "FILE [--normalize]",
-            "Prints the 200 bytes read from FILE as 20 lines of 10 numbers; with --normalize\n"
-            "after bringing them into range as the program does after loading.",
+    Command{"dump", "FILE [--normalize | --as-window]",
+            "Prints the 200 bytes read from FILE as 20 lines of 10 numbers (bytes the file does\n"
+            "not set are 0). --normalize first brings them into range by the normalization\n"
+            "alone; --as-window first does what the window's Open does: the normalization, then\n"
+            "the pass through the window's controls (their ranges and lists).",
             dumpCommand},
-    Command{"convert", "IN -o OUT",
-            "Reads IN (format version 75, 54 or 48), brings it into range and writes it to OUT\n"
-            "in the current format (version 75).",
+    Command{"convert", "IN -o OUT [--as-window]",
+            "Reads IN (format version 75, 54 or 48), normalizes it and writes it to OUT in the\n"
+            "current format (version 75). --as-window also passes it through the window's\n"
+            "controls after the normalization, as the window's Open does.",
             convertCommand},
 };
 

@@ -1,6 +1,8 @@
 #include "cli/ImageFiles.h"
 
+#include "model/FormMapping.h"
 #include "model/Messages.h"
+#include "model/Normalize.h"
 #include "storage/ParamFile.h"
 
 namespace varko::cli {
@@ -22,7 +24,8 @@ bool readImageFile(const QString& path, ParamImage& image, CliIo& io) {
         unmatchedShown = unmatchedShown || !older;
     };
     std::uint8_t version = 0;
-    if (!loadParamFile(path, image, version, report)) {
+    QByteArrayList missingKeys;
+    if (!loadParamFile(path, image, version, report, &missingKeys)) {
         printMessage(Msg::openFileError, io);
         return false;
     }
@@ -32,7 +35,15 @@ bool readImageFile(const QString& path, ParamImage& image, CliIo& io) {
             printMessage(Msg::unmatchedFileVersion, io);
         return false;
     }
+    if (!missingKeys.isEmpty())
+        io.err << "varko-cli: " << path << " lacks the keys " << missingKeys.join(", ") << "\n";
     return true;
+}
+
+void takeAsWindowOpens(ParamImage& image, bool testEnable) {
+    WindowSettings settings; // the defaults are always in range
+    normalize(image, settings);
+    roundTripThroughControls(image, testEnable);
 }
 
 bool writeImageFile(const QString& path, const ParamImage& image, CliIo& io) {

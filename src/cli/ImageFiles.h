@@ -6,9 +6,15 @@
 
 namespace varko::cli {
 
-// Reads path onto image. The older-version message is a warning and loading goes on; false
-// after "Open file error!" (unreadable) or "Unmatched version of *.ign file!" (nothing loaded).
+// Reads path onto image. The older-version message is a warning and loading goes on, and so is
+// the line naming the keys the file lacks (their bytes keep what image held); false after
+// "Open file error!" (unreadable, or no regular file) or "Unmatched version of *.ign file!"
+// (nothing loaded).
 bool readImageFile(const QString& path, ParamImage& image, CliIo& io);
+
+// What the window's Open makes of a loaded image: the normalization, then the pass through the
+// controls (their ranges and lists). testEnable is the window's test mode.
+void takeAsWindowOpens(ParamImage& image, bool testEnable);
 
 // False after "Open file error!" when the file cannot be written.
 bool writeImageFile(const QString& path, const ParamImage& image, CliIo& io);

@@ -4,8 +4,7 @@
 #include "cli/LinkSession.h"
 #include "cli/MonitorSession.h"
 #include "link/PortNames.h"
-#include "model/FormMapping.h"
-#include "model/Normalize.h"
+#include "storage/FileIo.h"
 #include "storage/TestSwitch.h"
 
 #include <array>
@@ -36,6 +35,11 @@ int Read(const QStringList& words, CliIo& io) {
     const auto device = output ? portDevice(parser, io) : std::nullopt;
     if (!device)
         return kExitUsage;
+    // Known before the port opens: the transfer's result would have nowhere to go.
+    if (const QString obstacle = saveObstacle(*output); !obstacle.isEmpty()) {
+        io.err << "varko-cli: cannot write " << *output << ": " << obstacle << "\n";
+        return kExitFailure;
+    }
     ParamImage image;
     if (!runTransfer(TransferMode::Read, *device, image, readTestSwitch(), io))
         return kExitFailure;
@@ -54,10 +58,8 @@ int sendFile(TransferMode transfer, const QStringList& words, CliIo& io) {
     ParamImage image;
     if (!readImageFile(parser.positionalArguments().at(0), image, io))
         return kExitFailure;
-    WindowSettings settings;
-    normalize(image, settings);
     const bool testEnable = readTestSwitch();
-    roundTripThroughControls(image, testEnable);
+    takeAsWindowOpens(image, testEnable);
     return runTransfer(transfer, *device, image, testEnable, io) ? kExitOk : kExitFailure;
 }
 
@@ -89,7 +91,9 @@ int monitorCommand(const QStringList& words, CliIo& io) {
 const std::array kLinkCommands = {
     Command{"read", "--port P -o FILE",
             "Reads the unit's parameter set on port P (COM1..COM21 as the window names them, or\n"
-            "a device path), verifies it and writes it to FILE. Waits at most 3 s for the unit.",
+            "a device path), verifies it and writes it to FILE. Waits at most 3 s for the unit.\n"
+            "A FILE that cannot be written (its folder missing or read-only, a folder itself)\n"
+            "is refused before the port is opened.",
             Read},
     Command{"program", "--port P FILE",
             "Programs the parameter set of FILE into the unit on port P and verifies it.", Program},

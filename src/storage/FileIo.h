@@ -11,13 +11,26 @@ namespace varko {
 // keeps a wrong choice (a disk image, a device) from filling the memory.
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
-// The whole content; nullopt when the file cannot be opened or read or exceeds kMaxFileSize.
-std::optional<QByteArray> readSmallFile(const QString& path);
+// The whole content; nullopt when the file cannot be opened or read, is not a regular file (a
+// named pipe, a device, a folder) or exceeds kMaxFileSize. Opening never waits for a writer or a
+// device. When missing is given it tells whether nothing at all is at path.
+std::optional<QByteArray> readSmallFile(const QString& path, bool* missing = nullptr);
 
 enum class MissingFolder { Fail, Create };
 
 // Writes bytes to a temporary file beside path and renames it over path only once every byte is
-// written, so a failed or interrupted save leaves the old file as it was. False on any failure.
+// written and the file system has confirmed it, so a failed or interrupted save (a full disk
+// among them) leaves the old file as it was. False on any failure.
 bool replaceFile(const QString& path, const QByteArray& bytes, MissingFolder missingFolder);
+
+// Why a new file could not be saved at path, in the system's words ("Is a directory", "No such
+// file or directory", "Permission denied", ...); empty when nothing is known to stand in the way.
+// Lets a caller refuse before it does a long piece of work whose result would be lost.
+QString saveObstacle(const QString& path);
+
+// Renames path to the first free name of path.bad, path.bad2, path.bad3, ... so that whatever it
+// holds is kept and the name is free again; never replaces an earlier one. The new name, or
+// nullopt when it could not be renamed.
+std::optional<QString> moveAside(const QString& path);
 
 } // namespace varko

@@ -4,6 +4,8 @@ namespace varko {
 
 namespace {
 
+constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF";
+
 bool sameName(QByteArrayView a, QByteArrayView b) {
     return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
 }
@@ -19,9 +21,11 @@ std::optional<QByteArrayView> sectionName(QByteArrayView line) {
 } // namespace
 
 IniDocument::IniDocument(const QByteArray& text) {
-    if (text.isEmpty())
+    byteOrderMark_ = text.startsWith(kByteOrderMark);
+    const QByteArray body = byteOrderMark_ ? text.sliced(kByteOrderMark.size()) : text;
+    if (body.isEmpty())
         return;
-    lines_ = text.split('\n');
+    lines_ = body.split('\n');
     for (QByteArray& line : lines_)
         if (line.endsWith('\r'))
             line.chop(1);
@@ -85,7 +89,7 @@ void IniDocument::setValue(QByteArrayView section, QByteArrayView key, const QBy
 }
 
 QByteArray IniDocument::text() const {
-    QByteArray text;
+    QByteArray text = byteOrderMark_ ? kByteOrderMark.toByteArray() : QByteArray();
     for (const QByteArray& line : lines_)
         text += line + "\r\n";
     return text;

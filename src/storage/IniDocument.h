@@ -11,7 +11,8 @@ namespace varko {
 
 class IniDocument {
 public:
-    // Accepts CR LF and LF line ends.
+    // Accepts CR LF and LF line ends, and a UTF-8 byte-order mark before the first line (as
+    // some editors save), which text() puts back.
     explicit IniDocument(const QByteArray& text = {});
 
     // Names of sections and keys are matched without regard to case or surrounding blanks, as
@@ -37,6 +38,7 @@ private:
     std::optional<qsizetype> findKey(const Range& body, QByteArrayView key) const;
 
     QByteArrayList lines_;
+    bool byteOrderMark_ = false;
 };
 
 } // namespace varko

@@ -101,9 +101,13 @@ const std::vector<Record>& records() {
     return records;
 }
 
+QByteArrayView keyOf(const Record& record) {
+    return QByteArrayView(record.keyField).trimmed();
+}
+
 const Record* findRecord(QByteArrayView token) {
     for (const Record& record : records())
-        if (QByteArrayView(record.keyField).trimmed() == token)
+        if (keyOf(record) == token)
             return &record;
     return nullptr;
 }
@@ -131,8 +135,10 @@ void reportMessage(const std::function<void(FileMessage)>& report, FileMessage m
         report(message);
 }
 
-// Skips to the first file key with a version this reader understands; 0 when there is none.
+// Skips to the first file key with a version this reader understands; 0 when there is none. A
+// file with a thousand wrong keys says so once: every message would be a box to click away.
 int findAcceptedVersion(TokenScanner& scanner, const std::function<void(FileMessage)>& report) {
+    bool unmatchedReported = false;
     while (const std::optional<QByteArrayView> token = scanner.nextToken()) {
         if (*token != kFileKey)
             continue;
@@ -143,7 +149,9 @@ int findAcceptedVersion(TokenScanner& scanner, const std::function<void(FileMess
             reportMessage(report, FileMessage::OlderVersion);
             return *version;
         }
-        reportMessage(report, FileMessage::UnmatchedVersion);
+        if (!unmatchedReported)
+            reportMessage(report, FileMessage::UnmatchedVersion);
+        unmatchedReported = true;
     }
     return 0;
 }
@@ -180,7 +188,8 @@ QByteArray writeParamFile(const ParamImage& image) {
 }
 
 std::uint8_t readParamFile(const QByteArray& text, ParamImage& image,
-                           const std::function<void(FileMessage)>& report) {
+                           const std::function<void(FileMessage)>& report,
+                           QByteArrayList* missingKeys) {
     TokenScanner scanner(text);
     const int version = findAcceptedVersion(scanner, report);
     if (version == 0)
@@ -188,16 +197,22 @@ std::uint8_t readParamFile(const QByteArray& text, ParamImage& image,
     if (version != kProtocolVersion)
         setOlderVersionDefaults(image, version);
 
+    std::vector<bool> found(records().size());
     while (const std::optional<QByteArrayView> token = scanner.nextToken()) {
         const Record* record = findRecord(*token);
         if (!record)
             continue;
+        found[record - records().data()] = true;
         for (const std::vector<Run>& line : record->lines)
             for (const Run& run : line)
                 readNumbers(scanner, image, run);
         for (const Run& run : record->readerExtra)
             readNumbers(scanner, image, run);
     }
+    if (missingKeys)
+        for (std::size_t r = 0; r < found.size(); ++r)
+            if (!found[r])
+                missingKeys->append(keyOf(records()[r]).toByteArray());
     return static_cast<std::uint8_t>(version);
 }
 
@@ -206,11 +221,11 @@ bool saveParamFile(const QString& path, const ParamImage& image) {
 }
 
 bool loadParamFile(const QString& path, ParamImage& image, std::uint8_t& version,
-                   const std::function<void(FileMessage)>& report) {
+                   const std::function<void(FileMessage)>& report, QByteArrayList* missingKeys) {
     const std::optional<QByteArray> text = readSmallFile(path);
     if (!text)
         return false;
-    version = readParamFile(*text, image, report);
+    version = readParamFile(*text, image, report, missingKeys);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "model/ParamImage.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 #include <functional>
 
@@ -18,7 +19,10 @@ enum class FileMessage {
 QByteArray writeParamFile(const ParamImage& image);
 
 // Parses text onto image and returns the accepted format version, 0 when nothing was accepted
-// (the image is then untouched). Messages are reported in the order they arise.
+// (the image is then untouched). Messages are reported in the order they arise, each at most
+// once, however many keys raise it. When missingKeys is given and a version was accepted, it
+// receives the keys (as "LIMITER") that the text lacks, in the writer's order; their bytes kept
+// what they held before.
 //
 // The text is read as white-space-separated tokens (blank, tab, CR, LF alike). Beyond the format:
 // - A number is an optional sign and digits at the start of a token. A read that meets anything
@@ -31,14 +35,16 @@ QByteArray writeParamFile(const ParamImage& image);
 // - Tokens are compared whole and never copied, whatever their length; one longer than 271
 //   characters matches no key and is skipped whole, so no piece of it is taken for a key.
 std::uint8_t readParamFile(const QByteArray& text, ParamImage& image,
-                           const std::function<void(FileMessage)>& report = {});
+                           const std::function<void(FileMessage)>& report = {},
+                           QByteArrayList* missingKeys = nullptr);
 
 // File-level helpers. Saving replaces the old file only once every byte is written; false when
 // the file cannot be written, and the old file is then as it was. The folder must exist.
 bool saveParamFile(const QString& path, const ParamImage& image);
-// False when the file cannot be read or is larger than any parameter file can be (FileIo.h);
-// otherwise version as readParamFile.
+// False when the file cannot be read, is no regular file or is larger than any parameter file
+// can be (FileIo.h); otherwise version and missingKeys as readParamFile.
 bool loadParamFile(const QString& path, ParamImage& image, std::uint8_t& version,
-                   const std::function<void(FileMessage)>& report = {});
+                   const std::function<void(FileMessage)>& report = {},
+                   QByteArrayList* missingKeys = nullptr);
 
 } // namespace varko

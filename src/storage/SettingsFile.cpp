@@ -65,12 +65,17 @@ struct KeyWriter {
 
 } // namespace
 
-void loadSettingsFile(const QString& path, SettingsValues& values) {
-    const std::optional<QByteArray> text = readSmallFile(path);
-    if (!text)
-        return;
+SettingsLoad loadSettingsFile(const QString& path, SettingsValues& values) {
+    bool missing = false;
+    const std::optional<QByteArray> text = readSmallFile(path, &missing);
+    if (!text) {
+        if (missing)
+            return {};
+        return {.unreadable = true, .movedTo = moveAside(path).value_or(QString())};
+    }
     const IniDocument ini(*text);
     forEachKey(values, KeyReader{ini});
+    return {};
 }
 
 bool saveSettingsFile(const QString& path, const SettingsValues& values) {

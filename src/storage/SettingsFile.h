@@ -25,10 +25,19 @@ struct SettingsValues {
     int activePage = 1; // "PageControl1->ActivePageIndex"; 1 is the "Bike" page
 };
 
+// What loading found besides the values.
+struct SettingsLoad {
+    // A file was there but could not be read (too large, not a regular file, no permission).
+    // It is moved aside: left in place it would keep every later close from writing the
+    // settings, while its content is kept for whoever wants to look at it.
+    bool unreadable = false;
+    QString movedTo; // where the unreadable file now is; empty when it could not be moved
+};
+
 // Overwrites each field whose key the file holds with a valid decimal integer (strings: any
 // value); every other field keeps its value, which is thus the default. A missing or unreadable
-// file changes nothing.
-void loadSettingsFile(const QString& path, SettingsValues& values);
+// file changes nothing. A UTF-8 byte-order mark at the start is taken as no part of the text.
+SettingsLoad loadSettingsFile(const QString& path, SettingsValues& values);
 
 // Writes the ten keys, keeping every other line of an existing file: unknown keys, other
 // sections and comments survive. Creates the folder when needed and replaces the file only once

@@ -2,6 +2,10 @@
 #include "model/Messages.h"
 #include "model/Normalize.h"
 #include "model/Presets.h"
+#include "storage/ParamFile.h"
+
+#include "FullFileSystem.h"
+#include "PipeWithoutWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,6 +91,21 @@ void writeText(const QString& path, const QByteArray& text) {
     file.write(text);
 }
 
+QByteArray readText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The writer's text without the lines of the given keys.
+QByteArray withoutKeys(const QByteArray& text, const QByteArrayList& keys) {
+    QByteArrayList kept;
+    for (const QByteArray& line : text.split('\n'))
+        if (std::none_of(keys.begin(), keys.end(),
+                         [&](const QByteArray& key) { return line.startsWith(key + ' '); }))
+            kept << line;
+    return kept.join('\n');
+}
+
 } // namespace
 
 class TestCli : public QObject {
@@ -99,6 +118,16 @@ private slots:
     void convertOlderFileWarns();
     void convertInPlace();
     void dumpNormalizeOnRequest();
+    void asWindow_data();
+    void asWindow();
+    void missingKeysAreNamed_data();
+    void missingKeysAreNamed();
+    void inputThatIsNoFile_data();
+    void inputThatIsNoFile();
+    void fullDisk_data();
+    void fullDisk();
+    void readRefusesAnUnwritableFileFirst_data();
+    void readRefusesAnUnwritableFileFirst();
     void filesThatFail_data();
     void filesThatFail();
     void usageMistakes_data();
@@ -136,7 +165,12 @@ void TestCli::convertOlderFileWarns() {
     writeText(file("old.ign"), "KALUBREN_KEY  48 \r\n\r\nLIMITER     120 \r\nBASE_ADV 7");
     const Result convert = runCli({"convert", file("old.ign"), "-o", file("new.ign")});
     QCOMPARE(convert.exitCode, 0);
-    QCOMPARE(convert.err, englishMessage(Msg::olderFileVersion) + "\n");
+    QCOMPARE(convert.err, englishMessage(Msg::olderFileVersion) +
+                              "\nvarko-cli: " + file("old.ign") +
+                              " lacks the keys BIKE, GEBER_MODE, INPUT, PICKUPS_INTERCHANGE, "
+                              "NO_LOBE_CHECK, PILOT_LIGHT, CLUTCH, TPS, RPM, EXCITATION, "
+                              "TPS_MAPA, RPM_ADV, ADVANCE, SERVO_ENABLE, SERVO_HYSTER, SERVO_RPM, "
+                              "SERVO_MV, NO_READING\n");
     QVERIFY(convert.err.startsWith("Older version of *.ign file!\n\nSome parameters"));
 
     QFile written(file("new.ign"));
@@ -183,12 +217,136 @@ void TestCli::dumpNormalizeOnRequest() {
     QCOMPARE(normalized[Field::rpmAdv + 9], 12);
 }
 
+// A file with 0 lobes and 5050 mV throttle: normalization alone keeps the lobes and takes the
+// throttle to its byte limit, the window's controls give their own minimum and maximum.
+void TestCli::asWindow_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("lobes");
+    QTest::addColumn<int>("tps100");
+    QTest::newRow("dump") << QStringList{"dump", "IN"} << 0 << 255;
+    QTest::newRow("dump --normalize") << QStringList{"dump", "IN", "--normalize"} << 0 << 250;
+    QTest::newRow("dump --as-window") << QStringList{"dump", "IN", "--as-window"} << 1 << 225;
+    QTest::newRow("dump --normalize --as-window")
+        << QStringList{"dump", "--normalize", "IN", "--as-window"} << 1 << 225;
+    QTest::newRow("convert") << QStringList{"convert", "IN", "-o", "OUT"} << 0 << 250;
+    QTest::newRow("convert --as-window")
+        << QStringList{"convert", "--as-window", "IN", "-o", "OUT"} << 1 << 225;
+}
+
+void TestCli::asWindow() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, lobes);
+    QFETCH(int, tps100);
+    ParamImage image = expectedPreset(20);
+    image.lobeCount() = 0;
+    image.tps100() = 255; // 5050 mV
+    writeText(file("IN"), writeParamFile(image));
+    for (QString& argument : arguments)
+        argument.replace("IN", file("IN")).replace("OUT", file("OUT"));
+
+    const Result run = runCli(arguments);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    const QList<int> bytes =
+        dumpedBytes(arguments[0] == "dump" ? run.out : runCli({"dump", file("OUT")}).out);
+    QCOMPARE(bytes.size(), kImageSize);
+    QCOMPARE(bytes[Field::lobeCount], lobes);
+    QCOMPARE(bytes[Field::tps100], tps100);
+}
+
+void TestCli::missingKeysAreNamed_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("dump") << QStringList{"dump", "IN"};
+    QTest::newRow("dump --as-window") << QStringList{"dump", "IN", "--as-window"};
+    QTest::newRow("convert") << QStringList{"convert", "IN", "-o", "OUT"};
+}
+
+void TestCli::missingKeysAreNamed() {
+    QFETCH(QStringList, arguments);
+    writeText(file("IN"), withoutKeys(writeParamFile(expectedPreset(20)), {"LIMITER", "TPS_MAPA"}));
+    for (QString& argument : arguments)
+        argument.replace("IN", file("IN")).replace("OUT", file("OUT"));
+    const Result run = runCli(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, "varko-cli: " + file("IN") + " lacks the keys LIMITER, TPS_MAPA\n");
+}
+
+void TestCli::inputThatIsNoFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "named pipe";
+    QTest::newRow("device") << "device";
+    QTest::newRow("folder") << "folder";
+}
+
+void TestCli::inputThatIsNoFile() {
+    QFETCH(QString, kind);
+    const QString path = file("x.ign");
+    if (kind == "named pipe")
+        QVERIFY(makePipeWithoutWriter(path));
+    else if (kind == "device")
+        QVERIFY(QFile::link("/dev/null", path));
+    else
+        QVERIFY(QDir().mkpath(path));
+    const Result dump = runCli({"dump", path});
+    QCOMPARE(dump.err, englishMessage(Msg::openFileError) + "\n");
+    QCOMPARE(dump.exitCode, 1);
+}
+
+void TestCli::fullDisk_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("preset") << QStringList{"preset", "1", "-o", "OLD"};
+    QTest::newRow("convert in place") << QStringList{"convert", "OLD", "-o", "OLD"};
+}
+
+void TestCli::fullDisk() {
+    QFETCH(QStringList, arguments);
+    FullFileSystem disk;
+    if (!disk.problem().isEmpty())
+        QFAIL(qPrintable(disk.problem()));
+    const QString old = disk.filePath("old.ign");
+    QCOMPARE(runCli({"preset", "20", "-o", old}).exitCode, 0);
+    const QByteArray before = readText(old);
+    QVERIFY(disk.fill());
+    for (QString& argument : arguments)
+        argument.replace("OLD", old);
+
+    const Result run = runCli(arguments);
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, englishMessage(Msg::openFileError) + "\n");
+    QCOMPARE(readText(old), before);
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{"old.ign"});
+}
+
+// The port does not exist: a command that opened it first would fail with the port's message.
+void TestCli::readRefusesAnUnwritableFileFirst_data() {
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder missing") << "nowhere/read.ign"
+                                    << "No such file or directory";
+    QTest::newRow("a folder") << "folder"
+                              << "Is a directory";
+    QTest::newRow("folder is a file") << "file/read.ign"
+                                      << "Not a directory";
+}
+
+void TestCli::readRefusesAnUnwritableFileFirst() {
+    QFETCH(QString, output);
+    QFETCH(QString, reason);
+    QVERIFY(QDir(dir->path()).mkdir("folder"));
+    writeText(file("file"), "x");
+    const QString path = dir->filePath(output);
+    const Result read = runCli({"read", "--port", file("no-such-port"), "-o", path});
+    QCOMPARE(read.err, "varko-cli: cannot write " + path + ": " + reason + "\n");
+    QCOMPARE(read.exitCode, 1);
+    QCOMPARE(read.out, QString());
+}
+
 void TestCli::filesThatFail_data() {
     QTest::addColumn<QByteArray>("content"); // empty: no input file at all
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("message");
 
-    const QByteArray good = "KALUBREN_KEY 75 BASE_ADV 5";
+    const QByteArray good = writeParamFile(expectedPreset(20));
     const QStringList dump{"dump", "IN"};
     const QStringList convert{"convert", "IN", "-o", "OUT"};
     QTest::newRow("dump: missing file") << QByteArray() << dump << int(Msg::openFileError);

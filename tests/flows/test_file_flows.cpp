@@ -2,6 +2,8 @@
 // the test.
 
 #include "FlowsFixture.h"
+#include "FullFileSystem.h"
+#include "PipeWithoutWriter.h"
 #include "TestFiles.h"
 #include "model/Presets.h"
 #include "storage/ParamFile.h"
@@ -12,6 +14,8 @@
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <optional>
 
 using namespace varko;
 using Answer = MessageBoxes::Answer;
@@ -163,6 +167,17 @@ private slots:
         QCOMPARE(int(f.window->image().limiter()), 99);
     }
 
+    // A crafted file with a key for every line would otherwise open a box for each.
+    void manyWrongVersionKeysShowOneBox() {
+        FlowsFixture f;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("crafted.ign");
+        writeTestFile(path, QByteArray("KALUBREN_KEY 12\r\n").repeated(500) + "LIMITER 99");
+        f.dialogs.paths = {path};
+        f.trigger("MenuOpen");
+        QCOMPARE(f.window.boxes.shown, QStringList{"Unmatched version of *.ign file!"});
+    }
+
     void openedValuesAreWhatTheWindowShows() {
         FlowsFixture f;
         QTemporaryDir dir;
@@ -229,12 +244,25 @@ private slots:
         QVERIFY(f.window.boxes.shown.isEmpty());
     }
 
-    void openMissingFile() {
+    void openWhatIsNoFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("named pipe") << "named pipe";
+        QTest::newRow("device") << "device";
+    }
+    void openWhatIsNoFile() {
+        QFETCH(QString, kind);
         FlowsFixture f;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("x.ign");
+        if (kind == "named pipe")
+            QVERIFY(makePipeWithoutWriter(path));
+        else if (kind == "device")
+            QVERIFY(QFile::link("/dev/null", path));
         showStatus(f);
         const ParamImage before = f.window->image();
-        f.dialogs.paths = {QDir::temp().filePath("no-such-folder-here/missing.ign")};
-        f.trigger("MenuOpen");
+        f.dialogs.paths = {path};
+        QVERIFY2(returnsByItself(path, [&] { f.trigger("MenuOpen"); }), "Open waited in open()");
         QCOMPARE(f.window.boxes.shown, QStringList{"Open file error!"});
         QCOMPARE(f.window->image(), before);
         QVERIFY(!statusShown(f));
@@ -246,17 +274,27 @@ private slots:
         QTest::newRow("read-only folder") << "read-only folder";
         // No room beside the file for the new one to be written before it replaces the old.
         QTest::newRow("longest file name") << "longest file name";
+        QTest::newRow("full disk") << "full disk";
     }
     void failedSaveKeepsTheOldFile() {
         QFETCH(QString, obstacle);
         FlowsFixture f;
         QTemporaryDir dir;
-        const QString folder = dir.filePath("folder");
+        std::optional<FullFileSystem> disk;
+        if (obstacle == "full disk") {
+            disk.emplace();
+            if (!disk->problem().isEmpty())
+                QFAIL(qPrintable(disk->problem()));
+        }
+        const QString folder = disk ? disk->path() : dir.filePath("folder");
         QVERIFY(QDir().mkpath(folder));
         const bool readOnly = obstacle == "read-only folder";
         const QString path =
-            folder + '/' + (readOnly ? QString("old.ign") : QString(251, 'x') + ".ign");
+            folder + '/' +
+            (obstacle == "longest file name" ? QString(251, 'x') + ".ign" : QString("old.ign"));
         writeTestFile(path, "old content");
+        if (disk)
+            QVERIFY(disk->fill());
         if (readOnly) {
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
             if (QFileInfo(folder).isWritable()) {

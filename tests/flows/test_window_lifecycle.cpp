@@ -1,6 +1,7 @@
 // Start-up and close of the main window: what the settings, last-state and test switch files
 // bring in, what closing writes back, and the command-line language word.
 
+#include "FullFileSystem.h"
 #include "ScopedConfigDir.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
@@ -9,16 +10,19 @@
 #include "app/MainWindow.h"
 #include "model/Presets.h"
 #include "storage/ConfigPaths.h"
+#include "storage/FileIo.h"
 #include "storage/LastStateFile.h"
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTabWidget>
 #include <QtTest>
 #include <memory>
+#include <optional>
 
 using namespace varko;
 
@@ -175,6 +179,92 @@ private slots:
         const QSize desktop = run.window->screen()->virtualSize() * 2;
         QVERIFY(run.window->width() <= qMax(desktop.width(), 954));
         QVERIFY(run.window->height() <= qMax(desktop.height(), 800));
+    }
+
+    void placementOffEveryScreen_data() {
+        QTest::addColumn<QPoint>("stored");
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("far above") << QPoint(40, -32767) << true;
+        QTest::newRow("far right") << QPoint(100000, 30) << true;
+        QTest::newRow("far left") << QPoint(-5000, 30) << true;
+        QTest::newRow("far below") << QPoint(40, 5000) << true;
+        QTest::newRow("a little over the corner") << QPoint(-8, -8) << false;
+        QTest::newRow("inside") << QPoint(40, 30) << false;
+    }
+    void placementOffEveryScreen() {
+        QFETCH(QPoint, stored);
+        QFETCH(bool, centred);
+        ScopedConfigDir config;
+        writeSettings(config, QStringLiteral("Left=%1\r\nTop=%2\r\nWidth=700\r\nHeight=500\r\n")
+                                  .arg(stored.x())
+                                  .arg(stored.y())
+                                  .toLatin1());
+        Run run;
+        const QRect screen = run.window->screen()->geometry();
+        const QPoint centre((screen.width() - 700) / 2, (screen.height() - 500) / 2);
+        QCOMPARE(run.window->pos(), centred ? centre : stored);
+        QCOMPARE(run.window->size(), QSize(700, 500));
+    }
+
+    // Left as it was, the file would keep every later close from writing the settings.
+    void unreadableSettingsFileIsMovedAside() {
+        ScopedConfigDir config;
+        const QString path = settingsFilePath();
+        {
+            QFile file(config.varkoDir() + "/VARKO_v75ini");
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(kMaxFileSize + 1));
+        }
+        {
+            Run run;
+            QTRY_COMPARE(run.boxes.warnings.size(), 1); // once the window is up
+            QVERIFY2(run.boxes.warnings[0].contains(path + " could not be read") &&
+                         run.boxes.warnings[0].contains(path + ".bad"),
+                     qPrintable(run.boxes.warnings[0]));
+            run.find<QAction>("MenuCom5")->trigger();
+            run.window->close();
+            QCOMPARE(run.boxes.warnings.size(), 1);
+        }
+        QCOMPARE(QFileInfo(path + ".bad").size(), kMaxFileSize + 1);
+        QVERIFY(readTestFile(path).contains("ComPort=5\r\n"));
+        Run again;
+        QVERIFY(again.checked("MenuCom5"));
+        QTest::qWait(50);
+        QVERIFY(again.boxes.warnings.isEmpty());
+    }
+
+    void filesThatCannotBeWrittenAtClose_data() {
+        QTest::addColumn<QString>("obstacle");
+        QTest::newRow("folder is a file") << "folder is a file";
+        QTest::newRow("full disk") << "full disk";
+    }
+    void filesThatCannotBeWrittenAtClose() {
+        QFETCH(QString, obstacle);
+        ScopedConfigDir config;
+        std::optional<FullFileSystem> disk;
+        if (obstacle == "full disk") {
+            disk.emplace();
+            if (!disk->problem().isEmpty())
+                QFAIL(qPrintable(disk->problem()));
+            qputenv("XDG_CONFIG_HOME", disk->path().toUtf8()); // config puts back its own
+            Run().window->close(); // the files as a first run leaves them
+            QVERIFY(disk->fill());
+        } else {
+            writeTestFile(config.path() + "/varko", "a file where the folder should be");
+        }
+        const QByteArray settings = readTestFile(settingsFilePath());
+        const QByteArray lastState = readTestFile(lastStateFilePath());
+        {
+            Run run;
+            run.find<QAction>("MenuCom5")->trigger();
+            run.find<QLineEdit>("EditOmez2")->setText("9000");
+            run.window->close();
+            QCOMPARE(run.boxes.warnings.size(), 1);
+            QVERIFY2(
+                run.boxes.warnings[0].contains(settingsFilePath() + '\n' + lastStateFilePath()),
+                qPrintable(run.boxes.warnings[0]));
+        }
+        QCOMPARE(readTestFile(settingsFilePath()), settings);
+        QCOMPARE(readTestFile(lastStateFilePath()), lastState);
     }
 
     // The seven numbers behind the image are nobody's: they go back as they came.

@@ -1,9 +1,11 @@
-// Every saver fails cleanly where it cannot write, and the old file is left as it was.
+// Every saver fails cleanly where it cannot write, a full disk among the obstacles, and the old
+// file is left as it was.
 
 #include "storage/LastStateFile.h"
 #include "storage/ParamFile.h"
 #include "storage/SettingsFile.h"
 
+#include "FullFileSystem.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -11,12 +13,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using namespace varko;
 
 namespace {
 
 // What stands in the way of saving to folder/target.
-enum class Obstacle { MissingFolder, FolderIsAFile, TargetIsAFolder, ReadOnlyFolder };
+enum class Obstacle { MissingFolder, FolderIsAFile, TargetIsAFolder, ReadOnlyFolder, FullDisk };
 
 const QByteArray kOldContent = "old content\r\n";
 
@@ -44,6 +48,7 @@ private slots:
             {"folder is a file", Obstacle::FolderIsAFile},
             {"target is a folder", Obstacle::TargetIsAFolder},
             {"read-only folder", Obstacle::ReadOnlyFolder},
+            {"full disk", Obstacle::FullDisk},
         };
         for (const char* saver : {"parameter file", "settings file", "last-state file"}) {
             for (const auto& [name, obstacle] : obstacles) {
@@ -60,7 +65,13 @@ private slots:
         QFETCH(Obstacle, obstacle);
         QFETCH(bool, saved);
         QTemporaryDir dir;
-        const QString folder = dir.filePath("folder");
+        std::optional<FullFileSystem> disk;
+        if (obstacle == Obstacle::FullDisk) {
+            disk.emplace();
+            if (!disk->problem().isEmpty())
+                QFAIL(qPrintable(disk->problem()));
+        }
+        const QString folder = disk ? disk->path() : dir.filePath("folder");
         const QString target = folder + "/target";
         switch (obstacle) {
         case Obstacle::MissingFolder:
@@ -81,6 +92,10 @@ private slots:
                 QSKIP("permissions do not stop this user (root)");
             }
             break;
+        case Obstacle::FullDisk:
+            writeTestFile(target, kOldContent);
+            QVERIFY(disk->fill());
+            break;
         }
 
         const bool result = Save(saver, target);
@@ -99,6 +114,7 @@ private slots:
             QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
             break;
         case Obstacle::ReadOnlyFolder:
+        case Obstacle::FullDisk:
             QCOMPARE(readTestFile(target), kOldContent);
             QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"target"});
             break;

@@ -1,5 +1,6 @@
 // The .ign writer's exact layout and the reader's tolerance, against hand-written files.
 
+#include "storage/FileIo.h"
 #include "storage/ParamFile.h"
 
 #include "TestFiles.h"
@@ -174,9 +175,12 @@ private slots:
             << QByteArray("KALUBREN_KEY 331 LIMITER 100") << 0 << unmatched;
         QTest::newRow("76 then 75")
             << QByteArray("KALUBREN_KEY 76\r\nKALUBREN_KEY 75 LIMITER 100") << 75 << unmatched;
+        // Each message once per read, however many keys raise it.
         QTest::newRow("two wrong keys")
-            << QByteArray("KALUBREN_KEY 76 KALUBREN_KEY 0 LIMITER 100") << 0
-            << std::vector{FileMessage::UnmatchedVersion, FileMessage::UnmatchedVersion};
+            << QByteArray("KALUBREN_KEY 76 KALUBREN_KEY 0 LIMITER 100") << 0 << unmatched;
+        QTest::newRow("500 wrong keys, then 54")
+            << QByteArray("KALUBREN_KEY 76 ").repeated(500) + "KALUBREN_KEY 54 LIMITER 100" << 54
+            << std::vector{FileMessage::UnmatchedVersion, FileMessage::OlderVersion};
         QTest::newRow("no number") << QByteArray("KALUBREN_KEY LIMITER 100") << 0 << unmatched;
         QTest::newRow("key at the end") << QByteArray("LIMITER 100 KALUBREN_KEY") << 0 << unmatched;
         QTest::newRow("no key") << QByteArray("LIMITER 100") << 0 << std::vector<FileMessage>{};
@@ -197,6 +201,35 @@ private slots:
             QVERIFY(loaded.image == filledWith(kBefore));
         else
             QCOMPARE(loaded.image.limiter(), 100);
+    }
+
+    void missingKeysAreNamed_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArrayList>("missing");
+        const QByteArray own = writeParamFile(mixedImage());
+        QTest::newRow("the writer's file") << own << QByteArrayList{};
+        QTest::newRow("two lines taken out")
+            << QByteArray(own).replace("LIMITER", "X").replace("NO_READING", "Y")
+            << QByteArrayList{"LIMITER", "NO_READING"};
+        // A key counts as there even when its numbers are not.
+        QTest::newRow("key without numbers")
+            << QByteArray(own).replace("LIMITER     ", "LIMITER x ") << QByteArrayList{};
+        QTest::newRow("only the file key")
+            << QByteArray("KALUBREN_KEY 54")
+            << QByteArrayList{"BIKE",          "GEBER_MODE", "INPUT",    "PICKUPS_INTERCHANGE",
+                              "NO_LOBE_CHECK", "BASE_ADV",   "LIMITER",  "PILOT_LIGHT",
+                              "CLUTCH",        "TPS",        "RPM",      "EXCITATION",
+                              "TPS_MAPA",      "RPM_ADV",    "ADVANCE",  "SERVO_ENABLE",
+                              "SERVO_HYSTER",  "SERVO_RPM",  "SERVO_MV", "NO_READING"};
+        QTest::newRow("no accepted version") << QByteArray("KALUBREN_KEY 76") << QByteArrayList{};
+    }
+    void missingKeysAreNamed() {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArrayList, missing);
+        ParamImage image;
+        QByteArrayList found;
+        readParamFile(text, image, {}, &found);
+        QCOMPARE(found, missing);
     }
 
     void version48FileGetsItsDefaultsAndOldPickupPlace() {
@@ -395,10 +428,15 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("missing") << QStringLiteral("missing.ign");
         QTest::newRow("folder") << QString();
+        QTest::newRow("larger than any parameter file") << QStringLiteral("large.ign");
     }
     void unreadableFilesAreReported() {
         QFETCH(QString, name);
         QTemporaryDir dir;
+        if (name == "large.ign") {
+            QFile large(dir.filePath(name));
+            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(kMaxFileSize + 1));
+        }
         ParamImage image = filledWith(kBefore);
         std::uint8_t version = 99;
         QVERIFY(!loadParamFile(dir.filePath(name), image, version));

@@ -5,9 +5,11 @@
 #include "storage/FileIo.h"
 #include "storage/SettingsFile.h"
 
+#include "PipeWithoutWriter.h"
 #include "ScopedConfigDir.h"
 #include "TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -91,7 +93,7 @@ private slots:
     void firstRunKeepsThePresets() {
         ScopedConfigDir config;
         SettingsValues values = presetValues();
-        loadSettingsFile(settingsFilePath(), values);
+        QVERIFY(!loadSettingsFile(settingsFilePath(), values).unreadable);
         QVERIFY(sameValues(values, presetValues()));
         QCOMPARE(values.window.portSelection, 0);
         QCOMPARE(values.window.scanIndex, 255);
@@ -192,6 +194,18 @@ private slots:
                                                               "B=2\r\n"));
     }
 
+    // As some editors save the file; the mark stays where it was.
+    void byteOrderMarkBeforeTheSection() {
+        ScopedConfigDir config;
+        const QByteArray mark = "\xEF\xBB\xBF";
+        writeTestFile(config.varkoDir() + "/VARKO_v75ini", mark + "[FORM_HLAV]\r\nLeft=42\r\n");
+        SettingsValues values = presetValues();
+        loadSettingsFile(settingsFilePath(), values);
+        QCOMPARE(values.left, 42);
+        QVERIFY(saveSettingsFile(settingsFilePath(), changedValues()));
+        QCOMPARE(readTestFile(settingsFilePath()), mark + "[FORM_HLAV]\r\n" + kChangedKeyLines);
+    }
+
     // A path may hold a line break; written as it is, it would break the file and could even
     // plant a key of its own.
     void lineBreaksInValuesCannotInjectKeys() {
@@ -205,6 +219,56 @@ private slots:
         QCOMPARE(values.top, saved.top);
         QCOMPARE(values.file, QString());
         QCOMPARE(values.iniDir, saved.iniDir);
+    }
+
+    // Moved aside whole, under a name no earlier one has, so the close can write a fresh file.
+    void unreadableFileIsMovedAside_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("earlier"); // names already taken by earlier files moved aside
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("too large") << "too large" << 0 << ".bad";
+        QTest::newRow("too large, once before") << "too large" << 1 << ".bad2";
+        QTest::newRow("named pipe") << "named pipe" << 0 << ".bad";
+        QTest::newRow("folder, twice before") << "folder" << 2 << ".bad3";
+    }
+    void unreadableFileIsMovedAside() {
+        QFETCH(QString, kind);
+        QFETCH(int, earlier);
+        QFETCH(QString, suffix);
+        ScopedConfigDir config;
+        const QString path = config.varkoDir() + "/VARKO_v75ini";
+        const auto earlierName = [&](int n) {
+            return path + ".bad" + (n > 1 ? QString::number(n) : "");
+        };
+        for (int n = 1; n <= earlier; ++n)
+            writeTestFile(earlierName(n), QByteArray::number(n));
+        if (kind == "too large") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(kMaxFileSize + 1));
+        } else if (kind == "named pipe") {
+            QVERIFY(makePipeWithoutWriter(path));
+        } else {
+            QVERIFY(QDir().mkpath(path + "/inside"));
+        }
+
+        SettingsValues values = presetValues();
+        const SettingsLoad load = loadSettingsFile(path, values);
+        QVERIFY(load.unreadable);
+        QCOMPARE(load.movedTo, path + suffix);
+        QVERIFY(sameValues(values, presetValues()));
+        for (int n = 1; n <= earlier; ++n)
+            QCOMPARE(readTestFile(earlierName(n)), QByteArray::number(n));
+        const QFileInfo moved(load.movedTo);
+        if (kind == "too large")
+            QCOMPARE(moved.size(), kMaxFileSize + 1);
+        else if (kind == "folder")
+            QVERIFY(QFileInfo::exists(load.movedTo + "/inside"));
+        else
+            QVERIFY(moved.exists() && !moved.isFile() && !moved.isDir());
+
+        QVERIFY(!QFileInfo::exists(path));
+        QVERIFY(saveSettingsFile(path, changedValues()));
+        QCOMPARE(readTestFile(path), "[FORM_HLAV]\r\n" + kChangedKeyLines);
     }
 
     // A file the program cannot read is not overwritten: what it holds would be lost.
