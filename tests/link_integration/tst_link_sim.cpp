@@ -93,7 +93,7 @@ private slots:
             if (!station.owner.results.empty())
                 loop.quit();
             else if (station.connected() &&
-                     station.engine.state().transferMode == TransferMode::Idle)
+                     station.engine.state().transferMode() == TransferMode::Idle)
                 station.engine.startRead();
         });
         QTimer::singleShot(10000, &loop, &QEventLoop::quit);
