@@ -6,6 +6,24 @@
 #include "SimulatorProcess.h"
 
 #include <QTest>
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+
+// The terminal's exclusive-open flag as the kernel keeps it; -1 when it cannot be read.
+int exclusiveFlag(const QString& terminal) {
+    const int fd = ::open(terminal.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    int flag = -1;
+    if (fd >= 0 && ioctl(fd, TIOCGEXCL, &flag) != 0)
+        flag = -1;
+    if (fd >= 0)
+        ::close(fd);
+    return flag;
+}
+
+} // namespace
 
 class TestCliLink : public QObject {
     Q_OBJECT
@@ -63,6 +81,26 @@ private slots:
         QCOMPARE(run.status, 1);
         QTEST(run.err, "message");
         QVERIFY(!QFile::exists(config_->path() + "/out.ign"));
+        QVERIFY(simulator.stop());
+    }
+
+    // A client killed while it holds the line leaves the terminal's exclusive flag behind; the
+    // simulator clears it once the client's lock is gone, so the next client (not root) gets in.
+    void killedClientLeavesTheLineFree() {
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(7));
+        QProcess client;
+        client.start(QStringLiteral(VARKO_BINARY_DIR "/src/varko-cli"),
+                     {"monitor", "--port", "COM7"});
+        QVERIFY(
+            QTest::qWaitFor([&] { return client.readAllStandardOutput().contains('\n'); }, 5000));
+        const QString terminal = QFileInfo(config_->path() + "/varko/ports/COM7").symLinkTarget();
+        QCOMPARE(exclusiveFlag(terminal), 1); // the client holds the line
+        client.kill();
+        client.waitForFinished(5000);
+        QVERIFY(simulator.waitForLine("client gone, line released"));
+        QCOMPARE(exclusiveFlag(terminal), 0);
+        QCOMPARE(runCli({"monitor", "--port", "COM7", "--frames", "1"}).status, 0);
         QVERIFY(simulator.stop());
     }
 
