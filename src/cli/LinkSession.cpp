@@ -1,5 +1,6 @@
 #include "cli/LinkSession.h"
 
+#include "cli/TickLoop.h"
 #include "link/LinkEngine.h"
 #include "link/PosixSerialPort.h"
 #include "model/FormMapping.h"
@@ -7,8 +8,6 @@
 #include "model/Normalize.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <optional>
 
@@ -58,23 +57,18 @@ bool runTransfer(TransferMode transfer, const QString& devicePath, ParamImage& i
     bool noConnection = false;
     QElapsedTimer waited;
     waited.start();
-    QEventLoop loop;
-    QTimer timer;
-    timer.setInterval(kTickMs);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        engine.tick();
-        if (owner.result) {
-            loop.quit();
-        } else if (!started && engine.state().silentTicks < LinkLimits::silentLimit) {
+    runTicks(engine, [&] {
+        if (owner.result)
+            return true;
+        if (!started && engine.state().silentTicks < LinkLimits::silentLimit) {
             engine.startTransfer(transfer);
             started = true;
         } else if (!started && waited.elapsed() >= kConnectTimeoutMs) {
             noConnection = true;
-            loop.quit();
+            return true;
         }
+        return false;
     });
-    timer.start();
-    loop.exec();
     engine.closePort();
 
     if (noConnection) {

@@ -1,12 +1,11 @@
 #include "cli/MonitorSession.h"
 
 #include "cli/LinkSession.h"
+#include "cli/TickLoop.h"
 #include "link/LinkEngine.h"
 #include "link/PosixSerialPort.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <csignal>
 
@@ -105,17 +104,10 @@ bool runMonitor(const QString& devicePath, int frames, CliIo& io) {
     QElapsedTimer waited;
     waited.start();
     bool noConnection = false;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setInterval(kTickMs);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        engine.tick();
+    runTicks(engine, [&] {
         noConnection = owner.framesSeen == 0 && waited.elapsed() >= kConnectTimeoutMs;
-        if (noConnection || owner.done() || interrupted)
-            loop.quit();
+        return noConnection || owner.done() || interrupted;
     });
-    timer.start();
-    loop.exec();
     engine.closePort();
     std::signal(SIGINT, previousInt);
     std::signal(SIGTERM, previousTerm);
