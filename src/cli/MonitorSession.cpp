@@ -24,6 +24,7 @@ public:
 
     int framesSeen = 0;
     bool portFailed = false;
+    QElapsedTimer sinceLastFrame; // started when the port opens
 
     bool done() const { return framesLeft_ > 0 && framesSeen >= framesLeft_; }
 
@@ -37,6 +38,7 @@ public:
     }
     void linkStatusChanged(const LinkStatus&) override {}
     void onMonitorFrame(const LinkFrame& frame) override {
+        sinceLastFrame.restart();
         if (done())
             return;
         ++framesSeen;
@@ -92,6 +94,7 @@ bool runMonitor(const QString& devicePath, int frames, CliIo& io) {
     MonitorOwner owner(frames, io);
     LinkEngine engine(image, settings, owner, std::make_unique<PosixSerialPort>());
     engine.setPortResolver([devicePath](int) { return devicePath; });
+    owner.sinceLastFrame.start();
     engine.openPort();
     if (owner.portFailed)
         return false;
@@ -101,11 +104,11 @@ bool runMonitor(const QString& devicePath, int frames, CliIo& io) {
     interrupted = 0;
     const auto previousInt = std::signal(SIGINT, onInterrupt);
     const auto previousTerm = std::signal(SIGTERM, onInterrupt);
-    QElapsedTimer waited;
-    waited.start();
     bool noConnection = false;
+    // A unit that vanishes, or falls silent, after frames came is given up on the same way as
+    // one that never answered: the rows printed so far stay.
     runTicks(engine, [&] {
-        noConnection = owner.framesSeen == 0 && waited.elapsed() >= kConnectTimeoutMs;
+        noConnection = owner.sinceLastFrame.elapsed() >= kConnectTimeoutMs;
         return noConnection || owner.done() || interrupted;
     });
     engine.closePort();

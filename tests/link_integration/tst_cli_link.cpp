@@ -63,6 +63,17 @@ private slots:
                                             << "Program error!\n";
         QTest::newRow("silent unit") << QStringList{"--silent"} << "verify"
                                      << "No connection with PC\n";
+        QTest::newRow("silent unit, read") << QStringList{"--silent"} << "read"
+                                           << "No connection with PC\n";
+        QTest::newRow("verify against version 74")
+            << QStringList{"--protocol-version", "74"} << "verify"
+            << "Unmatched version of PC and Ignition programs!  PC-75, IGN-74\n";
+        // The throttle's 0 % calibration (offset 20) is brought down to 250 after the read, so
+        // the verify of what was read finds the unit's 255.
+        QTest::newRow("unit's set out of range")
+            << QStringList{"--set-byte", "20=255"} << "read"
+            << "Verify error!\nThe unit's parameter set changed when brought into range (offset: "
+               "unit -> now): 20: 255 -> 250\n";
     }
     void failures() {
         QFETCH(QStringList, faults);
@@ -81,6 +92,30 @@ private slots:
         QCOMPARE(run.status, 1);
         QTEST(run.err, "message");
         QVERIFY(!QFile::exists(config_->path() + "/out.ign"));
+        QVERIFY(simulator.stop());
+    }
+
+    // The transfer starts at the first tick after the port opens: the unit sees no live-data
+    // request before it, except that a verify first learns the unit's version from live data.
+    void transferStartsAtOnce_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("requests");
+        QTest::newRow("read") << "read" << QStringList{"0x40", "0x41", "0x42", "0x41", "0x42"};
+        QTest::newRow("program") << "program"
+                                 << QStringList{"0x00", "0x01", "0x02", "0x41", "0x42"};
+        QTest::newRow("verify") << "verify" << QStringList{"0x30", "0x41", "0x42"};
+    }
+    void transferStartsAtOnce() {
+        QFETCH(QString, command);
+        const QString file = config_->path() + "/preset.ign";
+        QCOMPARE(runCli({"preset", "20", "-o", file}).status, 0);
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(4, {"--log-requests"}));
+        const QStringList fileWords =
+            command == "read" ? QStringList{"-o", config_->path() + "/out.ign"} : QStringList{file};
+        const CliRun run = runCli(QStringList{command, "--port", "COM4"} + fileWords);
+        QCOMPARE(run.out, QString("Verify:: OK\n"));
+        QTEST(simulator.requests(), "requests");
         QVERIFY(simulator.stop());
     }
 
