@@ -122,8 +122,9 @@ void reportCommandLineTransfers(QTextStream& out, const QString& programDir) {
             cli.waitForFinished(30000);
             wall.push_back(took.nsecsElapsed() / 1e6);
             unit.stop();
-            if (cli.exitCode() != 0)
-                out << "  (" << name << " run " << run << " exited " << cli.exitCode() << ")\n";
+            if (cli.exitCode() != 0 || unit.lostAnswers > 0)
+                out << "  (" << name << " run " << run << " exited " << cli.exitCode() << ", "
+                    << unit.lostAnswers << " answers lost)\n";
             if (!unit.opens.empty() && !unit.closes.empty())
                 ticks.push_back(milliseconds(unit.closes.back() - unit.opens.front()) / kTickMs);
         }

@@ -6,6 +6,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+using varko::kFrameSize;
+
 UnitOnPty::UnitOnPty() {
     unit_.store() = varko::sim::SimulatedUnit::factoryImage();
     int slave = -1;
@@ -58,13 +60,14 @@ void UnitOnPty::serve() {
         if (n <= 0)
             continue;
         pending.insert(pending.end(), chunk, chunk + n);
-        while (pending.size() >= varko::kFrameSize) {
+        while (pending.size() >= kFrameSize) {
             varko::LinkFrame request;
-            std::copy_n(pending.begin(), varko::kFrameSize, request.bytes.begin());
-            pending.erase(pending.begin(), pending.begin() + varko::kFrameSize);
+            std::copy_n(pending.begin(), kFrameSize, request.bytes.begin());
+            pending.erase(pending.begin(), pending.begin() + kFrameSize);
             requests.push_back({Clock::now(), request.command()});
             if (const auto answer = unit_.Answer(request))
-                (void)::write(master_, answer->bytes.data(), answer->bytes.size());
+                if (::write(master_, answer->bytes.data(), answer->bytes.size()) != kFrameSize)
+                    ++lostAnswers;
         }
     }
 }

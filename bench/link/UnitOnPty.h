@@ -33,6 +33,7 @@ public:
     std::vector<Request> requests;
     std::vector<Clock::time_point> opens;  // the program opened the line
     std::vector<Clock::time_point> closes; // the program closed it again
+    int lostAnswers = 0;                   // answers the line did not take whole
 
 private:
     void serve();
