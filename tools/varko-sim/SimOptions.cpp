@@ -52,7 +52,7 @@ SimOptions parseSimOptions(const QCoreApplication& app, QString& error) {
     const QCommandLineOption delay("delay-reply", "Send each answer <ms> ms after its request.",
                                    "ms", "0");
     const QCommandLineOption truncate(
-        "truncate-every", "Cut every n-th answer off half-way, then stay silent.", "n", "0");
+        "truncate-every", "Cut every n-th answer off half-way; the rest never comes.", "n", "0");
     const QCommandLineOption garbage("garbage-every", "Put stray bytes before every n-th answer.",
                                      "n", "0");
     const QCommandLineOption twice("double-every", "Send every n-th answer twice.", "n", "0");
