@@ -1,6 +1,10 @@
 // How long the link's transfers take against varko-sim on a pseudo-terminal at the real 55 ms
-// tick, counted in ticks and milliseconds, and what an idle tick costs in CPU time.
+// tick, counted in ticks and milliseconds, and what an idle tick costs in CPU time; then the
+// programs as a user runs them: varko-cli read, program and verify from process start, and the
+// idle request period of the window and the command line at the unit's end.
+// Usage: bench_link [PROGRAM_DIR]  (where varko and varko-cli are; default: this build's)
 
+#include "ProgramTimings.h"
 #include "link/LinkEngine.h"
 #include "link/PosixSerialPort.h"
 
@@ -203,5 +207,10 @@ int main(int argc, char* argv[]) {
     bench.engine.closePort();
     simulator.terminate();
     simulator.waitForFinished(5000);
+
+    const QString programDir =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VARKO_BINARY_DIR "/src");
+    reportCommandLineTransfers(out, programDir);
+    reportIdleRequestPeriods(out, programDir);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "link/PosixSerialPort.h"
+#include "link/TickTimer.h"
 #include "ui/MainWindowUi.h"
 #include "ui/MessageBoxes.h"
 
@@ -44,7 +45,7 @@ WindowLink::WindowLink(MainWindow& window, MainWindowUi& ui, WindowSettings& set
     // shown, status line and gauge hidden) until the first tick reports.
     showPortMenu(engine_->status().portMenu);
     tickTimer_->setObjectName(QStringLiteral("Timer1"));
-    tickTimer_->setInterval(kTickMs);
+    setUpTickTimer(*tickTimer_);
     connect(tickTimer_, &QTimer::timeout, this, [this] { engine_->tick(); });
     // Ticks arrive once the event loop runs, that is after the window's creation has finished.
     tickTimer_->start();

@@ -91,18 +91,20 @@ int monitorCommand(const QStringList& words, CliIo& io) {
 const std::array kLinkCommands = {
     Command{"read", "--port P -o FILE",
             "Reads the unit's parameter set on port P (COM1..COM21 as the window names them, or\n"
-            "a device path), verifies it and writes it to FILE. Waits at most 3 s for the unit.\n"
-            "A FILE that cannot be written (its folder missing or read-only, a folder itself)\n"
-            "is refused before the port is opened.",
+            "a device path), verifies it and writes it to FILE. A FILE that cannot be written\n"
+            "(its folder missing or read-only, a folder itself) is refused before the port is\n"
+            "opened.",
             Read},
     Command{"program", "--port P FILE",
             "Programs the parameter set of FILE into the unit on port P and verifies it.", Program},
-    Command{"verify", "--port P FILE", "Compares the unit's parameter set on port P with FILE.",
+    Command{"verify", "--port P FILE",
+            "Compares the unit's parameter set on port P with FILE. Waits at most 3 s for the\n"
+            "unit's live data, and fails on a unit of another protocol version.",
             Verify},
     Command{"monitor", "--port P [--frames N]",
             "Writes the unit's live data on port P as CSV: a header line, then one line per\n"
             "live-data frame (about three a second), until N frames or until interrupted.\n"
-            "Waits at most 3 s for the first frame.",
+            "Stops with \"No connection with PC\" after 3 s without a live-data frame.",
             monitorCommand},
 };
 

@@ -1,14 +1,16 @@
 #include "cli/LinkSession.h"
 
+#include "cli/TickLoop.h"
 #include "link/LinkEngine.h"
+#include "link/LiveMonitor.h"
+#include "link/MonitorFrame.h"
 #include "link/PosixSerialPort.h"
 #include "model/FormMapping.h"
 #include "model/Messages.h"
 #include "model/Normalize.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
+#include <QStringList>
 
 #include <optional>
 
@@ -24,15 +26,29 @@ public:
 
     std::optional<TransferResult> result;
     bool portFailed = false;
+    std::optional<int> liveVersion; // the protocol version of the first live-data frame
+    // The bytes the last normalization changed: offset, value before, value after.
+    QStringList rangeChanges;
 
     void collectImage() override { roundTripThroughControls(image_, testEnable_); }
-    void normalize() override { varko::normalize(image_, settings_); }
+    void normalize() override {
+        const ParamImage before = image_;
+        varko::normalize(image_, settings_);
+        rangeChanges.clear();
+        for (int i = 0; i < kImageSize; ++i)
+            if (before[i] != image_[i])
+                rangeChanges << QStringLiteral("%1: %2 -> %3").arg(i).arg(before[i]).arg(image_[i]);
+    }
     void showImage() override {}
     void showMessage(const LinkMessage& message) override {
         io_.err << message.text << "\n";
         portFailed = portFailed || message.kind == LinkMessageKind::ComOpeningError;
     }
     void linkStatusChanged(const LinkStatus&) override {}
+    void onMonitorFrame(const LinkFrame& frame) override {
+        if (!liveVersion)
+            liveVersion = parseMonitorFrame(frame).protocolVersion;
+    }
     void transferEnded(TransferResult ended) override { result = ended; }
 
 private:
@@ -41,6 +57,10 @@ private:
     bool testEnable_;
     CliIo& io_;
 };
+
+bool heardFrom(const LinkEngine& engine) {
+    return engine.state().silentTicks < LinkLimits::silentLimit;
+}
 
 } // namespace
 
@@ -54,30 +74,39 @@ bool runTransfer(TransferMode transfer, const QString& devicePath, ParamImage& i
     if (owner.portFailed)
         return false;
 
-    bool started = false;
+    // A read or a program learns the unit's protocol version from its first answer, so it starts
+    // at once. A verify reads only the parameter blocks: it first waits for one live-data frame
+    // to learn the version, since comparing against another protocol's layout means nothing.
+    const bool waitForLiveData = transfer == TransferMode::Verify;
+    bool started = !waitForLiveData;
+    if (started)
+        engine.startTransfer(transfer);
+    bool heard = false;
     bool noConnection = false;
     QElapsedTimer waited;
     waited.start();
-    QEventLoop loop;
-    QTimer timer;
-    timer.setInterval(kTickMs);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        engine.tick();
-        if (owner.result) {
-            loop.quit();
-        } else if (!started && engine.state().silentTicks < LinkLimits::silentLimit) {
+    runTicks(engine, [&] {
+        heard = heard || heardFrom(engine);
+        if (owner.result)
+            return true;
+        if (!started && owner.liveVersion) {
+            if (*owner.liveVersion != kProtocolVersion)
+                return true;
             engine.startTransfer(transfer);
             started = true;
-        } else if (!started && waited.elapsed() >= kConnectTimeoutMs) {
-            noConnection = true;
-            loop.quit();
         }
+        noConnection = !started && waited.elapsed() >= kConnectTimeoutMs;
+        return noConnection;
     });
-    timer.start();
-    loop.exec();
     engine.closePort();
 
-    if (noConnection) {
+    if (!started && owner.liveVersion) {
+        io.err << versionMismatchText(*owner.liveVersion, 0) << "\n";
+        return false;
+    }
+    // A unit that never answered anything gets the same words whether the transfer gave up on
+    // it or it sent no live data in time.
+    if (noConnection || (!heard && *owner.result != TransferResult::Ok)) {
         io.err << "No connection with PC\n";
         return false;
     }
@@ -90,6 +119,12 @@ bool runTransfer(TransferMode transfer, const QString& devicePath, ParamImage& i
         return false; // its message is out already
     default:
         io.err << engine.status().statusText << "\n";
+        // A read verifies the set as normalized; a unit holding values out of range fails that.
+        if (transfer == TransferMode::Read && *owner.result == TransferResult::VerifyError &&
+            !owner.rangeChanges.isEmpty())
+            io.err << "The unit's parameter set changed when brought into range (offset: unit -> "
+                      "now): "
+                   << owner.rangeChanges.join(QStringLiteral(", ")) << "\n";
         return false;
     }
 }

@@ -1,12 +1,11 @@
 #include "cli/MonitorSession.h"
 
 #include "cli/LinkSession.h"
+#include "cli/TickLoop.h"
 #include "link/LinkEngine.h"
 #include "link/PosixSerialPort.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <csignal>
 
@@ -25,6 +24,7 @@ public:
 
     int framesSeen = 0;
     bool portFailed = false;
+    QElapsedTimer sinceLastFrame; // started when the port opens
 
     bool done() const { return framesLeft_ > 0 && framesSeen >= framesLeft_; }
 
@@ -38,6 +38,7 @@ public:
     }
     void linkStatusChanged(const LinkStatus&) override {}
     void onMonitorFrame(const LinkFrame& frame) override {
+        sinceLastFrame.restart();
         if (done())
             return;
         ++framesSeen;
@@ -93,6 +94,7 @@ bool runMonitor(const QString& devicePath, int frames, CliIo& io) {
     MonitorOwner owner(frames, io);
     LinkEngine engine(image, settings, owner, std::make_unique<PosixSerialPort>());
     engine.setPortResolver([devicePath](int) { return devicePath; });
+    owner.sinceLastFrame.start();
     engine.openPort();
     if (owner.portFailed)
         return false;
@@ -102,20 +104,13 @@ bool runMonitor(const QString& devicePath, int frames, CliIo& io) {
     interrupted = 0;
     const auto previousInt = std::signal(SIGINT, onInterrupt);
     const auto previousTerm = std::signal(SIGTERM, onInterrupt);
-    QElapsedTimer waited;
-    waited.start();
     bool noConnection = false;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setInterval(kTickMs);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        engine.tick();
-        noConnection = owner.framesSeen == 0 && waited.elapsed() >= kConnectTimeoutMs;
-        if (noConnection || owner.done() || interrupted)
-            loop.quit();
+    // A unit that vanishes, or falls silent, after frames came is given up on the same way as
+    // one that never answered: the rows printed so far stay.
+    runTicks(engine, [&] {
+        noConnection = owner.sinceLastFrame.elapsed() >= kConnectTimeoutMs;
+        return noConnection || owner.done() || interrupted;
     });
-    timer.start();
-    loop.exec();
     engine.closePort();
     std::signal(SIGINT, previousInt);
     std::signal(SIGTERM, previousTerm);

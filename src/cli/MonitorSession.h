@@ -13,8 +13,9 @@ QString monitorCsvHeader();
 QString monitorCsvLine(const MonitorData& live);
 
 // Writes the header, then one line per live-data frame until `frames` lines (0: until
-// interrupted by SIGINT or SIGTERM). False after "No connection with PC" when no live-data
-// frame came within 3 s, or after the port's own message when it cannot be opened.
+// interrupted by SIGINT or SIGTERM). False after "No connection with PC" when 3 s pass without
+// a live-data frame, at the start or at any later time, or after the port's own message when it
+// cannot be opened.
 bool runMonitor(const QString& devicePath, int frames, CliIo& io);
 
 } // namespace varko::cli

@@ -105,8 +105,7 @@ void LinkEngine::writeFrame(const LinkFrame& frame) {
 
 void LinkEngine::sendBlockFrame() {
     state_.ticksSinceSend = 0;
-    state_.currentBlock = state_.currentCommand & Command::blockMask;
-    writeFrame(buildBlockFrame(state_.currentCommand, state_.transferMode, image_));
+    writeFrame(buildBlockFrame(requestCommand(state_.step), transferModeOf(state_.step), image_));
 }
 
 void LinkEngine::sendIdleFrame() {
@@ -117,7 +116,7 @@ void LinkEngine::sendIdleFrame() {
 
 void LinkEngine::tick() {
     pollPort();
-    if (state_.transferMode == TransferMode::Idle)
+    if (state_.step == TransferStep::Idle)
         paceIdle();
     else
         paceTransfer();
@@ -128,7 +127,7 @@ void LinkEngine::tick() {
 }
 
 void LinkEngine::paceTransfer() {
-    const TransferMode mode = state_.transferMode;
+    const TransferMode mode = state_.transferMode();
     if (mode == TransferMode::Read)
         state_.programmedOk = false;
     if (++state_.ticksSinceSend < LinkLimits::resendTicks)
@@ -224,9 +223,8 @@ void LinkEngine::setGauge(int position, int maximum) {
     status_.gaugePosition = std::clamp(position, 0, maximum);
 }
 
-void LinkEngine::beginTransfer(TransferMode mode, std::uint8_t command, int startText) {
-    state_.transferMode = mode;
-    state_.currentCommand = command;
+void LinkEngine::beginTransfer(TransferStep first, int startText) {
+    state_.step = first;
     state_.sendAttempts = 0;
     showStatus(localizedText(startText), StatusColour::Normal);
     status_.statusVisible = true;
@@ -237,14 +235,14 @@ void LinkEngine::beginTransfer(TransferMode mode, std::uint8_t command, int star
 
 void LinkEngine::startRead() {
     owner_.readStarted();
-    beginTransfer(TransferMode::Read, Command::readBlock0, Msg::read);
+    beginTransfer(TransferStep::ReadBlock0, Msg::read);
 }
 
 void LinkEngine::startVerify() {
     owner_.collectImage();
     owner_.normalize();
     owner_.showImage();
-    beginTransfer(TransferMode::Verify, Command::readBlock1, Msg::verify);
+    beginTransfer(TransferStep::VerifyBlock1, Msg::verify);
 }
 
 void LinkEngine::startProgram() {
@@ -256,7 +254,7 @@ void LinkEngine::startProgram() {
 
 void LinkEngine::startAutoProgram() {
     state_.programmedOk = false;
-    beginTransfer(TransferMode::Program, Command::writeBlock0, Msg::programDevice);
+    beginTransfer(TransferStep::ProgramBlock0, Msg::programDevice);
 }
 
 void LinkEngine::startTransfer(TransferMode mode) {
@@ -284,12 +282,9 @@ void LinkEngine::messageBoxClosed(LinkMessageKind kind) {
 bool LinkEngine::acceptReply(const LinkFrame& frame) {
     if (!checkByteValid(frame))
         return false;
-    state_.currentBlock = state_.currentCommand & Command::blockMask;
-    if (state_.currentBlock > 2)
+    if (state_.step == TransferStep::Idle)
         return false;
-    if (frame.command() != (state_.currentCommand ^ Command::replyBit))
-        return false;
-    if (state_.transferMode == TransferMode::Idle)
+    if (frame.command() != (requestCommand(state_.step) ^ Command::replyBit))
         return false;
     state_.silentTicks = 0;
     return true;
@@ -298,7 +293,7 @@ bool LinkEngine::acceptReply(const LinkFrame& frame) {
 void LinkEngine::handleReply(const LinkFrame& frame) {
     if (!acceptReply(frame))
         return;
-    switch (state_.transferMode) {
+    switch (state_.transferMode()) {
     case TransferMode::Read:
         replyToRead(frame);
         break;
@@ -322,7 +317,7 @@ bool LinkEngine::stopOnOtherVersion() {
     if (deviceInfo_.protocolVersion() == kProtocolVersion)
         return false;
     // Idle before the box opens, so the ticks that run while it is open send live requests.
-    state_.transferMode = TransferMode::Idle;
+    state_.step = TransferStep::Idle;
     owner_.normalize();
     owner_.showImage();
     owner_.showMessage({LinkMessageKind::VersionMismatch,
@@ -332,7 +327,7 @@ bool LinkEngine::stopOnOtherVersion() {
 }
 
 void LinkEngine::replyToRead(const LinkFrame& frame) {
-    switch (state_.currentBlock) {
+    switch (blockOf(state_.step)) {
     case 0:
         keepDeviceInfo(frame);
         if (stopOnOtherVersion())
@@ -361,7 +356,7 @@ void LinkEngine::replyToRead(const LinkFrame& frame) {
 }
 
 void LinkEngine::replyToProgram(const LinkFrame& frame) {
-    const int block = state_.currentBlock;
+    const int block = blockOf(state_.step);
     if (block == 0) {
         keepDeviceInfo(frame);
         owner_.normalize();
@@ -381,7 +376,7 @@ void LinkEngine::replyToProgram(const LinkFrame& frame) {
 }
 
 void LinkEngine::replyToVerify(const LinkFrame& frame) {
-    const int block = state_.currentBlock;
+    const int block = blockOf(state_.step);
     const auto expected = image_.block(block);
     for (int k = 0; k < kBlockSize; ++k) {
         const bool readingFlag = block == 1 && k == Field::noReading;
@@ -399,14 +394,13 @@ void LinkEngine::replyToVerify(const LinkFrame& frame) {
 
 void LinkEngine::nextBlock() {
     setGauge(status_.gaugePosition + 1, status_.gaugeMaximum);
-    ++state_.currentCommand;
+    state_.step = nextStep(state_.step);
     state_.sendAttempts = 1;
     sendBlockFrame();
 }
 
 void LinkEngine::verifyWhatWasSent() {
-    state_.transferMode = TransferMode::Verify;
-    state_.currentCommand = Command::readBlock1;
+    state_.step = TransferStep::VerifyBlock1;
     state_.sendAttempts = 1;
     sendBlockFrame();
     showStatus(localizedText(Msg::verify) + QStringLiteral(":"), StatusColour::Normal);
@@ -415,7 +409,7 @@ void LinkEngine::verifyWhatWasSent() {
 }
 
 void LinkEngine::endTransfer(TransferResult result) {
-    state_.transferMode = TransferMode::Idle;
+    state_.step = TransferStep::Idle;
     owner_.transferEnded(result);
 }
 

@@ -9,6 +9,7 @@
 #include "link/LinkOwner.h"
 #include "link/LinkStatus.h"
 #include "link/SerialPort.h"
+#include "link/TransferStep.h"
 #include "model/Normalize.h"
 #include "model/ParamImage.h"
 
@@ -35,9 +36,7 @@ constexpr int receiveBufferSize = 10000;
 
 // The counters and flags of the link. Tests read them; the engine alone writes them.
 struct LinkState {
-    TransferMode transferMode = TransferMode::Idle;
-    std::uint8_t currentCommand = 0;
-    std::uint8_t currentBlock = 0;
+    TransferStep step = TransferStep::Idle;
     std::uint8_t ticksSinceSend = 0;
     std::uint8_t sendAttempts = 0;
     std::uint8_t statusTicks = 0;
@@ -47,6 +46,8 @@ struct LinkState {
     std::uint8_t silentTicks = LinkLimits::silentLimit; // starts in the no-connection state
     std::uint8_t reconnectTicks = 0;
     bool quietOpen = false;
+
+    TransferMode transferMode() const { return transferModeOf(step); }
 };
 
 class LinkEngine {
@@ -107,7 +108,7 @@ private:
     void sendIdleFrame();
     void writeFrame(const LinkFrame& frame);
 
-    void beginTransfer(TransferMode mode, std::uint8_t command, int startText);
+    void beginTransfer(TransferStep first, int startText);
     void paceTransfer();
     void paceIdle();
     void showStatusDisplay();

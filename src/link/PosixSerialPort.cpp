@@ -1,5 +1,7 @@
 #include "link/PosixSerialPort.h"
 
+#include "link/PortLinkLock.h"
+
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -26,6 +28,8 @@ PortError errorFromErrno(int error) {
     case EBUSY:
     case EWOULDBLOCK:
         return PortError::Busy;
+    case EISDIR:
+        return PortError::Directory;
     default:
         return PortError::Other;
     }
@@ -55,14 +59,22 @@ PosixSerialPort::~PosixSerialPort() {
 PortError PosixSerialPort::open(const QString& devicePath) {
     close();
     const QByteArray path = devicePath.toLocal8Bit();
-    if (path.isEmpty())
+    if (path.isEmpty() || removeOrphanedPortLink(devicePath))
         return PortError::NotFound;
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return errorFromErrno(errno);
-    // Never write frames into a plain file that a port link happens to point at.
+    // Looked at again once the device is open, for a creator that died in between: its terminal
+    // number may already be someone else's. One that dies later makes the device vanish, which
+    // the tick sees, and the next open ends above.
+    if (removeOrphanedPortLink(devicePath)) {
+        ::close(fd);
+        return PortError::NotFound;
+    }
+    // Never write frames into a plain file or a device such as /dev/null that a port link happens
+    // to point at: only a terminal is a serial line.
     struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) {
+    if (fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode) || !isatty(fd)) {
         ::close(fd);
         return PortError::NotSerial;
     }

@@ -20,11 +20,12 @@ enum class PortError {
     PermissionDenied, // the user may not open it (not in the dialout group)
     Busy,             // another program holds it
     NotSerial,        // the path names something that is not a serial device (a plain file)
+    Directory,        // the path names a folder
     Other,
 };
 
-// A line of text that tells the user what went wrong and, for permissions, how to fix it.
-// Empty when there is nothing to add to the fixed message.
+// A line of text that tells the user what went wrong, naming the device behind a port link, and
+// for permissions how to fix it. Empty when there is nothing to add to the fixed message.
 QString portErrorAdvice(PortError error, const QString& devicePath);
 
 class SerialPort {

@@ -29,7 +29,7 @@ UndoControlsState Controls(const FlowsFixture& f) {
 }
 
 TransferMode runningTransfer(const FlowsFixture& f) {
-    return f.window->deviceLink().engine().state().transferMode;
+    return f.window->deviceLink().engine().state().transferMode();
 }
 
 // The test runs the link's ticks itself, so a transfer that was started stays visible until the

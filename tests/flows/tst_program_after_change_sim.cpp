@@ -46,13 +46,13 @@ private slots:
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
         QVERIFY(box->isChecked());
         QTest::qWait(500);
-        QCOMPARE(f.window->deviceLink().engine().state().transferMode, TransferMode::Idle);
+        QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
 
         f.pages()->setCurrentIndex(2);
         const int cell = f.window->image().advance(2, 3) == 41 ? 42 : 41;
         typeAndEnter(f, "Edit73", QString::number(cell));
         QCOMPARE(int(f.window->image().advance(2, 3)), cell);
-        QCOMPARE(f.window->deviceLink().engine().state().transferMode, TransferMode::Program);
+        QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Program);
         // The program ends with a verify of what was sent, and then reports its own OK.
         QVERIFY2(QTest::qWaitFor([&] { return statusText(f) == "Program device:: OK"; }, kWaitMs),
                  qPrintable(statusText(f)));

@@ -38,7 +38,7 @@ struct UnitRig : LinkRig {
             tick();
             if (status().gaugePosition != gaugeSteps.back())
                 gaugeSteps.push_back(status().gaugePosition);
-            if (state().transferMode == TransferMode::Idle)
+            if (state().transferMode() == TransferMode::Idle)
                 return t;
         }
         return -1;
@@ -224,7 +224,7 @@ private slots:
         for (int t = 0; t < 10 && rig.owner.messages.empty(); ++t)
             rig.engine->tick(); // the box is not closed
         QCOMPARE(rig.owner.messages.size(), std::size_t(1));
-        QCOMPARE(rig.state().transferMode, TransferMode::Idle);
+        QCOMPARE(rig.state().transferMode(), TransferMode::Idle);
         const std::size_t before = rig.port->written.size();
         for (int t = 0; t < 12; ++t)
             rig.engine->tick();
@@ -305,7 +305,7 @@ private slots:
         rig.tick();
         QCOMPARE(rig.owner.monitorFrames, 1);
         QCOMPARE(rig.state().silentTicks, 1);
-        QCOMPARE(rig.state().transferMode, TransferMode::Read);
+        QCOMPARE(rig.state().transferMode(), TransferMode::Read);
     }
 
     void newStartReplacesTheRunningTransfer() {
@@ -315,7 +315,7 @@ private slots:
         rig.engine->startRead();
         rig.tick(4); // the first request is out and answered
         rig.engine->startProgram();
-        QCOMPARE(rig.state().currentCommand, 0x00);
+        QCOMPARE(requestCommand(rig.state().step), 0x00);
         rig.runTransfer();
         QCOMPARE(rig.unit.store(), patternImage(7));
     }

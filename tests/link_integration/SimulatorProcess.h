@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+#include <algorithm>
 
 class SimulatorProcess {
 public:
@@ -22,17 +23,38 @@ public:
             return false;
         return waitForLine("varko-sim:");
     }
+    // Waits for a line containing text, after the line the last wait found; a timeout of 0 only
+    // looks at what has arrived.
     bool waitForLine(const QString& text, int timeoutMs = 5000) {
         QElapsedTimer timer;
         timer.start();
-        while (timer.elapsed() < timeoutMs) {
-            while (process_.canReadLine()) {
-                if (QString::fromUtf8(process_.readLine()).contains(text))
-                    return true;
-            }
-            process_.waitForReadyRead(100);
+        for (;;) {
+            if (findLine(text))
+                return true;
+            const qint64 left = timeoutMs - timer.elapsed();
+            process_.waitForReadyRead(int(std::clamp<qint64>(left, 0, 100)));
+            if (left <= 0)
+                return findLine(text);
         }
-        return false;
+    }
+    // Every line it has printed so far.
+    QStringList output() {
+        process_.waitForReadyRead(50);
+        collect();
+        return lines_;
+    }
+    // The command bytes of the requests it received (started with --log-requests).
+    QStringList requests() {
+        QStringList commands;
+        for (const QString& line : output())
+            if (line.startsWith("varko-sim: request "))
+                commands << line.mid(19);
+        return commands;
+    }
+    // Ends it the way a crash would: no clean-up of its own.
+    void kill() {
+        process_.kill();
+        process_.waitForFinished(5000);
     }
     // Ends it with SIGTERM as a user would; true when it exited cleanly.
     bool stop() {
@@ -50,5 +72,22 @@ public:
     }
 
 private:
+    bool findLine(const QString& text) {
+        collect();
+        for (; next_ < lines_.size(); ++next_) {
+            if (lines_[next_].contains(text)) {
+                ++next_;
+                return true;
+            }
+        }
+        return false;
+    }
+    void collect() {
+        while (process_.canReadLine())
+            lines_ << QString::fromUtf8(process_.readLine()).trimmed();
+    }
+
     QProcess process_;
+    QStringList lines_;
+    qsizetype next_ = 0;
 };

@@ -12,7 +12,9 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QTimer>
+#include <fcntl.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace varko;
 
@@ -37,6 +39,8 @@ struct Station {
     RecordingOwner owner{image, settings};
     LinkEngine engine{image, settings, owner, std::make_unique<PosixSerialPort>()};
 
+    int tickMs = kFastTickMs;
+
     explicit Station(int com = 1) {
         settings.portSelection = static_cast<std::uint8_t>(com - 1);
         owner.normalizeForReal = true;
@@ -48,10 +52,10 @@ struct Station {
         engine.tick();
         owner.closeBoxes();
     }
-    // Ticks at the fast pace until done() or the limit; true when done.
+    // Ticks at its pace until done() or the limit; true when done.
     template <typename Done> bool tickUntil(Done done, int limit) {
         for (int t = 0; t < limit; ++t) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(kFastTickMs));
+            std::this_thread::sleep_for(std::chrono::milliseconds(tickMs));
             tick();
             if (done())
                 return true;
@@ -93,7 +97,7 @@ private slots:
             if (!station.owner.results.empty())
                 loop.quit();
             else if (station.connected() &&
-                     station.engine.state().transferMode == TransferMode::Idle)
+                     station.engine.state().transferMode() == TransferMode::Idle)
                 station.engine.startRead();
         });
         QTimer::singleShot(10000, &loop, &QEventLoop::quit);
@@ -138,25 +142,47 @@ private slots:
         QTest::addColumn<TransferMode>("transfer");
         QTest::addColumn<TransferResult>("result");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("tickMs");
         QTest::newRow("read") << QStringList{} << TransferMode::Read << TransferResult::Ok
-                              << "Verify:: OK";
+                              << "Verify:: OK" << kFastTickMs;
         QTest::newRow("version 74")
             << QStringList{"--protocol-version", "74"} << TransferMode::Read
             << TransferResult::VersionMismatch
-            << "Unmatched version of PC and Ignition programs!  PC-75, IGN-74";
-        QTest::newRow("reading refused") << QStringList{"--refuse-reading"} << TransferMode::Read
-                                         << TransferResult::NoReading << "No reading!";
+            << "Unmatched version of PC and Ignition programs!  PC-75, IGN-74" << kFastTickMs;
+        QTest::newRow("reading refused")
+            << QStringList{"--refuse-reading"} << TransferMode::Read << TransferResult::NoReading
+            << "No reading!" << kFastTickMs;
         QTest::newRow("every second answer dropped")
             << QStringList{"--answer-every", "2"} << TransferMode::Program << TransferResult::Ok
-            << "Program device:: OK";
+            << "Program device:: OK" << kFastTickMs;
         QTest::newRow("every second check byte corrupted")
             << QStringList{"--corrupt-check", "2"} << TransferMode::Program << TransferResult::Ok
-            << "Program device:: OK";
+            << "Program device:: OK" << kFastTickMs;
         QTest::newRow("echo with a flipped bit")
             << QStringList{"--flip-echo"} << TransferMode::Program << TransferResult::ProgramError
-            << "Program error!";
-        QTest::newRow("silent unit") << QStringList{"--silent"} << TransferMode::Verify
-                                     << TransferResult::VerifyError << "Verify error!";
+            << "Program error!" << kFastTickMs;
+        QTest::newRow("silent unit")
+            << QStringList{"--silent"} << TransferMode::Verify << TransferResult::VerifyError
+            << "Verify error!" << kFastTickMs;
+        // What a real line does to the answers; the timed faults at the window's pace.
+        QTest::newRow("answers in 4 pieces, 15 ms apart")
+            << QStringList{"--split-reply", "4", "--piece-gap", "15"} << TransferMode::Program
+            << TransferResult::Ok << "Program device:: OK" << kTickMs;
+        QTest::newRow("answers later than one tick")
+            << QStringList{"--delay-reply", "80"} << TransferMode::Read << TransferResult::Ok
+            << "Verify:: OK" << kTickMs;
+        QTest::newRow("answers far too late")
+            << QStringList{"--delay-reply", "1500"} << TransferMode::Verify
+            << TransferResult::VerifyError << "Verify error!" << kTickMs;
+        QTest::newRow("every 5th answer cut off half-way")
+            << QStringList{"--truncate-every", "5"} << TransferMode::Read << TransferResult::Ok
+            << "Verify:: OK" << kFastTickMs;
+        QTest::newRow("stray bytes before every 2nd answer")
+            << QStringList{"--garbage-every", "2"} << TransferMode::Program << TransferResult::Ok
+            << "Program device:: OK" << kFastTickMs;
+        QTest::newRow("every answer twice")
+            << QStringList{"--double-every", "1"} << TransferMode::Read << TransferResult::Ok
+            << "Verify:: OK" << kFastTickMs;
     }
     void unitBehaviour() {
         QFETCH(QStringList, faults);
@@ -164,6 +190,8 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(3, faults));
         Station station(3);
+        QFETCH(int, tickMs);
+        station.tickMs = tickMs;
         if (!faults.contains("--silent"))
             QVERIFY(station.connect());
         station.image = editedImage();
@@ -200,6 +228,52 @@ private slots:
         QVERIFY(simulator.stop());
     }
 
+    // A killed simulator leaves its link behind; the terminal number it names is soon someone
+    // else's. The link is then a missing port, and goes, instead of leading there.
+    void linkOfAKilledSimulatorIsAMissingPort() {
+        SimulatorProcess killed;
+        QVERIFY(killed.start(6));
+        const QString link = config_->path() + "/varko/ports/COM6";
+        const QString terminal = QFileInfo(link).symLinkTarget();
+        killed.kill();
+        QCOMPARE(QFileInfo(link).symLinkTarget(), terminal); // left behind
+        // Another line comes up now, most likely on the same terminal number.
+        SimulatorProcess other;
+        QVERIFY(other.start(6, {"--link", config_->path() + "/elsewhere", "--log-requests"}));
+
+        Station station(6);
+        QVERIFY(!station.tickUntil([&] { return station.connected(); }, 40)); // re-opens at 30
+        QVERIFY(!station.engine.portOpen());
+        QVERIFY(!QFileInfo(link).isSymLink());
+        QVERIFY(!QFile::exists(link + ".lock"));
+        // Chosen by hand, the port is reported missing like any other.
+        QCOMPARE(station.owner.messages.size(), std::size_t(1));
+        QVERIFY(station.owner.messages[0].text.endsWith(link + " does not exist."));
+        QVERIFY(other.requests().isEmpty()); // nothing reached the other line
+        QVERIFY(other.stop());
+    }
+
+    // The line starts with a fresh terminal's settings, so a client that forgets to set the line
+    // up is told, and the link's own port is seen to set 57600 8N1 raw.
+    void lineSettingsAreChecked() {
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(8));
+        const QString link = config_->path() + "/varko/ports/COM8";
+        const int careless = ::open(link.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+        QVERIFY(careless >= 0);
+        const LinkFrame request = buildIdleFrame();
+        QCOMPARE(::write(careless, request.bytes.data(), request.bytes.size()), kFrameSize);
+        QVERIFY(simulator.waitForLine("line settings wrong: speed not 57600"));
+        ::close(careless);
+
+        // The answer to the careless request may reach the station first: it ticks on until the
+        // simulator has seen one of its own requests.
+        Station station(8);
+        QVERIFY(station.tickUntil(
+            [&] { return simulator.waitForLine("line settings OK (57600 8N1 raw)", 0); }, 100));
+        QVERIFY(simulator.stop());
+    }
+
     void simulatorVanishesAndComesBack() {
         SimulatorProcess simulator;
         // Gone after the first live answer and two read requests; back 1.5 s later.
@@ -212,7 +286,7 @@ private slots:
         QVERIFY(!station.engine.portOpen());
 
         QVERIFY(station.tickUntil([&] { return station.engine.status().connectionVisible; }, 50));
-        QVERIFY(simulator.waitForLine("varko-sim:"));
+        QVERIFY(simulator.waitForLine(" -> /dev/pts"));
         QVERIFY(station.connect());
         QVERIFY(station.engine.portOpen());
         QVERIFY(station.run(TransferMode::Read));

@@ -111,15 +111,35 @@ private slots:
         QCOMPARE(info.bytes[1 + 10], kProtocolVersion);
     }
 
+    // The saving countdown runs with the unit's clock from the store on, however often (or
+    // rarely) the PC asks for live data meanwhile.
+    void countersReachTheLiveData_data() {
+        QTest::addColumn<int>("elapsedMs");
+        QTest::addColumn<int>("liveRequestsBetween");
+        QTest::addColumn<int>("savingCount");
+        QTest::newRow("at once") << 0 << 0 << 414;
+        QTest::newRow("one request period") << 330 << 0 << 368;
+        QTest::newRow("same time, many requests") << 330 << 20 << 368;
+        QTest::newRow("half-way") << 1485 << 1 << 207;
+        QTest::newRow("done") << 2970 << 0 << 0;
+        QTest::newRow("long after") << 60000 << 0 << 0;
+    }
     void countersReachTheLiveData() {
-        SimulatedUnit unit;
+        QFETCH(int, elapsedMs);
+        QFETCH(int, liveRequestsBetween);
+        std::int64_t now = 1000;
+        SimulatedUnit unit({}, {}, [&now] { return now; });
         unit.store() = SimulatedUnit::factoryImage();
+        QCOMPARE(parseMonitorFrame(ask(unit)).savingCount, 0); // nothing stored yet
         const ParamImage image = unit.store();
         unit.Answer(buildBlockFrame(0x01, TransferMode::Program, image));
         unit.Answer(buildBlockFrame(0x02, TransferMode::Program, image));
+        for (int i = 0; i < liveRequestsBetween; ++i)
+            ask(unit);
+        now += elapsedMs;
         const MonitorData live = parseMonitorFrame(ask(unit));
         QCOMPARE(live.programCount, 1);
-        QCOMPARE(live.savingCount, SimulatedUnit::kSavingStart - SimulatedUnit::kSavingStep);
+        QTEST(int(live.savingCount), "savingCount");
         QCOMPARE(live.protocolVersion, kProtocolVersion);
     }
 };

@@ -15,6 +15,7 @@
 #include <QProgressBar>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace varko;
@@ -66,6 +67,15 @@ private slots:
         QCOMPARE(localizedText(window, "LabelAdvance1"),
                  QString::fromUtf8("Vorzündung 1 = --- [\u00B0]"));
         QCOMPARE(localizedText(window, "LabelMonPilotLight"), "Schaltblitz - ---");
+    }
+
+    // The window's tick runs on the same precise timer as the command line's, never early.
+    void tickTimerIsPrecise() {
+        WindowFixture window;
+        const auto* timer = window->deviceLink().findChild<QTimer*>("Timer1");
+        QVERIFY(timer);
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+        QCOMPARE(timer->interval(), kTickMs);
     }
 
     void portMenu() {

@@ -5,6 +5,7 @@
 #include "model/Presets.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 namespace varko::sim {
@@ -27,8 +28,21 @@ bool storeCommand(std::uint8_t command) {
 
 } // namespace
 
-SimulatedUnit::SimulatedUnit(UnitFaults faults, LiveOptions live) : faults_(faults), engine_(live) {
+SimulatedUnit::SimulatedUnit(UnitFaults faults, LiveOptions live, MillisecondClock clock)
+    : faults_(faults), engine_(live), clock_(std::move(clock)) {
     faults_.answerEvery = std::max(1, faults_.answerEvery);
+    if (!clock_)
+        clock_ = [] {
+            using namespace std::chrono;
+            return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+        };
+}
+
+int SimulatedUnit::savingCount() const {
+    if (!savingSinceMs_)
+        return 0;
+    const std::int64_t elapsed = clock_() - *savingSinceMs_;
+    return int(std::max<std::int64_t>(0, kSavingStart - elapsed * kSavingStart / kSavingMs));
 }
 
 ParamImage SimulatedUnit::factoryImage() {
@@ -66,7 +80,7 @@ void SimulatedUnit::store(int block, const LinkFrame& request) {
     if (block == 2 && lastStoredBlock_ == 1)
         ++programCount_;
     lastStoredBlock_ = block;
-    savingCount_ = kSavingStart;
+    savingSinceMs_ = clock_();
 }
 
 std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::replyData(std::uint8_t command) {
@@ -83,10 +97,9 @@ std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::replyData(std::uint8_t c
 }
 
 std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::liveRecord() {
-    savingCount_ = std::max(0, savingCount_ - kSavingStep);
     MonitorData live = engine_.step(store_);
     live.programCount = std::uint16_t(programCount_);
-    live.savingCount = std::uint16_t(savingCount_);
+    live.savingCount = std::uint16_t(savingCount());
     live.dataError = faults_.dataError ? 1 : 0;
     const int version =
         faults_.liveProtocolVersion >= 0 ? faults_.liveProtocolVersion : faults_.protocolVersion;

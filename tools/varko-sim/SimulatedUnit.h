@@ -9,6 +9,7 @@
 #include "model/ParamImage.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace varko::sim {
@@ -26,12 +27,16 @@ struct UnitFaults {
 
 class SimulatedUnit {
 public:
-    // How much the saving countdown drops per answered live-data request (about 3 s at the
-    // PC's pace of one request every 330 ms).
-    static constexpr int kSavingStep = 46;
+    // After each store the unit saves for about 3 s, counting down from 414 to 0 as time runs,
+    // whether or not the PC asks for live data meanwhile.
     static constexpr int kSavingStart = 414;
+    static constexpr int kSavingMs = 2970;
 
-    explicit SimulatedUnit(UnitFaults faults = {}, LiveOptions live = {});
+    // The unit's clock in milliseconds; a steady clock unless a test gives its own.
+    using MillisecondClock = std::function<std::int64_t()>;
+
+    explicit SimulatedUnit(UnitFaults faults = {}, LiveOptions live = {},
+                           MillisecondClock clock = {});
 
     // What a unit fresh from the workshop holds: the start-up model's preset, normalized.
     static ParamImage factoryImage();
@@ -43,7 +48,7 @@ public:
     ParamImage& store() { return store_; }
     const ParamImage& store() const { return store_; }
     int programCount() const { return programCount_; }
-    int savingCount() const { return savingCount_; }
+    int savingCount() const;
     bool readAllowed() const;
 
 private:
@@ -56,7 +61,8 @@ private:
     ParamImage store_;
     EngineModel engine_;
     int programCount_ = 0;
-    int savingCount_ = 0;
+    MillisecondClock clock_;
+    std::optional<std::int64_t> savingSinceMs_; // the last store
     int requests_ = 0;
     int answers_ = 0;
     int lastStoredBlock_ = 0;
