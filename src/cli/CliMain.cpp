@@ -42,7 +42,7 @@ void printHelp(const std::vector<Command>& commands, QTextStream& out) {
 
 } // namespace
 
-int Run(const QStringList& arguments) {
+int runCli(const QStringList& arguments) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     CliIo io{out, err};

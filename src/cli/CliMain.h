@@ -5,5 +5,5 @@
 
 namespace varko::cli {
 // Runs one command line (program name first) and returns the exit status.
-int Run(const QStringList& arguments);
+int runCli(const QStringList& arguments);
 } // namespace varko::cli

@@ -28,7 +28,7 @@ std::optional<QString> portDevice(const QCommandLineParser& parser, CliIo& io) {
     return device.isEmpty() ? std::nullopt : std::optional(device);
 }
 
-int Read(const QStringList& words, CliIo& io) {
+int readCommand(const QStringList& words, CliIo& io) {
     QCommandLineParser parser;
     parser.addOption(kPortOption);
     const auto output = parseWordsWithOutput(parser, words, {}, io);
@@ -63,11 +63,11 @@ int sendFile(TransferMode transfer, const QStringList& words, CliIo& io) {
     return runTransfer(transfer, *device, image, testEnable, io) ? kExitOk : kExitFailure;
 }
 
-int Program(const QStringList& words, CliIo& io) {
+int programCommand(const QStringList& words, CliIo& io) {
     return sendFile(TransferMode::Program, words, io);
 }
 
-int Verify(const QStringList& words, CliIo& io) {
+int verifyCommand(const QStringList& words, CliIo& io) {
     return sendFile(TransferMode::Verify, words, io);
 }
 
@@ -94,13 +94,13 @@ const std::array kLinkCommands = {
             "a device path), verifies it and writes it to FILE. A FILE that cannot be written\n"
             "(its folder missing or read-only, a folder itself) is refused before the port is\n"
             "opened.",
-            Read},
+            readCommand},
     Command{"program", "--port P FILE",
-            "Programs the parameter set of FILE into the unit on port P and verifies it.", Program},
+            "Programs the parameter set of FILE into the unit on port P and verifies it.", programCommand},
     Command{"verify", "--port P FILE",
             "Compares the unit's parameter set on port P with FILE. Waits at most 3 s for the\n"
             "unit's live data, and fails on a unit of another protocol version.",
-            Verify},
+            verifyCommand},
     Command{"monitor", "--port P [--frames N]",
             "Writes the unit's live data on port P as CSV: a header line, then one line per\n"
             "live-data frame (about three a second), until N frames or until interrupted.\n"

@@ -4,5 +4,5 @@
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    return varko::cli::Run(app.arguments());
+    return varko::cli::runCli(app.arguments());
 }

@@ -15,7 +15,7 @@ public:
     Decoder(const MonitorData& d, const ParamImage& image, std::uint8_t language)
         : d_(d), image_(image), language_(language) {}
 
-    LiveDisplay Run() {
+    LiveDisplay decode() {
         decodeSpeed();
         decodeSupply();
         out_.blocking = yesNo(Msg::motorOff, d_.motorOff, LiveColour::Red);
@@ -184,7 +184,7 @@ std::optional<DecodedMonitor> decodeMonitorFrame(const LinkFrame& frame, const P
     decoded.values.liveRpm = d.rpm;
     decoded.values.liveTpsMillivolts = rawToMillivolts(d.tpsRaw);
     decoded.values.unitSavingCount = d.savingCount;
-    decoded.display = Decoder(d, image, language).Run();
+    decoded.display = Decoder(d, image, language).decode();
     return decoded;
 }
 

@@ -19,7 +19,7 @@ struct UndoControlsState {
 };
 
 // The toolbar buttons follow the menu items.
-UndoControlsState Controls(const FlowsFixture& f) {
+UndoControlsState undoControls(const FlowsFixture& f) {
     const bool undo = f.canUndo();
     const bool redo = f.canRedo();
     if (f.window.find("SpeedButtonZpet")->isEnabled() != undo ||
@@ -51,8 +51,8 @@ class WindowUndoTest : public QObject {
 private slots:
     void disabledAfterStartUp() {
         FlowsFixture f;
-        QVERIFY(!Controls(f).undo);
-        QVERIFY(!Controls(f).redo);
+        QVERIFY(!undoControls(f).undo);
+        QVERIFY(!undoControls(f).redo);
         const ParamImage before = f.window->image();
         f.trigger("MenuZpet");
         f.trigger("MenuZnovu");
@@ -62,7 +62,7 @@ private slots:
     void leavingAnEditUnchangedRecordsNothing() {
         FlowsFixture f;
         f.type("EditOmez2", "11000");
-        QVERIFY(!Controls(f).undo);
+        QVERIFY(!undoControls(f).undo);
     }
 
     void hundredNinetyNineStepsBack() {
@@ -71,15 +71,15 @@ private slots:
         for (int change = 1; change <= 199; ++change)
             f.type("EditOmez2", change % 2 == 1 ? "9000" : "8000");
         for (int step = 0; step < 199; ++step) {
-            QVERIFY(Controls(f).undo);
+            QVERIFY(undoControls(f).undo);
             f.window.find<QToolButton>("SpeedButtonZpet")->click();
         }
-        QVERIFY(!Controls(f).undo);
+        QVERIFY(!undoControls(f).undo);
         QCOMPARE(f.window->image(), start);
         QCOMPARE(f.window.edit("EditOmez2")->text(), "11,000");
         for (int step = 0; step < 199; ++step)
             f.window.find<QToolButton>("SpeedButtonZnovu")->click();
-        QVERIFY(!Controls(f).redo);
+        QVERIFY(!undoControls(f).redo);
         QCOMPARE(int(f.window->image().limiter()), 90);
     }
 
@@ -89,7 +89,7 @@ private slots:
             f.type("Edit50", QString::number(change % 2 == 1 ? 40 : 41));
         for (int step = 0; step < 199; ++step)
             f.trigger("MenuZpet");
-        QVERIFY(!Controls(f).undo);
+        QVERIFY(!undoControls(f).undo);
         QCOMPARE(int(f.window->image().advance(0, 0)), 40); // the state after the first change
     }
 
@@ -98,10 +98,10 @@ private slots:
         f.type("EditOmez2", "9000");
         f.type("EditOmez2", "8000");
         f.trigger("MenuZpet");
-        QVERIFY(Controls(f).undo);
-        QVERIFY(Controls(f).redo);
+        QVERIFY(undoControls(f).undo);
+        QVERIFY(undoControls(f).redo);
         f.type("EditBaseAdv", "12");
-        QVERIFY(!Controls(f).redo);
+        QVERIFY(!undoControls(f).redo);
         f.trigger("MenuZpet");
         QCOMPARE(int(f.window->image().limiter()), 90);
         QCOMPARE(int(f.window->image().baseAdv()), 10);

@@ -30,7 +30,7 @@ void writeValues(ParamImage& image, const ByteValues& values) {
         image[offset] = static_cast<std::uint8_t>(value);
 }
 
-ByteValues Run(int firstByte, std::initializer_list<int> values) {
+ByteValues run(int firstByte, std::initializer_list<int> values) {
     ByteValues run;
     int offset = firstByte;
     for (int v : values)
@@ -72,21 +72,21 @@ void TestNormalize::repairs_data() {
 
     const int adv = Field::rpmAdv;
     const int servo = Field::servoRpm;
-    QTest::newRow("rpmAdv all 0") << Run(adv, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
-                                  << Run(adv, {3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
-    QTest::newRow("rpmAdv all 255") << Run(adv, {255, 255, 255, 255, 255, 255, 255, 255, 255, 255})
-                                    << Run(adv, {191, 192, 193, 194, 195, 196, 197, 198, 199, 200});
-    QTest::newRow("rpmAdv falling") << Run(adv, {100, 90, 80, 70, 60, 50, 40, 30, 20, 10})
-                                    << Run(adv, {100, 101, 102, 103, 104, 105, 106, 107, 108, 109});
+    QTest::newRow("rpmAdv all 0") << run(adv, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
+                                  << run(adv, {3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    QTest::newRow("rpmAdv all 255") << run(adv, {255, 255, 255, 255, 255, 255, 255, 255, 255, 255})
+                                    << run(adv, {191, 192, 193, 194, 195, 196, 197, 198, 199, 200});
+    QTest::newRow("rpmAdv falling") << run(adv, {100, 90, 80, 70, 60, 50, 40, 30, 20, 10})
+                                    << run(adv, {100, 101, 102, 103, 104, 105, 106, 107, 108, 109});
     QTest::newRow("rpmAdv[0] 200")
-        << Run(adv, {200}) << Run(adv, {191, 192, 193, 194, 195, 196, 197, 198, 199, 200});
+        << run(adv, {200}) << run(adv, {191, 192, 193, 194, 195, 196, 197, 198, 199, 200});
     QTest::newRow("rpmAdv tie pushes only what it reaches")
-        << Run(adv, {15, 20, 50, 50, 51, 52, 70, 80, 90, 100}) << Run(adv + 3, {51, 52, 53});
-    QTest::newRow("servoRpm all 0") << Run(servo, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
-                                    << Run(servo, {3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+        << run(adv, {15, 20, 50, 50, 51, 52, 70, 80, 90, 100}) << run(adv + 3, {51, 52, 53});
+    QTest::newRow("servoRpm all 0") << run(servo, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
+                                    << run(servo, {3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
     QTest::newRow("servoRpm falling")
-        << Run(servo, {100, 90, 80, 70, 60, 50, 40, 30, 20, 10})
-        << Run(servo, {100, 101, 102, 103, 104, 105, 106, 107, 108, 109});
+        << run(servo, {100, 90, 80, 70, 60, 50, 40, 30, 20, 10})
+        << run(servo, {100, 101, 102, 103, 104, 105, 106, 107, 108, 109});
     QTest::newRow("tps100 255 from a file")
         << ByteValues{{Field::tps100, 255}} << ByteValues{{Field::tps100, 250}};
     QTest::newRow("tps0 251") << ByteValues{{Field::tps0, 251}} << ByteValues{{Field::tps0, 250}};
@@ -94,7 +94,7 @@ void TestNormalize::repairs_data() {
         << ByteValues{{Field::tps0, 250}, {Field::tps100, 250}} << ByteValues{};
     QTest::newRow("sync 0 makes every lobe 1")
         << ByteValues{{Field::synchroMethod, 0}, {Field::lobeCount, 9}}
-        << joined({{Field::lobeCount, 1}}, Run(Field::maxAdvLobe, {1, 1, 1, 1, 1, 1, 1, 1}));
+        << joined({{Field::lobeCount, 1}}, run(Field::maxAdvLobe, {1, 1, 1, 1, 1, 1, 1, 1}));
     QTest::newRow("lobe above lobeCount")
         << ByteValues{{Field::lobeCount, 12}, {Field::maxAdvLobe + 2, 40}}
         << ByteValues{{Field::maxAdvLobe + 2, 12}};
@@ -102,19 +102,19 @@ void TestNormalize::repairs_data() {
         << ByteValues{{Field::startAdvLobe + 3, 0}} << ByteValues{{Field::startAdvLobe + 3, 1}};
     QTest::newRow("lobeCount 0 with sync 3")
         << ByteValues{{Field::synchroMethod, 3}, {Field::lobeCount, 0}}
-        << Run(Field::maxAdvLobe, {1, 1, 1, 1, 1, 1, 1, 1});
+        << run(Field::maxAdvLobe, {1, 1, 1, 1, 1, 1, 1, 1});
     QTest::newRow("channels above channelCount are held too")
         << ByteValues{{Field::channelCount, 1}, {Field::maxAdvLobe + 3, 58}}
         << ByteValues{{Field::maxAdvLobe + 3, 5}};
     QTest::newRow("sync 3 clears 2nd pick-up")
-        << joined({{Field::synchroMethod, 3}}, Run(Field::maxAdvPickup2, {1, 1, 1, 1, 1, 1, 1, 1}))
-        << Run(Field::maxAdvPickup2, {0, 0, 0, 0, 0, 0, 0, 0});
+        << joined({{Field::synchroMethod, 3}}, run(Field::maxAdvPickup2, {1, 1, 1, 1, 1, 1, 1, 1}))
+        << run(Field::maxAdvPickup2, {0, 0, 0, 0, 0, 0, 0, 0});
     QTest::newRow("sync 4 keeps 2nd pick-up")
-        << joined({{Field::synchroMethod, 4}}, Run(Field::maxAdvPickup2, {1, 1, 1, 1, 1, 1, 1, 1}))
+        << joined({{Field::synchroMethod, 4}}, run(Field::maxAdvPickup2, {1, 1, 1, 1, 1, 1, 1, 1}))
         << ByteValues{};
     QTest::newRow("sync 0 keeps 2nd pick-up")
-        << joined({{Field::synchroMethod, 0}}, Run(Field::maxAdvPickup2, {1, 0, 1, 0, 0, 1, 0, 1}))
-        << joined({{Field::lobeCount, 1}}, Run(Field::maxAdvLobe, {1, 1, 1, 1, 1, 1, 1, 1}));
+        << joined({{Field::synchroMethod, 0}}, run(Field::maxAdvPickup2, {1, 0, 1, 0, 0, 1, 0, 1}))
+        << joined({{Field::lobeCount, 1}}, run(Field::maxAdvLobe, {1, 1, 1, 1, 1, 1, 1, 1}));
     QTest::newRow("sync 8 clears 2nd pick-up")
         << ByteValues{{Field::synchroMethod, 8}, {Field::startAdvPickup2 + 1, 1}}
         << ByteValues{{Field::startAdvPickup2 + 1, 0}};

@@ -24,7 +24,7 @@ enum class Obstacle { MissingFolder, FolderIsAFile, TargetIsAFolder, ReadOnlyFol
 
 const QByteArray kOldContent = "old content\r\n";
 
-bool Save(const QString& saver, const QString& path) {
+bool save(const QString& saver, const QString& path) {
     if (saver == "parameter file")
         return saveParamFile(path, ParamImage{});
     if (saver == "settings file")
@@ -98,7 +98,7 @@ private slots:
             break;
         }
 
-        const bool result = Save(saver, target);
+        const bool result = save(saver, target);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(result, saved);
 
