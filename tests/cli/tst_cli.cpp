@@ -1,0 +1,265 @@
+#include "cli/Commands.h"
+#include "model/Messages.h"
+#include "model/Normalize.h"
+#include "model/Presets.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace varko;
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+QString cliPath() {
+    QString path = QStringLiteral(VARKO_BINARY_DIR "/src/varko-cli");
+#ifdef Q_OS_WIN
+    path += ".exe";
+#endif
+    return path;
+}
+
+Result runCli(const QStringList& arguments, const QString& workingDirectory = {}) {
+    QProcess process;
+    process.setWorkingDirectory(workingDirectory);
+    process.start(cliPath(), arguments);
+    Result result;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished();
+        result.err = "did not finish normally: " + process.errorString();
+        return result;
+    }
+    result.exitCode = process.exitCode();
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+QString englishMessage(int n) {
+    return messageText(n, 0);
+}
+
+// The 200 numbers of a dump, after checking its shape: 20 lines of 10 numbers, one blank apart.
+QList<int> dumpedBytes(const QString& text) {
+    static const QRegularExpression line("^\\d{1,3}( \\d{1,3}){9}$");
+    QList<int> bytes;
+    const QStringList lines = text.split('\n');
+    if (lines.size() != 21 || !lines.last().isEmpty())
+        return bytes;
+    for (int i = 0; i < 20; ++i) {
+        if (!line.match(lines[i]).hasMatch())
+            return {};
+        for (const QString& number : lines[i].split(' '))
+            bytes << number.toInt();
+    }
+    return bytes;
+}
+
+QList<int> bytesOf(const ParamImage& image) {
+    return QList<int>(image.bytes.begin(), image.bytes.end());
+}
+
+ParamImage expectedPreset(int code) {
+    ParamImage image;
+    image.bike() = static_cast<std::uint8_t>(code);
+    bool listChanged = false;
+    applyBikePreset(image, listChanged);
+    WindowSettings settings;
+    normalize(image, settings);
+    return image;
+}
+
+void writeText(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void presetThenDump_data();
+    void presetThenDump();
+    void convertOlderFileWarns();
+    void convertInPlace();
+    void dumpNormalizeOnRequest();
+    void filesThatFail_data();
+    void filesThatFail();
+    void usageMistakes_data();
+    void usageMistakes();
+    void helpListsEveryCommand();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    QString file(const char* name) const { return dir->filePath(name); }
+};
+
+void TestCli::init() {
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+void TestCli::presetThenDump_data() {
+    QTest::addColumn<int>("code");
+    for (int code : {0, 7, 19, 20, 22, 29, 31, 32, 33, 255})
+        QTest::addRow("code %d", code) << code;
+}
+
+void TestCli::presetThenDump() {
+    QFETCH(int, code);
+    const Result preset = runCli({"preset", QString::number(code), "-o", file("p.ign")});
+    QCOMPARE(preset.err, QString());
+    QCOMPARE(preset.exitCode, 0);
+    const Result dump = runCli({"dump", file("p.ign")});
+    QCOMPARE(dump.err, QString());
+    QCOMPARE(dump.exitCode, 0);
+    QCOMPARE(dumpedBytes(dump.out), bytesOf(expectedPreset(code)));
+}
+
+void TestCli::convertOlderFileWarns() {
+    writeText(file("old.ign"), "KALUBREN_KEY  48 \r\n\r\nLIMITER     120 \r\nBASE_ADV 7");
+    const Result convert = runCli({"convert", file("old.ign"), "-o", file("new.ign")});
+    QCOMPARE(convert.exitCode, 0);
+    QCOMPARE(convert.err, englishMessage(Msg::olderFileVersion) + "\n");
+    QVERIFY(convert.err.startsWith("Older version of *.ign file!\n\nSome parameters"));
+
+    QFile written(file("new.ign"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readLine(), QByteArray("KALUBREN_KEY   75 \r\n"));
+
+    const Result dump = runCli({"dump", file("new.ign")});
+    QCOMPARE(dump.exitCode, 0);
+    QCOMPARE(dump.err, QString());
+    const QList<int> bytes = dumpedBytes(dump.out);
+    QCOMPARE(bytes.size(), kImageSize);
+    // What a 48 file implies, what it said, and normalization of everything it left at 0.
+    QCOMPARE(bytes[Field::ignitionsPerRev], 1);
+    QCOMPARE(bytes[Field::input1], 2);
+    QCOMPARE(bytes[Field::input2], 3);
+    QCOMPARE(bytes[Field::limiter], 120);
+    QCOMPARE(bytes[Field::baseAdv], 7);
+    QCOMPARE(bytes.mid(Field::rpmAdv, 3), QList<int>({3, 4, 5}));
+    QCOMPARE(bytes[Field::maxAdvLobe], 1);
+}
+
+void TestCli::convertInPlace() {
+    QCOMPARE(runCli({"preset", "24", "-o", file("p.ign")}).exitCode, 0);
+    QFile original(file("p.ign"));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+
+    const Result convert = runCli({"convert", file("p.ign"), "-o", file("p.ign")});
+    QCOMPARE(convert.exitCode, 0);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QCOMPARE(original.readAll(), before);
+}
+
+void TestCli::dumpNormalizeOnRequest() {
+    writeText(file("raw.ign"), "KALUBREN_KEY 75\nTPS 700 5050\nRPM_ADV 0 0 0 0 0 0 0 0 0 0\n");
+    const QList<int> raw = dumpedBytes(runCli({"dump", file("raw.ign")}).out);
+    const QList<int> normalized = dumpedBytes(runCli({"dump", file("raw.ign"), "--normalize"}).out);
+    QCOMPARE(raw.size(), kImageSize);
+    QCOMPARE(normalized.size(), kImageSize);
+    QCOMPARE(raw[Field::tps100], 255);
+    QCOMPARE(normalized[Field::tps100], 250);
+    QCOMPARE(raw[Field::rpmAdv + 9], 0);
+    QCOMPARE(normalized[Field::rpmAdv + 9], 12);
+}
+
+void TestCli::filesThatFail_data() {
+    QTest::addColumn<QByteArray>("content"); // empty: no input file at all
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("message");
+
+    const QByteArray good = "KALUBREN_KEY 75 BASE_ADV 5";
+    const QStringList dump{"dump", "IN"};
+    const QStringList convert{"convert", "IN", "-o", "OUT"};
+    QTest::newRow("dump: missing file") << QByteArray() << dump << int(Msg::openFileError);
+    QTest::newRow("convert: missing file") << QByteArray() << convert << int(Msg::openFileError);
+    QTest::newRow("dump: version 76")
+        << QByteArray("KALUBREN_KEY  76 \r\nBASE_ADV 5") << dump << int(Msg::unmatchedFileVersion);
+    QTest::newRow("convert: version 76") << QByteArray("KALUBREN_KEY  76 \r\nBASE_ADV 5") << convert
+                                         << int(Msg::unmatchedFileVersion);
+    QTest::newRow("dump: no key at all")
+        << QByteArray("BIKE 20\r\nBASE_ADV 5") << dump << int(Msg::unmatchedFileVersion);
+    QTest::newRow("convert: output folder missing")
+        << good << QStringList{"convert", "IN", "-o", "nowhere/OUT"} << int(Msg::openFileError);
+    QTest::newRow("preset: output folder missing")
+        << good << QStringList{"preset", "20", "-o", "nowhere/OUT"} << int(Msg::openFileError);
+}
+
+void TestCli::filesThatFail() {
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, message);
+    if (!content.isEmpty())
+        writeText(file("IN"), content);
+    for (QString& argument : arguments)
+        argument.replace("IN", file("IN")).replace("OUT", file("OUT"));
+
+    const Result result = runCli(arguments);
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.err, englishMessage(message) + "\n");
+    QCOMPARE(result.out, QString());
+    QVERIFY(!QFile::exists(file("OUT")));
+}
+
+void TestCli::usageMistakes_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no command") << QStringList{} << "missing COMMAND";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command 'frobnicate'";
+    QTest::newRow("code 256") << QStringList{"preset", "256", "-o", "f"} << "0..255";
+    QTest::newRow("code not a number") << QStringList{"preset", "R6", "-o", "f"} << "0..255";
+    QTest::newRow("code with a sign") << QStringList{"preset", "+5", "-o", "f"} << "0..255";
+    QTest::newRow("preset without -o") << QStringList{"preset", "20"} << "missing -o FILE";
+    QTest::newRow("preset without code") << QStringList{"preset", "-o", "f"} << "missing CODE";
+    QTest::newRow("dump without file") << QStringList{"dump"} << "missing FILE";
+    QTest::newRow("dump with two files") << QStringList{"dump", "a", "b"} << "unexpected";
+    QTest::newRow("unknown option") << QStringList{"dump", "--bogus", "a"} << "bogus";
+    QTest::newRow("convert without -o") << QStringList{"convert", "a"} << "missing -o FILE";
+    QTest::newRow("-o without a file") << QStringList{"convert", "a", "-o"} << "Missing value";
+}
+
+void TestCli::usageMistakes() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+    const Result result = runCli(arguments, dir->path());
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY2(result.err.contains(reason), qPrintable(result.err));
+    if (!arguments.isEmpty() && arguments[0] != "frobnicate")
+        QVERIFY2(result.err.contains("usage: varko-cli " + arguments[0]), qPrintable(result.err));
+    QVERIFY(QDir(dir->path()).isEmpty()); // nothing written
+}
+
+void TestCli::helpListsEveryCommand() {
+    const Result help = runCli({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    for (const cli::Command& command : cli::allCommands()) {
+        const QString usage = QString("varko-cli %1 %2").arg(command.name, command.arguments);
+        QVERIFY2(help.out.contains(usage), qPrintable(usage));
+        const Result own = runCli({command.name, "--help"});
+        QCOMPARE(own.exitCode, 0);
+        QVERIFY(own.out.contains(usage));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
