@@ -32,7 +32,7 @@ void post(QObject* receiver) {
 
 } // namespace
 
-class ExceptionHandlingTest : public QObject {
+class TestExceptionHandling : public QObject {
     Q_OBJECT
 private slots:
     void shownAndTheLoopGoesOn_data() {
@@ -59,7 +59,7 @@ private slots:
 
 int main(int argc, char* argv[]) {
     VarkoApplication app(argc, argv);
-    ExceptionHandlingTest test;
+    TestExceptionHandling test;
     return QTest::qExec(&test, argc, argv);
 }
 

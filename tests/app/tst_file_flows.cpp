@@ -34,7 +34,7 @@ void showStatus(const FlowsFixture& f) {
 
 } // namespace
 
-class FileFlowsTest : public QObject {
+class TestFileFlows : public QObject {
     Q_OBJECT
 private slots:
     void nameFilters_data() {
@@ -299,5 +299,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FileFlowsTest)
+QTEST_MAIN(TestFileFlows)
 #include "tst_file_flows.moc"

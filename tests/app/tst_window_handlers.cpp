@@ -15,7 +15,7 @@
 
 using namespace varko;
 
-class WindowHandlersTest : public QObject {
+class TestWindowHandlers : public QObject {
     Q_OBJECT
 private slots:
     void editExitOnlyWhenFocusStaysInTheWindow();
@@ -42,7 +42,7 @@ void sendFocusOut(QWidget* widget, Qt::FocusReason reason) {
 
 } // namespace
 
-void WindowHandlersTest::editExitOnlyWhenFocusStaysInTheWindow() {
+void TestWindowHandlers::editExitOnlyWhenFocusStaysInTheWindow() {
     WindowFixture window;
     QLineEdit* limiter = window.edit("EditOmez2");
     limiter->setText("1234");
@@ -57,7 +57,7 @@ void WindowHandlersTest::editExitOnlyWhenFocusStaysInTheWindow() {
     QCOMPARE(limiter->text(), QString("1,200"));
 }
 
-void WindowHandlersTest::enterCommitsAndMovesOn() {
+void TestWindowHandlers::enterCommitsAndMovesOn() {
     WindowFixture window;
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(&*window));
@@ -73,7 +73,7 @@ void WindowHandlersTest::enterCommitsAndMovesOn() {
     QCOMPARE(limiter->text(), QString("12,000"));
 }
 
-void WindowHandlersTest::otherKeysRunNothing() {
+void TestWindowHandlers::otherKeysRunNothing() {
     WindowFixture window;
     QLineEdit* baseAdv = window.edit("EditBaseAdv");
     baseAdv->selectAll();
@@ -84,7 +84,7 @@ void WindowHandlersTest::otherKeysRunNothing() {
     QCOMPARE(int(window->image().baseAdv()), 26);
 }
 
-void WindowHandlersTest::checkBoxActsOnMouseReleaseOnly() {
+void TestWindowHandlers::checkBoxActsOnMouseReleaseOnly() {
     WindowFixture window;
     window->show();
     auto* tpsMap = window.find<QCheckBox>("CheckBoxTpsMapa");
@@ -102,7 +102,7 @@ void WindowHandlersTest::checkBoxActsOnMouseReleaseOnly() {
     QVERIFY(!window.find("LabelTps1")->isHidden());
 }
 
-void WindowHandlersTest::noReadingClick() {
+void TestWindowHandlers::noReadingClick() {
     WindowFixture window;
     window->show();
     auto* box = window.find<QCheckBox>("CheckBoxZakazCteni");
@@ -111,7 +111,7 @@ void WindowHandlersTest::noReadingClick() {
     QCOMPARE(box->palette().color(QPalette::Window), QColor(Qt::red));
 }
 
-void WindowHandlersTest::radioGroupStoresItsSelection() {
+void TestWindowHandlers::radioGroupStoresItsSelection() {
     WindowFixture window;
     window->show();
     auto* clutch = window.find<QRadioButton>("RadioGroupInput2Item3");
@@ -120,7 +120,7 @@ void WindowHandlersTest::radioGroupStoresItsSelection() {
     QVERIFY(window.edit("EditClutchTime")->isEnabled());
 }
 
-void WindowHandlersTest::modelListAppliesThePreset() {
+void TestWindowHandlers::modelListAppliesThePreset() {
     WindowFixture window;
     auto* bike = window.find<QComboBox>("ComboBoxBike");
     const int vfr750 = bikeListPosition(24);
@@ -145,7 +145,7 @@ void WindowHandlersTest::modelListAppliesThePreset() {
     QVERIFY(!window.find("CheckBoxNehlidaPalec")->isHidden());
 }
 
-void WindowHandlersTest::hintsAndTexts() {
+void TestWindowHandlers::hintsAndTexts() {
     WindowFixture window;
     QCOMPARE(window->windowTitle(), QString("Programming of VARKO unit"));
     QVERIFY(window->findChild<QAction*>("MenuEnglish")->isChecked());
@@ -175,5 +175,5 @@ void WindowHandlersTest::hintsAndTexts() {
     QCOMPARE(window.find<QLabel>("LabelKillSwitch")->text(), QString("live"));
 }
 
-QTEST_MAIN(WindowHandlersTest)
+QTEST_MAIN(TestWindowHandlers)
 #include "tst_window_handlers.moc"

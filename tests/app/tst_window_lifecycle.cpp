@@ -65,7 +65,7 @@ ParamImage startUpImage() {
 
 } // namespace
 
-class WindowLifecycleTest : public QObject {
+class TestWindowLifecycle : public QObject {
     Q_OBJECT
 private slots:
     void firstStartWithoutFiles() {
@@ -246,5 +246,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WindowLifecycleTest)
+QTEST_MAIN(TestWindowLifecycle)
 #include "tst_window_lifecycle.moc"

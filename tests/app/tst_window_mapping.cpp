@@ -14,7 +14,7 @@
 
 using namespace varko;
 
-class WindowMappingTest : public QObject {
+class TestWindowMapping : public QObject {
     Q_OBJECT
 private slots:
     void limiterShowsItsMinimumAndStepsUp();
@@ -38,7 +38,7 @@ void clickUp(const WindowFixture& window, const QString& upDownName) {
 
 } // namespace
 
-void WindowMappingTest::limiterShowsItsMinimumAndStepsUp() {
+void TestWindowMapping::limiterShowsItsMinimumAndStepsUp() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.limiter() = 9; });
     QCOMPARE(window.edit("EditOmez2")->text(), QString("999"));
@@ -50,7 +50,7 @@ void WindowMappingTest::limiterShowsItsMinimumAndStepsUp() {
     QCOMPARE(window.edit("EditOmez2")->text(), QString("1,000"));
 }
 
-void WindowMappingTest::typedValueIsStoredToItsStep() {
+void TestWindowMapping::typedValueIsStoredToItsStep() {
     WindowFixture window;
     window.edit("EditOmez2")->setText("1234");
     window->commitEditedValue();
@@ -58,7 +58,7 @@ void WindowMappingTest::typedValueIsStoredToItsStep() {
     QCOMPARE(window.edit("EditOmez2")->text(), QString("1,200"));
 }
 
-void WindowMappingTest::rejectedTextKeepsTheValue_data() {
+void TestWindowMapping::rejectedTextKeepsTheValue_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("typed");
     QTest::newRow("not a number") << "EditBaseAdv"
@@ -73,7 +73,7 @@ void WindowMappingTest::rejectedTextKeepsTheValue_data() {
                                      << "15 000";
 }
 
-void WindowMappingTest::rejectedTextKeepsTheValue() {
+void TestWindowMapping::rejectedTextKeepsTheValue() {
     QFETCH(QString, edit);
     QFETCH(QString, typed);
     WindowFixture window;
@@ -87,7 +87,7 @@ void WindowMappingTest::rejectedTextKeepsTheValue() {
     QCOMPARE(window.edit(edit)->text(), shown);
 }
 
-void WindowMappingTest::throttleFullScaleAboveTheRange() {
+void TestWindowMapping::throttleFullScaleAboveTheRange() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.tps100() = 250; });
     QCOMPARE(window.edit("EditTps100")->text(), QString("4,750"));
@@ -97,7 +97,7 @@ void WindowMappingTest::throttleFullScaleAboveTheRange() {
 
 // Every pair, through its widgets: each end of its range shown and collected gives the byte
 // it started from. Test mode is off, so the compensation pairs come back as their default.
-void WindowMappingTest::pairEndsSurviveShowAndCollect() {
+void TestWindowMapping::pairEndsSurviveShowAndCollect() {
     WindowFixture window;
     for (int p = 0; p < kPairCount; ++p) {
         const PairSpec& pair = pairTable()[p];
@@ -117,7 +117,7 @@ void WindowMappingTest::pairEndsSurviveShowAndCollect() {
     }
 }
 
-void WindowMappingTest::codesBeyondTheLists() {
+void TestWindowMapping::codesBeyondTheLists() {
     WindowFixture window;
     auto* bike = window.find<QComboBox>("ComboBoxBike");
     const QString model = bike->currentText();
@@ -137,7 +137,7 @@ void WindowMappingTest::codesBeyondTheLists() {
     QCOMPARE(int(window->image().input2()), 4);
 }
 
-void WindowMappingTest::methodEightTicksTheSecondEdgeBoxes() {
+void TestWindowMapping::methodEightTicksTheSecondEdgeBoxes() {
     WindowFixture window;
     window.showWith([](ParamImage& image) {
         image.synchroMethod() = 8;
@@ -157,7 +157,7 @@ void WindowMappingTest::methodEightTicksTheSecondEdgeBoxes() {
     }
 }
 
-void WindowMappingTest::compensationHeldOutsideTestMode() {
+void TestWindowMapping::compensationHeldOutsideTestMode() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.compensation(2) = 99; });
     QCOMPARE(window.edit("EditKompenz3")->text(), QString("99"));
@@ -171,7 +171,7 @@ void WindowMappingTest::compensationHeldOutsideTestMode() {
 
 // Consecutive random images flip check boxes, radio groups and lists back and forth; none of
 // those changes may run a handler that writes into the image.
-void WindowMappingTest::showImageNeverChangesTheImage() {
+void TestWindowMapping::showImageNeverChangesTheImage() {
     WindowFixture window;
     QRandomGenerator random(75);
     for (int round = 0; round < 40; ++round) {
@@ -184,5 +184,5 @@ void WindowMappingTest::showImageNeverChangesTheImage() {
     }
 }
 
-QTEST_MAIN(WindowMappingTest)
+QTEST_MAIN(TestWindowMapping)
 #include "tst_window_mapping.moc"

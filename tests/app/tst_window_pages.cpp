@@ -7,7 +7,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
-class WindowPagesTest : public QObject {
+class TestWindowPages : public QObject {
     Q_OBJECT
 private slots:
     void pagesFitAndDoNotOverlap();
@@ -55,7 +55,7 @@ void showEverything(WindowFixture& window) {
     });
 }
 
-void WindowPagesTest::pagesFitAndDoNotOverlap() {
+void TestWindowPages::pagesFitAndDoNotOverlap() {
     for (bool everything : {false, true}) {
         WindowFixture window;
         if (everything) {
@@ -70,7 +70,7 @@ void WindowPagesTest::pagesFitAndDoNotOverlap() {
     }
 }
 
-void WindowPagesTest::screenshots() {
+void TestWindowPages::screenshots() {
     const QString dir = qEnvironmentVariable("VARKO_SCREENSHOT_DIR");
     if (dir.isEmpty()) {
         QSKIP("VARKO_SCREENSHOT_DIR not set");
@@ -92,5 +92,5 @@ void WindowPagesTest::screenshots() {
     }
 }
 
-QTEST_MAIN(WindowPagesTest)
+QTEST_MAIN(TestWindowPages)
 #include "tst_window_pages.moc"

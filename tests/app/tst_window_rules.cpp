@@ -10,7 +10,7 @@
 
 using namespace varko;
 
-class WindowRulesTest : public QObject {
+class TestWindowRules : public QObject {
     Q_OBJECT
 private slots:
     void modelPresetGreysTheGeometry();
@@ -41,7 +41,7 @@ void showSpecial(WindowFixture& window, int synchro) {
 
 } // namespace
 
-void WindowRulesTest::modelPresetGreysTheGeometry() {
+void TestWindowRules::modelPresetGreysTheGeometry() {
     WindowFixture window; // "Yamaha R6": method 1, five lobes
     QVERIFY(!enabledByName(window, "GroupBoxSpecial"));
     QVERIFY(!enabledByName(window, "CheckBoxBuzDlouhe"));
@@ -51,7 +51,7 @@ void WindowRulesTest::modelPresetGreysTheGeometry() {
     QCOMPARE(window.edit("EditPalec2Zac")->text(), QString("3"));
 }
 
-void WindowRulesTest::specialSettingWithMethods() {
+void TestWindowRules::specialSettingWithMethods() {
     WindowFixture window;
     showSpecial(window, 1);
     QVERIFY(enabledByName(window, "GroupBoxSpecial"));
@@ -84,7 +84,7 @@ void WindowRulesTest::specialSettingWithMethods() {
     QVERIFY(!shownByName(window, "CheckBoxPalec1ZacP2"));
 }
 
-void WindowRulesTest::twoChannels() {
+void TestWindowRules::twoChannels() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.channelCount() = 2; });
     QVERIFY(shownByName(window, "GroupBoxPalec1"));
@@ -95,7 +95,7 @@ void WindowRulesTest::twoChannels() {
     QVERIFY(shownByName(window, "GroupBoxPalec4"));
 }
 
-void WindowRulesTest::throttleMapOffMovesRowNine() {
+void TestWindowRules::throttleMapOffMovesRowNine() {
     WindowFixture window;
     const int row0Top = window.find("LabelTps1")->y() - 4;
     const int row9Top = window.find("LabelTps10")->y() - 4;
@@ -119,7 +119,7 @@ void WindowRulesTest::throttleMapOffMovesRowNine() {
     QCOMPARE(window.edit("Edit84")->text(), QString("44"));
 }
 
-void WindowRulesTest::servoOff() {
+void TestWindowRules::servoOff() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.servoEnable() = 1; });
     QVERIFY(shownByName(window, "GroupBoxPrivera"));
@@ -127,7 +127,7 @@ void WindowRulesTest::servoOff() {
     QVERIFY(!shownByName(window, "GroupBoxPrivera"));
 }
 
-void WindowRulesTest::clutchAndNeutral() {
+void TestWindowRules::clutchAndNeutral() {
     WindowFixture window;
     for (int input2 = 0; input2 <= 4; ++input2) {
         window.showWith([input2](ParamImage& image) { image.input2() = std::uint8_t(input2); });
@@ -143,7 +143,7 @@ void WindowRulesTest::clutchAndNeutral() {
     QVERIFY(!enabledByName(window, "RadioGroupInput2"));
 }
 
-void WindowRulesTest::noReadingIsRed() {
+void TestWindowRules::noReadingIsRed() {
     WindowFixture window;
     auto* box = window.find<QCheckBox>("CheckBoxZakazCteni");
     QVERIFY(box->palette().color(QPalette::Window) != QColor(Qt::red));
@@ -153,5 +153,5 @@ void WindowRulesTest::noReadingIsRed() {
     QVERIFY(box->autoFillBackground());
 }
 
-QTEST_MAIN(WindowRulesTest)
+QTEST_MAIN(TestWindowRules)
 #include "tst_window_rules.moc"

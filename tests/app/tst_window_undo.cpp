@@ -46,7 +46,7 @@ bool ticksUntilIdle(FlowsFixture& f) {
 
 } // namespace
 
-class WindowUndoTest : public QObject {
+class TestWindowUndo : public QObject {
     Q_OBJECT
 private slots:
     void disabledAfterStartUp() {
@@ -197,5 +197,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WindowUndoTest)
+QTEST_MAIN(TestWindowUndo)
 #include "tst_window_undo.moc"

@@ -75,7 +75,7 @@ struct Station {
 
 Q_DECLARE_METATYPE(varko::TransferMode)
 
-class TestLinkWithSimulator : public QObject {
+class TestLinkSim : public QObject {
     Q_OBJECT
 private slots:
     void init() { config_ = std::make_unique<ScopedConfigDir>(); }
@@ -228,5 +228,5 @@ private:
 Q_DECLARE_METATYPE(varko::TransferResult)
 Q_DECLARE_METATYPE(varko::PortError)
 
-QTEST_GUILESS_MAIN(TestLinkWithSimulator)
+QTEST_GUILESS_MAIN(TestLinkSim)
 #include "tst_link_sim.moc"

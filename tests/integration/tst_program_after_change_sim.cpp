@@ -28,7 +28,7 @@ void typeAndEnter(FlowsFixture& f, const char* edit, const QString& text) {
 
 } // namespace
 
-class ProgramAfterChangeSimTest : public QObject {
+class TestProgramAfterChangeSim : public QObject {
     Q_OBJECT
 private slots:
     void mapCellReachesTheUnit() {
@@ -67,5 +67,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ProgramAfterChangeSimTest)
+QTEST_MAIN(TestProgramAfterChangeSim)
 #include "tst_program_after_change_sim.moc"

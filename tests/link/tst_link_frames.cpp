@@ -22,7 +22,7 @@ ParamImage countingImage() {
 }
 } // namespace
 
-class TestFrames : public QObject {
+class TestLinkFrames : public QObject {
     Q_OBJECT
 private slots:
     void idleFrame() {
@@ -189,5 +189,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFrames)
+QTEST_GUILESS_MAIN(TestLinkFrames)
 #include "tst_link_frames.moc"

@@ -54,7 +54,7 @@ struct UnitRig : LinkRig {
 
 } // namespace
 
-class TestTransfers : public QObject {
+class TestLinkTransfers : public QObject {
     Q_OBJECT
 private slots:
     void init() { config_ = std::make_unique<ScopedConfigDir>(); }
@@ -324,5 +324,5 @@ private:
     std::unique_ptr<ScopedConfigDir> config_;
 };
 
-QTEST_GUILESS_MAIN(TestTransfers)
+QTEST_GUILESS_MAIN(TestLinkTransfers)
 #include "tst_link_transfers.moc"

@@ -7,7 +7,7 @@
 
 using namespace varko;
 
-class DisplayRulesTest : public QObject {
+class TestDisplayRules : public QObject {
     Q_OBJECT
 private slots:
     void geometryEditableOnlyForSpecialSetting_data();
@@ -45,7 +45,7 @@ UiDecisions decide(const Setup& s, WindowModes modes = {}) {
 
 } // namespace
 
-void DisplayRulesTest::geometryEditableOnlyForSpecialSetting_data() {
+void TestDisplayRules::geometryEditableOnlyForSpecialSetting_data() {
     QTest::addColumn<int>("bikePosition");
     QTest::addColumn<int>("synchro");
     QTest::addColumn<bool>("special");
@@ -73,7 +73,7 @@ void DisplayRulesTest::geometryEditableOnlyForSpecialSetting_data() {
                                    << true << false << false << false;
 }
 
-void DisplayRulesTest::geometryEditableOnlyForSpecialSetting() {
+void TestDisplayRules::geometryEditableOnlyForSpecialSetting() {
     QFETCH(int, bikePosition);
     QFETCH(int, synchro);
     const UiDecisions d = decide(makeSetup(bikePosition, synchro));
@@ -89,7 +89,7 @@ void DisplayRulesTest::geometryEditableOnlyForSpecialSetting() {
     QCOMPARE(d.monPickup2Shown, d.invInput2Shown);
 }
 
-void DisplayRulesTest::channelGroupsFollowCountAndHarley() {
+void TestDisplayRules::channelGroupsFollowCountAndHarley() {
     Setup s = makeSetup(kSpecialPosition, 1);
     UiDecisions d = decide(s);
     QCOMPARE(d.channelGroupShown, (std::array<bool, 4>{true, true, false, false}));
@@ -108,7 +108,7 @@ void DisplayRulesTest::channelGroupsFollowCountAndHarley() {
     QCOMPARE(decide(harley).channelGroupShown, (std::array<bool, 4>{}));
 }
 
-void DisplayRulesTest::throttleMapOff() {
+void TestDisplayRules::throttleMapOff() {
     Setup s = makeSetup(29, 1);
     UiDecisions d = decide(s);
     QVERIFY(!d.mapRowsShown);
@@ -125,7 +125,7 @@ void DisplayRulesTest::throttleMapOff() {
     QVERIFY(!decide(s, {.printing = true}).mapUpDownsShown);
 }
 
-void DisplayRulesTest::servoAndInputs_data() {
+void TestDisplayRules::servoAndInputs_data() {
     QTest::addColumn<int>("input1");
     QTest::addColumn<int>("input2");
     QTest::addColumn<bool>("neutral");
@@ -141,7 +141,7 @@ void DisplayRulesTest::servoAndInputs_data() {
     QTest::newRow("neutral and stand") << 0 << 0 << true << false << true << false << false;
 }
 
-void DisplayRulesTest::servoAndInputs() {
+void TestDisplayRules::servoAndInputs() {
     QFETCH(int, input1);
     QFETCH(int, input2);
     QFETCH(bool, neutral);
@@ -160,7 +160,7 @@ void DisplayRulesTest::servoAndInputs() {
     QVERIFY(decide(s).servoShown);
 }
 
-void DisplayRulesTest::printingAndColours() {
+void TestDisplayRules::printingAndColours() {
     Setup s = makeSetup(29, 1);
     s.image.input2() = 3;
     UiDecisions d = decide(s);
@@ -179,11 +179,11 @@ void DisplayRulesTest::printingAndColours() {
     QVERIFY(d.progAfterChangeRed);
 }
 
-void DisplayRulesTest::compensationOnlyInTestMode() {
+void TestDisplayRules::compensationOnlyInTestMode() {
     const Setup s = makeSetup(29, 1);
     QVERIFY(!decide(s).compensationShown);
     QVERIFY(decide(s, {.testEnable = true}).compensationShown);
 }
 
-QTEST_APPLESS_MAIN(DisplayRulesTest)
+QTEST_APPLESS_MAIN(TestDisplayRules)
 #include "tst_display_rules.moc"

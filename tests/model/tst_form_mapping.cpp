@@ -9,7 +9,7 @@
 
 using namespace varko;
 
-class FormMappingTest : public QObject {
+class TestFormMapping : public QObject {
     Q_OBJECT
 private slots:
     void pairTableNamesAndBytesAreDistinct();
@@ -50,7 +50,7 @@ int pairIndex(const QString& editName) {
 
 } // namespace
 
-void FormMappingTest::pairTableNamesAndBytesAreDistinct() {
+void TestFormMapping::pairTableNamesAndBytesAreDistinct() {
     QSet<QString> names;
     QSet<int> offsets;
     for (const PairSpec& pair : pairTable()) {
@@ -65,7 +65,7 @@ void FormMappingTest::pairTableNamesAndBytesAreDistinct() {
     QCOMPARE(pairTable()[Pair::startAdvLobe + 3].upDownName, QString("UpDownPalec4End"));
 }
 
-void FormMappingTest::pairEndsSurviveShowAndCollect_data() {
+void TestFormMapping::pairEndsSurviveShowAndCollect_data() {
     QTest::addColumn<int>("pair");
     QTest::addColumn<int>("end");
     for (int p = 0; p < kPairCount; ++p) {
@@ -78,7 +78,7 @@ void FormMappingTest::pairEndsSurviveShowAndCollect_data() {
 
 // Each end of a pair, stored as its byte, shows as that end (or, for an end below the step
 // grid such as 999 rpm, as the same encoded byte) and collects back to the same byte.
-void FormMappingTest::pairEndsSurviveShowAndCollect() {
+void TestFormMapping::pairEndsSurviveShowAndCollect() {
     QFETCH(int, pair);
     QFETCH(int, end);
     const PairSpec& spec = pairTable()[pair];
@@ -95,7 +95,7 @@ void FormMappingTest::pairEndsSurviveShowAndCollect() {
     QCOMPARE(image[spec.offset], before[spec.offset]);
 }
 
-void FormMappingTest::valuesOutsideARangeShowAsTheBound_data() {
+void TestFormMapping::valuesOutsideARangeShowAsTheBound_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<int>("byte");
     QTest::addColumn<int>("shown");
@@ -113,7 +113,7 @@ void FormMappingTest::valuesOutsideARangeShowAsTheBound_data() {
     QTest::newRow("first speed 1 shows 199") << "EditRpmAdv1" << 1 << 199 << 1;
 }
 
-void FormMappingTest::valuesOutsideARangeShowAsTheBound() {
+void TestFormMapping::valuesOutsideARangeShowAsTheBound() {
     QFETCH(QString, edit);
     QFETCH(int, byte);
     QFETCH(int, shown);
@@ -129,7 +129,7 @@ void FormMappingTest::valuesOutsideARangeShowAsTheBound() {
     QCOMPARE(int(image[pairTable()[pair].offset]), collected);
 }
 
-void FormMappingTest::unknownModelKeepsTheListWhereItWas() {
+void TestFormMapping::unknownModelKeepsTheListWhereItWas() {
     ParamImage image = startupImage();
     FormState state;
     showImageToState(image, state);
@@ -147,7 +147,7 @@ void FormMappingTest::unknownModelKeepsTheListWhereItWas() {
     QCOMPARE(int(fresh.bike()), 40);
 }
 
-void FormMappingTest::listCodesBeyondTheirLists() {
+void TestFormMapping::listCodesBeyondTheirLists() {
     ParamImage image = startupImage();
     image.synchroMethod() = 12;
     image.input1() = 7;
@@ -166,7 +166,7 @@ void FormMappingTest::listCodesBeyondTheirLists() {
     QCOMPARE(int(image.ignitionsPerRev()), 0);
 }
 
-void FormMappingTest::methodEightTicksTheSecondEdgeBoxes() {
+void TestFormMapping::methodEightTicksTheSecondEdgeBoxes() {
     ParamImage image = startupImage();
     image.synchroMethod() = 8;
     for (int n = 0; n < kChannels; ++n) {
@@ -188,7 +188,7 @@ void FormMappingTest::methodEightTicksTheSecondEdgeBoxes() {
     }
 }
 
-void FormMappingTest::lobeCheckOnlyForSpecialSingleLobe_data() {
+void TestFormMapping::lobeCheckOnlyForSpecialSingleLobe_data() {
     QTest::addColumn<int>("bike");
     QTest::addColumn<int>("synchro");
     QTest::addColumn<bool>("kept");
@@ -197,7 +197,7 @@ void FormMappingTest::lobeCheckOnlyForSpecialSingleLobe_data() {
     QTest::newRow("a model, method 0") << 7 << 0 << false;
 }
 
-void FormMappingTest::lobeCheckOnlyForSpecialSingleLobe() {
+void TestFormMapping::lobeCheckOnlyForSpecialSingleLobe() {
     QFETCH(int, bike);
     QFETCH(int, synchro);
     QFETCH(bool, kept);
@@ -213,7 +213,7 @@ void FormMappingTest::lobeCheckOnlyForSpecialSingleLobe() {
     QCOMPARE(state.checks[Check::noLobeCheck], kept);
 }
 
-void FormMappingTest::compensationFollowsTestMode() {
+void TestFormMapping::compensationFollowsTestMode() {
     ParamImage image = startupImage();
     for (int n = 0; n < kChannels; ++n) {
         image.compensation(n) = static_cast<std::uint8_t>(30 + n);
@@ -227,7 +227,7 @@ void FormMappingTest::compensationFollowsTestMode() {
     }
 }
 
-void FormMappingTest::reservedBytesAreNotTouched() {
+void TestFormMapping::reservedBytesAreNotTouched() {
     ParamImage image = startupImage();
     for (int reserved : {14, 18, 19, 29, 59, 64, 69}) {
         image[reserved] = static_cast<std::uint8_t>(200 + reserved % 50);
@@ -239,7 +239,7 @@ void FormMappingTest::reservedBytesAreNotTouched() {
     }
 }
 
-void FormMappingTest::presetImageSurvivesTheRoundTrip() {
+void TestFormMapping::presetImageSurvivesTheRoundTrip() {
     // The special setting has no preset of its own, so its geometry is whatever came before.
     for (int position = 0; position < kBikeListSize - 1; ++position) {
         ParamImage image;
@@ -259,7 +259,7 @@ void FormMappingTest::presetImageSurvivesTheRoundTrip() {
     }
 }
 
-void FormMappingTest::typedText_data() {
+void TestFormMapping::typedText_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("separator");
@@ -314,7 +314,7 @@ void FormMappingTest::typedText_data() {
                                    << "," << -1;
 }
 
-void FormMappingTest::typedText() {
+void TestFormMapping::typedText() {
     QFETCH(QString, edit);
     QFETCH(QString, text);
     QFETCH(QString, separator);
@@ -323,5 +323,5 @@ void FormMappingTest::typedText() {
     QCOMPARE(value.value_or(-1), accepted);
 }
 
-QTEST_APPLESS_MAIN(FormMappingTest)
+QTEST_APPLESS_MAIN(TestFormMapping)
 #include "tst_form_mapping.moc"

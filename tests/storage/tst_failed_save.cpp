@@ -32,7 +32,7 @@ bool Save(const QString& saver, const QString& path) {
 
 Q_DECLARE_METATYPE(Obstacle)
 
-class FailedSaveTest : public QObject {
+class TestFailedSave : public QObject {
     Q_OBJECT
 private slots:
     void saveFailsAndKeepsTheOldFile_data() {
@@ -106,5 +106,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(FailedSaveTest)
+QTEST_GUILESS_MAIN(TestFailedSave)
 #include "tst_failed_save.moc"

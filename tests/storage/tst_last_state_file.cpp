@@ -43,7 +43,7 @@ QByteArray numbersText(int count, int first = 1) {
 
 } // namespace
 
-class LastStateFileTest : public QObject {
+class TestLastStateFile : public QObject {
     Q_OBJECT
 private slots:
     void writerProducesTheExactLayout() {
@@ -102,5 +102,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(LastStateFileTest)
+QTEST_GUILESS_MAIN(TestLastStateFile)
 #include "tst_last_state_file.moc"

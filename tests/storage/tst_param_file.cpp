@@ -84,7 +84,7 @@ QByteArrayList linesOf(const QByteArrayList& lines, int first, int last) {
 
 } // namespace
 
-class ParamFileTest : public QObject {
+class TestParamFile : public QObject {
     Q_OBJECT
 private slots:
     void writerProducesTheExactLayout() {
@@ -407,5 +407,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ParamFileTest)
+QTEST_GUILESS_MAIN(TestParamFile)
 #include "tst_param_file.moc"

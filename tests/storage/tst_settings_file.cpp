@@ -75,7 +75,7 @@ bool sameValues(const SettingsValues& a, const SettingsValues& b) {
 
 } // namespace
 
-class SettingsFileTest : public QObject {
+class TestSettingsFile : public QObject {
     Q_OBJECT
 private slots:
     void filesLiveInTheConfigFolder() {
@@ -218,5 +218,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SettingsFileTest)
+QTEST_GUILESS_MAIN(TestSettingsFile)
 #include "tst_settings_file.moc"

@@ -9,7 +9,7 @@
 
 using namespace varko;
 
-class TestSwitchTest : public QObject {
+class TestTestSwitch : public QObject {
     Q_OBJECT
 private slots:
     void switchWord_data() {
@@ -42,5 +42,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSwitchTest)
+QTEST_GUILESS_MAIN(TestTestSwitch)
 #include "tst_test_switch.moc"

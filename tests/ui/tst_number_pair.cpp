@@ -13,7 +13,7 @@
 
 using namespace varko;
 
-class NumberPairTest : public QObject {
+class TestNumberPair : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -29,11 +29,11 @@ private:
     QWidget parent;
 };
 
-void NumberPairTest::initTestCase() {
+void TestNumberPair::initTestCase() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
-void NumberPairTest::stepsAndClampsWithoutWrap() {
+void TestNumberPair::stepsAndClampsWithoutWrap() {
     NumberPair limiter(pairTable()[Pair::limiter], &parent, 0, 0, 57);
     QSignalSpy stepped(&limiter, &NumberPair::stepped);
     limiter.writePair(999);
@@ -52,7 +52,7 @@ void NumberPairTest::stepsAndClampsWithoutWrap() {
     QCOMPARE(limiter.value(), 999);
 }
 
-void NumberPairTest::arrowButtonsAndKeysStep() {
+void TestNumberPair::arrowButtonsAndKeysStep() {
     NumberPair cell(pairTable()[Pair::advance], &parent, 0, 0, 30);
     cell.writePair(10);
     const auto arrows = cell.upDown()->findChildren<QToolButton*>();
@@ -72,7 +72,7 @@ void NumberPairTest::arrowButtonsAndKeysStep() {
     QCOMPARE(cell.edit()->text(), QString("41"));
 }
 
-void NumberPairTest::groupingOnlyFromAThousand() {
+void TestNumberPair::groupingOnlyFromAThousand() {
     NumberPair speed(pairTable()[Pair::rpmAdv + 9], &parent, 0, 0, 44);
     speed.writePair(20100);
     QCOMPARE(speed.edit()->text(), QString("20,100"));
@@ -83,7 +83,7 @@ void NumberPairTest::groupingOnlyFromAThousand() {
     QCOMPARE(correction.edit()->text(), QString("-60"));
 }
 
-void NumberPairTest::rejectedTextKeepsTheValueUntilWritten() {
+void TestNumberPair::rejectedTextKeepsTheValueUntilWritten() {
     NumberPair baseAdv(pairTable()[Pair::baseAdv], &parent, 0, 0, 41);
     baseAdv.writePair(12);
     for (const char* typed : {"70", "abc", "-5", ""}) {
@@ -97,7 +97,7 @@ void NumberPairTest::rejectedTextKeepsTheValueUntilWritten() {
     QCOMPARE(baseAdv.readPair(), 33);
 }
 
-void NumberPairTest::focusLossCountsOnlyWithinTheWindow_data() {
+void TestNumberPair::focusLossCountsOnlyWithinTheWindow_data() {
     QTest::addColumn<Qt::FocusReason>("reason");
     QTest::addColumn<bool>("left");
     QTest::newRow("tab") << Qt::TabFocusReason << true;
@@ -110,7 +110,7 @@ void NumberPairTest::focusLossCountsOnlyWithinTheWindow_data() {
     QTest::newRow("menu bar") << Qt::MenuBarFocusReason << false;
 }
 
-void NumberPairTest::focusLossCountsOnlyWithinTheWindow() {
+void TestNumberPair::focusLossCountsOnlyWithinTheWindow() {
     QFETCH(Qt::FocusReason, reason);
     NumberPair pair(pairTable()[Pair::limiter], &parent, 0, 0, 57);
     QSignalSpy left(&pair, &NumberPair::left);
@@ -119,7 +119,7 @@ void NumberPairTest::focusLossCountsOnlyWithinTheWindow() {
     QTEST(left.count() == 1, "left");
 }
 
-void NumberPairTest::enterIsSwallowedOtherKeysPass() {
+void TestNumberPair::enterIsSwallowedOtherKeysPass() {
     NumberPair pair(pairTable()[Pair::limiter], &parent, 0, 0, 57);
     QSignalSpy enter(&pair, &NumberPair::enterPressed);
     QSignalSpy stepped(&pair, &NumberPair::stepped);
@@ -134,5 +134,5 @@ void NumberPairTest::enterIsSwallowedOtherKeysPass() {
     QCOMPARE(pair.edit()->text(), QString("1234"));
 }
 
-QTEST_MAIN(NumberPairTest)
+QTEST_MAIN(TestNumberPair)
 #include "tst_number_pair.moc"
