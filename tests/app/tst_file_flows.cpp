@@ -1,6 +1,7 @@
 // New, Open, Save and the exe-dir flows of the main window, with dialogs and boxes answered by
 // the test.
 
+#include "CodeNames.h"
 #include "FlowsFixture.h"
 #include "TestFiles.h"
 #include "model/Presets.h"
@@ -84,7 +85,7 @@ private slots:
         f.trigger("MenuNew");
         QCOMPARE(int(f.window->image().limiter()), 110);
         QCOMPARE(int(f.window->image().advance(0, 5)), int(DefaultAdvanceMap[5]));
-        QCOMPARE(int(f.window->image().bike()), 20);
+        QCOMPARE(int(f.window->image().bike()), BikeCode::yamahaR6);
         QCOMPARE(f.window.edit("EditOmez2")->text(), "11,000");
         QCOMPARE(f.fileLabel(), QString());
         QVERIFY(!statusShown(f));
@@ -95,10 +96,10 @@ private slots:
     void newWithSpecialSettingKeepsTheGeometry() {
         FlowsFixture f;
         f.window.showWith([](ParamImage& image) {
-            image.bike() = 24; // Honda VFR 750
+            image.bike() = BikeCode::hondaVfr750;
             bool listChanged = false;
             applyBikePreset(image, listChanged);
-            image.bike() = 22; // then "Special setting"
+            image.bike() = kBikeSpecial;
             image.bytes[42] = 0;
             image.bytes[47] = 1;
             image.limiter() = 95;
@@ -168,14 +169,14 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("odd.ign");
         ParamImage odd = f.window->image();
-        odd.bike() = 40;
+        odd.bike() = BikeCode::unlisted;
         odd.channelCount() = 0;
         odd.advance(3, 4) = 200;
         QVERIFY(saveParamFile(path, odd));
         f.dialogs.paths = {path};
         f.trigger("MenuOpen");
         const ParamImage opened = f.window->image();
-        QCOMPARE(int(opened.bike()), 20); // the entry the list kept
+        QCOMPARE(int(opened.bike()), BikeCode::yamahaR6); // the entry the list kept
         QVERIFY(opened.channelCount() >= 1);
         QCOMPARE(int(opened.advance(3, 4)), 60);
         f.window->collectImage();

@@ -1,5 +1,6 @@
 // The editing handlers as a user reaches them: focus changes, keys, clicks, lists and hints.
 
+#include "CodeNames.h"
 #include "WindowFixture.h"
 #include "model/Presets.h"
 #include "ui/Texts.h"
@@ -62,7 +63,7 @@ void TestWindowHandlers::enterCommitsAndMovesOn() {
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(&*window));
     QLineEdit* limiter = window.edit("EditOmez2");
-    window.find<QTabWidget>("PageControl1")->setCurrentIndex(0);
+    window.find<QTabWidget>("PageControl1")->setCurrentIndex(Page::miscellaneous);
     limiter->setFocus(Qt::OtherFocusReason);
     QVERIFY(limiter->hasFocus());
     limiter->selectAll();
@@ -116,31 +117,31 @@ void TestWindowHandlers::radioGroupStoresItsSelection() {
     window->show();
     auto* clutch = window.find<QRadioButton>("RadioGroupInput2Item3");
     clickBox(clutch);
-    QCOMPARE(int(window->image().input2()), 3);
+    QCOMPARE(int(window->image().input2()), InputFunction::clutchMaster);
     QVERIFY(window.edit("EditClutchTime")->isEnabled());
 }
 
 void TestWindowHandlers::modelListAppliesThePreset() {
     WindowFixture window;
     auto* bike = window.find<QComboBox>("ComboBoxBike");
-    const int vfr750 = bikeListPosition(24);
+    const int vfr750 = bikeListPosition(BikeCode::hondaVfr750);
     bike->setCurrentIndex(vfr750);
     emit bike->activated(vfr750);
-    QCOMPARE(int(window->image().bike()), 24);
+    QCOMPARE(int(window->image().bike()), BikeCode::hondaVfr750);
     QCOMPARE(int(window->image().lobeCount()), 11);
     QCOMPARE(window.edit("EditPocKanalu")->text(), QString("4"));
 
     // The special setting keeps the geometry of the model before and makes it editable.
-    bike->setCurrentIndex(kBikeListSize - 1);
-    emit bike->activated(kBikeListSize - 1);
+    bike->setCurrentIndex(BikePosition::special);
+    emit bike->activated(BikePosition::special);
     QCOMPARE(int(window->image().bike()), int(kBikeSpecial));
     QCOMPARE(int(window->image().lobeCount()), 11);
     QVERIFY(window.find("GroupBoxSpecial")->isEnabled());
 
     auto* synchro = window.find<QComboBox>("ComboBoxSynchro");
-    synchro->setCurrentIndex(0);
-    emit synchro->activated(0);
-    QCOMPARE(int(window->image().synchroMethod()), 0);
+    synchro->setCurrentIndex(Synchro::singleLobe);
+    emit synchro->activated(Synchro::singleLobe);
+    QCOMPARE(int(window->image().synchroMethod()), Synchro::singleLobe);
     QCOMPARE(int(window->image().lobeCount()), 1);
     QVERIFY(!window.find("CheckBoxNehlidaPalec")->isHidden());
 }
@@ -149,7 +150,8 @@ void TestWindowHandlers::hintsAndTexts() {
     WindowFixture window;
     QCOMPARE(window->windowTitle(), QString("Programming of VARKO unit"));
     QVERIFY(window->findChild<QAction*>("MenuEnglish")->isChecked());
-    QCOMPARE(window.find<QComboBox>("ComboBoxBike")->itemText(32), QString("Special setting"));
+    QCOMPARE(window.find<QComboBox>("ComboBoxBike")->itemText(BikePosition::special),
+             QString("Special setting"));
     QCOMPARE(window.find<QLabel>("LabelPilotLight")->text(), QString("Gear Shift Light [rpm]"));
 
     QWidget* rpm = window.find("LabelRpm1");
@@ -169,7 +171,7 @@ void TestWindowHandlers::hintsAndTexts() {
     // two advance labels, which show their caption until the next frame.
     window.find("LabelSpojeni")->hide();
     window.find<QLabel>("LabelKillSwitch")->setText("live");
-    applyTexts(&*window, 0);
+    applyTexts(&*window, Language::english);
     QCOMPARE(window.find<QLabel>("LabelAdvance1")->text(), QString::fromUtf8("Advance [°]"));
     QCOMPARE(window.find<QLabel>("LabelAdvance2")->text(), QString::fromUtf8("Advance [°]"));
     QCOMPARE(window.find<QLabel>("LabelKillSwitch")->text(), QString("live"));

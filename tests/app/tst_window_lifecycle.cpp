@@ -1,6 +1,7 @@
 // Start-up and close of the main window: what the settings, last-state and test switch files
 // bring in, what closing writes back, and the command-line language word.
 
+#include "CodeNames.h"
 #include "ScopedConfigDir.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
@@ -57,7 +58,7 @@ void writeSettings(const ScopedConfigDir& config, const QByteArray& keys) {
 
 ParamImage startUpImage() {
     ParamImage image;
-    image.bike() = 20;
+    image.bike() = BikeCode::yamahaR6;
     bool listChanged = false;
     applyBikePreset(image, listChanged);
     return image;
@@ -74,7 +75,7 @@ private slots:
         const QRect screen = run.window->screen()->geometry();
         QCOMPARE(run.window->pos(), QPoint((screen.width() - run.window->width()) / 2,
                                            (screen.height() - run.window->height()) / 2));
-        QCOMPARE(run.page(), 1);
+        QCOMPARE(run.page(), Page::bike);
         QVERIFY(run.checked("MenuEnglish"));
         QVERIFY(run.checked("MenuCom1"));
         QCOMPARE(run.fileLabel(), QString());
@@ -97,7 +98,7 @@ private slots:
             run.find<QAction>("MenuSave")->trigger();
             // Typed but never left: closing takes what the controls show.
             run.find<QLineEdit>("EditBaseAdv")->setText("17");
-            run.find<QTabWidget>("PageControl1")->setCurrentIndex(2);
+            run.find<QTabWidget>("PageControl1")->setCurrentIndex(Page::advanceMap);
             run.window->move(40, 30);
             run.window->resize(1000, 800);
             run.window->close();
@@ -114,7 +115,7 @@ private slots:
 
         Run again;
         QCOMPARE(again.window->image(), closed);
-        QCOMPARE(again.page(), 2);
+        QCOMPARE(again.page(), Page::advanceMap);
         QVERIFY(again.checked("MenuCom5"));
         QCOMPARE(again.fileLabel(), file);
         QCOMPARE(again.window->pos(), QPoint(40, 30));
@@ -132,18 +133,18 @@ private slots:
         QTest::addColumn<QByteArray>("writtenBack");
         QTest::newRow("French, automatic port")
             << QByteArray("Language=2\r\nComPort=21\r\n") << "MenuFrench"
-            << "MenuCom21" << 1 << QByteArray("ComPort=21");
+            << "MenuCom21" << Page::bike << QByteArray("ComPort=21");
         QTest::newRow("values out of range")
             << QByteArray("Language=7\r\nComPort=40\r\nPageControl1->ActivePageIndex=9\r\n")
             << "MenuEnglish"
-            << "MenuCom1" << 1 << QByteArray("ComPort=1");
+            << "MenuCom1" << Page::bike << QByteArray("ComPort=1");
         QTest::newRow("not numbers")
             << QByteArray("Language=two\r\nComPort=\r\nPageControl1->ActivePageIndex=x\r\n")
             << "MenuEnglish"
-            << "MenuCom1" << 1 << QByteArray("Language=0");
+            << "MenuCom1" << Page::bike << QByteArray("Language=0");
         QTest::newRow("the low 8 bits count")
             << QByteArray("Language=259\r\nPageControl1->ActivePageIndex=3\r\n") << "MenuCzech"
-            << "MenuCom1" << 3 << QByteArray("Language=3");
+            << "MenuCom1" << Page::servo << QByteArray("Language=3");
     }
     void settingsBroughtIn() {
         QFETCH(QByteArray, keys);
@@ -199,7 +200,7 @@ private slots:
         config.varkoDir();
         QByteArray numbers;
         for (int k = 0; k < 50; ++k)
-            numbers += k == 4 ? "9 " : k == 13 ? "80 " : "0 "; // 9 channels, limiter 8000
+            numbers += k == Field::channelCount ? "9 " : k == Field::limiter ? "80 " : "0 ";
         writeTestFile(lastStateFilePath(), numbers);
         Run run;
         const ParamImage& image = run.window->image();

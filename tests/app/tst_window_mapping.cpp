@@ -1,6 +1,7 @@
 // The window's controls as the editor of the image: what a value shows as, what typed or
 // stepped values store, and that showing never edits the image.
 
+#include "CodeNames.h"
 #include "WindowFixture.h"
 #include "model/Presets.h"
 
@@ -106,7 +107,7 @@ void TestWindowMapping::pairEndsSurviveShowAndCollect() {
         }
         for (int end : {pair.min, pair.max}) {
             window.showWith([&](ParamImage& image) {
-                image.synchroMethod() = 3;
+                image.synchroMethod() = Synchro::missingLobe;
                 image.lobeCount() = 58;
                 image[pair.offset] = pair.scale.encode(end);
             });
@@ -122,7 +123,7 @@ void TestWindowMapping::codesBeyondTheLists() {
     auto* bike = window.find<QComboBox>("ComboBoxBike");
     const QString model = bike->currentText();
     window.showWith([](ParamImage& image) {
-        image.bike() = 40;
+        image.bike() = BikeCode::unlisted;
         image.synchroMethod() = 12;
         image.input2() = 9;
     });
@@ -132,7 +133,7 @@ void TestWindowMapping::codesBeyondTheLists() {
     QCOMPARE(window.find<QRadioButton>("RadioGroupInput2Item4")->text(),
              QString("Clutch master inv. input"));
     window->collectImage();
-    QCOMPARE(int(window->image().bike()), 20);
+    QCOMPARE(int(window->image().bike()), BikeCode::yamahaR6);
     QCOMPARE(int(window->image().synchroMethod()), 255);
     QCOMPARE(int(window->image().input2()), 4);
 }
@@ -140,7 +141,7 @@ void TestWindowMapping::codesBeyondTheLists() {
 void TestWindowMapping::methodEightTicksTheSecondEdgeBoxes() {
     WindowFixture window;
     window.showWith([](ParamImage& image) {
-        image.synchroMethod() = 8;
+        image.synchroMethod() = Synchro::moreLobes;
         for (int n = 0; n < kChannels; ++n) {
             image.maxAdvEdge2(n) = image.startAdvEdge2(n) = 0;
         }

@@ -1,6 +1,7 @@
 // Every page of the window: each control fits inside its parent and no two sibling controls
 // overlap. With VARKO_SCREENSHOT_DIR set, each page is also written there as a picture.
 
+#include "CodeNames.h"
 #include "WindowFixture.h"
 #include "model/Presets.h"
 
@@ -47,11 +48,11 @@ void checkChildren(QWidget* parent) {
 void showEverything(WindowFixture& window) {
     window.showWith([](varko::ParamImage& image) {
         image.bike() = varko::kBikeSpecial;
-        image.synchroMethod() = 4;
+        image.synchroMethod() = Synchro::twoPickups;
         image.channelCount() = 4;
         image.throttleMap() = 1;
         image.servoEnable() = 1;
-        image.input2() = 3;
+        image.input2() = InputFunction::clutchMaster;
     });
 }
 

@@ -1,5 +1,6 @@
 // The display rules as the widgets show them.
 
+#include "CodeNames.h"
 #include "WindowFixture.h"
 #include "model/Presets.h"
 
@@ -53,14 +54,14 @@ void TestWindowRules::modelPresetGreysTheGeometry() {
 
 void TestWindowRules::specialSettingWithMethods() {
     WindowFixture window;
-    showSpecial(window, 1);
+    showSpecial(window, Synchro::insertedLobe);
     QVERIFY(enabledByName(window, "GroupBoxSpecial"));
     QVERIFY(enabledByName(window, "EditPocPalcu"));
     QVERIFY(shownByName(window, "UpDownPocPalcu"));
     QVERIFY(shownByName(window, "UpDownPalec1End"));
     QVERIFY(!shownByName(window, "CheckBoxNehlidaPalec"));
 
-    showSpecial(window, 0);
+    showSpecial(window, Synchro::singleLobe);
     QVERIFY(!enabledByName(window, "EditPocPalcu"));
     QVERIFY(!enabledByName(window, "EditPalec1Zac"));
     QVERIFY(!shownByName(window, "UpDownPocPalcu"));
@@ -69,14 +70,14 @@ void TestWindowRules::specialSettingWithMethods() {
     QVERIFY(shownByName(window, "CheckBoxPalec1ZacP2"));
     QVERIFY(shownByName(window, "CheckBoxInvInput2"));
 
-    showSpecial(window, 7);
+    showSpecial(window, Synchro::harley);
     for (int n = 1; n <= kChannels; ++n) {
         QVERIFY(!shownByName(window, QString("GroupBoxPalec%1").arg(n)));
     }
     QVERIFY(!shownByName(window, "UpDownPocPalcu"));
     QVERIFY(!shownByName(window, "UpDownPocKanalu"));
 
-    showSpecial(window, 8);
+    showSpecial(window, Synchro::moreLobes);
     for (const char* box : {"CheckBoxPalec1ZacH2", "CheckBoxPalec2EndH2", "CheckBoxPalec1ZacP2"}) {
         QVERIFY(!enabledByName(window, box));
     }
@@ -129,9 +130,9 @@ void TestWindowRules::servoOff() {
 
 void TestWindowRules::clutchAndNeutral() {
     WindowFixture window;
-    for (int input2 = 0; input2 <= 4; ++input2) {
+    for (int input2 = 0; input2 <= InputFunction::clutchMasterInverse; ++input2) {
         window.showWith([input2](ParamImage& image) { image.input2() = std::uint8_t(input2); });
-        const bool clutch = input2 >= 3;
+        const bool clutch = input2 >= InputFunction::clutchMaster;
         QCOMPARE(enabledByName(window, "EditClutchTime"), clutch);
         QCOMPARE(enabledByName(window, "LabelClutchPause"), clutch);
         QCOMPARE(shownByName(window, "UpDownClutchTime"), clutch);

@@ -1,6 +1,7 @@
 // Undo and redo in the main window: the buttons' states, the history's reach, the page of a
 // snapshot, and programming after change.
 
+#include "CodeNames.h"
 #include "FlowsFixture.h"
 #include "app/WindowLink.h"
 
@@ -109,17 +110,17 @@ private slots:
 
     void undoShowsTheSnapshotsPage() {
         FlowsFixture f;
-        f.pages()->setCurrentIndex(0);
-        f.type("EditOmez2", "9000"); // recorded on "Miscellaneous"
-        f.pages()->setCurrentIndex(2);
-        f.type("Edit50", "30"); // recorded on "Advance Map"
-        f.pages()->setCurrentIndex(3);
+        f.pages()->setCurrentIndex(Page::miscellaneous);
+        f.type("EditOmez2", "9000");
+        f.pages()->setCurrentIndex(Page::advanceMap);
+        f.type("Edit50", "30");
+        f.pages()->setCurrentIndex(Page::servo);
         f.trigger("MenuZpet"); // back to the limiter's snapshot
-        QCOMPARE(f.pages()->currentIndex(), 0);
+        QCOMPARE(f.pages()->currentIndex(), Page::miscellaneous);
         QCOMPARE(int(f.window->image().limiter()), 90);
-        f.pages()->setCurrentIndex(1);
+        f.pages()->setCurrentIndex(Page::bike);
         f.trigger("MenuZnovu");
-        QCOMPARE(f.pages()->currentIndex(), 2);
+        QCOMPARE(f.pages()->currentIndex(), Page::advanceMap);
         QCOMPARE(int(f.window->image().advance(0, 0)), 30);
     }
 
@@ -134,7 +135,7 @@ private slots:
         FlowsFixture f;
         f.window->show();
         QVERIFY(QTest::qWaitForWindowActive(&*f.window));
-        f.pages()->setCurrentIndex(0);
+        f.pages()->setCurrentIndex(Page::miscellaneous);
         f.type("EditBaseAdv", "15");
         QWidget* target = &*f.window;
         if (!focus.isEmpty()) {

@@ -1,3 +1,4 @@
+#include "CodeNames.h"
 #include "cli/Commands.h"
 #include "model/Messages.h"
 #include "model/Normalize.h"
@@ -48,7 +49,7 @@ Result runCli(const QStringList& arguments, const QString& workingDirectory = {}
 }
 
 QString englishMessage(int n) {
-    return messageText(n, 0);
+    return messageText(n, Language::english);
 }
 
 // The 200 numbers of a dump, after checking its shape: 20 lines of 10 numbers, one blank apart.
@@ -159,7 +160,9 @@ void TestCli::convertOlderFileWarns() {
 }
 
 void TestCli::convertInPlace() {
-    QCOMPARE(runCli({"preset", "24", "-o", file("p.ign")}).exitCode, 0);
+    QCOMPARE(
+        runCli({"preset", QString::number(BikeCode::hondaVfr750), "-o", file("p.ign")}).exitCode,
+        0);
     QFile original(file("p.ign"));
     QVERIFY(original.open(QIODevice::ReadOnly));
     const QByteArray before = original.readAll();

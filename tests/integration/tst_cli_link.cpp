@@ -2,6 +2,7 @@
 // see them.
 
 #include "CliProcess.h"
+#include "CodeNames.h"
 #include "ScopedConfigDir.h"
 #include "SimulatorProcess.h"
 
@@ -15,18 +16,18 @@ private slots:
 
     void readProgramVerify() {
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(1));
+        QVERIFY(simulator.start(kSimulatorPort));
         const QString file = config_->path() + "/unit.ign";
-        CliRun run = runCli({"read", "--port", "COM1", "-o", file});
+        CliRun run = runCli({"read", "--port", simulatorPortName(), "-o", file});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QString("Verify:: OK\n"));
 
-        run = runCli({"program", "--port", "com1", file});
+        run = runCli({"program", "--port", simulatorPortName().toLower(), file});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QString("Verify:: OK\n"));
 
-        QCOMPARE(runCli({"verify", "--port", "COM1", file}).status, 0);
-        const QString linkPath = config_->path() + "/varko/ports/COM1";
+        QCOMPARE(runCli({"verify", "--port", simulatorPortName(), file}).status, 0);
+        const QString linkPath = simulatorPortLink(config_->path());
         run = runCli({"verify", "--port", QFileInfo(linkPath).symLinkTarget(), file});
         QCOMPARE(run.status, 0); // a device path works as well
         QVERIFY(simulator.stop());
@@ -50,16 +51,16 @@ private slots:
         QFETCH(QStringList, faults);
         QFETCH(QString, command);
         SimulatorProcess good;
-        QVERIFY(good.start(2));
+        QVERIFY(good.start(kSimulatorPort));
         const QString file = config_->path() + "/unit.ign";
-        QCOMPARE(runCli({"read", "--port", "COM2", "-o", file}).status, 0);
+        QCOMPARE(runCli({"read", "--port", simulatorPortName(), "-o", file}).status, 0);
         QVERIFY(good.stop());
 
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(2, faults));
+        QVERIFY(simulator.start(kSimulatorPort, faults));
         const QStringList fileWords =
             command == "read" ? QStringList{"-o", config_->path() + "/out.ign"} : QStringList{file};
-        const CliRun run = runCli(QStringList{command, "--port", "COM2"} + fileWords);
+        const CliRun run = runCli(QStringList{command, "--port", simulatorPortName()} + fileWords);
         QCOMPARE(run.status, 1);
         QTEST(run.err, "message");
         QVERIFY(!QFile::exists(config_->path() + "/out.ign"));
@@ -68,11 +69,11 @@ private slots:
 
     void verifyOfAnotherImageFails() {
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(3));
+        QVERIFY(simulator.start(kSimulatorPort));
         const QString file = config_->path() + "/preset.ign";
         // Another model's preset differs from what the simulated unit holds.
-        QCOMPARE(runCli({"preset", "7", "-o", file}).status, 0);
-        const CliRun run = runCli({"verify", "--port", "COM3", file});
+        QCOMPARE(runCli({"preset", QString::number(BikeCode::classic), "-o", file}).status, 0);
+        const CliRun run = runCli({"verify", "--port", simulatorPortName(), file});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err, QString("Verify error!\n"));
         QVERIFY(simulator.stop());

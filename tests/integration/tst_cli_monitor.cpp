@@ -47,9 +47,10 @@ private slots:
 
     void framesFromTheSimulator() {
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(4, {"--rpm", "3000", "--throttle", "45", "--data-error",
-                                    "--live-version", "74", "--seed", "5"}));
-        const CliRun run = runCli({"monitor", "--port", "COM4", "--frames", "3"});
+        QVERIFY(
+            simulator.start(kSimulatorPort, {"--rpm", "3000", "--throttle", "45", "--data-error",
+                                             "--live-version", "74", "--seed", "5"}));
+        const CliRun run = runCli({"monitor", "--port", simulatorPortName(), "--frames", "3"});
         QCOMPARE(run.status, 0);
         const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 4);
@@ -68,10 +69,10 @@ private slots:
 
     void silentUnit() {
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(5, {"--silent"}));
+        QVERIFY(simulator.start(kSimulatorPort, {"--silent"}));
         QElapsedTimer took;
         took.start();
-        const CliRun run = runCli({"monitor", "--port", "COM5", "--frames", "1"});
+        const CliRun run = runCli({"monitor", "--port", simulatorPortName(), "--frames", "1"});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err, QString("No connection with PC\n"));
         QVERIFY(took.elapsed() < 10000);
@@ -79,7 +80,7 @@ private slots:
     }
 
     void wrongFrames() {
-        const CliRun run = runCli({"monitor", "--port", "COM6", "--frames", "none"});
+        const CliRun run = runCli({"monitor", "--port", simulatorPortName(), "--frames", "none"});
         QCOMPARE(run.status, 2);
     }
 

@@ -19,6 +19,10 @@ using namespace varko;
 namespace {
 
 constexpr int kFastTickMs = 20;
+// How many fast ticks a connection, a transfer and the unit's return may take at most.
+constexpr int kConnectTicks = 100;
+constexpr int kTransferTicks = 200;
+constexpr int kReturnTicks = 50;
 
 ParamImage editedImage() {
     ParamImage image = sim::SimulatedUnit::factoryImage();
@@ -37,7 +41,7 @@ struct Station {
     RecordingOwner owner{image, settings};
     LinkEngine engine{image, settings, owner, std::make_unique<PosixSerialPort>()};
 
-    explicit Station(int com = 1) {
+    explicit Station(int com) {
         settings.portSelection = static_cast<std::uint8_t>(com - 1);
         owner.normalizeForReal = true;
         owner.engine = &engine;
@@ -61,12 +65,12 @@ struct Station {
     // A frame was accepted within the last 18 ticks.
     bool connected() const { return engine.state().silentTicks < LinkLimits::silentLimit; }
     bool connect() {
-        return tickUntil([this] { return connected(); }, 100);
+        return tickUntil([this] { return connected(); }, kConnectTicks);
     }
     bool run(TransferMode transfer) {
         const std::size_t before = owner.results.size();
         engine.startTransfer(transfer);
-        return tickUntil([&] { return owner.results.size() > before; }, 200);
+        return tickUntil([&] { return owner.results.size() > before; }, kTransferTicks);
     }
     QString statusText() const { return engine.status().statusText; }
 };
@@ -83,8 +87,8 @@ private slots:
 
     void readAtTheRealPace() {
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(1));
-        Station station;
+        QVERIFY(simulator.start(kSimulatorPort));
+        Station station(kSimulatorPort);
         QTimer timer; // as the window drives it
         timer.setInterval(kTickMs);
         QEventLoop loop;
@@ -104,13 +108,13 @@ private slots:
         QCOMPARE(station.statusText(), QString("Verify:: OK"));
         QCOMPARE(station.engine.deviceTexts().deviceName, QString("SIM01"));
         QVERIFY(simulator.stop());
-        QVERIFY(!QFileInfo(config_->path() + "/varko/ports/COM1").isSymLink());
+        QVERIFY(!QFileInfo(simulatorPortLink(config_->path())).isSymLink());
     }
 
     void programThenVerify() {
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(2));
-        Station station(2);
+        QVERIFY(simulator.start(kSimulatorPort));
+        Station station(kSimulatorPort);
         QVERIFY(station.connect());
         station.image = editedImage();
         QVERIFY(station.run(TransferMode::Program));
@@ -122,7 +126,7 @@ private slots:
 
         // What the unit now holds comes back on a read by another station.
         station.engine.closePort();
-        Station reader(2);
+        Station reader(kSimulatorPort);
         QVERIFY(reader.connect());
         QVERIFY(reader.run(TransferMode::Read));
         QCOMPARE(reader.image, editedImage());
@@ -162,8 +166,8 @@ private slots:
         QFETCH(QStringList, faults);
         QFETCH(TransferMode, transfer);
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(3, faults));
-        Station station(3);
+        QVERIFY(simulator.start(kSimulatorPort, faults));
+        Station station(kSimulatorPort);
         if (!faults.contains("--silent"))
             QVERIFY(station.connect());
         station.image = editedImage();
@@ -181,8 +185,8 @@ private slots:
 
     void portIsExclusiveAndOnlySerial() {
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(5));
-        const QString link = config_->path() + "/varko/ports/COM5";
+        QVERIFY(simulator.start(kSimulatorPort));
+        const QString link = simulatorPortLink(config_->path());
         PosixSerialPort first;
         PosixSerialPort second;
         QCOMPARE(first.open(link), PortError::None);
@@ -203,15 +207,16 @@ private slots:
     void simulatorVanishesAndComesBack() {
         SimulatorProcess simulator;
         // Gone after the first live answer and two read requests; back 1.5 s later.
-        QVERIFY(simulator.start(4, {"--vanish-after", "3", "--return-after", "1500"}));
-        Station station(4);
+        QVERIFY(simulator.start(kSimulatorPort, {"--vanish-after", "3", "--return-after", "1500"}));
+        Station station(kSimulatorPort);
         QVERIFY(station.connect());
         QVERIFY(station.run(TransferMode::Read));
         QCOMPARE(station.owner.results.back(), TransferResult::ReadError);
         QCOMPARE(station.statusText(), QString("Read error!"));
         QVERIFY(!station.engine.portOpen());
 
-        QVERIFY(station.tickUntil([&] { return station.engine.status().connectionVisible; }, 50));
+        QVERIFY(station.tickUntil([&] { return station.engine.status().connectionVisible; },
+                                  kReturnTicks));
         QVERIFY(simulator.waitForLine("varko-sim:"));
         QVERIFY(station.connect());
         QVERIFY(station.engine.portOpen());

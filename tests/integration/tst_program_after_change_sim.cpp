@@ -2,6 +2,7 @@
 // box "Programming after change" ticked, one map cell typed, and the unit's store holds the new
 // value once the program and its verify have ended.
 
+#include "CodeNames.h"
 #include "FlowsFixture.h"
 #include "SimulatorProcess.h"
 #include "app/WindowLink.h"
@@ -14,7 +15,6 @@ using namespace varko;
 namespace {
 
 constexpr int kWaitMs = 15000;
-constexpr int kCom = 9;
 
 QString statusText(const FlowsFixture& f) {
     return f.window.find<QLabel>("LabelHlaseni")->text();
@@ -34,10 +34,10 @@ private slots:
     void mapCellReachesTheUnit() {
         FlowsFixture f;
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(kCom, {"--seed", "5"}));
+        QVERIFY(simulator.start(kSimulatorPort, {"--seed", "5"}));
         f.window->show();
         QVERIFY(QTest::qWaitForWindowActive(&*f.window));
-        f.trigger(qPrintable(QStringLiteral("MenuCom%1").arg(kCom)));
+        f.trigger(qPrintable(QStringLiteral("MenuCom%1").arg(kSimulatorPort)));
         QVERIFY(
             QTest::qWaitFor([&] { return f.window.find("LabelSpojeni")->isHidden(); }, kWaitMs));
 
@@ -48,7 +48,7 @@ private slots:
         QTest::qWait(500);
         QCOMPARE(f.window->deviceLink().engine().state().transferMode, TransferMode::Idle);
 
-        f.pages()->setCurrentIndex(2);
+        f.pages()->setCurrentIndex(Page::advanceMap);
         const int cell = f.window->image().advance(2, 3) == 41 ? 42 : 41;
         typeAndEnter(f, "Edit73", QString::number(cell));
         QCOMPARE(int(f.window->image().advance(2, 3)), cell);

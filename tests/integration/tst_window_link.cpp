@@ -1,6 +1,7 @@
 // The main window on the device link: a unit simulated by varko-sim on a pseudo-terminal, chosen
 // in the Com menu, read with F7, and its live data moving in the live-data column.
 
+#include "CodeNames.h"
 #include "SimulatedUnit.h"
 #include "SimulatorProcess.h"
 #include "WindowFixture.h"
@@ -62,7 +63,7 @@ private slots:
         QCOMPARE(localizedText(window, "LabelKillSwitch"), "Kill switch: ---");
         QCOMPARE(localizedText(window, "LabelAdvance1"),
                  QString::fromUtf8("Advance 1 = --- [\u00B0]"));
-        applyTexts(&*window, 1);
+        applyTexts(&*window, Language::german);
         QCOMPARE(localizedText(window, "LabelAdvance1"),
                  QString::fromUtf8("Vorzündung 1 = --- [\u00B0]"));
         QCOMPARE(localizedText(window, "LabelMonPilotLight"), "Schaltblitz - ---");
@@ -84,11 +85,11 @@ private slots:
     void readWithF7() {
         WindowFixture window;
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(3, {"--seed", "1"}));
+        QVERIFY(simulator.start(kSimulatorPort, {"--seed", "1"}));
         window.showWith([](ParamImage& image) { image.limiter() = 60; });
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(&*window));
-        QVERIFY(connectTo(window, 3));
+        QVERIFY(connectTo(window, kSimulatorPort));
 
         window.find<QLabel>("LabelFile2")->setText("/tmp/opened.ign");
         QTest::keyClick(&*window, Qt::Key_F7);
@@ -106,8 +107,8 @@ private slots:
     void closingEndsTheLink() {
         WindowFixture window;
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(8));
-        QVERIFY(connectTo(window, 8));
+        QVERIFY(simulator.start(kSimulatorPort));
+        QVERIFY(connectTo(window, kSimulatorPort));
         window.find<QAction>("MenuRead")->trigger();
         window->close();
         // Long enough for the tick to re-open a port or re-send a request, were it running.
@@ -119,8 +120,8 @@ private slots:
     void linkRunsWhileTheVersionBoxIsOpen() {
         WindowFixture window;
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(7, {"--protocol-version", "74"}));
-        QVERIFY(connectTo(window, 7));
+        QVERIFY(simulator.start(kSimulatorPort, {"--protocol-version", "74"}));
+        QVERIFY(connectTo(window, kSimulatorPort));
         QStringList speedsWhileOpen;
         window.boxes.whileOpen = [&] {
             speedsWhileOpen << localizedText(window, "LabelRpm");
@@ -140,8 +141,8 @@ private slots:
     void programmingAfterChange() {
         WindowFixture window;
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(6, {"--seed", "3"}));
-        QVERIFY(connectTo(window, 6));
+        QVERIFY(simulator.start(kSimulatorPort, {"--seed", "3"}));
+        QVERIFY(connectTo(window, kSimulatorPort));
         window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
         // One step of the limiter is a change: the image goes to the unit at once.
         const auto arrows = window.find("UpDownOmez2")->findChildren<QToolButton*>();
@@ -158,8 +159,8 @@ private slots:
     void liveValuesMove() {
         WindowFixture window;
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(4, {"--seed", "2"}));
-        QVERIFY(connectTo(window, 4));
+        QVERIFY(simulator.start(kSimulatorPort, {"--seed", "2"}));
+        QVERIFY(connectTo(window, kSimulatorPort));
         QSet<QString> speeds;
         const bool moving = QTest::qWaitFor(
             [&] {
@@ -185,9 +186,9 @@ private slots:
     void warningsFromLiveData() {
         WindowFixture window;
         SimulatorProcess simulator;
-        QVERIFY(simulator.start(
-            5, {"--rpm", "3000", "--throttle", "45", "--live-version", "74", "--data-error"}));
-        QVERIFY(connectTo(window, 5));
+        QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "3000", "--throttle", "45",
+                                                 "--live-version", "74", "--data-error"}));
+        QVERIFY(connectTo(window, kSimulatorPort));
         QVERIFY(QTest::qWaitFor([&] { return shownByName(window, "LabelVersion"); }, kWaitMs));
         QCOMPARE(localizedText(window, "LabelVersion"),
                  "Unmatched version of PC and Ignition programs!  PC-75, IGN-74");

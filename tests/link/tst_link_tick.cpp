@@ -13,6 +13,12 @@ Q_DECLARE_METATYPE(varko::PortError)
 
 namespace {
 
+// Port selections and scan positions count from 0 for COM1.
+constexpr int kCom1 = 0;
+constexpr int kCom3 = 2;
+constexpr int kCom5 = 4;
+constexpr int kCom20 = 19;
+
 std::vector<int> ticksOfTransferSends(LinkRig& rig, int ticks) {
     std::vector<int> sendTicks;
     for (int t = 1; t <= ticks; ++t) {
@@ -134,7 +140,7 @@ private slots:
     }
 
     void silentPortReopenedEveryThirtyTicks() {
-        LinkRig rig(2);
+        LinkRig rig(kCom3);
         rig.engine->openPort();
         QCOMPARE(rig.port->openedPaths, QStringList{"COM3"});
         rig.tick(29);
@@ -155,9 +161,10 @@ private slots:
         QTest::addColumn<bool>("message");
         QTest::addColumn<bool>("dialoutAdvice");
         QTest::addColumn<int>("reconnectTicks");
-        QTest::newRow("numbered port") << 0 << PortError::NotFound << true << false << 0;
-        QTest::newRow("no permission") << 0 << PortError::PermissionDenied << true << true << 0;
-        QTest::newRow("automatic") << 20 << PortError::PermissionDenied << false << false << 200;
+        QTest::newRow("numbered port") << kCom1 << PortError::NotFound << true << false << 0;
+        QTest::newRow("no permission") << kCom1 << PortError::PermissionDenied << true << true << 0;
+        QTest::newRow("automatic")
+            << int(kPortAuto) << PortError::PermissionDenied << false << false << 200;
     }
     void failedOpenMessage() {
         QFETCH(int, portSelection);
@@ -179,7 +186,7 @@ private slots:
     }
 
     void automaticScanWrapsFromTwentyOneToOne() {
-        LinkRig rig(kPortAuto, 19);
+        LinkRig rig(kPortAuto, kCom20);
         rig.port->openResult = [](const QString&) { return PortError::NotFound; };
         rig.engine->openPort();
         QCOMPARE(rig.status().comLabel, QString("COM= COM20"));
@@ -200,15 +207,15 @@ private slots:
         rig.tick(30); // a quiet re-open
         QVERIFY(rig.state().quietOpen);
         rig.port->openResult = [](const QString&) { return PortError::Busy; };
-        rig.engine->selectPort(4);
-        QCOMPARE(int(rig.settings.portSelection), 4);
+        rig.engine->selectPort(kCom5);
+        QCOMPARE(int(rig.settings.portSelection), kCom5);
         QCOMPARE(rig.port->openedPaths.back(), QString("COM5"));
         QCOMPARE(rig.owner.messages.size(), std::size_t(1));
         QCOMPARE(rig.status().comLabel, QString("COM= COM5"));
         for (int i = 0; i < kPortCount; ++i)
-            QCOMPARE(rig.owner.lastStatus.portMenu[i].checked, i == 4);
-        rig.engine->selectPort(21); // no such item
-        QCOMPARE(int(rig.settings.portSelection), 4);
+            QCOMPARE(rig.owner.lastStatus.portMenu[i].checked, i == kCom5);
+        rig.engine->selectPort(kPortCount); // no such item
+        QCOMPARE(int(rig.settings.portSelection), kCom5);
     }
 
     void savingGauge_data() {

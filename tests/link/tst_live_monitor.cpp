@@ -1,5 +1,6 @@
 // The live-data frame: its byte layout, and what the decoder makes of it for the live column.
 
+#include "CodeNames.h"
 #include "link/LiveMonitor.h"
 #include "link/MonitorFrame.h"
 
@@ -15,13 +16,12 @@ Q_DECLARE_METATYPE(varko::LiveColour)
 
 namespace {
 
-constexpr std::uint8_t kEnglish = 0;
 const QString kDegree = QString::fromUtf8("[\u00B0]");
 
 // An image with the fields the decoder reads: Yamaha R6-like geometry, limiter 12000 rpm.
-ParamImage testImage(std::uint8_t bike = 20) {
+ParamImage testImage(int bike = BikeCode::yamahaR6) {
     ParamImage image;
-    image.bike() = bike;
+    image.bike() = static_cast<std::uint8_t>(bike);
     image.lobeCount() = 3;
     image.revsWithoutIgnition() = 2;
     image.limiter() = 120;
@@ -40,7 +40,7 @@ MonitorData healthyData() {
 }
 
 DecodedMonitor decode(const MonitorData& d, const ParamImage& image = testImage(),
-                      std::uint8_t language = kEnglish) {
+                      std::uint8_t language = Language::english) {
     const auto decoded = decodeMonitorFrame(buildMonitorFrame(d), image, language);
     return decoded.value_or(DecodedMonitor{});
 }
@@ -104,7 +104,7 @@ private slots:
     void wrongCheckByteIsIgnored() {
         LinkFrame frame = buildMonitorFrame(healthyData());
         frame.bytes[kFrameSize - 1] ^= 1;
-        QVERIFY(!decodeMonitorFrame(frame, testImage(), kEnglish));
+        QVERIFY(!decodeMonitorFrame(frame, testImage(), Language::english));
     }
 
     void speed_data() {
@@ -216,7 +216,7 @@ private slots:
             << QList<LiveColour>{LiveColour::Normal, LiveColour::Normal, LiveColour::Normal,
                                  LiveColour::Yellow};
         QTest::newRow("other model: largest advance, smallest limit")
-            << 20 << QStringList{"Advance = 30 " + d + " /max 20 " + d}
+            << BikeCode::yamahaR6 << QStringList{"Advance = 30 " + d + " /max 20 " + d}
             << QList<LiveColour>{LiveColour::Yellow};
     }
     void advance() {
@@ -226,7 +226,7 @@ private slots:
         MonitorData d = healthyData();
         d.channelAdvance = {110, 100, 95, 130};
         d.channelMaxAdvance = {0, 20, 0, 25};
-        const LiveDisplay display = decode(d, testImage(std::uint8_t(bike))).display;
+        const LiveDisplay display = decode(d, testImage(bike)).display;
         QCOMPARE(display.advanceLabels, texts.size());
         for (int n = 0; n < texts.size(); ++n) {
             QCOMPARE(display.advance[n].text, texts[n]);
@@ -248,10 +248,10 @@ private slots:
         QTest::addColumn<bool>("error");
         // The image asks for 2 revolutions of 3 lobes: 6 lobes.
         QTest::newRow("pick-up 1 short of revolutions, too many lobes")
-            << 20 << 0 << 1 << 7 << true;
+            << BikeCode::yamahaR6 << 0 << 1 << 7 << true;
         QTest::newRow("pick-up 2") << int(kBikeSpecial) << 1 << 1 << 7 << true;
-        QTest::newRow("lobes exactly as expected") << 20 << 0 << 1 << 6 << false;
-        QTest::newRow("enough revolutions") << 20 << 0 << 2 << 200 << false;
+        QTest::newRow("lobes exactly as expected") << BikeCode::yamahaR6 << 0 << 1 << 6 << false;
+        QTest::newRow("enough revolutions") << BikeCode::yamahaR6 << 0 << 2 << 200 << false;
     }
     void pickupError() {
         QFETCH(int, bike);
@@ -262,7 +262,7 @@ private slots:
         QFETCH(int, lobes);
         d.pickupRevs[pickup] = std::uint8_t(revs);
         d.pickupLobes[pickup] = std::uint8_t(lobes);
-        const LiveDisplay display = decode(d, testImage(std::uint8_t(bike))).display;
+        const LiveDisplay display = decode(d, testImage(bike)).display;
         for (int n = 0; n < display.advanceLabels; ++n) {
             const LiveLabel& label = display.advance[n];
             QCOMPARE(label.text.startsWith("Pick up system error"), error);
@@ -341,7 +341,7 @@ private slots:
     void textsFollowTheLanguage() {
         MonitorData d = healthyData();
         d.killSwitch = 1;
-        const LiveDisplay german = decode(d, testImage(), 1).display;
+        const LiveDisplay german = decode(d, testImage(), Language::german).display;
         QCOMPARE(german.killSwitch.text, "Not Aus - JA");
         QCOMPARE(german.advance[0].text, QString::fromUtf8("Vorzündung = 0 ") + kDegree);
     }

@@ -1,5 +1,6 @@
 // The display rules as decisions, from the controls' state, the image and the window modes.
 
+#include "CodeNames.h"
 #include "model/DisplayRules.h"
 #include "model/Presets.h"
 
@@ -22,8 +23,6 @@ private slots:
 
 namespace {
 
-constexpr int kSpecialPosition = kBikeListSize - 1;
-
 struct Setup {
     FormState state;
     ParamImage image;
@@ -37,6 +36,11 @@ Setup makeSetup(int bikePosition, int synchro) {
     s.image.synchroMethod() = static_cast<std::uint8_t>(synchro);
     s.image.channelCount() = 2;
     return s;
+}
+
+// The start-up model with the method of its preset.
+Setup startUpSetup() {
+    return makeSetup(BikePosition::yamahaR6, Synchro::insertedLobe);
 }
 
 UiDecisions decide(const Setup& s, WindowModes modes = {}) {
@@ -58,19 +62,21 @@ void TestDisplayRules::geometryEditableOnlyForSpecialSetting_data() {
     QTest::addColumn<bool>("pickup2");
     QTest::addColumn<bool>("invInput2");
     QTest::newRow("a model, method 1")
-        << 29 << 1 << false << false << false << false << false << false << false << false << false;
-    QTest::newRow("special, method 1") << kSpecialPosition << 1 << true << true << true << true
-                                       << true << true << false << false << false;
-    QTest::newRow("special, syn0") << kSpecialPosition << 0 << true << false << true << false
-                                   << true << false << true << true << true;
-    QTest::newRow("special, syn4") << kSpecialPosition << 4 << true << true << true << true << true
-                                   << true << false << true << true;
-    QTest::newRow("special, syn6") << kSpecialPosition << 6 << true << true << true << true << true
-                                   << true << false << false << true;
-    QTest::newRow("special, syn7") << kSpecialPosition << 7 << true << true << true << false
-                                   << false << true << false << false << false;
-    QTest::newRow("special, syn8") << kSpecialPosition << 8 << true << true << false << true << true
-                                   << true << false << false << false;
+        << BikePosition::yamahaR6 << Synchro::insertedLobe << false << false << false << false
+        << false << false << false << false << false;
+    QTest::newRow("special, method 1")
+        << BikePosition::special << Synchro::insertedLobe << true << true << true << true << true
+        << true << false << false << false;
+    QTest::newRow("special, syn0") << BikePosition::special << Synchro::singleLobe << true << false
+                                   << true << false << true << false << true << true << true;
+    QTest::newRow("special, syn4") << BikePosition::special << Synchro::twoPickups << true << true
+                                   << true << true << true << true << false << true << true;
+    QTest::newRow("special, syn6") << BikePosition::special << Synchro::cam << true << true << true
+                                   << true << true << true << false << false << true;
+    QTest::newRow("special, syn7") << BikePosition::special << Synchro::harley << true << true
+                                   << true << false << false << true << false << false << false;
+    QTest::newRow("special, syn8") << BikePosition::special << Synchro::moreLobes << true << true
+                                   << false << true << true << true << false << false << false;
 }
 
 void TestDisplayRules::geometryEditableOnlyForSpecialSetting() {
@@ -90,7 +96,7 @@ void TestDisplayRules::geometryEditableOnlyForSpecialSetting() {
 }
 
 void TestDisplayRules::channelGroupsFollowCountAndHarley() {
-    Setup s = makeSetup(kSpecialPosition, 1);
+    Setup s = makeSetup(BikePosition::special, Synchro::insertedLobe);
     UiDecisions d = decide(s);
     QCOMPARE(d.channelGroupShown, (std::array<bool, 4>{true, true, false, false}));
     QCOMPARE(d.advanceLabelShown, (std::array<bool, 4>{true, true, false, false}));
@@ -98,18 +104,18 @@ void TestDisplayRules::channelGroupsFollowCountAndHarley() {
     s.image.channelCount() = 0;
     QCOMPARE(decide(s).channelGroupShown, (std::array<bool, 4>{true, false, false, false}));
 
-    Setup model = makeSetup(29, 1);
+    Setup model = startUpSetup();
     model.image.channelCount() = 4;
     d = decide(model);
     QCOMPARE(d.channelGroupShown, (std::array<bool, 4>{true, true, true, true}));
     QCOMPARE(d.advanceLabelShown, (std::array<bool, 4>{true, false, false, false}));
 
-    Setup harley = makeSetup(4, 7);
+    Setup harley = makeSetup(BikePosition::harley, Synchro::harley);
     QCOMPARE(decide(harley).channelGroupShown, (std::array<bool, 4>{}));
 }
 
 void TestDisplayRules::throttleMapOff() {
-    Setup s = makeSetup(29, 1);
+    Setup s = startUpSetup();
     UiDecisions d = decide(s);
     QVERIFY(!d.mapRowsShown);
     QVERIFY(!d.mapUpDownsShown);
@@ -145,7 +151,7 @@ void TestDisplayRules::servoAndInputs() {
     QFETCH(int, input1);
     QFETCH(int, input2);
     QFETCH(bool, neutral);
-    Setup s = makeSetup(29, 1);
+    Setup s = startUpSetup();
     s.image.input1() = static_cast<std::uint8_t>(input1);
     s.image.input2() = static_cast<std::uint8_t>(input2);
     s.state.checks[Check::neutralStandInputs] = neutral;
@@ -161,8 +167,8 @@ void TestDisplayRules::servoAndInputs() {
 }
 
 void TestDisplayRules::printingAndColours() {
-    Setup s = makeSetup(29, 1);
-    s.image.input2() = 3;
+    Setup s = startUpSetup();
+    s.image.input2() = InputFunction::clutchMaster;
     UiDecisions d = decide(s);
     QVERIFY(!d.whiteBackground);
     QVERIFY(d.notPrinting);
@@ -180,7 +186,7 @@ void TestDisplayRules::printingAndColours() {
 }
 
 void TestDisplayRules::compensationOnlyInTestMode() {
-    const Setup s = makeSetup(29, 1);
+    const Setup s = startUpSetup();
     QVERIFY(!decide(s).compensationShown);
     QVERIFY(decide(s, {.testEnable = true}).compensationShown);
 }

@@ -1,5 +1,6 @@
 // The copy between the parameter image and what the window's controls hold, without widgets.
 
+#include "CodeNames.h"
 #include "model/FormMapping.h"
 #include "model/Normalize.h"
 #include "model/Presets.h"
@@ -33,7 +34,7 @@ namespace {
 
 ParamImage startupImage() {
     ParamImage image;
-    image.bike() = 20;
+    image.bike() = BikeCode::yamahaR6;
     bool listChanged = false;
     applyBikePreset(image, listChanged);
     return image;
@@ -83,7 +84,7 @@ void TestFormMapping::pairEndsSurviveShowAndCollect() {
     QFETCH(int, end);
     const PairSpec& spec = pairTable()[pair];
     ParamImage image = startupImage();
-    image.synchroMethod() = 3; // keeps lobe numbers and flags as they are
+    image.synchroMethod() = Synchro::missingLobe; // keeps lobe numbers and flags as they are
     image.lobeCount() = 58;
     image[spec.offset] = spec.scale.encode(end);
     const ParamImage before = image;
@@ -133,18 +134,18 @@ void TestFormMapping::unknownModelKeepsTheListWhereItWas() {
     ParamImage image = startupImage();
     FormState state;
     showImageToState(image, state);
-    QCOMPARE(state.bikePosition, bikeListPosition(20));
-    image.bike() = 40;
+    QCOMPARE(state.bikePosition, BikePosition::yamahaR6);
+    image.bike() = BikeCode::unlisted;
     showImageToState(image, state);
-    QCOMPARE(state.bikePosition, bikeListPosition(20));
+    QCOMPARE(state.bikePosition, BikePosition::yamahaR6);
     collectImageFromState(state, image, false);
-    QCOMPARE(int(image.bike()), 20);
+    QCOMPARE(int(image.bike()), BikeCode::yamahaR6);
 
     // With nothing shown before, the code stays as it is.
     ParamImage fresh = startupImage();
-    fresh.bike() = 40;
+    fresh.bike() = BikeCode::unlisted;
     roundTripThroughControls(fresh, false);
-    QCOMPARE(int(fresh.bike()), 40);
+    QCOMPARE(int(fresh.bike()), BikeCode::unlisted);
 }
 
 void TestFormMapping::listCodesBeyondTheirLists() {
@@ -168,7 +169,7 @@ void TestFormMapping::listCodesBeyondTheirLists() {
 
 void TestFormMapping::methodEightTicksTheSecondEdgeBoxes() {
     ParamImage image = startupImage();
-    image.synchroMethod() = 8;
+    image.synchroMethod() = Synchro::moreLobes;
     for (int n = 0; n < kChannels; ++n) {
         image.maxAdvEdge2(n) = 0;
         image.startAdvEdge2(n) = 0;
@@ -192,9 +193,9 @@ void TestFormMapping::lobeCheckOnlyForSpecialSingleLobe_data() {
     QTest::addColumn<int>("bike");
     QTest::addColumn<int>("synchro");
     QTest::addColumn<bool>("kept");
-    QTest::newRow("special, method 0") << int(kBikeSpecial) << 0 << true;
-    QTest::newRow("special, method 3") << int(kBikeSpecial) << 3 << false;
-    QTest::newRow("a model, method 0") << 7 << 0 << false;
+    QTest::newRow("special, method 0") << int(kBikeSpecial) << Synchro::singleLobe << true;
+    QTest::newRow("special, method 3") << int(kBikeSpecial) << Synchro::missingLobe << false;
+    QTest::newRow("a model, method 0") << BikeCode::classic << Synchro::singleLobe << false;
 }
 
 void TestFormMapping::lobeCheckOnlyForSpecialSingleLobe() {
@@ -241,7 +242,7 @@ void TestFormMapping::reservedBytesAreNotTouched() {
 
 void TestFormMapping::presetImageSurvivesTheRoundTrip() {
     // The special setting has no preset of its own, so its geometry is whatever came before.
-    for (int position = 0; position < kBikeListSize - 1; ++position) {
+    for (int position = 0; position < BikePosition::special; ++position) {
         ParamImage image;
         image.bike() = BikeCodeTable[position];
         bool listChanged = false;
@@ -249,7 +250,7 @@ void TestFormMapping::presetImageSurvivesTheRoundTrip() {
         WindowSettings settings;
         normalize(image, settings);
         ParamImage expected = image;
-        if (image.synchroMethod() == 8) {
+        if (image.synchroMethod() == Synchro::moreLobes) {
             for (int n = 0; n < kChannels; ++n) {
                 expected.maxAdvEdge2(n) = expected.startAdvEdge2(n) = 1;
             }

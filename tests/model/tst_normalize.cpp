@@ -1,3 +1,5 @@
+#include "CodeNames.h"
+#include "model/FormMapping.h"
 #include "model/Normalize.h"
 #include "model/Presets.h"
 
@@ -17,7 +19,7 @@ namespace {
 // A consistent image to break on purpose: the start-up model, already normalized.
 ParamImage startUpImage() {
     ParamImage image;
-    image.bike() = 20;
+    image.bike() = BikeCode::yamahaR6;
     bool listChanged = false;
     applyBikePreset(image, listChanged);
     WindowSettings settings;
@@ -183,7 +185,7 @@ void TestNormalize::randomImagesMeetTheRulesAndSettle() {
         for (auto& b : image.bytes)
             b = static_cast<std::uint8_t>(random.bounded(256));
         if (round % 3 == 0) // make the methods with their own rules common
-            image.synchroMethod() = static_cast<std::uint8_t>(random.bounded(9));
+            image.synchroMethod() = static_cast<std::uint8_t>(random.bounded(kSynchroEntries));
         const ParamImage before = image;
         WindowSettings settings;
         normalize(image, settings);

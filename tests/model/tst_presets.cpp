@@ -1,3 +1,4 @@
+#include "CodeNames.h"
 #include "model/Normalize.h"
 #include "model/Presets.h"
 
@@ -185,8 +186,8 @@ void TestPresets::everyCodeFromZero() {
 }
 
 void TestPresets::channelsNotNamedKeepOldValues() {
-    const ParamImage vfr = withPreset(withMarks(ParamImage{}), 24);
-    ParamImage gsx = withPreset(vfr, 11);
+    const ParamImage vfr = withPreset(withMarks(ParamImage{}), BikeCode::hondaVfr750);
+    ParamImage gsx = withPreset(vfr, BikeCode::suzukiGsx);
     QCOMPARE(QList<int>({gsx[32], gsx[33], gsx[36], gsx[37]}), QList<int>({10, 1, 11, 2}));
     QCOMPARE(QList<int>({gsx[30], gsx[31], gsx[34], gsx[35]}), QList<int>({4, 2, 1, 3}));
     QCOMPARE(int(gsx[14]), 201);
@@ -211,8 +212,8 @@ void TestPresets::classicVariantsFollowCode7() {
     QFETCH(int, code);
     QFETCH(QList<int>, differing);
     // Start from a model with other geometry, so a variant missing part of code 7 shows.
-    const ParamImage before = withPreset(ParamImage{}, 24);
-    const ParamImage classic = withPreset(before, 7);
+    const ParamImage before = withPreset(ParamImage{}, BikeCode::hondaVfr750);
+    const ParamImage classic = withPreset(before, BikeCode::classic);
     const ParamImage variant = withPreset(before, code);
     const std::set<int> actual = differingBytes(classic, variant);
     QCOMPARE(QList<int>(actual.begin(), actual.end()), differing);
@@ -221,20 +222,21 @@ void TestPresets::classicVariantsFollowCode7() {
 }
 
 void TestPresets::gsxAndXt600eDifferOnlyInCode() {
-    const ParamImage before = withPreset(withMarks(ParamImage{}), 25);
-    const std::set<int> differing = differingBytes(withPreset(before, 11), withPreset(before, 21));
+    const ParamImage before = withPreset(withMarks(ParamImage{}), BikeCode::yamahaXvz1300);
+    const std::set<int> differing = differingBytes(withPreset(before, BikeCode::suzukiGsx),
+                                                   withPreset(before, BikeCode::yamahaXt600e));
     QCOMPARE(QList<int>(differing.begin(), differing.end()), QList<int>{Field::bike});
 }
 
 void TestPresets::r1ServoCurveComesAndGoes() {
-    const ParamImage r1 = withPreset(ParamImage{}, 19);
+    const ParamImage r1 = withPreset(ParamImage{}, BikeCode::yamahaR1);
     QCOMPARE(int(r1.servoEnable()), 1);
     QCOMPARE(int(r1.servoRpm(2)), 41);
     QCOMPARE(int(r1.servoMv(9)), 93);
 
-    const ParamImage next = withPreset(r1, 12);
+    const ParamImage next = withPreset(r1, BikeCode::suzukiSv650);
     QCOMPARE(int(next.servoEnable()), 0);
-    const ParamImage plain = withPreset(ParamImage{}, 12);
+    const ParamImage plain = withPreset(ParamImage{}, BikeCode::suzukiSv650);
     for (int i = 0; i < kBreakpoints; ++i) {
         QCOMPARE(next.servoRpm(i), plain.servoRpm(i));
         QCOMPARE(next.servoMv(i), plain.servoMv(i));
@@ -242,7 +244,7 @@ void TestPresets::r1ServoCurveComesAndGoes() {
 }
 
 void TestPresets::specialFromTheListKeepsEverything() {
-    ParamImage vfr = withPreset(withMarks(ParamImage{}), 24);
+    ParamImage vfr = withPreset(withMarks(ParamImage{}), BikeCode::hondaVfr750);
     vfr.advance(3, 3) = 60;
     vfr.limiter() = 150;
     vfr.maxAdvPickup2(2) = 1;
@@ -258,7 +260,7 @@ void TestPresets::specialFromTheListKeepsEverything() {
 }
 
 void TestPresets::newWithSpecialKeepsGeometry() {
-    ParamImage edited = withPreset(withMarks(ParamImage{}), 24);
+    ParamImage edited = withPreset(withMarks(ParamImage{}), BikeCode::hondaVfr750);
     edited.bike() = kBikeSpecial;
     edited.limiter() = 150;
     edited.advance(9, 9) = 60;
@@ -282,12 +284,15 @@ void TestPresets::newWithSpecialKeepsGeometry() {
 }
 
 void TestPresets::modelFromTheListIsAFullPreset() {
-    const ParamImage special = withPreset(withPreset(ParamImage{}, 24), kBikeSpecial, true);
-    QCOMPARE(withPreset(special, 20, true), withPreset(special, 20, false));
+    const ParamImage special =
+        withPreset(withPreset(ParamImage{}, BikeCode::hondaVfr750), kBikeSpecial, true);
+    QCOMPARE(withPreset(special, BikeCode::yamahaR6, true),
+             withPreset(special, BikeCode::yamahaR6, false));
 }
 
 void TestPresets::codeAboveTheListGetsDefaultsOnly() {
-    ParamImage before = withPreset(withMarks(ParamImage{}), 25); // sets many edge flags
+    // A model whose preset sets many edge flags.
+    ParamImage before = withPreset(withMarks(ParamImage{}), BikeCode::yamahaXvz1300);
     before.limiter() = 150;
     ParamImage expected = before;
     expected.bike() = 33;

@@ -6,6 +6,20 @@
 #include <QProcess>
 #include <QTest>
 
+// The COM port the tests start the simulator on. Each test has a configuration folder of its own,
+// so the same number never reaches another test's simulator.
+constexpr int kSimulatorPort = 3;
+
+// The port's name as a user gives it to varko-cli.
+inline QString simulatorPortName() {
+    return QStringLiteral("COM%1").arg(kSimulatorPort);
+}
+
+// Where the simulator links its line in a configuration folder.
+inline QString simulatorPortLink(const QString& configFolder) {
+    return configFolder + "/varko/ports/" + simulatorPortName();
+}
+
 class SimulatorProcess {
 public:
     static QString executable() {

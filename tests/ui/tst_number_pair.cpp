@@ -13,6 +13,18 @@
 
 using namespace varko;
 
+namespace {
+
+// Where a pair sits does not matter here; its width is the window's for such a pair.
+constexpr int kLeft = 0;
+constexpr int kTop = 0;
+constexpr int kWideEdit = 57;     // up to "25,000"
+constexpr int kMapCellEdit = 30;  // a cell of the advance map
+constexpr int kGridHeadEdit = 44; // a speed above the map
+constexpr int kShortEdit = 41;    // a few digits and a sign
+
+} // namespace
+
 class TestNumberPair : public QObject {
     Q_OBJECT
 private slots:
@@ -34,7 +46,7 @@ void TestNumberPair::initTestCase() {
 }
 
 void TestNumberPair::stepsAndClampsWithoutWrap() {
-    NumberPair limiter(pairTable()[Pair::limiter], &parent, 0, 0, 57);
+    NumberPair limiter(pairTable()[Pair::limiter], &parent, kLeft, kTop, kWideEdit);
     QSignalSpy stepped(&limiter, &NumberPair::stepped);
     limiter.writePair(999);
     QCOMPARE(limiter.edit()->text(), QString("999"));
@@ -53,7 +65,7 @@ void TestNumberPair::stepsAndClampsWithoutWrap() {
 }
 
 void TestNumberPair::arrowButtonsAndKeysStep() {
-    NumberPair cell(pairTable()[Pair::advance], &parent, 0, 0, 30);
+    NumberPair cell(pairTable()[Pair::advance], &parent, kLeft, kTop, kMapCellEdit);
     cell.writePair(10);
     const auto arrows = cell.upDown()->findChildren<QToolButton*>();
     QCOMPARE(arrows.size(), 2);
@@ -73,18 +85,18 @@ void TestNumberPair::arrowButtonsAndKeysStep() {
 }
 
 void TestNumberPair::groupingOnlyFromAThousand() {
-    NumberPair speed(pairTable()[Pair::rpmAdv + 9], &parent, 0, 0, 44);
+    NumberPair speed(pairTable()[Pair::rpmAdv + 9], &parent, kLeft, kTop, kGridHeadEdit);
     speed.writePair(20100);
     QCOMPARE(speed.edit()->text(), QString("20,100"));
     speed.writePair(900);
     QCOMPARE(speed.edit()->text(), QString("900"));
-    NumberPair correction(pairTable()[Pair::tachoCorrection], &parent, 0, 0, 41);
+    NumberPair correction(pairTable()[Pair::tachoCorrection], &parent, kLeft, kTop, kShortEdit);
     correction.writePair(-60);
     QCOMPARE(correction.edit()->text(), QString("-60"));
 }
 
 void TestNumberPair::rejectedTextKeepsTheValueUntilWritten() {
-    NumberPair baseAdv(pairTable()[Pair::baseAdv], &parent, 0, 0, 41);
+    NumberPair baseAdv(pairTable()[Pair::baseAdv], &parent, kLeft, kTop, kShortEdit);
     baseAdv.writePair(12);
     for (const char* typed : {"70", "abc", "-5", ""}) {
         baseAdv.edit()->setText(typed);
@@ -112,7 +124,7 @@ void TestNumberPair::focusLossCountsOnlyWithinTheWindow_data() {
 
 void TestNumberPair::focusLossCountsOnlyWithinTheWindow() {
     QFETCH(Qt::FocusReason, reason);
-    NumberPair pair(pairTable()[Pair::limiter], &parent, 0, 0, 57);
+    NumberPair pair(pairTable()[Pair::limiter], &parent, kLeft, kTop, kWideEdit);
     QSignalSpy left(&pair, &NumberPair::left);
     QFocusEvent focusOut(QEvent::FocusOut, reason);
     QApplication::sendEvent(pair.edit(), &focusOut);
@@ -120,7 +132,7 @@ void TestNumberPair::focusLossCountsOnlyWithinTheWindow() {
 }
 
 void TestNumberPair::enterIsSwallowedOtherKeysPass() {
-    NumberPair pair(pairTable()[Pair::limiter], &parent, 0, 0, 57);
+    NumberPair pair(pairTable()[Pair::limiter], &parent, kLeft, kTop, kWideEdit);
     QSignalSpy enter(&pair, &NumberPair::enterPressed);
     QSignalSpy stepped(&pair, &NumberPair::stepped);
     pair.edit()->clear();
