@@ -2,13 +2,13 @@
 // bring in, what closing writes back, and the command-line language word.
 
 #include "CodeNames.h"
+#include "PresetImage.h"
 #include "ScopedConfigDir.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
 #include "TestFiles.h"
 #include "app/CommandLineLanguage.h"
 #include "app/MainWindow.h"
-#include "model/Presets.h"
 #include "storage/ConfigPaths.h"
 #include "storage/LastStateFile.h"
 
@@ -54,14 +54,6 @@ struct Run {
 void writeSettings(const ScopedConfigDir& config, const QByteArray& keys) {
     config.varkoDir();
     writeTestFile(settingsFilePath(), "[FORM_HLAV]\r\n" + keys);
-}
-
-ParamImage startUpImage() {
-    ParamImage image;
-    image.bike() = BikeCode::yamahaR6;
-    bool listChanged = false;
-    applyBikePreset(image, listChanged);
-    return image;
 }
 
 } // namespace

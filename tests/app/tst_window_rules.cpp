@@ -25,14 +25,6 @@ private slots:
 
 namespace {
 
-bool shownByName(const WindowFixture& window, const QString& name) {
-    return !window.find(name)->isHidden();
-}
-
-bool enabledByName(const WindowFixture& window, const QString& name) {
-    return window.find(name)->isEnabled();
-}
-
 void showSpecial(WindowFixture& window, int synchro) {
     window.showWith([synchro](ParamImage& image) {
         image.bike() = kBikeSpecial;
@@ -44,10 +36,10 @@ void showSpecial(WindowFixture& window, int synchro) {
 
 void TestWindowRules::modelPresetGreysTheGeometry() {
     WindowFixture window; // "Yamaha R6": method 1, five lobes
-    QVERIFY(!enabledByName(window, "GroupBoxSpecial"));
-    QVERIFY(!enabledByName(window, "CheckBoxBuzDlouhe"));
-    QVERIFY(!shownByName(window, "UpDownPocPalcu"));
-    QVERIFY(!shownByName(window, "UpDownPalec1Zac"));
+    QVERIFY(!window.enabled("GroupBoxSpecial"));
+    QVERIFY(!window.enabled("CheckBoxBuzDlouhe"));
+    QVERIFY(!window.shown("UpDownPocPalcu"));
+    QVERIFY(!window.shown("UpDownPalec1Zac"));
     QCOMPARE(window.edit("EditPocPalcu")->text(), QString("5"));
     QCOMPARE(window.edit("EditPalec2Zac")->text(), QString("3"));
 }
@@ -55,45 +47,45 @@ void TestWindowRules::modelPresetGreysTheGeometry() {
 void TestWindowRules::specialSettingWithMethods() {
     WindowFixture window;
     showSpecial(window, Synchro::insertedLobe);
-    QVERIFY(enabledByName(window, "GroupBoxSpecial"));
-    QVERIFY(enabledByName(window, "EditPocPalcu"));
-    QVERIFY(shownByName(window, "UpDownPocPalcu"));
-    QVERIFY(shownByName(window, "UpDownPalec1End"));
-    QVERIFY(!shownByName(window, "CheckBoxNehlidaPalec"));
+    QVERIFY(window.enabled("GroupBoxSpecial"));
+    QVERIFY(window.enabled("EditPocPalcu"));
+    QVERIFY(window.shown("UpDownPocPalcu"));
+    QVERIFY(window.shown("UpDownPalec1End"));
+    QVERIFY(!window.shown("CheckBoxNehlidaPalec"));
 
     showSpecial(window, Synchro::singleLobe);
-    QVERIFY(!enabledByName(window, "EditPocPalcu"));
-    QVERIFY(!enabledByName(window, "EditPalec1Zac"));
-    QVERIFY(!shownByName(window, "UpDownPocPalcu"));
-    QVERIFY(!shownByName(window, "UpDownPalec1Zac"));
-    QVERIFY(shownByName(window, "CheckBoxNehlidaPalec"));
-    QVERIFY(shownByName(window, "CheckBoxPalec1ZacP2"));
-    QVERIFY(shownByName(window, "CheckBoxInvInput2"));
+    QVERIFY(!window.enabled("EditPocPalcu"));
+    QVERIFY(!window.enabled("EditPalec1Zac"));
+    QVERIFY(!window.shown("UpDownPocPalcu"));
+    QVERIFY(!window.shown("UpDownPalec1Zac"));
+    QVERIFY(window.shown("CheckBoxNehlidaPalec"));
+    QVERIFY(window.shown("CheckBoxPalec1ZacP2"));
+    QVERIFY(window.shown("CheckBoxInvInput2"));
 
     showSpecial(window, Synchro::harley);
     for (int n = 1; n <= kChannels; ++n) {
-        QVERIFY(!shownByName(window, QString("GroupBoxPalec%1").arg(n)));
+        QVERIFY(!window.shown(QString("GroupBoxPalec%1").arg(n)));
     }
-    QVERIFY(!shownByName(window, "UpDownPocPalcu"));
-    QVERIFY(!shownByName(window, "UpDownPocKanalu"));
+    QVERIFY(!window.shown("UpDownPocPalcu"));
+    QVERIFY(!window.shown("UpDownPocKanalu"));
 
     showSpecial(window, Synchro::moreLobes);
     for (const char* box : {"CheckBoxPalec1ZacH2", "CheckBoxPalec2EndH2", "CheckBoxPalec1ZacP2"}) {
-        QVERIFY(!enabledByName(window, box));
+        QVERIFY(!window.enabled(box));
     }
     QVERIFY(window.find<QCheckBox>("CheckBoxPalec2EndH2")->isChecked());
-    QVERIFY(!shownByName(window, "CheckBoxPalec1ZacP2"));
+    QVERIFY(!window.shown("CheckBoxPalec1ZacP2"));
 }
 
 void TestWindowRules::twoChannels() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.channelCount() = 2; });
-    QVERIFY(shownByName(window, "GroupBoxPalec1"));
-    QVERIFY(shownByName(window, "GroupBoxPalec2"));
-    QVERIFY(!shownByName(window, "GroupBoxPalec3"));
-    QVERIFY(!shownByName(window, "GroupBoxPalec4"));
+    QVERIFY(window.shown("GroupBoxPalec1"));
+    QVERIFY(window.shown("GroupBoxPalec2"));
+    QVERIFY(!window.shown("GroupBoxPalec3"));
+    QVERIFY(!window.shown("GroupBoxPalec4"));
     window.showWith([](ParamImage& image) { image.channelCount() = 4; });
-    QVERIFY(shownByName(window, "GroupBoxPalec4"));
+    QVERIFY(window.shown("GroupBoxPalec4"));
 }
 
 void TestWindowRules::throttleMapOffMovesRowNine() {
@@ -106,26 +98,26 @@ void TestWindowRules::throttleMapOffMovesRowNine() {
     });
     QCOMPARE(window.edit("Edit140")->y(), row0Top);
     QCOMPARE(window.find("UpDown149")->y(), row0Top);
-    QVERIFY(shownByName(window, "Edit140"));
-    QVERIFY(!shownByName(window, "Edit50"));
-    QVERIFY(!shownByName(window, "LabelTps1"));
-    QVERIFY(!shownByName(window, "CSpinButton1"));
+    QVERIFY(window.shown("Edit140"));
+    QVERIFY(!window.shown("Edit50"));
+    QVERIFY(!window.shown("LabelTps1"));
+    QVERIFY(!window.shown("CSpinButton1"));
 
     window.showWith([](ParamImage& image) { image.throttleMap() = 1; });
     QCOMPARE(window.edit("Edit140")->y(), row9Top);
-    QVERIFY(shownByName(window, "Edit50"));
-    QVERIFY(shownByName(window, "UpDown50"));
-    QVERIFY(shownByName(window, "LabelTps1"));
-    QVERIFY(shownByName(window, "CSpinButton10"));
+    QVERIFY(window.shown("Edit50"));
+    QVERIFY(window.shown("UpDown50"));
+    QVERIFY(window.shown("LabelTps1"));
+    QVERIFY(window.shown("CSpinButton10"));
     QCOMPARE(window.edit("Edit84")->text(), QString("44"));
 }
 
 void TestWindowRules::servoOff() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.servoEnable() = 1; });
-    QVERIFY(shownByName(window, "GroupBoxPrivera"));
+    QVERIFY(window.shown("GroupBoxPrivera"));
     window.showWith([](ParamImage& image) { image.servoEnable() = 0; });
-    QVERIFY(!shownByName(window, "GroupBoxPrivera"));
+    QVERIFY(!window.shown("GroupBoxPrivera"));
 }
 
 void TestWindowRules::clutchAndNeutral() {
@@ -133,15 +125,15 @@ void TestWindowRules::clutchAndNeutral() {
     for (int input2 = 0; input2 <= InputFunction::clutchMasterInverse; ++input2) {
         window.showWith([input2](ParamImage& image) { image.input2() = std::uint8_t(input2); });
         const bool clutch = input2 >= InputFunction::clutchMaster;
-        QCOMPARE(enabledByName(window, "EditClutchTime"), clutch);
-        QCOMPARE(enabledByName(window, "LabelClutchPause"), clutch);
-        QCOMPARE(shownByName(window, "UpDownClutchTime"), clutch);
-        QCOMPARE(shownByName(window, "UpDownClutchPause"), clutch);
+        QCOMPARE(window.enabled("EditClutchTime"), clutch);
+        QCOMPARE(window.enabled("LabelClutchPause"), clutch);
+        QCOMPARE(window.shown("UpDownClutchTime"), clutch);
+        QCOMPARE(window.shown("UpDownClutchPause"), clutch);
     }
-    QVERIFY(enabledByName(window, "RadioGroupInput1"));
+    QVERIFY(window.enabled("RadioGroupInput1"));
     window.showWith([](ParamImage& image) { image.neutralStandInputs() = 1; });
-    QVERIFY(!enabledByName(window, "RadioGroupInput1"));
-    QVERIFY(!enabledByName(window, "RadioGroupInput2"));
+    QVERIFY(!window.enabled("RadioGroupInput1"));
+    QVERIFY(!window.enabled("RadioGroupInput2"));
 }
 
 void TestWindowRules::noReadingIsRed() {

@@ -1,12 +1,13 @@
+#include "CliProcess.h"
 #include "CodeNames.h"
+#include "PresetImage.h"
+#include "TestFiles.h"
 #include "cli/Commands.h"
 #include "model/Messages.h"
 #include "model/Normalize.h"
-#include "model/Presets.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,37 +17,6 @@
 using namespace varko;
 
 namespace {
-
-struct Result {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-QString cliPath() {
-    QString path = QStringLiteral(VARKO_BINARY_DIR "/src/varko-cli");
-#ifdef Q_OS_WIN
-    path += ".exe";
-#endif
-    return path;
-}
-
-Result runCli(const QStringList& arguments, const QString& workingDirectory = {}) {
-    QProcess process;
-    process.setWorkingDirectory(workingDirectory);
-    process.start(cliPath(), arguments);
-    Result result;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
-        process.kill();
-        process.waitForFinished();
-        result.err = "did not finish normally: " + process.errorString();
-        return result;
-    }
-    result.exitCode = process.exitCode();
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
-}
 
 QString englishMessage(int n) {
     return messageText(n, Language::english);
@@ -73,19 +43,10 @@ QList<int> bytesOf(const ParamImage& image) {
 }
 
 ParamImage expectedPreset(int code) {
-    ParamImage image;
-    image.bike() = static_cast<std::uint8_t>(code);
-    bool listChanged = false;
-    applyBikePreset(image, listChanged);
+    ParamImage image = presetImage(code);
     WindowSettings settings;
     normalize(image, settings);
     return image;
-}
-
-void writeText(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
 }
 
 } // namespace
@@ -124,19 +85,19 @@ void TestCli::presetThenDump_data() {
 
 void TestCli::presetThenDump() {
     QFETCH(int, code);
-    const Result preset = runCli({"preset", QString::number(code), "-o", file("p.ign")});
+    const CliRun preset = runCli({"preset", QString::number(code), "-o", file("p.ign")});
     QCOMPARE(preset.err, QString());
-    QCOMPARE(preset.exitCode, 0);
-    const Result dump = runCli({"dump", file("p.ign")});
+    QCOMPARE(preset.status, 0);
+    const CliRun dump = runCli({"dump", file("p.ign")});
     QCOMPARE(dump.err, QString());
-    QCOMPARE(dump.exitCode, 0);
+    QCOMPARE(dump.status, 0);
     QCOMPARE(dumpedBytes(dump.out), bytesOf(expectedPreset(code)));
 }
 
 void TestCli::convertOlderFileWarns() {
-    writeText(file("old.ign"), "KALUBREN_KEY  48 \r\n\r\nLIMITER     120 \r\nBASE_ADV 7");
-    const Result convert = runCli({"convert", file("old.ign"), "-o", file("new.ign")});
-    QCOMPARE(convert.exitCode, 0);
+    writeTestFile(file("old.ign"), "KALUBREN_KEY  48 \r\n\r\nLIMITER     120 \r\nBASE_ADV 7");
+    const CliRun convert = runCli({"convert", file("old.ign"), "-o", file("new.ign")});
+    QCOMPARE(convert.status, 0);
     QCOMPARE(convert.err, englishMessage(Msg::olderFileVersion) + "\n");
     QVERIFY(convert.err.startsWith("Older version of *.ign file!\n\nSome parameters"));
 
@@ -144,8 +105,8 @@ void TestCli::convertOlderFileWarns() {
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readLine(), QByteArray("KALUBREN_KEY   75 \r\n"));
 
-    const Result dump = runCli({"dump", file("new.ign")});
-    QCOMPARE(dump.exitCode, 0);
+    const CliRun dump = runCli({"dump", file("new.ign")});
+    QCOMPARE(dump.status, 0);
     QCOMPARE(dump.err, QString());
     const QList<int> bytes = dumpedBytes(dump.out);
     QCOMPARE(bytes.size(), kImageSize);
@@ -160,22 +121,21 @@ void TestCli::convertOlderFileWarns() {
 }
 
 void TestCli::convertInPlace() {
-    QCOMPARE(
-        runCli({"preset", QString::number(BikeCode::hondaVfr750), "-o", file("p.ign")}).exitCode,
-        0);
+    QCOMPARE(runCli({"preset", QString::number(BikeCode::hondaVfr750), "-o", file("p.ign")}).status,
+             0);
     QFile original(file("p.ign"));
     QVERIFY(original.open(QIODevice::ReadOnly));
     const QByteArray before = original.readAll();
     original.close();
 
-    const Result convert = runCli({"convert", file("p.ign"), "-o", file("p.ign")});
-    QCOMPARE(convert.exitCode, 0);
+    const CliRun convert = runCli({"convert", file("p.ign"), "-o", file("p.ign")});
+    QCOMPARE(convert.status, 0);
     QVERIFY(original.open(QIODevice::ReadOnly));
     QCOMPARE(original.readAll(), before);
 }
 
 void TestCli::dumpNormalizeOnRequest() {
-    writeText(file("raw.ign"), "KALUBREN_KEY 75\nTPS 700 5050\nRPM_ADV 0 0 0 0 0 0 0 0 0 0\n");
+    writeTestFile(file("raw.ign"), "KALUBREN_KEY 75\nTPS 700 5050\nRPM_ADV 0 0 0 0 0 0 0 0 0 0\n");
     const QList<int> raw = dumpedBytes(runCli({"dump", file("raw.ign")}).out);
     const QList<int> normalized = dumpedBytes(runCli({"dump", file("raw.ign"), "--normalize"}).out);
     QCOMPARE(raw.size(), kImageSize);
@@ -213,12 +173,12 @@ void TestCli::filesThatFail() {
     QFETCH(QStringList, arguments);
     QFETCH(int, message);
     if (!content.isEmpty())
-        writeText(file("IN"), content);
+        writeTestFile(file("IN"), content);
     for (QString& argument : arguments)
         argument.replace("IN", file("IN")).replace("OUT", file("OUT"));
 
-    const Result result = runCli(arguments);
-    QCOMPARE(result.exitCode, 1);
+    const CliRun result = runCli(arguments);
+    QCOMPARE(result.status, 1);
     QCOMPARE(result.err, englishMessage(message) + "\n");
     QCOMPARE(result.out, QString());
     QVERIFY(!QFile::exists(file("OUT")));
@@ -244,8 +204,8 @@ void TestCli::usageMistakes_data() {
 void TestCli::usageMistakes() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, reason);
-    const Result result = runCli(arguments, dir->path());
-    QCOMPARE(result.exitCode, 2);
+    const CliRun result = runCli(arguments, dir->path());
+    QCOMPARE(result.status, 2);
     QVERIFY2(result.err.contains(reason), qPrintable(result.err));
     if (!arguments.isEmpty() && arguments[0] != "frobnicate")
         QVERIFY2(result.err.contains("usage: varko-cli " + arguments[0]), qPrintable(result.err));
@@ -253,13 +213,13 @@ void TestCli::usageMistakes() {
 }
 
 void TestCli::helpListsEveryCommand() {
-    const Result help = runCli({"--help"});
-    QCOMPARE(help.exitCode, 0);
+    const CliRun help = runCli({"--help"});
+    QCOMPARE(help.status, 0);
     for (const cli::Command& command : cli::allCommands()) {
         const QString usage = QString("varko-cli %1 %2").arg(command.name, command.arguments);
         QVERIFY2(help.out.contains(usage), qPrintable(usage));
-        const Result own = runCli({command.name, "--help"});
-        QCOMPARE(own.exitCode, 0);
+        const CliRun own = runCli({command.name, "--help"});
+        QCOMPARE(own.status, 0);
         QVERIFY(own.out.contains(usage));
     }
 }

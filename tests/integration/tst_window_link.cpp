@@ -28,16 +28,12 @@ QString localizedText(const WindowFixture& window, const char* label) {
     return window.find<QLabel>(label)->text();
 }
 
-bool shownByName(const WindowFixture& window, const char* widget) {
-    return !window.find(widget)->isHidden();
-}
-
 // The simulator starts after the window's fixture, so both use the fixture's configuration folder.
 
 // Chooses COMn in the port menu and waits for the unit's first answer.
 bool connectTo(WindowFixture& window, int com) {
     window.find<QAction>(QStringLiteral("MenuCom%1").arg(com))->trigger();
-    return QTest::qWaitFor([&] { return !shownByName(window, "LabelSpojeni"); }, kWaitMs);
+    return QTest::qWaitFor([&] { return !window.shown("LabelSpojeni"); }, kWaitMs);
 }
 
 int greenMapCells(const WindowFixture& window) {
@@ -56,7 +52,7 @@ class TestWindowLink : public QObject {
 private slots:
     void noConnectionWithoutUnit() {
         WindowFixture window;
-        QVERIFY(QTest::qWaitFor([&] { return shownByName(window, "LabelSpojeni"); }, 1000));
+        QVERIFY(QTest::qWaitFor([&] { return window.shown("LabelSpojeni"); }, 1000));
         QCOMPARE(localizedText(window, "LabelSpojeni"), "No connection with PC");
         // The live labels show their no-data texts meanwhile.
         QCOMPARE(localizedText(window, "LabelRpm"), "RPM = ---");
@@ -97,7 +93,7 @@ private slots:
                  QString()); // the image no longer belongs to a file
         QVERIFY(QTest::qWaitFor(
             [&] { return localizedText(window, "LabelHlaseni") == "Verify:: OK"; }, kWaitMs));
-        QVERIFY(shownByName(window, "LabelHlaseni"));
+        QVERIFY(window.shown("LabelHlaseni"));
         QCOMPARE(window->image().bytes, sim::SimulatedUnit::factoryImage().bytes);
         QCOMPARE(window.find<QLabel>("LabelVerze1")->text(), "SIM01");
         QVERIFY(window.boxes.shown.filter("Unmatched").isEmpty());
@@ -134,7 +130,7 @@ private slots:
                  "Unmatched version of PC and Ignition programs!  PC-75, IGN-74");
         // Live frames kept coming and being shown while the box was open.
         QVERIFY(speedsWhileOpen[0] != speedsWhileOpen[1]);
-        QVERIFY(!shownByName(window, "LabelSpojeni"));
+        QVERIFY(!window.shown("LabelSpojeni"));
         QVERIFY(simulator.stop());
     }
 
@@ -189,10 +185,10 @@ private slots:
         QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "3000", "--throttle", "45",
                                                  "--live-version", "74", "--data-error"}));
         QVERIFY(connectTo(window, kSimulatorPort));
-        QVERIFY(QTest::qWaitFor([&] { return shownByName(window, "LabelVersion"); }, kWaitMs));
+        QVERIFY(QTest::qWaitFor([&] { return window.shown("LabelVersion"); }, kWaitMs));
         QCOMPARE(localizedText(window, "LabelVersion"),
                  "Unmatched version of PC and Ignition programs!  PC-75, IGN-74");
-        QVERIFY(shownByName(window, "LabelEeDataErr"));
+        QVERIFY(window.shown("LabelEeDataErr"));
         QCOMPARE(localizedText(window, "LabelRpm"), "RPM = 3000 ");
         QCOMPARE(window.find<QProgressBar>("CGaugeTps")->value(), 45);
         // 3000 rpm lies on the map: exactly one cell is marked.
@@ -200,8 +196,8 @@ private slots:
 
         // The unit goes: the connection warning shows and the version warning hides.
         QVERIFY(simulator.stop());
-        QVERIFY(QTest::qWaitFor([&] { return shownByName(window, "LabelSpojeni"); }, kWaitMs));
-        QVERIFY(!shownByName(window, "LabelVersion"));
+        QVERIFY(QTest::qWaitFor([&] { return window.shown("LabelSpojeni"); }, kWaitMs));
+        QVERIFY(!window.shown("LabelVersion"));
         QCOMPARE(localizedText(window, "LabelRpm"), "RPM = 3000 "); // the last values stay
     }
 };

@@ -1,6 +1,7 @@
 // The copy between the parameter image and what the window's controls hold, without widgets.
 
 #include "CodeNames.h"
+#include "PresetImage.h"
 #include "model/FormMapping.h"
 #include "model/Normalize.h"
 #include "model/Presets.h"
@@ -31,14 +32,6 @@ private slots:
 };
 
 namespace {
-
-ParamImage startupImage() {
-    ParamImage image;
-    image.bike() = BikeCode::yamahaR6;
-    bool listChanged = false;
-    applyBikePreset(image, listChanged);
-    return image;
-}
 
 int pairIndex(const QString& editName) {
     for (int p = 0; p < kPairCount; ++p) {
@@ -83,7 +76,7 @@ void TestFormMapping::pairEndsSurviveShowAndCollect() {
     QFETCH(int, pair);
     QFETCH(int, end);
     const PairSpec& spec = pairTable()[pair];
-    ParamImage image = startupImage();
+    ParamImage image = startUpImage();
     image.synchroMethod() = Synchro::missingLobe; // keeps lobe numbers and flags as they are
     image.lobeCount() = 58;
     image[spec.offset] = spec.scale.encode(end);
@@ -121,7 +114,7 @@ void TestFormMapping::valuesOutsideARangeShowAsTheBound() {
     QFETCH(int, collected);
     const int pair = pairIndex(edit);
     QVERIFY(pair >= 0);
-    ParamImage image = startupImage();
+    ParamImage image = startUpImage();
     image[pairTable()[pair].offset] = static_cast<std::uint8_t>(byte);
     FormState state;
     showImageToState(image, state);
@@ -131,7 +124,7 @@ void TestFormMapping::valuesOutsideARangeShowAsTheBound() {
 }
 
 void TestFormMapping::unknownModelKeepsTheListWhereItWas() {
-    ParamImage image = startupImage();
+    ParamImage image = startUpImage();
     FormState state;
     showImageToState(image, state);
     QCOMPARE(state.bikePosition, BikePosition::yamahaR6);
@@ -142,14 +135,14 @@ void TestFormMapping::unknownModelKeepsTheListWhereItWas() {
     QCOMPARE(int(image.bike()), BikeCode::yamahaR6);
 
     // With nothing shown before, the code stays as it is.
-    ParamImage fresh = startupImage();
+    ParamImage fresh = startUpImage();
     fresh.bike() = BikeCode::unlisted;
     roundTripThroughControls(fresh, false);
     QCOMPARE(int(fresh.bike()), BikeCode::unlisted);
 }
 
 void TestFormMapping::listCodesBeyondTheirLists() {
-    ParamImage image = startupImage();
+    ParamImage image = startUpImage();
     image.synchroMethod() = 12;
     image.input1() = 7;
     image.input2() = 9;
@@ -168,7 +161,7 @@ void TestFormMapping::listCodesBeyondTheirLists() {
 }
 
 void TestFormMapping::methodEightTicksTheSecondEdgeBoxes() {
-    ParamImage image = startupImage();
+    ParamImage image = startUpImage();
     image.synchroMethod() = Synchro::moreLobes;
     for (int n = 0; n < kChannels; ++n) {
         image.maxAdvEdge2(n) = 0;
@@ -202,7 +195,7 @@ void TestFormMapping::lobeCheckOnlyForSpecialSingleLobe() {
     QFETCH(int, bike);
     QFETCH(int, synchro);
     QFETCH(bool, kept);
-    ParamImage image = startupImage();
+    ParamImage image = startUpImage();
     image.bike() = static_cast<std::uint8_t>(bike);
     image.synchroMethod() = static_cast<std::uint8_t>(synchro);
     image.noLobeCheck() = 1;
@@ -215,7 +208,7 @@ void TestFormMapping::lobeCheckOnlyForSpecialSingleLobe() {
 }
 
 void TestFormMapping::compensationFollowsTestMode() {
-    ParamImage image = startupImage();
+    ParamImage image = startUpImage();
     for (int n = 0; n < kChannels; ++n) {
         image.compensation(n) = static_cast<std::uint8_t>(30 + n);
     }
@@ -229,7 +222,7 @@ void TestFormMapping::compensationFollowsTestMode() {
 }
 
 void TestFormMapping::reservedBytesAreNotTouched() {
-    ParamImage image = startupImage();
+    ParamImage image = startUpImage();
     for (int reserved : {14, 18, 19, 29, 59, 64, 69}) {
         image[reserved] = static_cast<std::uint8_t>(200 + reserved % 50);
     }
@@ -243,10 +236,7 @@ void TestFormMapping::reservedBytesAreNotTouched() {
 void TestFormMapping::presetImageSurvivesTheRoundTrip() {
     // The special setting has no preset of its own, so its geometry is whatever came before.
     for (int position = 0; position < BikePosition::special; ++position) {
-        ParamImage image;
-        image.bike() = BikeCodeTable[position];
-        bool listChanged = false;
-        applyBikePreset(image, listChanged);
+        ParamImage image = presetImage(BikeCodeTable[position]);
         WindowSettings settings;
         normalize(image, settings);
         ParamImage expected = image;

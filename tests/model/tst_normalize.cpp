@@ -1,7 +1,6 @@
-#include "CodeNames.h"
+#include "PresetImage.h"
 #include "model/FormMapping.h"
 #include "model/Normalize.h"
-#include "model/Presets.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -17,11 +16,8 @@ Q_DECLARE_METATYPE(ByteValues)
 namespace {
 
 // A consistent image to break on purpose: the start-up model, already normalized.
-ParamImage startUpImage() {
-    ParamImage image;
-    image.bike() = BikeCode::yamahaR6;
-    bool listChanged = false;
-    applyBikePreset(image, listChanged);
+ParamImage consistentImage() {
+    ParamImage image = startUpImage();
     WindowSettings settings;
     normalize(image, settings);
     return image;
@@ -131,7 +127,7 @@ void TestNormalize::repairs_data() {
 void TestNormalize::repairs() {
     QFETCH(ByteValues, written);
     QFETCH(ByteValues, repaired);
-    const ParamImage base = startUpImage();
+    const ParamImage base = consistentImage();
     ParamImage image = base;
     writeValues(image, written);
     ParamImage expected = image;
@@ -167,7 +163,7 @@ void TestNormalize::windowSettings() {
     QFETCH(int, scan);
     WindowSettings settings{static_cast<std::uint8_t>(language), static_cast<std::uint8_t>(port),
                             static_cast<std::uint8_t>(scan)};
-    ParamImage image = startUpImage();
+    ParamImage image = consistentImage();
     const ParamImage before = image;
     normalize(image, settings);
     QTEST(int(settings.language), "expectedLanguage");

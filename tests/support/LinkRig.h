@@ -33,11 +33,3 @@ struct LinkRig {
     const varko::LinkState& state() const { return engine->state(); }
     const varko::LinkStatus& status() const { return engine->status(); }
 };
-
-inline varko::LinkFrame reply(std::uint8_t request, std::span<const std::uint8_t, 100> data) {
-    return varko::buildFrame(request ^ varko::Command::replyBit, data);
-}
-inline varko::LinkFrame reply(std::uint8_t request) {
-    const std::array<std::uint8_t, 100> zero{};
-    return reply(request, zero);
-}

@@ -26,6 +26,9 @@ public:
         return window->findChild<W*>(name);
     }
     QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
+    // As the window's rules left the control, whether its page is on screen or not.
+    bool shown(const QString& name) const { return !find(name)->isHidden(); }
+    bool enabled(const QString& name) const { return find(name)->isEnabled(); }
     // Shows the image as changed by the test.
     template <typename F> void showWith(F change) {
         change(window->image());
