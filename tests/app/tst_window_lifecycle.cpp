@@ -1,0 +1,333 @@
+// Start-up and close of the main window: what the settings, last-state and test switch files
+// bring in, what closing writes back, and the command-line language word.
+
+#include "CodeNames.h"
+#include "FullFileSystem.h"
+#include "PresetImage.h"
+#include "ScopedConfigDir.h"
+#include "ScriptedFileDialogs.h"
+#include "ScriptedMessageBoxes.h"
+#include "TestFiles.h"
+#include "app/CommandLineLanguage.h"
+#include "app/MainWindow.h"
+#include "storage/ConfigPaths.h"
+#include "storage/FileIo.h"
+#include "storage/LastStateFile.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTabWidget>
+#include <QtTest>
+#include <memory>
+#include <optional>
+
+using namespace varko;
+
+namespace {
+
+// One run of the program's window in the test's configuration folder.
+struct Run {
+    ScriptedMessageBoxes boxes;
+    ScriptedFileDialogs dialogs;
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
+
+    Run() { window->startUp(); }
+
+    template <typename W = QWidget> W* find(const char* name) const {
+        return window->findChild<W*>(name);
+    }
+    bool checked(const char* menuItem) const { return find<QAction>(menuItem)->isChecked(); }
+    QString fileLabel() const { return find<QLabel>("LabelFile2")->text(); }
+    int page() const { return find<QTabWidget>("PageControl1")->currentIndex(); }
+    // The file name the open dialog starts with.
+    QString openDialogFile() {
+        find<QAction>("MenuOpen")->trigger();
+        return dialogs.shown.last().fileName;
+    }
+    // The New question shows in the window's language.
+    QString newQuestion() {
+        find<QAction>("MenuNew")->trigger();
+        return boxes.asked.last();
+    }
+};
+
+void writeSettings(const ScopedConfigDir& config, const QByteArray& keys) {
+    config.varkoDir();
+    writeTestFile(settingsFilePath(), "[FORM_HLAV]\r\n" + keys);
+}
+
+} // namespace
+
+class TestWindowLifecycle : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartWithoutFiles() {
+        ScopedConfigDir config;
+        Run run;
+        const QRect screen = run.window->screen()->geometry();
+        QCOMPARE(run.window->pos(), QPoint((screen.width() - run.window->width()) / 2,
+                                           (screen.height() - run.window->height()) / 2));
+        QCOMPARE(run.page(), Page::bike);
+        QVERIFY(run.checked("MenuEnglish"));
+        QVERIFY(run.checked("MenuCom1"));
+        QCOMPARE(run.fileLabel(), QString());
+        QCOMPARE(run.openDialogFile(), QString());
+        QVERIFY(run.find("LabelTest1")->isHidden());
+        QCOMPARE(run.window->image().bike(), startUpImage().bike());
+        QCOMPARE(run.window->image().limiter(), startUpImage().limiter());
+        QVERIFY(!run.find<QAction>("MenuZpet")->isEnabled());
+    }
+
+    void closeAndStartAgain() {
+        ScopedConfigDir config;
+        const QString file = config.path() + "/bike.ign";
+        ParamImage closed;
+        {
+            Run run;
+            run.find<QAction>("MenuCom5")->trigger();
+            run.find<QLineEdit>("EditOmez2")->setText("9000");
+            run.dialogs.paths = {file};
+            run.find<QAction>("MenuSave")->trigger();
+            // Typed but never left: closing takes what the controls show.
+            run.find<QLineEdit>("EditBaseAdv")->setText("17");
+            run.find<QTabWidget>("PageControl1")->setCurrentIndex(Page::advanceMap);
+            run.window->move(40, 30);
+            run.window->resize(1000, 800);
+            run.window->close();
+            closed = run.window->image();
+        }
+        QCOMPARE(int(closed.baseAdv()), 17);
+        const QByteArray settings = readTestFile(settingsFilePath());
+        for (const char* line : {"ComPort=5", "Language=0", "PageControl1->ActivePageIndex=2",
+                                 "Left=40", "Top=30", "Width=1000", "Height=800"})
+            QVERIFY2(settings.contains(QByteArray(line) + "\r\n"), line);
+        QVERIFY(settings.contains("File=" + file.toUtf8()));
+        QVERIFY(settings.contains("IniDir=" + file.toUtf8()));
+        QCOMPARE(readTestFile(lastStateFilePath()), writeLastState(LastState{closed, {}}));
+
+        Run again;
+        QCOMPARE(again.window->image(), closed);
+        QCOMPARE(again.page(), Page::advanceMap);
+        QVERIFY(again.checked("MenuCom5"));
+        QCOMPARE(again.fileLabel(), file);
+        QCOMPARE(again.window->pos(), QPoint(40, 30));
+        QCOMPARE(again.window->size(), QSize(1000, 800));
+        QCOMPARE(again.openDialogFile(), file);
+        again.find<QAction>("MenuSave")->trigger();
+        QCOMPARE(again.dialogs.shown.last().fileName, file);
+    }
+
+    void settingsBroughtIn_data() {
+        QTest::addColumn<QByteArray>("keys");
+        QTest::addColumn<QString>("languageItem");
+        QTest::addColumn<QString>("portItem");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QByteArray>("writtenBack");
+        QTest::newRow("French, automatic port")
+            << QByteArray("Language=2\r\nComPort=21\r\n") << "MenuFrench"
+            << "MenuCom21" << Page::bike << QByteArray("ComPort=21");
+        QTest::newRow("values out of range")
+            << QByteArray("Language=7\r\nComPort=40\r\nPageControl1->ActivePageIndex=9\r\n")
+            << "MenuEnglish"
+            << "MenuCom1" << Page::bike << QByteArray("ComPort=1");
+        QTest::newRow("not numbers")
+            << QByteArray("Language=two\r\nComPort=\r\nPageControl1->ActivePageIndex=x\r\n")
+            << "MenuEnglish"
+            << "MenuCom1" << Page::bike << QByteArray("Language=0");
+        QTest::newRow("the low 8 bits count")
+            << QByteArray("Language=259\r\nPageControl1->ActivePageIndex=3\r\n") << "MenuCzech"
+            << "MenuCom1" << Page::servo << QByteArray("Language=3");
+    }
+    void settingsBroughtIn() {
+        QFETCH(QByteArray, keys);
+        QFETCH(QString, languageItem);
+        QFETCH(QString, portItem);
+        QFETCH(int, page);
+        QFETCH(QByteArray, writtenBack);
+        ScopedConfigDir config;
+        writeSettings(config, keys);
+        Run run;
+        QVERIFY(run.checked(qPrintable(languageItem)));
+        QVERIFY(run.checked(qPrintable(portItem)));
+        QCOMPARE(run.page(), page);
+        run.window->close();
+        QVERIFY(readTestFile(settingsFilePath()).contains(writtenBack + "\r\n"));
+    }
+
+    void languageReachesTheMessages() {
+        ScopedConfigDir config;
+        writeSettings(config, "Language=2\r\n");
+        Run run;
+        QCOMPARE(run.newQuestion(), "Voulez vous la programation de base?");
+    }
+
+    void windowSizeBeyondTheDesktop() {
+        ScopedConfigDir config;
+        writeSettings(config, "Width=2000000000\r\nHeight=2000000000\r\n");
+        Run run;
+        const QSize desktop = run.window->screen()->virtualSize() * 2;
+        QVERIFY(run.window->width() <= qMax(desktop.width(), 954));
+        QVERIFY(run.window->height() <= qMax(desktop.height(), 800));
+    }
+
+    void placementOffEveryScreen_data() {
+        QTest::addColumn<QPoint>("stored");
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("far above") << QPoint(40, -32767) << true;
+        QTest::newRow("far right") << QPoint(100000, 30) << true;
+        QTest::newRow("far left") << QPoint(-5000, 30) << true;
+        QTest::newRow("far below") << QPoint(40, 5000) << true;
+        QTest::newRow("a little over the corner") << QPoint(-8, -8) << false;
+        QTest::newRow("inside") << QPoint(40, 30) << false;
+    }
+    void placementOffEveryScreen() {
+        QFETCH(QPoint, stored);
+        QFETCH(bool, centred);
+        ScopedConfigDir config;
+        writeSettings(config, QStringLiteral("Left=%1\r\nTop=%2\r\nWidth=700\r\nHeight=500\r\n")
+                                  .arg(stored.x())
+                                  .arg(stored.y())
+                                  .toLatin1());
+        Run run;
+        const QRect screen = run.window->screen()->geometry();
+        const QPoint centre((screen.width() - 700) / 2, (screen.height() - 500) / 2);
+        QCOMPARE(run.window->pos(), centred ? centre : stored);
+        QCOMPARE(run.window->size(), QSize(700, 500));
+    }
+
+    // Left as it was, the file would keep every later close from writing the settings.
+    void unreadableSettingsFileIsMovedAside() {
+        ScopedConfigDir config;
+        const QString path = settingsFilePath();
+        {
+            QFile file(config.varkoDir() + "/VARKO_v75ini");
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(kMaxFileSize + 1));
+        }
+        {
+            Run run;
+            QTRY_COMPARE(run.boxes.warnings.size(), 1); // once the window is up
+            QVERIFY2(run.boxes.warnings[0].contains(path + " could not be read") &&
+                         run.boxes.warnings[0].contains(path + ".bad"),
+                     qPrintable(run.boxes.warnings[0]));
+            run.find<QAction>("MenuCom5")->trigger();
+            run.window->close();
+            QCOMPARE(run.boxes.warnings.size(), 1);
+        }
+        QCOMPARE(QFileInfo(path + ".bad").size(), kMaxFileSize + 1);
+        QVERIFY(readTestFile(path).contains("ComPort=5\r\n"));
+        Run again;
+        QVERIFY(again.checked("MenuCom5"));
+        QTest::qWait(50);
+        QVERIFY(again.boxes.warnings.isEmpty());
+    }
+
+    void filesThatCannotBeWrittenAtClose_data() {
+        QTest::addColumn<QString>("obstacle");
+        QTest::newRow("folder is a file") << "folder is a file";
+        QTest::newRow("full disk") << "full disk";
+    }
+    void filesThatCannotBeWrittenAtClose() {
+        QFETCH(QString, obstacle);
+        ScopedConfigDir config;
+        std::optional<FullFileSystem> disk;
+        if (obstacle == "full disk") {
+            disk.emplace();
+            if (!disk->problem().isEmpty())
+                QFAIL(qPrintable(disk->problem()));
+            qputenv("XDG_CONFIG_HOME", disk->path().toUtf8()); // config puts back its own
+            Run().window->close(); // the files as a first run leaves them
+            QVERIFY(disk->fill());
+        } else {
+            writeTestFile(config.path() + "/varko", "a file where the folder should be");
+        }
+        const QByteArray settings = readTestFile(settingsFilePath());
+        const QByteArray lastState = readTestFile(lastStateFilePath());
+        {
+            Run run;
+            run.find<QAction>("MenuCom5")->trigger();
+            run.find<QLineEdit>("EditOmez2")->setText("9000");
+            run.window->close();
+            QCOMPARE(run.boxes.warnings.size(), 1);
+            QVERIFY2(
+                run.boxes.warnings[0].contains(settingsFilePath() + '\n' + lastStateFilePath()),
+                qPrintable(run.boxes.warnings[0]));
+        }
+        QCOMPARE(readTestFile(settingsFilePath()), settings);
+        QCOMPARE(readTestFile(lastStateFilePath()), lastState);
+    }
+
+    // The seven numbers behind the image are nobody's: they go back as they came.
+    void reservedBytesKept() {
+        ScopedConfigDir config;
+        config.varkoDir();
+        LastState state{startUpImage(), {1, 2, 3, 250, 5, 6, 7}};
+        state.image.limiter() = 95;
+        writeTestFile(lastStateFilePath(), writeLastState(state));
+        {
+            Run run;
+            QCOMPARE(int(run.window->image().limiter()), 95);
+            run.window->close();
+        }
+        LastState written;
+        QCOMPARE(readLastState(readTestFile(lastStateFilePath()), written), kLastStateCount);
+        QCOMPARE(written.reserved, state.reserved);
+    }
+
+    void shortLastStateFile() {
+        ScopedConfigDir config;
+        config.varkoDir();
+        QByteArray numbers;
+        for (int k = 0; k < 50; ++k)
+            numbers += k == Field::channelCount ? "9 " : k == Field::limiter ? "80 " : "0 ";
+        writeTestFile(lastStateFilePath(), numbers);
+        Run run;
+        const ParamImage& image = run.window->image();
+        QCOMPARE(int(image.limiter()), 80);
+        QCOMPARE(int(image.channelCount()), 4);              // normalized at start-up
+        QCOMPARE(image.bytes[90], startUpImage().bytes[90]); // beyond the 50 numbers
+        QCOMPARE(image.advance(9, 9), startUpImage().advance(9, 9));
+    }
+
+    void testSwitch_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("testMode");
+        QTest::newRow("among other words") << QByteArray("one PROBE_ALLOW two") << true;
+        QTest::newRow("lower case") << QByteArray("probe_allow") << false;
+    }
+    void testSwitch() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, testMode);
+        ScopedConfigDir config;
+        config.varkoDir();
+        writeTestFile(testSwitchFilePath(), content);
+        Run run;
+        for (int t = 1; t <= 8; ++t)
+            QCOMPARE(!run.find(qPrintable(QString("LabelTest%1").arg(t)))->isHidden(), testMode);
+    }
+
+    void commandLineLanguage_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("language"); // -1: left as stored
+        QTest::newRow("none") << QStringList{"varko"} << -1;
+        QTest::newRow("ENGLISH") << QStringList{"varko", "ENGLISH"} << 0;
+        QTest::newRow("DEUTSCH") << QStringList{"varko", "DEUTSCH"} << 1;
+        QTest::newRow("FRANCE") << QStringList{"varko", "FRANCE"} << 2;
+        QTest::newRow("CESKY") << QStringList{"varko", "CESKY"} << 3;
+        QTest::newRow("lower case") << QStringList{"varko", "deutsch"} << -1;
+        QTest::newRow("other word") << QStringList{"varko", "FRENCH"} << -1;
+        QTest::newRow("only the first word") << QStringList{"varko", "x", "CESKY"} << -1;
+    }
+    void commandLineLanguage() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, language);
+        const std::optional<std::uint8_t> chosen = languageFromArguments(arguments);
+        QCOMPARE(chosen.has_value() ? int(*chosen) : -1, language);
+    }
+};
+
+QTEST_MAIN(TestWindowLifecycle)
+#include "tst_window_lifecycle.moc"

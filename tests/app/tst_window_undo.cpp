@@ -1,0 +1,202 @@
+// Undo and redo in the main window: the buttons' states, the history's reach, the page of a
+// snapshot, and programming after change.
+
+#include "CodeNames.h"
+#include "FlowsFixture.h"
+#include "app/WindowLink.h"
+
+#include <QCheckBox>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace varko;
+
+namespace {
+
+struct UndoControlsState {
+    bool undo;
+    bool redo;
+};
+
+// The toolbar buttons follow the menu items.
+UndoControlsState undoControls(const FlowsFixture& f) {
+    const bool undo = f.canUndo();
+    const bool redo = f.canRedo();
+    if (f.window.find("SpeedButtonZpet")->isEnabled() != undo ||
+        f.window.find("SpeedButtonZnovu")->isEnabled() != redo)
+        qFatal("toolbar and menu disagree");
+    return {undo, redo};
+}
+
+TransferMode runningTransfer(const FlowsFixture& f) {
+    return f.window->deviceLink().engine().state().transferMode();
+}
+
+// The test runs the link's ticks itself, so a transfer that was started stays visible until the
+// test lets it fail (no unit answers here).
+void stopTicks(FlowsFixture& f) {
+    f.window->deviceLink().findChild<QTimer*>("Timer1")->stop();
+}
+
+bool ticksUntilIdle(FlowsFixture& f) {
+    for (int tick = 0; tick < 100 && runningTransfer(f) != TransferMode::Idle; ++tick)
+        f.window->deviceLink().engine().tick();
+    return runningTransfer(f) == TransferMode::Idle;
+}
+
+} // namespace
+
+class TestWindowUndo : public QObject {
+    Q_OBJECT
+private slots:
+    void disabledAfterStartUp() {
+        FlowsFixture f;
+        QVERIFY(!undoControls(f).undo);
+        QVERIFY(!undoControls(f).redo);
+        const ParamImage before = f.window->image();
+        f.trigger("MenuZpet");
+        f.trigger("MenuZnovu");
+        QCOMPARE(f.window->image(), before);
+    }
+
+    void leavingAnEditUnchangedRecordsNothing() {
+        FlowsFixture f;
+        f.type("EditOmez2", "11000");
+        QVERIFY(!undoControls(f).undo);
+    }
+
+    void hundredNinetyNineStepsBack() {
+        FlowsFixture f;
+        const ParamImage start = f.window->image();
+        for (int change = 1; change <= 199; ++change)
+            f.type("EditOmez2", change % 2 == 1 ? "9000" : "8000");
+        for (int step = 0; step < 199; ++step) {
+            QVERIFY(undoControls(f).undo);
+            f.window.find<QToolButton>("SpeedButtonZpet")->click();
+        }
+        QVERIFY(!undoControls(f).undo);
+        QCOMPARE(f.window->image(), start);
+        QCOMPARE(f.window.edit("EditOmez2")->text(), "11,000");
+        for (int step = 0; step < 199; ++step)
+            f.window.find<QToolButton>("SpeedButtonZnovu")->click();
+        QVERIFY(!undoControls(f).redo);
+        QCOMPARE(int(f.window->image().limiter()), 90);
+    }
+
+    void twoHundredthChangeDropsTheStart() {
+        FlowsFixture f;
+        for (int change = 1; change <= 200; ++change)
+            f.type("Edit50", QString::number(change % 2 == 1 ? 40 : 41));
+        for (int step = 0; step < 199; ++step)
+            f.trigger("MenuZpet");
+        QVERIFY(!undoControls(f).undo);
+        QCOMPARE(int(f.window->image().advance(0, 0)), 40); // the state after the first change
+    }
+
+    void newChangeAfterUndoDropsRedo() {
+        FlowsFixture f;
+        f.type("EditOmez2", "9000");
+        f.type("EditOmez2", "8000");
+        f.trigger("MenuZpet");
+        QVERIFY(undoControls(f).undo);
+        QVERIFY(undoControls(f).redo);
+        f.type("EditBaseAdv", "12");
+        QVERIFY(!undoControls(f).redo);
+        f.trigger("MenuZpet");
+        QCOMPARE(int(f.window->image().limiter()), 90);
+        QCOMPARE(int(f.window->image().baseAdv()), 10);
+    }
+
+    void undoShowsTheSnapshotsPage() {
+        FlowsFixture f;
+        f.pages()->setCurrentIndex(Page::miscellaneous);
+        f.type("EditOmez2", "9000");
+        f.pages()->setCurrentIndex(Page::advanceMap);
+        f.type("Edit50", "30");
+        f.pages()->setCurrentIndex(Page::servo);
+        f.trigger("MenuZpet"); // back to the limiter's snapshot
+        QCOMPARE(f.pages()->currentIndex(), Page::miscellaneous);
+        QCOMPARE(int(f.window->image().limiter()), 90);
+        f.pages()->setCurrentIndex(Page::bike);
+        f.trigger("MenuZnovu");
+        QCOMPARE(f.pages()->currentIndex(), Page::advanceMap);
+        QCOMPARE(int(f.window->image().advance(0, 0)), 30);
+    }
+
+    // Ctrl+Z undoes and Ctrl+Alt+Z redoes wherever the focus is, in an edit field as well.
+    void shortcuts_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("window") << QString();
+        QTest::newRow("edit field") << "EditOmez2";
+    }
+    void shortcuts() {
+        QFETCH(QString, focus);
+        FlowsFixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(&*f.window));
+        f.pages()->setCurrentIndex(Page::miscellaneous);
+        f.type("EditBaseAdv", "15");
+        QWidget* target = &*f.window;
+        if (!focus.isEmpty()) {
+            target = f.window.edit(focus);
+            target->setFocus();
+            QVERIFY(target->hasFocus());
+        }
+        QTest::keySequence(target, QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(int(f.window->image().baseAdv()), 10);
+        QTest::keySequence(target, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
+        QCOMPARE(int(f.window->image().baseAdv()), 15);
+    }
+
+    // With "Programming after change" ticked every undo and redo that moves starts a program
+    // transfer; one that cannot move starts none.
+    void programmingAfterUndoAndRedo() {
+        FlowsFixture f;
+        stopTicks(f);
+        f.type("EditBaseAdv", "15");
+        f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
+        QCOMPARE(runningTransfer(f), TransferMode::Idle);
+        for (const char* step : {"MenuZpet", "MenuZnovu", "MenuZpet"}) {
+            f.trigger(step);
+            QCOMPARE(runningTransfer(f), TransferMode::Program);
+            QVERIFY(ticksUntilIdle(f));
+        }
+        f.trigger("MenuZpet"); // nothing to move to
+        QCOMPARE(runningTransfer(f), TransferMode::Idle);
+        f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(false);
+        f.trigger("MenuZnovu");
+        QCOMPARE(runningTransfer(f), TransferMode::Idle);
+    }
+
+    void programAfterChangeArming_data() {
+        QTest::addColumn<bool>("changeFirst");
+        QTest::addColumn<bool>("firstPushPrograms");
+        QTest::newRow("first push with a change") << true << true;
+        QTest::newRow("first push without a change") << false << false;
+    }
+    void programAfterChangeArming() {
+        QFETCH(bool, changeFirst);
+        QFETCH(bool, firstPushPrograms);
+        FlowsFixture f;
+        stopTicks(f);
+        f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
+        f.type("EditBaseAdv", changeFirst ? "15" : "10");
+        QCOMPARE(runningTransfer(f) == TransferMode::Program, firstPushPrograms);
+        // Every later push programs, changed or not.
+        QVERIFY(ticksUntilIdle(f));
+        f.type("EditBaseAdv", changeFirst ? "15" : "10");
+        QCOMPARE(runningTransfer(f), TransferMode::Program);
+        // Unticked, nothing programs and the arming is gone.
+        QVERIFY(ticksUntilIdle(f));
+        f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(false);
+        f.type("EditBaseAdv", "20");
+        QCOMPARE(runningTransfer(f), TransferMode::Idle);
+        f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
+        f.type("EditBaseAdv", "20");
+        QCOMPARE(runningTransfer(f), TransferMode::Idle);
+    }
+};
+
+QTEST_MAIN(TestWindowUndo)
+#include "tst_window_undo.moc"

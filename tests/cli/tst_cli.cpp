@@ -1,0 +1,386 @@
+#include "CliProcess.h"
+#include "CodeNames.h"
+#include "PresetImage.h"
+#include "TestFiles.h"
+#include "cli/Commands.h"
+#include "model/Messages.h"
+#include "model/Normalize.h"
+#include "FullFileSystem.h"
+#include "PipeWithoutWriter.h"
+#include "model/Presets.h"
+#include "storage/ParamFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace varko;
+
+namespace {
+
+QString englishMessage(int n) {
+    return messageText(n, Language::english);
+}
+
+// The 200 numbers of a dump, after checking its shape: 20 lines of 10 numbers, one blank apart.
+QList<int> dumpedBytes(const QString& text) {
+    static const QRegularExpression line("^\\d{1,3}( \\d{1,3}){9}$");
+    QList<int> bytes;
+    const QStringList lines = text.split('\n');
+    if (lines.size() != 21 || !lines.last().isEmpty())
+        return bytes;
+    for (int i = 0; i < 20; ++i) {
+        if (!line.match(lines[i]).hasMatch())
+            return {};
+        for (const QString& number : lines[i].split(' '))
+            bytes << number.toInt();
+    }
+    return bytes;
+}
+
+QList<int> bytesOf(const ParamImage& image) {
+    return QList<int>(image.bytes.begin(), image.bytes.end());
+}
+
+ParamImage expectedPreset(int code) {
+    ParamImage image = presetImage(code);
+    WindowSettings settings;
+    normalize(image, settings);
+    return image;
+}
+
+QByteArray readText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The writer's text without the lines of the given keys.
+QByteArray withoutKeys(const QByteArray& text, const QByteArrayList& keys) {
+    QByteArrayList kept;
+    for (const QByteArray& line : text.split('\n'))
+        if (std::none_of(keys.begin(), keys.end(),
+                         [&](const QByteArray& key) { return line.startsWith(key + ' '); }))
+            kept << line;
+    return kept.join('\n');
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void presetThenDump_data();
+    void presetThenDump();
+    void convertOlderFileWarns();
+    void convertInPlace();
+    void dumpNormalizeOnRequest();
+    void asWindow_data();
+    void asWindow();
+    void missingKeysAreNamed_data();
+    void missingKeysAreNamed();
+    void inputThatIsNoFile_data();
+    void inputThatIsNoFile();
+    void fullDisk_data();
+    void fullDisk();
+    void readRefusesAnUnwritableFileFirst_data();
+    void readRefusesAnUnwritableFileFirst();
+    void filesThatFail_data();
+    void filesThatFail();
+    void usageMistakes_data();
+    void usageMistakes();
+    void helpListsEveryCommand();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    QString file(const char* name) const { return dir->filePath(name); }
+};
+
+void TestCli::init() {
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+void TestCli::presetThenDump_data() {
+    QTest::addColumn<int>("code");
+    for (int code : {0, 7, 19, 20, 22, 29, 31, 32, 33, 255})
+        QTest::addRow("code %d", code) << code;
+}
+
+void TestCli::presetThenDump() {
+    QFETCH(int, code);
+    const CliRun preset = runCli({"preset", QString::number(code), "-o", file("p.ign")});
+    QCOMPARE(preset.err, QString());
+    QCOMPARE(preset.status, 0);
+    const CliRun dump = runCli({"dump", file("p.ign")});
+    QCOMPARE(dump.err, QString());
+    QCOMPARE(dump.status, 0);
+    QCOMPARE(dumpedBytes(dump.out), bytesOf(expectedPreset(code)));
+}
+
+void TestCli::convertOlderFileWarns() {
+    writeTestFile(file("old.ign"), "KALUBREN_KEY  48 \r\n\r\nLIMITER     120 \r\nBASE_ADV 7");
+    const CliRun convert = runCli({"convert", file("old.ign"), "-o", file("new.ign")});
+    QCOMPARE(convert.status, 0);
+    QCOMPARE(convert.err, englishMessage(Msg::olderFileVersion) +
+                              "\nvarko-cli: " + file("old.ign") +
+                              " lacks the keys BIKE, GEBER_MODE, INPUT, PICKUPS_INTERCHANGE, "
+                              "NO_LOBE_CHECK, PILOT_LIGHT, CLUTCH, TPS, RPM, EXCITATION, "
+                              "TPS_MAPA, RPM_ADV, ADVANCE, SERVO_ENABLE, SERVO_HYSTER, SERVO_RPM, "
+                              "SERVO_MV, NO_READING\n");
+    QVERIFY(convert.err.startsWith("Older version of *.ign file!\n\nSome parameters"));
+
+    QFile written(file("new.ign"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readLine(), QByteArray("KALUBREN_KEY   75 \r\n"));
+
+    const CliRun dump = runCli({"dump", file("new.ign")});
+    QCOMPARE(dump.status, 0);
+    QCOMPARE(dump.err, QString());
+    const QList<int> bytes = dumpedBytes(dump.out);
+    QCOMPARE(bytes.size(), kImageSize);
+    // What a 48 file implies, what it said, and normalization of everything it left at 0.
+    QCOMPARE(bytes[Field::ignitionsPerRev], 1);
+    QCOMPARE(bytes[Field::input1], 2);
+    QCOMPARE(bytes[Field::input2], 3);
+    QCOMPARE(bytes[Field::limiter], 120);
+    QCOMPARE(bytes[Field::baseAdv], 7);
+    QCOMPARE(bytes.mid(Field::rpmAdv, 3), QList<int>({3, 4, 5}));
+    QCOMPARE(bytes[Field::maxAdvLobe], 1);
+}
+
+void TestCli::convertInPlace() {
+    QCOMPARE(runCli({"preset", QString::number(BikeCode::hondaVfr750), "-o", file("p.ign")}).status,
+             0);
+    QFile original(file("p.ign"));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+
+    const CliRun convert = runCli({"convert", file("p.ign"), "-o", file("p.ign")});
+    QCOMPARE(convert.status, 0);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QCOMPARE(original.readAll(), before);
+}
+
+void TestCli::dumpNormalizeOnRequest() {
+    writeTestFile(file("raw.ign"), "KALUBREN_KEY 75\nTPS 700 5050\nRPM_ADV 0 0 0 0 0 0 0 0 0 0\n");
+    const QList<int> raw = dumpedBytes(runCli({"dump", file("raw.ign")}).out);
+    const QList<int> normalized = dumpedBytes(runCli({"dump", file("raw.ign"), "--normalize"}).out);
+    QCOMPARE(raw.size(), kImageSize);
+    QCOMPARE(normalized.size(), kImageSize);
+    QCOMPARE(raw[Field::tps100], 255);
+    QCOMPARE(normalized[Field::tps100], 250);
+    QCOMPARE(raw[Field::rpmAdv + 9], 0);
+    QCOMPARE(normalized[Field::rpmAdv + 9], 12);
+}
+
+// A file with 0 lobes and 5050 mV throttle: normalization alone keeps the lobes and takes the
+// throttle to its byte limit, the window's controls give their own minimum and maximum.
+void TestCli::asWindow_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("lobes");
+    QTest::addColumn<int>("tps100");
+    QTest::newRow("dump") << QStringList{"dump", "IN"} << 0 << 255;
+    QTest::newRow("dump --normalize") << QStringList{"dump", "IN", "--normalize"} << 0 << 250;
+    QTest::newRow("dump --as-window") << QStringList{"dump", "IN", "--as-window"} << 1 << 225;
+    QTest::newRow("dump --normalize --as-window")
+        << QStringList{"dump", "--normalize", "IN", "--as-window"} << 1 << 225;
+    QTest::newRow("convert") << QStringList{"convert", "IN", "-o", "OUT"} << 0 << 250;
+    QTest::newRow("convert --as-window")
+        << QStringList{"convert", "--as-window", "IN", "-o", "OUT"} << 1 << 225;
+}
+
+void TestCli::asWindow() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, lobes);
+    QFETCH(int, tps100);
+    ParamImage image = expectedPreset(20);
+    image.lobeCount() = 0;
+    image.tps100() = 255; // 5050 mV
+    writeTestFile(file("IN"), writeParamFile(image));
+    for (QString& argument : arguments)
+        argument.replace("IN", file("IN")).replace("OUT", file("OUT"));
+
+    const CliRun run = runCli(arguments);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    const QList<int> bytes =
+        dumpedBytes(arguments[0] == "dump" ? run.out : runCli({"dump", file("OUT")}).out);
+    QCOMPARE(bytes.size(), kImageSize);
+    QCOMPARE(bytes[Field::lobeCount], lobes);
+    QCOMPARE(bytes[Field::tps100], tps100);
+}
+
+void TestCli::missingKeysAreNamed_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("dump") << QStringList{"dump", "IN"};
+    QTest::newRow("dump --as-window") << QStringList{"dump", "IN", "--as-window"};
+    QTest::newRow("convert") << QStringList{"convert", "IN", "-o", "OUT"};
+}
+
+void TestCli::missingKeysAreNamed() {
+    QFETCH(QStringList, arguments);
+    writeTestFile(file("IN"), withoutKeys(writeParamFile(expectedPreset(20)), {"LIMITER", "TPS_MAPA"}));
+    for (QString& argument : arguments)
+        argument.replace("IN", file("IN")).replace("OUT", file("OUT"));
+    const CliRun run = runCli(arguments);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, "varko-cli: " + file("IN") + " lacks the keys LIMITER, TPS_MAPA\n");
+}
+
+void TestCli::inputThatIsNoFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "named pipe";
+    QTest::newRow("device") << "device";
+    QTest::newRow("folder") << "folder";
+}
+
+void TestCli::inputThatIsNoFile() {
+    QFETCH(QString, kind);
+    const QString path = file("x.ign");
+    if (kind == "named pipe")
+        QVERIFY(makePipeWithoutWriter(path));
+    else if (kind == "device")
+        QVERIFY(QFile::link("/dev/null", path));
+    else
+        QVERIFY(QDir().mkpath(path));
+    const CliRun dump = runCli({"dump", path});
+    QCOMPARE(dump.err, englishMessage(Msg::openFileError) + "\n");
+    QCOMPARE(dump.status, 1);
+}
+
+void TestCli::fullDisk_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("preset") << QStringList{"preset", "1", "-o", "OLD"};
+    QTest::newRow("convert in place") << QStringList{"convert", "OLD", "-o", "OLD"};
+}
+
+void TestCli::fullDisk() {
+    QFETCH(QStringList, arguments);
+    FullFileSystem disk;
+    if (!disk.problem().isEmpty())
+        QFAIL(qPrintable(disk.problem()));
+    const QString old = disk.filePath("old.ign");
+    QCOMPARE(runCli({"preset", "20", "-o", old}).status, 0);
+    const QByteArray before = readText(old);
+    QVERIFY(disk.fill());
+    for (QString& argument : arguments)
+        argument.replace("OLD", old);
+
+    const CliRun run = runCli(arguments);
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.err, englishMessage(Msg::openFileError) + "\n");
+    QCOMPARE(readText(old), before);
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{"old.ign"});
+}
+
+// The port does not exist: a command that opened it first would fail with the port's message.
+void TestCli::readRefusesAnUnwritableFileFirst_data() {
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder missing") << "nowhere/read.ign"
+                                    << "No such file or directory";
+    QTest::newRow("a folder") << "folder"
+                              << "Is a directory";
+    QTest::newRow("folder is a file") << "file/read.ign"
+                                      << "Not a directory";
+}
+
+void TestCli::readRefusesAnUnwritableFileFirst() {
+    QFETCH(QString, output);
+    QFETCH(QString, reason);
+    QVERIFY(QDir(dir->path()).mkdir("folder"));
+    writeTestFile(file("file"), "x");
+    const QString path = dir->filePath(output);
+    const CliRun read = runCli({"read", "--port", file("no-such-port"), "-o", path});
+    QCOMPARE(read.err, "varko-cli: cannot write " + path + ": " + reason + "\n");
+    QCOMPARE(read.status, 1);
+    QCOMPARE(read.out, QString());
+}
+
+void TestCli::filesThatFail_data() {
+    QTest::addColumn<QByteArray>("content"); // empty: no input file at all
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("message");
+
+    const QByteArray good = writeParamFile(expectedPreset(20));
+    const QStringList dump{"dump", "IN"};
+    const QStringList convert{"convert", "IN", "-o", "OUT"};
+    QTest::newRow("dump: missing file") << QByteArray() << dump << int(Msg::openFileError);
+    QTest::newRow("convert: missing file") << QByteArray() << convert << int(Msg::openFileError);
+    QTest::newRow("dump: version 76")
+        << QByteArray("KALUBREN_KEY  76 \r\nBASE_ADV 5") << dump << int(Msg::unmatchedFileVersion);
+    QTest::newRow("convert: version 76") << QByteArray("KALUBREN_KEY  76 \r\nBASE_ADV 5") << convert
+                                         << int(Msg::unmatchedFileVersion);
+    QTest::newRow("dump: no key at all")
+        << QByteArray("BIKE 20\r\nBASE_ADV 5") << dump << int(Msg::unmatchedFileVersion);
+    QTest::newRow("convert: output folder missing")
+        << good << QStringList{"convert", "IN", "-o", "nowhere/OUT"} << int(Msg::openFileError);
+    QTest::newRow("preset: output folder missing")
+        << good << QStringList{"preset", "20", "-o", "nowhere/OUT"} << int(Msg::openFileError);
+}
+
+void TestCli::filesThatFail() {
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, message);
+    if (!content.isEmpty())
+        writeTestFile(file("IN"), content);
+    for (QString& argument : arguments)
+        argument.replace("IN", file("IN")).replace("OUT", file("OUT"));
+
+    const CliRun result = runCli(arguments);
+    QCOMPARE(result.status, 1);
+    QCOMPARE(result.err, englishMessage(message) + "\n");
+    QCOMPARE(result.out, QString());
+    QVERIFY(!QFile::exists(file("OUT")));
+}
+
+void TestCli::usageMistakes_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no command") << QStringList{} << "missing COMMAND";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command 'frobnicate'";
+    QTest::newRow("code 256") << QStringList{"preset", "256", "-o", "f"} << "0..255";
+    QTest::newRow("code not a number") << QStringList{"preset", "R6", "-o", "f"} << "0..255";
+    QTest::newRow("code with a sign") << QStringList{"preset", "+5", "-o", "f"} << "0..255";
+    QTest::newRow("preset without -o") << QStringList{"preset", "20"} << "missing -o FILE";
+    QTest::newRow("preset without code") << QStringList{"preset", "-o", "f"} << "missing CODE";
+    QTest::newRow("dump without file") << QStringList{"dump"} << "missing FILE";
+    QTest::newRow("dump with two files") << QStringList{"dump", "a", "b"} << "unexpected";
+    QTest::newRow("unknown option") << QStringList{"dump", "--bogus", "a"} << "bogus";
+    QTest::newRow("convert without -o") << QStringList{"convert", "a"} << "missing -o FILE";
+    QTest::newRow("-o without a file") << QStringList{"convert", "a", "-o"} << "Missing value";
+}
+
+void TestCli::usageMistakes() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+    const CliRun result = runCli(arguments, dir->path());
+    QCOMPARE(result.status, 2);
+    QVERIFY2(result.err.contains(reason), qPrintable(result.err));
+    if (!arguments.isEmpty() && arguments[0] != "frobnicate")
+        QVERIFY2(result.err.contains("usage: varko-cli " + arguments[0]), qPrintable(result.err));
+    QVERIFY(QDir(dir->path()).isEmpty()); // nothing written
+}
+
+void TestCli::helpListsEveryCommand() {
+    const CliRun help = runCli({"--help"});
+    QCOMPARE(help.status, 0);
+    for (const cli::Command& command : cli::allCommands()) {
+        const QString usage = QString("varko-cli %1 %2").arg(command.name, command.arguments);
+        QVERIFY2(help.out.contains(usage), qPrintable(usage));
+        const CliRun own = runCli({command.name, "--help"});
+        QCOMPARE(own.status, 0);
+        QVERIFY(own.out.contains(usage));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"

@@ -1,0 +1,328 @@
+// Read, program and verify against the simulated unit in-process, reply by reply: the request
+// sequences, the gauge, the texts, the refusals and the faults a transfer must survive or report.
+
+#include "LinkRig.h"
+#include "ScopedConfigDir.h"
+#include "SimulatedUnit.h"
+
+#include <QTest>
+
+using namespace varko;
+
+namespace {
+
+ParamImage patternImage(std::uint8_t seed) {
+    ParamImage image;
+    for (int i = 0; i < kImageSize; ++i)
+        image[i] = static_cast<std::uint8_t>(i * 3 + seed);
+    image.noReading() = 0;
+    return image;
+}
+
+// A rig whose port answers through the simulated unit, answers arriving before the next tick.
+struct UnitRig : LinkRig {
+    sim::SimulatedUnit unit;
+    std::vector<int> gaugeSteps{0}; // every new gauge position, tick by tick
+
+    explicit UnitRig(sim::UnitFaults faults = {}) : unit(faults) {
+        port->respond = [this](const LinkFrame& request) {
+            if (auto answer = unit.Answer(request))
+                port->feed(*answer);
+        };
+        engine->openPort();
+    }
+
+    // Ticks until the transfer ends; the number of ticks it took.
+    int runTransfer(int limit = 200) {
+        for (int t = 1; t <= limit; ++t) {
+            tick();
+            if (status().gaugePosition != gaugeSteps.back())
+                gaugeSteps.push_back(status().gaugePosition);
+            if (state().transferMode() == TransferMode::Idle)
+                return t;
+        }
+        return -1;
+    }
+    std::vector<std::uint8_t> transferCommands() const {
+        std::vector<std::uint8_t> commands;
+        for (auto c : port->commandsWritten())
+            if (c != Command::monitorRequest && (commands.empty() || commands.back() != c))
+                commands.push_back(c);
+        return commands;
+    }
+};
+
+} // namespace
+
+class TestLinkTransfers : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { config_ = std::make_unique<ScopedConfigDir>(); }
+    void cleanup() { config_.reset(); }
+
+    void readThenVerify() {
+        UnitRig rig;
+        rig.unit.store() = patternImage(5);
+        rig.engine->startRead();
+        QCOMPARE(rig.status().statusText, QString("Read:"));
+        QVERIFY(rig.runTransfer() > 0);
+        QCOMPARE(rig.image, rig.unit.store());
+        QCOMPARE(rig.transferCommands(), (std::vector<std::uint8_t>{0x40, 0x41, 0x42, 0x41, 0x42}));
+        QCOMPARE(rig.gaugeSteps, (std::vector<int>{0, 1, 2, 0, 1, 2}));
+        QCOMPARE(rig.status().statusText, QString("Verify:: OK"));
+        QCOMPARE(rig.status().gaugePosition, 2);
+        QCOMPARE(rig.owner.results, std::vector<TransferResult>{TransferResult::Ok});
+        QCOMPARE(rig.engine->deviceTexts().deviceName, QString("SIM01"));
+        QCOMPARE(rig.engine->deviceTexts().deviceDate, QString(" 9.12.2026"));
+        QVERIFY(rig.owner.shows >= 1);
+    }
+
+    void readFailingAtBlockTwoLeavesTheImageAlone() {
+        UnitRig rig;
+        rig.unit.store() = patternImage(5);
+        rig.image = patternImage(9);
+        const ParamImage before = rig.image;
+        rig.engine->startRead();
+        // The unit goes quiet once block 1 is in.
+        auto answer = rig.port->respond;
+        rig.port->respond = [&](const LinkFrame& request) {
+            if (request.command() != 0x42)
+                answer(request);
+        };
+        rig.runTransfer();
+        QCOMPARE(rig.status().statusText, QString("Read error!"));
+        QCOMPARE(rig.image, before);
+    }
+
+    void programThenVerify() {
+        UnitRig rig;
+        rig.image = patternImage(17);
+        rig.engine->startProgram();
+        QCOMPARE(rig.owner.collects, 1);
+        QCOMPARE(rig.status().statusText, QString("Program device:"));
+        QVERIFY(rig.runTransfer() > 0);
+        QCOMPARE(rig.unit.store(), rig.image);
+        QCOMPARE(rig.unit.programCount(), 1);
+        QCOMPARE(rig.transferCommands(), (std::vector<std::uint8_t>{0x00, 0x01, 0x02, 0x41, 0x42}));
+        QCOMPARE(rig.owner.results, std::vector<TransferResult>{TransferResult::Ok});
+        // The verify's OK gives way to the program's at once, since the link is idle again.
+        QVERIFY(rig.state().programmedOk);
+        QCOMPARE(rig.status().statusText, QString("Program device:: OK"));
+        QCOMPARE(rig.status().gaugePosition, rig.status().gaugeMaximum);
+
+        // The program's OK lasts as long as the status display, then goes with it.
+        rig.tick(199);
+        QCOMPARE(rig.status().statusText, QString("Program device:: OK"));
+        QVERIFY(rig.status().statusVisible && rig.status().gaugeVisible);
+        rig.tick();
+        QVERIFY(!rig.status().statusVisible && !rig.status().gaugeVisible);
+        QVERIFY(!rig.state().programmedOk);
+    }
+
+    // A read that follows a program ends on its own verify's OK, not the program's.
+    void readAfterProgramEndsOnItsOwnOk() {
+        UnitRig rig;
+        rig.image = patternImage(11);
+        rig.engine->startAutoProgram();
+        rig.runTransfer();
+        QVERIFY(rig.state().programmedOk);
+        rig.engine->startRead();
+        QVERIFY(rig.runTransfer() > 0);
+        rig.tick();
+        QCOMPARE(rig.status().statusText, QString("Verify:: OK"));
+    }
+
+    // New and Open hide the status line; the status display that is still running brings the
+    // text back at the next tick, the gauge stays hidden.
+    void hiddenStatusComesBackWhileItsDisplayRuns() {
+        UnitRig rig;
+        rig.engine->startRead();
+        rig.runTransfer();
+        rig.engine->hideStatus();
+        QVERIFY(!rig.status().statusVisible && !rig.status().gaugeVisible);
+        rig.tick();
+        QVERIFY(rig.status().statusVisible);
+        QVERIFY(!rig.status().gaugeVisible);
+    }
+
+    void verifyAgainstADifferentUnitFails() {
+        UnitRig rig;
+        rig.unit.store() = patternImage(1);
+        rig.image = patternImage(1);
+        rig.image.advance(9, 9) ^= 1;
+        rig.engine->startVerify();
+        rig.runTransfer();
+        QCOMPARE(rig.status().statusText, QString("Verify error!"));
+        QCOMPARE(rig.status().statusColour, StatusColour::Red);
+        QCOMPARE(rig.transferCommands(), (std::vector<std::uint8_t>{0x41, 0x42}));
+    }
+
+    void verifyIgnoresTheReadingFlag() {
+        UnitRig rig;
+        rig.unit.store() = patternImage(1);
+        rig.image = patternImage(1);
+        rig.image.noReading() = 1;
+        rig.engine->startVerify();
+        rig.runTransfer();
+        QCOMPARE(rig.status().statusText, QString("Verify:: OK"));
+    }
+
+    void readingForbidden() {
+        UnitRig rig;
+        rig.unit.store() = patternImage(3);
+        rig.unit.store().noReading() = 1;
+        rig.image = patternImage(4);
+        const ParamImage before = rig.image;
+        rig.engine->startRead();
+        rig.runTransfer();
+        QCOMPARE(rig.status().statusText, QString("No reading!"));
+        QCOMPARE(rig.status().statusColour, StatusColour::Red);
+        QCOMPARE(rig.image, before);
+        QCOMPARE(rig.owner.results.back(), TransferResult::NoReading);
+
+        rig.engine->startAutoProgram(); // programming does not ask for permission
+        QCOMPARE(rig.owner.collects, 0);
+        rig.runTransfer();
+        QCOMPARE(rig.owner.results.back(), TransferResult::Ok);
+        QCOMPARE(rig.unit.store(), rig.image);
+    }
+
+    void otherProtocolVersion_data() {
+        QTest::addColumn<bool>("program");
+        QTest::newRow("read") << false;
+        QTest::newRow("program") << true;
+    }
+    void otherProtocolVersion() {
+        QFETCH(bool, program);
+        sim::UnitFaults faults;
+        faults.protocolVersion = 74;
+        UnitRig rig(faults);
+        rig.image = patternImage(2);
+        const ParamImage before = rig.image;
+        if (program)
+            rig.engine->startProgram();
+        else
+            rig.engine->startRead();
+        rig.runTransfer();
+        QCOMPARE(rig.owner.messages.size(), std::size_t(1));
+        QCOMPARE(rig.owner.messages[0].kind, LinkMessageKind::VersionMismatch);
+        QCOMPARE(rig.owner.messages[0].text,
+                 QString("Unmatched version of PC and Ignition programs!  PC-75, IGN-74"));
+        QCOMPARE(rig.owner.results.back(), TransferResult::VersionMismatch);
+        QCOMPARE(rig.state().statusTicks, 0); // the box closed
+        QCOMPARE(rig.image, before);
+        QCOMPARE(rig.unit.programCount(), 0);
+        QCOMPARE(rig.transferCommands().size(), std::size_t(1));
+    }
+
+    // The window opens the version box outside the tick; the link runs on while it is open.
+    void linkRunsWhileTheVersionBoxIsOpen() {
+        sim::UnitFaults faults;
+        faults.protocolVersion = 74;
+        UnitRig rig(faults);
+        rig.engine->startRead();
+        for (int t = 0; t < 10 && rig.owner.messages.empty(); ++t)
+            rig.engine->tick(); // the box is not closed
+        QCOMPARE(rig.owner.messages.size(), std::size_t(1));
+        QCOMPARE(rig.state().transferMode(), TransferMode::Idle);
+        const std::size_t before = rig.port->written.size();
+        for (int t = 0; t < 12; ++t)
+            rig.engine->tick();
+        QCOMPARE(rig.port->written.size(), before + 2); // live requests every 6 ticks
+        QVERIFY(rig.status().statusVisible);
+        rig.owner.closeBoxes();
+        QCOMPARE(rig.state().statusTicks, 0);
+        rig.tick();
+        QVERIFY(!rig.status().statusVisible);
+        QVERIFY(!rig.status().gaugeVisible);
+    }
+
+    void echoThatNeverMatchesFailsTheProgram() {
+        sim::UnitFaults faults;
+        faults.flipEchoBit = true;
+        UnitRig rig(faults);
+        rig.image = patternImage(8);
+        rig.engine->startAutoProgram();
+        rig.runTransfer();
+        QCOMPARE(rig.status().statusText, QString("Program error!"));
+        const auto commands = rig.port->commandsWritten();
+        QCOMPARE(std::count(commands.begin(), commands.end(), 0x01), 5);
+    }
+
+    void faultsTheTransferSurvives_data() {
+        QTest::addColumn<int>("answerEvery");
+        QTest::addColumn<int>("corruptEvery");
+        QTest::newRow("every second answer lost") << 2 << 0;
+        QTest::newRow("every third answer corrupted") << 1 << 3;
+    }
+    void faultsTheTransferSurvives() {
+        sim::UnitFaults faults;
+        QFETCH(int, answerEvery);
+        QFETCH(int, corruptEvery);
+        faults.answerEvery = answerEvery;
+        faults.corruptCheckEvery = corruptEvery;
+        UnitRig rig(faults);
+        rig.image = patternImage(6);
+        rig.engine->startAutoProgram();
+        rig.runTransfer();
+        QCOMPARE(rig.owner.results.back(), TransferResult::Ok);
+        QCOMPARE(rig.unit.store(), rig.image);
+    }
+
+    void acceptance_data() {
+        QTest::addColumn<int>("replyCommand");
+        QTest::addColumn<bool>("flipDataBit");
+        QTest::addColumn<bool>("idle");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("answer to the command") << 0xC0 << false << false << true;
+        QTest::newRow("bit 7 not inverted") << 0x40 << false << false << false;
+        QTest::newRow("another block") << 0xC1 << false << false << false;
+        QTest::newRow("check byte wrong") << 0xC0 << true << false << false;
+        QTest::newRow("after the transfer ended") << 0xC0 << false << true << false;
+    }
+    void acceptance() {
+        QFETCH(int, replyCommand);
+        QFETCH(bool, flipDataBit);
+        QFETCH(bool, idle);
+        LinkRig rig;
+        rig.engine->openPort();
+        if (!idle)
+            rig.engine->startRead();
+        LinkFrame reply = buildFrame(std::uint8_t(replyCommand), std::array<std::uint8_t, 100>{});
+        if (flipDataBit)
+            reply.bytes[30] ^= 0x04;
+        QCOMPARE(rig.state().silentTicks, 18);
+        QTEST(rig.engine->acceptReply(reply), "accepted");
+        QFETCH(bool, accepted);
+        QCOMPARE(rig.state().silentTicks, accepted ? 0 : 18);
+    }
+
+    void liveDataDuringATransferIsAccepted() {
+        LinkRig rig;
+        rig.engine->openPort();
+        rig.engine->startRead();
+        rig.port->feed(buildFrame(0xB0, std::array<std::uint8_t, 100>{}));
+        rig.tick();
+        QCOMPARE(rig.owner.monitorFrames, 1);
+        QCOMPARE(rig.state().silentTicks, 1);
+        QCOMPARE(rig.state().transferMode(), TransferMode::Read);
+    }
+
+    void newStartReplacesTheRunningTransfer() {
+        UnitRig rig;
+        rig.unit.store() = patternImage(5);
+        rig.image = patternImage(7);
+        rig.engine->startRead();
+        rig.tick(4); // the first request is out and answered
+        rig.engine->startProgram();
+        QCOMPARE(requestCommand(rig.state().step), 0x00);
+        rig.runTransfer();
+        QCOMPARE(rig.unit.store(), patternImage(7));
+    }
+
+private:
+    std::unique_ptr<ScopedConfigDir> config_;
+};
+
+QTEST_GUILESS_MAIN(TestLinkTransfers)
+#include "tst_link_transfers.moc"

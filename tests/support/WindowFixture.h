@@ -1,0 +1,43 @@
+#pragma once
+// A started main window for one test, with a fixed locale so thousands separators are known,
+// its own empty configuration folder, and message boxes that the test answers.
+
+#include "ScopedConfigDir.h"
+#include "ScriptedMessageBoxes.h"
+#include "app/MainWindow.h"
+#include "ui/NumberPair.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <memory>
+
+class WindowFixture {
+public:
+    WindowFixture() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        window = std::make_unique<MainWindow>();
+        window->startUp();
+    }
+
+    MainWindow& operator*() const { return *window; }
+    MainWindow* operator->() const { return window.get(); }
+
+    template <typename W = QWidget> W* find(const QString& name) const {
+        return window->findChild<W*>(name);
+    }
+    QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
+    // As the window's rules left the control, whether its page is on screen or not.
+    bool shown(const QString& name) const { return !find(name)->isHidden(); }
+    bool enabled(const QString& name) const { return find(name)->isEnabled(); }
+    // Shows the image as changed by the test.
+    template <typename F> void showWith(F change) {
+        change(window->image());
+        window->showImage();
+    }
+
+    ScriptedMessageBoxes boxes;
+
+private:
+    ScopedConfigDir config;
+    std::unique_ptr<MainWindow> window;
+};
