@@ -65,7 +65,7 @@ void UnitOnPty::serve() {
             std::copy_n(pending.begin(), kFrameSize, request.bytes.begin());
             pending.erase(pending.begin(), pending.begin() + kFrameSize);
             requests.push_back({Clock::now(), request.command()});
-            if (const auto answer = unit_.Answer(request))
+            if (const auto answer = unit_.answer(request))
                 if (::write(master_, answer->bytes.data(), answer->bytes.size()) != kFrameSize)
                     ++lostAnswers;
         }

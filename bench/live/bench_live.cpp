@@ -94,7 +94,7 @@ TickCost measureTicks(MainWindow& window) {
     const LinkFrame request = buildIdleFrame();
     std::vector<LinkFrame> frames;
     for (int i = 0; i < 2 * sim::EngineModel::kCycleSteps; ++i)
-        frames.push_back(unit.Answer(request).value_or(LinkFrame{}));
+        frames.push_back(unit.answer(request).value_or(LinkFrame{}));
 
     TickCost cost;
     double spent = 0;

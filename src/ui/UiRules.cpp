@@ -24,10 +24,13 @@ QColor buttonFace() {
     return QApplication::palette().color(QPalette::Button);
 }
 
-// A box painted red while its setting needs attention, else drawn like its neighbours.
+// A box painted red while its setting needs attention, else drawn like its neighbours. A check
+// box paints no palette background of its own, so the colour comes through a style sheet, set
+// only when the state changes (a new sheet re-polishes the box).
 void setWarning(QWidget* box, bool red) {
-    box->setAutoFillBackground(red);
-    setBackground(box, red ? QColor(Qt::red) : buttonFace());
+    const QString sheet = red ? QStringLiteral("background-color: red;") : QString();
+    if (box->styleSheet() != sheet)
+        box->setStyleSheet(sheet);
 }
 
 // Row 9 is the only row in use without the throttle axis: it then moves up into the place of

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QtTest>
+#include <functional>
 
 using namespace varko;
 
@@ -20,7 +21,8 @@ private slots:
     void throttleMapOffMovesRowNine();
     void servoOff();
     void clutchAndNeutral();
-    void noReadingIsRed();
+    void warningBoxesArePaintedRed_data();
+    void warningBoxesArePaintedRed();
 };
 
 namespace {
@@ -136,14 +138,49 @@ void TestWindowRules::clutchAndNeutral() {
     QVERIFY(!window.enabled("RadioGroupInput2"));
 }
 
-void TestWindowRules::noReadingIsRed() {
+namespace {
+
+// The share of the box's painted pixels that are pure red.
+double redShare(QWidget* box) {
+    const QImage picture = box->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            red += picture.pixelColor(x, y) == QColor(Qt::red) ? 1 : 0;
+    return double(red) / (picture.width() * picture.height());
+}
+
+using TickBox = std::function<void(WindowFixture&, bool)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(TickBox)
+
+void TestWindowRules::warningBoxesArePaintedRed_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<TickBox>("tick");
+    QTest::newRow("No Reading") << "CheckBoxZakazCteni" << TickBox([](WindowFixture& w, bool on) {
+        w.showWith([on](ParamImage& image) { image.noReading() = on ? 1 : 0; });
+    });
+    QTest::newRow("Programming after change")
+        << "CheckBoxProgHned" << TickBox([](WindowFixture& w, bool on) {
+               w.find<QCheckBox>("CheckBoxProgHned")->setChecked(on);
+               w->applyDisplayRules();
+           });
+}
+
+void TestWindowRules::warningBoxesArePaintedRed() {
+    QFETCH(QString, name);
+    QFETCH(TickBox, tick);
     WindowFixture window;
-    auto* box = window.find<QCheckBox>("CheckBoxZakazCteni");
-    QVERIFY(box->palette().color(QPalette::Window) != QColor(Qt::red));
-    window.showWith([](ParamImage& image) { image.noReading() = 1; });
+    auto* box = window.find<QCheckBox>(name);
+    QCOMPARE(redShare(box), 0.0);
+    tick(window, true);
     QVERIFY(box->isChecked());
-    QCOMPARE(box->palette().color(QPalette::Window), QColor(Qt::red));
-    QVERIFY(box->autoFillBackground());
+    // The whole control, not an outline: text and tick mark take the rest.
+    QVERIFY2(redShare(box) > 0.6, qPrintable(QString::number(redShare(box))));
+    tick(window, false);
+    QCOMPARE(redShare(box), 0.0);
 }
 
 QTEST_MAIN(TestWindowRules)

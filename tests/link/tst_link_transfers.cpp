@@ -26,7 +26,7 @@ struct UnitRig : LinkRig {
 
     explicit UnitRig(sim::UnitFaults faults = {}) : unit(faults) {
         port->respond = [this](const LinkFrame& request) {
-            if (auto answer = unit.Answer(request))
+            if (auto answer = unit.answer(request))
                 port->feed(*answer);
         };
         engine->openPort();

@@ -14,7 +14,7 @@ using namespace varko::sim;
 namespace {
 
 LinkFrame ask(SimulatedUnit& unit) {
-    return unit.Answer(buildIdleFrame()).value_or(LinkFrame{});
+    return unit.answer(buildIdleFrame()).value_or(LinkFrame{});
 }
 
 LiveOptions seededOptions(std::uint32_t seed) {
@@ -106,7 +106,7 @@ private slots:
         QVERIFY(display.versionText.endsWith("PC-75, IGN-74"));
         // Only live data speak the other version: the information record still says 75.
         const LinkFrame info =
-            unit.Answer(buildBlockFrame(Command::readBlock0, TransferMode::Read, unit.store()))
+            unit.answer(buildBlockFrame(Command::readBlock0, TransferMode::Read, unit.store()))
                 .value_or(LinkFrame{});
         QCOMPARE(info.bytes[1 + 10], kProtocolVersion);
     }
@@ -132,8 +132,8 @@ private slots:
         unit.store() = SimulatedUnit::factoryImage();
         QCOMPARE(parseMonitorFrame(ask(unit)).savingCount, 0); // nothing stored yet
         const ParamImage image = unit.store();
-        unit.Answer(buildBlockFrame(0x01, TransferMode::Program, image));
-        unit.Answer(buildBlockFrame(0x02, TransferMode::Program, image));
+        unit.answer(buildBlockFrame(0x01, TransferMode::Program, image));
+        unit.answer(buildBlockFrame(0x02, TransferMode::Program, image));
         for (int i = 0; i < liveRequestsBetween; ++i)
             ask(unit);
         now += elapsedMs;

@@ -109,7 +109,7 @@ std::array<std::uint8_t, kFrameDataSize> SimulatedUnit::liveRecord() {
     return data;
 }
 
-std::optional<LinkFrame> SimulatedUnit::Answer(const LinkFrame& request) {
+std::optional<LinkFrame> SimulatedUnit::answer(const LinkFrame& request) {
     const std::uint8_t command = request.command();
     if (!checkByteValid(request) || !knownCommand(command))
         return std::nullopt;

@@ -43,7 +43,7 @@ public:
 
     // The answer to one received frame; nothing when the unit stays quiet (bad check byte,
     // unknown command, or a fault that drops it).
-    std::optional<LinkFrame> Answer(const LinkFrame& request);
+    std::optional<LinkFrame> answer(const LinkFrame& request);
 
     ParamImage& store() { return store_; }
     const ParamImage& store() const { return store_; }

@@ -93,7 +93,7 @@ public:
                     log_ << QStringLiteral("varko-sim: request 0x%1")
                                 .arg(request.command(), 2, 16, QChar('0'))
                          << Qt::endl;
-                if (const auto answer = unit_.Answer(request))
+                if (const auto answer = unit_.answer(request))
                     schedule(*answer);
                 if (framesLeft > 0 && --framesLeft == 0)
                     return true;
