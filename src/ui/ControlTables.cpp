@@ -12,7 +12,10 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QtMath>
+#include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -110,6 +113,32 @@ QStringList numberedNames(const QString& pattern, int count) {
     return names;
 }
 
+// The child of page that holds widget (the widget itself when it sits on the page).
+const QWidget* groupOnPage(const QWidget* widget, const QWidget* page) {
+    while (widget->parentWidget() != page)
+        widget = widget->parentWidget();
+    return widget;
+}
+
+// Tab and Enter follow the layout: groups (and single controls) top to bottom, then left to
+// right; within a group its controls the same way. Qt itself skips hidden and disabled ones.
+void orderTabsByLayout(QWidget* page) {
+    std::vector<QWidget*> stops;
+    for (QWidget* widget : page->findChildren<QWidget*>()) {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            stops.push_back(widget);
+    }
+    const auto place = [page](const QWidget* widget) {
+        const QWidget* group = groupOnPage(widget, page);
+        const QPoint inGroup = widget->mapTo(group, QPoint(0, 0));
+        return std::tuple(group->y(), group->x(), inGroup.y(), inGroup.x());
+    };
+    std::stable_sort(stops.begin(), stops.end(),
+                     [&](const QWidget* a, const QWidget* b) { return place(a) < place(b); });
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1], stops[i]);
+}
+
 struct RuleSpec {
     bool (*decide)(const UiDecisions&);
     bool enables;
@@ -201,6 +230,10 @@ void buildControlTables(QMainWindow* window, MainWindowUi& ui) {
     for (int p = 0; p < kPairCount; ++p) {
         const Placement place = placePair(p, ui);
         ui.pairs[p] = new NumberPair(pairs[p], place.parent, place.x, place.y, place.editWidth);
+    }
+    for (int page = 0; page < ui.pageControl->count(); ++page) {
+        if (ui.pageControl->widget(page) != ui.mapGroup->parentWidget())
+            orderTabsByLayout(ui.pageControl->widget(page));
     }
     // The map page's focus order: the speed row, then the cells row by row.
     for (int p = Pair::rpmAdv + 1; p < Pair::advance + 100; ++p) {
