@@ -1,6 +1,7 @@
 // The display rules as the widgets show them.
 
 #include "CodeNames.h"
+#include "PaintedColour.h"
 #include "WindowFixture.h"
 #include "model/Presets.h"
 
@@ -140,14 +141,8 @@ void TestWindowRules::clutchAndNeutral() {
 
 namespace {
 
-// The share of the box's painted pixels that are pure red.
 double redShare(QWidget* box) {
-    const QImage picture = box->grab().toImage();
-    int red = 0;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            red += picture.pixelColor(x, y) == QColor(Qt::red) ? 1 : 0;
-    return double(red) / (picture.width() * picture.height());
+    return paintedShare(box, QColor(Qt::red));
 }
 
 using TickBox = std::function<void(WindowFixture&, bool)>;
