@@ -38,131 +38,131 @@ struct TextRow {
 
 using enum Target;
 
-const TextRow kTextTable[] = {
-    {"FormHlav", Caption, {"Programming of VARKO unit"}},
+// Rows marked "ours" carry German, French and Czech texts of this program's own translation, for
+// a native speaker to review. Every other row is the product's established wording, which users
+// and their printed manuals know: odd spellings, doubled and trailing blanks stay as they are.
+// clang-format off
+constexpr TextRow kTextTable[] = {
+    {"FormHlav", Caption, {"Programming of VARKO unit", "Programmierung der VARKO Zündbox", "Programation de VARKO unité", "Programování jednotky VARKO"}},
     // Menus and the toolbar's push buttons.
-    {"MenuFile", Caption, {"&File"}},
-    {"MenuNew", Caption, {"&New"}},
-    {"MenuOpen", Caption, {"&Open"}},
-    {"MenuOpenExeDir", Caption, {"Open from exe dir"}},
-    {"MenuSave", Caption, {"&Save"}},
-    {"MenuSaveExeDir", Caption, {"Save to exe dir"}},
-    {"MenuPrint", Caption, {"&Print"}},
-    {"MenuPrintAll", Caption, {"Print all"}},
-    {"MenuExit", Caption, {"E&xit"}},
-    {"MenuCom", Caption, {"&Com"}},
-    {"MenuDevice", Caption, {"&Ignition"}},
-    {"MenuRead", Caption, {"&Read"}},
-    {"ButtonRead", Caption, {"&Read"}},
-    {"MenuVerify", Caption, {"&Verify"}},
-    {"BitBtnVerify", Caption, {"&Verify"}},
-    {"MenuProgram", Caption, {"&Program"}},
-    {"BitBtnProgram", Caption, {"&Program"}},
-    {"MenuTools", Caption, {"Tools"}},
-    {"AdvanceMinus", Caption, {"Advance -"}},
-    {"AdvancePlus", Caption, {"Advance +"}},
-    {"MenuZpet", Caption, {"Undo"}},
-    {"MenuZnovu", Caption, {"Redo"}},
-    {"MenuLanguage", Caption, {"&Language"}},
-    {"MenuEnglish", Caption, {"&English"}},
-    {"MenuGerman", Caption, {"&German"}},
-    {"MenuFrench", Caption, {"&French"}},
-    {"MenuCzech", Caption, {"&Czech"}},
-    {"MenuHelp", Caption, {"&Help"}},
-    {"MenuContens", Caption, {"&Contents..."}},
-    {"MenuAbout", Caption, {"&About..."}},
+    {"MenuFile", Caption, {"&File", "&Datei", "&Fichier", "&Soubor"}},
+    {"MenuNew", Caption, {"&New", "&Neu", "&Nouveau", "&Nový"}},
+    {"MenuOpen", Caption, {"&Open", "&Öffnen", "&Ouvrir", "&Otevřít"}},
+    {"MenuOpenExeDir", Caption, {"Open from exe dir", "Öffnen aus exe dir", "Open from exe dir", "Otevřít z exe dir"}},
+    {"MenuSave", Caption, {"&Save", "&Speichern", "&Mèmoriser", "&Uložit"}},
+    {"MenuSaveExeDir", Caption, {"Save to exe dir", "Speichern in exe dir", "Save to exe dir", "Uložit do exe dir"}},
+    {"MenuPrint", Caption, {"&Print", "&Drucken", "&Imprimer", "&Tisk"}},
+    {"MenuPrintAll", Caption, {"Print all", "Drucken alles", "&Imprimer tout", "Tisk vše"}},
+    {"MenuExit", Caption, {"E&xit", "&Beenden", "&Sortir", "&Konec"}},
+    {"MenuCom", Caption, {"&Com", "&COM-Anschluß", "&Connection com", "&Port"}},
+    {"MenuDevice", Caption, {"&Ignition", "&Zündung", "&Allumage", "&Zapalování"}},
+    {"MenuRead", Caption, {"&Read", "&Lesen", "&Lire", "Čí&st"}},
+    {"ButtonRead", Caption, {"&Read", "&Lesen", "&Lire", "Čí&st"}},
+    {"MenuVerify", Caption, {"&Verify", "&Vergleichen", "&Verifier", "&Verifikace"}},
+    {"BitBtnVerify", Caption, {"&Verify", "&Vergleichen", "&Verifier", "&Verifikace"}},
+    {"MenuProgram", Caption, {"&Program", "&Programmieren", "&Programer", "&Programovat"}},
+    {"BitBtnProgram", Caption, {"&Program", "&Programmieren", "&Programer", "&Programovat"}},
+    {"MenuTools", Caption, {"Tools", "Werkzeuge", "Outillage", "Pomůcky"}},
+    {"AdvanceMinus", Caption, {"Advance -", "Vorzündung -", "Advance -", "Předstih -"}},
+    {"AdvancePlus", Caption, {"Advance +", "Vorzündung +", "Advance +", "Předstih +"}},
+    {"MenuZpet", Caption, {"Undo", "Zurück", "Undo", "Zpet"}},
+    {"MenuZnovu", Caption, {"Redo", "Wieder", "Redo", "Znovu"}},
+    {"MenuLanguage", Caption, {"&Language", "&Sprache", "&Langue", "&Jazyk"}},
+    {"MenuEnglish", Caption, {"&English", "Englisch", "&Englais", "&Anglicky"}},
+    {"MenuGerman", Caption, {"&German", "&Deutsch", "&Allemand", "&Německy"}},
+    {"MenuFrench", Caption, {"&French", "&Französisch", "&Francais", "Francouzky"}},
+    {"MenuCzech", Caption, {"&Czech", "&Tschechisch", "&Tchèque", "Če&sky"}},
+    {"MenuHelp", Caption, {"&Help", "&Hilfe", "&Aide", "Nápověda"}},
+    {"MenuContens", Caption, {"&Contents...", "&Inhalt...", "&Contenu", "Obsah"}},
+    {"MenuAbout", Caption, {"&About...", "&Über Programm...", "&Contenu du programme", "&O programu..."}},
     // Model, method and ignition lists.
-    {"ComboBoxBike", ListEntry, {"Classic (1 lobe, 1 or 2 pick-up) "}, -1, "", 12},
-    {"ComboBoxBike", ListEntry, {"Classic (2 lobe per revolution, 1 or 2 pick-up)"}, -1, "", 13},
-    {"ComboBoxBike", ListEntry, {"Classic (3 lobe per revolution, 1 pick-up)"}, -1, "", 14},
-    {"ComboBoxBike", ListEntry, {"Classic (1 lobe per 2 rev. (CMPS),1 or 2 pick-up)"}, -1, "", 15},
-    {"ComboBoxBike", ListEntry, {"Special setting"}, -1, "", 32},
-    {"ComboBoxSynchro", ListEntry, {"1 lobe, 1 or 2 pick-up"}, -1, "", 0},
-    {"ComboBoxSynchro", ListEntry, {"Short gap between lobes (inserted lobe)"}, -1, "", 1},
-    {"ComboBoxSynchro", ListEntry, {"Wide lobe"}, -1, "", 2},
-    {"ComboBoxSynchro", ListEntry, {"Long gap between lobes (missing lobe)"}, -1, "", 3},
-    {"ComboBoxSynchro", ListEntry, {"2 pick-ups, missing lobe"}, -1, "", 4},
-    {"ComboBoxSynchro", ListEntry, {"2 Short gaps between lobes (inserted lobe)"}, -1, "", 5},
-    {"ComboBoxSynchro", ListEntry, {"Cam (CMPS)"}, -1, "", 6},
-    {"ComboBoxSynchro", ListEntry, {"Long gap between lobes - more lobes (48-2)"}, -1, "", 8},
-    {"ComboBoxNasobekPalcu", ListEntry, {"1 ignition per revolution"}, -1, "", 0},
-    {"ComboBoxNasobekPalcu", ListEntry, {"2 ignitions per revolution"}, -1, "", 1},
-    {"ComboBoxNasobekPalcu", ListEntry, {"3 ignitions per revolution"}, -1, "", 2},
-    {"ComboBoxNasobekPalcu", ListEntry, {"1 ignition per 2 revolutions (camshaft)"}, -1, "", 3},
-    {"RadioGroupInput1", RadioItems, {"Off\nKill switch\nBlocking"}},
-    {"RadioGroupInput2",
-     RadioItems,
-     {"Off\nKill switch\nBlocking\nClutch master\nClutch master inv. input"}},
+    {"ComboBoxBike", ListEntry, {"Classic (1 lobe, 1 or 2 pick-up) ", "Klassisch (1 Leitst. 1 od. 2 Geber)", "Classique (1 lobe, 1 or 2 pick-up) ", "Klasika (1 výstupek, 1 nebo 2 snimače)"}, -1, "", 12},
+    {"ComboBoxBike", ListEntry, {"Classic (2 lobe per revolution, 1 or 2 pick-up)", "Klassisch (2 Leitst. pro Umdreh. 1 od. 2 Geber)", "Classic (2 lobe per revolution, 1 or 2 pick-up)", "Klasika (2 výstupek za otáčku, 1 n 2 snimače)"}, -1, "", 13},
+    {"ComboBoxBike", ListEntry, {"Classic (3 lobe per revolution, 1 pick-up)", "Klassisch (3 Leitst. pro Umdreh. 1 Geber)", "Classic (3 lobe per revolution, 1 pick-up)", "Klasika (3 výstupky za otáčku, 1 snimač)"}, -1, "", 14},
+    {"ComboBoxBike", ListEntry, {"Classic (1 lobe per 2 rev. (CMPS),1 or 2 pick-up)", "Klassisch (1 L. pro 2 Um. (CMPS) 1 od. 2 Geber)", "Classic (1 lobe per 2 rev. (CMPS),1 or 2 pick-up)", "Klasika (1 výst. za 2 ot. (vačka), 1 n 2 snimače)"}, -1, "", 15},
+    {"ComboBoxBike", ListEntry, {"Special setting", "Sonderstellung", "Spécial ajustage", "Speciální nastavení"}, -1, "", 32},
+    {"ComboBoxSynchro", ListEntry, {"1 lobe, 1 or 2 pick-up", "1 Leitstück, 1 oder 2 Geber", "1 lobe, 1 or 2 pick-up", "1 výstupek, 1 nebo 2 snimače"}, -1, "", 0},
+    {"ComboBoxSynchro", ListEntry, {"Short gap between lobes (inserted lobe)", "Kurz Abstand zwischen Leitstücken (eingeschiebe Leitstück)", "Short gap between lobes (inserted lobe)", "Krátká mezera mezi výstupky (vsunutý výstupek)"}, -1, "", 1},
+    {"ComboBoxSynchro", ListEntry, {"Wide lobe", "Längere Leitstück", "Wide lobe", "Široký výstupek"}, -1, "", 2},
+    {"ComboBoxSynchro", ListEntry, {"Long gap between lobes (missing lobe)", "Lang Abstand zwischen Leitstücken (ausgelassene Leitstück)", "Long gap between lobes (missing lobe)", "Dlouhá mezera mezi výstupky (vynechaný výstupek)"}, -1, "", 3},
+    {"ComboBoxSynchro", ListEntry, {"2 pick-ups, missing lobe", "2 Geber, ausgelassene Leitstück", "2 pick-ups, missing lobe", "2 snímače vynechané výstupky"}, -1, "", 4},
+    {"ComboBoxSynchro", ListEntry, {"2 Short gaps between lobes (inserted lobe)", "2 Kurze Abstände zwischen Leitstücken (eingeschiebe Leitstück)", "2 short gaps between lobes (inserted lobe)", "2 krátké mezery mezi výstupky (vsunutý výstupek)"}, -1, "", 5},
+    {"ComboBoxSynchro", ListEntry, {"Cam (CMPS)", "Steuernocken (CMPS)", "Cam (CMPS)", "Vačka (CMPS)"}, -1, "", 6},
+    {"ComboBoxSynchro", ListEntry, {"Long gap between lobes - more lobes (48-2)", "Lang Abstand zwischen Leitstücken - mehr Leitstücke (48-2)", "Long gap between lobes - more lobes (48-2)", "Dlouhá mezera mezi výstupky - více výstupků (48-2)"}, -1, "", 8},
+    {"ComboBoxNasobekPalcu", ListEntry, {"1 ignition per revolution", "1 Zündung pro Umdrehung", "1 ignition per revolution", "1 zápal za otáčku"}, -1, "", 0},
+    {"ComboBoxNasobekPalcu", ListEntry, {"2 ignitions per revolution", "2 Zündungen pro Umdrehung", "2 ignitions per revolution", "2 zápaly za otáčku"}, -1, "", 1},
+    {"ComboBoxNasobekPalcu", ListEntry, {"3 ignitions per revolution", "3 Zündungen pro Umdrehung", "3 ignitions per revolution", "3 zápaly za otáčku"}, -1, "", 2},
+    {"ComboBoxNasobekPalcu", ListEntry, {"1 ignition per 2 revolutions (camshaft)", "1 Zündung pro 2 Umdrehungen (Nockenwelle)", "1 ignition per 2 revolutions (camshaft)", "1 zápal za 2 otáčky (vačkový hřídel)"}, -1, "", 3},
+    {"RadioGroupInput1", RadioItems, {"Off\nKill switch\nBlocking", "Aus\nNot Aus\nBlockierung", "Off\nInterrupteur de sécurité\nBlocage", "Vypnut\nKill switch\nBlokování"}},
+    {"RadioGroupInput2", RadioItems, {"Off\nKill switch\nBlocking\nClutch master\nClutch master inv. input", "Aus\nNot Aus\nBlockierung\nSchaltautomat\nSchaltautomat inv. Eingang", "Off\nInterrupteur de sécurité\nBlocage\npar embeillage\npar embeillage inv.", "Vypnut\nKill switch\nBlokování\nClutch master\nClutch master inv. vstup"}},
     // Captions.
-    {"LabelSpojeni", Caption, {"No connection with PC"}},
-    {"LabelFile1", Caption, {"File:"}},
-    {"TabSheetRuzne", Caption, {"Miscellaneous"}},
-    {"TabSheetBike", Caption, {"Bike"}},
-    {"TabSheetAdvance", Caption, {"Advance Map"}},
-    {"TabSheetServo", Caption, {"Servo"}},
-    {"LabelOmez2", Caption, {"Limiter [rpm]"}},
+    {"LabelSpojeni", Caption, {"No connection with PC", "Keine Verbindung mit PC", "Pas de connexion avec PC", "Není spojení s PC"}}, // ours
+    {"LabelFile1", Caption, {"File:", "Datei:", "Fichier:", "Soubor:"}}, // ours
+    {"TabSheetRuzne", Caption, {"Miscellaneous", "Verschiedenes", "Divers", "Různé"}}, // ours
+    {"TabSheetBike", Caption, {"Bike", "Motorrad", "Moto", "Motocykl"}}, // ours
+    {"TabSheetAdvance", Caption, {"Advance Map", "Vorzündungskennfeld", "Carte d´avance", "Mapa předstihu"}}, // ours
+    {"TabSheetServo", Caption, {"Servo", "Servo", "Servo", "Servo"}}, // ours
+    {"LabelOmez2", Caption, {"Limiter [rpm]", "Begrenzer [U/min]", "Limiteur [tr/min]", "Omezovač [ot/min]"}}, // ours
     {"LabelPilotLight", Caption, {}, varko::Msg::gearShiftLight, " [rpm]"},
-    {"LabelClutchTime", Caption, {"Clutch master time [ms]"}},
-    {"LabelClutchPause", Caption, {"Clutch master pause [ms]"}},
-    {"LabelPocSynchro", Caption, {"Revolutions without ignition"}},
-    {"CheckBoxBuzDlouhe", Caption, {"Excitation Long"}},
-    {"CheckBoxZakazCteni", Caption, {"No Reading"}},
-    {"LabelKompenz", Caption, {"Compensation "}},
-    {"CheckBoxInNeutralSs", Caption, {"Inputs for neutral side and stand"}},
+    {"LabelClutchTime", Caption, {"Clutch master time [ms]", "Schaltautomat Zeit [ms]", "Temps par embeillage [ms]", "Clutch master čas [ms]"}}, // ours
+    {"LabelClutchPause", Caption, {"Clutch master pause [ms]", "Schaltautomat Pause [ms]", "Pause par embeillage [ms]", "Clutch master pauza [ms]"}}, // ours
+    {"LabelPocSynchro", Caption, {"Revolutions without ignition", "Umdrehungen ohne Zündung", "Tours sans allumage", "Otáčky bez zápalu"}}, // ours
+    {"CheckBoxBuzDlouhe", Caption, {"Excitation Long", "Lange Erregung", "Excitation longue", "Dlouhé buzení"}}, // ours
+    {"CheckBoxZakazCteni", Caption, {"No Reading", "Lesen verboten", "Pas de lecture", "Zákaz čtení"}}, // ours
+    {"LabelKompenz", Caption, {"Compensation ", "Kompensation ", "Compensation ", "Kompenzace "}}, // ours
+    {"CheckBoxInNeutralSs", Caption, {"Inputs for neutral side and stand", "Eingänge für Leerlauf und Seitenständer", "Entrées pour point mort et béquille", "Vstupy pro neutrál a stojan"}}, // ours
     {"RadioGroupInput%1", Caption, {}, varko::Msg::input, " %1", 0, 2},
-    {"LabelBike", Caption, {"Motorbike type"}},
-    {"GroupBoxRpm", Caption, {"Tachometer output"}},
-    {"LabelRpmPulsu", Caption, {"Pulses per revolution"}},
-    {"LabelRpmKorekce", Caption, {"Correction [%]"}},
-    {"CheckBoxInvInput%1", Caption, {"Inverse polarity of pick-up"}, -1, " %1", 0, 2},
-    {"CheckBoxZamenaPickup", Caption, {"Pickups interchange (pin 9 a 20)"}},
-    {"CheckBoxNehlidaPalec", Caption, {"No lobe lenght check"}},
-    {"GroupBoxSpecial",
-     Caption,
-     {"Specification of synchronization - Caution - For experienced user only!"}},
-    {"LabelSynchro", Caption, {"Synchronization method"}},
-    {"LabelPocPalcu", Caption, {"Number of lobe at rotor"}},
-    {"LabelPocKanalu", Caption, {"Number of outputs (coils)"}},
-    {"GroupBoxPalec%1", Caption, {"Channel"}, -1, " %1", 0, 4},
-    {"LabelPalec%1Zac", Caption, {"Maximum advance"}, -1, "", 0, 4},
-    {"LabelPalec%1End", Caption, {"Start advance"}, -1, "", 0, 4},
-    {"LabelLobe", Caption, {"Lobe"}},
-    {"LabelHrana2", Caption, {"2nd Edge"}},
-    {"LabelSnimac2", Caption, {"2nd Pick-up"}},
-    {"LabelBaseAdv", Caption, {"Base advance [°]"}},
-    {"CheckBoxIgnAll", Caption, {"All"}},
-    {"GroupBoxPrivera", Caption, {"Servo"}},
-    {"LabelServoHyster", Caption, {"Servo Hysteresis [mV]"}},
-    {"CheckBoxPrivEnable", Caption, {"Servo enable"}},
-    {"CheckBoxServoAll", Caption, {"All"}},
-    {"CheckBoxProgHned", Caption, {"Programming after change"}},
+    {"LabelBike", Caption, {"Motorbike type", "Motorradtyp", "Type de moto", "Typ motocyklu"}}, // ours
+    {"GroupBoxRpm", Caption, {"Tachometer output", "Drehzahlmesserausgang", "Sortie compte-tours", "Výstup otáčkoměru"}}, // ours
+    {"LabelRpmPulsu", Caption, {"Pulses per revolution", "Impulse pro Umdrehung", "Impulsions par tour", "Pulzů na otáčku"}}, // ours
+    {"LabelRpmKorekce", Caption, {"Correction [%]", "Korrektur [%]", "Correction [%]", "Korekce [%]"}}, // ours
+    {"CheckBoxInvInput%1", Caption, {"Inverse polarity of pick-up", "Umgekehrte Polarität des Gebers", "Polarité inverse du capteur", "Obrácená polarita snímače"}, -1, " %1", 0, 2}, // ours
+    {"CheckBoxZamenaPickup", Caption, {"Pickups interchange (pin 9 a 20)", "Geber vertauschen (Pin 9 a 20)", "Echange des capteurs (pin 9 a 20)", "Záměna snímačů (pin 9 a 20)"}}, // ours
+    {"CheckBoxNehlidaPalec", Caption, {"No lobe lenght check", "Keine Prüfung der Leitstücklänge", "Pas de contrôle de longueur du lobe", "Nehlídat délku výstupku"}}, // ours
+    {"GroupBoxSpecial", Caption, {"Specification of synchronization - Caution - For experienced user only!", "Einstellung der Synchronisation - Vorsicht - Nur für erfahrene Benutzer!", "Spécification de synchronisation - Attention - Pour utilisateur expérimenté!", "Nastavení synchronizace - Pozor - Jen pro zkušené uživatele!"}}, // ours
+    {"LabelSynchro", Caption, {"Synchronization method", "Synchronisationsmethode", "Méthode de synchronisation", "Způsob synchronizace"}}, // ours
+    {"LabelPocPalcu", Caption, {"Number of lobe at rotor", "Anzahl der Leitstücke am Rotor", "Nombre de lobes du rotor", "Počet výstupků na rotoru"}}, // ours
+    {"LabelPocKanalu", Caption, {"Number of outputs (coils)", "Anzahl der Ausgänge (Spulen)", "Nombre de sorties (bobines)", "Počet výstupů (cívek)"}}, // ours
+    {"GroupBoxPalec%1", Caption, {"Channel", "Kanal", "Canal", "Kanál"}, -1, " %1", 0, 4}, // ours
+    {"LabelPalec%1Zac", Caption, {"Maximum advance", "Maximale Vorzündung", "Avance maximale", "Maximální předstih"}, -1, "", 0, 4}, // ours
+    {"LabelPalec%1End", Caption, {"Start advance", "Startvorzündung", "Avance de départ", "Startovací předstih"}, -1, "", 0, 4}, // ours
+    {"LabelLobe", Caption, {"Lobe", "Leitstück", "Lobe", "Výstupek"}}, // ours
+    {"LabelHrana2", Caption, {"2nd Edge", "2. Flanke", "2ème flanc", "2. hrana"}}, // ours
+    {"LabelSnimac2", Caption, {"2nd Pick-up", "2. Geber", "2ème capteur", "2. snímač"}}, // ours
+    {"LabelBaseAdv", Caption, {"Base advance [°]", "Grundvorzündung [°]", "Avance de base [°]", "Základní předstih [°]"}}, // ours
+    {"CheckBoxIgnAll", Caption, {"All", "Alle", "Tous", "Vše"}}, // ours
+    {"GroupBoxPrivera", Caption, {"Servo", "Servo", "Servo", "Servo"}}, // ours
+    {"LabelServoHyster", Caption, {"Servo Hysteresis [mV]", "Servo Hysterese [mV]", "Servo hystérésis [mV]", "Hystereze serva [mV]"}}, // ours
+    {"CheckBoxPrivEnable", Caption, {"Servo enable", "Servo ein", "Servo activé", "Servo zapnuto"}}, // ours
+    {"CheckBoxServoAll", Caption, {"All", "Alle", "Tous", "Vše"}}, // ours
+    {"CheckBoxProgHned", Caption, {"Programming after change", "Programmieren nach Änderung", "Programmation après changement", "Programovat po změně"}}, // ours
     // A unit that answers puts its live values over this caption with the next frame.
-    {"LabelAdvance%1", Caption, {"Advance [°]"}, -1, "", 0, 2},
+    {"LabelAdvance%1", Caption, {"Advance [°]", "Vorzündung [°]", "Avance [°]", "Předstih [°]"}, -1, "", 0, 2}, // ours
     // Hints.
-    {"LabelRpm1", Hint, {"Round per Minute|Speed - Round per Minute"}},
-    {"LabelVerze1", HintAndTip, {"Version of program in ignition"}},
-    {"LabelVerze2", HintAndTip, {"Date of program in ignition"}},
-    {"LabelVerze3", HintAndTip, {"Time of program in ignition"}},
-    {"SpeedButton5", HintAndTip, {"Open file with parametrs"}},
-    {"MenuOpen", Hint, {"Open file with parametrs"}},
-    {"SpeedButton7", HintAndTip, {"Save parametrs to file"}},
-    {"MenuSave", Hint, {"Save parametrs to file"}},
-    {"SpeedButtonPrint", HintAndTip, {"Print parametrs"}},
-    {"MenuPrint", Hint, {"Print parametrs"}},
-    {"SpeedButton6", HintAndTip, {"Set default parametrs"}},
-    {"MenuNew", Hint, {"Set default parameters "}},
-    {"BitBtnProgram", HintAndTip, {"Programing  set parametrs to ignition"}},
-    {"MenuProgram", Hint, {"Programing  set parametrs to ignition"}},
-    {"BitBtnVerify", HintAndTip, {"Compare set parametrs  with parametrs of ignition"}},
-    {"MenuVerify", Hint, {"Compare set parametrs  with parametrs of ignition"}},
-    {"ButtonRead", HintAndTip, {"Reading parametrs from ignition"}},
-    {"MenuRead", Hint, {"Reading parametrs from ignition"}},
-    {"BitBtnAdvMinus", HintAndTip, {"Take off 1 degree of Advance"}},
-    {"BitBtnAdvPlus", HintAndTip, {"Add 1 degree of Advance"}},
-    {"MenuExit", Hint, {"End of program"}},
-    {"MenuLanguage", Hint, {"Set English or German or French or Czech "}},
-    {"MenuCom", Hint, {"Set number of com"}},
-    {"CheckBoxProgHned", HintAndTip, {"Programing at once after change"}},
+    {"LabelRpm1", Hint, {"Round per Minute|Speed - Round per Minute", "Umdrehungen pro Minute", "Tours minute", "Otáčky za minutu|Rychlost - Otáčky za minutu"}},
+    {"LabelVerze1", HintAndTip, {"Version of program in ignition", "Programmversion in der Zündung", "Version du programme du boitier", "Verze programu v zapalování"}}, // ours
+    {"LabelVerze2", HintAndTip, {"Date of program in ignition", "Programmdatum in der Zündung", "Date du programme du boitier", "Datum programu v zapalování"}}, // ours
+    {"LabelVerze3", HintAndTip, {"Time of program in ignition", "Programmzeit in der Zündung", "Heure du programme du boitier", "Čas programu v zapalování"}}, // ours
+    {"SpeedButton5", HintAndTip, {"Open file with parametrs", "Datei mit Kenndaten öffnen", "Ouvrir fichier des paramètres", "Otevřít soubor s parametry"}}, // ours
+    {"MenuOpen", Hint, {"Open file with parametrs", "Datei mit Kenndaten öffnen", "Ouvrir fichier des paramètres", "Otevřít soubor s parametry"}}, // ours
+    {"SpeedButton7", HintAndTip, {"Save parametrs to file", "Kenndaten in Datei speichern", "Mémoriser les paramètres", "Uložit parametry do souboru"}}, // ours
+    {"MenuSave", Hint, {"Save parametrs to file", "Kenndaten in Datei speichern", "Mémoriser les paramètres", "Uložit parametry do souboru"}}, // ours
+    {"SpeedButtonPrint", HintAndTip, {"Print parametrs", "Kenndaten drucken", "Imprimer les paramètres", "Tisk parametrů"}}, // ours
+    {"MenuPrint", Hint, {"Print parametrs", "Kenndaten drucken", "Imprimer les paramètres", "Tisk parametrů"}}, // ours
+    {"SpeedButton6", HintAndTip, {"Set default parametrs", "Standardeinstellungen setzen", "Programation de base", "Nastavit základní hodnoty"}}, // ours
+    {"MenuNew", Hint, {"Set default parameters ", "Standardeinstellungen setzen ", "Programation de base ", "Nastavit základní hodnoty "}}, // ours
+    {"BitBtnProgram", HintAndTip, {"Programing  set parametrs to ignition", "Eingestellte Kenndaten in die Zündung programmieren", "Programmer les paramètres dans le boitier", "Naprogramovat nastavené parametry do zapalování"}}, // ours
+    {"MenuProgram", Hint, {"Programing  set parametrs to ignition", "Eingestellte Kenndaten in die Zündung programmieren", "Programmer les paramètres dans le boitier", "Naprogramovat nastavené parametry do zapalování"}}, // ours
+    {"BitBtnVerify", HintAndTip, {"Compare set parametrs  with parametrs of ignition", "Eingestellte Kenndaten mit der Zündung vergleichen", "Comparer les paramètres avec le boitier", "Porovnat nastavené parametry s parametry zapalování"}}, // ours
+    {"MenuVerify", Hint, {"Compare set parametrs  with parametrs of ignition", "Eingestellte Kenndaten mit der Zündung vergleichen", "Comparer les paramètres avec le boitier", "Porovnat nastavené parametry s parametry zapalování"}}, // ours
+    {"ButtonRead", HintAndTip, {"Reading parametrs from ignition", "Kenndaten aus der Zündung lesen", "Lire les paramètres du boitier", "Čtení parametrů ze zapalování"}}, // ours
+    {"MenuRead", Hint, {"Reading parametrs from ignition", "Kenndaten aus der Zündung lesen", "Lire les paramètres du boitier", "Čtení parametrů ze zapalování"}}, // ours
+    {"BitBtnAdvMinus", HintAndTip, {"Take off 1 degree of Advance", "1 Grad Vorzündung weniger", "Enlever 1 degré d´avance", "Ubrat 1 stupeň předstihu"}}, // ours
+    {"BitBtnAdvPlus", HintAndTip, {"Add 1 degree of Advance", "1 Grad Vorzündung mehr", "Ajouter 1 degré d´avance", "Přidat 1 stupeň předstihu"}}, // ours
+    {"MenuExit", Hint, {"End of program", "Programm beenden", "Fin du programme", "Konec programu"}}, // ours
+    {"MenuLanguage", Hint, {"Set English or German or French or Czech ", "Englisch oder Deutsch oder Französisch oder Tschechisch ", "Englais ou Allemand ou Francais ou Tchèque ", "Nastavit anglicky nebo německy nebo francouzsky nebo česky "}}, // ours
+    {"MenuCom", Hint, {"Set number of com", "Nummer des COM-Anschlußes", "Numéro de la connection com", "Nastavit číslo portu"}}, // ours
+    {"CheckBoxProgHned", HintAndTip, {"Programing at once after change", "Sofort nach Änderung programmieren", "Programmation immédiate après changement", "Programovat ihned po změně"}}, // ours
     // No-data texts of the live labels.
     {"LabelMonInput%1In", LiveCaption, {}, varko::Msg::input, " %1: ---", 0, 2},
     {"LabelPocetProgramovani", LiveCaption, {}, varko::Msg::programCount, "---"},
@@ -175,6 +175,20 @@ const TextRow kTextTable[] = {
     {"LabelClutchMon", LiveCaption, {}, varko::Msg::clutchMaster, " - ---"},
     {"LabelKillSwitch", LiveCaption, {}, varko::Msg::killSwitch, ": ---"},
 };
+// clang-format on
+
+// Rows of their own text hold it in every language.
+constexpr bool everyLanguageFilled() {
+    for (const TextRow& row : kTextTable) {
+        if (row.message >= 0)
+            continue;
+        for (const char* text : row.text)
+            if (text == nullptr || *text == '\0')
+                return false;
+    }
+    return true;
+}
+static_assert(everyLanguageFilled(), "a text row lacks a language");
 
 constexpr const char* kLanguageItems[kLanguageCount] = {"MenuEnglish", "MenuGerman", "MenuFrench",
                                                         "MenuCzech"};
@@ -183,11 +197,7 @@ QString rowText(const TextRow& row, std::uint8_t language) {
     if (row.message >= 0) {
         return varko::messageText(row.message, language);
     }
-    const char* text = language < kLanguageCount ? row.text[language] : nullptr;
-    if (text == nullptr || *text == '\0') {
-        text = row.text[0];
-    }
-    return QString::fromUtf8(text);
+    return QString::fromUtf8(row.text[language < kLanguageCount ? language : 0]);
 }
 
 void setCaption(QObject* target, const QString& text) {
