@@ -43,10 +43,21 @@ void MainWindow::connectHandlers() {
     connect(ui.input1, &QButtonGroup::idClicked, this, &MainWindow::input1Chosen);
     connect(ui.input2, &QButtonGroup::idClicked, this, &MainWindow::input2Chosen);
     connect(ui.menu.exit, &QAction::triggered, this, &QWidget::close);
+    for (int l = 0; l < kLanguageCount; ++l) {
+        connect(ui.menu.languages[l], &QAction::triggered, this,
+                [this, l] { chooseLanguage(static_cast<std::uint8_t>(l)); });
+    }
 }
 
 void MainWindow::applyTexts() {
     ::applyTexts(this, settings.language);
+}
+
+void MainWindow::chooseLanguage(std::uint8_t language) {
+    settings.language = language;
+    applyTexts();
+    // New list texts may leave a list without its selection; the image chooses it again.
+    showImage();
 }
 
 void MainWindow::readChoices() {

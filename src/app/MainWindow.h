@@ -78,6 +78,8 @@ private:
     void connectHandlers();
     void centerOnScreen();
     void applyTexts();
+    // Takes effect at once; the settings file gets it when the window closes.
+    void chooseLanguage(std::uint8_t language);
     // The check boxes and lists into formState, and formState into the controls (only through
     // setters that emit no user signal, so no handler runs).
     void readChoices();

@@ -52,4 +52,6 @@ constexpr int servo = 3;
 namespace Language {
 constexpr int english = 0;
 constexpr int german = 1;
+constexpr int french = 2;
+constexpr int czech = 3;
 } // namespace Language

@@ -1,0 +1,180 @@
+// The Language menu: a switch rewrites the window's texts at once, keeps what the user was doing,
+// and is remembered for the next start.
+
+#include "CodeNames.h"
+#include "FlowsFixture.h"
+#include "TestFiles.h"
+#include "model/Messages.h"
+#include "storage/ConfigPaths.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QtTest>
+
+using namespace varko;
+
+namespace {
+
+constexpr const char* kLanguageItems[kLanguageCount] = {"MenuEnglish", "MenuGerman", "MenuFrench",
+                                                        "MenuCzech"};
+
+QString labelText(const FlowsFixture& f, const char* name) {
+    return f.window.find<QLabel>(name)->text();
+}
+
+QStringList checkedLanguageItems(const FlowsFixture& f) {
+    QStringList checked;
+    for (const char* item : kLanguageItems)
+        if (f.window.find<QAction>(item)->isChecked())
+            checked << item;
+    return checked;
+}
+
+} // namespace
+
+class TestWindowLanguages : public QObject {
+    Q_OBJECT
+private slots:
+    // Each language reached from another one: texts of the makers' table, one of ours, and the
+    // live labels, which show their no-data texts while no unit answers.
+    void switchRewritesTheWindow_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("fileMenu");
+        QTest::addColumn<QString>("firstClassic"); // the model list's entry 12
+        QTest::addColumn<QString>("servoPage");
+        QTest::addColumn<QString>("advanceLive");
+        QTest::addColumn<QString>("pickupLive");
+        QTest::addColumn<QString>("killSwitchLive");
+        QTest::addColumn<QString>("programCountLive");
+        QTest::newRow("English") << Language::english << "Programming of VARKO unit"
+                                 << "&File"
+                                 << "Classic (1 lobe, 1 or 2 pick-up) "
+                                 << "Servo"
+                                 << "Advance 1 = --- [°]"
+                                 << "Pick-up (CKPS) 2 = ---"
+                                 << "Kill switch: ---"
+                                 << "Number of Programing= ---";
+        QTest::newRow("German") << Language::german << "Programmierung der VARKO Zündbox"
+                                << "&Datei"
+                                << "Klassisch (1 Leitst. 1 od. 2 Geber)"
+                                << "Servo"
+                                << "Vorzündung 1 = --- [°]"
+                                << "Geber(CKPS) 2 = ---"
+                                << "Not Aus: ---"
+                                << "Programmierungsanzahl= ---";
+        QTest::newRow("French") << Language::french << "Programation de VARKO unité"
+                                << "&Fichier"
+                                << "Classique (1 lobe, 1 or 2 pick-up) "
+                                << "Servo"
+                                << "Avance 1 = --- [°]"
+                                << "Capteur(CKPS) 2 = ---"
+                                << "Interrupteur de sécurité: ---"
+                                << "Nombre de programmations= ---";
+        QTest::newRow("Czech") << Language::czech << "Programování jednotky VARKO"
+                               << "&Soubor"
+                               << "Klasika (1 výstupek, 1 nebo 2 snimače)"
+                               << "Servo"
+                               << "Předstih 1 = --- [°]"
+                               << "Snímač (CKPS) 2 = ---"
+                               << "Kill switch: ---"
+                               << "Počet programování= ---";
+    }
+    void switchRewritesTheWindow() {
+        QFETCH(int, language);
+        QFETCH(QString, title);
+        QFETCH(QString, fileMenu);
+        QFETCH(QString, firstClassic);
+        QFETCH(QString, servoPage);
+        QFETCH(QString, advanceLive);
+        QFETCH(QString, pickupLive);
+        QFETCH(QString, killSwitchLive);
+        QFETCH(QString, programCountLive);
+        FlowsFixture f;
+        QVERIFY(!f.window.find("LabelSpojeni")->isHidden());
+        f.trigger(kLanguageItems[(language + 1) % kLanguageCount]);
+        f.trigger(kLanguageItems[language]);
+
+        QCOMPARE(int(f.window->language()), language);
+        QCOMPARE(checkedLanguageItems(f), QStringList{kLanguageItems[language]});
+        QCOMPARE(f.window->windowTitle(), title);
+        QCOMPARE(f.window->findChild<QMenu*>("MenuFile")->title(), fileMenu);
+        QCOMPARE(f.window.find<QComboBox>("ComboBoxBike")->itemText(12), firstClassic);
+        QCOMPARE(f.pages()->tabText(Page::servo), servoPage);
+        QCOMPARE(labelText(f, "LabelAdvance1"), advanceLive);
+        QCOMPARE(labelText(f, "LabelMonSnimac2"), pickupLive);
+        QCOMPARE(labelText(f, "LabelKillSwitch"), killSwitchLive);
+        QCOMPARE(labelText(f, "LabelPocetProgramovani"), programCountLive);
+    }
+
+    void exactlyOneCheckMark() {
+        FlowsFixture f;
+        QCOMPARE(checkedLanguageItems(f), QStringList{"MenuEnglish"});
+        for (const int language : {Language::czech, Language::french, Language::french,
+                                   Language::german, Language::english}) {
+            f.trigger(kLanguageItems[language]);
+            QCOMPARE(checkedLanguageItems(f), QStringList{kLanguageItems[language]});
+        }
+    }
+
+    // New list texts must not cost the list its selection.
+    void specialSettingStaysChosen() {
+        FlowsFixture f;
+        auto* bike = f.window.find<QComboBox>("ComboBoxBike");
+        bike->setCurrentIndex(BikePosition::special);
+        emit bike->activated(BikePosition::special);
+        QCOMPARE(int(f.window->image().bike()), int(kBikeSpecial));
+        f.trigger("MenuCzech");
+        QCOMPARE(bike->currentIndex(), BikePosition::special);
+        QCOMPARE(bike->currentText(), QString("Speciální nastavení"));
+        QCOMPARE(int(f.window->image().bike()), int(kBikeSpecial));
+    }
+
+    void switchKeepsImageHistoryAndPage() {
+        FlowsFixture f;
+        f.type("EditOmez2", "9000");
+        f.type("EditOmez2", "8000");
+        f.trigger("MenuZpet");
+        f.pages()->setCurrentIndex(Page::servo);
+        const ParamImage before = f.window->image();
+        f.trigger("MenuGerman");
+        QCOMPARE(f.window->image(), before);
+        QCOMPARE(f.pages()->currentIndex(), Page::servo);
+        QVERIFY(f.canUndo());
+        QVERIFY(f.canRedo());
+        // The history holds the same steps: one back reaches the start, one forward the redo.
+        f.trigger("MenuZnovu");
+        QCOMPARE(int(f.window->image().limiter()), 80);
+        f.trigger("MenuZpet");
+        f.trigger("MenuZpet");
+        QCOMPARE(int(f.window->image().limiter()), 110);
+        QVERIFY(!f.canUndo());
+    }
+
+    // The choice reaches the settings file at close, and the next start speaks it.
+    void choiceSurvivesARestart() {
+        ScopedConfigDir config;
+        ScriptedMessageBoxes boxes;
+        {
+            MainWindow window;
+            window.startUp();
+            window.findChild<QAction*>("MenuFrench")->trigger();
+            window.close();
+        }
+        QVERIFY(readTestFile(settingsFilePath()).contains("Language=2\r\n"));
+        MainWindow again;
+        again.startUp();
+        QVERIFY(again.findChild<QAction*>("MenuFrench")->isChecked());
+        QCOMPARE(again.windowTitle(), QString("Programation de VARKO unité"));
+    }
+
+    void manualErrorInFrench() {
+        QCOMPARE(messageText(Msg::manualOpenError, Language::french),
+                 QString("Erreur à l´ouvertur du Fichier manual_briskal_varko_fr.pdf !"));
+    }
+};
+
+QTEST_MAIN(TestWindowLanguages)
+#include "tst_window_languages.moc"
