@@ -158,6 +158,21 @@ private slots:
         QVERIFY(readTestFile(settingsFilePath()).contains(writtenBack + "\r\n"));
     }
 
+    // A file that has other keys but not these: no file name (not the label's designed dashes)
+    // and the first port (not the port the start-up sets before reading).
+    void missingFileAndPortKeys() {
+        ScopedConfigDir config;
+        writeSettings(config, "Left=10\r\nLanguage=1\r\n");
+        Run run;
+        QCOMPARE(run.fileLabel(), QString());
+        QVERIFY(run.checked("MenuCom1"));
+        QVERIFY(run.checked("MenuGerman"));
+        run.window->close();
+        const QByteArray written = readTestFile(settingsFilePath());
+        QVERIFY(written.contains("\r\nComPort=1\r\n"));
+        QVERIFY(written.contains("\r\nFile=\r\n"));
+    }
+
     void languageReachesTheMessages() {
         ScopedConfigDir config;
         writeSettings(config, "Language=2\r\n");
