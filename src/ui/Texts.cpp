@@ -96,7 +96,7 @@ constexpr TextRow kTextTable[] = {
     {"RadioGroupInput1", RadioItems, {"Off\nKill switch\nBlocking", "Aus\nNot Aus\nBlockierung", "Off\nInterrupteur de sécurité\nBlocage", "Vypnut\nKill switch\nBlokování"}},
     {"RadioGroupInput2", RadioItems, {"Off\nKill switch\nBlocking\nClutch master\nClutch master inv. input", "Aus\nNot Aus\nBlockierung\nSchaltautomat\nSchaltautomat inv. Eingang", "Off\nInterrupteur de sécurité\nBlocage\npar embeillage\npar embeillage inv.", "Vypnut\nKill switch\nBlokování\nClutch master\nClutch master inv. vstup"}},
     // Captions.
-    {"LabelSpojeni", Caption, {"No connection with PC", "Keine Verbindung mit PC", "Pas de connexion avec PC", "Není spojení s PC"}}, // ours
+    {"LabelSpojeni", Caption, {"No connection with PC", "Keine PC-Verbindung", "Pas de liaison PC", "Není spojení s PC"}}, // ours
     {"LabelFile1", Caption, {"File:", "Datei:", "Fichier:", "Soubor:"}}, // ours
     {"TabSheetRuzne", Caption, {"Miscellaneous", "Verschiedenes", "Divers", "Různé"}}, // ours
     {"TabSheetBike", Caption, {"Bike", "Motorrad", "Moto", "Motocykl"}}, // ours
@@ -119,12 +119,12 @@ constexpr TextRow kTextTable[] = {
     {"CheckBoxInvInput%1", Caption, {"Inverse polarity of pick-up", "Umgekehrte Polarität des Gebers", "Polarité inverse du capteur", "Obrácená polarita snímače"}, -1, " %1", 0, 2}, // ours
     {"CheckBoxZamenaPickup", Caption, {"Pickups interchange (pin 9 a 20)", "Geber vertauschen (Pin 9 a 20)", "Echange des capteurs (pin 9 a 20)", "Záměna snímačů (pin 9 a 20)"}}, // ours
     {"CheckBoxNehlidaPalec", Caption, {"No lobe lenght check", "Keine Prüfung der Leitstücklänge", "Pas de contrôle de longueur du lobe", "Nehlídat délku výstupku"}}, // ours
-    {"GroupBoxSpecial", Caption, {"Specification of synchronization - Caution - For experienced user only!", "Einstellung der Synchronisation - Vorsicht - Nur für erfahrene Benutzer!", "Spécification de synchronisation - Attention - Pour utilisateur expérimenté!", "Nastavení synchronizace - Pozor - Jen pro zkušené uživatele!"}}, // ours
+    {"GroupBoxSpecial", Caption, {"Specification of synchronization - Caution - For experienced user only!", "Einstellung der Synchronisation - Vorsicht - Nur für erfahrene Benutzer!", "Synchronisation - Attention - Pour utilisateur expérimenté!", "Nastavení synchronizace - Pozor - Jen pro zkušené uživatele!"}}, // ours
     {"LabelSynchro", Caption, {"Synchronization method", "Synchronisationsmethode", "Méthode de synchronisation", "Způsob synchronizace"}}, // ours
     {"LabelPocPalcu", Caption, {"Number of lobe at rotor", "Anzahl der Leitstücke am Rotor", "Nombre de lobes du rotor", "Počet výstupků na rotoru"}}, // ours
     {"LabelPocKanalu", Caption, {"Number of outputs (coils)", "Anzahl der Ausgänge (Spulen)", "Nombre de sorties (bobines)", "Počet výstupů (cívek)"}}, // ours
     {"GroupBoxPalec%1", Caption, {"Channel", "Kanal", "Canal", "Kanál"}, -1, " %1", 0, 4}, // ours
-    {"LabelPalec%1Zac", Caption, {"Maximum advance", "Maximale Vorzündung", "Avance maximale", "Maximální předstih"}, -1, "", 0, 4}, // ours
+    {"LabelPalec%1Zac", Caption, {"Maximum advance", "Max. Vorzündung", "Avance maximale", "Maximální předstih"}, -1, "", 0, 4}, // ours
     {"LabelPalec%1End", Caption, {"Start advance", "Startvorzündung", "Avance de départ", "Startovací předstih"}, -1, "", 0, 4}, // ours
     {"LabelLobe", Caption, {"Lobe", "Leitstück", "Lobe", "Výstupek"}}, // ours
     {"LabelHrana2", Caption, {"2nd Edge", "2. Flanke", "2ème flanc", "2. hrana"}}, // ours
@@ -135,7 +135,7 @@ constexpr TextRow kTextTable[] = {
     {"LabelServoHyster", Caption, {"Servo Hysteresis [mV]", "Servo Hysterese [mV]", "Servo hystérésis [mV]", "Hystereze serva [mV]"}}, // ours
     {"CheckBoxPrivEnable", Caption, {"Servo enable", "Servo ein", "Servo activé", "Servo zapnuto"}}, // ours
     {"CheckBoxServoAll", Caption, {"All", "Alle", "Tous", "Vše"}}, // ours
-    {"CheckBoxProgHned", Caption, {"Programming after change", "Programmieren nach Änderung", "Programmation après changement", "Programovat po změně"}}, // ours
+    {"CheckBoxProgHned", Caption, {"Programming after change", "Sofort programmieren", "Programmer aussitôt", "Programovat po změně"}}, // ours
     // A unit that answers puts its live values over this caption with the next frame.
     {"LabelAdvance%1", Caption, {"Advance [°]", "Vorzündung [°]", "Avance [°]", "Předstih [°]"}, -1, "", 0, 2}, // ours
     // Hints.
