@@ -1,8 +1,13 @@
-// Every page of the window: each control fits inside its parent and no two sibling controls
-// overlap. With VARKO_SCREENSHOT_DIR set, each page is also written there as a picture.
+// Every page of the window: each control fits inside its parent, no two sibling controls
+// overlap, and the warnings show their whole texts in every language. With
+// VARKO_SCREENSHOT_DIR set, each page and the warnings are also written there as pictures.
 
+#include "WholeText.h"
 #include "WindowFixture.h"
+#include "link/LiveMonitor.h"
 #include "model/Presets.h"
+#include "ui/Texts.h"
+#include "ui/WarningLabels.h"
 
 #include <QTabWidget>
 #include <QtTest>
@@ -11,10 +16,25 @@ class WindowPagesTest : public QObject {
     Q_OBJECT
 private slots:
     void pagesFitAndDoNotOverlap();
+    void warningsShowTheirWholeText_data();
+    void warningsShowTheirWholeText();
     void screenshots();
 };
 
 namespace {
+
+void addLanguageRows() {
+    QTest::addColumn<int>("language");
+    constexpr const char* names[varko::kLanguageCount] = {"English", "German", "French", "Czech"};
+    for (int language = 0; language < varko::kLanguageCount; ++language)
+        QTest::newRow(names[language]) << language;
+}
+
+void saveScreenshot(QWidget& window, const QString& name) {
+    const QString dir = qEnvironmentVariable("VARKO_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        QVERIFY(window.grab().save(QString("%1/%2.png").arg(dir, name)));
+}
 
 bool shownByName(const QWidget* w) {
     return !w->isHidden();
@@ -70,6 +90,41 @@ void WindowPagesTest::pagesFitAndDoNotOverlap() {
     }
 }
 
+void WindowPagesTest::warningsShowTheirWholeText_data() {
+    addLanguageRows();
+}
+
+// Both red warnings at once, the version warning with every unit version, in test mode, where
+// the eight test values show as well.
+void WindowPagesTest::warningsShowTheirWholeText() {
+    QFETCH(int, language);
+    WindowFixture window;
+    applyTexts(&*window, std::uint8_t(language));
+    for (int t = 1; t <= 8; ++t)
+        window.find(QStringLiteral("LabelTest%1").arg(t))->show();
+    auto* dataError = window.find<QLabel>("LabelEeDataErr");
+    auto* version = window.find<QLabel>("LabelVersion");
+    dataError->show();
+    version->show();
+    window->show();
+    QVERIFY2(showsWholeText(*dataError), qPrintable(dataError->text()));
+    QString largest;
+    QSize largestSize;
+    for (int unitVersion = 0; unitVersion <= 255; ++unitVersion) {
+        setWarningText(version, varko::versionMismatchText(unitVersion, std::uint8_t(language)));
+        QVERIFY2(showsWholeText(*version), qPrintable(version->text()));
+        const QSize size = version->size();
+        if (size.height() > largestSize.height() ||
+            (size.height() == largestSize.height() && size.width() > largestSize.width())) {
+            largest = version->text();
+            largestSize = size;
+        }
+    }
+    setWarningText(version, largest);
+    checkChildren(window.find("ClientArea"));
+    saveScreenshot(*window, QStringLiteral("warnings-%1").arg(language));
+}
+
 void WindowPagesTest::screenshots() {
     const QString dir = qEnvironmentVariable("VARKO_SCREENSHOT_DIR");
     if (dir.isEmpty()) {
@@ -86,8 +141,7 @@ void WindowPagesTest::screenshots() {
         for (int page = 0; page < pages->count(); ++page) {
             pages->setCurrentIndex(page);
             QTest::qWait(50);
-            const QString file = QString("%1/%2page%3.png").arg(dir, everything ? "all-" : "");
-            QVERIFY(window->grab().save(file.arg(page)));
+            saveScreenshot(*window, QString("%1page%2").arg(everything ? "all-" : "").arg(page));
         }
     }
 }
