@@ -163,7 +163,8 @@ void buildBikePage(MainWindowUi& ui) {
     placeLabel(ui.groupSpecial, "LabelHrana2", 206, 96, 86);
     placeLabel(ui.groupSpecial, "LabelSnimac2", 296, 96, 90);
     buildChannelGroups(ui);
-    ui.comboIgnitionsPerRev = placeList(ui.groupSpecial, "ComboBoxNasobekPalcu", 8, 440, 233,
+    // Ending with the method list: the camshaft entry needs more than the designed 233 pixels.
+    ui.comboIgnitionsPerRev = placeList(ui.groupSpecial, "ComboBoxNasobekPalcu", 8, 440, 354,
                                         varko::kIgnitionsPerRevEntries);
 }
 
