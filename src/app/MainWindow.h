@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class FileFlows;
 class UndoHistory;
@@ -66,6 +67,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     // Steps of start-up and close.
@@ -76,6 +78,9 @@ private:
     void saveSettings();
 
     void connectHandlers();
+    // Centres the frame on the screen. Until the window shows (when its menu bar takes its height)
+    // and the window manager has put its frame around it, the frame's size is not known: the
+    // window is then centred again as soon as it is, unless it was placed elsewhere meanwhile.
     void centerOnScreen();
     void applyTexts();
     // Takes effect at once; the settings file gets it when the window closes.
@@ -95,6 +100,8 @@ private:
     FileFlows* fileFlows = nullptr;
     // Kept as the last-state file brought them, behind the image, and written back at close.
     std::array<std::uint8_t, varko::kLastStateReserved> lastStateReserved{};
+    // Where centring put the client area while the frame around it was not known yet.
+    std::optional<QPoint> provisionalCentre;
     bool testEnable = false;
     bool printing = false;
     bool bikeListChanged = false;

@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
+#include <QWindow>
 
 using namespace varko;
 
@@ -102,8 +103,27 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::centerOnScreen() {
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QSize outer = size().grownBy(frame);
     const QRect screenArea = screen()->geometry();
-    move((screenArea.width() - width()) / 2, (screenArea.height() - height()) / 2);
+    const QPoint corner(screenArea.x() + (screenArea.width() - outer.width()) / 2,
+                        screenArea.y() + (screenArea.height() - outer.height()) / 2);
+    provisionalCentre.reset();
+    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
+    if (!isVisible() || frame.isNull())
+        provisionalCentre = geometry().topLeft();
+}
+
+// Showing gives the menu bar its height; the frame comes with it or, from a window manager,
+// a moment later, with or without a move. Left where centring put it (a window system keeps
+// either the frame's corner or the client area's there), the window is centred again each time.
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (provisionalCentre && isVisible() &&
+        (provisionalCentre == pos() || provisionalCentre == geometry().topLeft()) &&
+        (event->type() == QEvent::Show || !windowHandle()->frameMargins().isNull()))
+        centerOnScreen();
+    return handled;
 }
 
 void MainWindow::loadSettings() {

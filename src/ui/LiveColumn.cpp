@@ -4,6 +4,7 @@
 #include "ui/NamedControls.h"
 #include "ui/NumberPair.h"
 #include "ui/Place.h"
+#include "ui/WarningLabels.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -211,7 +212,7 @@ void LiveColumn::show(const LiveDisplay& d) {
     setLabel(c_.servoMeasured, d.servoMeasured);
     setShown(c_.version, d.versionVisible);
     if (d.versionVisible)
-        setText(c_.version, d.versionText);
+        setWarningText(c_.version, d.versionText);
     setShown(c_.dataError, d.dataErrorVisible);
     setText(c_.programCount, d.programCount);
     for (int j = 0; j < 8; ++j)

@@ -151,8 +151,9 @@ void buildBikePage(MainWindowUi& ui) {
 
     ui.groupSpecial = placeWidget<QGroupBox>(page, "GroupBoxSpecial", 251, 0, 394, 469);
     placeLabel(ui.groupSpecial, "LabelSynchro", 16, 16, 300);
+    // As wide as the group allows: the German method names are the longest entries.
     ui.comboSynchro =
-        placeList(ui.groupSpecial, "ComboBoxSynchro", 16, 36, 346, varko::kSynchroEntries);
+        placeList(ui.groupSpecial, "ComboBoxSynchro", 8, 36, 378, varko::kSynchroEntries);
     ui.comboSynchro->setItemText(7, "Harley");
     ui.comboSynchro->setMaxVisibleItems(20);
     for (const auto& [name, x] : {std::pair{"LabelPocPalcu", 68}, {"LabelPocKanalu", 260}}) {
@@ -163,7 +164,8 @@ void buildBikePage(MainWindowUi& ui) {
     placeLabel(ui.groupSpecial, "LabelHrana2", 206, 96, 86);
     placeLabel(ui.groupSpecial, "LabelSnimac2", 296, 96, 90);
     buildChannelGroups(ui);
-    ui.comboIgnitionsPerRev = placeList(ui.groupSpecial, "ComboBoxNasobekPalcu", 8, 440, 233,
+    // The camshaft entry needs more than the designed 233 pixels.
+    ui.comboIgnitionsPerRev = placeList(ui.groupSpecial, "ComboBoxNasobekPalcu", 8, 440, 378,
                                         varko::kIgnitionsPerRevEntries);
 }
 

@@ -9,6 +9,7 @@
 #include "ui/Place.h"
 #include "ui/Texts.h"
 #include "ui/ToolbarIcons.h"
+#include "ui/WarningLabels.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -29,6 +30,7 @@ constexpr int kClientWidth = 954;
 constexpr int kClientHeight = 750;
 constexpr int kStatusBarHeight = 19;
 constexpr int kLiveColumnX = 676;
+constexpr int kNotebookRight = 4 + 653;
 
 QAction* addItem(QMainWindow* window, QMenu* menu, const char* name, const QKeySequence& keys) {
     auto* action = new QAction(window);
@@ -143,16 +145,6 @@ void buildToolbar(QWidget* client, MainWindowUi& ui) {
     }
 }
 
-QLabel* placeWarning(QWidget* client, const char* name, int y, const QString& text) {
-    auto* label = placeWidget<QLabel>(client, name, 13, y, 230, 24);
-    label->setText(text);
-    setPixelFont(label, 19, true);
-    label->setAutoFillBackground(true);
-    label->setStyleSheet("background-color: red;");
-    label->hide();
-    return label;
-}
-
 void buildLinkWidgets(QWidget* client, MainWindowUi& ui) {
     ui.connectionLabel = placeWidget<QLabel>(client, "LabelSpojeni", 480, 9, 174, 29);
     setPixelFont(ui.connectionLabel, 13, true);
@@ -180,12 +172,15 @@ void buildFileArea(QWidget* client, MainWindowUi& ui) {
     ui.fileLabel = placeWidget<QLabel>(client, "LabelFile2", 60, 554, 600, 17);
     ui.fileLabel->setText("----------");
     ui.programAfterChange = placeWidget<QCheckBox>(client, "CheckBoxProgHned", 20, 574, 177, 16);
-    ui.dataErrorLabel = placeWarning(client, "LabelEeDataErr", 598, "Programmed data error");
-    ui.versionWarningLabel = placeWarning(client, "LabelVersion", 628, QString());
-    constexpr int columns[] = {250, 371, 492, 614};
+    ui.dataErrorLabel = placeWarning(client, "LabelEeDataErr", 598, kNotebookRight);
+    setWarningText(ui.dataErrorLabel, "Programmed data error");
+    ui.versionWarningLabel = placeWarning(client, "LabelVersion", 628, kNotebookRight);
+    // Under the live column, in two columns of four: the warnings may take the whole width
+    // beside the notebook, and the test values show with the unit's live data.
     for (int t = 0; t < 8; ++t) {
-        auto* label = placeWidget<QLabel>(client, QString("LabelTest%1").arg(t + 1), columns[t % 4],
-                                          t < 4 ? 612 : 647, 118, 18);
+        auto* label =
+            placeWidget<QLabel>(client, QString("LabelTest%1").arg(t + 1),
+                                kLiveColumnX + (t / 4) * 135, 598 + (t % 4) * 25, 118, 18);
         label->setText(QString("Test%1 = ---").arg(t + 1));
         setPixelFont(label, 13, true);
         label->hide();
@@ -217,7 +212,8 @@ void buildMainWindow(QMainWindow* window, MainWindowUi& ui) {
     buildToolbar(ui.client, ui);
     buildLinkWidgets(ui.client, ui);
     LiveColumn::build(ui.client);
-    ui.pageControl = placeWidget<QTabWidget>(ui.client, "PageControl1", 4, 48, 653, 497);
+    ui.pageControl =
+        placeWidget<QTabWidget>(ui.client, "PageControl1", 4, 48, kNotebookRight - 4, 497);
     buildPages(ui);
     buildFileArea(ui.client, ui);
 

