@@ -3,6 +3,7 @@
 
 #include "app/CommandLineLanguage.h"
 #include "app/FileFlows.h"
+#include "app/HelpMenu.h"
 #include "app/MainWindow.h"
 #include "app/UndoHistory.h"
 #include "app/WindowLink.h"
@@ -61,6 +62,7 @@ void MainWindow::startUp() {
     connectHandlers();
     fileFlows = new FileFlows(*this, ui);
     undoHistory = new UndoHistory(*this, ui);
+    new HelpMenu(*this, ui); // with the about box; the window owns it
     settings.portSelection = kStartupPort;
     paramImage.bike() = kStartupBike;
     applyBikePreset(paramImage, bikeListChanged);

@@ -1,5 +1,6 @@
 #include "app/VarkoApplication.h"
 
+#include "ui/Logo.h"
 #include "ui/MessageBoxes.h"
 
 #include <exception>
@@ -14,6 +15,10 @@ void showCurrentException() {
         text = QStringLiteral("Unknown error.");
     }
     MessageBoxes::current().warn(QApplication::activeWindow(), text);
+}
+
+VarkoApplication::VarkoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setWindowIcon(logoIcon());
 }
 
 bool VarkoApplication::notify(QObject* receiver, QEvent* event) {

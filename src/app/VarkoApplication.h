@@ -7,7 +7,8 @@
 class VarkoApplication final : public QApplication {
     Q_OBJECT
 public:
-    VarkoApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+    // Sets the program's icon for all its windows.
+    VarkoApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
 };

@@ -190,6 +190,10 @@ constexpr bool everyLanguageFilled() {
 }
 static_assert(everyLanguageFilled(), "a text row lacks a language");
 
+// The about box is a window of its own; only its caption follows the language.
+constexpr const char* kAboutBoxCaptions[kLanguageCount] = {"About VARKO", "Über Programm VARKO",
+                                                           "Information VARKO", "O programu VARKO"};
+
 constexpr const char* kLanguageItems[kLanguageCount] = {"MenuEnglish", "MenuGerman", "MenuFrench",
                                                         "MenuCzech"};
 
@@ -291,6 +295,10 @@ void applyTexts(QMainWindow* window, std::uint8_t language) {
             applyRow(window, row, name, text + QString(suffix).replace("%1", number), noConnection);
         });
     }
+}
+
+QString aboutBoxCaption(std::uint8_t language) {
+    return language < kLanguageCount ? QString::fromUtf8(kAboutBoxCaptions[language]) : QString();
 }
 
 QStringList textControlNames() {

@@ -20,5 +20,9 @@ void applyTexts(QMainWindow* window, std::uint8_t language);
 // tooltip where the window has tooltips.
 void setHint(QObject* target, const QString& hint, bool withTooltip);
 
+// The about box's caption in the language; empty for a language out of range, which leaves the
+// caption as it is.
+QString aboutBoxCaption(std::uint8_t language);
+
 // Every control name the text table holds.
 QStringList textControlNames();

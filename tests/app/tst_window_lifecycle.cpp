@@ -82,7 +82,14 @@ private slots:
         QVERIFY(!run.find<QAction>("MenuZpet")->isEnabled());
     }
 
+    // File > Exit closes the window as its frame does, and so writes the same files.
+    void closeAndStartAgain_data() {
+        QTest::addColumn<bool>("byExit");
+        QTest::newRow("closed from its frame") << false;
+        QTest::newRow("File > Exit") << true;
+    }
     void closeAndStartAgain() {
+        QFETCH(bool, byExit);
         ScopedConfigDir config;
         const QString file = config.path() + "/bike.ign";
         ParamImage closed;
@@ -97,7 +104,10 @@ private slots:
             run.find<QTabWidget>("PageControl1")->setCurrentIndex(Page::advanceMap);
             run.window->move(40, 30);
             run.window->resize(1000, 800);
-            run.window->close();
+            if (byExit)
+                run.find<QAction>("MenuExit")->trigger();
+            else
+                run.window->close();
             closed = run.window->image();
         }
         QCOMPARE(int(closed.baseAdv()), 17);
