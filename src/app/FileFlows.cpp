@@ -53,6 +53,10 @@ FileFlows::FileFlows(MainWindow& window, MainWindowUi& ui)
 
 void FileFlows::setLastFilePath(const QString& path) {
     lastFilePath_ = path;
+    startDialogsAt(path);
+}
+
+void FileFlows::startDialogsAt(const QString& path) {
     openDialog_.fileName = path;
     saveDialog_.fileName = path;
 }
@@ -119,14 +123,12 @@ void FileFlows::openParamFile(const QString& path) {
 }
 
 void FileFlows::openFromProgramFolder() {
-    openDialog_.fileName = programFolderFile_;
-    saveDialog_.fileName = programFolderFile_;
+    startDialogsAt(programFolderFile_);
     open();
 }
 
 void FileFlows::saveToProgramFolder() {
-    openDialog_.fileName = programFolderFile_;
-    saveDialog_.fileName = programFolderFile_;
+    startDialogsAt(programFolderFile_);
     save();
 }
 

@@ -28,6 +28,7 @@ public:
     void setLastFilePath(const QString& path);
 
 private:
+    void startDialogsAt(const QString& path);
     void openParamFile(const QString& path);
     // After a file was saved or opened: the file label, lastFilePath and the other dialog.
     void rememberFile(const QString& path, FileDialog& otherDialog);

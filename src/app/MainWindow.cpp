@@ -50,6 +50,8 @@ void MainWindow::connectHandlers() {
 }
 
 void MainWindow::applyTexts() {
+    if (settings.language < kLanguageCount) // the group unticks the others
+        ui.menu.languages[settings.language]->setChecked(true);
     ::applyTexts(this, settings.language);
 }
 

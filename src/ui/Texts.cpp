@@ -194,9 +194,6 @@ static_assert(everyLanguageFilled(), "a text row lacks a language");
 constexpr const char* kAboutBoxCaptions[kLanguageCount] = {"About VARKO", "Über Programm VARKO",
                                                            "Information VARKO", "O programu VARKO"};
 
-constexpr const char* kLanguageItems[kLanguageCount] = {"MenuEnglish", "MenuGerman", "MenuFrench",
-                                                        "MenuCzech"};
-
 QString rowText(const TextRow& row, std::uint8_t language) {
     if (row.message >= 0) {
         return varko::messageText(row.message, language);
@@ -281,11 +278,6 @@ template <typename Apply> void forEachRowControl(const TextRow& row, Apply apply
 } // namespace
 
 void applyTexts(QMainWindow* window, std::uint8_t language) {
-    for (int l = 0; l < kLanguageCount; ++l) {
-        if (auto* item = namedControl<QAction>(window, kLanguageItems[l])) {
-            item->setChecked(l == language);
-        }
-    }
     const auto* connectionLabel = namedControl<QWidget>(window, "LabelSpojeni");
     const bool noConnection = connectionLabel != nullptr && !connectionLabel->isHidden();
     for (const TextRow& row : kTextTable) {
@@ -305,8 +297,6 @@ QStringList textControlNames() {
     QStringList names;
     for (const TextRow& row : kTextTable)
         forEachRowControl(row, [&names](const QString& name, const QString&) { names << name; });
-    for (const char* item : kLanguageItems)
-        names << QString::fromLatin1(item);
     return names;
 }
 

@@ -10,9 +10,9 @@
 class QMainWindow;
 class QObject;
 
-// Writes every caption, hint and list entry of the language into the window, the check mark of
-// the language menu, and, while no unit answers, the no-data texts of the live labels. A language
-// out of range reads as English.
+// Writes every caption, hint and list entry of the language into the window and, while no unit
+// answers, the no-data texts of the live labels. A language out of range reads as English. The
+// language menu's check mark is the window's own (its typed menu items).
 void applyTexts(QMainWindow* window, std::uint8_t language);
 
 // A hint "short|long" (or one text for both): the long part is the status bar text shown while
