@@ -5,6 +5,7 @@
 #include "ui/MainWindowUi.h"
 #include "ui/Place.h"
 #include "ui/Texts.h"
+#include "ui/WrappingComboBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -36,8 +37,10 @@ QCheckBox* placeCheck(QWidget* parent, const QString& name, int x, int y, int wi
     return placeWidget<QCheckBox>(parent, name, x, y, width, kCheckHeight);
 }
 
-QComboBox* placeList(QWidget* parent, const char* name, int x, int y, int width, int entries) {
-    auto* list = placeWidget<QComboBox>(parent, name, x, y, width, 21);
+template <typename List = QComboBox>
+List* placeList(QWidget* parent, const char* name, int x, int y, int width, int entries,
+                int height = 21) {
+    auto* list = placeWidget<List>(parent, name, x, y, width, height);
     for (int i = 0; i < entries; ++i) {
         list->addItem(QString());
     }
@@ -127,7 +130,8 @@ void buildBikePage(MainWindowUi& ui) {
     QWidget* page = addPage(ui, "TabSheetBike");
     ui.bikePage = page;
     placeLabel(page, "LabelBike", 16, 8, 220);
-    ui.comboBike = placeList(page, "ComboBoxBike", 8, 36, 232, 0);
+    // The "Classic" entries take two lines in every language: the page has no more width.
+    ui.comboBike = placeList<WrappingComboBox>(page, "ComboBoxBike", 8, 30, 232, 0, 34);
     for (const char* entry : varko::BikeListTexts) {
         ui.comboBike->addItem(QString::fromLatin1(entry));
     }
@@ -153,7 +157,7 @@ void buildBikePage(MainWindowUi& ui) {
     placeLabel(ui.groupSpecial, "LabelSynchro", 16, 16, 300);
     // As wide as the group allows: the German method names are the longest entries.
     ui.comboSynchro =
-        placeList(ui.groupSpecial, "ComboBoxSynchro", 8, 36, 378, varko::kSynchroEntries);
+        placeList(ui.groupSpecial, "ComboBoxSynchro", 8, 36, 382, varko::kSynchroEntries);
     ui.comboSynchro->setItemText(7, "Harley");
     ui.comboSynchro->setMaxVisibleItems(20);
     for (const auto& [name, x] : {std::pair{"LabelPocPalcu", 68}, {"LabelPocKanalu", 260}}) {
@@ -165,7 +169,7 @@ void buildBikePage(MainWindowUi& ui) {
     placeLabel(ui.groupSpecial, "LabelSnimac2", 296, 96, 90);
     buildChannelGroups(ui);
     // The camshaft entry needs more than the designed 233 pixels.
-    ui.comboIgnitionsPerRev = placeList(ui.groupSpecial, "ComboBoxNasobekPalcu", 8, 440, 378,
+    ui.comboIgnitionsPerRev = placeList(ui.groupSpecial, "ComboBoxNasobekPalcu", 8, 440, 382,
                                         varko::kIgnitionsPerRevEntries);
 }
 
