@@ -7,6 +7,7 @@
 #include "WindowFixture.h"
 #include "link/LiveMonitor.h"
 #include "model/Presets.h"
+#include "ui/AboutBox.h"
 #include "ui/Texts.h"
 #include "ui/WarningLabels.h"
 
@@ -19,6 +20,7 @@ class TestWindowPages : public QObject {
 private slots:
     void pagesFitAndShowWholeTexts_data();
     void pagesFitAndShowWholeTexts();
+    void aboutBoxShowsWholeTexts();
     void warningsShowTheirWholeText_data();
     void warningsShowTheirWholeText();
     void screenshots();
@@ -147,6 +149,15 @@ void TestWindowPages::pagesFitAndShowWholeTexts() {
         const QStringList clipped = clippedTexts(window.find("ClientArea"));
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
     }
+}
+
+// Its labels are the same in every language.
+void TestWindowPages::aboutBoxShowsWholeTexts() {
+    AboutBox box(nullptr, [] { return std::uint8_t(Language::english); });
+    box.show();
+    checkChildren(&box);
+    const QStringList clipped = clippedTexts(&box);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
 }
 
 void TestWindowPages::warningsShowTheirWholeText_data() {
