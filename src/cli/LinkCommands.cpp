@@ -96,7 +96,8 @@ const std::array kLinkCommands = {
             "opened.",
             readCommand},
     Command{"program", "--port P FILE",
-            "Programs the parameter set of FILE into the unit on port P and verifies it.", programCommand},
+            "Programs the parameter set of FILE into the unit on port P and verifies it.",
+            programCommand},
     Command{"verify", "--port P FILE",
             "Compares the unit's parameter set on port P with FILE. Waits at most 3 s for the\n"
             "unit's live data, and fails on a unit of another protocol version.",
