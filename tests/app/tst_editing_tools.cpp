@@ -21,10 +21,11 @@ TransferMode runningTransfer(const FlowsFixture& f) {
     return f.window->deviceLink().engine().state().transferMode();
 }
 
-// A push button, a menu item or a key of the window, by its name.
+// A push button, a menu item or a key, by its name; a key goes to the widget with the focus.
 void trigger(FlowsFixture& f, const QString& name) {
     if (name.startsWith('F')) {
-        QTest::keySequence(&*f.window, QKeySequence(name));
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keySequence(focus ? focus : &*f.window, QKeySequence(name));
     } else if (auto* item = f.window.find<QAction>(name)) {
         item->trigger();
     } else {
@@ -72,23 +73,31 @@ private slots:
 void TestEditingTools::advance_data() {
     QTest::addColumn<QString>("trigger");
     QTest::addColumn<int>("step");
-    QTest::newRow("button -") << "BitBtnAdvMinus" << -1;
-    QTest::newRow("button +") << "BitBtnAdvPlus" << 1;
-    QTest::newRow("menu Advance -") << "AdvanceMinus" << -1;
-    QTest::newRow("menu Advance +") << "AdvancePlus" << 1;
-    QTest::newRow("F4") << "F4" << -1;
-    QTest::newRow("F5") << "F5" << 1;
+    QTest::addColumn<QString>("focus"); // an edit that holds the focus meanwhile
+    QTest::newRow("button -") << "BitBtnAdvMinus" << -1 << QString();
+    QTest::newRow("button +") << "BitBtnAdvPlus" << 1 << QString();
+    QTest::newRow("menu Advance -") << "AdvanceMinus" << -1 << QString();
+    QTest::newRow("menu Advance +") << "AdvancePlus" << 1 << QString();
+    QTest::newRow("F4") << "F4" << -1 << QString();
+    QTest::newRow("F5") << "F5" << 1 << QString();
+    QTest::newRow("F4 in a map cell") << "F4" << -1 << "Edit140";
+    QTest::newRow("F5 in a map cell") << "F5" << 1 << "Edit140";
 }
 
 // Below the map only "All" moves anything; then the whole map moves as one undo step.
 void TestEditingTools::advance() {
     QFETCH(QString, trigger);
     QFETCH(int, step);
+    QFETCH(QString, focus);
     FlowsFixture f;
     f.window->show();
     QVERIFY(QTest::qWaitForWindowActive(&*f.window));
     f.pages()->setCurrentIndex(Page::advanceMap);
     recordMapAndCurve(f, 30, 100);
+    if (!focus.isEmpty()) {
+        f.window.edit(focus)->setFocus();
+        QVERIFY(f.window.edit(focus)->hasFocus());
+    }
     const ParamImage before = f.window->image();
 
     ::trigger(f, trigger);
