@@ -69,11 +69,13 @@ QGroupBox* placeRadioGroup(QWidget* parent, const char* name, QButtonGroup*& but
 }
 
 // Two stacked arrows without a value of their own; the map tools act on their clicks.
-QWidget* placeSpinButton(QWidget* parent, const QString& name, int x, int y) {
+QWidget* placeSpinButton(QWidget* parent, const QString& name, int x, int y,
+                         std::array<QAbstractButton*, 2>& arrows) {
     auto* spin = placeWidget<QWidget>(parent, name, x, y, 15, 21);
     const auto [up, down] = addArrows(spin);
     up->setObjectName(name + "Up");
     down->setObjectName(name + "Down");
+    arrows = {up, down};
     return spin;
 }
 
@@ -92,9 +94,10 @@ void buildMiscellaneousPage(MainWindowUi& ui) {
     ui.groupTps->setTitle("TPS");
     placeLabel(ui.groupTps, "LabelTps0", 12, 37, 80)->setText("0%  [mV]");
     placeLabel(ui.groupTps, "LabelTps100", 12, 77, 80)->setText("100%  [mv]");
-    placeWidget<QPushButton>(ui.groupTps, "BitBtnTps0", 178, 32, 98, 25)->setText("Set TPS 0 %");
-    placeWidget<QPushButton>(ui.groupTps, "BitBtnTps100", 178, 72, 98, 25)
-        ->setText("Set TPS 100 %");
+    ui.tools.tps0 = placeWidget<QPushButton>(ui.groupTps, "BitBtnTps0", 178, 32, 98, 25);
+    ui.tools.tps0->setText("Set TPS 0 %");
+    ui.tools.tps100 = placeWidget<QPushButton>(ui.groupTps, "BitBtnTps100", 178, 72, 98, 25);
+    ui.tools.tps100->setText("Set TPS 100 %");
 
     placeLabel(page, "LabelKompenz", 571, 135, 72);
     placeCheck(page, "CheckBoxInNeutralSs", 16, 304, 280);
@@ -186,13 +189,13 @@ void buildAdvancePage(MainWindowUi& ui) {
         ui.throttleLabels[r]->setText(rows[r]);
     }
     for (int c = 0; c < varko::kBreakpoints; ++c) {
-        ui.spinButtons[c] =
-            placeSpinButton(group, QString("CSpinButton%1").arg(c + 1), qRound(63 + 59.2 * c), 405);
+        ui.spinButtons[c] = placeSpinButton(group, QString("CSpinButton%1").arg(c + 1),
+                                            qRound(63 + 59.2 * c), 405, ui.tools.columnArrows[c]);
     }
     placeCheck(group, "CheckBoxTpsMapa", 17, 437, 60)->setText("TPS");
-    placeSmallButton(group, "BitBtnAdvMinus", 173, 437, "-");
-    placeSmallButton(group, "BitBtnAdvPlus", 221, 437, "+");
-    placeCheck(group, "CheckBoxIgnAll", 264, 439, 60);
+    ui.tools.advanceMinus = placeSmallButton(group, "BitBtnAdvMinus", 173, 437, "-");
+    ui.tools.advancePlus = placeSmallButton(group, "BitBtnAdvPlus", 221, 437, "+");
+    ui.tools.advanceAll = placeCheck(group, "CheckBoxIgnAll", 264, 439, 60);
     placeLabel(group, "LabelBaseAdv", 491, 440, 140);
 }
 
@@ -203,10 +206,11 @@ void buildServoPage(MainWindowUi& ui) {
     placeLabel(ui.servoGroup, "Label6", 10, 33, 32)->setText("RPM");
     placeLabel(ui.servoGroup, "Label5", 10, 68, 32)->setText("[mV]");
     placeLabel(ui.servoGroup, "LabelServoHyster", 110, 101, 200);
-    setHint(placeSmallButton(ui.servoGroup, "BitBtnServoMinus", 357, 127, "-"), "Take off 20 mV",
-            true);
-    setHint(placeSmallButton(ui.servoGroup, "BitBtnServoPlus", 389, 127, "+"), "Add 20 mV", true);
-    placeCheck(ui.servoGroup, "CheckBoxServoAll", 448, 129, 60);
+    ui.tools.servoMinus = placeSmallButton(ui.servoGroup, "BitBtnServoMinus", 357, 127, "-");
+    setHint(ui.tools.servoMinus, "Take off 20 mV", true);
+    ui.tools.servoPlus = placeSmallButton(ui.servoGroup, "BitBtnServoPlus", 389, 127, "+");
+    setHint(ui.tools.servoPlus, "Add 20 mV", true);
+    ui.tools.servoAll = placeCheck(ui.servoGroup, "CheckBoxServoAll", 448, 129, 60);
 }
 
 } // namespace
