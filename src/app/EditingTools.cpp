@@ -17,7 +17,7 @@ EditingTools::EditingTools(MainWindow& window, MainWindowUi& ui)
     for (const auto& [button, item, step] :
          {std::tuple{tools.advanceMinus, ui.menu.advanceMinus, ToolStep::Down},
           std::tuple{tools.advancePlus, ui.menu.advancePlus, ToolStep::Up}}) {
-        const auto run = [this, step] { stepAdvance(step); };
+        const auto run = [this, step = step] { stepAdvance(step); };
         connect(button, &QAbstractButton::clicked, this, run);
         connect(item, &QAction::triggered, this, run);
     }
