@@ -1,0 +1,95 @@
+#include "WindowPictures.h"
+
+#include "app/MainWindow.h"
+#include "model/Presets.h"
+#include "ui/AboutBox.h"
+#include "ui/MessageBoxes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLocale>
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace {
+
+// Boxes the window would show while it is photographed (the port that cannot be opened) are
+// not part of any picture; they are answered at once.
+class UnseenMessageBoxes final : public MessageBoxes {
+public:
+    UnseenMessageBoxes() { install(this); }
+    ~UnseenMessageBoxes() override { install(nullptr); }
+    UnseenMessageBoxes(const UnseenMessageBoxes&) = delete;
+    UnseenMessageBoxes& operator=(const UnseenMessageBoxes&) = delete;
+
+    void inform(QWidget*, const QString&) override {}
+    void warn(QWidget*, const QString&) override {}
+    Answer ask(QWidget*, const QString&) override { return Answer::Cancel; }
+};
+
+// The pages in tab order with the names the manual's text uses for their pictures.
+constexpr std::array<const char*, 4> kPagePictures = {"page-miscellaneous", "page-bike",
+                                                      "page-advance-map", "page-servo"};
+
+// The language menu's items in the order of the languages.
+constexpr std::array<const char*, 4> kLanguageItems = {"MenuEnglish", "MenuGerman", "MenuFrench",
+                                                       "MenuCzech"};
+
+// Numbers in the window are grouped as a user of that language sees them.
+QLocale localeOf(std::uint8_t language) {
+    switch (language) {
+    case 1:
+        return QLocale(QLocale::German, QLocale::Germany);
+    case 2:
+        return QLocale(QLocale::French, QLocale::France);
+    case 3:
+        return QLocale(QLocale::Czech, QLocale::CzechRepublic);
+    default:
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    }
+}
+
+// A model whose preset fills every page, its servo curve included.
+std::uint8_t shownModelCode() {
+    const auto& texts = varko::BikeListTexts;
+    const auto entry = std::find(texts.begin(), texts.end(), std::string_view("Yamaha R1"));
+    return varko::BikeCodeTable[entry - texts.begin()];
+}
+
+// Lets the window lay itself out and paint before it is grabbed.
+void settle() {
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+} // namespace
+
+QMap<QString, QImage> renderWindowPictures(std::uint8_t language) {
+    UnseenMessageBoxes boxes;
+    QLocale::setDefault(localeOf(language));
+    MainWindow window;
+    window.startUp();
+    window.findChild<QAction*>(QString::fromLatin1(kLanguageItems[language]))->trigger();
+    window.image().bike() = shownModelCode();
+    bool listChanged = false;
+    varko::applyBikePreset(window.image(), listChanged);
+    window.image().throttleMap() = 1; // the advance map with all its rows
+    window.normalizeImage();
+    window.showImage();
+    window.show();
+    settle();
+
+    QMap<QString, QImage> pictures;
+    for (int page = 0; page < int(kPagePictures.size()); ++page) {
+        window.showPage(page);
+        settle();
+        pictures.insert(QString::fromLatin1(kPagePictures[page]), window.grab().toImage());
+    }
+    auto* about = window.findChild<AboutBox*>();
+    about->show();
+    settle();
+    pictures.insert(QStringLiteral("about-box"), about->grab().toImage());
+    about->hide();
+    return pictures;
+}
