@@ -1,18 +1,26 @@
 #include "WindowPictures.h"
 
+#include "UnitSimulator.h"
 #include "app/MainWindow.h"
+#include "app/WindowLink.h"
 #include "model/Presets.h"
 #include "ui/AboutBox.h"
 #include "ui/MessageBoxes.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QLocale>
+#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <string_view>
 
 namespace {
+
+constexpr int kLiveDataMs = 10000;
+constexpr int kSettleMs = 700;
 
 // Boxes the window would show while it is photographed (the port that cannot be opened) are
 // not part of any picture; they are answered at once.
@@ -57,16 +65,38 @@ std::uint8_t shownModelCode() {
     return varko::BikeCodeTable[entry - texts.begin()];
 }
 
+// Runs the window's event loop (its link tick included) for a while.
+void runFor(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 // Lets the window lay itself out and paint before it is grabbed.
 void settle() {
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
+    runFor(50);
+}
+
+// Switches the window to the simulator's port and runs it until the live data have come in.
+bool connectToUnit(MainWindow& window) {
+    window.deviceLink().engine().selectPort(UnitSimulator::kPort - 1);
+    const QDeadlineTimer deadline(kLiveDataMs);
+    while (!deadline.hasExpired()) {
+        runFor(100);
+        if (window.deviceLink().live().liveRpm > 0) {
+            runFor(kSettleMs); // a few more frames: every live label and gauge filled
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
 
-QMap<QString, QImage> renderWindowPictures(std::uint8_t language) {
+QMap<QString, QImage> renderWindowPictures(std::uint8_t language, const QString& simulator) {
     UnseenMessageBoxes boxes;
+    UnitSimulator unit;
+    const QString unitError = unit.start(simulator);
     QLocale::setDefault(localeOf(language));
     MainWindow window;
     window.startUp();
@@ -79,6 +109,10 @@ QMap<QString, QImage> renderWindowPictures(std::uint8_t language) {
     window.showImage();
     window.show();
     settle();
+    if (!unitError.isEmpty())
+        qWarning("varko-manual: pictures without live data: %s", qPrintable(unitError));
+    else if (!connectToUnit(window))
+        qWarning("varko-manual: pictures without live data: the simulated unit did not answer");
 
     QMap<QString, QImage> pictures;
     for (int page = 0; page < int(kPagePictures.size()); ++page) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 
-// Picture name (as the manual's text refers to it) -> picture. The window runs offscreen with a
-// settings folder of its own, so the user's settings are neither read nor written.
-QMap<QString, QImage> renderWindowPictures(std::uint8_t language);
+// Picture name (as the manual's text refers to it) -> picture. The window runs offscreen in the
+// current settings folder, connected to a unit that the simulator program plays; without that
+// unit (it failed to start or to answer, which is told on stderr) the pictures show no live data.
+QMap<QString, QImage> renderWindowPictures(std::uint8_t language, const QString& simulator);

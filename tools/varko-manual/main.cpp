@@ -1,8 +1,9 @@
 // Builds the four PDF manuals at build time: each language's Markdown text with pictures of the
 // program's own window in that language, under the file name the Help menu asks for.
 //
-//   varko-manual <folder of the texts> <folder for the PDFs> <list file>
+//   varko-manual <folder of the texts> <folder for the PDFs> <list file> <varko-sim program>
 //
+// The simulator plays the unit whose live data the pictures show.
 // The list file names the PDFs written, one full path a line, for the build to install.
 
 #include "ManualDocument.h"
@@ -73,9 +74,9 @@ int main(int argc, char* argv[]) {
     defaultMessageHandler = qInstallMessageHandler(dropPlatformNotes);
     VarkoApplication app(argc, argv);
     const QStringList arguments = app.arguments();
-    if (arguments.size() != 4)
+    if (arguments.size() != 5)
         return fail(QStringLiteral("usage: varko-manual <folder of the texts> <folder for the "
-                                   "PDFs> <list file>"));
+                                   "PDFs> <list file> <varko-sim program>"));
     if (!pointPortsNowhere())
         return fail(QStringLiteral("cannot make the port links in %1").arg(config.path()));
     const QDir texts(arguments[1]);
@@ -90,8 +91,8 @@ int main(int argc, char* argv[]) {
         const QString markdown = QString::fromUtf8(text.readAll());
         const QString pdfPath =
             output.filePath(varko::messageText(varko::Msg::manualFile, language));
-        const QString error =
-            writeManual(markdown, renderWindowPictures(language), titleOf(markdown), pdfPath);
+        const QString error = writeManual(markdown, renderWindowPictures(language, arguments[4]),
+                                          titleOf(markdown), pdfPath);
         if (!error.isEmpty())
             return fail(QStringLiteral("%1: %2").arg(textPath, error));
         written << pdfPath;
