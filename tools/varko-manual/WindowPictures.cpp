@@ -12,6 +12,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QLocale>
+#include <QMenu>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -22,8 +23,8 @@ namespace {
 constexpr int kLiveDataMs = 10000;
 constexpr int kSettleMs = 700;
 
-// Boxes the window would show while it is photographed (the port that cannot be opened) are
-// not part of any picture; they are answered at once.
+// Boxes the window would show while it is photographed (the start-up port, which leads nowhere)
+// are not part of any picture; they are answered at once.
 class UnseenMessageBoxes final : public MessageBoxes {
 public:
     UnseenMessageBoxes() { install(this); }
@@ -39,10 +40,6 @@ public:
 // The pages in tab order with the names the manual's text uses for their pictures.
 constexpr std::array<const char*, 4> kPagePictures = {"page-miscellaneous", "page-bike",
                                                       "page-advance-map", "page-servo"};
-
-// The language menu's items in the order of the languages.
-constexpr std::array<const char*, 4> kLanguageItems = {"MenuEnglish", "MenuGerman", "MenuFrench",
-                                                       "MenuCzech"};
 
 // Numbers in the window are grouped as a user of that language sees them.
 QLocale localeOf(std::uint8_t language) {
@@ -100,7 +97,8 @@ QMap<QString, QImage> renderWindowPictures(std::uint8_t language, const QString&
     QLocale::setDefault(localeOf(language));
     MainWindow window;
     window.startUp();
-    window.findChild<QAction*>(QString::fromLatin1(kLanguageItems[language]))->trigger();
+    // As a user chooses it: the language menu lists the languages in their order.
+    window.findChild<QMenu*>(QStringLiteral("MenuLanguage"))->actions().at(language)->trigger();
     window.image().bike() = shownModelCode();
     bool listChanged = false;
     varko::applyBikePreset(window.image(), listChanged);

@@ -41,8 +41,9 @@ int fail(const QString& text) {
     return 1;
 }
 
-// The window would open COM2 at start-up: every port leads to a device that does not exist, so
-// building the manuals never touches a serial line of the build machine.
+// The window opens its port at start-up: every port leads to a device that does not exist (until
+// the simulator links one of them), so building the manuals never touches a serial line of the
+// build machine.
 bool pointPortsNowhere() {
     const QString ports = varko::portOverrideDir();
     if (!QDir().mkpath(ports))
