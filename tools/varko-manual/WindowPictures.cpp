@@ -13,6 +13,7 @@
 #include <QEventLoop>
 #include <QLocale>
 #include <QMenu>
+#include <QPainter>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -88,6 +89,16 @@ bool connectToUnit(MainWindow& window) {
     return false;
 }
 
+// The window as grabbed, with a thin grey line on its outermost pixels: on the white page the
+// white about box and the window's light edges would otherwise have no border.
+QImage framed(const QPixmap& grabbed) {
+    QImage picture = grabbed.toImage();
+    QPainter painter(&picture);
+    painter.setPen(QColor(160, 160, 160));
+    painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+    return picture;
+}
+
 } // namespace
 
 QMap<QString, QImage> renderWindowPictures(std::uint8_t language, const QString& simulator) {
@@ -116,12 +127,12 @@ QMap<QString, QImage> renderWindowPictures(std::uint8_t language, const QString&
     for (int page = 0; page < int(kPagePictures.size()); ++page) {
         window.showPage(page);
         settle();
-        pictures.insert(QString::fromLatin1(kPagePictures[page]), window.grab().toImage());
+        pictures.insert(QString::fromLatin1(kPagePictures[page]), framed(window.grab()));
     }
     auto* about = window.findChild<AboutBox*>();
     about->show();
     settle();
-    pictures.insert(QStringLiteral("about-box"), about->grab().toImage());
+    pictures.insert(QStringLiteral("about-box"), framed(about->grab()));
     about->hide();
     return pictures;
 }
