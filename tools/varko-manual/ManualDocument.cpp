@@ -1,5 +1,6 @@
 #include "ManualDocument.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -9,6 +10,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
+#include <QTextLayout>
 
 namespace {
 
@@ -58,12 +60,51 @@ void fitPictures(QTextDocument& document, const QList<PictureUse>& uses,
     }
 }
 
+// The page the first line of a block is laid out on: the page that holds its middle, as a line
+// moved over to a page starts a rounding error away from its top.
+int firstLinePage(const QTextDocument& document, const QTextBlock& block) {
+    const QTextLayout* layout = block.layout();
+    const qreal middle =
+        document.documentLayout()->blockBoundingRect(block).top() +
+        (layout->lineCount() > 0 ? layout->lineAt(0).naturalTextRect().center().y() : 0);
+    return int(middle / document.pageSize().height());
+}
+
+// The first heading left at the foot of a page with its text (or picture) on the next one.
+QTextBlock orphanedHeading(const QTextDocument& document) {
+    for (QTextBlock block = document.begin(); block.next().isValid(); block = block.next()) {
+        // A heading already at the top of a page stays, whatever follows it: the loop ends.
+        const QTextBlockFormat format = block.blockFormat();
+        if (format.headingLevel() > 0 &&
+            !(format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) &&
+            firstLinePage(document, block) != firstLinePage(document, block.next()))
+            return block;
+    }
+    return {};
+}
+
+// Lays the document out on pages of that size; a heading that would be left at the foot of a
+// page goes over to the next page with its text. Each move shifts what follows, so the layout is
+// made again from the start after each; a heading moves at most once.
+void paginate(QTextDocument& document, const QSizeF& page) {
+    for (;;) {
+        document.setPageSize(page);
+        document.pageCount(); // the whole layout, not only as far as it is asked for
+        const QTextBlock heading = orphanedHeading(document);
+        if (!heading.isValid())
+            return;
+        QTextBlockFormat format = heading.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(heading).setBlockFormat(format);
+    }
+}
+
 // Lays the document out page by page on the writer, each page with its number at the foot.
 // Screenshots are kept lossless: the writer would otherwise store them as JPEG and blur the text.
 void printPages(QTextDocument& document, QPdfWriter& writer) {
     const qreal scale = writer.resolution() / kDocumentDpi;
     const QSizeF page = QSizeF(writer.width(), writer.height()) / scale;
-    document.setPageSize(page);
+    paginate(document, page);
     // In the document's pixels: the painter is already scaled to the page.
     QFont footer = document.defaultFont();
     footer.setPixelSize(qRound(kFooterPoints * kDocumentDpi / 72));
