@@ -15,6 +15,7 @@
 #include <optional>
 
 class FileFlows;
+class SaveAndUnitFields;
 class UndoHistory;
 class WindowLink;
 
@@ -34,6 +35,9 @@ public:
 
     // The device link: the engine, the live values and the operating point.
     WindowLink& deviceLink() { return *link; }
+    // Whether the set is also in its file and in the unit, in the status bar.
+    SaveAndUnitFields& saveAndUnitFields() { return *saveAndUnitStatus; }
+    bool testMode() const { return testEnable; }
     void closePort();
     // Programs the image as it is, without collecting the controls first.
     void startAutoProgram();
@@ -98,6 +102,7 @@ private:
     std::unique_ptr<WindowLink> link;
     UndoHistory* undoHistory = nullptr;
     FileFlows* fileFlows = nullptr;
+    std::unique_ptr<SaveAndUnitFields> saveAndUnitStatus;
     // Kept as the last-state file brought them, behind the image, and written back at close.
     std::array<std::uint8_t, varko::kLastStateReserved> lastStateReserved{};
     // Where centring put the client area while the frame around it was not known yet.

@@ -91,6 +91,7 @@ void MainWindow::startUp() {
     passThroughControls();
     normalizeImage();
     showImage();
+    fileFlows->compareWithLastFile();
     undoHistory->reset();
 }
 

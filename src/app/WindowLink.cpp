@@ -1,6 +1,7 @@
 #include "app/WindowLink.h"
 
 #include "app/MainWindow.h"
+#include "app/SaveAndUnitFields.h"
 #include "link/PosixSerialPort.h"
 #include "link/TickTimer.h"
 #include "ui/MainWindowUi.h"
@@ -113,8 +114,10 @@ void WindowLink::linkStatusChanged(const LinkStatus& status) {
     setStatusBackground(ui_.statusLabel, status.statusColour);
     ui_.statusLabel->setVisible(status.statusVisible);
     ui_.connectionLabel->setVisible(status.connectionVisible);
-    if (status.connectionVisible)
+    if (status.connectionVisible) {
         ui_.versionWarningLabel->hide();
+        window_.saveAndUnitFields().unitUnknown();
+    }
     ui_.programGauge->setMaximum(status.gaugeMaximum);
     ui_.programGauge->setValue(status.gaugePosition);
     ui_.programGauge->setVisible(status.gaugeVisible);
@@ -129,7 +132,13 @@ void WindowLink::readStarted() {
 }
 
 // A read brings a new image, which passes through the controls once like an opened file.
-void WindowLink::transferEnded(TransferResult) {
+void WindowLink::transferEnded(TransferResult result) {
+    // Every transfer that ends well has verified that the unit holds the window's set; a failed
+    // program or verify leaves the unit's set unknown.
+    if (result == TransferResult::Ok)
+        window_.saveAndUnitFields().unitHolds(window_.image());
+    else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError)
+        window_.saveAndUnitFields().unitUnknown();
     if (!readRunning_)
         return;
     readRunning_ = false;
