@@ -5,6 +5,7 @@
 #include "app/FileFlows.h"
 #include "app/HelpMenu.h"
 #include "app/MainWindow.h"
+#include "app/PrintMenu.h"
 #include "app/UndoHistory.h"
 #include "app/WindowLink.h"
 
@@ -63,6 +64,7 @@ void MainWindow::startUp() {
     fileFlows = new FileFlows(*this, ui);
     undoHistory = new UndoHistory(*this, ui);
     new HelpMenu(*this, ui); // with the about box; the window owns it
+    new PrintMenu(*this, ui);
     settings.portSelection = kStartupPort;
     paramImage.bike() = kStartupBike;
     applyBikePreset(paramImage, bikeListChanged);
