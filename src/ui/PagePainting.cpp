@@ -16,8 +16,13 @@ void paintPage(QPainter& painter, const QPicture& page, const QSizeF& printable)
     const QRectF target = varko::fitOnPage(picture.size(), printable);
     if (target.isEmpty())
         return;
+    // A picture plays itself enlarged by the device's resolution over its own.
+    const QPaintDevice* device = painter.device();
+    const qreal playedX = qreal(device->logicalDpiX()) / page.logicalDpiX();
+    const qreal playedY = qreal(device->logicalDpiY()) / page.logicalDpiY();
     painter.save();
-    painter.scale(target.width() / picture.width(), target.height() / picture.height());
+    painter.scale(target.width() / picture.width() / playedX,
+                  target.height() / picture.height() / playedY);
     painter.drawPicture(-picture.topLeft(), page);
     painter.restore();
 }
