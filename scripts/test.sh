@@ -4,6 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+# The print server for the test that prints for real; stopped at the end if started here.
+cupsd_pid=$(scripts/print-server.sh)
+trap 'if [ -n "$cupsd_pid" ]; then kill "$cupsd_pid"; fi' EXIT
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
