@@ -30,9 +30,10 @@ public:
     std::uint8_t language() const { return settings.language; }
 
     void startUp();
-    // Only what a printout of image needs: the controls with the texts of the language and the
-    // display rules, without the files, the port or the handlers.
-    void startForPrintout(const varko::ParamImage& image, std::uint8_t language);
+    // Only what a printout of an image opened from file needs: the controls with the texts of
+    // the language and the display rules, without the settings, the port or the handlers.
+    void startForPrintout(const varko::ParamImage& image, const QString& file,
+                          std::uint8_t language);
     // Runs when the window closes; the close itself is never refused.
     void shutDown();
 

@@ -12,14 +12,17 @@
 
 using namespace varko;
 
-void MainWindow::startForPrintout(const ParamImage& image, std::uint8_t language) {
+void MainWindow::startForPrintout(const ParamImage& image, const QString& file,
+                                  std::uint8_t language) {
     buildControlTables(this, ui);
     link = std::make_unique<WindowLink>(*this, ui, settings, unitTexts);
     settings.language = language;
     applyTexts();
+    // As Open leaves the window.
     paramImage = image;
     normalizeImage();
     passThroughControls();
+    ui.fileLabel->setText(file);
     ui.statusLabel->hide();
     ui.programGauge->hide();
     ui.dataErrorLabel->hide();
