@@ -11,10 +11,10 @@ using Row = std::array<const char*, kLanguageCount>;
 
 // clang-format off
 const Row kNoPrinter = {
-    "No printer is set up on this computer, so the window cannot be printed.\nSave the printout as a PDF file instead?",
-    "Auf diesem Rechner ist kein Drucker eingerichtet, das Fenster kann nicht gedruckt werden.\nDen Ausdruck stattdessen als PDF-Datei speichern?",
-    "Aucune imprimante n'est installée sur cet ordinateur, la fenêtre ne peut pas être imprimée.\nEnregistrer l'impression dans un fichier PDF à la place ?",
-    "Na tomto počítači není nastavena žádná tiskárna, okno nelze vytisknout.\nUložit výtisk místo toho do souboru PDF?",
+    "No default printer is set up on this computer, so the window cannot be printed.\nSave the printout as a PDF file instead?",
+    "Auf diesem Rechner ist kein Standarddrucker eingerichtet, das Fenster kann nicht gedruckt werden.\nDen Ausdruck stattdessen als PDF-Datei speichern?",
+    "Aucune imprimante par défaut n'est définie sur cet ordinateur, la fenêtre ne peut pas être imprimée.\nEnregistrer l'impression dans un fichier PDF à la place ?",
+    "Na tomto počítači není nastavena výchozí tiskárna, okno nelze vytisknout.\nUložit výtisk místo toho do souboru PDF?",
 }; // ours
 const Row kPrintFailed = {
     "The printer %1 did not take the printout:\n%2\nSave the printout as a PDF file instead?",

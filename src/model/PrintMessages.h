@@ -12,7 +12,8 @@ namespace varko {
 // four blanks, the time in the locale's long format.
 QString printStamp(std::uint8_t language, const QDateTime& when, const QLocale& locale);
 
-// No printer is set up; asks whether to save the printout as a PDF file instead.
+// No default printer is set up (or none at all); asks whether to save the printout as a PDF file
+// instead.
 QString noPrinterText(std::uint8_t language);
 
 // The printer did not take the printout, for the reason its system gives; asks whether to save

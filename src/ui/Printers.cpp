@@ -36,6 +36,7 @@ QString printOnPrinter(const QPrinterInfo& info, const QPicture& page, const QSt
     return job == 0 ? QString::fromLocal8Bit(cupsLastErrorString()) : QString();
 }
 #else
+// Elsewhere the platform's own print path tells what it can.
 QString printOnPrinter(const QPrinterInfo& info, const QPicture& page, const QString& title) {
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(title);

@@ -12,11 +12,9 @@
 #include "model/PrintMessages.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QFile>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QStatusBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
