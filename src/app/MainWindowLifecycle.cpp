@@ -2,6 +2,7 @@
 // write.
 
 #include "app/CommandLineLanguage.h"
+#include "app/EditingTools.h"
 #include "app/FileFlows.h"
 #include "app/HelpMenu.h"
 #include "app/MainWindow.h"
@@ -63,7 +64,8 @@ void MainWindow::startUp() {
     connectHandlers();
     fileFlows = new FileFlows(*this, ui);
     undoHistory = new UndoHistory(*this, ui);
-    new HelpMenu(*this, ui); // with the about box; the window owns it
+    new EditingTools(*this, ui); // the window owns it
+    new HelpMenu(*this, ui);     // with the about box; the window owns it
     new PrintMenu(*this, ui);
     settings.portSelection = kStartupPort;
     paramImage.bike() = kStartupBike;

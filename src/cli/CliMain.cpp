@@ -37,7 +37,8 @@ void printHelp(const std::vector<Command>& commands, QTextStream& out) {
            "      Shows this text, or the usage of one command.\n"
            "\n"
            "Exit status: 0 done (warnings may be on stderr), 1 failed with the message on\n"
-           "stderr, 2 wrong usage.\n";
+           "stderr, 2 wrong usage. diff, as diff(1): 0 equal, 1 different, 2 a file could not\n"
+           "be read.\n";
 }
 
 } // namespace
@@ -77,7 +78,7 @@ int runCli(const QStringList& arguments, std::span<const Command> windowCommands
     const int status = command->run(commandWords, io);
     if (status == kExitUsage)
         err << "usage: " << usageLine(*command) << "\n";
-    return status;
+    return status == kExitTrouble ? kExitUsage : status;
 }
 
 } // namespace varko::cli

@@ -13,6 +13,9 @@ namespace varko::cli {
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1; // the message is on stderr
 constexpr int kExitUsage = 2;   // the reason is on stderr; the dispatcher adds the usage line
+// Exit status 2 as diff(1) uses it, for trouble (a file that cannot be read) rather than wrong
+// usage: the message is on stderr and the dispatcher adds no usage line.
+constexpr int kExitTrouble = -2;
 
 struct CliIo {
     QTextStream& out;

@@ -1,6 +1,7 @@
 #include "cli/CommandWords.h"
 #include "cli/Commands.h"
 #include "cli/ImageFiles.h"
+#include "model/ImageDiff.h"
 #include "model/Normalize.h"
 #include "model/Presets.h"
 #include "storage/TestSwitch.h"
@@ -88,6 +89,22 @@ int convertCommand(const QStringList& words, CliIo& io) {
     return writeImageFile(*output, image, io) ? kExitOk : kExitFailure;
 }
 
+// The two files as convert would write them, compared byte by byte.
+int diffCommand(const QStringList& words, CliIo& io) {
+    QCommandLineParser parser;
+    if (!parseWords(parser, words, {"A", "B"}, io))
+        return kExitUsage;
+    ParamImage images[2];
+    for (int i = 0; i < 2; ++i) {
+        if (!readImageFile(parser.positionalArguments().at(i), images[i], io))
+            return kExitTrouble;
+        normalizeImage(images[i]);
+    }
+    const QByteArray lines = diffLines(images[0], images[1]);
+    io.out << lines;
+    return lines.isEmpty() ? kExitOk : kExitFailure;
+}
+
 const std::array kFileCommands = {
     Command{"preset", "CODE -o FILE",
             "Writes the default parameter set of model code CODE (0..255; 22 is the special\n"
@@ -104,6 +121,12 @@ const std::array kFileCommands = {
             "current format (version 75). --as-window also passes it through the window's\n"
             "controls after the normalization, as the window's Open does.",
             convertCommand},
+    Command{"diff", "A B",
+            "Compares the parameter sets of files A and B, each normalized as convert does, and\n"
+            "prints one line per differing byte: offset, field name, byte of A, byte of B,\n"
+            "separated by tabs, in offset order. Exit status 0 when they are equal, 1 when they\n"
+            "differ, 2 when a file cannot be read.",
+            diffCommand},
 };
 
 } // namespace

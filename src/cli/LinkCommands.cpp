@@ -96,10 +96,13 @@ const std::array kLinkCommands = {
             "opened.",
             readCommand},
     Command{"program", "--port P FILE",
-            "Programs the parameter set of FILE into the unit on port P and verifies it.", programCommand},
+            "Programs the parameter set of FILE into the unit on port P and verifies it.",
+            programCommand},
     Command{"verify", "--port P FILE",
             "Compares the unit's parameter set on port P with FILE. Waits at most 3 s for the\n"
-            "unit's live data, and fails on a unit of another protocol version.",
+            "unit's live data, and fails on a unit of another protocol version. When the sets\n"
+            "differ, \"Verify error!\" is followed on stderr by the differing bytes as diff lists\n"
+            "them (FILE's byte, then the unit's).",
             verifyCommand},
     Command{"monitor", "--port P [--frames N]",
             "Writes the unit's live data on port P as CSV: a header line, then one line per\n"

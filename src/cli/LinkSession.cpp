@@ -6,6 +6,7 @@
 #include "link/MonitorFrame.h"
 #include "link/PosixSerialPort.h"
 #include "model/FormMapping.h"
+#include "model/ImageDiff.h"
 #include "model/Messages.h"
 #include "model/Normalize.h"
 
@@ -29,10 +30,14 @@ public:
     std::optional<int> liveVersion; // the protocol version of the first live-data frame
     // The bytes the last normalization changed: offset, value before, value after.
     QStringList rangeChanges;
+    // A read's image as the unit sent it, before the normalization.
+    std::optional<ParamImage> unitAsRead;
 
     void collectImage() override { roundTripThroughControls(image_, testEnable_); }
     void normalize() override {
         const ParamImage before = image_;
+        if (reading_ && !unitAsRead)
+            unitAsRead = before;
         varko::normalize(image_, settings_);
         rangeChanges.clear();
         for (int i = 0; i < kImageSize; ++i)
@@ -49,6 +54,7 @@ public:
         if (!liveVersion)
             liveVersion = parseMonitorFrame(frame).protocolVersion;
     }
+    void readStarted() override { reading_ = true; }
     void transferEnded(TransferResult ended) override { result = ended; }
 
 private:
@@ -56,23 +62,36 @@ private:
     WindowSettings& settings_;
     bool testEnable_;
     CliIo& io_;
+    bool reading_ = false;
 };
 
 bool heardFrom(const LinkEngine& engine) {
     return engine.state().silentTicks < LinkLimits::silentLimit;
 }
 
-} // namespace
+// What one session with the unit came to, before anything is said about it.
+struct Session {
+    bool portFailed = false;
+    bool noConnection = false;            // the unit never answered, or sent no live data in time
+    std::optional<int> otherVersion;      // a verify found live data of this protocol version
+    std::optional<TransferResult> result; // the transfer's end, when it started
+    QString statusText;                   // the transfer's own message
+    QStringList rangeChanges;             // see CliLinkOwner
+    std::optional<ParamImage> unitAsRead; // a read's image as the unit holds it
+};
 
-bool runTransfer(TransferMode transfer, const QString& devicePath, ParamImage& image,
-                 bool testEnable, CliIo& io) {
+Session runSession(TransferMode transfer, const QString& devicePath, ParamImage& image,
+                   bool testEnable, CliIo& io) {
     WindowSettings settings;
     CliLinkOwner owner(image, settings, testEnable, io);
     LinkEngine engine(image, settings, owner, std::make_unique<PosixSerialPort>());
     engine.setPortResolver([devicePath](int) { return devicePath; });
+    Session session;
     engine.openPort();
-    if (owner.portFailed)
-        return false;
+    if (owner.portFailed) {
+        session.portFailed = true;
+        return session;
+    }
 
     // A read or a program learns the unit's protocol version from its first answer, so it starts
     // at once. A verify reads only the parameter blocks: it first waits for one live-data frame
@@ -101,16 +120,48 @@ bool runTransfer(TransferMode transfer, const QString& devicePath, ParamImage& i
     engine.closePort();
 
     if (!started && owner.liveVersion) {
-        io.err << versionMismatchText(*owner.liveVersion, 0) << "\n";
-        return false;
+        session.otherVersion = owner.liveVersion;
+        return session;
     }
     // A unit that never answered anything gets the same words whether the transfer gave up on
     // it or it sent no live data in time.
-    if (noConnection || (!heard && *owner.result != TransferResult::Ok)) {
+    session.noConnection = noConnection || (!heard && *owner.result != TransferResult::Ok);
+    session.result = owner.result;
+    session.statusText = engine.status().statusText;
+    session.rangeChanges = owner.rangeChanges;
+    session.unitAsRead = owner.unitAsRead;
+    return session;
+}
+
+// After a verify found the unit holding another set: the unit's set, read as it is, against
+// what was sent, one line per differing byte. Nothing when the unit cannot be read.
+void reportDifferences(const ParamImage& sent, const QString& devicePath, bool testEnable,
+                       CliIo& io) {
+    ParamImage unit;
+    const Session read = runSession(TransferMode::Read, devicePath, unit, testEnable, io);
+    if (!read.unitAsRead)
+        return;
+    ParamImage asRead = *read.unitAsRead;
+    asRead.noReading() = sent.noReading(); // the one byte a verify does not compare
+    io.err << diffLines(sent, asRead);
+}
+
+} // namespace
+
+bool runTransfer(TransferMode transfer, const QString& devicePath, ParamImage& image,
+                 bool testEnable, CliIo& io) {
+    const Session session = runSession(transfer, devicePath, image, testEnable, io);
+    if (session.portFailed)
+        return false;
+    if (session.otherVersion) {
+        io.err << versionMismatchText(*session.otherVersion, 0) << "\n";
+        return false;
+    }
+    if (session.noConnection) {
         io.err << "No connection with PC\n";
         return false;
     }
-    switch (*owner.result) {
+    switch (*session.result) {
     case TransferResult::Ok:
         // A program's status line already moved on to its own OK; both end in the verify.
         io.out << messageText(Msg::verify, 0) << ": OK\n";
@@ -118,13 +169,15 @@ bool runTransfer(TransferMode transfer, const QString& devicePath, ParamImage& i
     case TransferResult::VersionMismatch:
         return false; // its message is out already
     default:
-        io.err << engine.status().statusText << "\n";
+        io.err << session.statusText << "\n";
         // A read verifies the set as normalized; a unit holding values out of range fails that.
-        if (transfer == TransferMode::Read && *owner.result == TransferResult::VerifyError &&
-            !owner.rangeChanges.isEmpty())
+        if (transfer == TransferMode::Read && *session.result == TransferResult::VerifyError &&
+            !session.rangeChanges.isEmpty())
             io.err << "The unit's parameter set changed when brought into range (offset: unit -> "
                       "now): "
-                   << owner.rangeChanges.join(QStringLiteral(", ")) << "\n";
+                   << session.rangeChanges.join(QStringLiteral(", ")) << "\n";
+        if (transfer == TransferMode::Verify && *session.result == TransferResult::VerifyError)
+            reportDifferences(image, devicePath, testEnable, io);
         return false;
     }
 }

@@ -18,7 +18,9 @@ constexpr int kConnectTimeoutMs = 3000;
 // collect its controls. True after "Verify:: OK" on stdout; false after the transfer's own message
 // on stderr ("No connection with PC" when the unit never answered; the version message when a
 // verify finds a unit of another protocol version; for a read that failed its verify because the
-// unit's set changed when brought into range, a line naming the changed bytes as well).
+// unit's set changed when brought into range, a line naming the changed bytes as well; for a
+// verify that found another set, the unit's set is read and the differing bytes follow as diff
+// lines).
 bool runTransfer(TransferMode transfer, const QString& devicePath, ParamImage& image,
                  bool testEnable, CliIo& io);
 

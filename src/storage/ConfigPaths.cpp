@@ -31,5 +31,8 @@ QString testSwitchFilePath() {
 QString portOverrideDir() {
     return configDir() + "/ports";
 }
+QString historyDir() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/varko/history";
+}
 
 } // namespace varko

@@ -1,5 +1,6 @@
 #pragma once
-// Where the program keeps its files: $XDG_CONFIG_HOME/varko (default ~/.config/varko).
+// Where the program keeps its files: settings in $XDG_CONFIG_HOME/varko (default
+// ~/.config/varko), data it gathers in $XDG_DATA_HOME/varko (default ~/.local/share/varko).
 
 #include <QString>
 
@@ -10,5 +11,6 @@ QString settingsFilePath();   // VARKO_v75ini
 QString lastStateFilePath();  // _VARKO_v75ini
 QString testSwitchFilePath(); // test_dorvik.txt
 QString portOverrideDir();    // ports/: COMn links to a device or pty
+QString historyDir();         // every set read from or programmed into a unit
 
 } // namespace varko

@@ -44,6 +44,19 @@ struct MainWindowUi {
     std::array<QLabel*, varko::kBreakpoints> throttleLabels{};
     std::array<QWidget*, varko::kBreakpoints> spinButtons{};
 
+    // The map and curve tools' buttons; the arrows of each spin button are up first.
+    struct ToolButtons {
+        QAbstractButton* advanceMinus = nullptr;
+        QAbstractButton* advancePlus = nullptr;
+        QCheckBox* advanceAll = nullptr;
+        std::array<std::array<QAbstractButton*, 2>, varko::kBreakpoints> columnArrows{};
+        QAbstractButton* servoMinus = nullptr;
+        QAbstractButton* servoPlus = nullptr;
+        QCheckBox* servoAll = nullptr;
+        QAbstractButton* tps0 = nullptr;
+        QAbstractButton* tps100 = nullptr;
+    } tools;
+
     QComboBox* comboBike = nullptr;
     QComboBox* comboSynchro = nullptr;
     QComboBox* comboIgnitionsPerRev = nullptr;

@@ -5,6 +5,7 @@
 #include "ui/MainWindowUi.h"
 #include "ui/Place.h"
 #include "ui/Texts.h"
+#include "ui/WrappingComboBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -36,8 +37,10 @@ QCheckBox* placeCheck(QWidget* parent, const QString& name, int x, int y, int wi
     return placeWidget<QCheckBox>(parent, name, x, y, width, kCheckHeight);
 }
 
-QComboBox* placeList(QWidget* parent, const char* name, int x, int y, int width, int entries) {
-    auto* list = placeWidget<QComboBox>(parent, name, x, y, width, 21);
+template <typename List = QComboBox>
+List* placeList(QWidget* parent, const char* name, int x, int y, int width, int entries,
+                int height = 21) {
+    auto* list = placeWidget<List>(parent, name, x, y, width, height);
     for (int i = 0; i < entries; ++i) {
         list->addItem(QString());
     }
@@ -66,11 +69,13 @@ QGroupBox* placeRadioGroup(QWidget* parent, const char* name, QButtonGroup*& but
 }
 
 // Two stacked arrows without a value of their own; the map tools act on their clicks.
-QWidget* placeSpinButton(QWidget* parent, const QString& name, int x, int y) {
+QWidget* placeSpinButton(QWidget* parent, const QString& name, int x, int y,
+                         std::array<QAbstractButton*, 2>& arrows) {
     auto* spin = placeWidget<QWidget>(parent, name, x, y, 15, 21);
     const auto [up, down] = addArrows(spin);
     up->setObjectName(name + "Up");
     down->setObjectName(name + "Down");
+    arrows = {up, down};
     return spin;
 }
 
@@ -89,9 +94,10 @@ void buildMiscellaneousPage(MainWindowUi& ui) {
     ui.groupTps->setTitle("TPS");
     placeLabel(ui.groupTps, "LabelTps0", 12, 37, 80)->setText("0%  [mV]");
     placeLabel(ui.groupTps, "LabelTps100", 12, 77, 80)->setText("100%  [mv]");
-    placeWidget<QPushButton>(ui.groupTps, "BitBtnTps0", 178, 32, 98, 25)->setText("Set TPS 0 %");
-    placeWidget<QPushButton>(ui.groupTps, "BitBtnTps100", 178, 72, 98, 25)
-        ->setText("Set TPS 100 %");
+    ui.tools.tps0 = placeWidget<QPushButton>(ui.groupTps, "BitBtnTps0", 178, 32, 98, 25);
+    ui.tools.tps0->setText("Set TPS 0 %");
+    ui.tools.tps100 = placeWidget<QPushButton>(ui.groupTps, "BitBtnTps100", 178, 72, 98, 25);
+    ui.tools.tps100->setText("Set TPS 100 %");
 
     placeLabel(page, "LabelKompenz", 571, 135, 72);
     placeCheck(page, "CheckBoxInNeutralSs", 16, 304, 280);
@@ -127,7 +133,8 @@ void buildBikePage(MainWindowUi& ui) {
     QWidget* page = addPage(ui, "TabSheetBike");
     ui.bikePage = page;
     placeLabel(page, "LabelBike", 16, 8, 220);
-    ui.comboBike = placeList(page, "ComboBoxBike", 8, 36, 232, 0);
+    // The "Classic" entries take two lines in every language: the page has no more width.
+    ui.comboBike = placeList<WrappingComboBox>(page, "ComboBoxBike", 8, 30, 232, 0, 34);
     for (const char* entry : varko::BikeListTexts) {
         ui.comboBike->addItem(QString::fromLatin1(entry));
     }
@@ -153,7 +160,7 @@ void buildBikePage(MainWindowUi& ui) {
     placeLabel(ui.groupSpecial, "LabelSynchro", 16, 16, 300);
     // As wide as the group allows: the German method names are the longest entries.
     ui.comboSynchro =
-        placeList(ui.groupSpecial, "ComboBoxSynchro", 8, 36, 378, varko::kSynchroEntries);
+        placeList(ui.groupSpecial, "ComboBoxSynchro", 8, 36, 382, varko::kSynchroEntries);
     ui.comboSynchro->setItemText(7, "Harley");
     ui.comboSynchro->setMaxVisibleItems(20);
     for (const auto& [name, x] : {std::pair{"LabelPocPalcu", 68}, {"LabelPocKanalu", 260}}) {
@@ -165,7 +172,7 @@ void buildBikePage(MainWindowUi& ui) {
     placeLabel(ui.groupSpecial, "LabelSnimac2", 296, 96, 90);
     buildChannelGroups(ui);
     // The camshaft entry needs more than the designed 233 pixels.
-    ui.comboIgnitionsPerRev = placeList(ui.groupSpecial, "ComboBoxNasobekPalcu", 8, 440, 378,
+    ui.comboIgnitionsPerRev = placeList(ui.groupSpecial, "ComboBoxNasobekPalcu", 8, 440, 382,
                                         varko::kIgnitionsPerRevEntries);
 }
 
@@ -182,13 +189,13 @@ void buildAdvancePage(MainWindowUi& ui) {
         ui.throttleLabels[r]->setText(rows[r]);
     }
     for (int c = 0; c < varko::kBreakpoints; ++c) {
-        ui.spinButtons[c] =
-            placeSpinButton(group, QString("CSpinButton%1").arg(c + 1), qRound(63 + 59.2 * c), 405);
+        ui.spinButtons[c] = placeSpinButton(group, QString("CSpinButton%1").arg(c + 1),
+                                            qRound(63 + 59.2 * c), 405, ui.tools.columnArrows[c]);
     }
     placeCheck(group, "CheckBoxTpsMapa", 17, 437, 60)->setText("TPS");
-    placeSmallButton(group, "BitBtnAdvMinus", 173, 437, "-");
-    placeSmallButton(group, "BitBtnAdvPlus", 221, 437, "+");
-    placeCheck(group, "CheckBoxIgnAll", 264, 439, 60);
+    ui.tools.advanceMinus = placeSmallButton(group, "BitBtnAdvMinus", 173, 437, "-");
+    ui.tools.advancePlus = placeSmallButton(group, "BitBtnAdvPlus", 221, 437, "+");
+    ui.tools.advanceAll = placeCheck(group, "CheckBoxIgnAll", 264, 439, 60);
     placeLabel(group, "LabelBaseAdv", 491, 440, 140);
 }
 
@@ -199,10 +206,11 @@ void buildServoPage(MainWindowUi& ui) {
     placeLabel(ui.servoGroup, "Label6", 10, 33, 32)->setText("RPM");
     placeLabel(ui.servoGroup, "Label5", 10, 68, 32)->setText("[mV]");
     placeLabel(ui.servoGroup, "LabelServoHyster", 110, 101, 200);
-    setHint(placeSmallButton(ui.servoGroup, "BitBtnServoMinus", 357, 127, "-"), "Take off 20 mV",
-            true);
-    setHint(placeSmallButton(ui.servoGroup, "BitBtnServoPlus", 389, 127, "+"), "Add 20 mV", true);
-    placeCheck(ui.servoGroup, "CheckBoxServoAll", 448, 129, 60);
+    ui.tools.servoMinus = placeSmallButton(ui.servoGroup, "BitBtnServoMinus", 357, 127, "-");
+    setHint(ui.tools.servoMinus, "Take off 20 mV", true);
+    ui.tools.servoPlus = placeSmallButton(ui.servoGroup, "BitBtnServoPlus", 389, 127, "+");
+    setHint(ui.tools.servoPlus, "Add 20 mV", true);
+    ui.tools.servoAll = placeCheck(ui.servoGroup, "CheckBoxServoAll", 448, 129, 60);
 }
 
 } // namespace

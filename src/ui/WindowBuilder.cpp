@@ -135,9 +135,10 @@ void buildToolbar(QWidget* client, MainWindowUi& ui) {
         int x;
         int width;
     };
-    constexpr PushButton pushes[] = {{&B::read, "ButtonRead", 176, 57},
-                                     {&B::verify, "BitBtnVerify", 238, 65},
-                                     {&B::program, "BitBtnProgram", 308, 81}};
+    // As wide as the longest caption of the four languages needs.
+    constexpr PushButton pushes[] = {{&B::read, "ButtonRead", 176, 60},
+                                     {&B::verify, "BitBtnVerify", 241, 82},
+                                     {&B::program, "BitBtnProgram", 328, 96}};
     for (const PushButton& p : pushes) {
         auto* button = placeWidget<QPushButton>(group, p.name, p.x, 13, p.width, 23);
         button->setFocusPolicy(Qt::NoFocus);
@@ -168,8 +169,8 @@ void buildLinkWidgets(QWidget* client, MainWindowUi& ui) {
 }
 
 void buildFileArea(QWidget* client, MainWindowUi& ui) {
-    placeWidget<QLabel>(client, "LabelFile1", 20, 554, 38, 17);
-    ui.fileLabel = placeWidget<QLabel>(client, "LabelFile2", 60, 554, 600, 17);
+    placeWidget<QLabel>(client, "LabelFile1", 20, 554, 48, 17);
+    ui.fileLabel = placeWidget<QLabel>(client, "LabelFile2", 70, 554, 590, 17);
     ui.fileLabel->setText("----------");
     ui.programAfterChange = placeWidget<QCheckBox>(client, "CheckBoxProgHned", 20, 574, 177, 16);
     ui.dataErrorLabel = placeWarning(client, "LabelEeDataErr", 598, kNotebookRight);

@@ -7,18 +7,20 @@
 #include "WindowFixture.h"
 #include "link/LiveMonitor.h"
 #include "model/Presets.h"
+#include "ui/AboutBox.h"
 #include "ui/Texts.h"
 #include "ui/WarningLabels.h"
 
+#include <QAction>
 #include <QTabWidget>
 #include <QtTest>
 
 class TestWindowPages : public QObject {
     Q_OBJECT
 private slots:
-    void pagesFitAndDoNotOverlap();
-    void listsShowEveryEntry_data();
-    void listsShowEveryEntry();
+    void pagesFitAndShowWholeTexts_data();
+    void pagesFitAndShowWholeTexts();
+    void aboutBoxShowsWholeTexts();
     void warningsShowTheirWholeText_data();
     void warningsShowTheirWholeText();
     void screenshots();
@@ -26,11 +28,13 @@ private slots:
 
 namespace {
 
+constexpr const char* kLanguageNames[varko::kLanguageCount] = {"English", "German", "French",
+                                                               "Czech"};
+
 void addLanguageRows() {
     QTest::addColumn<int>("language");
-    constexpr const char* names[varko::kLanguageCount] = {"English", "German", "French", "Czech"};
     for (int language = 0; language < varko::kLanguageCount; ++language)
-        QTest::newRow(names[language]) << language;
+        QTest::newRow(kLanguageNames[language]) << language;
 }
 
 void saveScreenshot(QWidget& window, const QString& name) {
@@ -63,6 +67,44 @@ void checkChildren(QWidget* parent) {
     }
 }
 
+// The shown controls that do not show their whole text: captions, group titles, tabs, labels,
+// and every entry of a list, as each may be chosen.
+QStringList clippedTexts(QWidget* parent) {
+    QStringList clipped;
+    const auto children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children) {
+        if (child->isHidden() || child->isWindow())
+            continue;
+        const QString name = child->objectName() + ": ";
+        if (const auto* button = qobject_cast<QAbstractButton*>(child)) {
+            if (!button->text().isEmpty() && !showsWholeCaption(*button))
+                clipped << name + button->text();
+        } else if (const auto* label = qobject_cast<QLabel*>(child)) {
+            if (!showsWholeText(*label))
+                clipped << name + label->text();
+        } else if (const auto* group = qobject_cast<QGroupBox*>(child)) {
+            if (!showsWholeTitle(*group))
+                clipped << name + group->title();
+        } else if (const auto* tabs = qobject_cast<QTabBar*>(child)) {
+            if (!showsEveryTab(*tabs))
+                clipped << parent->objectName() + " tabs";
+        } else if (const auto* list = qobject_cast<QComboBox*>(child)) {
+            for (int entry = 0; entry < list->count(); ++entry) {
+                if (!showsWholeEntry(*list, entry))
+                    clipped << name + list->itemText(entry);
+            }
+        }
+        clipped << clippedTexts(child);
+    }
+    return clipped;
+}
+
+void chooseLanguage(WindowFixture& window, int language) {
+    constexpr const char* items[varko::kLanguageCount] = {"MenuEnglish", "MenuGerman", "MenuFrench",
+                                                          "MenuCzech"};
+    window.find<QAction>(items[language])->trigger();
+}
+
 } // namespace
 
 // The most crowded look: the special setting with four channels and two pick-ups, the throttle
@@ -79,43 +121,43 @@ void showEverything(WindowFixture& window) {
     });
 }
 
-void TestWindowPages::pagesFitAndDoNotOverlap() {
-    for (bool everything : {false, true}) {
-        WindowFixture window;
-        if (everything) {
-            showEverything(window);
-        }
-        window->show();
-        auto* pages = window.find<QTabWidget>("PageControl1");
-        for (int page = 0; page < pages->count(); ++page) {
-            pages->setCurrentIndex(page);
-            checkChildren(window.find("ClientArea"));
+void TestWindowPages::pagesFitAndShowWholeTexts_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("everything");
+    for (int language = 0; language < varko::kLanguageCount; ++language) {
+        for (bool everything : {false, true}) {
+            QTest::newRow(qPrintable(QString("%1%2").arg(kLanguageNames[language],
+                                                         everything ? ", everything shown" : "")))
+                << language << everything;
         }
     }
 }
 
-void TestWindowPages::listsShowEveryEntry_data() {
-    addLanguageRows();
-}
-
-void TestWindowPages::listsShowEveryEntry() {
+void TestWindowPages::pagesFitAndShowWholeTexts() {
     QFETCH(int, language);
+    QFETCH(bool, everything);
     WindowFixture window;
-    applyTexts(&*window, std::uint8_t(language));
-    window->show();
-    // The model list has no room on its page for its longest "Classic" entries, and two
-    // German synchronisation methods are wider than their group: both wait for the layout
-    // work of the four languages.
-    for (const char* name : {"ComboBoxSynchro", "ComboBoxNasobekPalcu"}) {
-        const auto* list = window.find<QComboBox>(name);
-        for (int entry = 0; entry < list->count(); ++entry) {
-            if (!showsWholeEntry(*list, entry) && QByteArray(name) == "ComboBoxSynchro" &&
-                language == Language::german)
-                continue;
-            QVERIFY2(showsWholeEntry(*list, entry),
-                     qPrintable(name + (": " + list->itemText(entry))));
-        }
+    if (everything) {
+        showEverything(window);
     }
+    chooseLanguage(window, language);
+    window->show();
+    auto* pages = window.find<QTabWidget>("PageControl1");
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        checkChildren(window.find("ClientArea"));
+        const QStringList clipped = clippedTexts(window.find("ClientArea"));
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
+    }
+}
+
+// Its labels are the same in every language.
+void TestWindowPages::aboutBoxShowsWholeTexts() {
+    AboutBox box(nullptr, [] { return std::uint8_t(Language::english); });
+    box.show();
+    checkChildren(&box);
+    const QStringList clipped = clippedTexts(&box);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
 }
 
 void TestWindowPages::warningsShowTheirWholeText_data() {
@@ -158,18 +200,23 @@ void TestWindowPages::screenshots() {
     if (dir.isEmpty()) {
         QSKIP("VARKO_SCREENSHOT_DIR not set");
     }
-    for (bool everything : {false, true}) {
-        WindowFixture window;
-        if (everything) {
-            showEverything(window);
-        }
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&*window));
-        auto* pages = window.find<QTabWidget>("PageControl1");
-        for (int page = 0; page < pages->count(); ++page) {
-            pages->setCurrentIndex(page);
-            QTest::qWait(50);
-            saveScreenshot(*window, QString("%1page%2").arg(everything ? "all-" : "").arg(page));
+    for (int language = 0; language < varko::kLanguageCount; ++language) {
+        for (bool everything : {false, true}) {
+            WindowFixture window;
+            if (everything) {
+                showEverything(window);
+            }
+            chooseLanguage(window, language);
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(&*window));
+            auto* pages = window.find<QTabWidget>("PageControl1");
+            for (int page = 0; page < pages->count(); ++page) {
+                pages->setCurrentIndex(page);
+                QTest::qWait(50);
+                saveScreenshot(
+                    *window,
+                    QString("%1-%2page%3").arg(language).arg(everything ? "all-" : "").arg(page));
+            }
         }
     }
 }

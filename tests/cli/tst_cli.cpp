@@ -1,12 +1,12 @@
 #include "CliProcess.h"
 #include "CodeNames.h"
+#include "FullFileSystem.h"
+#include "PipeWithoutWriter.h"
 #include "PresetImage.h"
 #include "TestFiles.h"
 #include "cli/Commands.h"
 #include "model/Messages.h"
 #include "model/Normalize.h"
-#include "FullFileSystem.h"
-#include "PipeWithoutWriter.h"
 #include "model/Presets.h"
 #include "storage/ParamFile.h"
 
@@ -92,6 +92,10 @@ private slots:
     void readRefusesAnUnwritableFileFirst();
     void filesThatFail_data();
     void filesThatFail();
+    void diff_data();
+    void diff();
+    void diffOfAFileThatCannotBeRead_data();
+    void diffOfAFileThatCannotBeRead();
     void usageMistakes_data();
     void usageMistakes();
     void helpListsEveryCommand();
@@ -226,7 +230,8 @@ void TestCli::missingKeysAreNamed_data() {
 
 void TestCli::missingKeysAreNamed() {
     QFETCH(QStringList, arguments);
-    writeTestFile(file("IN"), withoutKeys(writeParamFile(expectedPreset(20)), {"LIMITER", "TPS_MAPA"}));
+    writeTestFile(file("IN"),
+                  withoutKeys(writeParamFile(expectedPreset(20)), {"LIMITER", "TPS_MAPA"}));
     for (QString& argument : arguments)
         argument.replace("IN", file("IN")).replace("OUT", file("OUT"));
     const CliRun run = runCli(arguments);
@@ -340,6 +345,74 @@ void TestCli::filesThatFail() {
     QCOMPARE(result.err, englishMessage(message) + "\n");
     QCOMPARE(result.out, QString());
     QVERIFY(!QFile::exists(file("OUT")));
+}
+
+void TestCli::diff_data() {
+    QTest::addColumn<QByteArray>("a");
+    QTest::addColumn<QByteArray>("b");
+    QTest::addColumn<QString>("lines");
+    QTest::addColumn<int>("status");
+
+    const ParamImage preset = expectedPreset(20);
+    ParamImage changed = preset;
+    changed.limiter() = 111;
+    changed.maxAdvLobe(2) = 3;
+    changed.advance(3, 7) = 44;
+    changed.advance(9, 9) = 0;
+    const auto line = [&](int offset, const char* name) {
+        return QString("%1\t%2\t%3\t%4\n")
+            .arg(offset)
+            .arg(name)
+            .arg(preset[offset])
+            .arg(changed[offset]);
+    };
+    ParamImage atCap = preset;
+    atCap.tps0() = 250;
+    ParamImage beyondCap = preset; // normalized to 250
+    beyondCap.tps0() = 255;
+
+    const QByteArray a = writeParamFile(preset);
+    QTest::newRow("equal") << a << a << QString() << 0;
+    QTest::newRow("a field, a channel, map cells, in offset order")
+        << a << writeParamFile(changed)
+        << line(13, "limiter") + line(32, "maxAdvLobe[2]") + line(137, "advance[3][7]") +
+               line(199, "advance[9][9]")
+        << 1;
+    QTest::newRow("equal after normalization")
+        << writeParamFile(beyondCap) << writeParamFile(atCap) << QString() << 0;
+}
+
+void TestCli::diff() {
+    QFETCH(QByteArray, a);
+    QFETCH(QByteArray, b);
+    QFETCH(QString, lines);
+    QFETCH(int, status);
+    writeTestFile(file("A"), a);
+    writeTestFile(file("B"), b);
+    const CliRun result = runCli({"diff", file("A"), file("B")});
+    QCOMPARE(result.out, lines);
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, status);
+}
+
+void TestCli::diffOfAFileThatCannotBeRead_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("message");
+    QTest::newRow("B missing") << QStringList{"A", "missing"} << int(Msg::openFileError);
+    QTest::newRow("A of another version")
+        << QStringList{"V76", "A"} << int(Msg::unmatchedFileVersion);
+}
+
+// Exit 2 as diff(1) has it for trouble, with the reason and no usage line.
+void TestCli::diffOfAFileThatCannotBeRead() {
+    QFETCH(QStringList, files);
+    QFETCH(int, message);
+    writeTestFile(file("A"), writeParamFile(expectedPreset(20)));
+    writeTestFile(file("V76"), "KALUBREN_KEY  76 \r\nBASE_ADV 5");
+    const CliRun result = runCli({"diff", file(qPrintable(files[0])), file(qPrintable(files[1]))});
+    QCOMPARE(result.status, 2);
+    QCOMPARE(result.err, englishMessage(message) + "\n");
+    QCOMPARE(result.out, QString());
 }
 
 void TestCli::usageMistakes_data() {

@@ -140,7 +140,7 @@ private slots:
         QVERIFY(simulator.stop());
     }
 
-    void verifyOfAnotherImageFails() {
+    void verifyOfAnotherImageNamesTheDifferences() {
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort));
         const QString file = config_->path() + "/preset.ign";
@@ -148,7 +148,14 @@ private slots:
         QCOMPARE(runCli({"preset", QString::number(BikeCode::classic), "-o", file}).status, 0);
         const CliRun run = runCli({"verify", "--port", simulatorPortName(), file});
         QCOMPARE(run.status, 1);
-        QCOMPARE(run.err, QString("Verify error!\n"));
+        // After the message, the bytes that differ, as diff lists them between the file and
+        // what the unit holds.
+        const QString unitFile = config_->path() + "/unit.ign";
+        QCOMPARE(runCli({"read", "--port", simulatorPortName(), "-o", unitFile}).status, 0);
+        const CliRun diff = runCli({"diff", file, unitFile});
+        QVERIFY2(diff.out.startsWith(QString("0\tbike\t%1\t").arg(BikeCode::classic)),
+                 qPrintable(diff.out));
+        QCOMPARE(run.err, "Verify error!\n" + diff.out);
         QVERIFY(simulator.stop());
     }
 

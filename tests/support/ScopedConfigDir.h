@@ -1,6 +1,7 @@
 #pragma once
-// Points XDG_CONFIG_HOME at a fresh temporary folder for as long as the object lives, so a test
-// never reads or writes the user's own settings.
+// Points XDG_CONFIG_HOME (and XDG_DATA_HOME, at a folder inside it) at a fresh temporary folder
+// for as long as the object lives, so a test never reads or writes the user's own settings or
+// history.
 
 #include <QByteArray>
 #include <QDir>
@@ -8,14 +9,14 @@
 
 class ScopedConfigDir {
 public:
-    ScopedConfigDir() : previous_(qgetenv("XDG_CONFIG_HOME")) {
+    ScopedConfigDir()
+        : previousConfig_(qgetenv("XDG_CONFIG_HOME")), previousData_(qgetenv("XDG_DATA_HOME")) {
         qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
+        qputenv("XDG_DATA_HOME", (dir_.path() + "/data").toUtf8());
     }
     ~ScopedConfigDir() {
-        if (previous_.isEmpty())
-            qunsetenv("XDG_CONFIG_HOME");
-        else
-            qputenv("XDG_CONFIG_HOME", previous_);
+        restore("XDG_CONFIG_HOME", previousConfig_);
+        restore("XDG_DATA_HOME", previousData_);
     }
     ScopedConfigDir(const ScopedConfigDir&) = delete;
     ScopedConfigDir& operator=(const ScopedConfigDir&) = delete;
@@ -28,6 +29,14 @@ public:
     }
 
 private:
+    static void restore(const char* name, const QByteArray& previous) {
+        if (previous.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, previous);
+    }
+
     QTemporaryDir dir_;
-    QByteArray previous_;
+    QByteArray previousConfig_;
+    QByteArray previousData_;
 };
