@@ -238,6 +238,22 @@ private slots:
         QVERIFY(f.dialogs.shown.isEmpty());
     }
 
+    // Nothing of the window has changed yet when the user learns there is no printer, and the
+    // PDF's pages are taken only after the save dialog.
+    void noPrinterIsSaidFirst() {
+        FlowsFixture f;
+        RecordingPrinters printers;
+        printers.name.clear();
+        const WindowLook before = lookOf(f);
+        bool unchangedWhileAsking = false;
+        f.window.boxes.whileAsking = [&] { unchangedWhileAsking = lookOf(f) == before; };
+        f.window.boxes.answers << MessageBoxes::Answer::Yes;
+        f.trigger("MenuPrintAll");
+        QVERIFY(unchangedWhileAsking);
+        QCOMPARE(f.dialogs.shown.size(), 1); // cancelled
+        QVERIFY2(lookOf(f) == before, qPrintable(differences(before, lookOf(f))));
+    }
+
     void escapingErrorLeavesTheWindowAsItWas() {
         FlowsFixture f;
         RecordingPrinters printers;
