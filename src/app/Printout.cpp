@@ -26,11 +26,18 @@ void setLabelBackground(QLabel* label, const QColor& colour, bool filled) {
 class PrintingState {
 public:
     PrintingState(MainWindow& window, MainWindowUi& ui)
-        : window_(window), ui_(ui), page_(ui.pageControl->currentIndex()) {
+        : window_(window), ui_(ui), page_(ui.pageControl->currentIndex()),
+          labelGeometry_(ui.statusLabel->geometry()) {
         const QString stamp =
             varko::printStamp(window.language(), QDateTime::currentDateTime(), QLocale());
         statusBefore_ = window.deviceLink().engine().showPrintStamp(stamp);
         setLabelBackground(ui.statusLabel, Qt::white, true);
+        // The stamp, with a long time format, is longer than the status line: on paper it wraps
+        // into the room of the transfer gauge, which the printout does not show.
+        ui.statusLabel->setWordWrap(true);
+        ui.statusLabel->resize(
+            labelGeometry_.width(),
+            qMax(labelGeometry_.height(), ui.statusLabel->heightForWidth(labelGeometry_.width())));
         ui.toolbar.verify->setFocus();
         window.setPrinting(true);
     }
@@ -41,6 +48,8 @@ public:
         }
         window_.setPrinting(false);
         setLabelBackground(ui_.statusLabel, QApplication::palette().color(QPalette::Button), false);
+        ui_.statusLabel->setWordWrap(false);
+        ui_.statusLabel->setGeometry(labelGeometry_);
         if (!keepStamp_)
             window_.deviceLink().engine().restoreStatusLine(statusBefore_);
     }
@@ -58,6 +67,7 @@ private:
     MainWindow& window_;
     MainWindowUi& ui_;
     const int page_;
+    const QRect labelGeometry_;
     varko::LinkEngine::StatusLine statusBefore_;
     bool pageChanged_ = false;
     bool keepStamp_ = false;

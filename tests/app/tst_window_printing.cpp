@@ -39,6 +39,7 @@ struct WindowLook {
     int page = -1;
     QString status;
     QColor statusBackground;
+    QRect statusGeometry;
     bool statusFilled = false;
     QColor windowBackground;
     int statusTicks = -1;
@@ -59,6 +60,7 @@ WindowLook lookOf(FlowsFixture& f) {
     const auto* label = f.window.find<QLabel>("LabelHlaseni");
     look.status = label->text();
     look.statusBackground = label->palette().color(QPalette::Window);
+    look.statusGeometry = label->geometry();
     look.statusFilled = label->autoFillBackground();
     look.windowBackground = f.window->palette().color(QPalette::Window);
     look.statusTicks = f.window->deviceLink().engine().state().statusTicks;
@@ -78,7 +80,7 @@ QString differences(const WindowLook& before, const WindowLook& after) {
     if (before.status != after.status || before.statusTicks != after.statusTicks)
         changed << "status line";
     if (before.statusBackground != after.statusBackground ||
-        before.statusFilled != after.statusFilled)
+        before.statusFilled != after.statusFilled || before.statusGeometry != after.statusGeometry)
         changed << "status background";
     if (before.windowBackground != after.windowBackground)
         changed << "window background";
