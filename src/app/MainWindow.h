@@ -3,6 +3,7 @@
 // hold, the window settings, the undo history and the window modes. The logic lives in the
 // headless layers; this class wires the widgets to it.
 
+#include "app/Printout.h"
 #include "model/FormMapping.h"
 #include "model/Normalize.h"
 #include "model/ParamImage.h"
@@ -30,6 +31,10 @@ public:
     std::uint8_t language() const { return settings.language; }
 
     void startUp();
+    // Only what a printout of an image opened from file needs: the controls with the texts of
+    // the language and the display rules, without the settings, the port or the handlers.
+    void startForPrintout(const varko::ParamImage& image, const QString& file,
+                          std::uint8_t language);
     // Runs when the window closes; the close itself is never refused.
     void shutDown();
 
@@ -57,6 +62,14 @@ public:
     // The chosen model's defaults, as New gives them.
     void resetToModelDefaults();
     std::uint8_t currentPage() const;
+    // The printing state of the display rules; the link's tick then shows neither the status
+    // nor the connection label.
+    void setPrinting(bool on);
+    // Only the tab of the page left visible, so that page is in front; and all tabs again.
+    void showOnlyTab(int page);
+    void showEveryTab();
+    // The pages of a printout (see takePrintout).
+    QList<QPicture> takePrintout(PrintScope scope, const PagePrinter& print);
 
     // An arrow click, or the focus leaving an edit or the ignitions list.
     void commitEditedValue();

@@ -93,6 +93,17 @@ public:
     void setUnitSavingCount(std::uint16_t count) { state_.unitSavingCount = count; }
     void setPrinting(bool printing) { state_.printing = printing; }
 
+    // What the status line showed before a print stamp, to put back when the print fails.
+    struct StatusLine {
+        LinkStatus status;
+        std::uint8_t statusTicks = 0;
+    };
+    // The printout's stamp in the status line for the status display time, with the connection
+    // warning and the transfer gauge hidden. Returns the status line as it was.
+    StatusLine showPrintStamp(const QString& stamp);
+    // The status line as showPrintStamp found it.
+    void restoreStatusLine(const StatusLine& before);
+
     // The reply step for a received frame that is not live data.
     void handleReply(const LinkFrame& frame);
     bool acceptReply(const LinkFrame& frame);
@@ -128,6 +139,7 @@ private:
     void setGauge(int position, int maximum);
     QString localizedText(int message) const;
     void publish();
+    void publishAlways();
 
     ParamImage& image_;
     WindowSettings& settings_;
