@@ -125,15 +125,14 @@ void WindowLink::linkStatusChanged(const LinkStatus& status) {
 // The image is about to come from the unit; it no longer belongs to the file named below.
 void WindowLink::readStarted() {
     ui_.fileLabel->clear();
-    readRunning_ = true;
 }
 
 // A read brings a new image, which passes through the controls once like an opened file.
-void WindowLink::transferEnded(TransferResult) {
-    if (!readRunning_)
-        return;
-    readRunning_ = false;
-    window_.passThroughControls();
+void WindowLink::transferEnded(TransferMode started, TransferResult result) {
+    if (started == TransferMode::Read)
+        window_.passThroughControls();
+    if (result == TransferResult::Ok)
+        emit transferSucceeded(started);
 }
 
 void WindowLink::showPortMenu(const PortMenu& menu) {

@@ -49,7 +49,7 @@ public:
         if (!liveVersion)
             liveVersion = parseMonitorFrame(frame).protocolVersion;
     }
-    void transferEnded(TransferResult ended) override { result = ended; }
+    void transferEnded(TransferMode, TransferResult ended) override { result = ended; }
 
 private:
     ParamImage& image_;

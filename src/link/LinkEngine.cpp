@@ -225,6 +225,7 @@ void LinkEngine::setGauge(int position, int maximum) {
 
 void LinkEngine::beginTransfer(TransferStep first, int startText) {
     state_.step = first;
+    startedMode_ = transferModeOf(first);
     state_.sendAttempts = 0;
     showStatus(localizedText(startText), StatusColour::Normal);
     status_.statusVisible = true;
@@ -410,7 +411,7 @@ void LinkEngine::verifyWhatWasSent() {
 
 void LinkEngine::endTransfer(TransferResult result) {
     state_.step = TransferStep::Idle;
-    owner_.transferEnded(result);
+    owner_.transferEnded(startedMode_, result);
 }
 
 } // namespace varko
