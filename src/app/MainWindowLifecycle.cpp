@@ -7,6 +7,7 @@
 #include "app/HelpMenu.h"
 #include "app/MainWindow.h"
 #include "app/UndoHistory.h"
+#include "app/WindowHistory.h"
 #include "app/WindowLink.h"
 
 #include "model/ConfigFileMessages.h"
@@ -62,6 +63,7 @@ void MainWindow::startUp() {
     link = std::make_unique<WindowLink>(*this, ui, settings, unitTexts); // with the port menu
     connectHandlers();
     fileFlows = new FileFlows(*this, ui);
+    new WindowHistory(*this, ui, *link, *fileFlows); // the window owns it
     undoHistory = new UndoHistory(*this, ui);
     new EditingTools(*this, ui); // the window owns it
     new HelpMenu(*this, ui);     // with the about box; the window owns it
