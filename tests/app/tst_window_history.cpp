@@ -57,6 +57,46 @@ private slots:
                                        "SIM01, 9.12.2026, #3", "track.ign"}));
     }
 
+    void dialogSpeaksTheWindowsLanguage_data() {
+        QTest::addColumn<QString>("languageItem");
+        QTest::addColumn<QString>("menuText");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("English") << "MenuEnglish"
+                                 << "&History..."
+                                 << "History"
+                                 << "read";
+        QTest::newRow("German") << "MenuGerman"
+                                << "&Verlauf..."
+                                << "Verlauf"
+                                << "gelesen";
+        QTest::newRow("French") << "MenuFrench"
+                                << "&Historique..."
+                                << "Historique"
+                                << "lu";
+        QTest::newRow("Czech") << "MenuCzech"
+                               << "&Historie..."
+                               << "Historie" << QString::fromUtf8("přečteno");
+    }
+    void dialogSpeaksTheWindowsLanguage() {
+        QFETCH(QString, languageItem);
+        FlowsFixture f;
+        QVERIFY(History(historyDir())
+                    .add(f.window->image(), HistoryEvent::Read, {}, QString(),
+                         QDateTime::currentDateTime()));
+        f.trigger(qPrintable(languageItem));
+        QTEST(f.window.find<QAction>("MenuHistory")->text(), "menuText");
+        QString title;
+        QString read;
+        whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget& list) {
+            title = dialog.windowTitle();
+            read = list.topLevelItem(0)->text(1);
+        });
+        f.trigger("MenuHistory");
+        QTEST(title, "title");
+        QTEST(read, "read");
+    }
+
     void emptyHistoryOffersNothingToOpen() {
         FlowsFixture f;
         bool openEnabled = true;
