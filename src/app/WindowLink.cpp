@@ -128,21 +128,20 @@ void WindowLink::linkStatusChanged(const LinkStatus& status) {
 // The image is about to come from the unit; it no longer belongs to the file named below.
 void WindowLink::readStarted() {
     ui_.fileLabel->clear();
-    readRunning_ = true;
 }
 
 // A read brings a new image, which passes through the controls once like an opened file.
-void WindowLink::transferEnded(TransferResult result) {
+void WindowLink::transferEnded(TransferMode started, TransferResult result) {
     // Every transfer that ends well has verified that the unit holds the window's set; a failed
     // program or verify leaves the unit's set unknown.
     if (result == TransferResult::Ok)
         window_.saveAndUnitFields().unitHolds(window_.image());
     else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError)
         window_.saveAndUnitFields().unitUnknown();
-    if (!readRunning_)
-        return;
-    readRunning_ = false;
-    window_.passThroughControls();
+    if (started == TransferMode::Read)
+        window_.passThroughControls();
+    if (result == TransferResult::Ok)
+        emit transferSucceeded(started);
 }
 
 void WindowLink::showPortMenu(const PortMenu& menu) {

@@ -35,6 +35,11 @@ public:
     // (a transfer still running is abandoned).
     void closePort();
 
+signals:
+    // A transfer ended OK; started names it as it was started (a read or a program ends in a
+    // verify of its own).
+    void transferSucceeded(varko::TransferMode started);
+
 private:
     void collectImage() override;
     void normalize() override;
@@ -42,7 +47,7 @@ private:
     void showMessage(const varko::LinkMessage& message) override;
     void linkStatusChanged(const varko::LinkStatus& status) override;
     void readStarted() override;
-    void transferEnded(varko::TransferResult result) override;
+    void transferEnded(varko::TransferMode started, varko::TransferResult result) override;
     void onMonitorFrame(const varko::LinkFrame& frame) override;
     void highlightOperatingPoint() override;
 
@@ -60,5 +65,4 @@ private:
     QTimer* tickTimer_;
     varko::LiveValues live_;
     varko::OperatingPoint point_;
-    bool readRunning_ = false;
 };

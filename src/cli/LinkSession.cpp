@@ -55,7 +55,7 @@ public:
             liveVersion = parseMonitorFrame(frame).protocolVersion;
     }
     void readStarted() override { reading_ = true; }
-    void transferEnded(TransferResult ended) override { result = ended; }
+    void transferEnded(TransferMode, TransferResult ended) override { result = ended; }
 
 private:
     ParamImage& image_;

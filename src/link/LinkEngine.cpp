@@ -250,6 +250,7 @@ void LinkEngine::setGauge(int position, int maximum) {
 
 void LinkEngine::beginTransfer(TransferStep first, int startText) {
     state_.step = first;
+    startedMode_ = transferModeOf(first);
     state_.sendAttempts = 0;
     showStatus(localizedText(startText), StatusColour::Normal);
     status_.statusVisible = true;
@@ -435,7 +436,7 @@ void LinkEngine::verifyWhatWasSent() {
 
 void LinkEngine::endTransfer(TransferResult result) {
     state_.step = TransferStep::Idle;
-    owner_.transferEnded(result);
+    owner_.transferEnded(startedMode_, result);
 }
 
 } // namespace varko

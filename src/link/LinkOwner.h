@@ -42,8 +42,9 @@ public:
     virtual void highlightOperatingPoint() {}
     // A read has been started: the image is about to come from the unit, no longer from a file.
     virtual void readStarted() {}
-    // A transfer has ended with this result (also when it failed or was refused).
-    virtual void transferEnded(TransferResult) {}
+    // A transfer has ended with this result (also when it failed or was refused). started is the
+    // transfer as it was started: a read or a program ends in a verify of its own.
+    virtual void transferEnded(TransferMode /*started*/, TransferResult) {}
 };
 
 } // namespace varko

@@ -24,6 +24,7 @@ public:
     int monitorFrames = 0;
     std::vector<varko::LinkMessage> messages;
     std::vector<varko::TransferResult> results;
+    std::vector<varko::TransferMode> startedModes; // of each ended transfer
     varko::LinkStatus lastStatus;
 
     void collectImage() override { ++collects; }
@@ -39,7 +40,10 @@ public:
     }
     void linkStatusChanged(const varko::LinkStatus& status) override { lastStatus = status; }
     void onMonitorFrame(const varko::LinkFrame&) override { ++monitorFrames; }
-    void transferEnded(varko::TransferResult result) override { results.push_back(result); }
+    void transferEnded(varko::TransferMode started, varko::TransferResult result) override {
+        startedModes.push_back(started);
+        results.push_back(result);
+    }
 
     // Closes the boxes asked for so far, outside the engine's call, as the window does.
     void closeBoxes() {
