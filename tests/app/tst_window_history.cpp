@@ -171,7 +171,8 @@ private slots:
             dialog.findChild<QPushButton*>("HistoryOpen")->click();
         });
         f.trigger("MenuHistory");
-        QCOMPARE(f.window.boxes.shown, QStringList{"Open file error!"});
+        QVERIFY2(f.window.boxes.shown == QStringList{"Open file error!"},
+                 qPrintable(f.window.boxes.shown.join(" | ")));
         QCOMPARE(f.window->image(), before);
     }
 };

@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(statusText(f), "Verify:: OK");
         QVERIFY(!f.window.find("LabelHlaseni")->isHidden());
         QCOMPARE(f.window->image(), read);
-        QVERIFY(f.window.boxes.shown.isEmpty());
+        QVERIFY2(f.window.boxes.shown.isEmpty(), qPrintable(f.window.boxes.shown.join(" | ")));
         QVERIFY(simulator.stop());
     }
 };

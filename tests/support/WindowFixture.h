@@ -1,9 +1,11 @@
 #pragma once
 // A started main window for one test, with a fixed locale so thousands separators are known,
-// its own empty configuration folder, and message boxes that the test answers.
+// its own empty configuration folder with a silent line as its start-up port, and message boxes
+// that the test answers.
 
 #include "ScopedConfigDir.h"
 #include "ScriptedMessageBoxes.h"
+#include "SilentLine.h"
 #include "app/MainWindow.h"
 #include "ui/NumberPair.h"
 
@@ -39,5 +41,6 @@ public:
 
 private:
     ScopedConfigDir config;
+    SilentLine line{config.varkoDir() + "/ports"};
     std::unique_ptr<MainWindow> window;
 };
