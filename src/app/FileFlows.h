@@ -3,10 +3,12 @@
 // dialogs' settings, the file label and the path the dialogs start from. The image and its
 // display stay the window's.
 
+#include "model/ParamImage.h"
 #include "ui/FileDialogs.h"
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 class MainWindow;
 struct MainWindowUi;
@@ -21,6 +23,9 @@ public:
     void open();
     void save();
     void openFromProgramFolder();
+    // Chooses a file as Open does and shows how the window's set differs from it, without
+    // changing the window.
+    void compareWithFile();
     void saveToProgramFolder();
 
     // The last file opened or saved; both dialogs start there. Kept in the settings file.
@@ -33,6 +38,9 @@ public:
 private:
     void startDialogsAt(const QString& path);
     void openParamFile(const QString& path);
+    // The file's set on a copy of the window's image, after the version messages; nothing when
+    // the file gives no set (its error already told).
+    std::optional<varko::ParamImage> readParamFile(const QString& path);
     // After a file was saved or opened: the file label, lastFilePath and the other dialog.
     void rememberFile(const QString& path, FileDialog& otherDialog);
     void hideTransferStatus();

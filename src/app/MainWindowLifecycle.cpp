@@ -2,6 +2,7 @@
 // write.
 
 #include "app/CommandLineLanguage.h"
+#include "app/CompareFlows.h"
 #include "app/EditingTools.h"
 #include "app/FileFlows.h"
 #include "app/HelpMenu.h"
@@ -62,6 +63,7 @@ void MainWindow::startUp() {
     link = std::make_unique<WindowLink>(*this, ui, settings, unitTexts); // with the port menu
     connectHandlers();
     fileFlows = new FileFlows(*this, ui);
+    compareFlows = new CompareFlows(*this, ui);
     undoHistory = new UndoHistory(*this, ui);
     new EditingTools(*this, ui); // the window owns it
     new HelpMenu(*this, ui);     // with the about box; the window owns it
