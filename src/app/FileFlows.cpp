@@ -20,6 +20,13 @@ using namespace varko;
 
 namespace {
 const QString kParamFileExt = QStringLiteral("ign");
+
+// What the window makes of a file's set when Open takes it, without the window.
+void asOpened(ParamImage& image, bool testEnable) {
+    WindowSettings defaults; // the normalization of the image alone
+    normalize(image, defaults);
+    roundTripThroughControls(image, testEnable);
+}
 } // namespace
 
 FileFlows::FileFlows(MainWindow& window, MainWindowUi& ui)
@@ -44,6 +51,7 @@ FileFlows::FileFlows(MainWindow& window, MainWindowUi& ui)
         {ui.menu.newImage, ui.toolbar.newImage, &FileFlows::newImage},
         {ui.menu.open, ui.toolbar.open, &FileFlows::open},
         {ui.menu.openFromProgramFolder, nullptr, &FileFlows::openFromProgramFolder},
+        {ui.menu.compareFile, nullptr, &FileFlows::compareWithFile},
         {ui.menu.save, ui.toolbar.save, &FileFlows::save},
         {ui.menu.saveToProgramFolder, nullptr, &FileFlows::saveToProgramFolder},
     };
@@ -65,9 +73,7 @@ void FileFlows::compareWithLastFile() {
     if (lastFilePath_.isEmpty() ||
         !loadParamFile(lastFilePath_, opened, version, [](FileMessage) {}) || version == 0)
         return;
-    WindowSettings defaults; // the normalization of the image alone
-    normalize(opened, defaults);
-    roundTripThroughControls(opened, window_.testMode());
+    asOpened(opened, window_.testMode());
     window_.saveAndUnitFields().fileHolds(opened);
 }
 
@@ -123,7 +129,7 @@ QString FileFlows::openFile() const {
     return ui_.fileLabel->text();
 }
 
-bool FileFlows::loadIntoWindow(const QString& path) {
+std::optional<ParamImage> FileFlows::readParamFile(const QString& path) {
     // Parsed into a copy: the link ticks on while the version boxes are open, and a transfer
     // must not send a half-taken image meanwhile.
     ParamImage loaded = window_.image();
@@ -133,7 +139,7 @@ bool FileFlows::loadIntoWindow(const QString& path) {
         loadParamFile(path, loaded, version, [&messages](FileMessage m) { messages.push_back(m); });
     if (!readable) {
         tellOpenFileError();
-        return false;
+        return std::nullopt;
     }
     for (const FileMessage message : messages) {
         const int text = message == FileMessage::OlderVersion ? Msg::olderFileVersion
@@ -141,14 +147,34 @@ bool FileFlows::loadIntoWindow(const QString& path) {
         MessageBoxes::current().inform(&window_, messageText(text, window_.language()));
     }
     if (version == 0)
+        return std::nullopt;
+    return loaded;
+}
+
+bool FileFlows::loadIntoWindow(const QString& path) {
+    const std::optional<ParamImage> loaded = readParamFile(path);
+    if (!loaded)
         return false;
-    window_.image() = loaded;
+    window_.image() = *loaded;
     // Through the controls once, so that values they cannot show (a channel count of 0, a model
     // code without an entry) become what the window shows before the image is recorded for undo
     // or programmed into the unit.
     window_.passThroughControls();
     window_.refreshAfterChange();
     return true;
+}
+
+void FileFlows::compareWithFile() {
+    // A dialog of its own that starts where Open's does: choosing a file to compare with does
+    // not move where Open and Save start.
+    FileDialog dialog = openDialog_;
+    if (!FileDialogs::current().execute(&window_, dialog))
+        return;
+    std::optional<ParamImage> other = readParamFile(dialog.fileName);
+    if (!other)
+        return;
+    asOpened(*other, window_.testMode());
+    window_.showComparison(*other, dialog.fileName);
 }
 
 void FileFlows::openFromProgramFolder() {

@@ -3,10 +3,12 @@
 // dialogs' settings, the file label and the path the dialogs start from. The image and its
 // display stay the window's.
 
+#include "model/ParamImage.h"
 #include "ui/FileDialogs.h"
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 class MainWindow;
 struct MainWindowUi;
@@ -21,6 +23,9 @@ public:
     void open();
     void save();
     void openFromProgramFolder();
+    // Chooses a file as Open does and shows how the window's set differs from it, without
+    // changing the window.
+    void compareWithFile();
     void saveToProgramFolder();
     // Loads a copy the program keeps for the user (a history entry) as Open loads a file; the
     // window's file stays as it was, since the copy is not the user's file.
@@ -42,6 +47,9 @@ private:
     // Open's loading, from the file's messages to the one undo step; false when nothing was
     // taken.
     bool loadIntoWindow(const QString& path);
+    // The file's set on a copy of the window's image, after the version messages; nothing when
+    // the file gives no set (its error already told).
+    std::optional<varko::ParamImage> readParamFile(const QString& path);
     // After a file was saved or opened: the file label, lastFilePath and the other dialog.
     void rememberFile(const QString& path, FileDialog& otherDialog);
     void hideTransferStatus();

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/CompareFlows.h"
 #include "app/SaveAndUnitFields.h"
 #include "app/UndoHistory.h"
 #include "app/WindowLink.h"
@@ -113,6 +114,12 @@ void MainWindow::showImage() {
     });
     applyDisplayRules();
     saveAndUnitStatus->show();
+    if (compareFlows != nullptr)
+        compareFlows->windowChanged();
+}
+
+void MainWindow::showComparison(const ParamImage& other, const QString& otherName) {
+    compareFlows->showComparison(other, otherName);
 }
 
 void MainWindow::passThroughControls() {

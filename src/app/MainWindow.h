@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+class CompareFlows;
 class FileFlows;
 class SaveAndUnitFields;
 class UndoHistory;
@@ -46,6 +47,10 @@ public:
     void closePort();
     // Programs the image as it is, without collecting the controls first.
     void startAutoProgram();
+    // Opens the compare view on the difference between the window's set and other, which
+    // otherName names in the view's title (a file's path, or the unit).
+    void showComparison(const varko::ParamImage& other, const QString& otherName);
+    CompareFlows& comparison() { return *compareFlows; }
 
     // The controls into the image, and the image into the controls; both end with the rules.
     void collectImage();
@@ -115,6 +120,7 @@ private:
     std::unique_ptr<WindowLink> link;
     UndoHistory* undoHistory = nullptr;
     FileFlows* fileFlows = nullptr;
+    CompareFlows* compareFlows = nullptr;
     std::unique_ptr<SaveAndUnitFields> saveAndUnitStatus;
     // Kept as the last-state file brought them, behind the image, and written back at close.
     std::array<std::uint8_t, varko::kLastStateReserved> lastStateReserved{};

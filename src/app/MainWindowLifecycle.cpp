@@ -2,6 +2,7 @@
 // write.
 
 #include "app/CommandLineLanguage.h"
+#include "app/CompareFlows.h"
 #include "app/EditingTools.h"
 #include "app/FileFlows.h"
 #include "app/HelpMenu.h"
@@ -65,6 +66,7 @@ void MainWindow::startUp() {
     connectHandlers();
     fileFlows = new FileFlows(*this, ui);
     new WindowHistory(*this, ui, *link, *fileFlows); // the window owns it
+    compareFlows = new CompareFlows(*this, ui);
     undoHistory = new UndoHistory(*this, ui);
     new EditingTools(*this, ui); // the window owns it
     new HelpMenu(*this, ui);     // with the about box; the window owns it

@@ -83,6 +83,7 @@ struct MainWindowUi {
         QAction* open = nullptr;
         QAction* openFromProgramFolder = nullptr;
         QAction* history = nullptr;
+        QAction* compareFile = nullptr;
         QAction* save = nullptr;
         QAction* saveToProgramFolder = nullptr;
         QAction* print = nullptr;

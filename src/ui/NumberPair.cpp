@@ -56,7 +56,7 @@ int NumberPair::readPair() {
 
 void NumberPair::writePair(int value) {
     current = std::clamp(value, spec.min, spec.max);
-    const QString text = textOf(current);
+    const QString text = textOf(spec, current);
     if (editor->text() != text) {
         editor->setText(text);
     }
@@ -67,7 +67,7 @@ void NumberPair::stepBy(int direction) {
     emit stepped();
 }
 
-QString NumberPair::textOf(int value) const {
+QString NumberPair::textOf(const varko::PairSpec& spec, int value) {
     if (!spec.grouping || value < 1000) {
         return QString::number(value);
     }

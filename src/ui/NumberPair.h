@@ -27,6 +27,10 @@ public:
     // One step up (+1) or down (-1), clamped, then stepped() is emitted.
     void stepBy(int direction);
 
+    // A value as the pair's edit shows it: large speeds and voltages with the thousands
+    // separator of the locale.
+    static QString textOf(const varko::PairSpec& spec, int value);
+
 signals:
     void stepped();
     // The edit lost the focus to another control of the same window.
@@ -37,8 +41,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QString textOf(int value) const;
-
     const varko::PairSpec& spec;
     QLineEdit* editor;
     QWidget* arrows;

@@ -50,6 +50,7 @@ constexpr TextRow kTextTable[] = {
     {"MenuOpen", Caption, {"&Open", "&Öffnen", "&Ouvrir", "&Otevřít"}},
     {"MenuOpenExeDir", Caption, {"Open from exe dir", "Öffnen aus exe dir", "Open from exe dir", "Otevřít z exe dir"}},
     {"MenuHistory", Caption, {"&History...", "&Verlauf...", "&Historique...", "&Historie..."}}, // ours
+    {"MenuCompareFile", Caption, {"Compare with file...", "Mit Datei vergleichen...", "Comparer avec un fichier...", "Porovnat se souborem..."}}, // ours
     {"MenuSave", Caption, {"&Save", "&Speichern", "&Mèmoriser", "&Uložit"}},
     {"MenuSaveExeDir", Caption, {"Save to exe dir", "Speichern in exe dir", "Save to exe dir", "Uložit do exe dir"}},
     {"MenuPrint", Caption, {"&Print", "&Drucken", "&Imprimer", "&Tisk"}},
@@ -146,6 +147,7 @@ constexpr TextRow kTextTable[] = {
     {"LabelVerze3", HintAndTip, {"Time of program in ignition", "Programmzeit in der Zündung", "Heure du programme du boitier", "Čas programu v zapalování"}}, // ours
     {"SpeedButton5", HintAndTip, {"Open file with parametrs", "Datei mit Kenndaten öffnen", "Ouvrir fichier des paramètres", "Otevřít soubor s parametry"}}, // ours
     {"MenuOpen", Hint, {"Open file with parametrs", "Datei mit Kenndaten öffnen", "Ouvrir fichier des paramètres", "Otevřít soubor s parametry"}}, // ours
+    {"MenuCompareFile", Hint, {"Show how the set differs from a file's, and take its values", "Zeigen, wie sich die Kenndaten von einer Datei unterscheiden, und Werte übernehmen", "Montrer en quoi les paramètres diffèrent d'un fichier, et reprendre ses valeurs", "Ukázat, čím se parametry liší od souboru, a převzít jeho hodnoty"}}, // ours
     {"SpeedButton7", HintAndTip, {"Save parametrs to file", "Kenndaten in Datei speichern", "Mémoriser les paramètres", "Uložit parametry do souboru"}}, // ours
     {"MenuSave", Hint, {"Save parametrs to file", "Kenndaten in Datei speichern", "Mémoriser les paramètres", "Uložit parametry do souboru"}}, // ours
     {"SpeedButtonPrint", HintAndTip, {"Print parametrs", "Kenndaten drucken", "Imprimer les paramètres", "Tisk parametrů"}}, // ours

@@ -55,6 +55,7 @@ void buildMenus(QMainWindow* window, MainWindowUi& ui) {
     m.open = addItem(window, file, "MenuOpen", QKeySequence(Qt::Key_F3));
     m.openFromProgramFolder = addItem(window, file, "MenuOpenExeDir", {});
     m.history = addItem(window, file, "MenuHistory", {});
+    m.compareFile = addItem(window, file, "MenuCompareFile", {});
     file->addSeparator();
     m.save = addItem(window, file, "MenuSave", QKeySequence(Qt::Key_F2));
     m.saveToProgramFolder = addItem(window, file, "MenuSaveExeDir", {});

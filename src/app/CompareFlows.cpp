@@ -1,0 +1,137 @@
+#include "app/CompareFlows.h"
+
+#include "app/MainWindow.h"
+#include "model/FormMapping.h"
+#include "ui/CompareView.h"
+#include "ui/ComparedValueNames.h"
+#include "ui/ComparisonMark.h"
+#include "ui/MainWindowUi.h"
+
+#include <algorithm>
+#include <tuple>
+
+using namespace varko;
+
+namespace {
+
+struct NamedValue {
+    ComparedValue value;
+    ComparedValueName name;
+    QPoint place; // of its control in the window: the order of reading within a page
+};
+
+QPoint placeOf(const MainWindowUi& ui, const ComparedValue& value) {
+    const std::vector<QWidget*> controls = compareValueControls(ui, value);
+    return controls.empty() ? QPoint()
+                            : controls.front()->mapTo(controls.front()->window(), QPoint());
+}
+
+// Page by page as the tabs run, and on a page from top to bottom, left to right; the other
+// bytes, which no page shows, last.
+bool readsBefore(const NamedValue& a, const NamedValue& b) {
+    const auto key = [](const NamedValue& v) {
+        return std::tuple(v.name.page < 0, v.name.page, v.place.y(), v.place.x());
+    };
+    return key(a) < key(b);
+}
+
+} // namespace
+
+CompareFlows::CompareFlows(MainWindow& window, MainWindowUi& ui)
+    : QObject(&window), window_(window), ui_(ui) {}
+
+CompareFlows::~CompareFlows() {
+    clearMarks();
+}
+
+void CompareFlows::showComparison(const ParamImage& other, const QString& otherName) {
+    other_ = other;
+    otherName_ = otherName;
+    if (view_ == nullptr) {
+        view_ = new CompareView(&window_);
+        view_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(view_, &CompareView::takeRequested, this, &CompareFlows::takeRows);
+        connect(view_, &CompareView::takeAllRequested, this, &CompareFlows::takeAll);
+        connect(view_, &QDialog::finished, this, &CompareFlows::clearMarks);
+    }
+    clearMarks();
+    showDifferences();
+    view_->show();
+    view_->raise();
+    view_->activateWindow();
+}
+
+CompareView* CompareFlows::view() const {
+    return view_;
+}
+
+void CompareFlows::windowChanged() {
+    if (view_ != nullptr && view_->isVisible())
+        showDifferences();
+}
+
+void CompareFlows::showDifferences() {
+    const std::uint8_t language = window_.language();
+    FormState windowState;
+    FormState otherState;
+    showImageToState(window_.image(), windowState);
+    showImageToState(other_, otherState);
+
+    std::vector<NamedValue> named;
+    for (const ComparedValue& value : differingValues(window_.image(), other_)) {
+        named.push_back({value, compareValueName(&window_, ui_, value, windowState, language),
+                         placeOf(ui_, value)});
+    }
+    std::stable_sort(named.begin(), named.end(), readsBefore);
+
+    std::vector<ComparedValue> values;
+    QList<CompareRow> rows;
+    for (const NamedValue& v : named) {
+        values.push_back(v.value);
+        rows << CompareRow{
+            v.name.pageCaption, v.name.caption,
+            compareValueText(ui_, v.value, window_.image(), windowState, other_, language),
+            compareValueText(ui_, v.value, other_, otherState, window_.image(), language)};
+    }
+    view_->showRows(rows, otherName_, language);
+    if (values != rowValues_ || marks_.empty()) {
+        rowValues_ = values;
+        markControls();
+    }
+}
+
+void CompareFlows::markControls() {
+    clearMarks();
+    for (const ComparedValue& value : rowValues_) {
+        for (QWidget* control : compareValueControls(ui_, value))
+            marks_.emplace_back(new ComparisonMark(control));
+    }
+}
+
+void CompareFlows::clearMarks() {
+    for (const QPointer<ComparisonMark>& mark : marks_)
+        delete mark.data();
+    marks_.clear();
+}
+
+void CompareFlows::takeRows(const QList<int>& rows) {
+    std::vector<ComparedValue> values;
+    for (const int row : rows) {
+        if (row >= 0 && row < static_cast<int>(rowValues_.size()))
+            values.push_back(rowValues_[row]);
+    }
+    takeValues(values);
+}
+
+void CompareFlows::takeAll() {
+    takeValues(rowValues_);
+}
+
+void CompareFlows::takeValues(const std::vector<ComparedValue>& values) {
+    if (values.empty())
+        return;
+    for (const ComparedValue& value : values)
+        takeValue(window_.image(), other_, value);
+    // One step of undo for all of them; showing the image shows the rows again.
+    window_.refreshAfterChange();
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The comparison of the window's set with another: the compare view with its rows, the marks on
+// the pages while the view is open, and taking the other's values into the window. The rows
+// follow the window: any change of its image or language shows them again.
+
+#include "model/ComparedValues.h"
+#include "model/ParamImage.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <vector>
+
+class CompareView;
+class ComparisonMark;
+class MainWindow;
+struct MainWindowUi;
+
+class CompareFlows final : public QObject {
+    Q_OBJECT
+public:
+    CompareFlows(MainWindow& window, MainWindowUi& ui);
+    ~CompareFlows() override;
+
+    // Opens the view on the difference to other, or shows it there when the view is open.
+    // otherName says what the other set is: a file's path, or the unit.
+    void showComparison(const varko::ParamImage& other, const QString& otherName);
+    // After the window showed its image again, changed or in another language.
+    void windowChanged();
+
+    // The open view; nullptr when there is none.
+    CompareView* view() const;
+
+private:
+    void showDifferences();
+    void markControls();
+    void clearMarks();
+    void takeRows(const QList<int>& rows);
+    void takeAll();
+    void takeValues(const std::vector<varko::ComparedValue>& values);
+
+    MainWindow& window_;
+    MainWindowUi& ui_;
+    QPointer<CompareView> view_;
+    varko::ParamImage other_;
+    QString otherName_;
+    // The differing values in the order of the rows.
+    std::vector<varko::ComparedValue> rowValues_;
+    std::vector<QPointer<ComparisonMark>> marks_;
+};

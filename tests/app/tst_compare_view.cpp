@@ -1,0 +1,230 @@
+// The compare view: one row per differing value, named and shown as the window shows it, the
+// marks on the pages while it is open, taking values as one undo step, and File > Compare with
+// file.
+
+#include "FlowsFixture.h"
+#include "TestFiles.h"
+#include "app/CompareFlows.h"
+#include "storage/ParamFile.h"
+#include "ui/CompareView.h"
+#include "ui/ComparisonMark.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+using varko::ParamImage;
+
+class TestCompareView : public QObject {
+    Q_OBJECT
+private slots:
+    void rowShowsValue_data();
+    void rowShowsValue();
+    void languageRenamesRows();
+    void takeAllIsOneUndoStep();
+    void takeTakesOnlyItsRow();
+    void marksWhileOpen();
+    void compareWithFile_data();
+    void compareWithFile();
+};
+
+namespace {
+
+constexpr int kMapCell = varko::Field::advance + 10 * 4 + 3; // 20 % throttle, fourth speed
+constexpr const char* kMapCellEdit = "Edit93";
+
+// The window's set with the speeds that name the map cell and the servo point.
+void setSpeeds(ParamImage& image) {
+    image.rpmAdv(3) = 40;
+    image.servoRpm(2) = 30;
+}
+
+CompareView* view(const WindowFixture& window) {
+    return window.find<CompareView>("FormCompare");
+}
+
+QStringList rowTexts(const WindowFixture& window, int row) {
+    const QTreeWidgetItem* item = view(window)->rowList()->topLevelItem(row);
+    QStringList texts;
+    for (int column = 0; column < 4; ++column)
+        texts << item->text(column);
+    return texts;
+}
+
+int rowCount(const WindowFixture& window) {
+    return view(window)->rowList()->topLevelItemCount();
+}
+
+void click(const WindowFixture& window, const char* button) {
+    view(window)->findChild<QPushButton*>(button)->click();
+}
+
+QStringList markedControls(const WindowFixture& window) {
+    QStringList names;
+    for (const ComparisonMark* mark : window->findChildren<ComparisonMark*>())
+        names << mark->target()->objectName();
+    names.sort();
+    return names;
+}
+
+// The window's set with the limiter and a map cell changed: a second set to compare with.
+ParamImage twoValuesChanged(const ParamImage& image) {
+    ParamImage other = image;
+    other.limiter() = static_cast<std::uint8_t>(image.limiter() == 120 ? 110 : 120);
+    other[kMapCell] = static_cast<std::uint8_t>(image[kMapCell] == 15 ? 16 : 15);
+    return other;
+}
+
+} // namespace
+
+void TestCompareView::rowShowsValue_data() {
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("windowByte");
+    QTest::addColumn<int>("otherByte");
+    QTest::addColumn<QStringList>("row"); // page, caption, window's value, other's value
+
+    QTest::newRow("map cell by speed and throttle")
+        << kMapCell << 12 << 15 << QStringList{"Advance Map", "4,000 rpm / 20 %", "12", "15"};
+    QTest::newRow("limiter in rpm")
+        << int(varko::Field::limiter) << 105 << 120
+        << QStringList{"Miscellaneous", "Limiter [rpm]", "10,500", "12,000"};
+    QTest::newRow("servo voltage by its speed")
+        << varko::Field::servoMv + 2 << 100 << 60
+        << QStringList{"Servo", "Servo, 3,000 rpm [mV]", "2,000", "1,200"};
+    QTest::newRow("flag") << int(varko::Field::excitation) << 0 << 1
+                          << QStringList{"Miscellaneous", "Excitation Long", "NO", "YES"};
+    QTest::newRow("channel flag") << varko::Field::maxAdvEdge2 + 1 << 1 << 0
+                                  << QStringList{"Bike", "Channel 2, Maximum advance, 2nd Edge",
+                                                 "YES", "NO"};
+    QTest::newRow("radio list") << int(varko::Field::input2) << 0 << 3
+                                << QStringList{"Miscellaneous", "Input 2", "Off", "Clutch master"};
+    QTest::newRow("list without caption")
+        << int(varko::Field::ignitionsPerRev) << 1 << 0
+        << QStringList{"Bike", "Ignitions per revolution", "1 ignition per revolution",
+                       "1 ignition per 2 revolutions (camshaft)"};
+    QTest::newRow("byte no control shows")
+        << 14 << 0 << 7 << QStringList{"", "Other bytes", "14: 0", "14: 7"};
+}
+
+void TestCompareView::rowShowsValue() {
+    QFETCH(int, offset);
+    QFETCH(int, windowByte);
+    QFETCH(int, otherByte);
+    QFETCH(QStringList, row);
+    FlowsFixture f;
+    f.window.showWith([&](ParamImage& image) {
+        setSpeeds(image);
+        image[offset] = static_cast<std::uint8_t>(windowByte);
+    });
+    ParamImage other = f.window->image();
+    other[offset] = static_cast<std::uint8_t>(otherByte);
+
+    f.window->showComparison(other, "other.ign");
+    QVERIFY(view(f.window) != nullptr);
+    QCOMPARE(rowCount(f.window), 1);
+    QCOMPARE(rowTexts(f.window, 0), row);
+}
+
+// The rows follow the window's language while the view is open.
+void TestCompareView::languageRenamesRows() {
+    FlowsFixture f;
+    ParamImage other = f.window->image();
+    other.excitation() = other.excitation() == 0 ? 1 : 0;
+    f.window->showComparison(other, "/tmp/tune.ign");
+    QCOMPARE(view(f.window)->windowTitle(), "Compare with /tmp/tune.ign");
+
+    f.trigger("MenuGerman");
+    QCOMPARE(view(f.window)->windowTitle(), "Vergleich mit /tmp/tune.ign");
+    const QStringList row = rowTexts(f.window, 0);
+    QCOMPARE(row[0], "Verschiedenes");
+    QCOMPARE(row[1], "Lange Erregung");
+    QVERIFY(row[2] == "JA" || row[2] == "NEIN");
+}
+
+void TestCompareView::takeAllIsOneUndoStep() {
+    FlowsFixture f;
+    const ParamImage before = f.window->image();
+    ParamImage other = twoValuesChanged(before);
+    other.excitation() = before.excitation() == 0 ? 1 : 0;
+    other.input2() = before.input2() == 3 ? 0 : 3;
+    f.window->showComparison(other, "other.ign");
+    QCOMPARE(rowCount(f.window), 4);
+
+    click(f.window, "ButtonCompareTakeAll");
+    QCOMPARE(f.window->image(), other);
+    QCOMPARE(rowCount(f.window), 0);
+    QCOMPARE(view(f.window)->findChild<QLabel*>("LabelCompareSummary")->text(),
+             "The sets are equal.");
+
+    f.trigger("MenuZpet");
+    QCOMPARE(f.window->image(), before);
+    QCOMPARE(rowCount(f.window), 4); // the rows follow the window back
+}
+
+void TestCompareView::takeTakesOnlyItsRow() {
+    FlowsFixture f;
+    f.window.showWith(setSpeeds);
+    const ParamImage before = f.window->image();
+    const ParamImage other = twoValuesChanged(before);
+    f.window->showComparison(other, "other.ign");
+    QCOMPARE(rowCount(f.window), 2);
+    QCOMPARE(rowTexts(f.window, 0)[0], "Miscellaneous"); // the pages in the order of the tabs
+
+    view(f.window)->rowList()->topLevelItem(0)->setSelected(true);
+    click(f.window, "ButtonCompareTake");
+    QCOMPARE(f.window->image().limiter(), other.limiter());
+    QCOMPARE(f.window->image()[kMapCell], before[kMapCell]);
+    QCOMPARE(rowCount(f.window), 1);
+    QCOMPARE(rowTexts(f.window, 0)[0], "Advance Map");
+
+    f.trigger("MenuZpet");
+    QCOMPARE(f.window->image(), before);
+}
+
+void TestCompareView::marksWhileOpen() {
+    FlowsFixture f;
+    f.window->showComparison(twoValuesChanged(f.window->image()), "other.ign");
+    QCOMPARE(markedControls(f.window), (QStringList{kMapCellEdit, "EditOmez2"}));
+
+    click(f.window, "ButtonCompareTakeAll"); // nothing differs any more
+    QCOMPARE(markedControls(f.window), QStringList());
+
+    f.window->showComparison(twoValuesChanged(f.window->image()), "other.ign");
+    QCOMPARE(markedControls(f.window).size(), 2);
+    view(f.window)->close();
+    QCOMPARE(markedControls(f.window), QStringList());
+}
+
+void TestCompareView::compareWithFile_data() {
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("file of another set") << true;
+    QTest::newRow("file that cannot be read") << false;
+}
+
+void TestCompareView::compareWithFile() {
+    QFETCH(bool, readable);
+    FlowsFixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("other.ign");
+    const ParamImage before = f.window->image();
+    if (readable)
+        writeTestFile(path, varko::writeParamFile(twoValuesChanged(before)));
+    f.dialogs.paths = {path};
+
+    f.trigger("MenuCompareFile");
+    QCOMPARE(f.window->image(), before); // the window keeps its set
+    QCOMPARE(f.fileLabel(), QString());
+    if (!readable) {
+        QCOMPARE(f.window.boxes.shown,
+                 QStringList{varko::messageText(varko::Msg::openFileError, 0)});
+        QVERIFY(view(f.window) == nullptr);
+        return;
+    }
+    QVERIFY(f.window.boxes.shown.isEmpty());
+    QCOMPARE(view(f.window)->windowTitle(), "Compare with " + path);
+    QCOMPARE(rowCount(f.window), 2);
+}
+
+QTEST_MAIN(TestCompareView)
+#include "tst_compare_view.moc"
