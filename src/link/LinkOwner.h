@@ -6,7 +6,10 @@
 #include "link/LinkFrame.h"
 #include "link/LinkStatus.h"
 
+#include "model/ParamImage.h"
+
 #include <QString>
+#include <optional>
 
 namespace varko {
 
@@ -44,6 +47,10 @@ public:
     virtual void readStarted() {}
     // A transfer has ended with this result (also when it failed or was refused).
     virtual void transferEnded(TransferResult) {}
+    // A copy read (LinkEngine::startCopyRead) has ended, just before transferEnded with the same
+    // result: the unit's set exactly as it sent it when the result is Ok, nothing otherwise. A
+    // copy read replaced by another start ends without either call.
+    virtual void copyReadEnded(TransferResult, const std::optional<ParamImage>& /*unitSet*/) {}
 };
 
 } // namespace varko

@@ -53,6 +53,9 @@ const std::array<Row, kMessageCount> kMessages = {{
     /* 38 */ {"Open", "Offen", "Open", "Otevřený"},
     /* 39 */ {"Grounded", "zu Erde", "Grounded", "Uzeměn"},
     /* 40 */ {},
+    /* 41 */ {"Backup of the unit's set:", "Sicherung der Kenndaten der Zündung:", "Sauvegarde des paramètres du boitier:", "Záloha parametrů zapalování:"}, // ours
+    /* 42 */ {"Backup failed, nothing programmed!", "Sicherung fehlgeschlagen, nichts programmiert!", "Sauvegarde échouée, rien programmé!", "Záloha selhala, nic nenaprogramováno!"}, // ours
+    /* 43 */ {"Backup not saved in the history, nothing programmed!", "Sicherung nicht im Verlauf gespeichert, nichts programmiert!", "Sauvegarde non enregistrée dans l´historique, rien programmé!", "Záloha neuložena do historie, nic nenaprogramováno!"}, // ours
 }};
 // clang-format on
 

@@ -8,6 +8,7 @@
 #include "model/Normalize.h"
 
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 class RecordingOwner : public varko::LinkOwner {
@@ -24,6 +25,7 @@ public:
     int monitorFrames = 0;
     std::vector<varko::LinkMessage> messages;
     std::vector<varko::TransferResult> results;
+    std::vector<std::optional<varko::ParamImage>> copies; // what each copy read brought
     varko::LinkStatus lastStatus;
 
     void collectImage() override { ++collects; }
@@ -40,6 +42,10 @@ public:
     void linkStatusChanged(const varko::LinkStatus& status) override { lastStatus = status; }
     void onMonitorFrame(const varko::LinkFrame&) override { ++monitorFrames; }
     void transferEnded(varko::TransferResult result) override { results.push_back(result); }
+    void copyReadEnded(varko::TransferResult,
+                       const std::optional<varko::ParamImage>& unitSet) override {
+        copies.push_back(unitSet);
+    }
 
     // Closes the boxes asked for so far, outside the engine's call, as the window does.
     void closeBoxes() {
