@@ -1,6 +1,7 @@
 #include "app/WindowLink.h"
 
 #include "app/MainWindow.h"
+#include "app/ProgramBackup.h"
 #include "link/PosixSerialPort.h"
 #include "link/TickTimer.h"
 #include "ui/MainWindowUi.h"
@@ -38,7 +39,8 @@ WindowLink::WindowLink(MainWindow& window, MainWindowUi& ui, WindowSettings& set
     : window_(window), ui_(ui), settings_(settings), unitTexts_(unitTexts),
       engine_(std::make_unique<LinkEngine>(window.image(), settings, static_cast<LinkOwner&>(*this),
                                            std::make_unique<PosixSerialPort>())),
-      column_(ui), tickTimer_(new QTimer(this)) {
+      column_(ui), tickTimer_(new QTimer(this)),
+      backup_(new ProgramBackup(*engine_, ui, settings, live_, this)) {
     buildPortMenu();
     connectTransfers();
     // The rest of the link's look is the window's own at creation ("No connection with PC"
@@ -52,6 +54,14 @@ WindowLink::WindowLink(MainWindow& window, MainWindowUi& ui, WindowSettings& set
 }
 
 WindowLink::~WindowLink() = default;
+
+void WindowLink::startAutoProgram() {
+    backup_->program(false);
+}
+
+void WindowLink::showSettings() {
+    backup_->showSetting();
+}
 
 void WindowLink::closePort() {
     tickTimer_->stop();
@@ -78,7 +88,14 @@ void WindowLink::connectTransfers() {
                                 {ui_.menu.verify, ui_.toolbar.verify, TransferMode::Verify},
                                 {ui_.menu.program, ui_.toolbar.program, TransferMode::Program}};
     for (const Trigger& t : triggers) {
-        const auto start = [this, mode = t.mode] { engine_->startTransfer(mode); };
+        const auto start = [this, mode = t.mode] {
+            if (mode == TransferMode::Program) {
+                backup_->program(true);
+                return;
+            }
+            backup_->forget();
+            engine_->startTransfer(mode);
+        };
         connect(t.menuItem, &QAction::triggered, this, start);
         connect(t.toolbarButton, &QAbstractButton::clicked, this, start);
     }
@@ -129,11 +146,17 @@ void WindowLink::readStarted() {
 }
 
 // A read brings a new image, which passes through the controls once like an opened file.
-void WindowLink::transferEnded(TransferResult) {
+void WindowLink::transferEnded(TransferResult result) {
     if (!readRunning_)
         return;
     readRunning_ = false;
+    if (result == TransferResult::Ok)
+        backup_->unitSetRead();
     window_.passThroughControls();
+}
+
+void WindowLink::copyReadEnded(TransferResult result, const std::optional<ParamImage>& unitSet) {
+    backup_->copyReadEnded(result, unitSet);
 }
 
 void WindowLink::showPortMenu(const PortMenu& menu) {

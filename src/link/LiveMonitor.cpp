@@ -184,6 +184,7 @@ std::optional<DecodedMonitor> decodeMonitorFrame(const LinkFrame& frame, const P
     decoded.values.liveRpm = d.rpm;
     decoded.values.liveTpsMillivolts = rawToMillivolts(d.tpsRaw);
     decoded.values.unitSavingCount = d.savingCount;
+    decoded.values.programCount = d.programCount;
     decoded.display = Decoder(d, image, language).decode();
     return decoded;
 }

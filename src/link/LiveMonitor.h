@@ -48,12 +48,14 @@ struct LiveDisplay {
     LiveLabel killSwitch;
 };
 
-// The live values the window keeps between frames; all 0 before the first frame.
+// The live values the window keeps between frames; all 0 before the first frame, but for the
+// programming count, which is not known then.
 struct LiveValues {
     std::uint16_t liveRpm = 0;
     std::uint8_t liveTpsPercent = 0;
     std::uint32_t liveTpsMillivolts = 0; // full width: a garbage reading stays out of range
     std::uint16_t unitSavingCount = 0;
+    int programCount = -1; // how often the unit has been programmed
 };
 
 struct DecodedMonitor {
