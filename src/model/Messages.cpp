@@ -7,6 +7,8 @@ namespace {
 
 using Row = std::array<const char*, kLanguageCount>;
 
+// Rows marked "ours" are this program's own messages, translated by us for a native speaker to
+// review; the others are the product's established wording.
 // clang-format off
 const std::array<Row, kMessageCount> kMessages = {{
     /* 0 */ {"manual_briskal_varko_en.pdf", "manual_briskal_varko_de.pdf", "manual_briskal_varko_fr.pdf", "manual_briskal_varko_cz.pdf"},
