@@ -3,10 +3,12 @@
 #include "model/Messages.h"
 #include "storage/ConfigPaths.h"
 #include "ui/MainWindowUi.h"
+#include "ui/MessageBoxes.h"
 
 #include <QAction>
 #include <QDateTime>
 #include <QLabel>
+#include <QTimer>
 
 using namespace varko;
 
@@ -57,25 +59,31 @@ void ProgramBackup::copyReadEnded(TransferResult result, const std::optional<Par
     const bool collectFirst = *waitingProgram_;
     waitingProgram_.reset();
     if (!unitSet) {
-        // Why comes first: the read's own failure text, or the version box for another version.
-        const QString failed = messageText(Msg::backupFailed, settings_.language);
-        stop(result == TransferResult::VersionMismatch
-                 ? failed
-                 : engine_.status().statusText + QLatin1Char(' ') + failed);
+        // The status line keeps the read's own failure text; another version has its own box,
+        // and a program would stop on it as well.
+        if (result != TransferResult::VersionMismatch)
+            tellStopped(QString());
         return;
     }
     History history(historyDir());
     if (!history.add(*unitSet, HistoryEvent::BeforeProgramming, unitIdentity(),
                      ui_.fileLabel->text(), QDateTime::currentDateTime())) {
-        stop(messageText(Msg::backupNotKept, settings_.language));
+        engine_.showStatusText(messageText(Msg::backupNotKept, settings_.language),
+                               StatusColour::Red);
+        tellStopped(historyDir());
         return;
     }
     setKnownOn_ = engine_.state().connection;
     startProgram(collectFirst);
 }
 
-void ProgramBackup::stop(const QString& reason) {
-    engine_.showStatusText(reason, StatusColour::Red);
+// Opened once the engine's call has returned, as every box of the link is.
+void ProgramBackup::tellStopped(const QString& detail) {
+    QString text = messageText(Msg::backupStopped, settings_.language);
+    if (!detail.isEmpty())
+        text += QStringLiteral("\n\n") + detail;
+    QTimer::singleShot(0, this,
+                       [this, text] { MessageBoxes::current().warn(ui_.client->window(), text); });
 }
 
 UnitIdentity ProgramBackup::unitIdentity() const {

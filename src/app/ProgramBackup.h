@@ -1,8 +1,8 @@
 #pragma once
 // Backup before programming: the first program on a connection, when the unit's set has not
 // come to the window since the unit answered, first copy-reads that set and keeps it in the
-// history; only then does it program. A failed backup programs nothing. The Tools menu's check
-// item (kept in the settings) turns it off.
+// history; only then does it program. A failed backup programs nothing and says so in a box. The
+// Tools menu's check item (kept in the settings) turns it off.
 
 #include "link/LinkEngine.h"
 #include "link/LiveMonitor.h"
@@ -35,7 +35,8 @@ public:
 private:
     bool backupDue() const;
     void startProgram(bool collectFirst);
-    void stop(const QString& reason);
+    // A box says that nothing was programmed, and why when detail is given.
+    void tellStopped(const QString& detail);
     varko::UnitIdentity unitIdentity() const;
 
     varko::LinkEngine& engine_;

@@ -56,8 +56,11 @@ const std::array<Row, kMessageCount> kMessages = {{
     /* 39 */ {"Grounded", "zu Erde", "Grounded", "Uzeměn"},
     /* 40 */ {},
     /* 41 */ {"Backup of the unit's set:", "Sicherung der Kenndaten der Zündung:", "Sauvegarde des paramètres du boitier:", "Záloha parametrů zapalování:"}, // ours
-    /* 42 */ {"Backup failed, nothing programmed!", "Sicherung fehlgeschlagen, nichts programmiert!", "Sauvegarde échouée, rien programmé!", "Záloha selhala, nic nenaprogramováno!"}, // ours
-    /* 43 */ {"Backup not saved in the history, nothing programmed!", "Sicherung nicht im Verlauf gespeichert, nichts programmiert!", "Sauvegarde non enregistrée dans l´historique, rien programmé!", "Záloha neuložena do historie, nic nenaprogramováno!"}, // ours
+    /* 42 */ {"Backup not saved!", "Sicherung nicht gespeichert!", "Sauvegarde non enregistrée!", "Záloha neuložena!"}, // ours
+    /* 43 */ {"Nothing was programmed: the unit's set could not be kept in the history first.\n\nTo program without this backup, turn off Tools > Backup before programming.",
+              "Es wurde nichts programmiert: die Kenndaten der Zündung konnten nicht zuerst im Verlauf gesichert werden.\n\nUm ohne diese Sicherung zu programmieren, schalten Sie Werkzeuge > Sicherung vor dem Programmieren aus.",
+              "Rien n´a été programmé: les paramètres du boitier n´ont pas pu être d´abord gardés dans l´historique.\n\nPour programmer sans cette sauvegarde, désactivez Outillage > Sauvegarde avant programmation.",
+              "Nic nebylo naprogramováno: parametry zapalování se nepodařilo nejdřív uložit do historie.\n\nChcete-li programovat bez této zálohy, vypněte Pomůcky > Záloha před programováním."}, // ours
 }};
 // clang-format on
 

@@ -46,8 +46,8 @@ constexpr int killSwitch = 37;
 constexpr int open = 38;
 constexpr int grounded = 39;
 constexpr int backupRead = 41;    // the unit's set is read into the history before a program
-constexpr int backupFailed = 42;  // after the read's own failure text
-constexpr int backupNotKept = 43; // the history could not keep it
+constexpr int backupNotKept = 42; // the history could not keep it
+constexpr int backupStopped = 43; // the box that says why nothing was programmed
 } // namespace Msg
 
 // Entry n in the given language; entries nobody uses are empty. A language out of range reads

@@ -141,10 +141,9 @@ private slots:
         QTest::addColumn<QStringList>("faults");
         QTest::addColumn<bool>("historyBlocked");
         QTest::addColumn<QString>("statusText");
-        QTest::newRow("reading refused") << QStringList{"--refuse-reading"} << false
-                                         << "No reading! Backup failed, nothing programmed!";
-        QTest::newRow("history cannot keep it")
-            << QStringList{} << true << "Backup not saved in the history, nothing programmed!";
+        QTest::newRow("reading refused")
+            << QStringList{"--refuse-reading"} << false << "No reading!";
+        QTest::newRow("history cannot keep it") << QStringList{} << true << "Backup not saved!";
     }
     void failedBackupProgramsNothing() {
         QFETCH(QStringList, faults);
@@ -165,6 +164,10 @@ private slots:
         QCOMPARE(storeRequests(simulator), 0);
         QCOMPARE(window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
         QVERIFY(backups().isEmpty());
+        QCOMPARE(window.boxes.warnings.size(), 1);
+        QVERIFY(window.boxes.warnings[0].startsWith("Nothing was programmed: the unit's set could "
+                                                    "not be kept in the history first."));
+        QCOMPARE(window.boxes.warnings[0].endsWith(historyDir()), historyBlocked);
         QVERIFY(simulator.stop());
     }
 
