@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need; does nothing when all are there.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core poppler-utils)
+packages=(cmake ninja-build g++ clang qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev
+          fonts-dejavu-core cups printer-driver-cups-pdf poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

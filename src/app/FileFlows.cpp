@@ -1,8 +1,11 @@
 #include "app/FileFlows.h"
 
 #include "app/MainWindow.h"
+#include "app/SaveAndUnitFields.h"
 #include "app/WindowLink.h"
+#include "model/FormMapping.h"
 #include "model/Messages.h"
+#include "model/Normalize.h"
 #include "storage/ParamFile.h"
 #include "ui/MainWindowUi.h"
 #include "ui/MessageBoxes.h"
@@ -54,6 +57,18 @@ FileFlows::FileFlows(MainWindow& window, MainWindowUi& ui)
 void FileFlows::setLastFilePath(const QString& path) {
     lastFilePath_ = path;
     startDialogsAt(path);
+}
+
+void FileFlows::compareWithLastFile() {
+    ParamImage opened = window_.image();
+    std::uint8_t version = 0;
+    if (lastFilePath_.isEmpty() ||
+        !loadParamFile(lastFilePath_, opened, version, [](FileMessage) {}) || version == 0)
+        return;
+    WindowSettings defaults; // the normalization of the image alone
+    normalize(opened, defaults);
+    roundTripThroughControls(opened, window_.testMode());
+    window_.saveAndUnitFields().fileHolds(opened);
 }
 
 void FileFlows::startDialogsAt(const QString& path) {
@@ -133,6 +148,7 @@ void FileFlows::saveToProgramFolder() {
 }
 
 void FileFlows::rememberFile(const QString& path, FileDialog& otherDialog) {
+    window_.saveAndUnitFields().fileHolds(window_.image());
     ui_.fileLabel->setText(path);
     lastFilePath_ = path;
     otherDialog.fileName = lastFilePath_;

@@ -26,6 +26,9 @@ public:
     // The last file opened or saved; both dialogs start there. Kept in the settings file.
     const QString& lastFilePath() const { return lastFilePath_; }
     void setLastFilePath(const QString& path);
+    // At start: the set the last state brought counts as saved when the last file, opened as
+    // Open would, holds it.
+    void compareWithLastFile();
 
 private:
     void startDialogsAt(const QString& path);

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/SaveAndUnitFields.h"
 #include "app/UndoHistory.h"
 #include "app/WindowLink.h"
 
@@ -20,6 +21,7 @@ using namespace varko;
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildMainWindow(this, ui);
+    saveAndUnitStatus = std::make_unique<SaveAndUnitFields>(statusBar(), paramImage, settings);
 }
 
 MainWindow::~MainWindow() = default;
@@ -110,6 +112,7 @@ void MainWindow::showImage() {
         writeControls();
     });
     applyDisplayRules();
+    saveAndUnitStatus->show();
 }
 
 void MainWindow::passThroughControls() {

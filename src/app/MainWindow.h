@@ -3,6 +3,7 @@
 // hold, the window settings, the undo history and the window modes. The logic lives in the
 // headless layers; this class wires the widgets to it.
 
+#include "app/Printout.h"
 #include "model/FormMapping.h"
 #include "model/Normalize.h"
 #include "model/ParamImage.h"
@@ -15,6 +16,7 @@
 #include <optional>
 
 class FileFlows;
+class SaveAndUnitFields;
 class UndoHistory;
 class WindowLink;
 
@@ -29,11 +31,18 @@ public:
     std::uint8_t language() const { return settings.language; }
 
     void startUp();
+    // Only what a printout of an image opened from file needs: the controls with the texts of
+    // the language and the display rules, without the settings, the port or the handlers.
+    void startForPrintout(const varko::ParamImage& image, const QString& file,
+                          std::uint8_t language);
     // Runs when the window closes; the close itself is never refused.
     void shutDown();
 
     // The device link: the engine, the live values and the operating point.
     WindowLink& deviceLink() { return *link; }
+    // Whether the set is also in its file and in the unit, in the status bar.
+    SaveAndUnitFields& saveAndUnitFields() { return *saveAndUnitStatus; }
+    bool testMode() const { return testEnable; }
     void closePort();
     // Programs the image as it is, without collecting the controls first.
     void startAutoProgram();
@@ -53,6 +62,14 @@ public:
     // The chosen model's defaults, as New gives them.
     void resetToModelDefaults();
     std::uint8_t currentPage() const;
+    // The printing state of the display rules; the link's tick then shows neither the status
+    // nor the connection label.
+    void setPrinting(bool on);
+    // Only the tab of the page left visible, so that page is in front; and all tabs again.
+    void showOnlyTab(int page);
+    void showEveryTab();
+    // The pages of a printout (see takePrintout).
+    QList<QPicture> takePrintout(PrintScope scope, const PagePrinter& print);
 
     // An arrow click, or the focus leaving an edit or the ignitions list.
     void commitEditedValue();
@@ -98,6 +115,7 @@ private:
     std::unique_ptr<WindowLink> link;
     UndoHistory* undoHistory = nullptr;
     FileFlows* fileFlows = nullptr;
+    std::unique_ptr<SaveAndUnitFields> saveAndUnitStatus;
     // Kept as the last-state file brought them, behind the image, and written back at close.
     std::array<std::uint8_t, varko::kLastStateReserved> lastStateReserved{};
     // Where centring put the client area while the frame around it was not known yet.

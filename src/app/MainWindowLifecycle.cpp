@@ -6,6 +6,7 @@
 #include "app/FileFlows.h"
 #include "app/HelpMenu.h"
 #include "app/MainWindow.h"
+#include "app/PrintMenu.h"
 #include "app/UndoHistory.h"
 #include "app/WindowLink.h"
 
@@ -65,6 +66,7 @@ void MainWindow::startUp() {
     undoHistory = new UndoHistory(*this, ui);
     new EditingTools(*this, ui); // the window owns it
     new HelpMenu(*this, ui);     // with the about box; the window owns it
+    new PrintMenu(*this, ui);
     settings.portSelection = kStartupPort;
     paramImage.bike() = kStartupBike;
     applyBikePreset(paramImage, bikeListChanged);
@@ -92,6 +94,7 @@ void MainWindow::startUp() {
     passThroughControls();
     normalizeImage();
     showImage();
+    fileFlows->compareWithLastFile();
     undoHistory->reset();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/ProgramBackup.h"
+#include "app/SaveAndUnitFields.h"
 #include "link/PosixSerialPort.h"
 #include "link/TickTimer.h"
 #include "ui/MainWindowUi.h"
@@ -130,8 +131,10 @@ void WindowLink::linkStatusChanged(const LinkStatus& status) {
     setStatusBackground(ui_.statusLabel, status.statusColour);
     ui_.statusLabel->setVisible(status.statusVisible);
     ui_.connectionLabel->setVisible(status.connectionVisible);
-    if (status.connectionVisible)
+    if (status.connectionVisible) {
         ui_.versionWarningLabel->hide();
+        window_.saveAndUnitFields().unitUnknown();
+    }
     ui_.programGauge->setMaximum(status.gaugeMaximum);
     ui_.programGauge->setValue(status.gaugePosition);
     ui_.programGauge->setVisible(status.gaugeVisible);
@@ -147,6 +150,15 @@ void WindowLink::readStarted() {
 
 // A read brings a new image, which passes through the controls once like an opened file.
 void WindowLink::transferEnded(TransferResult result) {
+    // A copy read leaves the window's set alone and says nothing about it.
+    if (engine_->state().copyRead)
+        return;
+    // Every transfer that ends well has verified that the unit holds the window's set; a failed
+    // program or verify leaves the unit's set unknown.
+    if (result == TransferResult::Ok)
+        window_.saveAndUnitFields().unitHolds(window_.image());
+    else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError)
+        window_.saveAndUnitFields().unitUnknown();
     if (!readRunning_)
         return;
     readRunning_ = false;

@@ -43,11 +43,12 @@ void printHelp(const std::vector<Command>& commands, QTextStream& out) {
 
 } // namespace
 
-int runCli(const QStringList& arguments) {
+int runCli(const QStringList& arguments, std::span<const Command> windowCommands) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     CliIo io{out, err};
-    const std::vector<Command> commands = allCommands();
+    std::vector<Command> commands = allCommands();
+    commands.insert(commands.end(), windowCommands.begin(), windowCommands.end());
     const auto find = [&](const QString& name) {
         return std::find_if(commands.begin(), commands.end(),
                             [&](const Command& command) { return name == command.name; });

@@ -1,8 +1,18 @@
 #include "cli/CliMain.h"
+#include "cli/print/PrintCommand.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+
+#include <memory>
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    return varko::cli::runCli(app.arguments());
+    // Only print draws the window, and offscreen; every other command runs without a display.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && qstrcmp(argv[1], "print") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    return varko::cli::runCli(app->arguments(), varko::cli::printCommands());
 }

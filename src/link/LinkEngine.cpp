@@ -30,6 +30,13 @@ void LinkEngine::publish() {
     owner_.linkStatusChanged(status_);
 }
 
+// Told even when nothing changed here, so the owner's widgets show the status whatever the
+// window did to them meanwhile.
+void LinkEngine::publishAlways() {
+    published_ = status_;
+    owner_.linkStatusChanged(status_);
+}
+
 // ---- port ------------------------------------------------------------------------------------
 
 void LinkEngine::openPort() {
@@ -228,9 +235,27 @@ void LinkEngine::showStatusText(const QString& text, StatusColour colour) {
 void LinkEngine::hideStatus() {
     status_.statusVisible = false;
     status_.gaugeVisible = false;
-    // Told even when nothing changed here, so the owner's widgets are hidden whatever they show.
-    published_ = status_;
-    owner_.linkStatusChanged(status_);
+    publishAlways();
+}
+
+LinkEngine::StatusLine LinkEngine::showPrintStamp(const QString& stamp) {
+    const StatusLine before{status_, state_.statusTicks};
+    showStatus(stamp, StatusColour::Normal);
+    status_.statusVisible = true;
+    status_.connectionVisible = false;
+    status_.gaugeVisible = false;
+    publishAlways();
+    return before;
+}
+
+void LinkEngine::restoreStatusLine(const StatusLine& before) {
+    status_.statusText = before.status.statusText;
+    status_.statusColour = before.status.statusColour;
+    status_.statusVisible = before.status.statusVisible;
+    status_.connectionVisible = before.status.connectionVisible;
+    status_.gaugeVisible = before.status.gaugeVisible;
+    state_.statusTicks = before.statusTicks;
+    publishAlways();
 }
 
 void LinkEngine::setGauge(int position, int maximum) {
@@ -443,13 +468,12 @@ void LinkEngine::verifyWhatWasSent() {
 
 void LinkEngine::endTransfer(TransferResult result) {
     state_.step = TransferStep::Idle;
-    if (state_.copyRead) {
-        state_.copyRead = false;
+    if (state_.copyRead)
         owner_.copyReadEnded(result, result == TransferResult::Ok
                                          ? std::optional<ParamImage>(unitSetCopy_)
                                          : std::nullopt);
-    }
     owner_.transferEnded(result);
+    state_.copyRead = false;
 }
 
 } // namespace varko

@@ -46,7 +46,8 @@ struct LinkState {
     std::uint8_t silentTicks = LinkLimits::silentLimit; // starts in the no-connection state
     std::uint8_t reconnectTicks = 0;
     bool quietOpen = false;
-    // The running read fills the engine's copy of the unit's set, not the owner's image.
+    // The running read fills the engine's copy of the unit's set, not the owner's image. Still
+    // set while the owner hears that it ended, so transferEnded can tell it from a read.
     bool copyRead = false;
     // Counts the connections: the first frame accepted after no connection or a port change
     // begins the next one.
@@ -106,6 +107,17 @@ public:
     void setUnitSavingCount(std::uint16_t count) { state_.unitSavingCount = count; }
     void setPrinting(bool printing) { state_.printing = printing; }
 
+    // What the status line showed before a print stamp, to put back when the print fails.
+    struct StatusLine {
+        LinkStatus status;
+        std::uint8_t statusTicks = 0;
+    };
+    // The printout's stamp in the status line for the status display time, with the connection
+    // warning and the transfer gauge hidden. Returns the status line as it was.
+    StatusLine showPrintStamp(const QString& stamp);
+    // The status line as showPrintStamp found it.
+    void restoreStatusLine(const StatusLine& before);
+
     // The reply step for a received frame that is not live data.
     void handleReply(const LinkFrame& frame);
     bool acceptReply(const LinkFrame& frame);
@@ -144,6 +156,7 @@ private:
     void setGauge(int position, int maximum);
     QString localizedText(int message) const;
     void publish();
+    void publishAlways();
 
     ParamImage& image_;
     WindowSettings& settings_;

@@ -82,4 +82,8 @@ QString messageText(int n, std::uint8_t language) {
     return text ? QString::fromUtf8(text) : QString();
 }
 
+QString textIn(const TextRow& row, std::uint8_t language) {
+    return QString::fromUtf8(row[language < kLanguageCount ? language : 0]);
+}
+
 } // namespace varko

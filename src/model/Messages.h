@@ -3,6 +3,7 @@
 // for it by number at the moment of showing, so a change of language reaches it at once.
 
 #include <QString>
+#include <array>
 #include <cstdint>
 
 namespace varko {
@@ -53,5 +54,12 @@ constexpr int backupStopped = 43; // the box that says why nothing was programme
 // Entry n in the given language; entries nobody uses are empty. A language out of range reads
 // as English.
 QString messageText(int n, std::uint8_t language);
+
+// A text of the program's own beyond the numbered messages, one UTF-8 string per language, kept
+// beside the feature that shows it.
+using TextRow = std::array<const char*, kLanguageCount>;
+
+// The row's text in the language; a language out of range reads as English.
+QString textIn(const TextRow& row, std::uint8_t language);
 
 } // namespace varko

@@ -219,6 +219,9 @@ void buildMainWindow(QMainWindow* window, MainWindowUi& ui) {
     ui.pageControl =
         placeWidget<QTabWidget>(ui.client, "PageControl1", 4, 48, kNotebookRight - 4, 497);
     buildPages(ui);
+    // The four tabs always fit; with only one visible (Print all) Qt would otherwise show its
+    // scroll arrows beside it, over the page.
+    ui.pageControl->setUsesScrollButtons(false);
     buildFileArea(ui.client, ui);
 
     window->resize(kClientWidth, kClientHeight + window->menuBar()->sizeHint().height());

@@ -163,6 +163,30 @@ private slots:
         QVERIFY(simulator.stop());
     }
 
+    // "In unit" from each transfer that ends well, until the set changes or the unit goes.
+    void unitField() {
+        WindowFixture window;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--seed", "4"}));
+        QVERIFY(connectTo(window, kSimulatorPort));
+        const auto unitField = [&] { return localizedText(window, "LabelInUnit"); };
+        QCOMPARE(unitField(), "Not in unit");
+        const auto transfer = [&](const char* item) {
+            window.find<QAction>(item)->trigger();
+            return QTest::qWaitFor([&] { return unitField() == "In unit"; }, kWaitMs);
+        };
+        QVERIFY(transfer("MenuRead"));
+        QCOMPARE(localizedText(window, "LabelHlaseni"), "Verify:: OK");
+
+        window.find("UpDownOmez2")->findChildren<QToolButton*>().first()->click();
+        QCOMPARE(unitField(), "Not in unit");
+        QVERIFY(transfer("MenuProgram"));
+
+        QVERIFY(simulator.stop());
+        QVERIFY(QTest::qWaitFor([&] { return window.shown("LabelSpojeni"); }, kWaitMs));
+        QCOMPARE(unitField(), "Not in unit");
+    }
+
     void liveValuesMove() {
         WindowFixture window;
         SimulatorProcess simulator;

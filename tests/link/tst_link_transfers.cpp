@@ -291,6 +291,7 @@ private slots:
         QCOMPARE(rig.owner.copies.size(), std::size_t(1));
         QCOMPARE(rig.owner.copies[0], std::optional(rig.unit.store()));
         QCOMPARE(rig.owner.results, std::vector<TransferResult>{TransferResult::Ok});
+        QCOMPARE(rig.owner.endedCopyReads, std::vector<bool>{true});
         QCOMPARE(rig.transferCommands(), (std::vector<std::uint8_t>{0x40, 0x41, 0x42}));
         QCOMPARE(rig.gaugeSteps, (std::vector<int>{0, 1, 2}));
         QCOMPARE(rig.engine->deviceTexts().deviceName, QString("SIM01"));
@@ -300,6 +301,7 @@ private slots:
         rig.engine->startRead();
         rig.runTransfer();
         QCOMPARE(rig.owner.copies.size(), std::size_t(1));
+        QCOMPARE(rig.owner.endedCopyReads, (std::vector<bool>{true, false}));
         QCOMPARE(rig.owner.shows, 1);
     }
 

@@ -26,6 +26,7 @@ public:
     std::vector<varko::LinkMessage> messages;
     std::vector<varko::TransferResult> results;
     std::vector<std::optional<varko::ParamImage>> copies; // what each copy read brought
+    std::vector<bool> endedCopyReads;                     // for each end: whether a copy read ended
     varko::LinkStatus lastStatus;
 
     void collectImage() override { ++collects; }
@@ -41,7 +42,10 @@ public:
     }
     void linkStatusChanged(const varko::LinkStatus& status) override { lastStatus = status; }
     void onMonitorFrame(const varko::LinkFrame&) override { ++monitorFrames; }
-    void transferEnded(varko::TransferResult result) override { results.push_back(result); }
+    void transferEnded(varko::TransferResult result) override {
+        results.push_back(result);
+        endedCopyReads.push_back(engine && engine->state().copyRead);
+    }
     void copyReadEnded(varko::TransferResult,
                        const std::optional<varko::ParamImage>& unitSet) override {
         copies.push_back(unitSet);

@@ -28,6 +28,8 @@ public:
     }
     Answer ask(QWidget*, const QString& text) override {
         asked << text;
+        if (whileAsking)
+            whileAsking();
         return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
     }
 
@@ -36,4 +38,5 @@ public:
     QStringList asked;
     QList<Answer> answers;
     std::function<void()> whileOpen;
+    std::function<void()> whileAsking; // runs while a question is open
 };

@@ -1,0 +1,59 @@
+#include "app/PrintMenu.h"
+
+#include "app/MainWindow.h"
+#include "model/PrintMessages.h"
+#include "ui/MainWindowUi.h"
+#include "ui/MessageBoxes.h"
+#include "ui/PagePainting.h"
+#include "ui/Printers.h"
+
+#include <QAbstractButton>
+#include <QAction>
+
+using namespace varko;
+
+PrintMenu::PrintMenu(MainWindow& window, MainWindowUi& ui) : QObject(&window), window_(window) {
+    connect(ui.menu.print, &QAction::triggered, this, &PrintMenu::print);
+    connect(ui.toolbar.print, &QAbstractButton::clicked, this, &PrintMenu::print);
+    connect(ui.menu.printAll, &QAction::triggered, this, &PrintMenu::printAll);
+    pdfDialog_.kind = FileDialog::Kind::Save;
+    pdfDialog_.filter = QStringLiteral("PDF (*.pdf)|*.pdf");
+    pdfDialog_.defaultExt = QStringLiteral("pdf");
+}
+
+void PrintMenu::print() {
+    printOut(PrintScope::ShownPage);
+}
+
+void PrintMenu::printAll() {
+    printOut(PrintScope::AllPages);
+}
+
+void PrintMenu::printOut(PrintScope scope) {
+    Printers& printers = Printers::current();
+    const QString printer = printers.defaultPrinter();
+    const std::uint8_t language = window_.language();
+    if (printer.isEmpty()) {
+        // Said before the window changes at all.
+        offerPdf(noPrinterText(language), [&] { return window_.takePrintout(scope, {}); });
+        return;
+    }
+    QString failure;
+    const QString title = window_.windowTitle();
+    const QList<QPicture> pages = window_.takePrintout(scope, [&](const QPicture& page) {
+        failure = printers.printPage(page, title);
+        return failure.isEmpty();
+    });
+    if (!failure.isEmpty())
+        offerPdf(printFailedText(printer, failure, language), [&] { return pages; });
+}
+
+void PrintMenu::offerPdf(const QString& question, const std::function<QList<QPicture>()>& pages) {
+    if (MessageBoxes::current().ask(&window_, question) != MessageBoxes::Answer::Yes)
+        return;
+    if (!FileDialogs::current().execute(&window_, pdfDialog_))
+        return;
+    if (!writePdfFile(pdfDialog_.fileName, pages()))
+        MessageBoxes::current().warn(&window_,
+                                     pdfNotWrittenText(pdfDialog_.fileName, window_.language()));
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Print and Print all: the window as the parameter record on the default printer, without a
+// dialog. When no printer is set up or the printer does not take a page, the user is told why
+// and may save the printout as a PDF file instead.
+
+#include "app/Printout.h"
+#include "ui/FileDialogs.h"
+
+#include <QObject>
+
+class MainWindow;
+struct MainWindowUi;
+
+class PrintMenu final : public QObject {
+    Q_OBJECT
+public:
+    // Connects File > Print, its toolbar button and File > Print all.
+    PrintMenu(MainWindow& window, MainWindowUi& ui);
+
+    void print();
+    void printAll();
+
+private:
+    void printOut(PrintScope scope);
+    // Asks the question; on yes, the save dialog and the pages into the chosen file.
+    void offerPdf(const QString& question, const std::function<QList<QPicture>()>& pages);
+
+    MainWindow& window_;
+    // Starts where the last PDF went.
+    FileDialog pdfDialog_;
+};

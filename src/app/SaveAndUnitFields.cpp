@@ -1,0 +1,84 @@
+#include "app/SaveAndUnitFields.h"
+
+#include "model/Messages.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+using namespace varko;
+
+namespace {
+
+// clang-format off
+const TextRow kSaved = {"Saved", "Gespeichert", "Enregistré", "Uloženo"}; // ours
+const TextRow kNotSaved = {"Not saved", "Nicht gespeichert", "Non enregistré", "Neuloženo"}; // ours
+const TextRow kFileHint = {
+    "Whether the set differs from the file last opened or saved",
+    "Ob sich die Kenndaten von der zuletzt geöffneten oder gespeicherten Datei unterscheiden",
+    "Si les paramètres diffèrent du dernier fichier ouvert ou enregistré",
+    "Zda se parametry liší od naposledy otevřeného nebo uloženého souboru",
+}; // ours
+const TextRow kInUnit = {"In unit", "In der Zündung", "Dans le boitier", "V zapalování"}; // ours
+const TextRow kNotInUnit = {"Not in unit", "Nicht in der Zündung", "Pas dans le boitier", "Není v zapalování"}; // ours
+const TextRow kUnitHint = {
+    "Whether the set differs from what the unit last confirmed by read, program or verify",
+    "Ob sich die Kenndaten von dem unterscheiden, was die Zündung zuletzt beim Lesen, Programmieren oder Vergleichen bestätigt hat",
+    "Si les paramètres diffèrent de ce que le boitier a confirmé en dernier par lecture, programmation ou vérification",
+    "Zda se parametry liší od toho, co zapalování naposledy potvrdilo čtením, programováním nebo verifikací",
+}; // ours
+// clang-format on
+
+QLabel* addField(QStatusBar* bar, const char* name) {
+    auto* field = new QLabel(bar);
+    field->setObjectName(name);
+    field->setContentsMargins(6, 0, 6, 0);
+    bar->addPermanentWidget(field);
+    return field;
+}
+
+// A verify does not compare the unit's reading flag, so neither does the unit's field.
+bool sameSet(const ParamImage& a, const ParamImage& b, bool withReadingFlag) {
+    for (int offset = 0; offset < kImageSize; ++offset) {
+        if (a[offset] != b[offset] && (withReadingFlag || offset != Field::noReading))
+            return false;
+    }
+    return true;
+}
+
+void showState(QLabel* field, bool same, const TextRow& sameText, const TextRow& otherText,
+               const TextRow& hint, std::uint8_t language) {
+    field->setText(textIn(same ? sameText : otherText, language));
+    field->setToolTip(textIn(hint, language));
+    // The state worth a second look stands out.
+    field->setStyleSheet(same ? QString() : QStringLiteral("color: #a00000;"));
+}
+
+} // namespace
+
+SaveAndUnitFields::SaveAndUnitFields(QStatusBar* bar, const ParamImage& image,
+                                     const WindowSettings& settings)
+    : image_(image), settings_(settings), fileField_(addField(bar, "LabelSaved")),
+      unitField_(addField(bar, "LabelInUnit")) {}
+
+void SaveAndUnitFields::fileHolds(const ParamImage& set) {
+    fileSet_ = set;
+    show();
+}
+
+void SaveAndUnitFields::unitHolds(const ParamImage& set) {
+    unitSet_ = set;
+    show();
+}
+
+void SaveAndUnitFields::unitUnknown() {
+    unitSet_.reset();
+    show();
+}
+
+void SaveAndUnitFields::show() {
+    const std::uint8_t language = settings_.language;
+    showState(fileField_, fileSet_ && sameSet(image_, *fileSet_, true), kSaved, kNotSaved,
+              kFileHint, language);
+    showState(unitField_, unitSet_ && sameSet(image_, *unitSet_, false), kInUnit, kNotInUnit,
+              kUnitHint, language);
+}

@@ -1,0 +1,59 @@
+#include "ui/PagePainting.h"
+
+#include "model/PageFit.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace {
+
+void paintPage(QPainter& painter, const QPicture& page, const QSizeF& printable) {
+    const QRectF picture = page.boundingRect();
+    const QRectF target = varko::fitOnPage(picture.size(), printable);
+    if (target.isEmpty())
+        return;
+    // A picture plays itself enlarged by the device's resolution over its own.
+    const QPaintDevice* device = painter.device();
+    const qreal playedX = qreal(device->logicalDpiX()) / page.logicalDpiX();
+    const qreal playedY = qreal(device->logicalDpiY()) / page.logicalDpiY();
+    painter.save();
+    painter.scale(target.width() / picture.width() / playedX,
+                  target.height() / picture.height() / playedY);
+    painter.drawPicture(-picture.topLeft(), page);
+    painter.restore();
+}
+
+} // namespace
+
+bool paintPages(QPagedPaintDevice& device, const QList<QPicture>& pages) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QSizeF printable = device.pageLayout().paintRectPixels(device.logicalDpiX()).size();
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        if (p > 0 && !device.newPage())
+            return false;
+        paintPage(painter, pages[p], printable);
+    }
+    return painter.end();
+}
+
+bool writePdfFile(const QString& path, const QList<QPicture>& pages) {
+    // The file is replaced only once the whole document is there.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        writer.setCreator(QStringLiteral("VARKO Tool"));
+        if (!paintPages(writer, pages))
+            return false;
+    }
+    return file.commit();
+}

@@ -1,0 +1,99 @@
+// The status bar's file field: "Saved" exactly while the window's set is what its file holds, from
+// Open, Save and, at start, the last file opened as Open would; in the window's language.
+
+#include "FlowsFixture.h"
+#include "PresetImage.h"
+#include "TestFiles.h"
+#include "storage/ParamFile.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestSaveAndUnitFields : public QObject {
+    Q_OBJECT
+private slots:
+    void fileFieldFollowsTheSet();
+    void openedFileIsSaved();
+    void lastFileAtStart_data();
+    void lastFileAtStart();
+    void unitFieldWithoutUnit();
+};
+
+namespace {
+
+QString field(const WindowFixture& window, const char* name) {
+    return window.find<QLabel>(name)->text();
+}
+
+} // namespace
+
+void TestSaveAndUnitFields::fileFieldFollowsTheSet() {
+    FlowsFixture f;
+    QTemporaryDir dir;
+    QCOMPARE(field(f.window, "LabelSaved"), "Not saved"); // a set without a file
+
+    f.dialogs.paths = {dir.filePath("tune.ign")};
+    f.trigger("MenuSave");
+    QCOMPARE(field(f.window, "LabelSaved"), "Saved");
+
+    f.type("EditOmez2", "10500");
+    QCOMPARE(field(f.window, "LabelSaved"), "Not saved");
+    f.trigger("MenuZpet"); // back to what the file holds
+    QCOMPARE(field(f.window, "LabelSaved"), "Saved");
+
+    f.trigger("MenuGerman");
+    QCOMPARE(field(f.window, "LabelSaved"), "Gespeichert");
+    f.type("EditOmez2", "10500");
+    QCOMPARE(field(f.window, "LabelSaved"), "Nicht gespeichert");
+}
+
+void TestSaveAndUnitFields::openedFileIsSaved() {
+    FlowsFixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("r1.ign");
+    writeTestFile(path, varko::writeParamFile(presetImage(28)));
+    f.dialogs.paths = {path};
+    f.trigger("MenuOpen");
+    QCOMPARE(f.fileLabel(), path);
+    QCOMPARE(field(f.window, "LabelSaved"), "Saved");
+}
+
+void TestSaveAndUnitFields::lastFileAtStart_data() {
+    QTest::addColumn<bool>("changedOnDisk");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("file holds the set") << false << "Saved";
+    QTest::newRow("file changed since") << true << "Not saved";
+}
+
+void TestSaveAndUnitFields::lastFileAtStart() {
+    QFETCH(bool, changedOnDisk);
+    QFETCH(QString, shown);
+    ScopedConfigDir config;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tune.ign");
+    {
+        ScriptedFileDialogs dialogs;
+        ScriptedMessageBoxes boxes;
+        MainWindow window;
+        window.startUp();
+        dialogs.paths = {path};
+        window.findChild<QAction*>("MenuSave")->trigger();
+        window.close(); // the settings keep the file, the last state the set
+    }
+    if (changedOnDisk) {
+        varko::ParamImage other = presetImage(28);
+        writeTestFile(path, varko::writeParamFile(other));
+    }
+    ScriptedMessageBoxes boxes;
+    MainWindow window;
+    window.startUp();
+    QCOMPARE(window.findChild<QLabel*>("LabelSaved")->text(), shown);
+}
+
+void TestSaveAndUnitFields::unitFieldWithoutUnit() {
+    WindowFixture window;
+    QCOMPARE(field(window, "LabelInUnit"), "Not in unit");
+}
+
+QTEST_MAIN(TestSaveAndUnitFields)
+#include "tst_save_and_unit_fields.moc"
