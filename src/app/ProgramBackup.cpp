@@ -29,6 +29,7 @@ bool ProgramBackup::backupDue() const {
 }
 
 void ProgramBackup::program(bool collectFirst) {
+    ++attempt_;
     if (!backupDue()) {
         waitingProgram_.reset();
         startProgram(collectFirst);
@@ -50,12 +51,22 @@ void ProgramBackup::unitSetRead() {
 }
 
 void ProgramBackup::forget() {
+    ++attempt_;
     waitingProgram_.reset();
 }
 
+// Finished once the engine's call has returned: the engine is still ending the copy read, and a
+// call from it must neither start a transfer nor open a box.
 void ProgramBackup::copyReadEnded(TransferResult result, const std::optional<ParamImage>& unitSet) {
     if (!waitingProgram_)
         return; // not a backup's read
+    QTimer::singleShot(0, this, [this, result, unitSet, attempt = attempt_] {
+        if (attempt == attempt_)
+            finishBackup(result, unitSet);
+    });
+}
+
+void ProgramBackup::finishBackup(TransferResult result, const std::optional<ParamImage>& unitSet) {
     const bool collectFirst = *waitingProgram_;
     waitingProgram_.reset();
     if (!unitSet) {
@@ -77,13 +88,11 @@ void ProgramBackup::copyReadEnded(TransferResult result, const std::optional<Par
     startProgram(collectFirst);
 }
 
-// Opened once the engine's call has returned, as every box of the link is.
 void ProgramBackup::tellStopped(const QString& detail) {
     QString text = messageText(Msg::backupStopped, settings_.language);
     if (!detail.isEmpty())
         text += QStringLiteral("\n\n") + detail;
-    QTimer::singleShot(0, this,
-                       [this, text] { MessageBoxes::current().warn(ui_.client->window(), text); });
+    MessageBoxes::current().warn(ui_.client->window(), text);
 }
 
 UnitIdentity ProgramBackup::unitIdentity() const {

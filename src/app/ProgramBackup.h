@@ -35,6 +35,8 @@ public:
 private:
     bool backupDue() const;
     void startProgram(bool collectFirst);
+    void finishBackup(varko::TransferResult result,
+                      const std::optional<varko::ParamImage>& unitSet);
     // A box says that nothing was programmed, and why when detail is given.
     void tellStopped(const QString& detail);
     varko::UnitIdentity unitIdentity() const;
@@ -47,4 +49,6 @@ private:
     std::optional<std::uint32_t> setKnownOn_;
     // A program waiting for its backup; true when it collects the controls first.
     std::optional<bool> waitingProgram_;
+    // Counts the starts, so a backup's end that arrives after another start is passed over.
+    std::uint64_t attempt_ = 0;
 };
