@@ -136,6 +136,22 @@ private slots:
         QVERIFY(simulator.stop());
     }
 
+    // A read started while the backup runs takes its place: nothing is kept or programmed.
+    void readDuringTheBackupDropsTheProgram() {
+        WindowFixture window;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--seed", "3", "--log-requests"}));
+        QVERIFY(connectTo(window));
+        trigger(window, "MenuProgram");
+        QCOMPARE(statusText(window), "Backup of the unit's set:");
+        trigger(window, "MenuRead");
+        QVERIFY(waitForStatus(window, "Verify:: OK"));
+        QTest::qWait(1000); // time for anything that would still follow
+        QCOMPARE(storeRequests(simulator), 0);
+        QVERIFY(backups().isEmpty());
+        QVERIFY(simulator.stop());
+    }
+
     // Nothing reaches the unit's memory when the backup cannot be made.
     void failedBackupProgramsNothing_data() {
         QTest::addColumn<QStringList>("faults");
