@@ -7,11 +7,13 @@ set -euo pipefail
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 
-if ! lpstat -r >/dev/null 2>&1; then
+# lpstat -r answers 0 either way; only its words tell whether the scheduler runs.
+scheduler_runs() { lpstat -r 2>/dev/null | grep -q "is running"; }
+if ! scheduler_runs; then
     $sudo cupsd -f >/dev/null 2>&1 &
     echo $!
     for _ in $(seq 50); do
-        lpstat -r >/dev/null 2>&1 && break
+        scheduler_runs && break
         sleep 0.1
     done
 fi

@@ -61,7 +61,7 @@ public:
     void showImage() override {}
     void showMessage(const LinkMessage&) override {}
     void linkStatusChanged(const LinkStatus&) override {}
-    void transferEnded(TransferResult r) override {
+    void transferEnded(TransferMode, TransferResult r) override {
         ended = true;
         result = r;
     }

@@ -110,6 +110,20 @@ void FileFlows::open() {
 }
 
 void FileFlows::openParamFile(const QString& path) {
+    if (loadIntoWindow(path))
+        rememberFile(path, saveDialog_);
+}
+
+void FileFlows::openKeptCopy(const QString& path) {
+    loadIntoWindow(path);
+    hideTransferStatus();
+}
+
+QString FileFlows::openFile() const {
+    return ui_.fileLabel->text();
+}
+
+bool FileFlows::loadIntoWindow(const QString& path) {
     // Parsed into a copy: the link ticks on while the version boxes are open, and a transfer
     // must not send a half-taken image meanwhile.
     ParamImage loaded = window_.image();
@@ -119,7 +133,7 @@ void FileFlows::openParamFile(const QString& path) {
         loadParamFile(path, loaded, version, [&messages](FileMessage m) { messages.push_back(m); });
     if (!readable) {
         tellOpenFileError();
-        return;
+        return false;
     }
     for (const FileMessage message : messages) {
         const int text = message == FileMessage::OlderVersion ? Msg::olderFileVersion
@@ -127,14 +141,14 @@ void FileFlows::openParamFile(const QString& path) {
         MessageBoxes::current().inform(&window_, messageText(text, window_.language()));
     }
     if (version == 0)
-        return;
+        return false;
     window_.image() = loaded;
     // Through the controls once, so that values they cannot show (a channel count of 0, a model
     // code without an entry) become what the window shows before the image is recorded for undo
     // or programmed into the unit.
     window_.passThroughControls();
     window_.refreshAfterChange();
-    rememberFile(path, saveDialog_);
+    return true;
 }
 
 void FileFlows::openFromProgramFolder() {

@@ -22,6 +22,12 @@ public:
     void save();
     void openFromProgramFolder();
     void saveToProgramFolder();
+    // Loads a copy the program keeps for the user (a history entry) as Open loads a file; the
+    // window's file stays as it was, since the copy is not the user's file.
+    void openKeptCopy(const QString& path);
+
+    // The file the window's set belongs to, as the file label names it; empty for none.
+    QString openFile() const;
 
     // The last file opened or saved; both dialogs start there. Kept in the settings file.
     const QString& lastFilePath() const { return lastFilePath_; }
@@ -33,6 +39,9 @@ public:
 private:
     void startDialogsAt(const QString& path);
     void openParamFile(const QString& path);
+    // Open's loading, from the file's messages to the one undo step; false when nothing was
+    // taken.
+    bool loadIntoWindow(const QString& path);
     // After a file was saved or opened: the file label, lastFilePath and the other dialog.
     void rememberFile(const QString& path, FileDialog& otherDialog);
     void hideTransferStatus();

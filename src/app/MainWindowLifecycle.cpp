@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "app/PrintMenu.h"
 #include "app/UndoHistory.h"
+#include "app/WindowHistory.h"
 #include "app/WindowLink.h"
 
 #include "model/ConfigFileMessages.h"
@@ -63,6 +64,7 @@ void MainWindow::startUp() {
     link = std::make_unique<WindowLink>(*this, ui, settings, unitTexts); // with the port menu
     connectHandlers();
     fileFlows = new FileFlows(*this, ui);
+    new WindowHistory(*this, ui, *link, *fileFlows); // the window owns it
     undoHistory = new UndoHistory(*this, ui);
     new EditingTools(*this, ui); // the window owns it
     new HelpMenu(*this, ui);     // with the about box; the window owns it

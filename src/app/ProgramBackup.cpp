@@ -1,7 +1,10 @@
 #include "app/ProgramBackup.h"
 
+#include "app/WindowLink.h"
+
 #include "model/Messages.h"
 #include "storage/ConfigPaths.h"
+#include "storage/History.h"
 #include "ui/MainWindowUi.h"
 #include "ui/MessageBoxes.h"
 
@@ -12,9 +15,8 @@
 
 using namespace varko;
 
-ProgramBackup::ProgramBackup(LinkEngine& engine, MainWindowUi& ui, WindowSettings& settings,
-                             const LiveValues& live, QObject* parent)
-    : QObject(parent), engine_(engine), ui_(ui), settings_(settings), live_(live) {
+ProgramBackup::ProgramBackup(WindowLink& link, MainWindowUi& ui, WindowSettings& settings)
+    : QObject(&link), link_(link), engine_(link.engine()), ui_(ui), settings_(settings) {
     connect(ui_.menu.backupBeforeProgramming, &QAction::toggled, this,
             [this](bool on) { settings_.backupBeforeProgramming = on; });
     showSetting();
@@ -77,7 +79,7 @@ void ProgramBackup::finishBackup(TransferResult result, const std::optional<Para
         return;
     }
     History history(historyDir());
-    if (!history.add(*unitSet, HistoryEvent::BeforeProgramming, unitIdentity(),
+    if (!history.add(*unitSet, HistoryEvent::BeforeProgramming, link_.unitIdentity(),
                      ui_.fileLabel->text(), QDateTime::currentDateTime())) {
         engine_.showStatusText(messageText(Msg::backupNotKept, settings_.language),
                                StatusColour::Red);
@@ -93,9 +95,4 @@ void ProgramBackup::tellStopped(const QString& detail) {
     if (!detail.isEmpty())
         text += QStringLiteral("\n\n") + detail;
     MessageBoxes::current().warn(ui_.client->window(), text);
-}
-
-UnitIdentity ProgramBackup::unitIdentity() const {
-    const DeviceTexts& texts = engine_.deviceTexts();
-    return {texts.deviceName, texts.deviceDate, live_.programCount};
 }

@@ -5,20 +5,19 @@
 // Tools menu's check item (kept in the settings) turns it off.
 
 #include "link/LinkEngine.h"
-#include "link/LiveMonitor.h"
-#include "storage/History.h"
 
 #include <QObject>
 #include <cstdint>
 #include <optional>
 
+class WindowLink;
 struct MainWindowUi;
 
 class ProgramBackup final : public QObject {
     Q_OBJECT
 public:
-    ProgramBackup(varko::LinkEngine& engine, MainWindowUi& ui, varko::WindowSettings& settings,
-                  const varko::LiveValues& live, QObject* parent);
+    // A child of link, whose engine it drives.
+    ProgramBackup(WindowLink& link, MainWindowUi& ui, varko::WindowSettings& settings);
 
     // The settings have been loaded: the menu item shows them.
     void showSetting();
@@ -39,12 +38,11 @@ private:
                       const std::optional<varko::ParamImage>& unitSet);
     // A box says that nothing was programmed, and why when detail is given.
     void tellStopped(const QString& detail);
-    varko::UnitIdentity unitIdentity() const;
 
+    WindowLink& link_;
     varko::LinkEngine& engine_;
     MainWindowUi& ui_;
     varko::WindowSettings& settings_;
-    const varko::LiveValues& live_;
     // The connection on which the unit's set last came to the window.
     std::optional<std::uint32_t> setKnownOn_;
     // A program waiting for its backup; true when it collects the controls first.

@@ -40,8 +40,7 @@ WindowLink::WindowLink(MainWindow& window, MainWindowUi& ui, WindowSettings& set
     : window_(window), ui_(ui), settings_(settings), unitTexts_(unitTexts),
       engine_(std::make_unique<LinkEngine>(window.image(), settings, static_cast<LinkOwner&>(*this),
                                            std::make_unique<PosixSerialPort>())),
-      column_(ui), tickTimer_(new QTimer(this)),
-      backup_(new ProgramBackup(*engine_, ui, settings, live_, this)) {
+      column_(ui), tickTimer_(new QTimer(this)), backup_(new ProgramBackup(*this, ui, settings)) {
     buildPortMenu();
     connectTransfers();
     // The rest of the link's look is the window's own at creation ("No connection with PC"
@@ -55,6 +54,10 @@ WindowLink::WindowLink(MainWindow& window, MainWindowUi& ui, WindowSettings& set
 }
 
 WindowLink::~WindowLink() = default;
+
+UnitIdentity WindowLink::unitIdentity() const {
+    return unitIdentityOf(engine_->deviceTexts(), live_.programCount);
+}
 
 void WindowLink::startAutoProgram() {
     backup_->program(false);
@@ -145,11 +148,10 @@ void WindowLink::linkStatusChanged(const LinkStatus& status) {
 // The image is about to come from the unit; it no longer belongs to the file named below.
 void WindowLink::readStarted() {
     ui_.fileLabel->clear();
-    readRunning_ = true;
 }
 
 // A read brings a new image, which passes through the controls once like an opened file.
-void WindowLink::transferEnded(TransferResult result) {
+void WindowLink::transferEnded(TransferMode started, TransferResult result) {
     // A copy read leaves the window's set alone and says nothing about it.
     if (engine_->state().copyRead)
         return;
@@ -159,12 +161,13 @@ void WindowLink::transferEnded(TransferResult result) {
         window_.saveAndUnitFields().unitHolds(window_.image());
     else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError)
         window_.saveAndUnitFields().unitUnknown();
-    if (!readRunning_)
-        return;
-    readRunning_ = false;
+    if (started == TransferMode::Read) {
+        window_.passThroughControls();
+        if (result == TransferResult::Ok)
+            backup_->unitSetRead();
+    }
     if (result == TransferResult::Ok)
-        backup_->unitSetRead();
-    window_.passThroughControls();
+        emit transferSucceeded(started);
 }
 
 void WindowLink::copyReadEnded(TransferResult result, const std::optional<ParamImage>& unitSet) {

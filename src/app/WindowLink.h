@@ -31,6 +31,9 @@ public:
     varko::LinkEngine& engine() { return *engine_; }
     const varko::LiveValues& live() const { return live_; }
     const varko::OperatingPoint& operatingPoint() const { return point_; }
+    // The unit as the history names it: firmware name and date as the unit last sent them, the
+    // programming count as its live data last gave it.
+    varko::UnitIdentity unitIdentity() const;
 
     // Programs the image as it is, without collecting the controls first (after the backup
     // before programming, when one is due).
@@ -42,6 +45,11 @@ public:
     // (a transfer still running is abandoned).
     void closePort();
 
+signals:
+    // A transfer ended OK; started names it as it was started (a read or a program ends in a
+    // verify of its own).
+    void transferSucceeded(varko::TransferMode started);
+
 private:
     void collectImage() override;
     void normalize() override;
@@ -49,7 +57,7 @@ private:
     void showMessage(const varko::LinkMessage& message) override;
     void linkStatusChanged(const varko::LinkStatus& status) override;
     void readStarted() override;
-    void transferEnded(varko::TransferResult result) override;
+    void transferEnded(varko::TransferMode started, varko::TransferResult result) override;
     void copyReadEnded(varko::TransferResult result,
                        const std::optional<varko::ParamImage>& unitSet) override;
     void onMonitorFrame(const varko::LinkFrame& frame) override;
@@ -70,5 +78,4 @@ private:
     varko::LiveValues live_;
     varko::OperatingPoint point_;
     ProgramBackup* backup_;
-    bool readRunning_ = false;
 };

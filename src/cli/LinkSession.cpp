@@ -59,7 +59,7 @@ public:
         programCount = data.programCount;
     }
     void readStarted() override { reading_ = true; }
-    void transferEnded(TransferResult ended) override { result = ended; }
+    void transferEnded(TransferMode, TransferResult ended) override { result = ended; }
     void copyReadEnded(TransferResult, const std::optional<ParamImage>& unitSet) override {
         unitSetCopy = unitSet;
     }
@@ -142,9 +142,8 @@ Session runSession(TransferMode transfer, const QString& devicePath, ParamImage&
     session.rangeChanges = owner.rangeChanges;
     session.unitAsRead = owner.unitAsRead;
     if (owner.unitSetCopy) {
-        const DeviceTexts& texts = engine.deviceTexts();
         session.copy = UnitSetCopy{*owner.unitSetCopy,
-                                   {texts.deviceName, texts.deviceDate, owner.programCount}};
+                                   unitIdentityOf(engine.deviceTexts(), owner.programCount)};
     }
     return session;
 }

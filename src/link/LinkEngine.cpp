@@ -266,6 +266,7 @@ void LinkEngine::setGauge(int position, int maximum) {
 void LinkEngine::beginTransfer(TransferStep first, int startText) {
     state_.step = first;
     state_.copyRead = false;
+    startedMode_ = transferModeOf(first);
     state_.sendAttempts = 0;
     showStatus(localizedText(startText), StatusColour::Normal);
     status_.statusVisible = true;
@@ -472,7 +473,7 @@ void LinkEngine::endTransfer(TransferResult result) {
         owner_.copyReadEnded(result, result == TransferResult::Ok
                                          ? std::optional<ParamImage>(unitSetCopy_)
                                          : std::nullopt);
-    owner_.transferEnded(result);
+    owner_.transferEnded(startedMode_, result);
     state_.copyRead = false;
 }
 

@@ -167,6 +167,8 @@ private:
     LinkState state_;
     LinkStatus status_;
     LinkStatus published_;
+    // The transfer as started; its last steps may belong to a verify.
+    TransferMode startedMode_ = TransferMode::Idle;
     DeviceInfo deviceInfo_;
     DeviceTexts deviceTexts_;
     // Block 1 of a read waits here until block 2 has arrived, so a read that fails half-way

@@ -48,8 +48,7 @@ struct LiveDisplay {
     LiveLabel killSwitch;
 };
 
-// The live values the window keeps between frames; all 0 before the first frame, but for the
-// programming count, which is not known then.
+// The live values the window keeps between frames; all 0 (the count -1) before the first frame.
 struct LiveValues {
     std::uint16_t liveRpm = 0;
     std::uint8_t liveTpsPercent = 0;

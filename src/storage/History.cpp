@@ -61,7 +61,7 @@ QString decoded(const QByteArray& field) {
 
 QByteArray indexLine(const HistoryEntry& entry) {
     const QByteArrayList fields = {
-        encoded(entry.fileName),         encoded(entry.when.toString(Qt::ISODate)),
+        encoded(entry.fileName),         encoded(entry.when.toString(Qt::ISODateWithMs)),
         encoded(eventWord(entry.event)), encoded(entry.unit.name),
         encoded(entry.unit.date),        QByteArray::number(entry.unit.programmingCount),
         encoded(entry.openFile)};
@@ -93,6 +93,8 @@ QHash<QString, HistoryEntry> readIndex(const QString& path) {
     return known;
 }
 
+// The index keeps the milliseconds, so that a read and the program that follows it within the
+// same second (programming after change) still list in the order they happened.
 bool newerFirst(const HistoryEntry& a, const HistoryEntry& b) {
     if (a.when != b.when)
         return a.when > b.when;

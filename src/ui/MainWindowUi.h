@@ -82,6 +82,7 @@ struct MainWindowUi {
         QAction* newImage = nullptr;
         QAction* open = nullptr;
         QAction* openFromProgramFolder = nullptr;
+        QAction* history = nullptr;
         QAction* save = nullptr;
         QAction* saveToProgramFolder = nullptr;
         QAction* print = nullptr;

@@ -49,6 +49,7 @@ constexpr TextRow kTextTable[] = {
     {"MenuNew", Caption, {"&New", "&Neu", "&Nouveau", "&Nový"}},
     {"MenuOpen", Caption, {"&Open", "&Öffnen", "&Ouvrir", "&Otevřít"}},
     {"MenuOpenExeDir", Caption, {"Open from exe dir", "Öffnen aus exe dir", "Open from exe dir", "Otevřít z exe dir"}},
+    {"MenuHistory", Caption, {"&History...", "&Verlauf...", "&Historique...", "&Historie..."}}, // ours
     {"MenuSave", Caption, {"&Save", "&Speichern", "&Mèmoriser", "&Uložit"}},
     {"MenuSaveExeDir", Caption, {"Save to exe dir", "Speichern in exe dir", "Save to exe dir", "Uložit do exe dir"}},
     {"MenuPrint", Caption, {"&Print", "&Drucken", "&Imprimer", "&Tisk"}},
@@ -192,6 +193,24 @@ constexpr bool everyLanguageFilled() {
 }
 static_assert(everyLanguageFilled(), "a text row lacks a language");
 
+// The history's texts: its dialog is a window of its own, and the note on the status bar.
+// clang-format off
+constexpr std::array<const char*, kLanguageCount> kHistoryTexts[] = {
+    {"History", "Verlauf", "Historique", "Historie"}, // ours
+    {"When", "Wann", "Quand", "Kdy"}, // ours
+    {"What", "Was", "Quoi", "Co"}, // ours
+    {"Unit", "Zündbox", "Boîtier", "Jednotka"}, // ours
+    {"Open file", "Geöffnete Datei", "Fichier ouvert", "Otevřený soubor"}, // ours
+    {"&Open", "&Öffnen", "&Ouvrir", "&Otevřít"}, // ours
+    {"Cancel", "Abbrechen", "Annuler", "Zrušit"}, // ours
+    {"read", "gelesen", "lu", "přečteno"}, // ours
+    {"programmed", "programmiert", "programmé", "naprogramováno"}, // ours
+    {"before programming", "vor dem Programmieren", "avant la programmation", "před programováním"}, // ours
+    {"The set could not be kept in the history.", "Die Kenndaten konnten nicht im Verlauf gespeichert werden.", "Les paramètres n´ont pas pu être gardés dans l´historique.", "Parametry se nepodařilo uložit do historie."}, // ours
+};
+// clang-format on
+static_assert(std::size(kHistoryTexts) == std::size_t(HistoryText::NotKept) + 1);
+
 // The about box is a window of its own; only its caption follows the language.
 constexpr const char* kAboutBoxCaptions[kLanguageCount] = {"About VARKO", "Über Programm VARKO",
                                                            "Information VARKO", "O programu VARKO"};
@@ -293,6 +312,11 @@ void applyTexts(QMainWindow* window, std::uint8_t language) {
 
 QString aboutBoxCaption(std::uint8_t language) {
     return language < kLanguageCount ? QString::fromUtf8(kAboutBoxCaptions[language]) : QString();
+}
+
+QString historyText(HistoryText text, std::uint8_t language) {
+    const auto& row = kHistoryTexts[static_cast<std::size_t>(text)];
+    return QString::fromUtf8(row[language < kLanguageCount ? language : 0]);
 }
 
 QStringList textControlNames() {

@@ -24,5 +24,21 @@ void setHint(QObject* target, const QString& hint, bool withTooltip);
 // caption as it is.
 QString aboutBoxCaption(std::uint8_t language);
 
+enum class HistoryText {
+    Title,
+    When,
+    What,
+    Unit,
+    File,
+    Open,
+    Cancel,
+    Read,
+    Programmed,
+    BeforeProgramming,
+    NotKept, // the status bar's note when a set could not be kept
+};
+// A text of the history's dialog or note; a language out of range reads as English.
+QString historyText(HistoryText text, std::uint8_t language);
+
 // Every control name the text table holds.
 QStringList textControlNames();

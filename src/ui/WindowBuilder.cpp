@@ -54,6 +54,7 @@ void buildMenus(QMainWindow* window, MainWindowUi& ui) {
     file->addSeparator();
     m.open = addItem(window, file, "MenuOpen", QKeySequence(Qt::Key_F3));
     m.openFromProgramFolder = addItem(window, file, "MenuOpenExeDir", {});
+    m.history = addItem(window, file, "MenuHistory", {});
     file->addSeparator();
     m.save = addItem(window, file, "MenuSave", QKeySequence(Qt::Key_F2));
     m.saveToProgramFolder = addItem(window, file, "MenuSaveExeDir", {});

@@ -83,7 +83,7 @@ private slots:
         const QList<HistoryEntry> kept = backups();
         QCOMPARE(kept.size(), 1);
         QCOMPARE(kept[0].unit.name, "SIM01");
-        QCOMPARE(kept[0].unit.date, " 9.12.2026");
+        QCOMPARE(kept[0].unit.date, "9.12.2026");
         QCOMPARE(kept[0].unit.programmingCount, 0);
         QCOMPARE(kept[0].openFile, "/tmp/tuned.ign");
         ParamImage backedUp;

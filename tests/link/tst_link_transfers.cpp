@@ -135,6 +135,23 @@ private slots:
         QCOMPARE(rig.status().statusText, QString("Verify:: OK"));
     }
 
+    // Each ended transfer is named as it was started, though a read and a program end in a
+    // verify, and a verify right after a program still shows the program's OK.
+    void endedTransfersAreNamedAsStarted() {
+        UnitRig rig;
+        rig.image = patternImage(11);
+        rig.engine->startAutoProgram();
+        rig.runTransfer();
+        rig.engine->startVerify();
+        rig.runTransfer();
+        rig.engine->startRead();
+        rig.runTransfer();
+        QCOMPARE(rig.owner.startedModes,
+                 (std::vector<TransferMode>{TransferMode::Program, TransferMode::Verify,
+                                            TransferMode::Read}));
+        QCOMPARE(rig.owner.results, std::vector<TransferResult>(3, TransferResult::Ok));
+    }
+
     // New and Open hide the status line; the status display that is still running brings the
     // text back at the next tick, the gauge stays hidden.
     void hiddenStatusComesBackWhileItsDisplayRuns() {

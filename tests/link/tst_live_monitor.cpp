@@ -332,10 +332,13 @@ private slots:
         QCOMPARE(display.dataErrorVisible, dataError != 0);
     }
 
-    void savingCountIsPassedOn() {
+    void countsArePassedOn() {
         MonitorData d = healthyData();
         d.savingCount = 500;
+        d.programCount = 65535;
         QCOMPARE(decode(d).values.unitSavingCount, 500);
+        QCOMPARE(decode(d).values.programCount, 65535);
+        QCOMPARE(LiveValues{}.programCount, -1); // not known before the first frame
     }
 
     void textsFollowTheLanguage() {

@@ -17,6 +17,7 @@ class TestHistory : public QObject {
 private slots:
     void entriesKeepWhatHappened();
     void sameSecondGetsItsOwnFile();
+    void sameSecondListsInOrder();
     void folderIsTheTruth();
     void cap_data();
     void cap();
@@ -78,6 +79,19 @@ void TestHistory::sameSecondGetsItsOwnFile() {
              (QStringList{"2026-12-10_16-00-00_before-programming_3.ign",
                           "2026-12-10_16-00-00_before-programming_2.ign",
                           "2026-12-10_16-00-00_before-programming.ign"}));
+}
+
+// A read and the program right after it: their names tell the same second, the index the order.
+void TestHistory::sameSecondListsInOrder() {
+    QTemporaryDir dir;
+    History history(dir.path());
+    const QDateTime readAt = kNow.addMSecs(100);
+    QVERIFY(history.add(presetImage(20), HistoryEvent::Read, {}, {}, readAt));
+    QVERIFY(history.add(presetImage(20), HistoryEvent::Programmed, {}, {}, kNow.addMSecs(900)));
+    const QList<HistoryEntry> entries = history.entries();
+    QCOMPARE(fileNames(entries),
+             (QStringList{"2026-12-10_16-00-00_programmed.ign", "2026-12-10_16-00-00_read.ign"}));
+    QCOMPARE(entries[1].when, readAt);
 }
 
 // An entry the index does not know is listed from its name; damaged index lines and other files

@@ -25,6 +25,7 @@ public:
     int monitorFrames = 0;
     std::vector<varko::LinkMessage> messages;
     std::vector<varko::TransferResult> results;
+    std::vector<varko::TransferMode> startedModes;        // of each ended transfer
     std::vector<std::optional<varko::ParamImage>> copies; // what each copy read brought
     std::vector<bool> endedCopyReads;                     // for each end: whether a copy read ended
     varko::LinkStatus lastStatus;
@@ -42,7 +43,8 @@ public:
     }
     void linkStatusChanged(const varko::LinkStatus& status) override { lastStatus = status; }
     void onMonitorFrame(const varko::LinkFrame&) override { ++monitorFrames; }
-    void transferEnded(varko::TransferResult result) override {
+    void transferEnded(varko::TransferMode started, varko::TransferResult result) override {
+        startedModes.push_back(started);
         results.push_back(result);
         endedCopyReads.push_back(engine && engine->state().copyRead);
     }

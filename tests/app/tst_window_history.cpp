@@ -1,0 +1,180 @@
+// File > History in the main window: the dialog's list, and a kept set loaded as Open loads a
+// file, with the window's file left alone.
+
+#include "FlowsFixture.h"
+#include "HistoryDialogDriver.h"
+#include "storage/ConfigPaths.h"
+#include "storage/History.h"
+
+#include <QLocale>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace varko;
+
+namespace {
+
+// The row's texts, column by column.
+QStringList rowTexts(const QTreeWidget& list, int row) {
+    QStringList texts;
+    const QTreeWidgetItem* item = list.topLevelItem(row);
+    for (int column = 0; column < list.columnCount(); ++column)
+        texts << item->text(column);
+    return texts;
+}
+
+} // namespace
+
+class TestWindowHistory : public QObject {
+    Q_OBJECT
+private slots:
+    void listsEntriesNewestFirst() {
+        FlowsFixture f;
+        const QDateTime now = QDateTime::currentDateTime();
+        const QDateTime readAt = now.addSecs(-7200);
+        History history(historyDir());
+        QVERIFY(history.add(f.window->image(), HistoryEvent::Read, {"SIM01", "9.12.2026", 3},
+                            "/tunes/track.ign", readAt));
+        QVERIFY(history.add(f.window->image(), HistoryEvent::Programmed, {"SIM01", "9.12.2026", -1},
+                            QString(), now.addSecs(-3600)));
+        QVERIFY(
+            history.add(f.window->image(), HistoryEvent::BeforeProgramming, {}, QString(), now));
+
+        QList<QStringList> rows;
+        QString title;
+        whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget& list) {
+            title = dialog.windowTitle();
+            for (int row = 0; row < list.topLevelItemCount(); ++row)
+                rows << rowTexts(list, row);
+        });
+        f.trigger("MenuHistory");
+        QCOMPARE(title, "History");
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[0][1], "before programming");
+        QCOMPARE(rows[0][2], QString()); // a unit not known
+        QCOMPARE(rows[1].mid(1), (QStringList{"programmed", "SIM01, 9.12.2026", QString()}));
+        QCOMPARE(rows[2], (QStringList{QLocale().toString(readAt, QLocale::ShortFormat), "read",
+                                       "SIM01, 9.12.2026, #3", "track.ign"}));
+    }
+
+    void dialogSpeaksTheWindowsLanguage_data() {
+        QTest::addColumn<QString>("languageItem");
+        QTest::addColumn<QString>("menuText");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("English") << "MenuEnglish"
+                                 << "&History..."
+                                 << "History"
+                                 << "read";
+        QTest::newRow("German") << "MenuGerman"
+                                << "&Verlauf..."
+                                << "Verlauf"
+                                << "gelesen";
+        QTest::newRow("French") << "MenuFrench"
+                                << "&Historique..."
+                                << "Historique"
+                                << "lu";
+        QTest::newRow("Czech") << "MenuCzech"
+                               << "&Historie..."
+                               << "Historie" << QString::fromUtf8("přečteno");
+    }
+    void dialogSpeaksTheWindowsLanguage() {
+        QFETCH(QString, languageItem);
+        FlowsFixture f;
+        QVERIFY(History(historyDir())
+                    .add(f.window->image(), HistoryEvent::Read, {}, QString(),
+                         QDateTime::currentDateTime()));
+        f.trigger(qPrintable(languageItem));
+        QTEST(f.window.find<QAction>("MenuHistory")->text(), "menuText");
+        QString title;
+        QString read;
+        whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget& list) {
+            title = dialog.windowTitle();
+            read = list.topLevelItem(0)->text(1);
+        });
+        f.trigger("MenuHistory");
+        QTEST(title, "title");
+        QTEST(read, "read");
+    }
+
+    void emptyHistoryOffersNothingToOpen() {
+        FlowsFixture f;
+        bool openEnabled = true;
+        whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget&) {
+            openEnabled = dialog.findChild<QPushButton*>("HistoryOpen")->isEnabled();
+        });
+        const ParamImage before = f.window->image();
+        f.trigger("MenuHistory");
+        QVERIFY(!openEnabled);
+        QCOMPARE(f.window->image(), before);
+    }
+
+    void openingAnEntry_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("Open button") << "open" << true;
+        QTest::newRow("double click") << "double click" << true;
+        QTest::newRow("Cancel") << "cancel" << false;
+    }
+    // The older of two entries is chosen: it becomes the window's set in one undo step, and the
+    // window's file stays the user's.
+    void openingAnEntry() {
+        QFETCH(QString, how);
+        QFETCH(bool, taken);
+        FlowsFixture f;
+        const QDateTime now = QDateTime::currentDateTime();
+        History history(historyDir());
+        f.type("EditOmez2", "9000");
+        const ParamImage older = f.window->image();
+        QVERIFY(history.add(older, HistoryEvent::Read, {}, QString(), now.addSecs(-60)));
+        f.type("EditOmez2", "10000");
+        const ParamImage newer = f.window->image();
+        QVERIFY(history.add(newer, HistoryEvent::Programmed, {}, QString(), now));
+        f.window.find<QLabel>("LabelFile2")->setText("/tunes/mine.ign");
+        f.type("EditOmez2", "8000");
+        const ParamImage current = f.window->image();
+
+        whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget& list) {
+            QTreeWidgetItem* item = list.topLevelItem(1);
+            list.setCurrentItem(item);
+            if (how == "open") {
+                dialog.findChild<QPushButton*>("HistoryOpen")->click();
+            } else if (how == "double click") {
+                QWidget* rows = list.viewport();
+                const QPoint at = list.visualItemRect(item).center();
+                // The view takes a double click only after the press of a first click.
+                QTest::mouseClick(rows, Qt::LeftButton, {}, at);
+                QTest::mouseDClick(rows, Qt::LeftButton, {}, at);
+            } else {
+                dialog.findChild<QPushButton*>("HistoryCancel")->click();
+            }
+        });
+        f.trigger("MenuHistory");
+        QCOMPARE(f.window->image(), taken ? older : current);
+        QCOMPARE(f.fileLabel(), "/tunes/mine.ign");
+        f.trigger("MenuZpet");
+        QCOMPARE(f.window->image(), taken ? current : newer);
+    }
+
+    // A kept file gone while the dialog was open (another window's history pruned it) is named
+    // as Open names a file it cannot read, and changes nothing.
+    void entryGoneMeanwhile() {
+        FlowsFixture f;
+        History history(historyDir());
+        const auto entry = history.add(f.window->image(), HistoryEvent::Read, {}, QString(),
+                                       QDateTime::currentDateTime());
+        QVERIFY(entry);
+        f.type("EditOmez2", "9000");
+        const ParamImage before = f.window->image();
+        whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget&) {
+            QFile::remove(history.filePath(*entry));
+            dialog.findChild<QPushButton*>("HistoryOpen")->click();
+        });
+        f.trigger("MenuHistory");
+        QCOMPARE(f.window.boxes.shown, QStringList{"Open file error!"});
+        QCOMPARE(f.window->image(), before);
+    }
+};
+
+QTEST_MAIN(TestWindowHistory)
+#include "tst_window_history.moc"

@@ -1,0 +1,115 @@
+// The history of the main window on a unit simulated by varko-sim: a read and a program that end
+// OK are kept with the unit's identity and the window's file, and a history that cannot be
+// written leaves the transfer alone.
+
+#include "FlowsFixture.h"
+#include "SimulatorProcess.h"
+#include "app/WindowLink.h"
+#include "storage/ConfigPaths.h"
+#include "storage/History.h"
+#include "storage/ParamFile.h"
+
+#include <QDir>
+#include <QStatusBar>
+#include <QtTest>
+
+using namespace varko;
+
+namespace {
+
+constexpr int kWaitMs = 15000;
+
+QString statusText(const FlowsFixture& f) {
+    return f.window.find<QLabel>("LabelHlaseni")->text();
+}
+
+bool connectToSimulator(FlowsFixture& f) {
+    f.trigger(qPrintable(QStringLiteral("MenuCom%1").arg(kSimulatorPort)));
+    return QTest::qWaitFor([&] { return f.window.find("LabelSpojeni")->isHidden(); }, kWaitMs);
+}
+
+// Starts the transfer from its menu item and waits for its OK on the status line.
+bool runTransfer(FlowsFixture& f, const char* menuItem, const QString& ok) {
+    f.trigger(menuItem);
+    return QTest::qWaitFor([&] { return statusText(f) == ok; }, kWaitMs);
+}
+
+ParamImage keptImage(const History& history, const HistoryEntry& entry) {
+    ParamImage image;
+    std::uint8_t version = 0;
+    loadParamFile(history.filePath(entry), image, version, [](FileMessage) {});
+    return image;
+}
+
+} // namespace
+
+class TestWindowHistorySim : public QObject {
+    Q_OBJECT
+private slots:
+    void readAndProgramAreKept() {
+        FlowsFixture f;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--seed", "4"}));
+        QVERIFY(connectToSimulator(f));
+
+        QVERIFY(runTransfer(f, "MenuRead", "Verify:: OK"));
+        const ParamImage read = f.window->image();
+        f.window.find<QLabel>("LabelFile2")->setText("/tunes/mine.ign");
+        f.type("EditOmez2", read.limiter() == 90 ? "8000" : "9000");
+        QVERIFY(runTransfer(f, "MenuProgram", "Program device:: OK"));
+        const ParamImage programmed = f.window->image();
+        QVERIFY(programmed != read);
+
+        const History history(historyDir());
+        const QList<HistoryEntry> entries = history.entries();
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries[0].event, HistoryEvent::Programmed);
+        QCOMPARE(entries[0].openFile, "/tunes/mine.ign");
+        QCOMPARE(keptImage(history, entries[0]), programmed);
+        QCOMPARE(entries[1].event, HistoryEvent::Read);
+        QCOMPARE(entries[1].openFile, QString()); // a read takes the set away from its file
+        QCOMPARE(keptImage(history, entries[1]), read);
+        for (const HistoryEntry& entry : entries) {
+            QCOMPARE(entry.unit.name, "SIM01");
+            QCOMPARE(entry.unit.date, "9.12.2026");
+            // Live data came before each transfer: the unit's count is known.
+            QCOMPARE(entry.unit.programmingCount, 0);
+        }
+
+        // A verify keeps nothing. (Its OK gives way to the program's at once.)
+        f.trigger("MenuVerify");
+        const LinkEngine& engine = f.window->deviceLink().engine();
+        QVERIFY(QTest::qWaitFor([&] { return engine.state().transferMode() == TransferMode::Idle; },
+                                kWaitMs));
+        QCOMPARE(engine.status().statusColour, StatusColour::Normal);
+        QCOMPARE(history.entries().size(), 2);
+        QVERIFY(simulator.stop());
+    }
+
+    // A plain file where the history folder belongs: the read ends OK as ever, and only the
+    // status bar says that its set was not kept.
+    void failedHistoryLeavesTheTransferAlone() {
+        FlowsFixture f;
+        QVERIFY(QDir().mkpath(QFileInfo(historyDir()).path()));
+        QFile blocker(historyDir());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--seed", "6"}));
+        QVERIFY(connectToSimulator(f));
+
+        QVERIFY(runTransfer(f, "MenuRead", "Verify:: OK"));
+        const ParamImage read = f.window->image();
+        QCOMPARE(f.window->statusBar()->currentMessage(),
+                 "The set could not be kept in the history.");
+        QTest::qWait(500);
+        QCOMPARE(statusText(f), "Verify:: OK");
+        QVERIFY(!f.window.find("LabelHlaseni")->isHidden());
+        QCOMPARE(f.window->image(), read);
+        QVERIFY(f.window.boxes.shown.isEmpty());
+        QVERIFY(simulator.stop());
+    }
+};
+
+QTEST_MAIN(TestWindowHistorySim)
+#include "tst_window_history_sim.moc"
