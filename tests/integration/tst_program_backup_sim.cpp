@@ -80,6 +80,12 @@ private slots:
         QVERIFY2(waitForStatus(window, "Program device:: OK"), qPrintable(statusText(window)));
         QCOMPARE(transferRequests(simulator),
                  (QStringList{"0x40", "0x41", "0x42", "0x00", "0x01", "0x02", "0x41", "0x42"}));
+        // The backup's read is no read of the window's: the history holds no read entry for it.
+        QList<HistoryEvent> events;
+        for (const HistoryEntry& entry : History(historyDir()).entries())
+            events << entry.event;
+        QCOMPARE(events,
+                 (QList<HistoryEvent>{HistoryEvent::Programmed, HistoryEvent::BeforeProgramming}));
         const QList<HistoryEntry> kept = backups();
         QCOMPARE(kept.size(), 1);
         QCOMPARE(kept[0].unit.name, "SIM01");
