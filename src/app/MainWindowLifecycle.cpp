@@ -76,6 +76,7 @@ void MainWindow::startUp() {
     applyBikePreset(paramImage, bikeListChanged);
     centerOnScreen();
     loadSettings();
+    link->showSettings();
     applyCommandLineLanguage();
     // The link starts in the no-connection state by itself.
     normalizeImage();

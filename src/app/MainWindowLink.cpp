@@ -12,5 +12,5 @@ void MainWindow::closePort() {
 }
 
 void MainWindow::startAutoProgram() {
-    link->engine().startAutoProgram();
+    link->startAutoProgram();
 }

@@ -32,11 +32,8 @@ void WindowHistory::keep(TransferMode started) {
         event = HistoryEvent::Programmed;
     else if (started != TransferMode::Read)
         return;
-    const DeviceTexts& texts = link_.engine().deviceTexts();
-    const UnitIdentity unit{texts.deviceName.trimmed(), texts.deviceDate.trimmed(),
-                            link_.live().programCount};
     History history(historyDir());
-    if (!history.add(window_.image(), event, unit, files_.openFile(),
+    if (!history.add(window_.image(), event, link_.unitIdentity(), files_.openFile(),
                      QDateTime::currentDateTime())) {
         window_.statusBar()->showMessage(historyText(HistoryText::NotKept, window_.language()),
                                          kNoteMs);

@@ -1,6 +1,7 @@
 #include "app/WindowLink.h"
 
 #include "app/MainWindow.h"
+#include "app/ProgramBackup.h"
 #include "app/SaveAndUnitFields.h"
 #include "link/PosixSerialPort.h"
 #include "link/TickTimer.h"
@@ -39,7 +40,7 @@ WindowLink::WindowLink(MainWindow& window, MainWindowUi& ui, WindowSettings& set
     : window_(window), ui_(ui), settings_(settings), unitTexts_(unitTexts),
       engine_(std::make_unique<LinkEngine>(window.image(), settings, static_cast<LinkOwner&>(*this),
                                            std::make_unique<PosixSerialPort>())),
-      column_(ui), tickTimer_(new QTimer(this)) {
+      column_(ui), tickTimer_(new QTimer(this)), backup_(new ProgramBackup(*this, ui, settings)) {
     buildPortMenu();
     connectTransfers();
     // The rest of the link's look is the window's own at creation ("No connection with PC"
@@ -53,6 +54,18 @@ WindowLink::WindowLink(MainWindow& window, MainWindowUi& ui, WindowSettings& set
 }
 
 WindowLink::~WindowLink() = default;
+
+UnitIdentity WindowLink::unitIdentity() const {
+    return unitIdentityOf(engine_->deviceTexts(), live_.programCount);
+}
+
+void WindowLink::startAutoProgram() {
+    backup_->program(false);
+}
+
+void WindowLink::showSettings() {
+    backup_->showSetting();
+}
 
 void WindowLink::closePort() {
     tickTimer_->stop();
@@ -79,7 +92,14 @@ void WindowLink::connectTransfers() {
                                 {ui_.menu.verify, ui_.toolbar.verify, TransferMode::Verify},
                                 {ui_.menu.program, ui_.toolbar.program, TransferMode::Program}};
     for (const Trigger& t : triggers) {
-        const auto start = [this, mode = t.mode] { engine_->startTransfer(mode); };
+        const auto start = [this, mode = t.mode] {
+            if (mode == TransferMode::Program) {
+                backup_->program(true);
+                return;
+            }
+            backup_->forget();
+            engine_->startTransfer(mode);
+        };
         connect(t.menuItem, &QAction::triggered, this, start);
         connect(t.toolbarButton, &QAbstractButton::clicked, this, start);
     }
@@ -132,16 +152,26 @@ void WindowLink::readStarted() {
 
 // A read brings a new image, which passes through the controls once like an opened file.
 void WindowLink::transferEnded(TransferMode started, TransferResult result) {
+    // A copy read leaves the window's set alone and says nothing about it.
+    if (engine_->state().copyRead)
+        return;
     // Every transfer that ends well has verified that the unit holds the window's set; a failed
     // program or verify leaves the unit's set unknown.
     if (result == TransferResult::Ok)
         window_.saveAndUnitFields().unitHolds(window_.image());
     else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError)
         window_.saveAndUnitFields().unitUnknown();
-    if (started == TransferMode::Read)
+    if (started == TransferMode::Read) {
         window_.passThroughControls();
+        if (result == TransferResult::Ok)
+            backup_->unitSetRead();
+    }
     if (result == TransferResult::Ok)
         emit transferSucceeded(started);
+}
+
+void WindowLink::copyReadEnded(TransferResult result, const std::optional<ParamImage>& unitSet) {
+    backup_->copyReadEnded(result, unitSet);
 }
 
 void WindowLink::showPortMenu(const PortMenu& menu) {

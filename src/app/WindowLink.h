@@ -17,6 +17,7 @@
 class QAction;
 class QTimer;
 class MainWindow;
+class ProgramBackup;
 struct MainWindowUi;
 
 class WindowLink final : public QObject, private varko::LinkOwner {
@@ -30,6 +31,15 @@ public:
     varko::LinkEngine& engine() { return *engine_; }
     const varko::LiveValues& live() const { return live_; }
     const varko::OperatingPoint& operatingPoint() const { return point_; }
+    // The unit as the history names it: firmware name and date as the unit last sent them, the
+    // programming count as its live data last gave it.
+    varko::UnitIdentity unitIdentity() const;
+
+    // Programs the image as it is, without collecting the controls first (after the backup
+    // before programming, when one is due).
+    void startAutoProgram();
+    // The settings have been loaded into the window.
+    void showSettings();
 
     // The window closes: the tick stops and the port closes, so nothing more goes to the unit
     // (a transfer still running is abandoned).
@@ -48,6 +58,8 @@ private:
     void linkStatusChanged(const varko::LinkStatus& status) override;
     void readStarted() override;
     void transferEnded(varko::TransferMode started, varko::TransferResult result) override;
+    void copyReadEnded(varko::TransferResult result,
+                       const std::optional<varko::ParamImage>& unitSet) override;
     void onMonitorFrame(const varko::LinkFrame& frame) override;
     void highlightOperatingPoint() override;
 
@@ -65,4 +77,5 @@ private:
     QTimer* tickTimer_;
     varko::LiveValues live_;
     varko::OperatingPoint point_;
+    ProgramBackup* backup_;
 };

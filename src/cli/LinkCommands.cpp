@@ -4,8 +4,13 @@
 #include "cli/LinkSession.h"
 #include "cli/MonitorSession.h"
 #include "link/PortNames.h"
+#include "storage/ConfigPaths.h"
 #include "storage/FileIo.h"
+#include "storage/History.h"
 #include "storage/TestSwitch.h"
+
+#include <QDateTime>
+#include <QFileInfo>
 
 #include <array>
 #include <optional>
@@ -46,20 +51,49 @@ int readCommand(const QStringList& words, CliIo& io) {
     return writeImageFile(*output, image, io) ? kExitOk : kExitFailure;
 }
 
+// Keeps the unit's set in the history before it is overwritten; false after saying why.
+bool backUpUnitSet(const QString& device, const QString& file, CliIo& io) {
+    const std::optional<UnitSetCopy> copy = copyUnitSet(device, io);
+    if (!copy) {
+        io.err << "varko-cli: no backup of the unit's set, nothing programmed\n";
+        return false;
+    }
+    History history(historyDir());
+    const auto entry =
+        history.add(copy->set, HistoryEvent::BeforeProgramming, copy->unit,
+                    QFileInfo(file).absoluteFilePath(), QDateTime::currentDateTime());
+    if (!entry) {
+        io.err << "varko-cli: cannot keep the backup in " << historyDir()
+               << ", nothing programmed\n";
+        return false;
+    }
+    io.out << "Backup: " << history.filePath(*entry) << "\n";
+    return true;
+}
+
 // Program and verify send exactly what the window would after opening FILE: the file on an
-// all-zero image, normalized, through the controls' ranges.
+// all-zero image, normalized, through the controls' ranges. A program with --backup first keeps
+// the unit's set in the history.
 int sendFile(TransferMode transfer, const QStringList& words, CliIo& io) {
     QCommandLineParser parser;
     parser.addOption(kPortOption);
+    const QCommandLineOption backupOption("backup",
+                                          "Keep the unit's set in the history before programming.");
+    if (transfer == TransferMode::Program)
+        parser.addOption(backupOption);
     const auto device =
         parseWords(parser, words, {"FILE"}, io) ? portDevice(parser, io) : std::nullopt;
     if (!device)
         return kExitUsage;
+    const QString file = parser.positionalArguments().at(0);
     ParamImage image;
-    if (!readImageFile(parser.positionalArguments().at(0), image, io))
+    if (!readImageFile(file, image, io))
         return kExitFailure;
     const bool testEnable = readTestSwitch();
     takeAsWindowOpens(image, testEnable);
+    if (transfer == TransferMode::Program && parser.isSet(backupOption) &&
+        !backUpUnitSet(*device, file, io))
+        return kExitFailure;
     return runTransfer(transfer, *device, image, testEnable, io) ? kExitOk : kExitFailure;
 }
 
@@ -95,8 +129,11 @@ const std::array kLinkCommands = {
             "(its folder missing or read-only, a folder itself) is refused before the port is\n"
             "opened.",
             readCommand},
-    Command{"program", "--port P FILE",
-            "Programs the parameter set of FILE into the unit on port P and verifies it.",
+    Command{"program", "--port P [--backup] FILE",
+            "Programs the parameter set of FILE into the unit on port P and verifies it. With\n"
+            "--backup it first reads the unit's set as it is and keeps it in the history folder\n"
+            "($XDG_DATA_HOME/varko/history) as \"before programming\"; when that fails, nothing\n"
+            "is programmed.",
             programCommand},
     Command{"verify", "--port P FILE",
             "Compares the unit's parameter set on port P with FILE. Waits at most 3 s for the\n"

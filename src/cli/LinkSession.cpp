@@ -32,6 +32,8 @@ public:
     QStringList rangeChanges;
     // A read's image as the unit sent it, before the normalization.
     std::optional<ParamImage> unitAsRead;
+    std::optional<ParamImage> unitSetCopy; // what a copy read brought
+    int programCount = -1;                 // from the live data, when any came
 
     void collectImage() override { roundTripThroughControls(image_, testEnable_); }
     void normalize() override {
@@ -51,11 +53,16 @@ public:
     }
     void linkStatusChanged(const LinkStatus&) override {}
     void onMonitorFrame(const LinkFrame& frame) override {
+        const MonitorData data = parseMonitorFrame(frame);
         if (!liveVersion)
-            liveVersion = parseMonitorFrame(frame).protocolVersion;
+            liveVersion = data.protocolVersion;
+        programCount = data.programCount;
     }
     void readStarted() override { reading_ = true; }
     void transferEnded(TransferMode, TransferResult ended) override { result = ended; }
+    void copyReadEnded(TransferResult, const std::optional<ParamImage>& unitSet) override {
+        unitSetCopy = unitSet;
+    }
 
 private:
     ParamImage& image_;
@@ -78,10 +85,12 @@ struct Session {
     QString statusText;                   // the transfer's own message
     QStringList rangeChanges;             // see CliLinkOwner
     std::optional<ParamImage> unitAsRead; // a read's image as the unit holds it
+    std::optional<UnitSetCopy> copy;      // what a copy read brought
 };
 
+// A copy read runs as a read does, into a copy of its own.
 Session runSession(TransferMode transfer, const QString& devicePath, ParamImage& image,
-                   bool testEnable, CliIo& io) {
+                   bool testEnable, CliIo& io, bool copyRead = false) {
     WindowSettings settings;
     CliLinkOwner owner(image, settings, testEnable, io);
     LinkEngine engine(image, settings, owner, std::make_unique<PosixSerialPort>());
@@ -98,7 +107,9 @@ Session runSession(TransferMode transfer, const QString& devicePath, ParamImage&
     // to learn the version, since comparing against another protocol's layout means nothing.
     const bool waitForLiveData = transfer == TransferMode::Verify;
     bool started = !waitForLiveData;
-    if (started)
+    if (copyRead)
+        engine.startCopyRead(Msg::backupRead);
+    else if (started)
         engine.startTransfer(transfer);
     bool heard = false;
     bool noConnection = false;
@@ -130,7 +141,34 @@ Session runSession(TransferMode transfer, const QString& devicePath, ParamImage&
     session.statusText = engine.status().statusText;
     session.rangeChanges = owner.rangeChanges;
     session.unitAsRead = owner.unitAsRead;
+    if (owner.unitSetCopy) {
+        session.copy = UnitSetCopy{*owner.unitSetCopy,
+                                   unitIdentityOf(engine.deviceTexts(), owner.programCount)};
+    }
     return session;
+}
+
+// Says why a session failed, unless it ended well; true when it did.
+bool endedWell(const Session& session, CliIo& io) {
+    if (session.portFailed)
+        return false;
+    if (session.otherVersion) {
+        io.err << versionMismatchText(*session.otherVersion, 0) << "\n";
+        return false;
+    }
+    if (session.noConnection) {
+        io.err << "No connection with PC\n";
+        return false;
+    }
+    switch (*session.result) {
+    case TransferResult::Ok:
+        return true;
+    case TransferResult::VersionMismatch:
+        return false; // its message is out already
+    default:
+        io.err << session.statusText << "\n";
+        return false;
+    }
 }
 
 // After a verify found the unit holding another set: the unit's set, read as it is, against
@@ -151,25 +189,12 @@ void reportDifferences(const ParamImage& sent, const QString& devicePath, bool t
 bool runTransfer(TransferMode transfer, const QString& devicePath, ParamImage& image,
                  bool testEnable, CliIo& io) {
     const Session session = runSession(transfer, devicePath, image, testEnable, io);
-    if (session.portFailed)
-        return false;
-    if (session.otherVersion) {
-        io.err << versionMismatchText(*session.otherVersion, 0) << "\n";
-        return false;
-    }
-    if (session.noConnection) {
-        io.err << "No connection with PC\n";
-        return false;
-    }
-    switch (*session.result) {
-    case TransferResult::Ok:
+    if (endedWell(session, io)) {
         // A program's status line already moved on to its own OK; both end in the verify.
         io.out << messageText(Msg::verify, 0) << ": OK\n";
         return true;
-    case TransferResult::VersionMismatch:
-        return false; // its message is out already
-    default:
-        io.err << session.statusText << "\n";
+    }
+    if (session.result) {
         // A read verifies the set as normalized; a unit holding values out of range fails that.
         if (transfer == TransferMode::Read && *session.result == TransferResult::VerifyError &&
             !session.rangeChanges.isEmpty())
@@ -178,8 +203,15 @@ bool runTransfer(TransferMode transfer, const QString& devicePath, ParamImage& i
                    << session.rangeChanges.join(QStringLiteral(", ")) << "\n";
         if (transfer == TransferMode::Verify && *session.result == TransferResult::VerifyError)
             reportDifferences(image, devicePath, testEnable, io);
-        return false;
     }
+    return false;
+}
+
+std::optional<UnitSetCopy> copyUnitSet(const QString& devicePath, CliIo& io) {
+    ParamImage untouched;
+    const Session session =
+        runSession(TransferMode::Read, devicePath, untouched, false, io, /*copyRead=*/true);
+    return endedWell(session, io) ? session.copy : std::nullopt;
 }
 
 } // namespace varko::cli

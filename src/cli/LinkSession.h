@@ -6,6 +6,9 @@
 #include "cli/Commands.h"
 #include "link/LinkFrame.h"
 #include "model/ParamImage.h"
+#include "storage/History.h"
+
+#include <optional>
 
 namespace varko::cli {
 
@@ -23,5 +26,15 @@ constexpr int kConnectTimeoutMs = 3000;
 // lines).
 bool runTransfer(TransferMode transfer, const QString& devicePath, ParamImage& image,
                  bool testEnable, CliIo& io);
+
+// The unit's set as the unit holds it, and who the unit is.
+struct UnitSetCopy {
+    ParamImage set;
+    UnitIdentity unit;
+};
+
+// Reads the unit's set over the device at devicePath exactly as the unit holds it, changing and
+// verifying nothing. Nothing after the failure's message on stderr, worded as a read's.
+std::optional<UnitSetCopy> copyUnitSet(const QString& devicePath, CliIo& io);
 
 } // namespace varko::cli

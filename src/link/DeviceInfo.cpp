@@ -57,4 +57,8 @@ DeviceTexts decodeDeviceInfo(const DeviceInfo& info) {
     return texts;
 }
 
+UnitIdentity unitIdentityOf(const DeviceTexts& texts, int programCount) {
+    return {texts.deviceName.trimmed(), texts.deviceDate.trimmed(), programCount};
+}
+
 } // namespace varko

@@ -2,6 +2,7 @@
 // The unit's information record (the data of a block-0 reply) and its three display texts.
 
 #include "link/LinkFrame.h"
+#include "storage/History.h"
 
 #include <QString>
 #include <array>
@@ -41,5 +42,9 @@ int monthFromCode(std::uint8_t monthCode);
 std::uint8_t monthCode(int month); // 1..12
 
 DeviceTexts decodeDeviceInfo(const DeviceInfo& info);
+
+// The unit as the history names it: its firmware name and date without the display's padding,
+// and the programming count its live data gave (-1: none came).
+UnitIdentity unitIdentityOf(const DeviceTexts& texts, int programCount);
 
 } // namespace varko

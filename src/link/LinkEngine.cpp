@@ -69,6 +69,7 @@ void LinkEngine::selectPort(int index) {
     if (index < 0 || index >= kPortCount)
         return;
     settings_.portSelection = static_cast<std::uint8_t>(index);
+    portChanged_ = true;
     closePort();
     state_.quietOpen = false;
     openPort();
@@ -96,7 +97,7 @@ void LinkEngine::pollPort() {
     if (frame.command() == Command::monitorReply) {
         if (!checkByteValid(frame))
             return;
-        state_.silentTicks = 0;
+        heardFromUnit();
         owner_.onMonitorFrame(frame);
     } else {
         handleReply(frame);
@@ -201,6 +202,14 @@ void LinkEngine::watchConnection() {
         reconnect();
 }
 
+// Whatever the unit was, it may be another one now: after a silence or on another port.
+void LinkEngine::heardFromUnit() {
+    if (state_.silentTicks >= LinkLimits::silentLimit || portChanged_)
+        ++state_.connection;
+    portChanged_ = false;
+    state_.silentTicks = 0;
+}
+
 void LinkEngine::reconnect() {
     state_.reconnectTicks = 0;
     closePort();
@@ -215,6 +224,12 @@ void LinkEngine::showStatus(const QString& text, StatusColour colour) {
     status_.statusText = text;
     status_.statusColour = colour;
     state_.statusTicks = LinkLimits::statusTicks;
+}
+
+void LinkEngine::showStatusText(const QString& text, StatusColour colour) {
+    showStatus(text, colour);
+    status_.statusVisible = !state_.printing;
+    publish();
 }
 
 void LinkEngine::hideStatus() {
@@ -250,6 +265,7 @@ void LinkEngine::setGauge(int position, int maximum) {
 
 void LinkEngine::beginTransfer(TransferStep first, int startText) {
     state_.step = first;
+    state_.copyRead = false;
     startedMode_ = transferModeOf(first);
     state_.sendAttempts = 0;
     showStatus(localizedText(startText), StatusColour::Normal);
@@ -262,6 +278,11 @@ void LinkEngine::beginTransfer(TransferStep first, int startText) {
 void LinkEngine::startRead() {
     owner_.readStarted();
     beginTransfer(TransferStep::ReadBlock0, Msg::read);
+}
+
+void LinkEngine::startCopyRead(int startText) {
+    beginTransfer(TransferStep::ReadBlock0, startText);
+    state_.copyRead = true;
 }
 
 void LinkEngine::startVerify() {
@@ -312,7 +333,7 @@ bool LinkEngine::acceptReply(const LinkFrame& frame) {
         return false;
     if (frame.command() != (requestCommand(state_.step) ^ Command::replyBit))
         return false;
-    state_.silentTicks = 0;
+    heardFromUnit();
     return true;
 }
 
@@ -344,8 +365,7 @@ bool LinkEngine::stopOnOtherVersion() {
         return false;
     // Idle before the box opens, so the ticks that run while it is open send live requests.
     state_.step = TransferStep::Idle;
-    owner_.normalize();
-    owner_.showImage();
+    showReadImage();
     owner_.showMessage({LinkMessageKind::VersionMismatch,
                         versionMismatchText(deviceInfo_.protocolVersion(), settings_.language)});
     endTransfer(TransferResult::VersionMismatch);
@@ -360,8 +380,7 @@ void LinkEngine::replyToRead(const LinkFrame& frame) {
             return;
         if (!deviceInfo_.readAllowed()) {
             showStatus(localizedText(Msg::noReading), StatusColour::Red);
-            owner_.normalize();
-            owner_.showImage();
+            showReadImage();
             endTransfer(TransferResult::NoReading);
             return;
         }
@@ -372,6 +391,13 @@ void LinkEngine::replyToRead(const LinkFrame& frame) {
         nextBlock();
         return;
     default:
+        if (state_.copyRead) {
+            std::copy(stagedBlock1_.begin(), stagedBlock1_.end(), unitSetCopy_.block(1).begin());
+            std::copy(frame.data().begin(), frame.data().end(), unitSetCopy_.block(2).begin());
+            setGauge(status_.gaugeMaximum, status_.gaugeMaximum);
+            endTransfer(TransferResult::Ok);
+            return;
+        }
         std::copy(stagedBlock1_.begin(), stagedBlock1_.end(), image_.block(1).begin());
         std::copy(frame.data().begin(), frame.data().end(), image_.block(2).begin());
         owner_.normalize();
@@ -379,6 +405,13 @@ void LinkEngine::replyToRead(const LinkFrame& frame) {
         verifyWhatWasSent();
         return;
     }
+}
+
+void LinkEngine::showReadImage() {
+    if (state_.copyRead)
+        return;
+    owner_.normalize();
+    owner_.showImage();
 }
 
 void LinkEngine::replyToProgram(const LinkFrame& frame) {
@@ -436,7 +469,12 @@ void LinkEngine::verifyWhatWasSent() {
 
 void LinkEngine::endTransfer(TransferResult result) {
     state_.step = TransferStep::Idle;
+    if (state_.copyRead)
+        owner_.copyReadEnded(result, result == TransferResult::Ok
+                                         ? std::optional<ParamImage>(unitSetCopy_)
+                                         : std::nullopt);
     owner_.transferEnded(startedMode_, result);
+    state_.copyRead = false;
 }
 
 } // namespace varko

@@ -46,6 +46,12 @@ struct LinkState {
     std::uint8_t silentTicks = LinkLimits::silentLimit; // starts in the no-connection state
     std::uint8_t reconnectTicks = 0;
     bool quietOpen = false;
+    // The running read fills the engine's copy of the unit's set, not the owner's image. Still
+    // set while the owner hears that it ended, so transferEnded can tell it from a read.
+    bool copyRead = false;
+    // Counts the connections: the first frame accepted after no connection or a port change
+    // begins the next one.
+    std::uint32_t connection = 0;
 
     TransferMode transferMode() const { return transferModeOf(step); }
 };
@@ -75,6 +81,11 @@ public:
     void tick();
 
     void startRead();
+    // Reads the unit's set as a read does (same requests, pacing, re-sends and failures) into a
+    // copy of the engine's own, leaving the owner's image alone: nothing is normalized, shown or
+    // verified. The status line shows startText (a message number) while it runs; the owner
+    // learns the copy through LinkOwner::copyReadEnded.
+    void startCopyRead(int startText);
     void startVerify();
     void startProgram();
     // Programs the current image as it is, without collecting the controls first.
@@ -85,6 +96,9 @@ public:
     // New and Open hide the status line and gauge; a status display still running shows them
     // again at the next tick, as it would after any other hide.
     void hideStatus();
+
+    // Shows the owner's own text on the status line, for as long as the engine's texts stay.
+    void showStatusText(const QString& text, StatusColour colour);
 
     // The owner closed the box of a message the engine asked it to show.
     void messageBoxClosed(LinkMessageKind kind);
@@ -125,11 +139,14 @@ private:
     void showStatusDisplay();
     void watchConnection();
     void reconnect();
+    void heardFromUnit();
 
     void replyToRead(const LinkFrame& frame);
     void replyToProgram(const LinkFrame& frame);
     void replyToVerify(const LinkFrame& frame);
     void keepDeviceInfo(const LinkFrame& frame);
+    // A read normalizes and shows the owner's image when it ends; a copy read leaves it alone.
+    void showReadImage();
     // Ends the transfer with the version message when the unit speaks another protocol.
     bool stopOnOtherVersion();
     void nextBlock();
@@ -157,6 +174,8 @@ private:
     // Block 1 of a read waits here until block 2 has arrived, so a read that fails half-way
     // never leaves the image mixed.
     std::array<std::uint8_t, kBlockSize> stagedBlock1_{};
+    ParamImage unitSetCopy_;
+    bool portChanged_ = false;
     std::array<std::uint8_t, LinkLimits::receiveBufferSize> receiveBuffer_{};
 };
 

@@ -6,7 +6,10 @@
 #include "link/LinkFrame.h"
 #include "link/LinkStatus.h"
 
+#include "model/ParamImage.h"
+
 #include <QString>
+#include <optional>
 
 namespace varko {
 
@@ -45,6 +48,11 @@ public:
     // A transfer has ended with this result (also when it failed or was refused). started is the
     // transfer as it was started: a read or a program ends in a verify of its own.
     virtual void transferEnded(TransferMode /*started*/, TransferResult) {}
+    // A copy read (LinkEngine::startCopyRead) has ended, just before transferEnded (started as a
+    // read) with the same result: the unit's set exactly as it sent it when the result is Ok,
+    // nothing otherwise. LinkState::copyRead stays set through both calls. A copy read replaced
+    // by another start ends without either call.
+    virtual void copyReadEnded(TransferResult, const std::optional<ParamImage>& /*unitSet*/) {}
 };
 
 } // namespace varko

@@ -7,6 +7,8 @@ namespace {
 
 using Row = std::array<const char*, kLanguageCount>;
 
+// Rows marked "ours" are this program's own messages, translated by us for a native speaker to
+// review; the others are the product's established wording.
 // clang-format off
 const std::array<Row, kMessageCount> kMessages = {{
     /* 0 */ {"manual_briskal_varko_en.pdf", "manual_briskal_varko_de.pdf", "manual_briskal_varko_fr.pdf", "manual_briskal_varko_cz.pdf"},
@@ -53,6 +55,12 @@ const std::array<Row, kMessageCount> kMessages = {{
     /* 38 */ {"Open", "Offen", "Open", "Otevřený"},
     /* 39 */ {"Grounded", "zu Erde", "Grounded", "Uzeměn"},
     /* 40 */ {},
+    /* 41 */ {"Backup of the unit's set:", "Sicherung der Kenndaten der Zündung:", "Sauvegarde des paramètres du boitier:", "Záloha parametrů zapalování:"}, // ours
+    /* 42 */ {"Backup not saved!", "Sicherung nicht gespeichert!", "Sauvegarde non enregistrée!", "Záloha neuložena!"}, // ours
+    /* 43 */ {"Nothing was programmed: the unit's set could not be kept in the history first.\n\nTo program without this backup, turn off Tools > Backup before programming.",
+              "Es wurde nichts programmiert: die Kenndaten der Zündung konnten nicht zuerst im Verlauf gesichert werden.\n\nUm ohne diese Sicherung zu programmieren, schalten Sie Werkzeuge > Sicherung vor dem Programmieren aus.",
+              "Rien n´a été programmé: les paramètres du boitier n´ont pas pu être d´abord gardés dans l´historique.\n\nPour programmer sans cette sauvegarde, désactivez Outillage > Sauvegarde avant programmation.",
+              "Nic nebylo naprogramováno: parametry zapalování se nepodařilo nejdřív uložit do historie.\n\nChcete-li programovat bez této zálohy, vypněte Pomůcky > Záloha před programováním."}, // ours
 }};
 // clang-format on
 

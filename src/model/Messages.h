@@ -9,7 +9,7 @@
 namespace varko {
 
 constexpr int kLanguageCount = 4; // 0 English, 1 German, 2 French, 3 Czech
-constexpr int kMessageCount = 41;
+constexpr int kMessageCount = 44;
 
 namespace Msg {
 constexpr int manualFile = 0;
@@ -46,6 +46,9 @@ constexpr int input = 36;
 constexpr int killSwitch = 37;
 constexpr int open = 38;
 constexpr int grounded = 39;
+constexpr int backupRead = 41;    // the unit's set is read into the history before a program
+constexpr int backupNotKept = 42; // the history could not keep it
+constexpr int backupStopped = 43; // the box that says why nothing was programmed
 } // namespace Msg
 
 // Entry n in the given language; entries nobody uses are empty. A language out of range reads

@@ -1,6 +1,7 @@
 #pragma once
 // The window's own settings that the link and the normalization read and change: the language
-// and the serial-port choice with its scan position. Kept in the settings file between runs.
+// and the serial-port choice with its scan position, and whether the unit's set is backed up
+// before programming. Kept in the settings file between runs.
 
 #include <cstdint>
 
@@ -10,6 +11,8 @@ struct WindowSettings {
     std::uint8_t language = 0;      // 0 English, 1 German, 2 French, 3 Czech
     std::uint8_t portSelection = 0; // 0..19 = COM1..COM20, 20 = automatic
     std::uint8_t scanIndex = 0;     // automatic scan position
+    // The first program on a connection first keeps the unit's set in the history.
+    bool backupBeforeProgramming = true;
 };
 
 } // namespace varko

@@ -24,6 +24,7 @@ template <typename Values, typename Visit> void forEachKey(Values& values, Visit
     visit("File", values.file);
     visit("IniDir", values.iniDir);
     visit("PageControl1->ActivePageIndex", values.activePage);
+    visit("BackupBeforeProgramming", values.window.backupBeforeProgramming);
 }
 
 struct KeyReader {
@@ -43,6 +44,10 @@ struct KeyReader {
         if (const std::optional<int> value = integer(key))
             field = static_cast<std::uint8_t>((*value & 0xFF) - fileOffset);
     }
+    void operator()(QByteArrayView key, bool& field) const {
+        if (const std::optional<int> value = integer(key))
+            field = *value != 0;
+    }
     void operator()(QByteArrayView key, QString& field) const {
         if (const std::optional<QByteArray> text = ini.value(kSection, key))
             field = QString::fromUtf8(*text);
@@ -57,6 +62,9 @@ struct KeyWriter {
     }
     void operator()(QByteArrayView key, std::uint8_t field, int fileOffset) const {
         ini.setValue(kSection, key, QByteArray::number(field + fileOffset));
+    }
+    void operator()(QByteArrayView key, bool field) const {
+        ini.setValue(kSection, key, field ? "1" : "0");
     }
     void operator()(QByteArrayView key, const QString& field) const {
         ini.setValue(kSection, key, field.toUtf8());

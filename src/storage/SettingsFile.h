@@ -1,6 +1,7 @@
 #pragma once
 // The settings file (settingsFilePath): window placement, serial-port choice, language, last
-// parameter file and the page shown, as ten keys of section "FORM_HLAV" in an INI text.
+// parameter file, the page shown and the backup before programming, as eleven keys of section
+// "FORM_HLAV" in an INI text.
 
 #include "model/Normalize.h"
 
@@ -23,6 +24,7 @@ struct SettingsValues {
     QString file;       // "File": the caption of the file label
     QString iniDir;     // "IniDir": full path of the last parameter file
     int activePage = 1; // "PageControl1->ActivePageIndex"; 1 is the "Bike" page
+    // "BackupBeforeProgramming" (window.backupBeforeProgramming): 0 off, any other number on.
 };
 
 // What loading found besides the values.
@@ -39,7 +41,7 @@ struct SettingsLoad {
 // file changes nothing. A UTF-8 byte-order mark at the start is taken as no part of the text.
 SettingsLoad loadSettingsFile(const QString& path, SettingsValues& values);
 
-// Writes the ten keys, keeping every other line of an existing file: unknown keys, other
+// Writes the eleven keys, keeping every other line of an existing file: unknown keys, other
 // sections and comments survive. Creates the folder when needed and replaces the file only once
 // it is complete. False when writing fails or an existing file cannot be read (rewriting it
 // would lose what it holds); the old file is then as it was.

@@ -96,6 +96,7 @@ struct MainWindowUi {
         QAction* advancePlus = nullptr;
         QAction* undo = nullptr;
         QAction* redo = nullptr;
+        QAction* backupBeforeProgramming = nullptr; // checkable
         std::array<QAction*, varko::kLanguageCount> languages{};
         QAction* contents = nullptr;
         QAction* about = nullptr;

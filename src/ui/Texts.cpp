@@ -69,6 +69,7 @@ constexpr TextRow kTextTable[] = {
     {"AdvancePlus", Caption, {"Advance +", "Vorzündung +", "Advance +", "Předstih +"}},
     {"MenuZpet", Caption, {"Undo", "Zurück", "Undo", "Zpet"}},
     {"MenuZnovu", Caption, {"Redo", "Wieder", "Redo", "Znovu"}},
+    {"MenuBackupBeforeProgramming", Caption, {"Backup before programming", "Sicherung vor dem Programmieren", "Sauvegarde avant programmation", "Záloha před programováním"}}, // ours
     {"MenuLanguage", Caption, {"&Language", "&Sprache", "&Langue", "&Jazyk"}},
     {"MenuEnglish", Caption, {"&English", "Englisch", "&Englais", "&Anglicky"}},
     {"MenuGerman", Caption, {"&German", "&Deutsch", "&Allemand", "&Německy"}},
@@ -165,6 +166,7 @@ constexpr TextRow kTextTable[] = {
     {"MenuExit", Hint, {"End of program", "Programm beenden", "Fin du programme", "Konec programu"}}, // ours
     {"MenuLanguage", Hint, {"Set English or German or French or Czech ", "Englisch oder Deutsch oder Französisch oder Tschechisch ", "Englais ou Allemand ou Francais ou Tchèque ", "Nastavit anglicky nebo německy nebo francouzsky nebo česky "}}, // ours
     {"MenuCom", Hint, {"Set number of com", "Nummer des COM-Anschlußes", "Numéro de la connection com", "Nastavit číslo portu"}}, // ours
+    {"MenuBackupBeforeProgramming", Hint, {"Keep the unit's set in the history before the first programming on a connection", "Kenndaten der Zündung vor dem ersten Programmieren einer Verbindung im Verlauf sichern", "Garder les paramètres du boitier dans l´historique avant la première programmation d´une connexion", "Před prvním programováním na spojení uložit parametry zapalování do historie"}}, // ours
     {"CheckBoxProgHned", HintAndTip, {"Programing at once after change", "Sofort nach Änderung programmieren", "Programmation immédiate après changement", "Programovat ihned po změně"}}, // ours
     // No-data texts of the live labels.
     {"LabelMonInput%1In", LiveCaption, {}, varko::Msg::input, " %1: ---", 0, 2},

@@ -79,6 +79,9 @@ void buildMenus(QMainWindow* window, MainWindowUi& ui) {
     setHint(m.advancePlus, "Curve A plus|Add 1 degree of curve A", false);
     m.undo = addItem(window, tools, "MenuZpet", QKeySequence(Qt::CTRL | Qt::Key_Z));
     m.redo = addItem(window, tools, "MenuZnovu", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
+    tools->addSeparator();
+    m.backupBeforeProgramming = addItem(window, tools, "MenuBackupBeforeProgramming", {});
+    m.backupBeforeProgramming->setCheckable(true);
 
     QMenu* language = addMenu(window, "MenuLanguage");
     auto* languages = new QActionGroup(window);

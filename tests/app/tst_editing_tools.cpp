@@ -187,6 +187,7 @@ void TestEditingTools::refreshWithoutChange() {
     QFETCH(int, servo);
     QFETCH(bool, refreshes);
     FlowsFixture f;
+    f.programWithoutBackup();
     f.window->show();
     QVERIFY(QTest::qWaitForWindowActive(&*f.window));
     f.window->deviceLink().findChild<QTimer*>("Timer1")->stop();

@@ -154,6 +154,7 @@ private slots:
     void programmingAfterUndoAndRedo() {
         FlowsFixture f;
         stopTicks(f);
+        f.programWithoutBackup();
         f.type("EditBaseAdv", "15");
         f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
         QCOMPARE(runningTransfer(f), TransferMode::Idle);
@@ -180,6 +181,7 @@ private slots:
         QFETCH(bool, firstPushPrograms);
         FlowsFixture f;
         stopTicks(f);
+        f.programWithoutBackup();
         f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
         f.type("EditBaseAdv", changeFirst ? "15" : "10");
         QCOMPARE(runningTransfer(f) == TransferMode::Program, firstPushPrograms);

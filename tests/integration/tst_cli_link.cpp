@@ -5,6 +5,9 @@
 #include "CodeNames.h"
 #include "ScopedConfigDir.h"
 #include "SimulatorProcess.h"
+#include "storage/ConfigPaths.h"
+#include "storage/History.h"
+#include "storage/ParamFile.h"
 
 #include <QTest>
 #include <fcntl.h>
@@ -44,6 +47,7 @@ private slots:
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QString("Verify:: OK\n"));
 
+        QVERIFY(varko::History(varko::historyDir()).entries().isEmpty()); // no backup asked for
         QCOMPARE(runCli({"verify", "--port", simulatorPortName(), file}).status, 0);
         const QString linkPath = simulatorPortLink(config_->path());
         run = runCli({"verify", "--port", QFileInfo(linkPath).symLinkTarget(), file});
@@ -116,6 +120,74 @@ private slots:
             command == "read" ? QStringList{"-o", config_->path() + "/out.ign"} : QStringList{file};
         const CliRun run = runCli(QStringList{command, "--port", "COM4"} + fileWords);
         QCOMPARE(run.out, QString("Verify:: OK\n"));
+        QTEST(simulator.requests(), "requests");
+        QVERIFY(simulator.stop());
+    }
+
+    // The unit's set as it was goes into the history before the program overwrites it.
+    void programWithBackup() {
+        const QString file = config_->path() + "/preset.ign";
+        QCOMPARE(runCli({"preset", "20", "-o", file}).status, 0);
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--log-requests"}));
+        const QString before = config_->path() + "/before.ign";
+        QCOMPARE(runCli({"read", "--port", simulatorPortName(), "-o", before}).status, 0);
+
+        const CliRun run = runCli(
+            {"program", "--backup", "--port", simulatorPortName(), "preset.ign"}, config_->path());
+        QCOMPARE(run.status, 0);
+        const varko::History history(varko::historyDir());
+        const QList<varko::HistoryEntry> entries = history.entries();
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries[0].event, varko::HistoryEvent::BeforeProgramming);
+        QCOMPARE(entries[0].unit.name, "SIM01");
+        QCOMPARE(entries[0].openFile, file);
+        QCOMPARE(run.out, "Backup: " + history.filePath(entries[0]) + "\nVerify:: OK\n");
+        varko::ParamImage backedUp, read;
+        std::uint8_t version = 0;
+        QVERIFY(varko::loadParamFile(history.filePath(entries[0]), backedUp, version));
+        QVERIFY(varko::loadParamFile(before, read, version));
+        QCOMPARE(backedUp, read);
+        const QStringList requests = simulator.requests();
+        QCOMPARE(requests.mid(requests.size() - 8),
+                 (QStringList{"0x40", "0x41", "0x42", "0x00", "0x01", "0x02", "0x41", "0x42"}));
+        QVERIFY(simulator.stop());
+    }
+
+    void failedBackupProgramsNothing_data() {
+        QTest::addColumn<QStringList>("faults");
+        QTest::addColumn<bool>("historyBlocked");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("requests");
+        const QString noBackup = "varko-cli: no backup of the unit's set, nothing programmed\n";
+        QTest::newRow("reading refused") << QStringList{"--refuse-reading"} << false
+                                         << "No reading!\n" + noBackup << QStringList{"0x40"};
+        QTest::newRow("version 74")
+            << QStringList{"--protocol-version", "74"} << false
+            << "Unmatched version of PC and Ignition programs!  PC-75, IGN-74\n" + noBackup
+            << QStringList{"0x40"};
+        QTest::newRow("history cannot keep it")
+            << QStringList{} << true << QString() << QStringList{"0x40", "0x41", "0x42"};
+    }
+    void failedBackupProgramsNothing() {
+        QFETCH(QStringList, faults);
+        QFETCH(bool, historyBlocked);
+        QFETCH(QString, message);
+        const QString file = config_->path() + "/preset.ign";
+        QCOMPARE(runCli({"preset", "20", "-o", file}).status, 0);
+        if (historyBlocked) { // a file where the folder would be
+            QVERIFY(QDir().mkpath(QFileInfo(varko::historyDir()).path()));
+            QFile blocker(varko::historyDir());
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            message = "varko-cli: cannot keep the backup in " + varko::historyDir() +
+                      ", nothing programmed\n";
+        }
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, QStringList{"--log-requests"} + faults));
+        const CliRun run = runCli({"program", "--port", simulatorPortName(), "--backup", file});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, message);
+        QCOMPARE(run.out, QString());
         QTEST(simulator.requests(), "requests");
         QVERIFY(simulator.stop());
     }

@@ -75,6 +75,7 @@ private slots:
         const int cell = markedCell(f);
         QCOMPARE(cell / 10, row);
 
+        f.programWithoutBackup();
         // Ticking the box changes nothing, so nothing is programmed yet.
         auto* box = f.window.find<QCheckBox>("CheckBoxProgHned");
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));

@@ -41,6 +41,7 @@ private slots:
         QVERIFY(
             QTest::qWaitFor([&] { return f.window.find("LabelSpojeni")->isHidden(); }, kWaitMs));
 
+        f.programWithoutBackup();
         // Ticking the box changes nothing, so nothing is programmed yet.
         auto* box = f.window.find<QCheckBox>("CheckBoxProgHned");
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));

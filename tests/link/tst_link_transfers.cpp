@@ -4,10 +4,13 @@
 #include "LinkRig.h"
 #include "ScopedConfigDir.h"
 #include "SimulatedUnit.h"
+#include "model/Messages.h"
 
 #include <QTest>
 
 using namespace varko;
+
+Q_DECLARE_METATYPE(varko::TransferResult)
 
 namespace {
 
@@ -284,6 +287,101 @@ private slots:
         rig.runTransfer();
         QCOMPARE(rig.owner.results.back(), TransferResult::Ok);
         QCOMPARE(rig.unit.store(), rig.image);
+    }
+
+    // A copy read brings the unit's bytes as they are, reserved ones and values out of range
+    // included, and never touches the owner's image: no normalization, no showing, no verify.
+    void copyReadLeavesTheImageAlone() {
+        UnitRig rig;
+        rig.owner.normalizeForReal = true;
+        rig.unit.store() = patternImage(5);
+        rig.unit.store()[Field::limiter + 1] = 0xA5; // a reserved byte
+        rig.unit.store().lobeCount() = 250;          // far out of range
+        rig.image = patternImage(9);
+        const ParamImage before = rig.image;
+        rig.engine->startCopyRead(Msg::backupRead);
+        QCOMPARE(rig.status().statusText, QString("Backup of the unit's set:"));
+        QVERIFY(rig.runTransfer() > 0);
+        QCOMPARE(rig.image, before);
+        QCOMPARE(rig.owner.normalizes, 0);
+        QCOMPARE(rig.owner.shows, 0);
+        QCOMPARE(rig.owner.copies.size(), std::size_t(1));
+        QCOMPARE(rig.owner.copies[0], std::optional(rig.unit.store()));
+        QCOMPARE(rig.owner.results, std::vector<TransferResult>{TransferResult::Ok});
+        QCOMPARE(rig.owner.endedCopyReads, std::vector<bool>{true});
+        QCOMPARE(rig.transferCommands(), (std::vector<std::uint8_t>{0x40, 0x41, 0x42}));
+        QCOMPARE(rig.gaugeSteps, (std::vector<int>{0, 1, 2}));
+        QCOMPARE(rig.engine->deviceTexts().deviceName, QString("SIM01"));
+        QVERIFY(!rig.state().copyRead);
+
+        // The next read is an ordinary one again.
+        rig.engine->startRead();
+        rig.runTransfer();
+        QCOMPARE(rig.owner.copies.size(), std::size_t(1));
+        QCOMPARE(rig.owner.endedCopyReads, (std::vector<bool>{true, false}));
+        QCOMPARE(rig.owner.shows, 1);
+    }
+
+    void copyReadFailsAsAReadDoes_data() {
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<bool>("refuseReading");
+        QTest::addColumn<int>("protocolVersion");
+        QTest::addColumn<QString>("statusText");
+        QTest::addColumn<TransferResult>("result");
+        QTest::newRow("no answer")
+            << true << false << 75 << "Read error!" << TransferResult::ReadError;
+        QTest::newRow("reading refused")
+            << false << true << 75 << "No reading!" << TransferResult::NoReading;
+        QTest::newRow("other version")
+            << false << false << 74
+            << "Backup of the unit's set:" << TransferResult::VersionMismatch;
+    }
+    void copyReadFailsAsAReadDoes() {
+        QFETCH(bool, silent);
+        QFETCH(bool, refuseReading);
+        QFETCH(int, protocolVersion);
+        QFETCH(TransferResult, result);
+        sim::UnitFaults faults;
+        faults.silent = silent;
+        faults.refuseReading = refuseReading;
+        faults.protocolVersion = protocolVersion;
+        UnitRig rig(faults);
+        rig.image = patternImage(2);
+        const ParamImage before = rig.image;
+        rig.engine->startCopyRead(Msg::backupRead);
+        QVERIFY(rig.runTransfer() > 0);
+        QTEST(rig.status().statusText, "statusText");
+        QCOMPARE(rig.owner.copies, std::vector<std::optional<ParamImage>>{std::nullopt});
+        QCOMPARE(rig.owner.results, std::vector<TransferResult>{result});
+        QCOMPARE(rig.owner.messages.size(), std::size_t(protocolVersion == 75 ? 0 : 1));
+        QCOMPARE(rig.image, before);
+        QCOMPARE(rig.owner.normalizes, 0);
+        QCOMPARE(rig.owner.shows, 0);
+        QVERIFY(!rig.state().copyRead);
+    }
+
+    // A new connection begins with the first answer after no connection or after a port change;
+    // answers that follow belong to the same one.
+    void connectionsAreCounted() {
+        UnitRig rig;
+        QCOMPARE(rig.state().connection, 0u);
+        rig.tick(8); // the first live request is out and answered
+        QCOMPARE(rig.state().connection, 1u);
+        rig.tick(30);
+        QCOMPARE(rig.state().connection, 1u);
+
+        const auto answer = rig.port->respond;
+        rig.port->respond = nullptr;
+        rig.tick(LinkLimits::silentLimit + 2);
+        QVERIFY(rig.status().connectionVisible);
+        rig.port->respond = answer;
+        rig.tick(LinkLimits::reopenTicks + 8);
+        QCOMPARE(rig.state().connection, 2u);
+
+        rig.engine->selectPort(4);
+        rig.tick(8);
+        QCOMPARE(rig.state().connection, 3u);
+        QVERIFY(!rig.status().connectionVisible);
     }
 
     void acceptance_data() {

@@ -32,7 +32,8 @@ SettingsValues changedValues() {
     values.top = 20;
     values.height = 800;
     values.width = 1000;
-    values.window = {.language = 2, .portSelection = 20, .scanIndex = 0};
+    values.window = {
+        .language = 2, .portSelection = 20, .scanIndex = 0, .backupBeforeProgramming = false};
     values.file = QStringLiteral("/home/rider/Mopeds/ä b.ign");
     values.iniDir = QStringLiteral("/home/rider/Mopeds/ä b.ign");
     values.activePage = 2;
@@ -49,7 +50,8 @@ const QByteArray kChangedKeyLines = "Left=-8\r\n"
                                     "Language=2\r\n"
                                     "File=/home/rider/Mopeds/\xc3\xa4 b.ign\r\n"
                                     "IniDir=/home/rider/Mopeds/\xc3\xa4 b.ign\r\n"
-                                    "PageControl1->ActivePageIndex=2\r\n";
+                                    "PageControl1->ActivePageIndex=2\r\n"
+                                    "BackupBeforeProgramming=0\r\n";
 
 QVariant fieldValue(const SettingsValues& values, const QString& field) {
     const QMap<QString, QVariant> fields{
@@ -63,13 +65,14 @@ QVariant fieldValue(const SettingsValues& values, const QString& field) {
         {"file", values.file},
         {"iniDir", values.iniDir},
         {"activePage", values.activePage},
+        {"backup", values.window.backupBeforeProgramming},
     };
     return fields.value(field);
 }
 
 bool sameValues(const SettingsValues& a, const SettingsValues& b) {
     for (const char* field : {"left", "top", "height", "width", "portSelection", "scanIndex",
-                              "language", "file", "iniDir", "activePage"})
+                              "language", "file", "iniDir", "activePage", "backup"})
         if (fieldValue(a, field) != fieldValue(b, field))
             return false;
     return true;
@@ -125,6 +128,12 @@ private slots:
             << QByteArray("Language=258") << "language" << QVariant(2);
         QTest::newRow("page") << QByteArray("PageControl1->ActivePageIndex=2") << "activePage"
                               << QVariant(2);
+        QTest::newRow("backup off")
+            << QByteArray("BackupBeforeProgramming=0") << "backup" << QVariant(false);
+        QTest::newRow("backup on by any number")
+            << QByteArray("BackupBeforeProgramming=7") << "backup" << QVariant(true);
+        QTest::newRow("backup word")
+            << QByteArray("BackupBeforeProgramming=off") << "backup" << QVariant(true);
         QTest::newRow("negative") << QByteArray("Left=-42") << "left" << QVariant(-42);
         QTest::newRow("plus sign") << QByteArray("Left=+42") << "left" << QVariant(42);
         QTest::newRow("blanks and tabs") << QByteArray(" Left \t=  42 ") << "left" << QVariant(42);

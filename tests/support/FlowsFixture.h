@@ -19,6 +19,11 @@ struct FlowsFixture {
         window->commitEditedValue();
     }
     void trigger(const char* menuItem) { window.find<QAction>(menuItem)->trigger(); }
+    // Programs start at once, as the unit's own program has them, without the backup of the
+    // unit's set before the first program on a connection.
+    void programWithoutBackup() {
+        window.find<QAction>("MenuBackupBeforeProgramming")->setChecked(false);
+    }
     bool enabled(const char* menuItem) const { return window.find<QAction>(menuItem)->isEnabled(); }
     bool canUndo() const { return enabled("MenuZpet"); }
     bool canRedo() const { return enabled("MenuZnovu"); }

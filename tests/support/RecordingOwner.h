@@ -8,6 +8,7 @@
 #include "model/Normalize.h"
 
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 class RecordingOwner : public varko::LinkOwner {
@@ -24,7 +25,9 @@ public:
     int monitorFrames = 0;
     std::vector<varko::LinkMessage> messages;
     std::vector<varko::TransferResult> results;
-    std::vector<varko::TransferMode> startedModes; // of each ended transfer
+    std::vector<varko::TransferMode> startedModes;        // of each ended transfer
+    std::vector<std::optional<varko::ParamImage>> copies; // what each copy read brought
+    std::vector<bool> endedCopyReads;                     // for each end: whether a copy read ended
     varko::LinkStatus lastStatus;
 
     void collectImage() override { ++collects; }
@@ -43,6 +46,11 @@ public:
     void transferEnded(varko::TransferMode started, varko::TransferResult result) override {
         startedModes.push_back(started);
         results.push_back(result);
+        endedCopyReads.push_back(engine && engine->state().copyRead);
+    }
+    void copyReadEnded(varko::TransferResult,
+                       const std::optional<varko::ParamImage>& unitSet) override {
+        copies.push_back(unitSet);
     }
 
     // Closes the boxes asked for so far, outside the engine's call, as the window does.
