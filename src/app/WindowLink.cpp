@@ -3,8 +3,10 @@
 #include "app/MainWindow.h"
 #include "app/ProgramBackup.h"
 #include "app/SaveAndUnitFields.h"
+#include "app/UnitComparison.h"
 #include "link/PosixSerialPort.h"
 #include "link/TickTimer.h"
+#include "model/Messages.h"
 #include "ui/MainWindowUi.h"
 #include "ui/MessageBoxes.h"
 
@@ -40,7 +42,8 @@ WindowLink::WindowLink(MainWindow& window, MainWindowUi& ui, WindowSettings& set
     : window_(window), ui_(ui), settings_(settings), unitTexts_(unitTexts),
       engine_(std::make_unique<LinkEngine>(window.image(), settings, static_cast<LinkOwner&>(*this),
                                            std::make_unique<PosixSerialPort>())),
-      column_(ui), tickTimer_(new QTimer(this)), backup_(new ProgramBackup(*this, ui, settings)) {
+      column_(ui), tickTimer_(new QTimer(this)), backup_(new ProgramBackup(*this, ui, settings)),
+      unitComparison_(new UnitComparison(window, *engine_, this)) {
     buildPortMenu();
     connectTransfers();
     // The rest of the link's look is the window's own at creation ("No connection with PC"
@@ -93,6 +96,7 @@ void WindowLink::connectTransfers() {
                                 {ui_.menu.program, ui_.toolbar.program, TransferMode::Program}};
     for (const Trigger& t : triggers) {
         const auto start = [this, mode = t.mode] {
+            unitComparison_->forget();
             if (mode == TransferMode::Program) {
                 backup_->program(true);
                 return;
@@ -103,6 +107,10 @@ void WindowLink::connectTransfers() {
         connect(t.menuItem, &QAction::triggered, this, start);
         connect(t.toolbarButton, &QAbstractButton::clicked, this, start);
     }
+    connect(ui_.menu.compareUnit, &QAction::triggered, this, [this] {
+        backup_->forget();
+        unitComparison_->compareWithUnit(Msg::read);
+    });
 }
 
 void WindowLink::collectImage() {
@@ -168,10 +176,14 @@ void WindowLink::transferEnded(TransferMode started, TransferResult result) {
     }
     if (result == TransferResult::Ok)
         emit transferSucceeded(started);
+    // What differs, after the message that something does.
+    if (result == TransferResult::VerifyError)
+        unitComparison_->compareWithUnit(Msg::verifyError);
 }
 
 void WindowLink::copyReadEnded(TransferResult result, const std::optional<ParamImage>& unitSet) {
     backup_->copyReadEnded(result, unitSet);
+    unitComparison_->copyReadEnded(unitSet);
 }
 
 void WindowLink::showPortMenu(const PortMenu& menu) {

@@ -18,6 +18,7 @@ class QAction;
 class QTimer;
 class MainWindow;
 class ProgramBackup;
+class UnitComparison;
 struct MainWindowUi;
 
 class WindowLink final : public QObject, private varko::LinkOwner {
@@ -78,4 +79,5 @@ private:
     varko::LiveValues live_;
     varko::OperatingPoint point_;
     ProgramBackup* backup_;
+    UnitComparison* unitComparison_;
 };

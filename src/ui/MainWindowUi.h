@@ -92,6 +92,7 @@ struct MainWindowUi {
         QAction* read = nullptr;
         QAction* verify = nullptr;
         QAction* program = nullptr;
+        QAction* compareUnit = nullptr;
         QAction* advanceMinus = nullptr;
         QAction* advancePlus = nullptr;
         QAction* undo = nullptr;

@@ -51,6 +51,7 @@ constexpr TextRow kTextTable[] = {
     {"MenuOpenExeDir", Caption, {"Open from exe dir", "Öffnen aus exe dir", "Open from exe dir", "Otevřít z exe dir"}},
     {"MenuHistory", Caption, {"&History...", "&Verlauf...", "&Historique...", "&Historie..."}}, // ours
     {"MenuCompareFile", Caption, {"Compare with file...", "Mit Datei vergleichen...", "Comparer avec un fichier...", "Porovnat se souborem..."}}, // ours
+    {"MenuCompareUnit", Caption, {"Compare with unit", "Mit Zündung vergleichen", "Comparer avec le boitier", "Porovnat se zapalováním"}}, // ours
     {"MenuSave", Caption, {"&Save", "&Speichern", "&Mèmoriser", "&Uložit"}},
     {"MenuSaveExeDir", Caption, {"Save to exe dir", "Speichern in exe dir", "Save to exe dir", "Uložit do exe dir"}},
     {"MenuPrint", Caption, {"&Print", "&Drucken", "&Imprimer", "&Tisk"}},
@@ -149,6 +150,7 @@ constexpr TextRow kTextTable[] = {
     {"SpeedButton5", HintAndTip, {"Open file with parametrs", "Datei mit Kenndaten öffnen", "Ouvrir fichier des paramètres", "Otevřít soubor s parametry"}}, // ours
     {"MenuOpen", Hint, {"Open file with parametrs", "Datei mit Kenndaten öffnen", "Ouvrir fichier des paramètres", "Otevřít soubor s parametry"}}, // ours
     {"MenuCompareFile", Hint, {"Show how the set differs from a file's, and take its values", "Zeigen, wie sich die Kenndaten von einer Datei unterscheiden, und Werte übernehmen", "Montrer en quoi les paramètres diffèrent d'un fichier, et reprendre ses valeurs", "Ukázat, čím se parametry liší od souboru, a převzít jeho hodnoty"}}, // ours
+    {"MenuCompareUnit", Hint, {"Read the unit's set without changing the window's, and show how they differ", "Die Kenndaten der Zündung lesen, ohne die des Fensters zu ändern, und die Unterschiede zeigen", "Lire les paramètres du boitier sans changer ceux de la fenêtre, et montrer les différences", "Načíst parametry zapalování beze změny parametrů okna a ukázat rozdíly"}}, // ours
     {"SpeedButton7", HintAndTip, {"Save parametrs to file", "Kenndaten in Datei speichern", "Mémoriser les paramètres", "Uložit parametry do souboru"}}, // ours
     {"MenuSave", Hint, {"Save parametrs to file", "Kenndaten in Datei speichern", "Mémoriser les paramètres", "Uložit parametry do souboru"}}, // ours
     {"SpeedButtonPrint", HintAndTip, {"Print parametrs", "Kenndaten drucken", "Imprimer les paramètres", "Tisk parametrů"}}, // ours

@@ -71,6 +71,8 @@ void buildMenus(QMainWindow* window, MainWindowUi& ui) {
     m.read = addItem(window, device, "MenuRead", QKeySequence(Qt::Key_F7));
     m.verify = addItem(window, device, "MenuVerify", QKeySequence(Qt::Key_F8));
     m.program = addItem(window, device, "MenuProgram", QKeySequence(Qt::Key_F9));
+    device->addSeparator();
+    m.compareUnit = addItem(window, device, "MenuCompareUnit", {});
 
     QMenu* tools = addMenu(window, "MenuTools");
     m.advanceMinus = addItem(window, tools, "AdvanceMinus", QKeySequence(Qt::Key_F4));

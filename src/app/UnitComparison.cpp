@@ -1,0 +1,37 @@
+#include "app/UnitComparison.h"
+
+#include "app/MainWindow.h"
+#include "model/Messages.h"
+
+#include <QTimer>
+
+using namespace varko;
+
+namespace {
+// Completes the compare view's title, "Compare with %1", in each language.
+const TextRow kTheUnit = {"the unit", "der Zündung", "le boitier", "zapalováním"}; // ours
+} // namespace
+
+UnitComparison::UnitComparison(MainWindow& window, LinkEngine& engine, QObject* parent)
+    : QObject(parent), window_(window), engine_(engine) {}
+
+void UnitComparison::compareWithUnit(int startText) {
+    // Never from inside an engine call: the copy read is a transfer of its own.
+    QTimer::singleShot(0, this, [this, startText] {
+        waiting_ = true;
+        engine_.startCopyRead(startText);
+    });
+}
+
+void UnitComparison::forget() {
+    waiting_ = false;
+}
+
+void UnitComparison::copyReadEnded(const std::optional<ParamImage>& unitSet) {
+    if (!waiting_)
+        return; // another's read, such as a backup's
+    waiting_ = false;
+    // A failed read has said so on the status line.
+    if (unitSet)
+        window_.showComparison(*unitSet, textIn(kTheUnit, window_.language()));
+}

@@ -1,0 +1,79 @@
+// Comparing with the unit: the unit's set is read without changing the window's, and the compare
+// view opens on the difference, from the menu and after a verify that found another set. With
+// VARKO_SCREENSHOT_DIR set, the view and the window are written there as pictures.
+
+#include "SimulatorProcess.h"
+#include "WindowFixture.h"
+#include "ui/CompareView.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace varko;
+
+namespace {
+
+constexpr int kWaitMs = 10000;
+
+CompareView* view(const WindowFixture& window) {
+    return window.find<CompareView>("FormCompare");
+}
+
+bool viewShown(const WindowFixture& window) {
+    return QTest::qWaitFor([&] { return view(window) && view(window)->isVisible(); }, kWaitMs);
+}
+
+// The rows' second and third columns: the value's name is in the first, the window's value in
+// the third, the unit's in the fourth.
+QStringList rowNames(const WindowFixture& window) {
+    QStringList names;
+    const QTreeWidget* rows = view(window)->rowList();
+    for (int row = 0; row < rows->topLevelItemCount(); ++row)
+        names << rows->topLevelItem(row)->text(1);
+    return names;
+}
+
+} // namespace
+
+class TestCompareUnitSim : public QObject {
+    Q_OBJECT
+private slots:
+    void compareWithUnit_data() {
+        QTest::addColumn<QString>("menuItem");
+        QTest::newRow("Compare with unit") << "MenuCompareUnit";
+        QTest::newRow("after a verify error") << "MenuVerify";
+    }
+    void compareWithUnit() {
+        QFETCH(QString, menuItem);
+        WindowFixture window;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--seed", "7"}));
+        window.find<QAction>(QStringLiteral("MenuCom%1").arg(kSimulatorPort))->trigger();
+        QVERIFY(QTest::qWaitFor([&] { return !window.shown("LabelSpojeni"); }, kWaitMs));
+        // The unit holds the R6 preset; the window differs from it in the limiter alone.
+        window.showWith([](ParamImage& image) { image.limiter() = image.limiter() + 5; });
+        const ParamImage before = window->image();
+
+        window.find<QAction>(menuItem)->trigger();
+        QVERIFY(viewShown(window));
+        if (menuItem == "MenuVerify")
+            QCOMPARE(window.find<QLabel>("LabelHlaseni")->text(), "Verify error!");
+        QCOMPARE(window->image(), before);
+        QVERIFY2(view(window)->windowTitle().contains("the unit"),
+                 qPrintable(view(window)->windowTitle()));
+        const QStringList names = rowNames(window);
+        QCOMPARE(names.size(), 1);
+        QVERIFY2(names.first().contains("Limiter"), qPrintable(names.join(" | ")));
+        const QString dir = qEnvironmentVariable("VARKO_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) {
+            QVERIFY(window->grab().save(dir + "/compare-" + menuItem + "-window.png"));
+            QVERIFY(view(window)->grab().save(dir + "/compare-" + menuItem + ".png"));
+        }
+        QVERIFY(simulator.stop());
+    }
+};
+
+QTEST_MAIN(TestCompareUnitSim)
+#include "tst_compare_unit_sim.moc"
