@@ -5,12 +5,10 @@
 namespace varko {
 namespace {
 
-using Row = std::array<const char*, kLanguageCount>;
-
 // Rows marked "ours" are this program's own messages, translated by us for a native speaker to
 // review; the others are the product's established wording.
 // clang-format off
-const std::array<Row, kMessageCount> kMessages = {{
+const std::array<TextRow, kMessageCount> kMessages = {{
     /* 0 */ {"manual_briskal_varko_en.pdf", "manual_briskal_varko_de.pdf", "manual_briskal_varko_fr.pdf", "manual_briskal_varko_cz.pdf"},
     /* 1 */ {"Program error!", "Programmier Fehler", "Erreur de programmation!", "Chyba programování"},
     /* 2 */ {"Verify error!", "Vergleichsfehler", "Verifier erreur!", "Chyba verifikace!"},
@@ -65,24 +63,23 @@ const std::array<Row, kMessageCount> kMessages = {{
 // clang-format on
 
 // Entry 26 wraps the manual's file name of the same language.
-const Row kManualOpenErrorLeadIn = {"Error by opening file ", "Fehler beim öffnen der Datei ",
-                                    "Erreur à l´ouvertur du Fichier ",
-                                    "Chyba při otevírání souboru "};
+const TextRow kManualOpenErrorLeadIn = {"Error by opening file ", "Fehler beim öffnen der Datei ",
+                                        "Erreur à l´ouvertur du Fichier ",
+                                        "Chyba při otevírání souboru "};
 
 } // namespace
 
 QString messageText(int n, std::uint8_t language) {
     if (n < 0 || n >= kMessageCount)
         return {};
-    const int lang = language < kLanguageCount ? language : 0;
     if (n == Msg::manualOpenError)
-        return QString::fromUtf8(kManualOpenErrorLeadIn[lang]) +
-               messageText(Msg::manualFile, language) + QStringLiteral(" !");
-    const char* text = kMessages[n][lang];
-    return text ? QString::fromUtf8(text) : QString();
+        return textIn(kManualOpenErrorLeadIn, language) + messageText(Msg::manualFile, language) +
+               QStringLiteral(" !");
+    return textIn(kMessages[n], language);
 }
 
 QString textIn(const TextRow& row, std::uint8_t language) {
+    // Entries nobody uses are null, and read as empty.
     return QString::fromUtf8(row[language < kLanguageCount ? language : 0]);
 }
 

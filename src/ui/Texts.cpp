@@ -26,10 +26,10 @@ enum class Target {
     LiveCaption, // a live-data label's text while no unit answers
 };
 
-struct TextRow {
+struct TableRow {
     const char* name;
     Target target;
-    std::array<const char*, kLanguageCount> text{}; // English, German, French, Czech
+    varko::TextRow text{};   // English, German, French, Czech
     int message = -1;        // take the text from this numbered message instead
     const char* suffix = ""; // the same in every language
     int entry = 0;           // list entry of a ListEntry row
@@ -42,7 +42,7 @@ using enum Target;
 // a native speaker to review. Every other row is the product's established wording, which users
 // and their printed manuals know: odd spellings, doubled and trailing blanks stay as they are.
 // clang-format off
-constexpr TextRow kTextTable[] = {
+constexpr TableRow kTextTable[] = {
     {"FormHlav", Caption, {"Programming of VARKO unit", "Programmierung der VARKO Zündbox", "Programation de VARKO unité", "Programování jednotky VARKO"}},
     // Menus and the toolbar's push buttons.
     {"MenuFile", Caption, {"&File", "&Datei", "&Fichier", "&Soubor"}},
@@ -186,7 +186,7 @@ constexpr TextRow kTextTable[] = {
 
 // Rows of their own text hold it in every language.
 constexpr bool everyLanguageFilled() {
-    for (const TextRow& row : kTextTable) {
+    for (const TableRow& row : kTextTable) {
         if (row.message >= 0)
             continue;
         for (const char* text : row.text)
@@ -199,7 +199,7 @@ static_assert(everyLanguageFilled(), "a text row lacks a language");
 
 // The history's texts: its dialog is a window of its own, and the note on the status bar.
 // clang-format off
-constexpr std::array<const char*, kLanguageCount> kHistoryTexts[] = {
+constexpr varko::TextRow kHistoryTexts[] = {
     {"History", "Verlauf", "Historique", "Historie"}, // ours
     {"When", "Wann", "Quand", "Kdy"}, // ours
     {"What", "Was", "Quoi", "Co"}, // ours
@@ -219,11 +219,11 @@ static_assert(std::size(kHistoryTexts) == std::size_t(HistoryText::NotKept) + 1)
 constexpr const char* kAboutBoxCaptions[kLanguageCount] = {"About VARKO", "Über Programm VARKO",
                                                            "Information VARKO", "O programu VARKO"};
 
-QString rowText(const TextRow& row, std::uint8_t language) {
+QString rowText(const TableRow& row, std::uint8_t language) {
     if (row.message >= 0) {
         return varko::messageText(row.message, language);
     }
-    return QString::fromUtf8(row.text[language < kLanguageCount ? language : 0]);
+    return varko::textIn(row.text, language);
 }
 
 void setCaption(QObject* target, const QString& text) {
@@ -258,7 +258,7 @@ void setRadioItems(QObject* target, const QString& lines) {
     }
 }
 
-void applyRow(QMainWindow* window, const TextRow& row, const QString& name, const QString& text,
+void applyRow(QMainWindow* window, const TableRow& row, const QString& name, const QString& text,
               bool noConnection) {
     QObject* target = namedControl(window, name);
     if (target == nullptr)
@@ -288,7 +288,7 @@ void applyRow(QMainWindow* window, const TextRow& row, const QString& name, cons
 }
 
 // Calls apply(name, number) for each control a row names: once, or once per number 1..count.
-template <typename Apply> void forEachRowControl(const TextRow& row, Apply apply) {
+template <typename Apply> void forEachRowControl(const TableRow& row, Apply apply) {
     const QString name = QString::fromLatin1(row.name);
     if (row.count == 0) {
         apply(name, QString());
@@ -305,7 +305,7 @@ template <typename Apply> void forEachRowControl(const TextRow& row, Apply apply
 void applyTexts(QMainWindow* window, std::uint8_t language) {
     const auto* connectionLabel = namedControl<QWidget>(window, "LabelSpojeni");
     const bool noConnection = connectionLabel != nullptr && !connectionLabel->isHidden();
-    for (const TextRow& row : kTextTable) {
+    for (const TableRow& row : kTextTable) {
         const QString text = rowText(row, language);
         const QString suffix = QString::fromLatin1(row.suffix);
         forEachRowControl(row, [&](const QString& name, const QString& number) {
@@ -319,13 +319,12 @@ QString aboutBoxCaption(std::uint8_t language) {
 }
 
 QString historyText(HistoryText text, std::uint8_t language) {
-    const auto& row = kHistoryTexts[static_cast<std::size_t>(text)];
-    return QString::fromUtf8(row[language < kLanguageCount ? language : 0]);
+    return varko::textIn(kHistoryTexts[static_cast<std::size_t>(text)], language);
 }
 
 QStringList textControlNames() {
     QStringList names;
-    for (const TextRow& row : kTextTable)
+    for (const TableRow& row : kTextTable)
         forEachRowControl(row, [&names](const QString& name, const QString&) { names << name; });
     return names;
 }
