@@ -5,7 +5,6 @@
 #include "app/WindowLink.h"
 #include "model/FormMapping.h"
 #include "model/Messages.h"
-#include "model/Normalize.h"
 #include "storage/ParamFile.h"
 #include "ui/MainWindowUi.h"
 #include "ui/MessageBoxes.h"
@@ -21,12 +20,6 @@ using namespace varko;
 namespace {
 const QString kParamFileExt = QStringLiteral("ign");
 
-// What the window makes of a file's set when Open takes it, without the window.
-void asOpened(ParamImage& image, bool testEnable) {
-    WindowSettings defaults; // the normalization of the image alone
-    normalize(image, defaults);
-    roundTripThroughControls(image, testEnable);
-}
 } // namespace
 
 FileFlows::FileFlows(MainWindow& window, MainWindowUi& ui)
@@ -73,7 +66,7 @@ void FileFlows::compareWithLastFile() {
     if (lastFilePath_.isEmpty() ||
         !loadParamFile(lastFilePath_, opened, version, [](FileMessage) {}) || version == 0)
         return;
-    asOpened(opened, window_.testMode());
+    takeAsWindowOpens(opened, window_.testMode());
     window_.saveAndUnitFields().fileHolds(opened);
 }
 
@@ -173,7 +166,7 @@ void FileFlows::compareWithFile() {
     std::optional<ParamImage> other = readParamFile(dialog.fileName);
     if (!other)
         return;
-    asOpened(*other, window_.testMode());
+    takeAsWindowOpens(*other, window_.testMode());
     window_.showComparison(*other, dialog.fileName);
 }
 

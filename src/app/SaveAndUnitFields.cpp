@@ -1,5 +1,6 @@
 #include "app/SaveAndUnitFields.h"
 
+#include "model/ImageDiff.h"
 #include "model/Messages.h"
 
 #include <QLabel>
@@ -36,10 +37,10 @@ QLabel* addField(QStatusBar* bar, const char* name) {
     return field;
 }
 
-// A verify does not compare the unit's reading flag, so neither does the unit's field.
-bool sameSet(const ParamImage& a, const ParamImage& b, bool withReadingFlag) {
-    for (int offset = 0; offset < kImageSize; ++offset) {
-        if (a[offset] != b[offset] && (withReadingFlag || offset != Field::noReading))
+// The unit's field compares what a verify compares.
+bool sameSet(const ParamImage& a, const ParamImage& b, bool asVerified) {
+    for (const int offset : differingBytes(a, b)) {
+        if (!asVerified || verifyCompares(offset))
             return false;
     }
     return true;
@@ -77,8 +78,8 @@ void SaveAndUnitFields::unitUnknown() {
 
 void SaveAndUnitFields::show() {
     const std::uint8_t language = settings_.language;
-    showState(fileField_, fileSet_ && sameSet(image_, *fileSet_, true), kSaved, kNotSaved,
+    showState(fileField_, fileSet_ && sameSet(image_, *fileSet_, false), kSaved, kNotSaved,
               kFileHint, language);
-    showState(unitField_, unitSet_ && sameSet(image_, *unitSet_, false), kInUnit, kNotInUnit,
+    showState(unitField_, unitSet_ && sameSet(image_, *unitSet_, true), kInUnit, kNotInUnit,
               kUnitHint, language);
 }

@@ -1,6 +1,7 @@
 #include "cli/CommandWords.h"
 #include "cli/Commands.h"
 #include "cli/ImageFiles.h"
+#include "model/FormMapping.h"
 #include "model/ImageDiff.h"
 #include "model/Normalize.h"
 #include "model/Presets.h"

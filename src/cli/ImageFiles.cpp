@@ -1,8 +1,6 @@
 #include "cli/ImageFiles.h"
 
-#include "model/FormMapping.h"
 #include "model/Messages.h"
-#include "model/Normalize.h"
 #include "storage/ParamFile.h"
 
 namespace varko::cli {
@@ -38,12 +36,6 @@ bool readImageFile(const QString& path, ParamImage& image, CliIo& io) {
     if (!missingKeys.isEmpty())
         io.err << "varko-cli: " << path << " lacks the keys " << missingKeys.join(", ") << "\n";
     return true;
-}
-
-void takeAsWindowOpens(ParamImage& image, bool testEnable) {
-    WindowSettings settings; // the defaults are always in range
-    normalize(image, settings);
-    roundTripThroughControls(image, testEnable);
 }
 
 bool writeImageFile(const QString& path, const ParamImage& image, CliIo& io) {

@@ -12,10 +12,6 @@ namespace varko::cli {
 // (nothing loaded).
 bool readImageFile(const QString& path, ParamImage& image, CliIo& io);
 
-// What the window's Open makes of a loaded image: the normalization, then the pass through the
-// controls (their ranges and lists). testEnable is the window's test mode.
-void takeAsWindowOpens(ParamImage& image, bool testEnable);
-
 // False after "Open file error!" when the file cannot be written.
 bool writeImageFile(const QString& path, const ParamImage& image, CliIo& io);
 

@@ -4,6 +4,7 @@
 #include "cli/LinkSession.h"
 #include "cli/MonitorSession.h"
 #include "link/PortNames.h"
+#include "model/FormMapping.h"
 #include "storage/ConfigPaths.h"
 #include "storage/FileIo.h"
 #include "storage/History.h"

@@ -180,7 +180,10 @@ void reportDifferences(const ParamImage& sent, const QString& devicePath, bool t
     if (!read.unitAsRead)
         return;
     ParamImage asRead = *read.unitAsRead;
-    asRead.noReading() = sent.noReading(); // the one byte a verify does not compare
+    for (int offset = 0; offset < kImageSize; ++offset) {
+        if (!verifyCompares(offset))
+            asRead[offset] = sent[offset];
+    }
     io.err << diffLines(sent, asRead);
 }
 

@@ -1,6 +1,7 @@
 #include "link/LinkEngine.h"
 
 #include "link/LiveMonitor.h"
+#include "model/ImageDiff.h"
 #include "model/Messages.h"
 
 #include <algorithm>
@@ -438,8 +439,7 @@ void LinkEngine::replyToVerify(const LinkFrame& frame) {
     const int block = blockOf(state_.step);
     const auto expected = image_.block(block);
     for (int k = 0; k < kBlockSize; ++k) {
-        const bool readingFlag = block == 1 && k == Field::noReading;
-        if (!readingFlag && frame.data()[k] != expected[k])
+        if (verifyCompares((block - 1) * kBlockSize + k) && frame.data()[k] != expected[k])
             return; // differs: re-sent by the tick, "Verify error!" after the last send
     }
     if (block == 1) {

@@ -1,5 +1,6 @@
 #include "model/FormMapping.h"
 
+#include "model/Normalize.h"
 #include "model/Presets.h"
 
 #include <algorithm>
@@ -181,6 +182,12 @@ void roundTripThroughControls(ParamImage& image, bool testEnable) {
     FormState state;
     showImageToState(image, state);
     collectImageFromState(state, image, testEnable);
+}
+
+void takeAsWindowOpens(ParamImage& image, bool testEnable) {
+    WindowSettings settings; // the defaults are always in range
+    normalize(image, settings);
+    roundTripThroughControls(image, testEnable);
 }
 
 std::optional<int> parsePairText(const QString& text, const QString& groupSeparator,

@@ -110,6 +110,10 @@ void collectImageFromState(FormState& state, ParamImage& image, bool testEnable)
 // controls that have shown nothing yet.
 void roundTripThroughControls(ParamImage& image, bool testEnable);
 
+// What the window's Open makes of a loaded image: the normalization of the image alone, then
+// the pass through the controls (their ranges and lists). testEnable is the window's test mode.
+void takeAsWindowOpens(ParamImage& image, bool testEnable);
+
 // The number a pair accepts from typed text: thousands separators removed, an optional sign,
 // decimal digits only, within the pair's range. Anything else, including numbers too large for
 // any pair, gives no value.

@@ -8,6 +8,11 @@
 
 namespace varko {
 
+// A verify compares every byte but the unit's reading flag.
+constexpr bool verifyCompares(int offset) {
+    return offset != Field::noReading;
+}
+
 // The offsets at which a and b differ, in increasing order.
 std::vector<int> differingBytes(const ParamImage& a, const ParamImage& b);
 
