@@ -48,7 +48,12 @@ bool sameSet(const ParamImage& a, const ParamImage& b, bool asVerified) {
 
 void showState(QLabel* field, bool same, const TextRow& sameText, const TextRow& otherText,
                const TextRow& hint, std::uint8_t language) {
-    field->setText(textIn(same ? sameText : otherText, language));
+    // Runs on every edit: a field that keeps its text keeps its hint and look as well, and is
+    // not restyled.
+    const QString text = textIn(same ? sameText : otherText, language);
+    if (field->text() == text)
+        return;
+    field->setText(text);
     field->setToolTip(textIn(hint, language));
     // The state worth a second look stands out.
     field->setStyleSheet(same ? QString() : QStringLiteral("color: #a00000;"));
@@ -72,6 +77,8 @@ void SaveAndUnitFields::unitHolds(const ParamImage& set) {
 }
 
 void SaveAndUnitFields::unitUnknown() {
+    if (!unitSet_)
+        return; // every status report while no unit answers comes here
     unitSet_.reset();
     show();
 }
