@@ -15,11 +15,11 @@ const TextRow kTheUnit = {"the unit", "der Zündung", "le boitier", "zapalován�
 UnitComparison::UnitComparison(MainWindow& window, LinkEngine& engine, QObject* parent)
     : QObject(parent), window_(window), engine_(engine) {}
 
-void UnitComparison::compareWithUnit(int startText) {
+void UnitComparison::compareWithUnit(int startText, StatusColour colour) {
     // Never from inside an engine call: the copy read is a transfer of its own.
-    QTimer::singleShot(0, this, [this, startText] {
+    QTimer::singleShot(0, this, [this, startText, colour] {
         waiting_ = true;
-        engine_.startCopyRead(startText);
+        engine_.startCopyRead(startText, colour);
     });
 }
 

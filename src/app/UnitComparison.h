@@ -15,10 +15,10 @@ class UnitComparison final : public QObject {
 public:
     UnitComparison(MainWindow& window, varko::LinkEngine& engine, QObject* parent);
 
-    // Starts the copy read, with startText on the status line; the view opens when it ends well.
-    // After "Verify error!" that text stays: the message comes first. The read starts once the
-    // engine's call has returned.
-    void compareWithUnit(int startText);
+    // Starts the copy read, with startText in colour on the status line; the view opens when it
+    // ends well. After "Verify error!" that message stays, red, as it came first. The read starts
+    // once the engine's call has returned.
+    void compareWithUnit(int startText, varko::StatusColour colour);
     // Another transfer was started: a comparison waiting for its read is dropped with it.
     void forget();
     void copyReadEnded(const std::optional<varko::ParamImage>& unitSet);

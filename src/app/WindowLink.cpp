@@ -109,7 +109,7 @@ void WindowLink::connectTransfers() {
     }
     connect(ui_.menu.compareUnit, &QAction::triggered, this, [this] {
         backup_->forget();
-        unitComparison_->compareWithUnit(Msg::read);
+        unitComparison_->compareWithUnit(Msg::read, StatusColour::Normal);
     });
 }
 
@@ -178,7 +178,7 @@ void WindowLink::transferEnded(TransferMode started, TransferResult result) {
         emit transferSucceeded(started);
     // What differs, after the message that something does.
     if (result == TransferResult::VerifyError)
-        unitComparison_->compareWithUnit(Msg::verifyError);
+        unitComparison_->compareWithUnit(Msg::verifyError, StatusColour::Red);
 }
 
 void WindowLink::copyReadEnded(TransferResult result, const std::optional<ParamImage>& unitSet) {

@@ -264,12 +264,12 @@ void LinkEngine::setGauge(int position, int maximum) {
     status_.gaugePosition = std::clamp(position, 0, maximum);
 }
 
-void LinkEngine::beginTransfer(TransferStep first, int startText) {
+void LinkEngine::beginTransfer(TransferStep first, int startText, StatusColour colour) {
     state_.step = first;
     state_.copyRead = false;
     startedMode_ = transferModeOf(first);
     state_.sendAttempts = 0;
-    showStatus(localizedText(startText), StatusColour::Normal);
+    showStatus(localizedText(startText), colour);
     status_.statusVisible = true;
     setGauge(0, status_.gaugeMaximum);
     status_.gaugeVisible = true;
@@ -281,8 +281,8 @@ void LinkEngine::startRead() {
     beginTransfer(TransferStep::ReadBlock0, Msg::read);
 }
 
-void LinkEngine::startCopyRead(int startText) {
-    beginTransfer(TransferStep::ReadBlock0, startText);
+void LinkEngine::startCopyRead(int startText, StatusColour colour) {
+    beginTransfer(TransferStep::ReadBlock0, startText, colour);
     state_.copyRead = true;
 }
 

@@ -83,9 +83,9 @@ public:
     void startRead();
     // Reads the unit's set as a read does (same requests, pacing, re-sends and failures) into a
     // copy of the engine's own, leaving the owner's image alone: nothing is normalized, shown or
-    // verified. The status line shows startText (a message number) while it runs; the owner
-    // learns the copy through LinkOwner::copyReadEnded.
-    void startCopyRead(int startText);
+    // verified. The status line shows startText (a message number) in colour while it runs; the
+    // owner learns the copy through LinkOwner::copyReadEnded.
+    void startCopyRead(int startText, StatusColour colour = StatusColour::Normal);
     void startVerify();
     void startProgram();
     // Programs the current image as it is, without collecting the controls first.
@@ -133,7 +133,8 @@ private:
     void sendIdleFrame();
     void writeFrame(const LinkFrame& frame);
 
-    void beginTransfer(TransferStep first, int startText);
+    void beginTransfer(TransferStep first, int startText,
+                       StatusColour colour = StatusColour::Normal);
     void paceTransfer();
     void paceIdle();
     void showStatusDisplay();

@@ -58,8 +58,10 @@ private slots:
 
         window.find<QAction>(menuItem)->trigger();
         QVERIFY(viewShown(window));
-        if (menuItem == "MenuVerify")
+        if (menuItem == "MenuVerify") { // the message stays, in red
             QCOMPARE(window.find<QLabel>("LabelHlaseni")->text(), "Verify error!");
+            QVERIFY(window.find<QLabel>("LabelHlaseni")->autoFillBackground());
+        }
         QCOMPARE(window->image(), before);
         QVERIFY2(view(window)->windowTitle().contains("the unit"),
                  qPrintable(view(window)->windowTitle()));
