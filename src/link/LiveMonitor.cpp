@@ -12,8 +12,9 @@ constexpr int kRpmGaugeFallback = 100; // limiter byte 0: count as 10000 rpm
 
 class Decoder {
 public:
-    Decoder(const MonitorData& d, const ParamImage& image, std::uint8_t language)
-        : d_(d), image_(image), language_(language) {}
+    Decoder(const MonitorData& d, const ParamImage& image, std::uint8_t language,
+            LiveReading& reading)
+        : d_(d), image_(image), language_(language), reading_(reading) {}
 
     LiveDisplay decode() {
         decodeSpeed();
@@ -83,6 +84,7 @@ private:
     void decodeAdvance() {
         const bool special = image_.bike() == kBikeSpecial;
         out_.advanceLabels = special ? kChannels : 1;
+        reading_.channels = out_.advanceLabels;
         if (pickupError()) {
             const LiveLabel error{
                 localizedText(Msg::pickupSystemError).leftJustified(kPickupErrorWidth),
@@ -91,9 +93,11 @@ private:
             return;
         }
         if (special) {
-            for (int n = 0; n < kChannels; ++n)
+            for (int n = 0; n < kChannels; ++n) {
+                reading_.advance[n] = d_.channelAdvance[n] - 100;
                 out_.advance[n] =
                     advanceLabel(n + 1, d_.channelAdvance[n] - 100, d_.channelMaxAdvance[n]);
+            }
             return;
         }
         int smallestLimit = 0;
@@ -104,6 +108,7 @@ private:
                 smallestLimit = limit;
             largest = std::max(largest, d_.channelAdvance[n] - 100);
         }
+        reading_.advance[0] = largest;
         out_.advance[0] = advanceLabel(0, largest, smallestLimit);
     }
 
@@ -164,6 +169,7 @@ private:
     const MonitorData& d_;
     const ParamImage& image_;
     std::uint8_t language_;
+    LiveReading& reading_;
     LiveDisplay out_;
 };
 
@@ -185,7 +191,11 @@ std::optional<DecodedMonitor> decodeMonitorFrame(const LinkFrame& frame, const P
     decoded.values.liveTpsMillivolts = rawToMillivolts(d.tpsRaw);
     decoded.values.unitSavingCount = d.savingCount;
     decoded.values.programCount = d.programCount;
-    decoded.display = Decoder(d, image, language).decode();
+    decoded.reading.rpm = d.rpm;
+    if (d.tpsPercent <= 100)
+        decoded.reading.tpsPercent = d.tpsPercent;
+    decoded.reading.supplyMillivolts = d.supplyMillivolts;
+    decoded.display = Decoder(d, image, language, decoded.reading).decode();
     return decoded;
 }
 

@@ -57,9 +57,22 @@ struct LiveValues {
     int programCount = -1; // how often the unit has been programmed
 };
 
+// The live values as numbers, for a plot over time.
+struct LiveReading {
+    int rpm = 0;
+    std::optional<int> tpsPercent; // none: the throttle sensor reports an error
+    int supplyMillivolts = 0;
+    // Degrees of the channels the window shows (see LiveDisplay::advanceLabels): the special
+    // setting's four, or one that stands for them all. None while the pick-up system reports an
+    // error.
+    std::array<std::optional<int>, kChannels> advance{};
+    int channels = 1;
+};
+
 struct DecodedMonitor {
     LiveValues values;
     LiveDisplay display;
+    LiveReading reading;
 };
 
 // The version warning of the window and of the link: the message with "  PC-75, IGN-<v>".

@@ -175,17 +175,19 @@ private slots:
         QTest::addColumn<int>("gauge");
         QTest::addColumn<LiveColour>("colour");
         QTest::addColumn<uint>("millivolts");
+        QTest::addColumn<int>("plotted"); // -1: no value for the plot
         QTest::newRow("45 %") << 45 << 430 << true << "TP= 45 [%]= 2101 [mV]" << 45
-                              << LiveColour::Normal << 2101u;
+                              << LiveColour::Normal << 2101u << 45;
         QTest::newRow("100 %") << 100 << 1023 << false << "TP= 100 [%]= 5000 [mV]" << 100
-                               << LiveColour::Normal << 5000u;
+                               << LiveColour::Normal << 5000u << 100;
         QTest::newRow("sensor error, map on throttle")
-            << 255 << 430 << true << "TP=error = 2101 [mV]" << 0 << LiveColour::Red << 2101u;
+            << 255 << 430 << true << "TP=error = 2101 [mV]" << 0 << LiveColour::Red << 2101u << -1;
         QTest::newRow("sensor error, map on speed only")
-            << 101 << 430 << false << "TP=error = 2101 [mV]" << 0 << LiveColour::Normal << 2101u;
+            << 101 << 430 << false << "TP=error = 2101 [mV]" << 0 << LiveColour::Normal << 2101u
+            << -1;
         // A garbage reading stays far out of range instead of wrapping to 446 mV.
         QTest::newRow("garbage reading") << 255 << 13500 << false << "TP=error = 65982 [mV]" << 0
-                                         << LiveColour::Normal << 65982u;
+                                         << LiveColour::Normal << 65982u << -1;
     }
     void throttle() {
         QFETCH(int, percent);
@@ -202,22 +204,25 @@ private slots:
         QTEST(decoded.display.tps.colour, "colour");
         QCOMPARE(decoded.values.liveTpsPercent, percent);
         QTEST(uint(decoded.values.liveTpsMillivolts), "millivolts");
+        QTEST(decoded.reading.tpsPercent.value_or(-1), "plotted");
     }
 
     void advance_data() {
         QTest::addColumn<int>("bike");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QList<LiveColour>>("colours");
+        QTest::addColumn<QList<int>>("degrees"); // as the plot takes them
         const QString d = kDegree;
         QTest::newRow("special setting: one label per channel")
             << int(kBikeSpecial)
             << QStringList{"Advance 1 = 10 " + d, "Advance 2 = 0 " + d + " /max 20 " + d,
                            "Advance 3 = -5 " + d, "Advance 4 = 30 " + d + " /max 25 " + d}
             << QList<LiveColour>{LiveColour::Normal, LiveColour::Normal, LiveColour::Normal,
-                                 LiveColour::Yellow};
+                                 LiveColour::Yellow}
+            << QList<int>{10, 0, -5, 30};
         QTest::newRow("other model: largest advance, smallest limit")
             << BikeCode::yamahaR6 << QStringList{"Advance = 30 " + d + " /max 20 " + d}
-            << QList<LiveColour>{LiveColour::Yellow};
+            << QList<LiveColour>{LiveColour::Yellow} << QList<int>{30};
     }
     void advance() {
         QFETCH(int, bike);
@@ -226,11 +231,15 @@ private slots:
         MonitorData d = healthyData();
         d.channelAdvance = {110, 100, 95, 130};
         d.channelMaxAdvance = {0, 20, 0, 25};
-        const LiveDisplay display = decode(d, testImage(bike)).display;
+        QFETCH(QList<int>, degrees);
+        const DecodedMonitor decoded = decode(d, testImage(bike));
+        const LiveDisplay& display = decoded.display;
         QCOMPARE(display.advanceLabels, texts.size());
+        QCOMPARE(decoded.reading.channels, texts.size());
         for (int n = 0; n < texts.size(); ++n) {
             QCOMPARE(display.advance[n].text, texts[n]);
             QCOMPARE(display.advance[n].colour, colours[n]);
+            QCOMPARE(decoded.reading.advance[n], std::optional<int>(degrees[n]));
         }
     }
 
@@ -262,8 +271,11 @@ private slots:
         QFETCH(int, lobes);
         d.pickupRevs[pickup] = std::uint8_t(revs);
         d.pickupLobes[pickup] = std::uint8_t(lobes);
-        const LiveDisplay display = decode(d, testImage(bike)).display;
+        const DecodedMonitor decoded = decode(d, testImage(bike));
+        const LiveDisplay& display = decoded.display;
         for (int n = 0; n < display.advanceLabels; ++n) {
+            // The plot draws no advance while the unit cannot measure it.
+            QCOMPARE(decoded.reading.advance[n].has_value(), !error);
             const LiveLabel& label = display.advance[n];
             QCOMPARE(label.text.startsWith("Pick up system error"), error);
             QCOMPARE(label.colour, error ? LiveColour::Red : LiveColour::Normal);
