@@ -1,13 +1,15 @@
 // What the live display costs in the running window: the CPU time of one link tick without a
 // frame and of one tick that decodes a live frame and applies it to the live column and the
 // operating-point marks, and the whole program's share of one core while it is connected to
-// varko-sim for 30 s. Run without a display (offscreen) or under xvfb-run.
+// varko-sim for 30 s: with no chart open, with the live plot open, and with the live plot and the
+// advance-curve chart open. Run without a display (offscreen) or under xvfb-run.
 
 #include "SimulatedUnit.h"
 #include "app/MainWindow.h"
 #include "app/WindowLink.h"
 #include "ui/MessageBoxes.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -130,8 +132,11 @@ struct Share {
     bool connected = false;
 };
 
-// The window shown and connected to varko-sim on COM1, the link ticking every 55 ms.
-Share measureConnected(MainWindow& window) {
+// The window shown with the View menu's items chosen, connected to varko-sim on COM1, the link
+// ticking every 55 ms.
+Share measureConnected(MainWindow& window, const QStringList& viewItems) {
+    for (const QString& item : viewItems)
+        window.findChild<QAction*>(item)->trigger();
     QProcess simulator;
     simulator.start(QStringLiteral(VARKO_BINARY_DIR "/tools/varko-sim/varko-sim"),
                     {"--com", "1", "--seed", "1"});
@@ -192,16 +197,27 @@ int main(int argc, char* argv[]) {
             << QString::number(cost.frameMicros, 'f', 2) << " us (" << cost.speedChanges << " of "
             << kTicks << " ticks changed the speed)\n";
     }
-    {
+    struct Run {
+        const char* what;
+        QStringList viewItems;
+        const char* target;
+    };
+    const Run runs[] = {
+        {"no chart open", {}, "< 1 %"},
+        {"live plot open", {"MenuLivePlot"}, "< 2 %"},
+        {"live plot and advance curves open", {"MenuLivePlot", "MenuAdvanceCurves"}, "< 2 %"},
+    };
+    for (const Run& run : runs) {
         MainWindow window;
         window.startUp();
         window.show();
-        const Share share = measureConnected(window);
-        out << "Connected to varko-sim for " << QString::number(share.wallSeconds, 'f', 1)
-            << " s: " << QString::number(share.cpuSeconds * 1000, 'f', 0) << " ms CPU = "
+        const Share share = measureConnected(window, run.viewItems);
+        out << "Connected to varko-sim for " << QString::number(share.wallSeconds, 'f', 1) << " s, "
+            << run.what << ": " << QString::number(share.cpuSeconds * 1000, 'f', 0) << " ms CPU = "
             << QString::number(100 * share.cpuSeconds / std::max(0.001, share.wallSeconds), 'f', 2)
-            << " % of one core (target < 1 %); LabelRpm changed " << share.rpmChanges << " times, "
-            << (share.connected ? "connected" : "NOT connected") << " at the end\n";
+            << " % of one core (target " << run.target << "); LabelRpm changed " << share.rpmChanges
+            << " times, " << (share.connected ? "connected" : "NOT connected") << " at the end\n";
+        out.flush();
     }
     MessageBoxes::install(nullptr);
     return 0;

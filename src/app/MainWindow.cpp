@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/CompareFlows.h"
+#include "app/LiveCharts.h"
 #include "app/SaveAndUnitFields.h"
 #include "app/UndoHistory.h"
 #include "app/WindowLink.h"
@@ -116,6 +117,8 @@ void MainWindow::showImage() {
     saveAndUnitStatus->show();
     if (compareFlows != nullptr)
         compareFlows->windowChanged();
+    if (liveCharts != nullptr)
+        liveCharts->imageShown();
 }
 
 void MainWindow::showComparison(const ParamImage& other, const QString& otherName) {

@@ -17,6 +17,7 @@
 
 class CompareFlows;
 class FileFlows;
+class LiveCharts;
 class SaveAndUnitFields;
 class UndoHistory;
 class WindowLink;
@@ -121,6 +122,7 @@ private:
     UndoHistory* undoHistory = nullptr;
     FileFlows* fileFlows = nullptr;
     CompareFlows* compareFlows = nullptr;
+    LiveCharts* liveCharts = nullptr;
     std::unique_ptr<SaveAndUnitFields> saveAndUnitStatus;
     // Kept as the last-state file brought them, behind the image, and written back at close.
     std::array<std::uint8_t, varko::kLastStateReserved> lastStateReserved{};

@@ -6,6 +6,7 @@
 #include "app/EditingTools.h"
 #include "app/FileFlows.h"
 #include "app/HelpMenu.h"
+#include "app/LiveCharts.h"
 #include "app/MainWindow.h"
 #include "app/PrintMenu.h"
 #include "app/UndoHistory.h"
@@ -67,6 +68,7 @@ void MainWindow::startUp() {
     fileFlows = new FileFlows(*this, ui);
     new WindowHistory(*this, ui, *link, *fileFlows); // the window owns it
     compareFlows = new CompareFlows(*this, ui);
+    liveCharts = new LiveCharts(*this, ui, *link);
     undoHistory = new UndoHistory(*this, ui);
     new EditingTools(*this, ui); // the window owns it
     new HelpMenu(*this, ui);     // with the about box; the window owns it

@@ -201,6 +201,7 @@ void WindowLink::onMonitorFrame(const LinkFrame& frame) {
     live_ = decoded->values;
     engine_->setUnitSavingCount(live_.unitSavingCount);
     column_.show(decoded->display);
+    emit readingDecoded(decoded->reading);
 }
 
 void WindowLink::highlightOperatingPoint() {

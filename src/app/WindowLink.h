@@ -50,6 +50,8 @@ signals:
     // A transfer ended OK; started names it as it was started (a read or a program ends in a
     // verify of its own).
     void transferSucceeded(varko::TransferMode started);
+    // A valid live-data frame arrived (or was replayed), as numbers.
+    void readingDecoded(const varko::LiveReading& reading);
 
 private:
     void collectImage() override;

@@ -117,11 +117,6 @@ void SampleRing::append(const PlotSample& sample) {
     first_ = (first_ + 1) % capacity;
 }
 
-void SampleRing::clear() {
-    first_ = 0;
-    count_ = 0;
-}
-
 const PlotSample& SampleRing::operator[](int index) const {
     return samples_[(first_ + index) % samples_.size()];
 }
@@ -158,11 +153,6 @@ void LiveHistory::append(PlotSample sample) {
     if (!live_.empty())
         sample.timeMs = std::max(sample.timeMs, live_.newest().timeMs);
     live_.append(sample);
-}
-
-void LiveHistory::clear() {
-    live_.clear();
-    frozen_ = SampleRing(0);
 }
 
 void LiveHistory::setWindowMs(qint64 windowMs) {

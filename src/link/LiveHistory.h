@@ -40,7 +40,6 @@ public:
     explicit SampleRing(int capacity);
 
     void append(const PlotSample& sample);
-    void clear();
     int size() const { return count_; }
     bool empty() const { return count_ == 0; }
     // 0 is the oldest.
@@ -71,7 +70,6 @@ public:
 
     // A sample dated before the newest is dated as the newest: time never runs backwards.
     void append(PlotSample sample);
-    void clear();
 
     // Clamped to kMinWindowMs..kMaxWindowMs.
     void setWindowMs(qint64 windowMs);

@@ -11,16 +11,20 @@
 #include <vector>
 
 class NumberPair;
+class AdvanceCurveChart;
+class LivePlot;
 class QAbstractButton;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QDockWidget;
 class QGroupBox;
 class QLabel;
 class QMainWindow;
 class QMenu;
 class QProgressBar;
+class QSpinBox;
 class QTabWidget;
 class QWidget;
 
@@ -98,6 +102,9 @@ struct MainWindowUi {
         QAction* undo = nullptr;
         QAction* redo = nullptr;
         QAction* backupBeforeProgramming = nullptr; // checkable
+        // The docks' own show-and-hide items (checkable).
+        QAction* livePlot = nullptr;
+        QAction* advanceCurves = nullptr;
         std::array<QAction*, varko::kLanguageCount> languages{};
         QAction* contents = nullptr;
         QAction* about = nullptr;
@@ -115,6 +122,17 @@ struct MainWindowUi {
         QAbstractButton* verify = nullptr;
         QAbstractButton* program = nullptr;
     } toolbar;
+
+    // The live plot and the advance-curve chart, each in a dock of its own.
+    struct ChartDocks {
+        QDockWidget* livePlotDock = nullptr;
+        LivePlot* livePlot = nullptr;
+        QAbstractButton* pause = nullptr; // checkable
+        QSpinBox* seconds = nullptr;      // the time shown
+        QAbstractButton* save = nullptr;
+        QDockWidget* curveDock = nullptr;
+        AdvanceCurveChart* curveChart = nullptr;
+    } charts;
 
     // Controls grouped by the display decision that shows or enables them, filled by
     // buildControlTables from the names of the rule table.

@@ -1,10 +1,13 @@
 #include "ui/Texts.h"
 
 #include "model/Messages.h"
+#include "ui/AdvanceCurveChart.h"
+#include "ui/LivePlot.h"
 #include "ui/NamedControls.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -71,6 +74,12 @@ constexpr TableRow kTextTable[] = {
     {"MenuZpet", Caption, {"Undo", "Zurück", "Undo", "Zpet"}},
     {"MenuZnovu", Caption, {"Redo", "Wieder", "Redo", "Znovu"}},
     {"MenuBackupBeforeProgramming", Caption, {"Backup before programming", "Sicherung vor dem Programmieren", "Sauvegarde avant programmation", "Záloha před programováním"}}, // ours
+    {"MenuView", Caption, {"&View", "&Ansicht", "&Affichage", "&Zobrazení"}}, // ours
+    {"LivePlotDock", Caption, {"Live plot", "Live-Diagramm", "Graphique en direct", "Živý graf"}}, // ours
+    {"AdvanceCurveDock", Caption, {"Advance curves", "Zündkurven", "Courbes d´avance", "Křivky předstihu"}}, // ours
+    {"LivePlotPause", Caption, {"Pause", "Pause", "Pause", "Pozastavit"}}, // ours
+    {"LabelLivePlotWindow", Caption, {"Time shown:", "Gezeigte Zeit:", "Durée affichée:", "Zobrazený čas:"}}, // ours
+    {"LivePlotSave", Caption, {"Save image...", "Bild speichern...", "Enregistrer l´image...", "Uložit obrázek..."}}, // ours
     {"MenuLanguage", Caption, {"&Language", "&Sprache", "&Langue", "&Jazyk"}},
     {"MenuEnglish", Caption, {"&English", "Englisch", "&Englais", "&Anglicky"}},
     {"MenuGerman", Caption, {"&German", "&Deutsch", "&Allemand", "&Německy"}},
@@ -215,6 +224,22 @@ constexpr varko::TextRow kHistoryTexts[] = {
 // clang-format on
 static_assert(std::size(kHistoryTexts) == std::size_t(HistoryText::NotKept) + 1);
 
+// The live plot's and the advance-curve chart's own texts.
+// clang-format off
+constexpr varko::TextRow kChartTexts[] = {
+    {"Speed [rpm]", "Drehzahl [U/min]", "Régime [tr/min]", "Otáčky [ot/min]"}, // ours
+    {"Throttle [%]", "Drosselklappe [%]", "Papillon [%]", "Plyn [%]"}, // ours
+    {"Advance [°]", "Vorzündung [°]", "Avance [°]", "Předstih [°]"}, // ours
+    {"Advance %1 [°]", "Vorzündung %1 [°]", "Avance %1 [°]", "Předstih %1 [°]"}, // ours
+    {"Supply [V]", "Versorgung [V]", "Alimentation [V]", "Napájení [V]"}, // ours
+    {"Time [s]", "Zeit [s]", "Temps [s]", "Čas [s]"}, // ours
+    {"%1 % throttle", "%1 % Drosselklappe", "%1 % papillon", "%1 % plynu"}, // ours
+    {"PNG image|*.png", "PNG-Bild|*.png", "Image PNG|*.png", "Obrázek PNG|*.png"}, // ours
+    {"The image could not be saved.", "Das Bild konnte nicht gespeichert werden.", "L´image n´a pas pu être enregistrée.", "Obrázek se nepodařilo uložit."}, // ours
+};
+// clang-format on
+static_assert(std::size(kChartTexts) == std::size_t(ChartText::SaveFailed) + 1);
+
 // The about box is a window of its own; only its caption follows the language.
 constexpr const char* kAboutBoxCaptions[kLanguageCount] = {"About VARKO", "Über Programm VARKO",
                                                            "Information VARKO", "O programu VARKO"};
@@ -237,6 +262,8 @@ void setCaption(QObject* target, const QString& text) {
         label->setText(text);
     } else if (auto* group = qobject_cast<QGroupBox*>(target)) {
         group->setTitle(text);
+    } else if (auto* dock = qobject_cast<QDockWidget*>(target)) {
+        dock->setWindowTitle(text);
     } else if (auto* window = qobject_cast<QMainWindow*>(target)) {
         window->setWindowTitle(text);
     } else if (auto* page = qobject_cast<QWidget*>(target)) {
@@ -312,6 +339,10 @@ void applyTexts(QMainWindow* window, std::uint8_t language) {
             applyRow(window, row, name, text + QString(suffix).replace("%1", number), noConnection);
         });
     }
+    if (auto* plot = window->findChild<LivePlot*>())
+        plot->setLanguage(language);
+    if (auto* chart = window->findChild<AdvanceCurveChart*>())
+        chart->setLanguage(language);
 }
 
 QString aboutBoxCaption(std::uint8_t language) {
@@ -320,6 +351,10 @@ QString aboutBoxCaption(std::uint8_t language) {
 
 QString historyText(HistoryText text, std::uint8_t language) {
     return varko::textIn(kHistoryTexts[static_cast<std::size_t>(text)], language);
+}
+
+QString chartText(ChartText text, std::uint8_t language) {
+    return varko::textIn(kChartTexts[static_cast<std::size_t>(text)], language);
 }
 
 QStringList textControlNames() {

@@ -40,5 +40,19 @@ enum class HistoryText {
 // A text of the history's dialog or note; a language out of range reads as English.
 QString historyText(HistoryText text, std::uint8_t language);
 
+enum class ChartText {
+    Speed,
+    Throttle,
+    Advance,
+    AdvanceChannel, // %1: the channel's number
+    Supply,
+    Time,
+    ThrottleRow, // %1: the row's throttle percentage
+    ImageFilter, // the save dialog's filter
+    SaveFailed,
+};
+// A text of the live plot or the advance-curve chart; a language out of range reads as English.
+QString chartText(ChartText text, std::uint8_t language);
+
 // Every control name the text table holds.
 QStringList textControlNames();

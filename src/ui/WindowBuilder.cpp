@@ -3,6 +3,7 @@
 
 #include "ui/WindowBuilder.h"
 
+#include "ui/ChartDocks.h"
 #include "ui/LiveColumn.h"
 #include "ui/MainWindowUi.h"
 #include "ui/PageBuilder.h"
@@ -84,6 +85,8 @@ void buildMenus(QMainWindow* window, MainWindowUi& ui) {
     tools->addSeparator();
     m.backupBeforeProgramming = addItem(window, tools, "MenuBackupBeforeProgramming", {});
     m.backupBeforeProgramming->setCheckable(true);
+
+    addMenu(window, "MenuView");
 
     QMenu* language = addMenu(window, "MenuLanguage");
     auto* languages = new QActionGroup(window);
@@ -227,6 +230,7 @@ void buildMainWindow(QMainWindow* window, MainWindowUi& ui) {
     // scroll arrows beside it, over the page.
     ui.pageControl->setUsesScrollButtons(false);
     buildFileArea(ui.client, ui);
+    buildChartDocks(window, ui);
 
     window->resize(kClientWidth, kClientHeight + window->menuBar()->sizeHint().height());
 }

@@ -1,0 +1,81 @@
+#include "app/LiveCharts.h"
+
+#include "app/MainWindow.h"
+#include "app/WindowLink.h"
+#include "link/AdvanceCurves.h"
+#include "link/LiveHistory.h"
+#include "ui/AdvanceCurveChart.h"
+#include "ui/LivePlot.h"
+#include "ui/MessageBoxes.h"
+#include "ui/Texts.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDockWidget>
+#include <QSpinBox>
+#include <QTimer>
+
+using namespace varko;
+
+namespace {
+
+constexpr int kPointPaceMs = 200;
+
+} // namespace
+
+LiveCharts::LiveCharts(MainWindow& window, MainWindowUi& ui, WindowLink& link)
+    : QObject(&window), window_(window), ui_(ui), link_(link), pointPace_(new QTimer(this)) {
+    clock_.start();
+    imageDialog_.kind = FileDialog::Kind::Save;
+    imageDialog_.defaultExt = QStringLiteral("png");
+    MainWindowUi::ChartDocks& charts = ui_.charts;
+    connect(&link_, &WindowLink::readingDecoded, this, &LiveCharts::addReading);
+    connect(charts.pause, &QAbstractButton::toggled, charts.livePlot, &LivePlot::setPaused);
+    connect(charts.seconds, &QSpinBox::valueChanged, charts.livePlot,
+            [plot = charts.livePlot](int seconds) { plot->setWindowMs(qint64(seconds) * 1000); });
+    connect(charts.save, &QAbstractButton::clicked, this, &LiveCharts::saveImage);
+
+    pointPace_->setInterval(kPointPaceMs);
+    connect(pointPace_, &QTimer::timeout, this, &LiveCharts::followOperatingPoint);
+    connect(charts.curveDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible) {
+            followOperatingPoint();
+            pointPace_->start();
+        } else {
+            pointPace_->stop();
+        }
+    });
+}
+
+void LiveCharts::imageShown() {
+    ui_.charts.curveChart->setCurves(
+        advanceCurves(window_.image(), ui_.checks[Check::throttleMap]->isChecked()));
+    followOperatingPoint();
+}
+
+void LiveCharts::addReading(const LiveReading& reading) {
+    lastReadingMs_ = clock_.elapsed();
+    ui_.charts.livePlot->add(plotSampleOf(lastReadingMs_, reading));
+}
+
+void LiveCharts::followOperatingPoint() {
+    // Only a unit heard from lately has an operating point to show.
+    const bool live =
+        lastReadingMs_ >= 0 && clock_.elapsed() - lastReadingMs_ <= LiveHistory::kGapMs;
+    if (!live) {
+        ui_.charts.curveChart->setOperatingPoint(std::nullopt, std::nullopt);
+        return;
+    }
+    const OperatingPoint& point = link_.operatingPoint();
+    ui_.charts.curveChart->setOperatingPoint(
+        point.opRow, operatingMark(window_.image(), point, link_.live().liveRpm));
+}
+
+void LiveCharts::saveImage() {
+    const std::uint8_t language = window_.language();
+    imageDialog_.filter = chartText(ChartText::ImageFilter, language);
+    if (!FileDialogs::current().execute(&window_, imageDialog_))
+        return;
+    if (!ui_.charts.livePlot->grab().save(imageDialog_.fileName, "PNG"))
+        MessageBoxes::current().inform(&window_, chartText(ChartText::SaveFailed, language));
+}

@@ -1,0 +1,101 @@
+// The live plot's and the advance-curve chart's place in the window: the View menu shows and
+// hides their docks, and the chart follows the map through edits, tools, undo and redo.
+
+#include "FlowsFixture.h"
+#include "ui/AdvanceCurveChart.h"
+#include "ui/LivePlot.h"
+
+#include <QCheckBox>
+#include <QDockWidget>
+#include <QSpinBox>
+#include <QtTest>
+
+using namespace varko;
+
+namespace {
+
+// The advance the chart draws for map cell (row, column).
+double charted(const FlowsFixture& f, int row, int column) {
+    for (const AdvanceCurve& curve :
+         f.window.find<AdvanceCurveChart>("AdvanceCurveChart")->curves()) {
+        if (curve.row == row)
+            return curve.points[column].y();
+    }
+    return -1;
+}
+
+QList<int> chartedRows(const FlowsFixture& f) {
+    QList<int> rows;
+    for (const AdvanceCurve& curve :
+         f.window.find<AdvanceCurveChart>("AdvanceCurveChart")->curves())
+        rows << curve.row;
+    return rows;
+}
+
+} // namespace
+
+class TestLiveCharts : public QObject {
+    Q_OBJECT
+private slots:
+    void viewMenuShowsAndHidesTheDocks_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("dock");
+        QTest::newRow("live plot") << "MenuLivePlot"
+                                   << "LivePlotDock";
+        QTest::newRow("advance curves") << "MenuAdvanceCurves"
+                                        << "AdvanceCurveDock";
+    }
+    void viewMenuShowsAndHidesTheDocks() {
+        QFETCH(QString, item);
+        QFETCH(QString, dock);
+        FlowsFixture f;
+        f.window->show();
+        auto* action = f.window.find<QAction>(item);
+        QVERIFY(action->isCheckable());
+        QVERIFY(!action->isChecked());
+        action->trigger();
+        QVERIFY(f.window.find(dock)->isVisible());
+        f.window.find<QDockWidget>(dock)->close();
+        QVERIFY(!action->isChecked());
+    }
+
+    void chartFollowsEditsAndUndo() {
+        FlowsFixture f;
+        f.trigger("MenuAdvanceCurves");
+        // Edit140 is row 9, column 0: the map when the throttle rows are not in use.
+        const double before = charted(f, 9, 0);
+        const QString typed = QString::number(int(before) + 7);
+        f.type("Edit140", typed);
+        QCOMPARE(charted(f, 9, 0), before + 7);
+        f.window.find<QCheckBox>("CheckBoxIgnAll")->setChecked(true);
+        f.trigger("AdvanceMinus"); // F4 takes a degree off the whole map
+        QCOMPARE(charted(f, 9, 0), before + 6);
+        f.trigger("MenuZpet");
+        QCOMPARE(charted(f, 9, 0), before + 7);
+        f.trigger("MenuZpet");
+        QCOMPARE(charted(f, 9, 0), before);
+        f.trigger("MenuZnovu");
+        QCOMPARE(charted(f, 9, 0), before + 7);
+    }
+
+    void chartShowsTheRowsInUse() {
+        FlowsFixture f;
+        f.window.showWith([](ParamImage& image) { image.throttleMap() = 0; });
+        QCOMPARE(chartedRows(f), QList<int>{9});
+        f.window.showWith([](ParamImage& image) { image.throttleMap() = 1; });
+        QCOMPARE(chartedRows(f), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    }
+
+    void plotWindowFollowsItsSpinBox() {
+        FlowsFixture f;
+        auto* seconds = f.window.find<QSpinBox>("LivePlotWindow");
+        QCOMPARE(seconds->value(), 60);
+        seconds->setValue(600);
+        QCOMPARE(f.window.find<LivePlot>("LivePlot")->history().windowMs(), 600'000);
+        seconds->setValue(5); // below the spin box's range
+        QCOMPARE(f.window.find<LivePlot>("LivePlot")->history().windowMs(), 10'000);
+    }
+};
+
+QTEST_MAIN(TestLiveCharts)
+#include "tst_live_charts.moc"
