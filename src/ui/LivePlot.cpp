@@ -21,6 +21,7 @@ constexpr double kTopGap = 4;
 constexpr std::array<double, kPlotLanes> kLaneWeights = {3, 2, 3, 2};
 constexpr std::array<const char*, kPlotLanes> kLaneUnits = {"rpm", "%", "\u00B0", "V"};
 constexpr int kTimeTicks = 6;
+constexpr double kHoverDotRadius = 3;
 
 bool seriesShown(PlotSeries series, int channels) {
     const int channel = int(series) - int(PlotSeries::Advance1);
@@ -211,10 +212,21 @@ void LivePlot::paintHover(QPainter& painter, const Layout& layout) const {
                      QPointF(x, layout.lanes.back().area().bottom()));
 
     QStringList lines{QString::number(double(sample.timeMs - end) / 1000, 'f', 1) + " s"};
+    painter.setRenderHint(QPainter::Antialiasing);
     for (int s = 0; s < kPlotSeries; ++s) {
-        if (seriesShown(PlotSeries(s), layout.channels))
-            lines << seriesName(PlotSeries(s)) + ": " + valueText(PlotSeries(s), sample.values[s]);
+        const PlotSeries series = PlotSeries(s);
+        if (!seriesShown(series, layout.channels))
+            continue;
+        lines << seriesName(series) + ": " + valueText(series, sample.values[s]);
+        if (std::isnan(sample.values[s]))
+            continue;
+        const ChartArea& chart = layout.lanes[int(laneOf(series))];
+        painter.setPen(QPen(lineColour(s), 1.5));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(chart.toPixel({double(sample.timeMs - end), sample.values[s]}),
+                            kHoverDotRadius, kHoverDotRadius);
     }
+    painter.setBrush(Qt::NoBrush);
     const QFontMetricsF metrics(font());
     double boxWidth = 0;
     for (const QString& line : lines)

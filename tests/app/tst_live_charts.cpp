@@ -5,9 +5,12 @@
 #include "ui/AdvanceCurveChart.h"
 #include "ui/LivePlot.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QDir>
 #include <QDockWidget>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace varko;
@@ -94,6 +97,24 @@ private slots:
         QCOMPARE(f.window.find<LivePlot>("LivePlot")->history().windowMs(), 600'000);
         seconds->setValue(5); // below the spin box's range
         QCOMPARE(f.window.find<LivePlot>("LivePlot")->history().windowMs(), 10'000);
+    }
+
+    // A written image is checked with live data in it (tst_live_charts_sim); here the other ends.
+    void imageNotSaved_data() {
+        QTest::addColumn<QString>("name"); // in a fresh folder; empty: the dialog is cancelled
+        QTest::addColumn<QStringList>("boxes");
+        QTest::newRow("cancelled") << QString() << QStringList{};
+        QTest::newRow("no such folder")
+            << "missing/plot.png" << QStringList{"The image could not be saved."};
+    }
+    void imageNotSaved() {
+        QFETCH(QString, name);
+        FlowsFixture f;
+        QTemporaryDir folder;
+        f.dialogs.paths << (name.isEmpty() ? QString() : folder.filePath(name));
+        f.window.find<QAbstractButton>("LivePlotSave")->click();
+        QTEST(f.window.boxes.shown, "boxes");
+        QVERIFY(QDir(folder.path()).isEmpty());
     }
 };
 
