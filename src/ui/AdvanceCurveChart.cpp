@@ -83,10 +83,7 @@ AdvanceCurveChart::Layout AdvanceCurveChart::layOut() const {
 }
 
 void AdvanceCurveChart::paintBackground(const Layout& layout) {
-    const qreal ratio = devicePixelRatioF();
-    background_ = QPixmap(size() * ratio);
-    background_.setDevicePixelRatio(ratio);
-    background_.fill(palette().color(QPalette::Window));
+    background_ = chartCanvas(*this);
     QPainter painter(&background_);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
@@ -110,7 +107,7 @@ void AdvanceCurveChart::paintBackground(const Layout& layout) {
 
 void AdvanceCurveChart::paintEvent(QPaintEvent*) {
     const Layout layout = layOut();
-    if (!backgroundValid_ || background_.deviceIndependentSize().toSize() != size())
+    if (!backgroundValid_ || !fitsWidget(background_, *this))
         paintBackground(layout);
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_);

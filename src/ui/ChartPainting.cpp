@@ -2,6 +2,8 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPixmap>
+#include <QWidget>
 #include <array>
 #include <cmath>
 
@@ -121,6 +123,19 @@ double drawLegend(QPainter* painter, const QFont& font, const QRectF& bounds,
     if (painter != nullptr)
         painter->restore();
     return entries.empty() ? 0 : y + lineHeight - bounds.top();
+}
+
+QPixmap chartCanvas(const QWidget& widget) {
+    const qreal ratio = widget.devicePixelRatioF();
+    QPixmap canvas(widget.size() * ratio);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(widget.palette().color(QPalette::Window));
+    return canvas;
+}
+
+bool fitsWidget(const QPixmap& canvas, const QWidget& widget) {
+    return canvas.deviceIndependentSize().toSize() == widget.size() &&
+           canvas.devicePixelRatio() == widget.devicePixelRatioF();
 }
 
 QColor lineColour(int n) {

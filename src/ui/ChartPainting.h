@@ -12,6 +12,8 @@
 #include <vector>
 
 class QPainter;
+class QPixmap;
+class QWidget;
 
 // Room around a plotting area for tick labels and axis titles.
 constexpr double kChartLeftMargin = 58;
@@ -52,6 +54,11 @@ struct LegendEntry {
 // used. With no painter it only measures.
 double drawLegend(QPainter* painter, const QFont& font, const QRectF& bounds,
                   const std::vector<LegendEntry>& entries);
+
+// A chart's cached layer: a picture of the widget's size at its pixel ratio, in the widget's
+// background colour; and whether a cached layer still fits the widget.
+QPixmap chartCanvas(const QWidget& widget);
+bool fitsWidget(const QPixmap& canvas, const QWidget& widget);
 
 // A colour for the n-th line of a chart, easy to tell from its neighbours.
 QColor lineColour(int n);

@@ -143,10 +143,7 @@ LivePlot::Layout LivePlot::layOut() const {
 }
 
 void LivePlot::paintBackground(const Layout& layout) {
-    const qreal ratio = devicePixelRatioF();
-    background_ = QPixmap((size() * ratio));
-    background_.setDevicePixelRatio(ratio);
-    background_.fill(palette().color(QPalette::Window));
+    background_ = chartCanvas(*this);
     QPainter painter(&background_);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
@@ -246,7 +243,7 @@ void LivePlot::paintEvent(QPaintEvent*) {
     const Layout layout = layOut();
     if (!backgroundValid_ || layout.axes != backgroundAxes_ ||
         backgroundWindowMs_ != history_.windowMs() || backgroundChannels_ != layout.channels ||
-        background_.deviceIndependentSize().toSize() != size())
+        !fitsWidget(background_, *this))
         paintBackground(layout);
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_);
