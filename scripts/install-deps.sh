@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the demo need; does nothing when all are there.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev
-          fonts-dejavu-core cups printer-driver-cups-pdf poppler-utils)
+          fonts-dejavu-core cups printer-driver-cups-pdf poppler-utils
+          help2man dpkg-dev desktop-file-utils appstream lintian man-db shared-mime-info)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <vector>
 
@@ -105,6 +106,12 @@ void FileFlows::save() {
 void FileFlows::open() {
     if (FileDialogs::current().execute(&window_, openDialog_))
         openParamFile(openDialog_.fileName);
+    hideTransferStatus();
+}
+
+void FileFlows::openFromCommandLine(const QString& path) {
+    openDialog_.fileName = QFileInfo(path).absoluteFilePath();
+    openParamFile(openDialog_.fileName);
     hideTransferStatus();
 }
 

@@ -23,6 +23,8 @@ public:
     void open();
     void save();
     void openFromProgramFolder();
+    // Opens the file the window was started with, as Open opens a chosen one.
+    void openFromCommandLine(const QString& path);
     // Chooses a file as Open does and shows how the window's set differs from it, without
     // changing the window.
     void compareWithFile();

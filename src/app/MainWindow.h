@@ -16,6 +16,7 @@
 #include <optional>
 
 class CompareFlows;
+struct WindowArguments;
 class FileFlows;
 class LiveCharts;
 class SaveAndUnitFields;
@@ -32,7 +33,9 @@ public:
     varko::ParamImage& image() { return paramImage; }
     std::uint8_t language() const { return settings.language; }
 
-    void startUp();
+    // The program's command line (arguments[0] is the program) may choose the language and name
+    // a file to open.
+    void startUp(const QStringList& arguments = {});
     // Only what a printout of an image opened from file needs: the controls with the texts of
     // the language and the display rules, without the settings, the port or the handlers.
     void startForPrintout(const varko::ParamImage& image, const QString& file,
@@ -95,7 +98,9 @@ protected:
 private:
     // Steps of start-up and close.
     void loadSettings();
-    void applyCommandLineLanguage();
+    // After start-up: the file the command line names, opened as Open does, and a word about
+    // arguments that were neither that nor the language.
+    void takeCommandLine(const WindowArguments& arguments);
     void openPort();
     void readTestSwitch();
     void saveSettings();

@@ -1,7 +1,7 @@
 // The main window's start-up and close, and the settings and last-state files they read and
 // write.
 
-#include "app/CommandLineLanguage.h"
+#include "app/CommandLine.h"
 #include "app/CompareFlows.h"
 #include "app/EditingTools.h"
 #include "app/FileFlows.h"
@@ -22,7 +22,6 @@
 #include "ui/MessageBoxes.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -61,7 +60,8 @@ bool topEdgeOnAScreen(const QWidget& window) {
 }
 } // namespace
 
-void MainWindow::startUp() {
+void MainWindow::startUp(const QStringList& commandLine) {
+    const WindowArguments arguments = parseWindowArguments(commandLine);
     buildControlTables(this, ui);
     link = std::make_unique<WindowLink>(*this, ui, settings, unitTexts); // with the port menu
     connectHandlers();
@@ -79,7 +79,8 @@ void MainWindow::startUp() {
     centerOnScreen();
     loadSettings();
     link->showSettings();
-    applyCommandLineLanguage();
+    if (arguments.language)
+        settings.language = *arguments.language;
     // The link starts in the no-connection state by itself.
     normalizeImage();
     showImage();
@@ -102,6 +103,7 @@ void MainWindow::startUp() {
     showImage();
     fileFlows->compareWithLastFile();
     undoHistory->reset();
+    takeCommandLine(arguments);
 }
 
 void MainWindow::shutDown() {
@@ -186,9 +188,12 @@ void MainWindow::saveSettings() {
         MessageBoxes::current().warn(this, filesNotSavedText(unsaved, settings.language));
 }
 
-void MainWindow::applyCommandLineLanguage() {
-    if (const auto language = languageFromArguments(QCoreApplication::arguments()))
-        settings.language = *language;
+void MainWindow::takeCommandLine(const WindowArguments& arguments) {
+    if (!arguments.file.isEmpty())
+        fileFlows->openFromCommandLine(arguments.file);
+    if (!arguments.ignored.isEmpty())
+        MessageBoxes::current().warn(this,
+                                     ignoredArgumentsText(arguments.ignored, settings.language));
 }
 
 void MainWindow::readTestSwitch() {

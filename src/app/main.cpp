@@ -1,11 +1,22 @@
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/VarkoApplication.h"
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
+    // Answered before the application exists, so that they need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const std::optional<QString> information = informationRequest(arguments)) {
+        std::fputs(information->toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     VarkoApplication app(argc, argv);
     try {
         MainWindow window;
-        window.startUp();
+        window.startUp(app.arguments());
         window.show();
         app.exec();
     } catch (...) {

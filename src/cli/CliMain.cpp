@@ -1,6 +1,7 @@
 #include "cli/CliMain.h"
 
 #include "cli/Commands.h"
+#include "model/ProgramVersion.h"
 
 #include <QTextStream>
 
@@ -35,6 +36,8 @@ void printHelp(const std::vector<Command>& commands, QTextStream& out) {
     }
     out << "  varko-cli --help [COMMAND]\n"
            "      Shows this text, or the usage of one command.\n"
+           "  varko-cli --version\n"
+           "      Shows the program's version.\n"
            "\n"
            "Exit status: 0 done (warnings may be on stderr), 1 failed with the message on\n"
            "stderr, 2 wrong usage. diff, as diff(1): 0 equal, 1 different, 2 a file could not\n"
@@ -58,6 +61,10 @@ int runCli(const QStringList& arguments, std::span<const Command> windowCommands
     if (words.isEmpty()) {
         err << "varko-cli: missing COMMAND; 'varko-cli --help' lists them\n";
         return kExitUsage;
+    }
+    if (words[0] == "--version") {
+        out << "varko-cli " << programVersion() << "\n";
+        return kExitOk;
     }
     const bool help = isHelpOption(words[0]) || words[0] == "help";
     const QString name = help ? words.value(1) : words[0];

@@ -7,28 +7,33 @@ namespace {
 
 const QString kLogoPath = QStringLiteral(":/varko/varko.svg");
 
-QPixmap render(QSize size, qreal devicePixelRatio, const QString& element) {
+QPixmap render(QSize size, qreal devicePixelRatio,
+               void (*paint)(QPainter& painter, const QRectF& area)) {
     QPixmap pixmap(size * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(kLogoPath);
     QPainter painter(&pixmap);
-    if (element.isEmpty())
-        renderer.render(&painter, QRectF(QPointF(0, 0), size));
-    else
-        renderer.render(&painter, element, QRectF(QPointF(0, 0), size));
+    paint(painter, QRectF(QPointF(0, 0), size));
     return pixmap;
+}
+
+void paintLogo(QPainter& painter, const QRectF& area) {
+    QSvgRenderer(kLogoPath).render(&painter, area);
 }
 
 } // namespace
 
 QPixmap logoPixmap(QSize size, qreal devicePixelRatio) {
-    return render(size, devicePixelRatio, {});
+    return render(size, devicePixelRatio, paintLogo);
+}
+
+void paintEmblem(QPainter& painter, const QRectF& area) {
+    QSvgRenderer(kLogoPath).render(&painter, QStringLiteral("emblem"), area);
 }
 
 QIcon logoIcon() {
     QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(render(QSize(side, side), 1.0, QStringLiteral("emblem")));
+    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(render(QSize(side, side), 1.0, paintEmblem));
     return icon;
 }

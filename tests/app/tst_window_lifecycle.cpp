@@ -1,5 +1,5 @@
 // Start-up and close of the main window: what the settings, last-state and test switch files
-// bring in, what closing writes back, and the command-line language word.
+// bring in, what closing writes back, and the command line: language word and file to open.
 
 #include "CodeNames.h"
 #include "FullFileSystem.h"
@@ -8,11 +8,12 @@
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
 #include "TestFiles.h"
-#include "app/CommandLineLanguage.h"
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "storage/ConfigPaths.h"
 #include "storage/FileIo.h"
 #include "storage/LastStateFile.h"
+#include "storage/ParamFile.h"
 
 #include <QAction>
 #include <QFile>
@@ -35,7 +36,7 @@ struct Run {
     ScriptedFileDialogs dialogs;
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
 
-    Run() { window->startUp(); }
+    explicit Run(const QStringList& arguments = {}) { window->startUp(arguments); }
 
     template <typename W = QWidget> W* find(const char* name) const {
         return window->findChild<W*>(name);
@@ -334,23 +335,92 @@ private slots:
             QCOMPARE(!run.find(qPrintable(QString("LabelTest%1").arg(t)))->isHidden(), testMode);
     }
 
-    void commandLineLanguage_data() {
+    // "FILE" stands for a file that exists.
+    void commandLine_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("language"); // -1: left as stored
-        QTest::newRow("none") << QStringList{"varko"} << -1;
-        QTest::newRow("ENGLISH") << QStringList{"varko", "ENGLISH"} << 0;
-        QTest::newRow("DEUTSCH") << QStringList{"varko", "DEUTSCH"} << 1;
-        QTest::newRow("FRANCE") << QStringList{"varko", "FRANCE"} << 2;
-        QTest::newRow("CESKY") << QStringList{"varko", "CESKY"} << 3;
-        QTest::newRow("lower case") << QStringList{"varko", "deutsch"} << -1;
-        QTest::newRow("other word") << QStringList{"varko", "FRENCH"} << -1;
-        QTest::newRow("only the first word") << QStringList{"varko", "x", "CESKY"} << -1;
+        QTest::addColumn<bool>("opensFile");
+        QTest::addColumn<QStringList>("ignored");
+        const QStringList none;
+        QTest::newRow("none") << QStringList{"varko"} << -1 << false << none;
+        QTest::newRow("ENGLISH") << QStringList{"varko", "ENGLISH"} << 0 << false << none;
+        QTest::newRow("DEUTSCH") << QStringList{"varko", "DEUTSCH"} << 1 << false << none;
+        QTest::newRow("FRANCE") << QStringList{"varko", "FRANCE"} << 2 << false << none;
+        QTest::newRow("CESKY") << QStringList{"varko", "CESKY"} << 3 << false << none;
+        QTest::newRow("lower case")
+            << QStringList{"varko", "deutsch"} << -1 << false << QStringList{"deutsch"};
+        QTest::newRow("language word later")
+            << QStringList{"varko", "FILE", "CESKY"} << -1 << true << QStringList{"CESKY"};
+        QTest::newRow("language and file")
+            << QStringList{"varko", "FRANCE", "FILE"} << 2 << true << none;
+        QTest::newRow("file alone") << QStringList{"varko", "FILE"} << -1 << true << none;
+        QTest::newRow("missing file") << QStringList{"varko", "/nowhere/bike.ign"} << -1 << false
+                                      << QStringList{"/nowhere/bike.ign"};
+        QTest::newRow("a folder") << QStringList{"varko", "/"} << -1 << false << QStringList{"/"};
+        QTest::newRow("second file")
+            << QStringList{"varko", "FILE", "FILE"} << -1 << true << QStringList{"FILE"};
     }
-    void commandLineLanguage() {
+    void commandLine() {
         QFETCH(QStringList, arguments);
         QFETCH(int, language);
-        const std::optional<std::uint8_t> chosen = languageFromArguments(arguments);
-        QCOMPARE(chosen.has_value() ? int(*chosen) : -1, language);
+        QFETCH(bool, opensFile);
+        QFETCH(QStringList, ignored);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("bike.ign");
+        writeTestFile(file, "KALUBREN_KEY 75\r\n");
+        arguments.replaceInStrings("FILE", file);
+        ignored.replaceInStrings("FILE", file);
+        const WindowArguments parsed = parseWindowArguments(arguments);
+        QCOMPARE(parsed.language.has_value() ? int(*parsed.language) : -1, language);
+        QCOMPARE(parsed.file, opensFile ? file : QString());
+        QCOMPARE(parsed.ignored, ignored);
+    }
+
+    // As the desktop starts it for a double-clicked file: opened as Open opens it, after the
+    // start-up, and one step of undo takes the window back to what it started with.
+    void commandLineFileIsOpened() {
+        ScopedConfigDir config;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("bike.ign");
+        ParamImage saved = presetImage(BikeCode::yamahaR6);
+        saved.limiter() = 95;
+        QVERIFY(saveParamFile(path, saved));
+        Run run({"varko", "DEUTSCH", path});
+        QCOMPARE(run.window->language(), 1);
+        QCOMPARE(int(run.window->image().limiter()), 95);
+        QCOMPARE(run.fileLabel(), path);
+        QCOMPARE(run.boxes.shown, QStringList());
+        QCOMPARE(run.openDialogFile(), path);
+        run.find<QAction>("MenuZpet")->trigger();
+        QVERIFY(run.window->image().limiter() != 95);
+        QVERIFY(!run.find<QAction>("MenuZpet")->isEnabled());
+    }
+
+    void otherArgumentsAreReported() {
+        ScopedConfigDir config;
+        Run run({"varko", "CESKY", "/nowhere/bike.ign", "--frobnicate"});
+        QCOMPARE(run.window->language(), 3);
+        QCOMPARE(run.boxes.warnings,
+                 QStringList{ignoredArgumentsText({"/nowhere/bike.ign", "--frobnicate"}, 3)});
+        QVERIFY(run.boxes.warnings.first().contains("/nowhere/bike.ign\n--frobnicate"));
+        QCOMPARE(run.fileLabel(), QString());
+    }
+
+    void helpAndVersionAreAnsweredBeforeTheWindow_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("begins");
+        QTest::newRow("--help") << QStringList{"varko", "--help"} << "Usage: varko [LANGUAGE]";
+        QTest::newRow("-h") << QStringList{"varko", "DEUTSCH", "-h"} << "Usage: varko [LANGUAGE]";
+        QTest::newRow("--version") << QStringList{"varko", "--version"} << "varko 0.";
+        QTest::newRow("start") << QStringList{"varko", "DEUTSCH"} << QString();
+    }
+    void helpAndVersionAreAnsweredBeforeTheWindow() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, begins);
+        const std::optional<QString> text = informationRequest(arguments);
+        QCOMPARE(text.has_value(), !begins.isEmpty());
+        if (text)
+            QVERIFY2(text->startsWith(begins), qPrintable(*text));
     }
 };
 

@@ -2,9 +2,11 @@
 // program's own window in that language, under the file name the Help menu asks for.
 //
 //   varko-manual <folder of the texts> <folder for the PDFs> <list file> <varko-sim program>
+//                <screenshot PNG>
 //
 // The simulator plays the unit whose live data the pictures show.
 // The list file names the PDFs written, one full path a line, for the build to install.
+// The screenshot, the English advance map page, is the one the desktop's software centre shows.
 
 #include "ManualDocument.h"
 #include "WindowPictures.h"
@@ -75,9 +77,9 @@ int main(int argc, char* argv[]) {
     defaultMessageHandler = qInstallMessageHandler(dropPlatformNotes);
     VarkoApplication app(argc, argv);
     const QStringList arguments = app.arguments();
-    if (arguments.size() != 5)
+    if (arguments.size() != 6)
         return fail(QStringLiteral("usage: varko-manual <folder of the texts> <folder for the "
-                                   "PDFs> <list file> <varko-sim program>"));
+                                   "PDFs> <list file> <varko-sim program> <screenshot PNG>"));
     if (!pointPortsNowhere())
         return fail(QStringLiteral("cannot make the port links in %1").arg(config.path()));
     const QDir texts(arguments[1]);
@@ -92,10 +94,13 @@ int main(int argc, char* argv[]) {
         const QString markdown = QString::fromUtf8(text.readAll());
         const QString pdfPath =
             output.filePath(varko::messageText(varko::Msg::manualFile, language));
-        const QString error = writeManual(markdown, renderWindowPictures(language, arguments[4]),
-                                          titleOf(markdown), pdfPath);
+        const QMap<QString, QImage> pictures = renderWindowPictures(language, arguments[4]);
+        const QString error = writeManual(markdown, pictures, titleOf(markdown), pdfPath);
         if (!error.isEmpty())
             return fail(QStringLiteral("%1: %2").arg(textPath, error));
+        if (language == 0 /* English */ &&
+            !pictures.value(QStringLiteral("page-advance-map")).save(arguments[5]))
+            return fail(QStringLiteral("cannot write %1").arg(arguments[5]));
         written << pdfPath;
     }
     QSaveFile list(arguments[3]);

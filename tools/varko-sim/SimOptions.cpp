@@ -1,6 +1,7 @@
 #include "SimOptions.h"
 
 #include "link/PortNames.h"
+#include "model/ProgramVersion.h"
 #include "storage/ConfigPaths.h"
 
 #include <QCommandLineParser>
@@ -29,6 +30,8 @@ SimOptions parseSimOptions(const QCoreApplication& app, QString& error) {
         "that changes, and frees the line for the next client when a client dies holding it.\n"
         "SIGTERM or SIGINT end it and remove the link."));
     parser.addHelpOption();
+    QCoreApplication::setApplicationVersion(QLatin1String(programVersion()));
+    parser.addVersionOption();
     const QCommandLineOption com({"c", "com"}, "Link the line as COM<n> (1..21, default 1).", "n",
                                  "1");
     const QCommandLineOption link("link", "Link the line at <path> instead.", "path");
