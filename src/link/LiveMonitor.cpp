@@ -12,8 +12,8 @@ constexpr int kRpmGaugeFallback = 100; // limiter byte 0: count as 10000 rpm
 
 class Decoder {
 public:
-    Decoder(const MonitorData& d, const ParamImage& image, std::uint8_t language)
-        : d_(d), image_(image), language_(language) {}
+    Decoder(const MonitorData& d, bool pickupError, const ParamImage& image, std::uint8_t language)
+        : d_(d), pickupError_(pickupError), image_(image), language_(language) {}
 
     LiveDisplay decode() {
         decodeSpeed();
@@ -70,20 +70,10 @@ private:
             out_.supplyVoltage.colour = LiveColour::Yellow;
     }
 
-    bool pickupError() const {
-        const long revs = image_.revsWithoutIgnition();
-        const long lobes = revs * image_.lobeCount();
-        for (int p = 0; p < 2; ++p) {
-            if (d_.pickupRevs[p] < revs && lobes < d_.pickupLobes[p])
-                return true;
-        }
-        return false;
-    }
-
     void decodeAdvance() {
         const bool special = image_.bike() == kBikeSpecial;
         out_.advanceLabels = special ? kChannels : 1;
-        if (pickupError()) {
+        if (pickupError_) {
             const LiveLabel error{
                 localizedText(Msg::pickupSystemError).leftJustified(kPickupErrorWidth),
                 LiveColour::Red};
@@ -162,6 +152,7 @@ private:
     }
 
     const MonitorData& d_;
+    bool pickupError_;
     const ParamImage& image_;
     std::uint8_t language_;
     LiveDisplay out_;
@@ -174,18 +165,43 @@ QString versionMismatchText(int unitVersion, std::uint8_t language) {
            QStringLiteral("  PC-%1, IGN-%2").arg(int(kProtocolVersion)).arg(unitVersion);
 }
 
-std::optional<DecodedMonitor> decodeMonitorFrame(const LinkFrame& frame, const ParamImage& image,
-                                                 std::uint8_t language) {
+bool pickupSystemError(const MonitorData& d, const ParamImage& image) {
+    const long revs = image.revsWithoutIgnition();
+    const long lobes = revs * image.lobeCount();
+    for (int p = 0; p < 2; ++p) {
+        if (d.pickupRevs[p] < revs && lobes < d.pickupLobes[p])
+            return true;
+    }
+    return false;
+}
+
+std::optional<LiveRecord> liveRecordOf(const LinkFrame& frame, const ParamImage& image) {
     if (!checkByteValid(frame))
         return std::nullopt;
-    const MonitorData d = parseMonitorFrame(frame);
+    LiveRecord record;
+    record.data = parseMonitorFrame(frame);
+    record.pickupError = pickupSystemError(record.data, image);
+    return record;
+}
+
+std::optional<DecodedMonitor> decodeMonitorFrame(const LinkFrame& frame, const ParamImage& image,
+                                                 std::uint8_t language) {
+    const auto record = liveRecordOf(frame, image);
+    if (!record)
+        return std::nullopt;
+    return decodeLiveRecord(*record, image, language);
+}
+
+DecodedMonitor decodeLiveRecord(const LiveRecord& record, const ParamImage& image,
+                                std::uint8_t language) {
+    const MonitorData& d = record.data;
     DecodedMonitor decoded;
     decoded.values.liveTpsPercent = d.tpsPercent;
     decoded.values.liveRpm = d.rpm;
     decoded.values.liveTpsMillivolts = rawToMillivolts(d.tpsRaw);
     decoded.values.unitSavingCount = d.savingCount;
     decoded.values.programCount = d.programCount;
-    decoded.display = Decoder(d, image, language).decode();
+    decoded.display = Decoder(d, record.pickupError, image, language).decode();
     return decoded;
 }
 
