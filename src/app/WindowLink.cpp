@@ -1,5 +1,7 @@
 #include "app/WindowLink.h"
 
+#include "app/LiveRecording.h"
+#include "app/LiveReplayDriver.h"
 #include "app/MainWindow.h"
 #include "app/ProgramBackup.h"
 #include "app/SaveAndUnitFields.h"
@@ -9,6 +11,7 @@
 #include "model/Messages.h"
 #include "ui/MainWindowUi.h"
 #include "ui/MessageBoxes.h"
+#include "ui/Texts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -43,7 +46,9 @@ WindowLink::WindowLink(MainWindow& window, MainWindowUi& ui, WindowSettings& set
       engine_(std::make_unique<LinkEngine>(window.image(), settings, static_cast<LinkOwner&>(*this),
                                            std::make_unique<PosixSerialPort>())),
       column_(ui), tickTimer_(new QTimer(this)), backup_(new ProgramBackup(*this, ui, settings)),
-      unitComparison_(new UnitComparison(window, *engine_, this)) {
+      unitComparison_(new UnitComparison(window, *engine_, this)),
+      recording_(new LiveRecording(window, ui, settings.language)),
+      replay_(new LiveReplayDriver(window, *this, settings.language)) {
     buildPortMenu();
     connectTransfers();
     // The rest of the link's look is the window's own at creation ("No connection with PC"
@@ -71,8 +76,41 @@ void WindowLink::showSettings() {
 }
 
 void WindowLink::closePort() {
+    closed_ = true;
+    recording_->stop();
+    replay_->stop();
     tickTimer_->stop();
     engine_->closePort();
+}
+
+void WindowLink::beginReplay(const QString& logName) {
+    recording_->setAvailable(false);
+    tickTimer_->stop();
+    engine_->closePort();
+    enableUnitActions(false);
+    ui_.connectionLabel->hide();
+    ui_.programGauge->hide();
+    ui_.statusLabel->setText(liveLogText(LiveLogText::Replaying, settings_.language).arg(logName));
+    setStatusBackground(ui_.statusLabel, StatusColour::Normal);
+    ui_.statusLabel->show();
+}
+
+void WindowLink::endReplay() {
+    if (closed_)
+        return;
+    enableUnitActions(true);
+    recording_->setAvailable(true);
+    engine_->openPort();
+    linkStatusChanged(engine_->status());
+    tickTimer_->start();
+}
+
+void WindowLink::enableUnitActions(bool enabled) {
+    for (QAction* action : {ui_.menu.read, ui_.menu.verify, ui_.menu.program, ui_.menu.compareUnit,
+                            ui_.portMenu->menuAction()})
+        action->setEnabled(enabled);
+    for (QAbstractButton* button : {ui_.toolbar.read, ui_.toolbar.verify, ui_.toolbar.program})
+        button->setEnabled(enabled);
 }
 
 void WindowLink::buildPortMenu() {
@@ -107,6 +145,7 @@ void WindowLink::connectTransfers() {
         connect(t.menuItem, &QAction::triggered, this, start);
         connect(t.toolbarButton, &QAbstractButton::clicked, this, start);
     }
+    connect(ui_.menu.openLiveDataLog, &QAction::triggered, replay_, &LiveReplayDriver::open);
     connect(ui_.menu.compareUnit, &QAction::triggered, this, [this] {
         backup_->forget();
         unitComparison_->compareWithUnit(Msg::read, StatusColour::Normal);
@@ -141,7 +180,10 @@ void WindowLink::linkStatusChanged(const LinkStatus& status) {
     ui_.statusLabel->setText(status.statusText);
     setStatusBackground(ui_.statusLabel, status.statusColour);
     ui_.statusLabel->setVisible(status.statusVisible);
+    const bool unitLost = status.connectionVisible && ui_.connectionLabel->isHidden();
     ui_.connectionLabel->setVisible(status.connectionVisible);
+    if (unitLost)
+        recording_->stop();
     if (status.connectionVisible) {
         ui_.versionWarningLabel->hide();
         window_.saveAndUnitFields().unitUnknown();
@@ -195,12 +237,18 @@ void WindowLink::showPortMenu(const PortMenu& menu) {
 }
 
 void WindowLink::onMonitorFrame(const LinkFrame& frame) {
-    const auto decoded = decodeMonitorFrame(frame, window_.image(), settings_.language);
-    if (!decoded)
+    const auto record = liveRecordOf(frame, window_.image());
+    if (!record)
         return;
-    live_ = decoded->values;
+    showLiveRecord(*record);
     engine_->setUnitSavingCount(live_.unitSavingCount);
-    column_.show(decoded->display);
+    recording_->frame(*record);
+}
+
+void WindowLink::showLiveRecord(const LiveRecord& record) {
+    const DecodedMonitor decoded = decodeLiveRecord(record, window_.image(), settings_.language);
+    live_ = decoded.values;
+    column_.show(decoded.display);
 }
 
 void WindowLink::highlightOperatingPoint() {

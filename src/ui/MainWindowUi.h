@@ -84,6 +84,7 @@ struct MainWindowUi {
         QAction* openFromProgramFolder = nullptr;
         QAction* history = nullptr;
         QAction* compareFile = nullptr;
+        QAction* openLiveDataLog = nullptr;
         QAction* save = nullptr;
         QAction* saveToProgramFolder = nullptr;
         QAction* print = nullptr;
@@ -93,6 +94,7 @@ struct MainWindowUi {
         QAction* verify = nullptr;
         QAction* program = nullptr;
         QAction* compareUnit = nullptr;
+        QAction* recordLiveData = nullptr; // checkable
         QAction* advanceMinus = nullptr;
         QAction* advancePlus = nullptr;
         QAction* undo = nullptr;
@@ -114,6 +116,7 @@ struct MainWindowUi {
         QAbstractButton* read = nullptr;
         QAbstractButton* verify = nullptr;
         QAbstractButton* program = nullptr;
+        QAbstractButton* recordLiveData = nullptr; // checkable
     } toolbar;
 
     // Controls grouped by the display decision that shows or enables them, filled by
