@@ -72,10 +72,11 @@ bool LiveReplayDriver::play(const QString& path) {
         return false;
 
     stop();
-    link_.beginReplay(QFileInfo(path).fileName());
+    link_.beginReplay();
+    logName_ = QFileInfo(path).fileName();
     replay_ = std::make_unique<LiveReplay>(std::move(log.records));
     panel_ = new ReplayPanel(&window_);
-    panel_->setTexts(language_, QFileInfo(path).fileName());
+    showTexts();
     panel_->setLength(int(replay_->records().size()));
     connect(panel_, &ReplayPanel::playToggled, this, &LiveReplayDriver::togglePlaying);
     connect(panel_, &ReplayPanel::speedChosen, this,
@@ -83,6 +84,12 @@ bool LiveReplayDriver::play(const QString& path) {
     connect(panel_, &ReplayPanel::positionChosen, this, &LiveReplayDriver::seek);
     connect(panel_, &ReplayPanel::stopChosen, this, &LiveReplayDriver::stop);
     window_.addDockWidget(Qt::BottomDockWidgetArea, panel_);
+    // The window's controls sit at fixed places with no room to spare: the panel starts as a
+    // small window of its own over the window's foot, and docks below it when the user wants.
+    panel_->setFloating(true);
+    panel_->resize(window_.width() / 2, panel_->sizeHint().height());
+    panel_->move(window_.mapToGlobal(QPoint(0, window_.height() - panel_->height())));
+    panel_->show();
     setPlaying(true);
     show(replay_->advance(0));
     return true;
@@ -96,6 +103,13 @@ void LiveReplayDriver::stop() {
     panel_ = nullptr;
     replay_.reset();
     link_.endReplay();
+}
+
+void LiveReplayDriver::showTexts() {
+    if (!replay_)
+        return;
+    panel_->setTexts(language_, logName_);
+    link_.showReplayNote(liveLogText(LiveLogText::Replaying, language_).arg(logName_));
 }
 
 void LiveReplayDriver::step() {

@@ -28,6 +28,8 @@ public:
     bool play(const QString& path);
     // Back to the unit; nothing happens when no replay runs.
     void stop();
+    // The panel's texts and the status line's note in the window's language, while replaying.
+    void showTexts();
 
     bool isReplaying() const { return replay_ != nullptr; }
     const varko::LiveReplay* replay() const { return replay_.get(); }
@@ -44,6 +46,7 @@ private:
     WindowLink& link_;
     const std::uint8_t& language_;
     FileDialog dialog_;
+    QString logName_;
     std::unique_ptr<varko::LiveReplay> replay_;
     ReplayPanel* panel_ = nullptr;
     QTimer* timer_;

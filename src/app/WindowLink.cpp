@@ -11,7 +11,6 @@
 #include "model/Messages.h"
 #include "ui/MainWindowUi.h"
 #include "ui/MessageBoxes.h"
-#include "ui/Texts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -83,14 +82,17 @@ void WindowLink::closePort() {
     engine_->closePort();
 }
 
-void WindowLink::beginReplay(const QString& logName) {
+void WindowLink::beginReplay() {
     recording_->setAvailable(false);
     tickTimer_->stop();
     engine_->closePort();
     enableUnitActions(false);
     ui_.connectionLabel->hide();
     ui_.programGauge->hide();
-    ui_.statusLabel->setText(liveLogText(LiveLogText::Replaying, settings_.language).arg(logName));
+}
+
+void WindowLink::showReplayNote(const QString& note) {
+    ui_.statusLabel->setText(note);
     setStatusBackground(ui_.statusLabel, StatusColour::Normal);
     ui_.statusLabel->show();
 }

@@ -52,9 +52,10 @@ public:
     void showLiveRecord(const varko::LiveRecord& record);
     // Marks the live operating point: the last step of every tick, and after replayed frames.
     void highlightOperatingPoint() override;
-    // While a log replays, the link sends nothing and the window says what it shows; ending the
-    // replay gives the link back.
-    void beginReplay(const QString& logName);
+    // While a log replays, the link sends nothing and the status line says what the window shows
+    // (the note); ending the replay gives the link back.
+    void beginReplay();
+    void showReplayNote(const QString& note);
     void endReplay();
 
     LiveRecording& recording() { return *recording_; }

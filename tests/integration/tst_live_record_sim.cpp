@@ -171,6 +171,10 @@ private slots:
         QTest::qWait(1000); // the link would ask for live data three times a second
         QCOMPARE(simulator.requests().size(), requestsBefore);
 
+        f.trigger("MenuGerman"); // the replay's texts follow the language
+        QCOMPARE(f.window.find<QLabel>("LabelHlaseni")->text(), "Wiedergabe von replay.csv");
+        QCOMPARE(f.window.find<QAbstractButton>("ReplayStop")->text(), "Wiedergabe beenden");
+
         f.window.find<QAbstractButton>("ReplayStop")->click();
         QVERIFY(!replay.isReplaying());
         QVERIFY(f.enabled("MenuRead"));
