@@ -66,7 +66,14 @@ class TestLiveRecordSim : public QObject {
 private slots:
     void init() { QVERIFY(folder_.isValid()); }
 
+    // Stopped from the menu, or ended by closing the window: either way a whole file.
+    void recordsTheEngine_data() {
+        QTest::addColumn<bool>("byClosing");
+        QTest::newRow("stopped") << false;
+        QTest::newRow("window closed") << true;
+    }
     void recordsTheEngine() {
+        QFETCH(bool, byClosing);
         FlowsFixture f;
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "3000", "--throttle", "45"}));
@@ -78,9 +85,12 @@ private slots:
         QVERIFY(f.window.find<QAction>("RecordLiveData")->isChecked());
         QVERIFY(QTest::qWaitFor([&] { return recorder(f).frameCount() >= 5; }, kWaitMs));
         QVERIFY(f.window.shown("RecordingStatus"));
-        f.trigger("RecordLiveData");
+        if (byClosing)
+            f.window->close();
+        else
+            f.trigger("RecordLiveData");
         QVERIFY(!recorder(f).isRecording());
-        QVERIFY(!f.window.shown("RecordingStatus"));
+        QVERIFY(!f.window.find("RecordingStatus")->isVisibleTo(&*f.window));
 
         const QStringList lines = fileLines(path);
         QCOMPARE(lines.first(), liveCsvHeader(LiveCsvColumns::Recording));
