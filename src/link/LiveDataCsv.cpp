@@ -4,7 +4,8 @@
 #include <QIODevice>
 
 #include <limits>
-#include <span>
+#include <type_traits>
+#include <utility>
 
 namespace varko {
 namespace {
@@ -48,52 +49,50 @@ constexpr Column recordingColumn(const char* name, Kind kind) {
     return frameColumn<field, index>(name, kind, Group::Recording);
 }
 
-using D = MonitorData;
-
 const Column kColumns[] = {
     {"time_ms", Group::Time, Kind::Plain, [](const LiveRecord& r) { return r.timeMs; },
      [](LiveRecord& r, qint64 v) { r.timeMs = v; }, std::numeric_limits<qint64>::max()},
-    frameColumn<&D::rpm>("rpm", Kind::Plain),
-    frameColumn<&D::tpsPercent>("tps_percent", Kind::Plain),
-    frameColumn<&D::tpsRaw>("tps_mv", Kind::Millivolts),
-    frameColumn<&D::supplyMillivolts>("supply_mv", Kind::Plain),
-    frameColumn<&D::channelAdvance, 0>("advance1", Kind::Advance),
-    frameColumn<&D::channelAdvance, 1>("advance2", Kind::Advance),
-    frameColumn<&D::channelAdvance, 2>("advance3", Kind::Advance),
-    frameColumn<&D::channelAdvance, 3>("advance4", Kind::Advance),
-    frameColumn<&D::pickupRunning, 0>("pickup1", Kind::Flag),
-    frameColumn<&D::pickupRunning, 1>("pickup2", Kind::Flag),
-    frameColumn<&D::killSwitch>("kill_switch", Kind::Flag),
-    frameColumn<&D::clutchMaster>("clutch_master", Kind::Flag),
-    frameColumn<&D::shiftLight>("shift_light", Kind::Flag),
-    frameColumn<&D::motorOff>("motor_off", Kind::Flag),
-    frameColumn<&D::servoDesiredRaw>("servo_desired_mv", Kind::Millivolts),
-    frameColumn<&D::servoMeasuredRaw>("servo_measured_mv", Kind::Millivolts),
-    frameColumn<&D::programCount>("program_count", Kind::Plain),
-    frameColumn<&D::savingCount>("saving_count", Kind::Plain),
-    frameColumn<&D::dataError>("data_error", Kind::Flag),
-    frameColumn<&D::protocolVersion>("protocol_version", Kind::Plain),
+    frameColumn<&MonitorData::rpm>("rpm", Kind::Plain),
+    frameColumn<&MonitorData::tpsPercent>("tps_percent", Kind::Plain),
+    frameColumn<&MonitorData::tpsRaw>("tps_mv", Kind::Millivolts),
+    frameColumn<&MonitorData::supplyMillivolts>("supply_mv", Kind::Plain),
+    frameColumn<&MonitorData::channelAdvance, 0>("advance1", Kind::Advance),
+    frameColumn<&MonitorData::channelAdvance, 1>("advance2", Kind::Advance),
+    frameColumn<&MonitorData::channelAdvance, 2>("advance3", Kind::Advance),
+    frameColumn<&MonitorData::channelAdvance, 3>("advance4", Kind::Advance),
+    frameColumn<&MonitorData::pickupRunning, 0>("pickup1", Kind::Flag),
+    frameColumn<&MonitorData::pickupRunning, 1>("pickup2", Kind::Flag),
+    frameColumn<&MonitorData::killSwitch>("kill_switch", Kind::Flag),
+    frameColumn<&MonitorData::clutchMaster>("clutch_master", Kind::Flag),
+    frameColumn<&MonitorData::shiftLight>("shift_light", Kind::Flag),
+    frameColumn<&MonitorData::motorOff>("motor_off", Kind::Flag),
+    frameColumn<&MonitorData::servoDesiredRaw>("servo_desired_mv", Kind::Millivolts),
+    frameColumn<&MonitorData::servoMeasuredRaw>("servo_measured_mv", Kind::Millivolts),
+    frameColumn<&MonitorData::programCount>("program_count", Kind::Plain),
+    frameColumn<&MonitorData::savingCount>("saving_count", Kind::Plain),
+    frameColumn<&MonitorData::dataError>("data_error", Kind::Flag),
+    frameColumn<&MonitorData::protocolVersion>("protocol_version", Kind::Plain),
     {"pickup_error", Group::Monitor, Kind::Flag,
      [](const LiveRecord& r) -> qint64 { return r.pickupError; },
      [](LiveRecord& r, qint64 v) { r.pickupError = v != 0; }, 1},
     // The rest of what the live column shows, so a replay shows it as the live run did.
-    recordingColumn<&D::channelMaxAdvance, 0>("max_advance1", Kind::Plain),
-    recordingColumn<&D::channelMaxAdvance, 1>("max_advance2", Kind::Plain),
-    recordingColumn<&D::channelMaxAdvance, 2>("max_advance3", Kind::Plain),
-    recordingColumn<&D::channelMaxAdvance, 3>("max_advance4", Kind::Plain),
-    recordingColumn<&D::rpmRed>("rpm_red", Kind::Flag),
-    recordingColumn<&D::rpmYellow>("rpm_yellow", Kind::Flag),
-    recordingColumn<&D::servoOk>("servo_ok", Kind::Flag),
-    recordingColumn<&D::input1Grounded>("input1_grounded", Kind::Flag),
-    recordingColumn<&D::input2Grounded>("input2_grounded", Kind::Flag),
-    recordingColumn<&D::testValue, 0>("test1", Kind::Plain),
-    recordingColumn<&D::testValue, 1>("test2", Kind::Plain),
-    recordingColumn<&D::testValue, 2>("test3", Kind::Plain),
-    recordingColumn<&D::testValue, 3>("test4", Kind::Plain),
-    recordingColumn<&D::testValue, 4>("test5", Kind::Plain),
-    recordingColumn<&D::testValue, 5>("test6", Kind::Plain),
-    recordingColumn<&D::testValue, 6>("test7", Kind::Plain),
-    recordingColumn<&D::testValue, 7>("test8", Kind::Plain),
+    recordingColumn<&MonitorData::channelMaxAdvance, 0>("max_advance1", Kind::Plain),
+    recordingColumn<&MonitorData::channelMaxAdvance, 1>("max_advance2", Kind::Plain),
+    recordingColumn<&MonitorData::channelMaxAdvance, 2>("max_advance3", Kind::Plain),
+    recordingColumn<&MonitorData::channelMaxAdvance, 3>("max_advance4", Kind::Plain),
+    recordingColumn<&MonitorData::rpmRed>("rpm_red", Kind::Flag),
+    recordingColumn<&MonitorData::rpmYellow>("rpm_yellow", Kind::Flag),
+    recordingColumn<&MonitorData::servoOk>("servo_ok", Kind::Flag),
+    recordingColumn<&MonitorData::input1Grounded>("input1_grounded", Kind::Flag),
+    recordingColumn<&MonitorData::input2Grounded>("input2_grounded", Kind::Flag),
+    recordingColumn<&MonitorData::testValue, 0>("test1", Kind::Plain),
+    recordingColumn<&MonitorData::testValue, 1>("test2", Kind::Plain),
+    recordingColumn<&MonitorData::testValue, 2>("test3", Kind::Plain),
+    recordingColumn<&MonitorData::testValue, 3>("test4", Kind::Plain),
+    recordingColumn<&MonitorData::testValue, 4>("test5", Kind::Plain),
+    recordingColumn<&MonitorData::testValue, 5>("test6", Kind::Plain),
+    recordingColumn<&MonitorData::testValue, 6>("test7", Kind::Plain),
+    recordingColumn<&MonitorData::testValue, 7>("test8", Kind::Plain),
 };
 
 bool written(const Column& column, LiveCsvColumns columns) {
