@@ -67,7 +67,9 @@ UnitIdentity WindowLink::unitIdentity() const {
 }
 
 void WindowLink::startAutoProgram() {
-    backup_->program(false);
+    // A replay has the port closed: the change stays in the window, "Not in unit" says so.
+    if (!replay_->isReplaying())
+        backup_->program(false);
 }
 
 void WindowLink::showSettings() {
@@ -179,6 +181,9 @@ void WindowLink::showMessage(const LinkMessage& message) {
 
 // Everything the window shows of the link, in one place.
 void WindowLink::linkStatusChanged(const LinkStatus& status) {
+    // The replay's note stays; the link's status comes back with the link when it ends.
+    if (replay_->isReplaying())
+        return;
     ui_.statusLabel->setText(status.statusText);
     setStatusBackground(ui_.statusLabel, status.statusColour);
     ui_.statusLabel->setVisible(status.statusVisible);

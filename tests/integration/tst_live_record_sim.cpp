@@ -2,6 +2,7 @@
 // fixed speed and throttle is recorded, a killed simulator leaves a whole file, and a replay of
 // the recording shows what the live run showed at the same frames, without a word to the unit.
 
+#include "CodeNames.h"
 #include "FlowsFixture.h"
 #include "SimulatorProcess.h"
 #include "app/LiveRecording.h"
@@ -10,6 +11,7 @@
 #include "link/LiveDataCsv.h"
 #include "ui/LiveColumn.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -178,8 +180,18 @@ private slots:
             position->setValue(firstSeen + i);
             QCOMPARE(liveTexts(f), seen[i]);
         }
+        // A change to program at once finds the link set aside, and New's hiding of the status
+        // line leaves the replay's note.
+        f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
+        f.programWithoutBackup();
+        f.window->showPage(Page::advanceMap);
+        f.type("Edit50", "12");
+        QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
+        f.window->deviceLink().engine().hideStatus();
+        QVERIFY(f.window.shown("LabelHlaseni"));
         QTest::qWait(1000); // the link would ask for live data three times a second
         QCOMPARE(simulator.requests().size(), requestsBefore);
+        QCOMPARE(f.window.find<QLabel>("LabelHlaseni")->text(), "Replaying replay.csv");
 
         f.trigger("MenuGerman"); // the replay's texts follow the language
         QCOMPARE(f.window.find<QLabel>("LabelHlaseni")->text(), "Wiedergabe von replay.csv");
