@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 #include "app/CompareFlows.h"
 #include "app/LiveCharts.h"
+#include "app/LiveReplayDriver.h"
 #include "app/SaveAndUnitFields.h"
 #include "app/UndoHistory.h"
 #include "app/WindowLink.h"
@@ -62,6 +63,7 @@ void MainWindow::applyTexts() {
 void MainWindow::chooseLanguage(std::uint8_t language) {
     settings.language = language;
     applyTexts();
+    link->replay().showTexts();
     // New list texts may leave a list without its selection; the image chooses it again.
     showImage();
 }

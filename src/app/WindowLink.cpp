@@ -1,5 +1,7 @@
 #include "app/WindowLink.h"
 
+#include "app/LiveRecording.h"
+#include "app/LiveReplayDriver.h"
 #include "app/MainWindow.h"
 #include "app/ProgramBackup.h"
 #include "app/SaveAndUnitFields.h"
@@ -43,7 +45,9 @@ WindowLink::WindowLink(MainWindow& window, MainWindowUi& ui, WindowSettings& set
       engine_(std::make_unique<LinkEngine>(window.image(), settings, static_cast<LinkOwner&>(*this),
                                            std::make_unique<PosixSerialPort>())),
       column_(ui), tickTimer_(new QTimer(this)), backup_(new ProgramBackup(*this, ui, settings)),
-      unitComparison_(new UnitComparison(window, *engine_, this)) {
+      unitComparison_(new UnitComparison(window, *engine_, this)),
+      recording_(new LiveRecording(window, ui, settings.language)),
+      replay_(new LiveReplayDriver(window, *this, settings.language)) {
     buildPortMenu();
     connectTransfers();
     // The rest of the link's look is the window's own at creation ("No connection with PC"
@@ -63,7 +67,9 @@ UnitIdentity WindowLink::unitIdentity() const {
 }
 
 void WindowLink::startAutoProgram() {
-    backup_->program(false);
+    // A replay has the port closed: the change stays in the window, "Not in unit" says so.
+    if (!replay_->isReplaying())
+        backup_->program(false);
 }
 
 void WindowLink::showSettings() {
@@ -71,8 +77,44 @@ void WindowLink::showSettings() {
 }
 
 void WindowLink::closePort() {
+    closed_ = true;
+    recording_->stop();
+    replay_->stop();
     tickTimer_->stop();
     engine_->closePort();
+}
+
+void WindowLink::beginReplay() {
+    recording_->setAvailable(false);
+    tickTimer_->stop();
+    engine_->closePort();
+    enableUnitActions(false);
+    ui_.connectionLabel->hide();
+    ui_.programGauge->hide();
+}
+
+void WindowLink::showReplayNote(const QString& note) {
+    ui_.statusLabel->setText(note);
+    setStatusBackground(ui_.statusLabel, StatusColour::Normal);
+    ui_.statusLabel->show();
+}
+
+void WindowLink::endReplay() {
+    if (closed_)
+        return;
+    enableUnitActions(true);
+    recording_->setAvailable(true);
+    engine_->openPort();
+    linkStatusChanged(engine_->status());
+    tickTimer_->start();
+}
+
+void WindowLink::enableUnitActions(bool enabled) {
+    for (QAction* action : {ui_.menu.read, ui_.menu.verify, ui_.menu.program, ui_.menu.compareUnit,
+                            ui_.portMenu->menuAction()})
+        action->setEnabled(enabled);
+    for (QAbstractButton* button : {ui_.toolbar.read, ui_.toolbar.verify, ui_.toolbar.program})
+        button->setEnabled(enabled);
 }
 
 void WindowLink::buildPortMenu() {
@@ -107,6 +149,7 @@ void WindowLink::connectTransfers() {
         connect(t.menuItem, &QAction::triggered, this, start);
         connect(t.toolbarButton, &QAbstractButton::clicked, this, start);
     }
+    connect(ui_.menu.openLiveDataLog, &QAction::triggered, replay_, &LiveReplayDriver::open);
     connect(ui_.menu.compareUnit, &QAction::triggered, this, [this] {
         backup_->forget();
         unitComparison_->compareWithUnit(Msg::read, StatusColour::Normal);
@@ -138,10 +181,16 @@ void WindowLink::showMessage(const LinkMessage& message) {
 
 // Everything the window shows of the link, in one place.
 void WindowLink::linkStatusChanged(const LinkStatus& status) {
+    // The replay's note stays; the link's status comes back with the link when it ends.
+    if (replay_->isReplaying())
+        return;
     ui_.statusLabel->setText(status.statusText);
     setStatusBackground(ui_.statusLabel, status.statusColour);
     ui_.statusLabel->setVisible(status.statusVisible);
+    const bool unitLost = status.connectionVisible && ui_.connectionLabel->isHidden();
     ui_.connectionLabel->setVisible(status.connectionVisible);
+    if (unitLost)
+        recording_->stop();
     if (status.connectionVisible) {
         ui_.versionWarningLabel->hide();
         window_.saveAndUnitFields().unitUnknown();
@@ -195,13 +244,19 @@ void WindowLink::showPortMenu(const PortMenu& menu) {
 }
 
 void WindowLink::onMonitorFrame(const LinkFrame& frame) {
-    const auto decoded = decodeMonitorFrame(frame, window_.image(), settings_.language);
-    if (!decoded)
+    const auto record = liveRecordOf(frame, window_.image());
+    if (!record)
         return;
-    live_ = decoded->values;
+    showLiveRecord(*record);
     engine_->setUnitSavingCount(live_.unitSavingCount);
-    column_.show(decoded->display);
-    emit readingDecoded(decoded->reading);
+    recording_->frame(*record);
+}
+
+void WindowLink::showLiveRecord(const LiveRecord& record) {
+    const DecodedMonitor decoded = decodeLiveRecord(record, window_.image(), settings_.language);
+    live_ = decoded.values;
+    column_.show(decoded.display);
+    emit readingDecoded(decoded.reading);
 }
 
 void WindowLink::highlightOperatingPoint() {

@@ -16,6 +16,8 @@
 
 class QAction;
 class QTimer;
+class LiveRecording;
+class LiveReplayDriver;
 class MainWindow;
 class ProgramBackup;
 class UnitComparison;
@@ -43,8 +45,21 @@ public:
     void showSettings();
 
     // The window closes: the tick stops and the port closes, so nothing more goes to the unit
-    // (a transfer still running is abandoned).
+    // (a transfer still running is abandoned); a recording ends, a replay stops.
     void closePort();
+
+    // A live-data frame, from the unit or from a log, into the live values and the live column.
+    void showLiveRecord(const varko::LiveRecord& record);
+    // Marks the live operating point: the last step of every tick, and after replayed frames.
+    void highlightOperatingPoint() override;
+    // While a log replays, the link sends nothing and the status line says what the window shows
+    // (the note); ending the replay gives the link back.
+    void beginReplay();
+    void showReplayNote(const QString& note);
+    void endReplay();
+
+    LiveRecording& recording() { return *recording_; }
+    LiveReplayDriver& replay() { return *replay_; }
 
 signals:
     // A transfer ended OK; started names it as it was started (a read or a program ends in a
@@ -64,9 +79,10 @@ private:
     void copyReadEnded(varko::TransferResult result,
                        const std::optional<varko::ParamImage>& unitSet) override;
     void onMonitorFrame(const varko::LinkFrame& frame) override;
-    void highlightOperatingPoint() override;
 
     void buildPortMenu();
+    // Everything that would talk to the unit, on or off.
+    void enableUnitActions(bool enabled);
     void showPortMenu(const varko::PortMenu& menu);
     void connectTransfers();
 
@@ -82,4 +98,7 @@ private:
     varko::OperatingPoint point_;
     ProgramBackup* backup_;
     UnitComparison* unitComparison_;
+    LiveRecording* recording_;
+    LiveReplayDriver* replay_;
+    bool closed_ = false;
 };

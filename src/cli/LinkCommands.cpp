@@ -5,6 +5,7 @@
 #include "cli/MonitorSession.h"
 #include "link/PortNames.h"
 #include "model/FormMapping.h"
+#include "model/Presets.h"
 #include "storage/ConfigPaths.h"
 #include "storage/FileIo.h"
 #include "storage/History.h"
@@ -111,16 +112,29 @@ int monitorCommand(const QStringList& words, CliIo& io) {
     parser.addOption(kPortOption);
     const QCommandLineOption framesOption("frames", "Stop after N live-data frames.", "N", "0");
     parser.addOption(framesOption);
+    const QCommandLineOption timestampsOption("timestamps", "Lead each line with time_ms.");
+    parser.addOption(timestampsOption);
+    const QCommandLineOption setOption("set", "The unit's parameter set, for pickup_error.",
+                                       "FILE");
+    parser.addOption(setOption);
     const auto device = parseWords(parser, words, {}, io) ? portDevice(parser, io) : std::nullopt;
     if (!device)
         return kExitUsage;
+    MonitorOptions options;
     bool ok = false;
-    const int frames = parser.value(framesOption).toInt(&ok);
-    if (parser.isSet(framesOption) && (!ok || frames < 1)) {
+    options.frames = parser.value(framesOption).toInt(&ok);
+    if (parser.isSet(framesOption) && (!ok || options.frames < 1)) {
         io.err << "varko-cli: --frames needs a whole number of 1 or more\n";
         return kExitUsage;
     }
-    return runMonitor(*device, frames, io) ? kExitOk : kExitFailure;
+    options.timestamps = parser.isSet(timestampsOption);
+    if (parser.isSet(setOption)) {
+        if (!readImageFile(parser.value(setOption), options.set, io))
+            return kExitFailure;
+    } else {
+        setCommonDefaults(options.set);
+    }
+    return runMonitor(*device, options, io) ? kExitOk : kExitFailure;
 }
 
 const std::array kLinkCommands = {
@@ -142,10 +156,14 @@ const std::array kLinkCommands = {
             "differ, \"Verify error!\" is followed on stderr by the differing bytes as diff lists\n"
             "them (FILE's byte, then the unit's).",
             verifyCommand},
-    Command{"monitor", "--port P [--frames N]",
+    Command{"monitor", "--port P [--frames N] [--timestamps] [--set FILE]",
             "Writes the unit's live data on port P as CSV: a header line, then one line per\n"
             "live-data frame (about three a second), until N frames or until interrupted.\n"
-            "Stops with \"No connection with PC\" after 3 s without a live-data frame.",
+            "Stops with \"No connection with PC\" after 3 s without a live-data frame.\n"
+            "--timestamps adds a leading time_ms column: milliseconds since the header, from a\n"
+            "monotonic clock. The last column, pickup_error, is 1 while the unit's pick-up\n"
+            "counts show a pick-up system error for the set in FILE (without --set, for a set\n"
+            "of the common defaults: one revolution without ignition).",
             monitorCommand},
 };
 

@@ -3,6 +3,7 @@
 #include "cli/LinkSession.h"
 #include "cli/TickLoop.h"
 #include "link/LinkEngine.h"
+#include "link/LiveDataCsv.h"
 #include "link/PosixSerialPort.h"
 
 #include <QElapsedTimer>
@@ -20,13 +21,18 @@ void onInterrupt(int) {
 // The window's part of the link without a window: only the live-data frames matter here.
 class MonitorOwner final : public LinkOwner {
 public:
-    MonitorOwner(int frames, CliIo& io) : framesLeft_(frames), io_(io) {}
+    MonitorOwner(const MonitorOptions& options, CliIo& io)
+        : options_(options), io_(io),
+          columns_(options.timestamps ? LiveCsvColumns::TimedMonitor : LiveCsvColumns::Monitor) {}
 
     int framesSeen = 0;
     bool portFailed = false;
     QElapsedTimer sinceLastFrame; // started when the port opens
+    QElapsedTimer sinceHeader;
 
-    bool done() const { return framesLeft_ > 0 && framesSeen >= framesLeft_; }
+    LiveCsvColumns columns() const { return columns_; }
+
+    bool done() const { return options_.frames > 0 && framesSeen >= options_.frames; }
 
     void collectImage() override {}
     void normalize() override {}
@@ -42,64 +48,33 @@ public:
         if (done())
             return;
         ++framesSeen;
-        io_.out << monitorCsvLine(parseMonitorFrame(frame)) << "\n";
+        LiveRecord record = *liveRecordOf(frame, options_.set); // the engine checked the frame
+        record.timeMs = sinceHeader.elapsed();
+        io_.out << liveCsvLine(record, columns_) << "\n";
         io_.out.flush(); // a reader on a pipe sees each frame as it comes
     }
 
 private:
-    int framesLeft_;
+    const MonitorOptions& options_;
     CliIo& io_;
+    LiveCsvColumns columns_;
 };
-
-int flagValue(std::uint8_t value) {
-    return value != 0 ? 1 : 0;
-}
 
 } // namespace
 
-QString monitorCsvHeader() {
-    return QStringLiteral("rpm,tps_percent,tps_mv,supply_mv,advance1,advance2,advance3,advance4,"
-                          "pickup1,pickup2,kill_switch,clutch_master,shift_light,motor_off,"
-                          "servo_desired_mv,servo_measured_mv,program_count,saving_count,"
-                          "data_error,protocol_version");
-}
-
-QString monitorCsvLine(const MonitorData& d) {
-    QStringList fields;
-    const auto add = [&fields](auto value) { fields << QString::number(value); };
-    add(d.rpm);
-    add(d.tpsPercent);
-    add(rawToMillivolts(d.tpsRaw));
-    add(d.supplyMillivolts);
-    for (std::uint8_t advance : d.channelAdvance)
-        add(int(advance) - 100);
-    add(flagValue(d.pickupRunning[0]));
-    add(flagValue(d.pickupRunning[1]));
-    add(flagValue(d.killSwitch));
-    add(flagValue(d.clutchMaster));
-    add(flagValue(d.shiftLight));
-    add(flagValue(d.motorOff));
-    add(rawToMillivolts(d.servoDesiredRaw));
-    add(rawToMillivolts(d.servoMeasuredRaw));
-    add(d.programCount);
-    add(d.savingCount);
-    add(flagValue(d.dataError));
-    add(d.protocolVersion);
-    return fields.join(',');
-}
-
-bool runMonitor(const QString& devicePath, int frames, CliIo& io) {
+bool runMonitor(const QString& devicePath, const MonitorOptions& options, CliIo& io) {
     ParamImage image; // nothing is transferred; the engine needs an image to own
     WindowSettings settings;
-    MonitorOwner owner(frames, io);
+    MonitorOwner owner(options, io);
     LinkEngine engine(image, settings, owner, std::make_unique<PosixSerialPort>());
     engine.setPortResolver([devicePath](int) { return devicePath; });
     owner.sinceLastFrame.start();
     engine.openPort();
     if (owner.portFailed)
         return false;
-    io.out << monitorCsvHeader() << "\n";
+    io.out << liveCsvHeader(owner.columns()) << "\n";
     io.out.flush();
+    owner.sinceHeader.start();
 
     interrupted = 0;
     const auto previousInt = std::signal(SIGINT, onInterrupt);

@@ -3,19 +3,20 @@
 // the window, with every accepted live-data frame written as one CSV line.
 
 #include "cli/Commands.h"
-#include "link/MonitorFrame.h"
+#include "model/ParamImage.h"
 
 namespace varko::cli {
 
-// The first line of the output, naming the columns of monitorCsvLine.
-QString monitorCsvHeader();
-// One live-data frame: advance in degrees, flags as 0 or 1, millivolts as the window shows them.
-QString monitorCsvLine(const MonitorData& live);
+struct MonitorOptions {
+    int frames = 0;          // stop after this many lines; 0: until interrupted
+    bool timestamps = false; // a leading time_ms column, from a monotonic clock
+    ParamImage set;          // the unit's set, which the pick-up system error is judged against
+};
 
-// Writes the header, then one line per live-data frame until `frames` lines (0: until
+// Writes the header, then one line per live-data frame until options.frames lines (0: until
 // interrupted by SIGINT or SIGTERM). False after "No connection with PC" when 3 s pass without
 // a live-data frame, at the start or at any later time, or after the port's own message when it
 // cannot be opened.
-bool runMonitor(const QString& devicePath, int frames, CliIo& io);
+bool runMonitor(const QString& devicePath, const MonitorOptions& options, CliIo& io);
 
 } // namespace varko::cli

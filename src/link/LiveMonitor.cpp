@@ -12,9 +12,9 @@ constexpr int kRpmGaugeFallback = 100; // limiter byte 0: count as 10000 rpm
 
 class Decoder {
 public:
-    Decoder(const MonitorData& d, const ParamImage& image, std::uint8_t language,
+    Decoder(const MonitorData& d, bool pickupError, const ParamImage& image, std::uint8_t language,
             LiveReading& reading)
-        : d_(d), image_(image), language_(language), reading_(reading) {}
+        : d_(d), pickupError_(pickupError), image_(image), language_(language), reading_(reading) {}
 
     LiveDisplay decode() {
         decodeSpeed();
@@ -71,21 +71,11 @@ private:
             out_.supplyVoltage.colour = LiveColour::Yellow;
     }
 
-    bool pickupError() const {
-        const long revs = image_.revsWithoutIgnition();
-        const long lobes = revs * image_.lobeCount();
-        for (int p = 0; p < 2; ++p) {
-            if (d_.pickupRevs[p] < revs && lobes < d_.pickupLobes[p])
-                return true;
-        }
-        return false;
-    }
-
     void decodeAdvance() {
         const bool special = image_.bike() == kBikeSpecial;
         out_.advanceLabels = special ? kChannels : 1;
         reading_.channels = out_.advanceLabels;
-        if (pickupError()) {
+        if (pickupError_) {
             const LiveLabel error{
                 localizedText(Msg::pickupSystemError).leftJustified(kPickupErrorWidth),
                 LiveColour::Red};
@@ -167,6 +157,7 @@ private:
     }
 
     const MonitorData& d_;
+    bool pickupError_;
     const ParamImage& image_;
     std::uint8_t language_;
     LiveReading& reading_;
@@ -180,11 +171,36 @@ QString versionMismatchText(int unitVersion, std::uint8_t language) {
            QStringLiteral("  PC-%1, IGN-%2").arg(int(kProtocolVersion)).arg(unitVersion);
 }
 
-std::optional<DecodedMonitor> decodeMonitorFrame(const LinkFrame& frame, const ParamImage& image,
-                                                 std::uint8_t language) {
+bool pickupSystemError(const MonitorData& d, const ParamImage& image) {
+    const long revs = image.revsWithoutIgnition();
+    const long lobes = revs * image.lobeCount();
+    for (int p = 0; p < 2; ++p) {
+        if (d.pickupRevs[p] < revs && lobes < d.pickupLobes[p])
+            return true;
+    }
+    return false;
+}
+
+std::optional<LiveRecord> liveRecordOf(const LinkFrame& frame, const ParamImage& image) {
     if (!checkByteValid(frame))
         return std::nullopt;
-    const MonitorData d = parseMonitorFrame(frame);
+    LiveRecord record;
+    record.data = parseMonitorFrame(frame);
+    record.pickupError = pickupSystemError(record.data, image);
+    return record;
+}
+
+std::optional<DecodedMonitor> decodeMonitorFrame(const LinkFrame& frame, const ParamImage& image,
+                                                 std::uint8_t language) {
+    const auto record = liveRecordOf(frame, image);
+    if (!record)
+        return std::nullopt;
+    return decodeLiveRecord(*record, image, language);
+}
+
+DecodedMonitor decodeLiveRecord(const LiveRecord& record, const ParamImage& image,
+                                std::uint8_t language) {
+    const MonitorData& d = record.data;
     DecodedMonitor decoded;
     decoded.values.liveTpsPercent = d.tpsPercent;
     decoded.values.liveRpm = d.rpm;
@@ -195,7 +211,7 @@ std::optional<DecodedMonitor> decodeMonitorFrame(const LinkFrame& frame, const P
     if (d.tpsPercent <= 100)
         decoded.reading.tpsPercent = d.tpsPercent;
     decoded.reading.supplyMillivolts = d.supplyMillivolts;
-    decoded.display = Decoder(d, image, language, decoded.reading).decode();
+    decoded.display = Decoder(d, record.pickupError, image, language, decoded.reading).decode();
     return decoded;
 }
 

@@ -46,6 +46,7 @@ struct LiveDisplay {
     std::array<LiveLabel, 2> input;
     LiveLabel clutch;
     LiveLabel killSwitch;
+    bool operator==(const LiveDisplay&) const = default;
 };
 
 // The live values the window keeps between frames; all 0 (the count -1) before the first frame.
@@ -78,8 +79,25 @@ struct DecodedMonitor {
 // The version warning of the window and of the link: the message with "  PC-75, IGN-<v>".
 QString versionMismatchText(int unitVersion, std::uint8_t language);
 
-// Nothing when the check byte is wrong (the frame is then ignored entirely). The image supplies
-// the model, the limiter, the pick-up check's revolutions and lobes and the throttle-map flag.
+// One live-data frame as it is shown, kept and played back. The pick-up system error is judged
+// against the image at the time the frame came, so a log keeps the verdict, not the counts.
+struct LiveRecord {
+    MonitorData data;
+    bool pickupError = false;
+    qint64 timeMs = 0; // since the recording began; 0 for a frame straight from the unit
+};
+
+// The unit's pick-up counts against the image's revolutions without ignition and lobes.
+bool pickupSystemError(const MonitorData& data, const ParamImage& image);
+
+// Nothing when the check byte is wrong (the frame is then ignored entirely).
+std::optional<LiveRecord> liveRecordOf(const LinkFrame& frame, const ParamImage& image);
+
+// The image supplies the model, the limiter and the throttle-map flag.
+DecodedMonitor decodeLiveRecord(const LiveRecord& record, const ParamImage& image,
+                                std::uint8_t language);
+
+// liveRecordOf, then decodeLiveRecord.
 std::optional<DecodedMonitor> decodeMonitorFrame(const LinkFrame& frame, const ParamImage& image,
                                                  std::uint8_t language);
 

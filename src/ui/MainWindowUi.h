@@ -88,6 +88,7 @@ struct MainWindowUi {
         QAction* openFromProgramFolder = nullptr;
         QAction* history = nullptr;
         QAction* compareFile = nullptr;
+        QAction* openLiveDataLog = nullptr;
         QAction* save = nullptr;
         QAction* saveToProgramFolder = nullptr;
         QAction* print = nullptr;
@@ -97,6 +98,7 @@ struct MainWindowUi {
         QAction* verify = nullptr;
         QAction* program = nullptr;
         QAction* compareUnit = nullptr;
+        QAction* recordLiveData = nullptr; // checkable
         QAction* advanceMinus = nullptr;
         QAction* advancePlus = nullptr;
         QAction* undo = nullptr;
@@ -121,6 +123,7 @@ struct MainWindowUi {
         QAbstractButton* read = nullptr;
         QAbstractButton* verify = nullptr;
         QAbstractButton* program = nullptr;
+        QAbstractButton* recordLiveData = nullptr; // checkable
     } toolbar;
 
     // The live plot and the advance-curve chart, each in a dock of its own.

@@ -55,6 +55,8 @@ constexpr TableRow kTextTable[] = {
     {"MenuHistory", Caption, {"&History...", "&Verlauf...", "&Historique...", "&Historie..."}}, // ours
     {"MenuCompareFile", Caption, {"Compare with file...", "Mit Datei vergleichen...", "Comparer avec un fichier...", "Porovnat se souborem..."}}, // ours
     {"MenuCompareUnit", Caption, {"Compare with unit", "Mit Zündung vergleichen", "Comparer avec le boitier", "Porovnat se zapalováním"}}, // ours
+    {"OpenLiveDataLog", Caption, {"Open live-data log...", "Live-Daten-Protokoll öffnen...", "Ouvrir un journal de données en direct...", "Otevřít záznam živých dat..."}}, // ours
+    {"RecordLiveData", Caption, {"Record live data...", "Live-Daten aufzeichnen...", "Enregistrer les données en direct...", "Nahrávat živá data..."}}, // ours
     {"MenuSave", Caption, {"&Save", "&Speichern", "&Mèmoriser", "&Uložit"}},
     {"MenuSaveExeDir", Caption, {"Save to exe dir", "Speichern in exe dir", "Save to exe dir", "Uložit do exe dir"}},
     {"MenuPrint", Caption, {"&Print", "&Drucken", "&Imprimer", "&Tisk"}},
@@ -181,6 +183,9 @@ constexpr TableRow kTextTable[] = {
     {"MenuLanguage", Hint, {"Set English or German or French or Czech ", "Englisch oder Deutsch oder Französisch oder Tschechisch ", "Englais ou Allemand ou Francais ou Tchèque ", "Nastavit anglicky nebo německy nebo francouzsky nebo česky "}}, // ours
     {"MenuCom", Hint, {"Set number of com", "Nummer des COM-Anschlußes", "Numéro de la connection com", "Nastavit číslo portu"}}, // ours
     {"MenuBackupBeforeProgramming", Hint, {"Keep the unit's set in the history before the first programming on a connection", "Kenndaten der Zündung vor dem ersten Programmieren einer Verbindung im Verlauf sichern", "Garder les paramètres du boitier dans l´historique avant la première programmation d´une connexion", "Před prvním programováním na spojení uložit parametry zapalování do historie"}}, // ours
+    {"OpenLiveDataLog", Hint, {"Play a recorded live-data log back in the live column", "Ein aufgezeichnetes Live-Daten-Protokoll in der Live-Spalte abspielen", "Rejouer un journal de données en direct dans la colonne en direct", "Přehrát nahraný záznam živých dat ve sloupci živých dat"}}, // ours
+    {"RecordLiveData", Hint, {"Write every live-data frame to a CSV file", "Jeden Live-Datenrahmen in eine CSV-Datei schreiben", "Écrire chaque trame de données en direct dans un fichier CSV", "Zapisovat každý rámec živých dat do souboru CSV"}}, // ours
+    {"RecordLiveDataButton", HintAndTip, {"Record live data|Start or stop writing the live data to a CSV file", "Live-Daten aufzeichnen|Aufzeichnung der Live-Daten in eine CSV-Datei starten oder beenden", "Enregistrer les données en direct|Démarrer ou arrêter l´écriture des données en direct dans un fichier CSV", "Nahrávat živá data|Spustit nebo ukončit zápis živých dat do souboru CSV"}}, // ours
     {"CheckBoxProgHned", HintAndTip, {"Programing at once after change", "Sofort nach Änderung programmieren", "Programmation immédiate après changement", "Programovat ihned po změně"}}, // ours
     // No-data texts of the live labels.
     {"LabelMonInput%1In", LiveCaption, {}, varko::Msg::input, " %1: ---", 0, 2},
@@ -242,6 +247,24 @@ constexpr varko::TextRow kChartTexts[] = {
 };
 // clang-format on
 static_assert(std::size(kChartTexts) == std::size_t(ChartText::SaveFailed) + 1);
+// The texts of recording and replaying live data.
+// clang-format off
+constexpr varko::TextRow kLiveLogTexts[] = {
+    {"Live-data logs (*.csv)|*.csv|All files|*.*", "Live-Daten-Protokolle (*.csv)|*.csv|Alle Dateien|*.*", "Journaux de données en direct (*.csv)|*.csv|Tous les fichiers|*.*", "Záznamy živých dat (*.csv)|*.csv|Všechny soubory|*.*"}, // ours
+    {"Recording %1 s, %2 frames", "Aufzeichnung %1 s, %2 Rahmen", "Enregistrement %1 s, %2 trames", "Nahrávání %1 s, %2 rámců"}, // ours
+    {"The live data cannot be written to %1: %2", "Die Live-Daten können nicht in %1 geschrieben werden: %2", "Impossible d´écrire les données en direct dans %1 : %2", "Živá data nelze zapsat do %1: %2"}, // ours
+    {"%1 is not a live-data log.", "%1 ist kein Live-Daten-Protokoll.", "%1 n´est pas un journal de données en direct.", "%1 není záznam živých dat."}, // ours
+    {"The log holds no live-data frames.", "Das Protokoll enthält keine Live-Datenrahmen.", "Le journal ne contient aucune trame de données en direct.", "Záznam neobsahuje žádné rámce živých dat."}, // ours
+    {"Line %1 is malformed and was skipped.", "Zeile %1 ist fehlerhaft und wurde übersprungen.", "La ligne %1 est mal formée et a été ignorée.", "Řádek %1 je chybný a byl přeskočen."}, // ours
+    {"%1 more malformed lines were skipped.", "%1 weitere fehlerhafte Zeilen wurden übersprungen.", "%1 autres lignes mal formées ont été ignorées.", "Dalších %1 chybných řádků bylo přeskočeno."}, // ours
+    {"The log was recorded from a unit of protocol version %1; this program speaks version %2.", "Das Protokoll stammt von einer Zündung mit Protokollversion %1; dieses Programm spricht Version %2.", "Le journal provient d´un boitier de version de protocole %1 ; ce programme parle la version %2.", "Záznam pochází ze zapalování s verzí protokolu %1; tento program používá verzi %2."}, // ours
+    {"Replaying %1", "Wiedergabe von %1", "Lecture de %1", "Přehrávání %1"}, // ours
+    {"Play", "Abspielen", "Lecture", "Přehrát"}, // ours
+    {"Pause", "Pause", "Pause", "Pozastavit"}, // ours
+    {"Stop replay", "Wiedergabe beenden", "Arrêter la lecture", "Ukončit přehrávání"}, // ours
+};
+// clang-format on
+static_assert(std::size(kLiveLogTexts) == std::size_t(LiveLogText::StopReplay) + 1);
 
 // The about box is a window of its own; only its caption follows the language.
 constexpr const char* kAboutBoxCaptions[kLanguageCount] = {"About VARKO", "Über Programm VARKO",
@@ -358,6 +381,10 @@ QString historyText(HistoryText text, std::uint8_t language) {
 
 QString chartText(ChartText text, std::uint8_t language) {
     return varko::textIn(kChartTexts[static_cast<std::size_t>(text)], language);
+}
+
+QString liveLogText(LiveLogText text, std::uint8_t language) {
+    return varko::textIn(kLiveLogTexts[static_cast<std::size_t>(text)], language);
 }
 
 QStringList textControlNames() {

@@ -53,6 +53,22 @@ enum class ChartText {
 };
 // A text of the live plot or the advance-curve chart; a language out of range reads as English.
 QString chartText(ChartText text, std::uint8_t language);
+enum class LiveLogText {
+    FileFilter,  // the log dialogs' filter
+    Recording,   // the status bar while recording: %1 seconds, %2 frames
+    CannotWrite, // %1 the file, %2 the reason
+    NotALog,     // %1 the file
+    NoFrames,
+    MalformedLine, // %1 the line number
+    MoreMalformed, // %1 how many more
+    OtherVersion,  // %1 the log's protocol version, %2 the program's
+    Replaying,     // %1 the file
+    Play,
+    Pause,
+    StopReplay,
+};
+// A text of recording or replaying; a language out of range reads as English.
+QString liveLogText(LiveLogText text, std::uint8_t language);
 
 // Every control name the text table holds.
 QStringList textControlNames();

@@ -86,6 +86,10 @@ QIcon drawn(ToolbarPicture picture) {
     case ToolbarPicture::Redo:
         drawTurn(p, picture == ToolbarPicture::Redo);
         break;
+    case ToolbarPicture::Record:
+        p.setBrush(QColor(210, 30, 30));
+        p.drawEllipse(3, 3, 10, 10);
+        break;
     }
     return QIcon(pixmap);
 }
@@ -104,6 +108,8 @@ const char* themeName(ToolbarPicture picture) {
         return "edit-undo";
     case ToolbarPicture::Redo:
         return "edit-redo";
+    case ToolbarPicture::Record:
+        return "media-record";
     }
     return "";
 }

@@ -4,6 +4,6 @@
 
 #include <QIcon>
 
-enum class ToolbarPicture { New, Open, Save, Print, Undo, Redo };
+enum class ToolbarPicture { New, Open, Save, Print, Undo, Redo, Record };
 
 QIcon toolbarIcon(ToolbarPicture picture);

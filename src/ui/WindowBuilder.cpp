@@ -57,6 +57,7 @@ void buildMenus(QMainWindow* window, MainWindowUi& ui) {
     m.openFromProgramFolder = addItem(window, file, "MenuOpenExeDir", {});
     m.history = addItem(window, file, "MenuHistory", {});
     m.compareFile = addItem(window, file, "MenuCompareFile", {});
+    m.openLiveDataLog = addItem(window, file, "OpenLiveDataLog", {});
     file->addSeparator();
     m.save = addItem(window, file, "MenuSave", QKeySequence(Qt::Key_F2));
     m.saveToProgramFolder = addItem(window, file, "MenuSaveExeDir", {});
@@ -74,6 +75,9 @@ void buildMenus(QMainWindow* window, MainWindowUi& ui) {
     m.program = addItem(window, device, "MenuProgram", QKeySequence(Qt::Key_F9));
     device->addSeparator();
     m.compareUnit = addItem(window, device, "MenuCompareUnit", {});
+    device->addSeparator();
+    m.recordLiveData = addItem(window, device, "RecordLiveData", {});
+    m.recordLiveData->setCheckable(true);
 
     QMenu* tools = addMenu(window, "MenuTools");
     m.advanceMinus = addItem(window, tools, "AdvanceMinus", QKeySequence(Qt::Key_F4));
@@ -131,6 +135,7 @@ void buildToolbar(QWidget* client, MainWindowUi& ui) {
         {&B::print, "SpeedButtonPrint", ToolbarPicture::Print, 83, 24, 23},
         {&B::undo, "SpeedButtonZpet", ToolbarPicture::Undo, 116, 23, 22},
         {&B::redo, "SpeedButtonZnovu", ToolbarPicture::Redo, 140, 23, 22},
+        {&B::recordLiveData, "RecordLiveDataButton", ToolbarPicture::Record, 432, 24, 23},
     };
     for (const PictureButton& p : pictures) {
         auto* button = placeWidget<QToolButton>(group, p.name, p.x, 12, p.width, p.height);
@@ -139,6 +144,7 @@ void buildToolbar(QWidget* client, MainWindowUi& ui) {
         button->setFocusPolicy(Qt::NoFocus);
         b.*p.member = button;
     }
+    b.recordLiveData->setCheckable(true);
     struct PushButton {
         QAbstractButton* MainWindowUi::ToolbarButtons::*member;
         const char* name;

@@ -3,18 +3,15 @@
 #include "CliProcess.h"
 #include "ScopedConfigDir.h"
 #include "SimulatorProcess.h"
-#include "cli/MonitorSession.h"
 
 #include <QTest>
-
-using namespace varko;
 
 namespace {
 
 const QString kHeader = "rpm,tps_percent,tps_mv,supply_mv,advance1,advance2,advance3,advance4,"
                         "pickup1,pickup2,kill_switch,clutch_master,shift_light,motor_off,"
                         "servo_desired_mv,servo_measured_mv,program_count,saving_count,"
-                        "data_error,protocol_version";
+                        "data_error,protocol_version,pickup_error";
 
 } // namespace
 
@@ -23,27 +20,6 @@ class TestCliMonitor : public QObject {
 private slots:
     void init() { config_ = std::make_unique<ScopedConfigDir>(); }
     void cleanup() { config_.reset(); }
-
-    void csvLine() {
-        MonitorData d;
-        d.rpm = 3000;
-        d.tpsPercent = 45;
-        d.tpsRaw = 430;
-        d.supplyMillivolts = 13500;
-        d.channelAdvance = {110, 100, 95, 130};
-        d.pickupRunning = {7, 0};
-        d.killSwitch = 2;
-        d.shiftLight = 1;
-        d.servoDesiredRaw = 800;
-        d.servoMeasuredRaw = 528;
-        d.programCount = 12;
-        d.savingCount = 414;
-        d.dataError = 9;
-        d.protocolVersion = 74;
-        QCOMPARE(cli::monitorCsvHeader(), kHeader);
-        QCOMPARE(cli::monitorCsvLine(d),
-                 QString("3000,45,2101,13500,10,0,-5,30,1,0,1,0,1,0,3910,2580,12,414,1,74"));
-    }
 
     void framesFromTheSimulator() {
         SimulatorProcess simulator;
@@ -57,13 +33,61 @@ private slots:
         QCOMPARE(lines[0], kHeader);
         for (int i = 1; i < 4; ++i) {
             const QStringList fields = lines[i].split(',');
-            QCOMPARE(fields.size(), 20);
+            QCOMPARE(fields.size(), 21);
             QCOMPARE(fields[0], "3000");
             QCOMPARE(fields[1], "45");
             QCOMPARE(fields[8], "1"); // pick-up 1 runs
             QCOMPARE(fields[18], "1");
             QCOMPARE(fields[19], "74");
+            QCOMPARE(fields[20], "0");
         }
+        QVERIFY(simulator.stop());
+    }
+
+    // --timestamps puts time_ms before the very columns and values the plain output has.
+    void timestamps() {
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "3000", "--throttle", "45"}));
+        const CliRun run =
+            runCli({"monitor", "--port", simulatorPortName(), "--frames", "4", "--timestamps"});
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[0], "time_ms," + kHeader);
+        qint64 previous = -1;
+        for (int i = 1; i < 5; ++i) {
+            const QStringList fields = lines[i].split(',');
+            QCOMPARE(fields.size(), 22);
+            bool ok = false;
+            const qint64 time = fields[0].toLongLong(&ok);
+            QVERIFY(ok);
+            QVERIFY2(time > previous, qPrintable(lines[i]));
+            previous = time;
+            QCOMPARE(fields[1], "3000");
+            QCOMPARE(fields[2], "45");
+        }
+        QVERIFY(simulator.stop());
+    }
+
+    // The unit's pick-up counts judged against the set: the simulator counts lobes without a
+    // revolution, an error for any set that expects at least one revolution.
+    void pickupError_data() {
+        QTest::addColumn<QStringList>("faults");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("counts fine") << QStringList{} << "0";
+        QTest::newRow("pick-up error") << QStringList{"--pickup-error"} << "1";
+    }
+    void pickupError() {
+        QFETCH(QStringList, faults);
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, faults));
+        const CliRun run = runCli({"monitor", "--port", simulatorPortName(), "--frames", "2"});
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QFETCH(QString, expected);
+        QCOMPARE(lines[1].split(',').last(), expected);
+        QCOMPARE(lines[2].split(',').last(), expected);
         QVERIFY(simulator.stop());
     }
 

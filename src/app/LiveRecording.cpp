@@ -1,0 +1,87 @@
+#include "app/LiveRecording.h"
+
+#include "ui/MainWindowUi.h"
+#include "ui/MessageBoxes.h"
+#include "ui/Texts.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QTimer>
+
+using namespace varko;
+
+LiveRecording::LiveRecording(QWidget& window, MainWindowUi& ui, const std::uint8_t& language)
+    : QObject(&window), window_(window), ui_(ui), language_(language),
+      statusField_(new QLabel(&window)), secondTimer_(new QTimer(this)) {
+    dialog_.kind = FileDialog::Kind::Save;
+    dialog_.defaultExt = QStringLiteral("csv");
+    statusField_->setObjectName(QStringLiteral("RecordingStatus"));
+    statusField_->hide();
+    if (auto* main = qobject_cast<QMainWindow*>(&window))
+        main->statusBar()->addPermanentWidget(statusField_);
+    secondTimer_->setInterval(1000);
+    connect(secondTimer_, &QTimer::timeout, this, &LiveRecording::showState);
+    connect(ui_.menu.recordLiveData, &QAction::triggered, this, &LiveRecording::toggled);
+    connect(ui_.toolbar.recordLiveData, &QAbstractButton::clicked, this, &LiveRecording::toggled);
+}
+
+void LiveRecording::frame(const LiveRecord& record) {
+    if (!recorder_.isRecording() || recorder_.record(record)) {
+        if (recorder_.isRecording())
+            showState();
+        return;
+    }
+    showState();
+    // Not from inside the link's call: the box's own event loop would tick the link within it.
+    const QString text = liveLogText(LiveLogText::CannotWrite, language_)
+                             .arg(recorder_.fileName(), recorder_.errorString());
+    QTimer::singleShot(0, this, [this, text] { MessageBoxes::current().inform(&window_, text); });
+}
+
+void LiveRecording::stop() {
+    recorder_.stop();
+    showState();
+}
+
+void LiveRecording::setAvailable(bool available) {
+    if (!available)
+        stop();
+    ui_.menu.recordLiveData->setEnabled(available);
+    ui_.toolbar.recordLiveData->setEnabled(available);
+}
+
+void LiveRecording::toggled(bool on) {
+    if (on && !recorder_.isRecording())
+        start();
+    else if (!on)
+        stop();
+    showState();
+}
+
+void LiveRecording::start() {
+    dialog_.filter = liveLogText(LiveLogText::FileFilter, language_);
+    if (!FileDialogs::current().execute(&window_, dialog_))
+        return;
+    if (!recorder_.start(dialog_.fileName)) {
+        MessageBoxes::current().inform(&window_,
+                                       liveLogText(LiveLogText::CannotWrite, language_)
+                                           .arg(dialog_.fileName, recorder_.errorString()));
+    }
+}
+
+void LiveRecording::showState() {
+    const bool on = recorder_.isRecording();
+    ui_.menu.recordLiveData->setChecked(on);
+    ui_.toolbar.recordLiveData->setChecked(on);
+    if (on != secondTimer_->isActive())
+        on ? secondTimer_->start() : secondTimer_->stop();
+    statusField_->setVisible(on);
+    if (on) {
+        statusField_->setText(liveLogText(LiveLogText::Recording, language_)
+                                  .arg(recorder_.elapsedMs() / 1000)
+                                  .arg(recorder_.frameCount()));
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Recording the live data from the window: Ignition › "Record live data..." and the toolbar's
+// toggle start and stop it, the status bar shows how long it runs and how many frames it holds,
+// and losing the unit or closing the window ends the file cleanly.
+
+#include "link/LiveRecorder.h"
+#include "ui/FileDialogs.h"
+
+#include <QObject>
+
+class QLabel;
+class QTimer;
+class QWidget;
+struct MainWindowUi;
+
+class LiveRecording final : public QObject {
+    Q_OBJECT
+public:
+    // language is the window's, read whenever a text is shown.
+    LiveRecording(QWidget& window, MainWindowUi& ui, const std::uint8_t& language);
+
+    // A frame from the unit; kept while a recording runs.
+    void frame(const varko::LiveRecord& record);
+    // Ends the recording, if one runs.
+    void stop();
+    // While a log is replayed no recording can start, and one running ends.
+    void setAvailable(bool available);
+
+    bool isRecording() const { return recorder_.isRecording(); }
+    const varko::LiveRecorder& recorder() const { return recorder_; }
+
+private:
+    void toggled(bool on);
+    void start();
+    // The toggles and the status bar field as the recorder stands.
+    void showState();
+
+    QWidget& window_;
+    MainWindowUi& ui_;
+    const std::uint8_t& language_;
+    varko::LiveRecorder recorder_;
+    FileDialog dialog_;
+    QLabel* statusField_;
+    QTimer* secondTimer_;
+};

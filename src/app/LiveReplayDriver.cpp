@@ -1,0 +1,150 @@
+#include "app/LiveReplayDriver.h"
+
+#include "app/WindowLink.h"
+#include "link/LiveDataCsv.h"
+#include "link/TickTimer.h"
+#include "ui/MessageBoxes.h"
+#include "ui/ReplayPanel.h"
+#include "ui/Texts.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QTimer>
+
+using namespace varko;
+
+namespace {
+
+constexpr int kMalformedLinesNamed = 10; // the rest are counted
+
+// What the user should know about a log before it plays; empty when it is fine.
+QString logProblems(const LiveLog& log, std::uint8_t language) {
+    QStringList lines;
+    const int named = std::min<int>(kMalformedLinesNamed, int(log.malformedLines.size()));
+    for (int i = 0; i < named; ++i)
+        lines << liveLogText(LiveLogText::MalformedLine, language).arg(log.malformedLines[i]);
+    if (int(log.malformedLines.size()) > named) {
+        lines << liveLogText(LiveLogText::MoreMalformed, language)
+                     .arg(log.malformedLines.size() - named);
+    }
+    if (log.otherProtocolVersion) {
+        lines << liveLogText(LiveLogText::OtherVersion, language)
+                     .arg(*log.otherProtocolVersion)
+                     .arg(int(kProtocolVersion));
+    }
+    if (log.records.empty())
+        lines << liveLogText(LiveLogText::NoFrames, language);
+    return lines.join('\n');
+}
+
+} // namespace
+
+LiveReplayDriver::LiveReplayDriver(QMainWindow& window, WindowLink& link,
+                                   const std::uint8_t& language)
+    : QObject(&link), window_(window), link_(link), language_(language), timer_(new QTimer(this)) {
+    dialog_.kind = FileDialog::Kind::Open;
+    timer_->setInterval(kTickMs);
+    connect(timer_, &QTimer::timeout, this, &LiveReplayDriver::step);
+}
+
+LiveReplayDriver::~LiveReplayDriver() = default;
+
+void LiveReplayDriver::open() {
+    dialog_.filter = liveLogText(LiveLogText::FileFilter, language_);
+    if (FileDialogs::current().execute(&window_, dialog_))
+        play(dialog_.fileName);
+}
+
+bool LiveReplayDriver::play(const QString& path) {
+    QFile file(path);
+    LiveLog log;
+    if (file.open(QIODevice::ReadOnly))
+        log = readLiveLog(file);
+    if (!log.isLiveLog) {
+        MessageBoxes::current().inform(&window_,
+                                       liveLogText(LiveLogText::NotALog, language_).arg(path));
+        return false;
+    }
+    if (const QString problems = logProblems(log, language_); !problems.isEmpty())
+        MessageBoxes::current().inform(&window_, problems);
+    if (log.records.empty())
+        return false;
+
+    stop();
+    link_.beginReplay();
+    logName_ = QFileInfo(path).fileName();
+    replay_ = std::make_unique<LiveReplay>(std::move(log.records));
+    panel_ = new ReplayPanel(&window_);
+    showTexts();
+    panel_->setLength(int(replay_->records().size()));
+    connect(panel_, &ReplayPanel::playToggled, this, &LiveReplayDriver::togglePlaying);
+    connect(panel_, &ReplayPanel::speedChosen, this,
+            [this](int factor) { replay_->setSpeed(factor); });
+    connect(panel_, &ReplayPanel::positionChosen, this, &LiveReplayDriver::seek);
+    connect(panel_, &ReplayPanel::stopChosen, this, &LiveReplayDriver::stop);
+    window_.addDockWidget(Qt::BottomDockWidgetArea, panel_);
+    // The window's controls sit at fixed places with no room to spare: the panel starts as a
+    // small window of its own over the window's foot, and docks below it when the user wants.
+    panel_->setFloating(true);
+    panel_->resize(window_.width() / 2, panel_->sizeHint().height());
+    panel_->move(window_.mapToGlobal(QPoint(0, window_.height() - panel_->height())));
+    panel_->show();
+    setPlaying(true);
+    show(replay_->advance(0));
+    return true;
+}
+
+void LiveReplayDriver::stop() {
+    if (!replay_)
+        return;
+    timer_->stop();
+    panel_->deleteLater(); // its stop button may be what asked
+    panel_ = nullptr;
+    replay_.reset();
+    link_.endReplay();
+}
+
+void LiveReplayDriver::showTexts() {
+    if (!replay_)
+        return;
+    panel_->setTexts(language_, logName_);
+    link_.showReplayNote(liveLogText(LiveLogText::Replaying, language_).arg(logName_));
+}
+
+void LiveReplayDriver::step() {
+    const qint64 wallMs = sinceStep_.restart();
+    show(replay_->advance(wallMs));
+    if (replay_->atEnd())
+        setPlaying(false);
+}
+
+void LiveReplayDriver::togglePlaying() {
+    if (replay_->atEnd())
+        seek(0);
+    setPlaying(!timer_->isActive());
+}
+
+void LiveReplayDriver::setPlaying(bool playing) {
+    if (playing) {
+        sinceStep_.start();
+        timer_->start();
+    } else {
+        timer_->stop();
+    }
+    panel_->showPlaying(playing);
+}
+
+void LiveReplayDriver::seek(int record) {
+    replay_->seek(record);
+    sinceStep_.restart();
+    show(replay_->advance(0));
+}
+
+void LiveReplayDriver::show(std::span<const LiveRecord> records) {
+    for (const LiveRecord& record : records)
+        link_.showLiveRecord(record);
+    if (!records.empty())
+        link_.highlightOperatingPoint();
+    panel_->showPosition(std::max(0, replay_->position() - 1), replay_->playedMs());
+}

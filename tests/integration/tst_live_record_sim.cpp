@@ -1,0 +1,257 @@
+// Recording the live data from the window and playing it back: the engine of varko-sim at a
+// fixed speed and throttle is recorded, a killed simulator leaves a whole file, and a replay of
+// the recording shows what the live run showed at the same frames, without a word to the unit.
+
+#include "CodeNames.h"
+#include "FlowsFixture.h"
+#include "SimulatorProcess.h"
+#include "app/LiveRecording.h"
+#include "app/LiveReplayDriver.h"
+#include "app/WindowLink.h"
+#include "link/LiveDataCsv.h"
+#include "ui/LiveColumn.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace varko;
+
+namespace {
+
+constexpr int kWaitMs = 15000;
+
+bool connectToUnit(FlowsFixture& f) {
+    f.window->show();
+    if (!QTest::qWaitForWindowActive(&*f.window))
+        return false;
+    f.trigger(qPrintable(QStringLiteral("MenuCom%1").arg(kSimulatorPort)));
+    return QTest::qWaitFor([&] { return f.window.find("LabelSpojeni")->isHidden(); }, kWaitMs);
+}
+
+// Everything the live display shows: each live control's text or gauge position, and the
+// operating point.
+QStringList liveTexts(const FlowsFixture& f) {
+    QStringList texts;
+    for (const QString& name : LiveColumn::controlNames()) {
+        if (auto* label = f.window.find<QLabel>(name))
+            texts << name + ": " + label->text();
+        else if (auto* gauge = f.window.find<QProgressBar>(name))
+            texts << name + ": " + QString::number(gauge->value());
+    }
+    const OperatingPoint point = f.window->deviceLink().operatingPoint();
+    texts << QStringLiteral("point: %1 %2 %3 %4")
+                 .arg(point.opColumn)
+                 .arg(point.opBelowMap)
+                 .arg(point.opRow)
+                 .arg(point.opServoPoint);
+    return texts;
+}
+
+const LiveRecorder& recorder(FlowsFixture& f) {
+    return f.window->deviceLink().recording().recorder();
+}
+
+QStringList fileLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split('\n');
+}
+
+} // namespace
+
+class TestLiveRecordSim : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(folder_.isValid()); }
+
+    // Stopped from the menu, or ended by closing the window: either way a whole file.
+    void recordsTheEngine_data() {
+        QTest::addColumn<bool>("byClosing");
+        QTest::newRow("stopped") << false;
+        QTest::newRow("window closed") << true;
+    }
+    void recordsTheEngine() {
+        QFETCH(bool, byClosing);
+        FlowsFixture f;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "3000", "--throttle", "45"}));
+        QVERIFY(connectToUnit(f));
+        const QString path = folder_.filePath("engine.csv");
+        f.dialogs.paths << path;
+        f.window.find<QAbstractButton>("RecordLiveDataButton")->click();
+        QVERIFY(recorder(f).isRecording());
+        QVERIFY(f.window.find<QAction>("RecordLiveData")->isChecked());
+        QVERIFY(QTest::qWaitFor([&] { return recorder(f).frameCount() >= 5; }, kWaitMs));
+        QVERIFY(f.window.shown("RecordingStatus"));
+        if (byClosing)
+            f.window->close();
+        else
+            f.trigger("RecordLiveData");
+        QVERIFY(!recorder(f).isRecording());
+        QVERIFY(!f.window.find("RecordingStatus")->isVisibleTo(&*f.window));
+
+        const QStringList lines = fileLines(path);
+        QCOMPARE(lines.first(), liveCsvHeader(LiveCsvColumns::Recording));
+        QCOMPARE(lines.last(), QString()); // the last line is whole
+        const QStringList columns = lines.first().split(',');
+        qint64 previous = -1;
+        for (const QString& line : lines.mid(1, lines.size() - 2)) {
+            const QStringList fields = line.split(',');
+            QCOMPARE(fields.size(), columns.size());
+            const auto field = [&](const char* name) { return fields[columns.indexOf(name)]; };
+            QVERIFY2(field("time_ms").toLongLong() > previous, qPrintable(line));
+            previous = field("time_ms").toLongLong();
+            QVERIFY2(qAbs(field("rpm").toInt() - 3000) <= 100, qPrintable(line));
+            QCOMPARE(field("tps_percent"), "45");
+            QCOMPARE(field("pickup1"), "1");
+            QCOMPARE(field("pickup_error"), "0");
+            QCOMPARE(field("protocol_version"), QString::number(kProtocolVersion));
+            QCOMPARE(field("servo_ok"), "1");
+        }
+        QVERIFY(simulator.stop());
+    }
+
+    // Each frame is on disk as soon as it is recorded; the lost unit then ends the file.
+    void survivesAKilledSimulator() {
+        FlowsFixture f;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "5000", "--throttle", "20"}));
+        QVERIFY(connectToUnit(f));
+        const QString path = folder_.filePath("killed.csv");
+        f.dialogs.paths << path;
+        f.trigger("RecordLiveData");
+        QVERIFY(QTest::qWaitFor([&] { return recorder(f).frameCount() >= 3; }, kWaitMs));
+        simulator.kill();
+        const int frames = recorder(f).frameCount();
+        const qint64 elapsed = recorder(f).elapsedMs();
+        QStringList lines = fileLines(path);
+        QCOMPARE(lines.size(), frames + 2); // header, frames, and nothing after the last newline
+        QVERIFY(lines.last().isEmpty());
+        // The last frame written came within the second before the kill.
+        QVERIFY(elapsed - lines[frames].section(',', 0, 0).toLongLong() < 1000);
+
+        QVERIFY(QTest::qWaitFor([&] { return !recorder(f).isRecording(); }, kWaitMs));
+        QVERIFY(!f.window.find<QAction>("RecordLiveData")->isChecked());
+        lines = fileLines(path);
+        QVERIFY(lines.size() >= frames + 2);
+        QVERIFY(lines.last().isEmpty());
+    }
+
+    // The live display is noted at every recorded frame; the replay, stepped to the same frame,
+    // must show the same. The simulator logs its requests: none may come while replaying.
+    void replayShowsWhatTheLiveRunShowed() {
+        FlowsFixture f;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "4000", "--throttle", "60",
+                                                 "--pickup-error", "--log-requests"}));
+        f.window.showWith([](ParamImage& image) {
+            image.revsWithoutIgnition() = 2;
+            image.lobeCount() = 1;
+        });
+        QVERIFY(connectToUnit(f));
+        const QString path = folder_.filePath("replay.csv");
+        f.dialogs.paths << path;
+        f.trigger("RecordLiveData");
+        QList<QStringList> seen;
+        while (seen.size() < 6) {
+            const int frames = recorder(f).frameCount();
+            QVERIFY(QTest::qWaitFor([&] { return recorder(f).frameCount() > frames; }, kWaitMs));
+            seen << liveTexts(f);
+        }
+        f.trigger("RecordLiveData");
+        const int firstSeen = recorder(f).frameCount() - int(seen.size());
+        QVERIFY(seen.first().join('\n').contains("Pick up system error"));
+
+        LiveReplayDriver& replay = f.window->deviceLink().replay();
+        QVERIFY(replay.play(path));
+        QVERIFY(f.window.boxes.shown.isEmpty());
+        QVERIFY(f.window.find("ReplayPanel"));
+        QVERIFY(f.window.find<QLabel>("LabelHlaseni")->text().contains("Replaying"));
+        QVERIFY(!f.enabled("MenuRead"));
+        simulator.requests(); // what came before
+        const qsizetype requestsBefore = simulator.requests().size();
+        auto* position = f.window.find<QSlider>("ReplayPosition");
+        for (int i = 0; i < seen.size(); ++i) {
+            position->setValue(firstSeen + i - 1); // the frame before, so the slider moves
+            position->setValue(firstSeen + i);
+            QCOMPARE(liveTexts(f), seen[i]);
+        }
+        // A change to program at once finds the link set aside, and New's hiding of the status
+        // line leaves the replay's note.
+        f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
+        f.programWithoutBackup();
+        f.window->showPage(Page::advanceMap);
+        f.type("Edit50", "12");
+        QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
+        f.window->deviceLink().engine().hideStatus();
+        QVERIFY(f.window.shown("LabelHlaseni"));
+        QTest::qWait(1000); // the link would ask for live data three times a second
+        QCOMPARE(simulator.requests().size(), requestsBefore);
+        QCOMPARE(f.window.find<QLabel>("LabelHlaseni")->text(), "Replaying replay.csv");
+
+        f.trigger("MenuGerman"); // the replay's texts follow the language
+        QCOMPARE(f.window.find<QLabel>("LabelHlaseni")->text(), "Wiedergabe von replay.csv");
+        QCOMPARE(f.window.find<QAbstractButton>("ReplayStop")->text(), "Wiedergabe beenden");
+
+        f.window.find<QAbstractButton>("ReplayStop")->click();
+        QVERIFY(!replay.isReplaying());
+        QVERIFY(f.enabled("MenuRead"));
+        QVERIFY(
+            QTest::qWaitFor([&] { return simulator.requests().size() > requestsBefore; }, kWaitMs));
+        QVERIFY(simulator.stop());
+    }
+
+    // What is wrong with a log is said before it plays; a log without a frame does not play.
+    void logProblemsAreSaid_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("plays");
+        const QString header = liveCsvHeader(LiveCsvColumns::Recording);
+        const auto frame = [](qint64 time, int version = kProtocolVersion) {
+            LiveRecord record;
+            record.timeMs = time;
+            record.data.protocolVersion = std::uint8_t(version);
+            return liveCsvLine(record, LiveCsvColumns::Recording);
+        };
+        QTest::newRow("fine") << QStringList{header, frame(0), frame(300)} << QString() << true;
+        QTest::newRow("malformed line") << QStringList{header, frame(0), "300,1,2", frame(600)}
+                                        << "Line 3 is malformed and was skipped." << true;
+        QTest::newRow("another protocol")
+            << QStringList{header, frame(0, 74), frame(300, 74)}
+            << "The log was recorded from a unit of protocol version 74; this program speaks "
+               "version 75."
+            << true;
+        QTest::newRow("no frames") << QStringList{header, "x"}
+                                   << "Line 2 is malformed and was skipped.\n"
+                                      "The log holds no live-data frames."
+                                   << false;
+        QTest::newRow("not a log")
+            << QStringList{"rpm,gear", "3000,2"} << "%1 is not a live-data log." << false;
+    }
+    void logProblemsAreSaid() {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, message);
+        QFETCH(bool, plays);
+        FlowsFixture f;
+        const QString path = folder_.filePath("problems.csv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write((lines.join('\n') + '\n').toUtf8());
+        file.close();
+        f.dialogs.paths << path;
+        f.trigger("OpenLiveDataLog");
+        QCOMPARE(f.window.boxes.shown,
+                 message.isEmpty() ? QStringList{} : QStringList{message.arg(path)});
+        QCOMPARE(f.window->deviceLink().replay().isReplaying(), plays);
+    }
+
+private:
+    QTemporaryDir folder_;
+};
+
+QTEST_MAIN(TestLiveRecordSim)
+#include "tst_live_record_sim.moc"
