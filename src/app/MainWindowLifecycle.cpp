@@ -7,6 +7,7 @@
 #include "app/FileFlows.h"
 #include "app/HelpMenu.h"
 #include "app/MainWindow.h"
+#include "app/MapWorkbench.h"
 #include "app/PrintMenu.h"
 #include "app/UndoHistory.h"
 #include "app/WindowHistory.h"
@@ -69,6 +70,7 @@ void MainWindow::startUp() {
     compareFlows = new CompareFlows(*this, ui);
     undoHistory = new UndoHistory(*this, ui);
     new EditingTools(*this, ui); // the window owns it
+    new MapWorkbench(*this, ui); // the window owns it
     new HelpMenu(*this, ui);     // with the about box; the window owns it
     new PrintMenu(*this, ui);
     settings.portSelection = kStartupPort;
