@@ -9,7 +9,6 @@ namespace {
 constexpr Shade kCool{200, 225, 255};
 constexpr Shade kMiddle{255, 245, 170};
 constexpr Shade kWarm{255, 150, 110};
-constexpr Shade kSelectionTint{70, 110, 230};
 constexpr Shade kPlain{255, 255, 255};
 
 int mix(int from, int to, double fraction) {
@@ -36,15 +35,15 @@ double scaleFraction(double value, double lowest, double highest) {
     return std::clamp((value - lowest) / (highest - lowest), 0.0, 1.0);
 }
 
-Shade selectedShade(std::optional<Shade> below) {
-    return mix(below.value_or(kPlain), kSelectionTint, 0.4);
+Shade selectedShade() {
+    return mix(kPlain, kSelectionShade, 0.4);
 }
 
 std::optional<Shade> cellShade(bool operating, bool selected, std::optional<Shade> scale) {
     if (operating)
         return kOperatingShade;
-    if (selected)
-        return selectedShade(scale);
+    if (selected && !scale)
+        return selectedShade();
     return scale;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The background of each advance-map cell, in layers: a colour scale (by the cell's value or by
-// the time the engine spent there) at the bottom, the selection's tint over it, and the green of
-// the operating cell on top. Only one scale is shown at a time: two scales on one cell could not
-// both be read, so choosing one replaces the other.
+// the time the engine spent there) at the bottom, the selection's tint over plain cells, and the
+// green of the operating cell on top. Only one scale is shown at a time: two scales on one cell
+// could not both be read, so choosing one replaces the other. Over a scale the selection leaves
+// the colours alone (a tint would turn them all into the same grey) and is shown by its frame.
 
 #include <array>
 #include <cstdint>
@@ -28,8 +29,9 @@ Shade scaleShade(double fraction);
 // Where value lies between lowest and highest, 0..1 (0 when they are equal).
 double scaleFraction(double value, double lowest, double highest);
 
-// The selection's tint, laid over whatever lies below.
-Shade selectedShade(std::optional<Shade> below);
+// The selection's frame, and its tint over a plain cell.
+constexpr Shade kSelectionShade{70, 110, 230};
+Shade selectedShade();
 
 // The operating cell's green.
 constexpr Shade kOperatingShade{0, 255, 0};

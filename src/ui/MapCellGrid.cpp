@@ -35,9 +35,9 @@ protected:
         if (frame_.isNull())
             return;
         QPainter painter(this);
-        const Shade tint = selectedShade(Shade{0, 0, 0});
-        painter.setPen(QPen(QColor(tint.red, tint.green, tint.blue), 2));
-        painter.drawRect(frame_.adjusted(-2, -2, 1, 1));
+        const Shade line = kSelectionShade;
+        painter.setPen(QPen(QColor(line.red, line.green, line.blue), 2));
+        painter.drawRect(frame_.adjusted(-3, -3, 2, 2));
     }
 
 private:
@@ -63,6 +63,7 @@ int arrowColumns(int key) {
 MapCellGrid::MapCellGrid(MainWindowUi& ui) : QObject(ui.mapGroup), group_(ui.mapGroup) {
     for (int k = 0; k < 100; ++k) {
         edits_[k] = ui.pairs[Pair::advance + k]->edit();
+        upDowns_[k] = ui.pairs[Pair::advance + k]->upDown();
         edits_[k]->installEventFilter(this);
     }
     group_->installEventFilter(this);
@@ -168,9 +169,11 @@ std::optional<Shade> MapCellGrid::scaleShade(int cell) const {
 
 void MapCellGrid::repaint() {
     const MapRect rect = selection_.rect();
+    // A single chosen cell is shown by its frame alone, as a spreadsheet shows its current cell.
+    const bool tinted = !printing_ && rect.cells() > 1;
     const QColor plain = QApplication::palette().color(QPalette::Base);
     for (int k = 0; k < 100; ++k) {
-        const bool selected = !printing_ && rect.contains(k / 10, k % 10);
+        const bool selected = tinted && rect.contains(k / 10, k % 10);
         const std::optional<Shade> below = printing_ ? std::nullopt : scaleShade(k);
         const std::optional<Shade> shade = cellShade(operating_[k], selected, below);
         setPaletteColour(edits_[k], QPalette::Base, shade ? colourOf(*shade) : plain);
@@ -178,9 +181,10 @@ void MapCellGrid::repaint() {
 }
 
 void MapCellGrid::placeFrame() {
+    // Around the cells with their arrows, so the frame never crosses a control.
     const MapRect rect = selection_.rect();
     const QRect corner = edit({rect.top, rect.left})->geometry();
-    frame_->setFrame(corner.united(edit({rect.bottom, rect.right})->geometry()));
+    frame_->setFrame(corner.united(upDowns_[10 * rect.bottom + rect.right]->geometry()));
 }
 
 void MapCellGrid::selectionMoved() {

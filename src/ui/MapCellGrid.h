@@ -69,6 +69,7 @@ private:
 
     QWidget* group_;
     std::array<QLineEdit*, 100> edits_{};
+    std::array<QWidget*, 100> upDowns_{};
     SelectionFrame* frame_;
     varko::MapSelection selection_;
     std::array<bool, 100> operating_{};

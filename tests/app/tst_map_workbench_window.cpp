@@ -1,7 +1,8 @@
 // The advance map as a workbench in the window: the keys that move between cells and extend the
 // selection, the operating cell's green over the selection and both colour scales, each bulk
 // edit from its menu item as one undo step (with the dialog's number, preview and memory, and
-// programming after change), and copy and paste through the clipboard.
+// programming after change), and copy and paste through the clipboard. With VARKO_SCREENSHOT_DIR
+// set, the map with a selection and with the value scale is also written there as pictures.
 
 #include "FlowsFixture.h"
 #include "app/MapWorkbench.h"
@@ -93,6 +94,7 @@ private slots:
     void bulkEditPrograms();
     void copyAndPaste();
     void pasteRefusesWords();
+    void screenshots();
 };
 
 void TestMapWorkbenchWindow::keys_data() {
@@ -179,7 +181,7 @@ void TestMapWorkbenchWindow::operatingCellOnTop_data() {
 }
 
 // The operating cell stays green inside the selection and under either scale; the cells around
-// it show the selection's tint and the scale, each differently.
+// it show the selection's tint, or the scale's colour where one is shown.
 void TestMapWorkbenchWindow::operatingCellOnTop() {
     QFETCH(CellScale, scale);
     FlowsFixture f;
@@ -196,8 +198,10 @@ void TestMapWorkbenchWindow::operatingCellOnTop() {
     cells(f).setOperatingCell(operating);
     select(f, rectAt(2, 2, 3, 3));
     QCOMPARE(background(f, {3, 3}), kGreen);
+    // A plain cell takes the selection's tint; a scale's colour stays, framed.
     const QColor selected = background(f, {2, 2});
-    QVERIFY(selected != kGreen && selected != plain && selected != unselected);
+    QVERIFY(selected != kGreen && selected != plain);
+    QCOMPARE(selected == unselected, scale == CellScale::Value);
     QCOMPARE(background(f, {6, 6}), unselected); // outside the selection
     cells(f).selectCell({3, 3});
     QCOMPARE(background(f, {3, 3}), kGreen);
@@ -316,6 +320,29 @@ void TestMapWorkbenchWindow::pasteRefusesWords() {
     QVERIFY(f.window.boxes.shown[0].contains("line 2, field 1"));
     QCOMPARE(f.window->image(), before);
     QCOMPARE(f.canUndo(), couldUndo);
+}
+
+// The start-up model's own map, a selection around the operating cell, without and with the value
+// scale.
+void TestMapWorkbenchWindow::screenshots() {
+    const QString dir = qEnvironmentVariable("VARKO_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("VARKO_SCREENSHOT_DIR is not set");
+    FlowsFixture f;
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(&*f.window));
+    f.window->deviceLink().findChild<QTimer*>("Timer1")->stop();
+    f.pages()->setCurrentIndex(2);
+    f.window.showWith([](ParamImage& image) { image.throttleMap() = 1; });
+    std::array<bool, 100> operating{};
+    operating[10 * 5 + 4] = true;
+    cells(f).setOperatingCell(operating);
+    select(f, rectAt(3, 2, 4, 4));
+    for (const auto& [scale, name] : {std::pair{CellScale::None, "map_selection"},
+                                      std::pair{CellScale::Value, "map_value_scale"}}) {
+        f.window->findChild<MapWorkbench*>()->setScale(scale);
+        QVERIFY(f.window->grab().save(QString("%1/%2.png").arg(dir, name)));
+    }
 }
 
 QTEST_MAIN(TestMapWorkbenchWindow)

@@ -2,6 +2,7 @@
 // held at one speed and throttle every frame counts at the one green cell; in the simulator's
 // rev cycle the counts spread over several cells, which the time scale colours while the cell
 // the engine is at stays green; each cell's hint gives its count, and a reset clears them all.
+// With VARKO_SCREENSHOT_DIR set, the map with the time scale is written there as a picture.
 
 #include "FlowsFixture.h"
 #include "SimulatorProcess.h"
@@ -99,6 +100,9 @@ private slots:
             else if (cellEdit(f, cell)->isVisible())
                 QVERIFY2(shown == plain, qPrintable(where));
         }
+        const QString dir = qEnvironmentVariable("VARKO_SCREENSHOT_DIR");
+        if (!dir.isEmpty())
+            QVERIFY(f.window->grab().save(dir + "/map_time_scale.png"));
         // Without the scale only the green cell is coloured; the counting goes on underneath.
         f.trigger("MenuMapColoursOff");
         for (int cell : countedCells(f))
