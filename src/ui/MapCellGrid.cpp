@@ -112,12 +112,15 @@ void MapCellGrid::showValues(const ParamImage& image) {
 }
 
 void MapCellGrid::showTimes(const CellTime& times) {
+    const CellTime before = times_;
     times_ = times;
     if (scale_ != CellScale::Time)
         return;
     repaint();
+    // A frame changes one cell's count; only a reset changes more.
     for (int k = 0; k < 100; ++k)
-        updateHint(k);
+        if (times_.frames(k / 10, k % 10) != before.frames(k / 10, k % 10))
+            updateHint(k);
 }
 
 void MapCellGrid::setPrinting(bool printing) {
