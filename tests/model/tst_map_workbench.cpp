@@ -219,6 +219,7 @@ void TestMapWorkbench::parsePasted_data() {
     QTest::newRow("a word") << "10\t20\n30\tabc\n" << Grid{} << QPoint(2, 2);
     QTest::newRow("an empty field") << "10\t\t20\n" << Grid{} << QPoint(2, 1);
     QTest::newRow("an empty line between") << "10\n\n20\n" << Grid{} << QPoint(1, 2);
+    QTest::newRow("not a finite number") << "10\tnan\ninf\n" << Grid{} << QPoint(2, 1);
     QTest::newRow("a degree sign") << "10\xC2\xB0\n" << Grid{} << QPoint(1, 1);
     QTest::newRow("nothing") << "" << Grid{} << QPoint(1, 1);
     QTest::newRow("only line ends") << "\r\n\r\n" << Grid{} << QPoint(1, 1);
