@@ -80,7 +80,7 @@ void MapWorkbench::collect() {
 
 void MapWorkbench::askAndEdit(BulkEdit edit) {
     if (!takesNumber(edit)) {
-        this->edit(edit, 0);
+        applyEdit(edit, 0);
         return;
     }
     collect();
@@ -103,10 +103,10 @@ void MapWorkbench::askAndEdit(BulkEdit edit) {
     if (!number)
         return;
     lastNumbers_[int(edit)] = *number;
-    this->edit(edit, *number);
+    applyEdit(edit, *number);
 }
 
-void MapWorkbench::edit(BulkEdit edit, double number) {
+void MapWorkbench::applyEdit(BulkEdit edit, double number) {
     collect();
     applyBulkEdit(window_.image(), ui_.mapCells->selection().rect(), edit, number);
     window_.refreshAfterChange();

@@ -21,7 +21,7 @@ public:
 
     // Asks for the number where the edit takes one (cancelling changes nothing), then edits.
     void askAndEdit(varko::BulkEdit edit);
-    void edit(varko::BulkEdit edit, double number);
+    void applyEdit(varko::BulkEdit edit, double number);
     void copy();
     // Text that is not numbers is refused with a message, and nothing changes.
     void paste();

@@ -281,7 +281,7 @@ void TestMapWorkbenchWindow::bulkEditPrograms() {
     f.window->commitEditedValue(); // arms the rule; nothing changed yet
     QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
     select(f, rectAt(9, 0, 1, 10));
-    f.window->findChild<MapWorkbench*>()->edit(BulkEdit::Set, 12);
+    f.window->findChild<MapWorkbench*>()->applyEdit(BulkEdit::Set, 12);
     QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Program);
 }
 
