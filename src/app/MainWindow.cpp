@@ -8,6 +8,7 @@
 
 #include "model/DisplayRules.h"
 #include "model/Presets.h"
+#include "ui/MapCellGrid.h"
 #include "ui/NumberPair.h"
 #include "ui/Texts.h"
 #include "ui/UiRules.h"
@@ -58,6 +59,8 @@ void MainWindow::applyTexts() {
     if (settings.language < kLanguageCount) // the group unticks the others
         ui.menu.languages[settings.language]->setChecked(true);
     ::applyTexts(this, settings.language);
+    ui.mapCells->setHintTexts(mapText(MapText::MovingHint, settings.language),
+                              mapText(MapText::TimeAtCell, settings.language));
 }
 
 void MainWindow::chooseLanguage(std::uint8_t language) {
@@ -116,6 +119,7 @@ void MainWindow::showImage() {
         writeControls();
     });
     applyDisplayRules();
+    ui.mapCells->showValues(paramImage);
     saveAndUnitStatus->show();
     if (compareFlows != nullptr)
         compareFlows->windowChanged();

@@ -8,6 +8,7 @@
 #include "app/HelpMenu.h"
 #include "app/LiveCharts.h"
 #include "app/MainWindow.h"
+#include "app/MapWorkbench.h"
 #include "app/PrintMenu.h"
 #include "app/UndoHistory.h"
 #include "app/WindowHistory.h"
@@ -71,6 +72,7 @@ void MainWindow::startUp(const QStringList& commandLine) {
     liveCharts = new LiveCharts(*this, ui, *link);
     undoHistory = new UndoHistory(*this, ui);
     new EditingTools(*this, ui); // the window owns it
+    new MapWorkbench(*this, ui); // the window owns it
     new HelpMenu(*this, ui);     // with the about box; the window owns it
     new PrintMenu(*this, ui);
     settings.portSelection = kStartupPort;

@@ -10,6 +10,7 @@
 #include "link/TickTimer.h"
 #include "model/Messages.h"
 #include "ui/MainWindowUi.h"
+#include "ui/MapCellGrid.h"
 #include "ui/MessageBoxes.h"
 
 #include <QAbstractButton>
@@ -257,10 +258,22 @@ void WindowLink::showLiveRecord(const LiveRecord& record) {
     live_ = decoded.values;
     column_.show(decoded.display);
     emit readingDecoded(decoded.reading);
+    // Each frame counts at its own cell, even when a tick passes more than one.
+    if (cellTime_.count(livePoint()))
+        ui_.mapCells->showTimes(cellTime_);
+}
+
+void WindowLink::resetCellTime() {
+    cellTime_.reset();
+    ui_.mapCells->showTimes(cellTime_);
+}
+
+OperatingPoint WindowLink::livePoint() const {
+    const bool tpsRowsInUse = ui_.checks[Check::throttleMap]->isChecked();
+    return findOperatingPoint(live_, window_.image(), tpsRowsInUse);
 }
 
 void WindowLink::highlightOperatingPoint() {
-    const bool tpsRowsInUse = ui_.checks[Check::throttleMap]->isChecked();
-    point_ = findOperatingPoint(live_, window_.image(), tpsRowsInUse);
+    point_ = livePoint();
     column_.mark(marksOf(point_));
 }

@@ -4,6 +4,7 @@
 // menu, the live data and the operating point, and starts the transfers from the menu and the
 // toolbar. The window's own state (image, settings, unit texts) stays the window's.
 
+#include "link/CellTime.h"
 #include "link/LinkEngine.h"
 #include "link/LiveMonitor.h"
 #include "link/OperatingPoint.h"
@@ -34,6 +35,9 @@ public:
     varko::LinkEngine& engine() { return *engine_; }
     const varko::LiveValues& live() const { return live_; }
     const varko::OperatingPoint& operatingPoint() const { return point_; }
+    // The frames the engine spent at each map cell since the start or the last reset.
+    const varko::CellTime& cellTime() const { return cellTime_; }
+    void resetCellTime();
     // The unit as the history names it: firmware name and date as the unit last sent them, the
     // programming count as its live data last gave it.
     varko::UnitIdentity unitIdentity() const;
@@ -80,6 +84,8 @@ private:
                        const std::optional<varko::ParamImage>& unitSet) override;
     void onMonitorFrame(const varko::LinkFrame& frame) override;
 
+    // Where the live values put the engine on the map.
+    varko::OperatingPoint livePoint() const;
     void buildPortMenu();
     // Everything that would talk to the unit, on or off.
     void enableUnitActions(bool enabled);
@@ -96,6 +102,7 @@ private:
     QTimer* tickTimer_;
     varko::LiveValues live_;
     varko::OperatingPoint point_;
+    varko::CellTime cellTime_;
     ProgramBackup* backup_;
     UnitComparison* unitComparison_;
     LiveRecording* recording_;

@@ -16,6 +16,8 @@ enum class ToolStep { Down, Up };
 struct MapCell {
     int row;
     int column;
+
+    bool operator==(const MapCell&) const = default;
 };
 
 // The map's cells hold 0..60 degrees.

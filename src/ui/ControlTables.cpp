@@ -4,6 +4,7 @@
 #include "ui/ControlTables.h"
 
 #include "ui/MainWindowUi.h"
+#include "ui/MapCellGrid.h"
 #include "ui/NamedControls.h"
 #include "ui/NumberPair.h"
 
@@ -253,6 +254,7 @@ void buildControlTables(QMainWindow* window, MainWindowUi& ui) {
         }
         ui.ruleBindings.push_back(std::move(binding));
     }
+    ui.mapCells = new MapCellGrid(ui);
 }
 
 QStringList ruleControlNames() {

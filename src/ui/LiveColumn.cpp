@@ -1,8 +1,10 @@
 #include "ui/LiveColumn.h"
 
 #include "ui/MainWindowUi.h"
+#include "ui/MapCellGrid.h"
 #include "ui/NamedControls.h"
 #include "ui/NumberPair.h"
+#include "ui/PaletteColour.h"
 #include "ui/Place.h"
 #include "ui/WarningLabels.h"
 
@@ -55,14 +57,6 @@ QColor colourOf(LiveColour colour) {
         break;
     }
     return QApplication::palette().color(QPalette::Button);
-}
-
-void setPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    if (widget->palette().color(role) == colour)
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
 }
 
 // A label on its normal colour paints no background of its own, so it always matches the window
@@ -189,8 +183,7 @@ LiveColumn::LiveColumn(const MainWindowUi& ui) {
         servoMvEdits_[i] = ui.pairs[Pair::servoMv + i]->edit();
         tpsRow_[i] = ui.throttleLabels[i];
     }
-    for (int k = 0; k < 100; ++k)
-        map_[k] = ui.pairs[Pair::advance + k]->edit();
+    mapCells_ = ui.mapCells;
 }
 
 void LiveColumn::show(const LiveDisplay& d) {
@@ -233,8 +226,7 @@ void LiveColumn::mark(const OperatingMarks& marks) {
         setEditMarked(servoRpmEdits_[i], marks.servoPoints[i]);
         setEditMarked(servoMvEdits_[i], marks.servoPoints[i]);
     }
-    for (int k = 0; k < 100; ++k)
-        setEditMarked(map_[k], marks.map[k]);
+    mapCells_->setOperatingCell(marks.map);
     shownMarks_ = marks;
     marksShown_ = true;
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <array>
 
+class MapCellGrid;
 class QLabel;
 class QProgressBar;
 class QWidget;
@@ -59,7 +60,7 @@ private:
     std::array<QWidget*, varko::kBreakpoints> tpsRow_{};
     std::array<QWidget*, varko::kBreakpoints> servoRpmEdits_{};
     std::array<QWidget*, varko::kBreakpoints> servoMvEdits_{};
-    std::array<QWidget*, 100> map_{};
+    MapCellGrid* mapCells_ = nullptr;
     varko::OperatingMarks shownMarks_;
     bool marksShown_ = false;
 };

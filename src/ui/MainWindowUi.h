@@ -4,12 +4,14 @@
 
 #include "model/DisplayRules.h"
 #include "model/FormMapping.h"
+#include "model/MapBulkEdits.h"
 #include "model/Messages.h"
 
 #include <QString>
 #include <array>
 #include <vector>
 
+class MapCellGrid;
 class NumberPair;
 class AdvanceCurveChart;
 class LivePlot;
@@ -47,6 +49,8 @@ struct MainWindowUi {
     std::array<QCheckBox*, varko::kCheckCount> checks{};
     std::array<QLabel*, varko::kBreakpoints> throttleLabels{};
     std::array<QWidget*, varko::kBreakpoints> spinButtons{};
+    // The map's cells as one grid: selection, keys and backgrounds.
+    MapCellGrid* mapCells = nullptr;
 
     // The map and curve tools' buttons; the arrows of each spin button are up first.
     struct ToolButtons {
@@ -107,6 +111,16 @@ struct MainWindowUi {
         // The docks' own show-and-hide items (checkable).
         QAction* livePlot = nullptr;
         QAction* advanceCurves = nullptr;
+        // Tools > Map, also the map's context menu.
+        struct MapItems {
+            QMenu* menu = nullptr;
+            std::array<QAction*, varko::kBulkEditCount> edits{}; // in BulkEdit's order
+            QAction* copy = nullptr;
+            QAction* paste = nullptr;
+            QAction* selectAll = nullptr;
+            std::array<QAction*, 3> scales{}; // checkable, in CellScale's order
+            QAction* resetTime = nullptr;
+        } map;
         std::array<QAction*, varko::kLanguageCount> languages{};
         QAction* contents = nullptr;
         QAction* about = nullptr;

@@ -187,6 +187,25 @@ constexpr TableRow kTextTable[] = {
     {"RecordLiveData", Hint, {"Write every live-data frame to a CSV file", "Jeden Live-Datenrahmen in eine CSV-Datei schreiben", "Écrire chaque trame de données en direct dans un fichier CSV", "Zapisovat každý rámec živých dat do souboru CSV"}}, // ours
     {"RecordLiveDataButton", HintAndTip, {"Record live data|Start or stop writing the live data to a CSV file", "Live-Daten aufzeichnen|Aufzeichnung der Live-Daten in eine CSV-Datei starten oder beenden", "Enregistrer les données en direct|Démarrer ou arrêter l´écriture des données en direct dans un fichier CSV", "Nahrávat živá data|Spustit nebo ukončit zápis živých dat do souboru CSV"}}, // ours
     {"CheckBoxProgHned", HintAndTip, {"Programing at once after change", "Sofort nach Änderung programmieren", "Programmation immédiate après changement", "Programovat ihned po změně"}}, // ours
+    {"MenuMap", Caption, {"&Map", "&Kennfeld", "&Carte", "&Mapa"}}, // ours
+    {"MenuMapSet", Caption, {"Set to value...", "Auf Wert setzen...", "Fixer à une valeur...", "Nastavit na hodnotu..."}}, // ours
+    {"MenuMapAdd", Caption, {"Add or subtract...", "Addieren oder subtrahieren...", "Ajouter ou soustraire...", "Přičíst nebo odečíst..."}}, // ours
+    {"MenuMapScale", Caption, {"Scale by percent...", "Um Prozent ändern...", "Multiplier par un pourcentage...", "Změnit v procentech..."}}, // ours
+    {"MenuMapSpeed", Caption, {"Interpolate along speed", "Entlang der Drehzahl interpolieren", "Interpoler selon le régime", "Interpolovat podle otáček"}}, // ours
+    {"MenuMapThrottle", Caption, {"Interpolate along throttle", "Entlang der Drosselklappe interpolieren", "Interpoler selon l´accélérateur", "Interpolovat podle plynu"}}, // ours
+    {"MenuMapBilinear", Caption, {"Interpolate from the corners", "Aus den Ecken interpolieren", "Interpoler depuis les coins", "Interpolovat z rohů"}}, // ours
+    {"MenuMapSmooth", Caption, {"Smooth...", "Glätten...", "Lisser...", "Vyhladit..."}}, // ours
+    {"MenuMapCopy", Caption, {"Copy cells", "Zellen kopieren", "Copier les cellules", "Kopírovat buňky"}}, // ours
+    {"MenuMapPaste", Caption, {"Paste cells", "Zellen einfügen", "Coller les cellules", "Vložit buňky"}}, // ours
+    {"MenuMapSelectAll", Caption, {"Select the whole map", "Ganzes Kennfeld auswählen", "Sélectionner toute la carte", "Vybrat celou mapu"}}, // ours
+    {"MenuMapColoursOff", Caption, {"No cell colours", "Keine Zellfarben", "Cellules sans couleurs", "Buňky bez barev"}}, // ours
+    {"MenuMapColoursValue", Caption, {"Colour cells by value", "Zellen nach Wert färben", "Colorer selon la valeur", "Barvit podle hodnoty"}}, // ours
+    {"MenuMapColoursTime", Caption, {"Colour cells by engine time", "Zellen nach Motorzeit färben", "Colorer selon le temps moteur", "Barvit podle času motoru"}}, // ours
+    {"MenuMapResetTime", Caption, {"Reset engine time", "Motorzeit zurücksetzen", "Remettre le temps moteur à zéro", "Vynulovat čas motoru"}}, // ours
+    {"MenuMapSpeed", Hint, {"Each row of the selection in a straight line from its left to its right cell", "Jede Zeile der Auswahl gerade von ihrer linken bis zur rechten Zelle", "Chaque ligne de la sélection en ligne droite de sa cellule gauche à sa droite", "Každý řádek výběru přímkou od levé k pravé buňce"}}, // ours
+    {"MenuMapThrottle", Hint, {"Each column of the selection in a straight line from its top to its bottom cell", "Jede Spalte der Auswahl gerade von ihrer oberen bis zur unteren Zelle", "Chaque colonne de la sélection en ligne droite de sa cellule haute à sa basse", "Každý sloupec výběru přímkou od horní k dolní buňce"}}, // ours
+    {"MenuMapBilinear", Hint, {"The selection from its four corner cells", "Die Auswahl aus ihren vier Eckzellen", "La sélection depuis ses quatre cellules de coin", "Výběr ze čtyř rohových buněk"}}, // ours
+    {"MenuMapColoursTime", Hint, {"Colour each cell by how long the engine ran there", "Jede Zelle danach färben, wie lange der Motor dort lief", "Colorer chaque cellule selon le temps passé par le moteur", "Obarvit buňky podle toho, jak dlouho tam motor běžel"}}, // ours
     // No-data texts of the live labels.
     {"LabelMonInput%1In", LiveCaption, {}, varko::Msg::input, " %1: ---", 0, 2},
     {"LabelPocetProgramovani", LiveCaption, {}, varko::Msg::programCount, "---"},
@@ -265,6 +284,21 @@ constexpr varko::TextRow kLiveLogTexts[] = {
 };
 // clang-format on
 static_assert(std::size(kLiveLogTexts) == std::size_t(LiveLogText::StopReplay) + 1);
+// The map's own texts: its cells' hints, the bulk edit's dialog and the paste's messages.
+// clang-format off
+constexpr varko::TextRow kMapTexts[] = {
+    {"Ctrl+arrows: next cell, Shift+arrows: extend the selection, Up/Down: step the value", "Strg+Pfeile: nächste Zelle, Umschalt+Pfeile: Auswahl erweitern, Auf/Ab: Wert ändern", "Ctrl+flèches: cellule suivante, Maj+flèches: étendre la sélection, Haut/Bas: changer la valeur", "Ctrl+šipky: další buňka, Shift+šipky: rozšířit výběr, Nahoru/Dolů: změnit hodnotu"}, // ours
+    {"Engine here: %1 frames, %2 s", "Motor hier: %1 Rahmen, %2 s", "Moteur ici: %1 trames, %2 s", "Motor zde: %1 rámců, %2 s"}, // ours
+    {"New value [°]:", "Neuer Wert [°]:", "Nouvelle valeur [°]:", "Nová hodnota [°]:"}, // ours
+    {"Degrees to add (negative subtracts):", "Grad dazu (negativ: weniger):", "Degrés à ajouter (négatif: soustraire):", "Stupně k přičtení (záporné odečte):"}, // ours
+    {"Percent of the present value [%]:", "Prozent des jetzigen Werts [%]:", "Pourcentage de la valeur actuelle [%]:", "Procento současné hodnoty [%]:"}, // ours
+    {"How far towards the neighbours' mean [%]:", "Wie weit zum Mittel der Nachbarn [%]:", "Jusqu´où vers la moyenne des voisines [%]:", "Jak daleko k průměru sousedů [%]:"}, // ours
+    {"%1 of %2 cells change", "%1 von %2 Zellen ändern sich", "%1 cellules sur %2 changent", "Změní se %1 z %2 buněk"}, // ours
+    {"The clipboard holds no map cells: line %1, field %2 is not a number. Nothing was changed.", "Die Zwischenablage enthält keine Kennfeldzellen: Zeile %1, Feld %2 ist keine Zahl. Nichts wurde geändert.", "Le presse-papiers ne contient pas de cellules: ligne %1, champ %2 n´est pas un nombre. Rien n´a changé.", "Schránka neobsahuje buňky mapy: řádek %1, pole %2 není číslo. Nic se nezměnilo."}, // ours
+    {"%1 pasted values did not fit the selection and were left out.", "%1 eingefügte Werte passten nicht in die Auswahl und wurden weggelassen.", "%1 valeurs collées ne tenaient pas dans la sélection et ont été omises.", "%1 vložených hodnot se nevešlo do výběru a bylo vynecháno."}, // ours
+};
+// clang-format on
+static_assert(std::size(kMapTexts) == std::size_t(MapText::Dropped) + 1);
 
 // The about box is a window of its own; only its caption follows the language.
 constexpr const char* kAboutBoxCaptions[kLanguageCount] = {"About VARKO", "Über Programm VARKO",
@@ -385,6 +419,10 @@ QString chartText(ChartText text, std::uint8_t language) {
 
 QString liveLogText(LiveLogText text, std::uint8_t language) {
     return varko::textIn(kLiveLogTexts[static_cast<std::size_t>(text)], language);
+}
+
+QString mapText(MapText text, std::uint8_t language) {
+    return varko::textIn(kMapTexts[static_cast<std::size_t>(text)], language);
 }
 
 QStringList textControlNames() {

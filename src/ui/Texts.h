@@ -69,6 +69,19 @@ enum class LiveLogText {
 };
 // A text of recording or replaying; a language out of range reads as English.
 QString liveLogText(LiveLogText text, std::uint8_t language);
+enum class MapText {
+    MovingHint,
+    TimeAtCell, // %1 frames, %2 seconds
+    SetPrompt,
+    AddPrompt,
+    ScalePrompt,
+    SmoothPrompt,
+    Preview,    // %1 cells of %2 change
+    NotNumbers, // %1 line, %2 field
+    Dropped,    // %1 values
+};
+// A text of the map's cells, its bulk edits or its paste; a language out of range reads as English.
+QString mapText(MapText text, std::uint8_t language);
 
 // Every control name the text table holds.
 QStringList textControlNames();

@@ -1,6 +1,7 @@
 #include "ui/UiRules.h"
 
 #include "ui/MainWindowUi.h"
+#include "ui/MapCellGrid.h"
 #include "ui/NumberPair.h"
 
 #include <QApplication>
@@ -66,6 +67,8 @@ void applyUiDecisions(QMainWindow* window, MainWindowUi& ui, const varko::UiDeci
         }
     }
     placeLastMapRow(ui, d.row9AlignRow);
+    ui.mapCells->setThrottleRowsShown(d.mapRowsShown);
+    ui.mapCells->setPrinting(!d.notPrinting);
 
     for (int v = 0; v < 3; ++v) {
         if (ui.unitVersionLabels[v]->text() != unitTexts[v]) {

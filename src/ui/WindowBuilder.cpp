@@ -48,6 +48,35 @@ QMenu* addMenu(QMainWindow* window, const char* name) {
     return menu;
 }
 
+void buildMapMenu(QMainWindow* window, QMenu* tools, MainWindowUi::MenuActions::MapItems& map) {
+    map.menu = new QMenu(window);
+    map.menu->setObjectName("MenuMap");
+    tools->addMenu(map.menu);
+    constexpr const char* editNames[varko::kBulkEditCount] = {
+        "MenuMapSet",      "MenuMapAdd",      "MenuMapScale", "MenuMapSpeed",
+        "MenuMapThrottle", "MenuMapBilinear", "MenuMapSmooth"};
+    for (int e = 0; e < varko::kBulkEditCount; ++e)
+        map.edits[e] = addItem(window, map.menu, editNames[e], {});
+    map.menu->addSeparator();
+    // The keys act in the map's cells, which take them before any window shortcut.
+    map.copy = addItem(window, map.menu, "MenuMapCopy", QKeySequence::Copy);
+    map.paste = addItem(window, map.menu, "MenuMapPaste", QKeySequence::Paste);
+    map.selectAll = addItem(window, map.menu, "MenuMapSelectAll", QKeySequence::SelectAll);
+    for (QAction* item : {map.copy, map.paste, map.selectAll})
+        item->setShortcutContext(Qt::WidgetShortcut);
+    map.menu->addSeparator();
+    auto* scales = new QActionGroup(window);
+    constexpr const char* scaleNames[] = {"MenuMapColoursOff", "MenuMapColoursValue",
+                                          "MenuMapColoursTime"};
+    for (std::size_t s = 0; s < map.scales.size(); ++s) {
+        map.scales[s] = addItem(window, map.menu, scaleNames[s], {});
+        map.scales[s]->setCheckable(true);
+        scales->addAction(map.scales[s]);
+    }
+    map.scales[0]->setChecked(true);
+    map.resetTime = addItem(window, map.menu, "MenuMapResetTime", {});
+}
+
 void buildMenus(QMainWindow* window, MainWindowUi& ui) {
     MainWindowUi::MenuActions& m = ui.menu;
     QMenu* file = addMenu(window, "MenuFile");
@@ -86,6 +115,7 @@ void buildMenus(QMainWindow* window, MainWindowUi& ui) {
     setHint(m.advancePlus, "Curve A plus|Add 1 degree of curve A", false);
     m.undo = addItem(window, tools, "MenuZpet", QKeySequence(Qt::CTRL | Qt::Key_Z));
     m.redo = addItem(window, tools, "MenuZnovu", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
+    buildMapMenu(window, tools, m.map);
     tools->addSeparator();
     m.backupBeforeProgramming = addItem(window, tools, "MenuBackupBeforeProgramming", {});
     m.backupBeforeProgramming->setCheckable(true);

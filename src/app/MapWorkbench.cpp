@@ -1,0 +1,145 @@
+#include "app/MapWorkbench.h"
+
+#include "app/MainWindow.h"
+#include "app/WindowLink.h"
+#include "model/MapClipboardText.h"
+#include "ui/BulkEditDialog.h"
+#include "ui/MainWindowUi.h"
+#include "ui/MapCellGrid.h"
+#include "ui/MessageBoxes.h"
+#include "ui/Texts.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QStatusBar>
+
+using namespace varko;
+
+namespace {
+
+constexpr int kStatusMessageMs = 10000;
+
+struct NumberRange {
+    MapText prompt;
+    double lowest;
+    double highest;
+    int decimals;
+};
+
+NumberRange rangeOf(BulkEdit edit) {
+    switch (edit) {
+    case BulkEdit::Add:
+        return {MapText::AddPrompt, -kAdvanceMax, kAdvanceMax, 0};
+    case BulkEdit::Scale:
+        return {MapText::ScalePrompt, 0, 1000, 1};
+    case BulkEdit::Smooth:
+        return {MapText::SmoothPrompt, 0, 100, 0};
+    default:
+        return {MapText::SetPrompt, 0, kAdvanceMax, 0};
+    }
+}
+
+// A menu caption as a dialog's title: without its mnemonic and its dots.
+QString titleOf(const QAction* item) {
+    QString title = item->text();
+    title.remove(QLatin1Char('&'));
+    if (title.endsWith(QLatin1String("...")))
+        title.chop(3);
+    return title;
+}
+
+} // namespace
+
+MapWorkbench::MapWorkbench(MainWindow& window, MainWindowUi& ui)
+    : QObject(&window), window_(window), ui_(ui) {
+    const auto& items = ui.menu.map;
+    for (int e = 0; e < kBulkEditCount; ++e)
+        connect(items.edits[e], &QAction::triggered, this,
+                [this, e] { askAndEdit(static_cast<BulkEdit>(e)); });
+    connect(items.copy, &QAction::triggered, this, &MapWorkbench::copy);
+    connect(items.paste, &QAction::triggered, this, &MapWorkbench::paste);
+    connect(items.selectAll, &QAction::triggered, ui.mapCells, &MapCellGrid::selectAll);
+    for (std::size_t s = 0; s < items.scales.size(); ++s)
+        connect(items.scales[s], &QAction::triggered, this,
+                [this, s] { setScale(static_cast<CellScale>(s)); });
+    connect(items.resetTime, &QAction::triggered, this, &MapWorkbench::resetTime);
+
+    MapCellGrid* cells = ui.mapCells;
+    connect(cells, &MapCellGrid::copyAsked, this, &MapWorkbench::copy);
+    connect(cells, &MapCellGrid::pasteAsked, this, &MapWorkbench::paste);
+    connect(cells, &MapCellGrid::menuAsked, this,
+            [menu = items.menu](const QPoint& where) { menu->popup(where); });
+}
+
+void MapWorkbench::collect() {
+    window_.collectImage();
+    window_.normalizeImage();
+}
+
+void MapWorkbench::askAndEdit(BulkEdit edit) {
+    if (!takesNumber(edit)) {
+        applyEdit(edit, 0);
+        return;
+    }
+    collect();
+    const MapRect rect = ui_.mapCells->selection().rect();
+    const NumberRange range = rangeOf(edit);
+    const std::uint8_t language = window_.language();
+    BulkEditQuestion question{titleOf(ui_.menu.map.edits[int(edit)]),
+                              mapText(range.prompt, language),
+                              range.lowest,
+                              range.highest,
+                              range.decimals,
+                              lastNumbers_[int(edit)],
+                              historyText(HistoryText::Cancel, language),
+                              [this, edit, rect, language](double number) {
+                                  return mapText(MapText::Preview, language)
+                                      .arg(cellsChangedBy(window_.image(), rect, edit, number))
+                                      .arg(rect.cells());
+                              }};
+    const std::optional<double> number = askBulkEditNumber(&window_, question);
+    if (!number)
+        return;
+    lastNumbers_[int(edit)] = *number;
+    applyEdit(edit, *number);
+}
+
+void MapWorkbench::applyEdit(BulkEdit edit, double number) {
+    collect();
+    applyBulkEdit(window_.image(), ui_.mapCells->selection().rect(), edit, number);
+    window_.refreshAfterChange();
+}
+
+void MapWorkbench::copy() {
+    const QString text = mapCellsText(window_.image(), ui_.mapCells->selection().rect());
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void MapWorkbench::paste() {
+    const ParsedPaste parsed = parsePastedText(QGuiApplication::clipboard()->text());
+    const std::uint8_t language = window_.language();
+    if (!parsed.grid) {
+        MessageBoxes::current().inform(&window_, mapText(MapText::NotNumbers, language)
+                                                     .arg(parsed.refusal.line)
+                                                     .arg(parsed.refusal.field));
+        return;
+    }
+    collect();
+    const PasteResult result =
+        pasteGrid(window_.image(), *parsed.grid, ui_.mapCells->selection().rect());
+    window_.refreshAfterChange();
+    if (result.dropped > 0)
+        window_.statusBar()->showMessage(mapText(MapText::Dropped, language).arg(result.dropped),
+                                         kStatusMessageMs);
+}
+
+void MapWorkbench::setScale(CellScale scale) {
+    ui_.menu.map.scales[std::size_t(scale)]->setChecked(true);
+    ui_.mapCells->setScale(scale);
+}
+
+void MapWorkbench::resetTime() {
+    window_.deviceLink().resetCellTime();
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The map as a workbench in the main window: bulk edits on the selected cells (Tools > Map and
+// the map's context menu), copy and paste as spreadsheet text, and the choice of the cells'
+// colour scale. Every edit collects the controls first and ends with the window's after-change
+// refresh: one undo step, programmed when programming after change is on.
+
+#include "model/CellShades.h"
+#include "model/MapBulkEdits.h"
+
+#include <QObject>
+#include <array>
+
+class MainWindow;
+struct MainWindowUi;
+
+class MapWorkbench final : public QObject {
+    Q_OBJECT
+public:
+    // Connects the menu items and the map's cells; the window's link must exist.
+    MapWorkbench(MainWindow& window, MainWindowUi& ui);
+
+    // Asks for the number where the edit takes one (cancelling changes nothing), then edits.
+    void askAndEdit(varko::BulkEdit edit);
+    void applyEdit(varko::BulkEdit edit, double number);
+    void copy();
+    // Text that is not numbers is refused with a message, and nothing changes.
+    void paste();
+    void setScale(varko::CellScale scale);
+    void resetTime();
+
+private:
+    // The controls into the image, normalized, as a typed value would be taken.
+    void collect();
+
+    MainWindow& window_;
+    MainWindowUi& ui_;
+    // The last number given to each edit; the dialog starts from it.
+    std::array<double, varko::kBulkEditCount> lastNumbers_{30, 1, 100, 0, 0, 0, 50};
+};
