@@ -5,8 +5,10 @@
 // set, the map with a selection and with the value scale is also written there as pictures.
 
 #include "FlowsFixture.h"
+#include "app/LiveReplayDriver.h"
 #include "app/MapWorkbench.h"
 #include "app/WindowLink.h"
+#include "link/LiveDataCsv.h"
 #include "ui/MapCellGrid.h"
 
 #include <QCheckBox>
@@ -14,6 +16,7 @@
 #include <QDialog>
 #include <QDoubleSpinBox>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -94,6 +97,7 @@ private slots:
     void bulkEditPrograms();
     void copyAndPaste();
     void pasteRefusesWords();
+    void replayCountsTimePerCell();
     void screenshots();
 };
 
@@ -320,6 +324,47 @@ void TestMapWorkbenchWindow::pasteRefusesWords() {
     QVERIFY(f.window.boxes.shown[0].contains("line 2, field 1"));
     QCOMPARE(f.window->image(), before);
     QCOMPARE(f.canUndo(), couldUndo);
+}
+
+// A replayed log counts as the live run did: each of its frames at the cell it found the engine
+// at, with the count in that cell's hint.
+void TestMapWorkbenchWindow::replayCountsTimePerCell() {
+    FlowsFixture f;
+    openMap(f);
+    QStringList lines{liveCsvHeader(LiveCsvColumns::Recording)};
+    const auto frame = [&lines](qint64 timeMs, int rpm, int throttle) {
+        LiveRecord record;
+        record.timeMs = timeMs;
+        record.data.protocolVersion = kProtocolVersion;
+        record.data.rpm = std::uint16_t(rpm);
+        record.data.tpsPercent = std::uint8_t(throttle);
+        lines << liveCsvLine(record, LiveCsvColumns::Recording);
+    };
+    for (int i = 0; i < 5; ++i)
+        frame(55 * i, 3000, 40);
+    for (int i = 5; i < 8; ++i)
+        frame(55 * i, 6000, 10);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("ride.csv");
+    QFile log(path);
+    QVERIFY(log.open(QIODevice::WriteOnly));
+    log.write((lines.join('\n') + '\n').toUtf8());
+    log.close();
+
+    f.trigger("MenuMapColoursTime");
+    LiveReplayDriver& replay = f.window->deviceLink().replay();
+    QVERIFY(replay.play(path));
+    QVERIFY(QTest::qWaitFor([&] { return replay.replay()->atEnd(); }, 5000));
+    const CellTime& times = f.window->deviceLink().cellTime();
+    std::uint32_t counted = 0;
+    for (int row = 0; row < 10; ++row)
+        for (int column = 0; column < 10; ++column)
+            counted += times.frames(row, column);
+    QCOMPARE(counted, 8u);
+    QCOMPARE(times.frames(6, 2), 5u); // 40 %, 3000 rpm
+    QCOMPARE(times.frames(3, 5), 3u); // 10 %, 6000 rpm
+    QVERIFY(cells(f).edit({6, 2})->toolTip().contains("5 frames"));
+    replay.stop();
 }
 
 // The start-up model's own map, a selection around the operating cell, without and with the value
