@@ -46,6 +46,7 @@ struct LiveDisplay {
     std::array<LiveLabel, 2> input;
     LiveLabel clutch;
     LiveLabel killSwitch;
+    bool operator==(const LiveDisplay&) const = default;
 };
 
 // The live values the window keeps between frames; all 0 (the count -1) before the first frame.
