@@ -50,6 +50,8 @@ signals:
     // A transfer ended OK; started names it as it was started (a read or a program ends in a
     // verify of its own).
     void transferSucceeded(varko::TransferMode started);
+    // Every transfer of the window's own set as it ended, well or not (for whoever keeps count).
+    void transferFinished(varko::TransferMode started, varko::TransferResult result);
 
 private:
     void collectImage() override;
