@@ -229,6 +229,7 @@ void WindowLink::transferEnded(TransferMode started, TransferResult result) {
     // What differs, after the message that something does.
     if (result == TransferResult::VerifyError)
         unitComparison_->compareWithUnit(Msg::verifyError, StatusColour::Red);
+    emit transferFinished(started, result);
 }
 
 void WindowLink::copyReadEnded(TransferResult result, const std::optional<ParamImage>& unitSet) {

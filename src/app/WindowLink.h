@@ -71,6 +71,8 @@ signals:
     void transferSucceeded(varko::TransferMode started);
     // A valid live-data frame arrived (or was replayed), as numbers.
     void readingDecoded(const varko::LiveReading& reading);
+    // Every transfer of the window's own set as it ended, well or not (for whoever keeps count).
+    void transferFinished(varko::TransferMode started, varko::TransferResult result);
 
 private:
     void collectImage() override;

@@ -13,6 +13,7 @@ struct WindowSettings {
     std::uint8_t scanIndex = 0;     // automatic scan position
     // The first program on a connection first keeps the unit's set in the history.
     bool backupBeforeProgramming = true;
+    bool operator==(const WindowSettings&) const = default;
 };
 
 } // namespace varko

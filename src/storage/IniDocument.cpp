@@ -68,7 +68,8 @@ std::optional<QByteArray> IniDocument::value(QByteArrayView section, QByteArrayV
 }
 
 void IniDocument::setValue(QByteArrayView section, QByteArrayView key, const QByteArray& value) {
-    const bool fitsOnALine = !value.contains('\n') && !value.contains('\r');
+    // Only a line feed ends a line for the reader; a carriage return inside a value reads back.
+    const bool fitsOnALine = !value.contains('\n');
     const QByteArray line = key.toByteArray() + '=' + (fitsOnALine ? value : QByteArray());
 
     const std::optional<Range> body = findSection(section);

@@ -21,8 +21,8 @@ public:
     std::optional<QByteArray> value(QByteArrayView section, QByteArrayView key) const;
 
     // Replaces the key's line in place, or adds it at the end of its section, or adds the
-    // section at the end of the text. A value holding a line break cannot live on one line and
-    // is stored empty.
+    // section at the end of the text. A value holding a line feed cannot live on one line and
+    // is stored empty; a carriage return alone is no line end and stays in the value.
     void setValue(QByteArrayView section, QByteArrayView key, const QByteArray& value);
 
     // CR LF line ends, one after every line.

@@ -4,6 +4,10 @@
 #include "storage/NumberField.h"
 #include "storage/TokenScanner.h"
 
+#include <bitset>
+#include <limits>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace varko {
@@ -105,11 +109,37 @@ QByteArrayView keyOf(const Record& record) {
     return QByteArrayView(record.keyField).trimmed();
 }
 
+// Looked up for every word of a file, which may hold millions of them. Most words are no key:
+// their length or first character settles that before the hash lookup.
+class RecordIndex {
+public:
+    RecordIndex() {
+        for (const Record& record : records()) {
+            const QByteArrayView key = keyOf(record);
+            byKey_.emplace(std::string_view(key.data(), std::size_t(key.size())), &record);
+            firstChars_.set(static_cast<unsigned char>(key.front()));
+            shortest_ = std::min(shortest_, key.size());
+            longest_ = std::max(longest_, key.size());
+        }
+    }
+    const Record* find(QByteArrayView token) const {
+        if (token.size() < shortest_ || token.size() > longest_ ||
+            !firstChars_.test(static_cast<unsigned char>(token.front())))
+            return nullptr;
+        const auto found = byKey_.find(std::string_view(token.data(), std::size_t(token.size())));
+        return found == byKey_.end() ? nullptr : found->second;
+    }
+
+private:
+    std::unordered_map<std::string_view, const Record*> byKey_;
+    std::bitset<256> firstChars_;
+    qsizetype shortest_ = std::numeric_limits<qsizetype>::max();
+    qsizetype longest_ = 0;
+};
+
 const Record* findRecord(QByteArrayView token) {
-    for (const Record& record : records())
-        if (keyOf(record) == token)
-            return &record;
-    return nullptr;
+    static const RecordIndex index;
+    return index.find(token);
 }
 
 void appendNumbers(QByteArray& text, const ParamImage& image, const Run& run) {

@@ -81,9 +81,19 @@ SettingsLoad loadSettingsFile(const QString& path, SettingsValues& values) {
             return {};
         return {.unreadable = true, .movedTo = moveAside(path).value_or(QString())};
     }
-    const IniDocument ini(*text);
-    forEachKey(values, KeyReader{ini});
+    readSettingsText(*text, values);
     return {};
+}
+
+void readSettingsText(const QByteArray& text, SettingsValues& values) {
+    const IniDocument ini(text);
+    forEachKey(values, KeyReader{ini});
+}
+
+QByteArray settingsText(const QByteArray& existing, const SettingsValues& values) {
+    IniDocument ini(existing);
+    forEachKey(values, KeyWriter{ini});
+    return ini.text();
 }
 
 bool saveSettingsFile(const QString& path, const SettingsValues& values) {
@@ -92,9 +102,7 @@ bool saveSettingsFile(const QString& path, const SettingsValues& values) {
         existing = readSmallFile(path);
     if (!existing)
         return false;
-    IniDocument ini(*existing);
-    forEachKey(values, KeyWriter{ini});
-    return replaceFile(path, ini.text(), MissingFolder::Create);
+    return replaceFile(path, settingsText(*existing, values), MissingFolder::Create);
 }
 
 } // namespace varko

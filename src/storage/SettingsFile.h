@@ -25,6 +25,7 @@ struct SettingsValues {
     QString iniDir;     // "IniDir": full path of the last parameter file
     int activePage = 1; // "PageControl1->ActivePageIndex"; 1 is the "Bike" page
     // "BackupBeforeProgramming" (window.backupBeforeProgramming): 0 off, any other number on.
+    bool operator==(const SettingsValues&) const = default;
 };
 
 // What loading found besides the values.
@@ -46,5 +47,10 @@ SettingsLoad loadSettingsFile(const QString& path, SettingsValues& values);
 // it is complete. False when writing fails or an existing file cannot be read (rewriting it
 // would lose what it holds); the old file is then as it was.
 bool saveSettingsFile(const QString& path, const SettingsValues& values);
+
+// The two above without the file: the values a settings text holds, and the text with the
+// eleven keys set from the values and every other line kept.
+void readSettingsText(const QByteArray& text, SettingsValues& values);
+QByteArray settingsText(const QByteArray& existing, const SettingsValues& values);
 
 } // namespace varko

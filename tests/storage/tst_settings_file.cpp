@@ -230,6 +230,18 @@ private slots:
         QCOMPARE(values.iniDir, saved.iniDir);
     }
 
+    // A carriage return alone ends no line when the file is read, so a name holding one keeps it.
+    void carriageReturnInsideAValueReadsBack() {
+        ScopedConfigDir config;
+        SettingsValues saved = changedValues();
+        saved.file = QStringLiteral("/tmp/a\rLeft=999");
+        QVERIFY(saveSettingsFile(settingsFilePath(), saved));
+        SettingsValues values = presetValues();
+        loadSettingsFile(settingsFilePath(), values);
+        QCOMPARE(values.file, saved.file);
+        QCOMPARE(values.left, saved.left);
+    }
+
     // Moved aside whole, under a name no earlier one has, so the close can write a fresh file.
     void unreadableFileIsMovedAside_data() {
         QTest::addColumn<QString>("kind");
