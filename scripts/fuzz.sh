@@ -4,7 +4,10 @@
 # tests/fuzz/corpus/<name> (commit them); findings are kept in the report folder. Ends with one
 # table row per target: executions per second, coverage at the start and the end, findings.
 #
-#   scripts/fuzz.sh [minutes per target, default 10]
+#   scripts/fuzz.sh [minutes per target, default 10] [target ...]
+#
+# Naming targets (fuzz_<name> or <name>) runs only those, so that a campaign can be split over
+# the cores of a machine, one script per core.
 #
 # The fuzzing build is the clang sanitizer build (VARKO_FUZZ_BUILD, default build-asan):
 #   CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
@@ -30,6 +33,16 @@ mapfile -t targets < <(ninja -C "$build" -t targets all | sed -n 's/^\(fuzz_[a-z
 if ((${#targets[@]} == 0)); then
     echo "$build defines no fuzz targets: is it a clang sanitizer build?" >&2
     exit 2
+fi
+if (($# > 1)); then
+    chosen=()
+    for wanted in "${@:2}"; do
+        wanted=fuzz_${wanted#fuzz_}
+        printf '%s\n' "${targets[@]}" | grep -qx "$wanted" ||
+            { echo "no fuzz target $wanted in $build" >&2; exit 2; }
+        chosen+=("$wanted")
+    done
+    targets=("${chosen[@]}")
 fi
 ninja -C "$build" "${targets[@]}" >/dev/null
 
