@@ -6,6 +6,7 @@
 #include "model/FormMapping.h"
 #include "model/Messages.h"
 #include "storage/ParamFile.h"
+#include "ui/BusyCursor.h"
 #include "ui/MainWindowUi.h"
 #include "ui/MessageBoxes.h"
 
@@ -96,7 +97,7 @@ void FileFlows::save() {
     window_.normalizeImage();
     window_.showImage();
     // The old file is replaced only once the new one is complete.
-    if (!saveParamFile(path, window_.image())) {
+    if (!whileBusy([&] { return saveParamFile(path, window_.image()); })) {
         tellOpenFileError();
         return;
     }
@@ -135,8 +136,10 @@ std::optional<ParamImage> FileFlows::readParamFile(const QString& path) {
     ParamImage loaded = window_.image();
     std::uint8_t version = 0;
     std::vector<FileMessage> messages;
-    const bool readable =
-        loadParamFile(path, loaded, version, [&messages](FileMessage m) { messages.push_back(m); });
+    const bool readable = whileBusy([&] {
+        return loadParamFile(path, loaded, version,
+                             [&messages](FileMessage m) { messages.push_back(m); });
+    });
     if (!readable) {
         tellOpenFileError();
         return std::nullopt;

@@ -309,6 +309,7 @@ private slots:
         f.trigger("MenuSave");
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(f.window.boxes.shown, QStringList{"Open file error!"});
+        QCOMPARE(QApplication::overrideCursor(), nullptr); // the waiting pointer is gone
         QCOMPARE(readTestFile(path), QByteArray("old content"));
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
         QCOMPARE(f.fileLabel(), "/before.ign");
