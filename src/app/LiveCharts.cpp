@@ -53,9 +53,9 @@ void LiveCharts::imageShown() {
     followOperatingPoint();
 }
 
-void LiveCharts::addReading(const LiveReading& reading) {
+void LiveCharts::addReading(const LiveReading& reading, std::optional<qint64> logTimeMs) {
     lastReadingMs_ = clock_.elapsed();
-    ui_.charts.livePlot->add(plotSampleOf(lastReadingMs_, reading));
+    ui_.charts.livePlot->add(plotSampleOf(plotClock_.timeOf(lastReadingMs_, logTimeMs), reading));
 }
 
 void LiveCharts::followOperatingPoint() {

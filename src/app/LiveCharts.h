@@ -1,8 +1,10 @@
 #pragma once
 // The live plot and the advance-curve chart in the window: live readings go into the plot with
-// the time they arrived, the chart follows the map whenever the window shows its image, and the
-// operating point on the chart follows the link at a modest pace while the chart is open.
+// the time they arrived (replayed ones with their log's spacing), the chart follows the map
+// whenever the window shows its image, and the operating point on the chart follows the link at a
+// modest pace while the chart is open.
 
+#include "link/LiveHistory.h"
 #include "ui/FileDialogs.h"
 
 #include <QElapsedTimer>
@@ -25,7 +27,7 @@ public:
     void imageShown();
 
 private:
-    void addReading(const varko::LiveReading& reading);
+    void addReading(const varko::LiveReading& reading, std::optional<qint64> logTimeMs);
     void followOperatingPoint();
     void saveImage();
 
@@ -34,6 +36,7 @@ private:
     WindowLink& link_;
     QElapsedTimer clock_;
     qint64 lastReadingMs_ = -1;
+    varko::PlotClock plotClock_;
     QTimer* pointPace_;
     FileDialog imageDialog_;
 };

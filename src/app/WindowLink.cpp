@@ -258,7 +258,8 @@ void WindowLink::showLiveRecord(const LiveRecord& record) {
     const DecodedMonitor decoded = decodeLiveRecord(record, window_.image(), settings_.language);
     live_ = decoded.values;
     column_.show(decoded.display);
-    emit readingDecoded(decoded.reading);
+    emit readingDecoded(decoded.reading,
+                        replay_->isReplaying() ? std::optional(record.timeMs) : std::nullopt);
     // Each frame counts at its own cell, even when a tick passes more than one.
     if (cellTime_.count(livePoint()))
         ui_.mapCells->showTimes(cellTime_);

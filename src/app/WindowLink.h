@@ -14,6 +14,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QTimer;
@@ -70,7 +71,8 @@ signals:
     // verify of its own).
     void transferSucceeded(varko::TransferMode started);
     // A valid live-data frame arrived (or was replayed), as numbers.
-    void readingDecoded(const varko::LiveReading& reading);
+    // logTimeMs: the reading's time in its log while replaying; nullopt for a live one.
+    void readingDecoded(const varko::LiveReading& reading, std::optional<qint64> logTimeMs);
     // Every transfer of the window's own set as it ended, well or not (for whoever keeps count).
     void transferFinished(varko::TransferMode started, varko::TransferResult result);
 

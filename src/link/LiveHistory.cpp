@@ -231,4 +231,23 @@ std::vector<TraceRun> traceOf(const SampleRing& samples, PlotSeries series, qint
     return runs;
 }
 
+qint64 PlotClock::timeOf(qint64 nowMs, std::optional<qint64> logTimeMs) {
+    const qint64 afterGap = lastTimeMs_ ? *lastTimeMs_ + LiveHistory::kGapMs + 1 : nowMs;
+    qint64 time = 0;
+    if (logTimeMs) {
+        const bool onward = lastLogMs_ && *logTimeMs >= *lastLogMs_;
+        time = onward ? *lastTimeMs_ + (*logTimeMs - *lastLogMs_) : afterGap;
+        lastLogMs_ = logTimeMs;
+    } else {
+        if (lastLogMs_) {
+            // A fast replay left the axis ahead of the clock: live readings go on from there.
+            liveOffsetMs_ = std::max(liveOffsetMs_, afterGap - nowMs);
+            lastLogMs_.reset();
+        }
+        time = std::max(nowMs + liveOffsetMs_, lastTimeMs_.value_or(nowMs));
+    }
+    lastTimeMs_ = time;
+    return time;
+}
+
 } // namespace varko

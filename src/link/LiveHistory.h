@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QtGlobal>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace varko {
@@ -101,5 +102,21 @@ private:
 using TraceRun = std::vector<QPointF>;
 std::vector<TraceRun> traceOf(const SampleRing& samples, PlotSeries series, qint64 fromMs,
                               qint64 toMs, int columns);
+
+// The time a reading gets on the plot's axis. Live readings follow the clock; replayed ones keep
+// the spacing of their log whatever the replay's speed, and a jump back in the log (a seek)
+// starts a new stretch after a gap, as does the switch between live and replayed readings. The
+// axis never runs backwards.
+class PlotClock {
+public:
+    // nowMs: the wall clock; logTimeMs: a replayed reading's time in its log, nullopt for a live
+    // one.
+    qint64 timeOf(qint64 nowMs, std::optional<qint64> logTimeMs);
+
+private:
+    std::optional<qint64> lastTimeMs_;
+    std::optional<qint64> lastLogMs_; // while replayed readings come
+    qint64 liveOffsetMs_ = 0;
+};
 
 } // namespace varko

@@ -222,6 +222,39 @@ private slots:
         QCOMPARE(got, rows);
     }
 
+    // Steps of (wall clock, log time or -1 for a live reading) and the axis times they get.
+    void plotClock_data() {
+        QTest::addColumn<QList<qint64>>("wall");
+        QTest::addColumn<QList<qint64>>("log");
+        QTest::addColumn<QList<qint64>>("axis");
+        constexpr qint64 gap = LiveHistory::kGapMs + 1;
+        QTest::newRow("live follows the clock")
+            << QList<qint64>{100, 155, 210} << QList<qint64>{-1, -1, -1}
+            << QList<qint64>{100, 155, 210};
+        QTest::newRow("a 16x replay keeps the log's spacing")
+            << QList<qint64>{500, 520, 540} << QList<qint64>{0, 330, 660}
+            << QList<qint64>{500, 830, 1160};
+        QTest::newRow("a seek back starts after a gap")
+            << QList<qint64>{500, 520, 540, 560} << QList<qint64>{0, 330, 0, 330}
+            << QList<qint64>{500, 830, 830 + gap, 1160 + gap};
+        QTest::newRow("replay after live starts after a gap")
+            << QList<qint64>{100, 200} << QList<qint64>{-1, 5000} << QList<qint64>{100, 100 + gap};
+        QTest::newRow("live after a fast replay goes on after it")
+            << QList<qint64>{0, 10, 20, 30} << QList<qint64>{0, 3000, -1, -1}
+            << QList<qint64>{0, 3000, 3000 + gap, 3010 + gap};
+    }
+    void plotClock() {
+        QFETCH(QList<qint64>, wall);
+        QFETCH(QList<qint64>, log);
+        QFETCH(QList<qint64>, axis);
+        PlotClock clock;
+        for (int i = 0; i < wall.size(); ++i) {
+            const std::optional<qint64> logTime =
+                log[i] < 0 ? std::nullopt : std::optional<qint64>(log[i]);
+            QCOMPARE(clock.timeOf(wall[i], logTime), axis[i]);
+        }
+    }
+
     void curveFollowsAnEdit() {
         ParamImage image = curveImage();
         const auto before = advanceCurves(image, true);
