@@ -5,6 +5,7 @@
 #include "CodeNames.h"
 #include "FlowsFixture.h"
 #include "SimulatorProcess.h"
+#include "UnitConnection.h"
 #include "app/WindowLink.h"
 
 #include <QAbstractButton>
@@ -20,14 +21,6 @@ constexpr int kFirstMapEdit = 50; // Edit50 is row 0, column 0
 
 QString statusText(const FlowsFixture& f) {
     return f.window.find<QLabel>("LabelHlaseni")->text();
-}
-
-bool connectToUnit(FlowsFixture& f) {
-    f.window->show();
-    if (!QTest::qWaitForWindowActive(&*f.window))
-        return false;
-    f.trigger(qPrintable(QStringLiteral("MenuCom%1").arg(kSimulatorPort)));
-    return QTest::qWaitFor([&] { return f.window.find("LabelSpojeni")->isHidden(); }, kWaitMs);
 }
 
 // The one map cell (10 r + c) shown on lime green; -1 while none or more than one is.

@@ -5,6 +5,7 @@
 #include "CodeNames.h"
 #include "FlowsFixture.h"
 #include "SimulatorProcess.h"
+#include "UnitConnection.h"
 #include "app/LiveRecording.h"
 #include "app/LiveReplayDriver.h"
 #include "app/WindowLink.h"
@@ -22,14 +23,6 @@ using namespace varko;
 namespace {
 
 constexpr int kWaitMs = 15000;
-
-bool connectToUnit(FlowsFixture& f) {
-    f.window->show();
-    if (!QTest::qWaitForWindowActive(&*f.window))
-        return false;
-    f.trigger(qPrintable(QStringLiteral("MenuCom%1").arg(kSimulatorPort)));
-    return QTest::qWaitFor([&] { return f.window.find("LabelSpojeni")->isHidden(); }, kWaitMs);
-}
 
 // Everything the live display shows: each live control's text or gauge position, and the
 // operating point.

@@ -6,6 +6,7 @@
 
 #include "FlowsFixture.h"
 #include "SimulatorProcess.h"
+#include "UnitConnection.h"
 #include "app/MapWorkbench.h"
 #include "app/WindowLink.h"
 #include "ui/MapCellGrid.h"
@@ -18,14 +19,6 @@ namespace {
 
 constexpr int kWaitMs = 15000;
 const QColor kGreen(0, 255, 0);
-
-bool connectToUnit(FlowsFixture& f) {
-    f.window->show();
-    if (!QTest::qWaitForWindowActive(&*f.window))
-        return false;
-    f.trigger(qPrintable(QStringLiteral("MenuCom%1").arg(kSimulatorPort)));
-    return QTest::qWaitFor([&] { return f.window.find("LabelSpojeni")->isHidden(); }, kWaitMs);
-}
 
 const CellTime& times(const FlowsFixture& f) {
     return f.window->deviceLink().cellTime();
