@@ -29,12 +29,12 @@ LiveRecording::LiveRecording(QWidget& window, MainWindowUi& ui, const std::uint8
 }
 
 void LiveRecording::frame(const LiveRecord& record) {
-    if (!recorder_.isRecording() || recorder_.record(record)) {
-        if (recorder_.isRecording())
-            showState();
+    if (!recorder_.isRecording())
         return;
-    }
+    const bool written = recorder_.record(record);
     showState();
+    if (written)
+        return;
     // Not from inside the link's call: the box's own event loop would tick the link within it.
     const QString text = liveLogText(LiveLogText::CannotWrite, language_)
                              .arg(recorder_.fileName(), recorder_.errorString());
