@@ -6,6 +6,7 @@
 
 #include "app/MainWindow.h"
 #include "app/MapWorkbench.h"
+#include "document/Document.h"
 #include "ui/MapCellGrid.h"
 
 #include <QApplication>
@@ -46,9 +47,9 @@ int main(int argc, char* argv[]) {
     window.show();
 
     const auto arrows = window.findChild<QWidget*>("UpDown145")->findChildren<QToolButton*>();
-    const std::uint8_t before = window.image().advance(9, 5);
+    const std::uint8_t before = window.document().image().advance(9, 5);
     arrows[0]->click();
-    if (window.image().advance(9, 5) != before + 1) {
+    if (window.document().image().advance(9, 5) != before + 1) {
         std::printf("an up-down click did not reach the image\n");
         return 1;
     }
@@ -56,22 +57,26 @@ int main(int argc, char* argv[]) {
     // Up and down in turn, so every edit changes the image and is recorded.
     measure("edit (up-down click to refreshed window)",
             [&arrows](int i) { arrows[i % 2]->click(); });
-    if (window.image().advance(9, 5) != before) {
+    if (window.document().image().advance(9, 5) != before) {
         std::printf("the edits did not come back to the start value\n");
         return 1;
     }
 
     // The whole map, every cell inside the limits, so each edit changes all 100 cells.
-    window.image().throttleMap() = 1;
-    for (int cell = 0; cell < 100; ++cell)
-        window.image()[varko::Field::advance + cell] = 30;
-    window.refreshAfterChange();
+    window.document().apply(
+        [](varko::ParamImage& image) {
+            image.throttleMap() = 1;
+            for (int cell = 0; cell < 100; ++cell)
+                image[varko::Field::advance + cell] = 30;
+        },
+        varko::ChangeOrigin::Edit);
     window.findChild<MapCellGrid*>()->selectAll();
     auto* workbench = window.findChild<MapWorkbench*>();
     measure("bulk edit (a degree on all 100 cells to refreshed window)", [workbench](int i) {
         workbench->applyEdit(varko::BulkEdit::Add, i % 2 == 0 ? 1 : -1);
     });
-    if (window.image().advance(0, 0) != 30 || window.image().advance(9, 9) != 30) {
+    if (window.document().image().advance(0, 0) != 30 ||
+        window.document().image().advance(9, 9) != 30) {
         std::printf("the bulk edits did not come back to the start value\n");
         return 1;
     }

@@ -7,6 +7,7 @@
 #include "SimulatedUnit.h"
 #include "app/MainWindow.h"
 #include "app/WindowLink.h"
+#include "document/Document.h"
 #include "ui/MessageBoxes.h"
 
 #include <QAction>
@@ -92,7 +93,7 @@ TickCost measureTicks(MainWindow& window) {
     engine.selectPort(0);
 
     sim::SimulatedUnit unit({}, sim::LiveOptions{});
-    unit.store() = window.image();
+    unit.store() = window.document().image();
     const LinkFrame request = buildIdleFrame();
     std::vector<LinkFrame> frames;
     for (int i = 0; i < 2 * sim::EngineModel::kCycleSteps; ++i)

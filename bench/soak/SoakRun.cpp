@@ -200,7 +200,7 @@ void SoakRun::editValue() {
                              QStringLiteral("99999999999")};
     edit->setText(random_() % 5 ? texts[0] : texts[random_() % 4]);
     queueAnswers();
-    fixture_.window->commitEditedValue();
+    fixture_.window->edits().commitEditedValue();
 }
 
 void SoakRun::saveFile() {

@@ -1,12 +1,13 @@
 #include "app/CompareFlows.h"
 
-#include "app/MainWindow.h"
+#include "document/Document.h"
 #include "model/FormMapping.h"
 #include "ui/CompareView.h"
 #include "ui/ComparedValueNames.h"
 #include "ui/ComparisonMark.h"
 #include "ui/MainWindowUi.h"
 
+#include <QMainWindow>
 #include <algorithm>
 #include <tuple>
 
@@ -37,8 +38,12 @@ bool readsBefore(const NamedValue& a, const NamedValue& b) {
 
 } // namespace
 
-CompareFlows::CompareFlows(MainWindow& window, MainWindowUi& ui)
-    : QObject(&window), window_(window), ui_(ui) {}
+CompareFlows::CompareFlows(QMainWindow& window, MainWindowUi& ui, Document& document)
+    : QObject(&window), window_(window), ui_(ui), document_(document) {
+    // After the form has shown the set: the marks go on the controls as they now are.
+    connect(&document, &Document::imageChanged, this, &CompareFlows::windowChanged);
+    connect(&document, &Document::languageChanged, this, &CompareFlows::windowChanged);
+}
 
 CompareFlows::~CompareFlows() {
     clearMarks();
@@ -71,14 +76,15 @@ void CompareFlows::windowChanged() {
 }
 
 void CompareFlows::showDifferences() {
-    const std::uint8_t language = window_.language();
+    const std::uint8_t language = document_.language();
+    const ParamImage& image = document_.image();
     FormState windowState;
     FormState otherState;
-    showImageToState(window_.image(), windowState);
+    showImageToState(image, windowState);
     showImageToState(other_, otherState);
 
     std::vector<NamedValue> named;
-    for (const ComparedValue& value : differingValues(window_.image(), other_)) {
+    for (const ComparedValue& value : differingValues(image, other_)) {
         named.push_back({value, compareValueName(&window_, ui_, value, windowState, language),
                          placeOf(ui_, value)});
     }
@@ -88,10 +94,9 @@ void CompareFlows::showDifferences() {
     QList<CompareRow> rows;
     for (const NamedValue& v : named) {
         values.push_back(v.value);
-        rows << CompareRow{
-            v.name.pageCaption, v.name.caption,
-            compareValueText(ui_, v.value, window_.image(), windowState, other_, language),
-            compareValueText(ui_, v.value, other_, otherState, window_.image(), language)};
+        rows << CompareRow{v.name.pageCaption, v.name.caption,
+                           compareValueText(ui_, v.value, image, windowState, other_, language),
+                           compareValueText(ui_, v.value, other_, otherState, image, language)};
     }
     view_->showRows(rows, otherName_, language);
     if (values != rowValues_ || marks_.empty()) {
@@ -130,8 +135,11 @@ void CompareFlows::takeAll() {
 void CompareFlows::takeValues(const std::vector<ComparedValue>& values) {
     if (values.empty())
         return;
-    for (const ComparedValue& value : values)
-        takeValue(window_.image(), other_, value);
-    // One step of undo for all of them; showing the image shows the rows again.
-    window_.refreshAfterChange();
+    // One step of undo for all of them; the changed set shows the rows again.
+    document_.apply(
+        [&](ParamImage& image) {
+            for (const ComparedValue& value : values)
+                takeValue(image, other_, value);
+        },
+        ChangeOrigin::Edit);
 }

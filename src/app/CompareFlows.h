@@ -14,25 +14,27 @@
 
 class CompareView;
 class ComparisonMark;
-class MainWindow;
+class QMainWindow;
 struct MainWindowUi;
+namespace varko {
+class Document;
+}
 
 class CompareFlows final : public QObject {
     Q_OBJECT
 public:
-    CompareFlows(MainWindow& window, MainWindowUi& ui);
+    // The rows follow the document's set and language.
+    CompareFlows(QMainWindow& window, MainWindowUi& ui, varko::Document& document);
     ~CompareFlows() override;
 
     // Opens the view on the difference to other, or shows it there when the view is open.
     // otherName says what the other set is: a file's path, or the unit.
     void showComparison(const varko::ParamImage& other, const QString& otherName);
-    // After the window showed its image again, changed or in another language.
-    void windowChanged();
-
     // The open view; nullptr when there is none.
     CompareView* view() const;
 
 private:
+    void windowChanged();
     void showDifferences();
     void markControls();
     void clearMarks();
@@ -40,8 +42,9 @@ private:
     void takeAll();
     void takeValues(const std::vector<varko::ComparedValue>& values);
 
-    MainWindow& window_;
+    QMainWindow& window_;
     MainWindowUi& ui_;
+    varko::Document& document_;
     QPointer<CompareView> view_;
     varko::ParamImage other_;
     QString otherName_;

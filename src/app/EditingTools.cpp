@@ -1,18 +1,22 @@
 #include "app/EditingTools.h"
 
-#include "app/MainWindow.h"
 #include "app/WindowLink.h"
+#include "document/Document.h"
+#include "model/Normalize.h"
+#include "ui/FormBinder.h"
 #include "ui/MainWindowUi.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QMainWindow>
 #include <tuple>
 
 using namespace varko;
 
-EditingTools::EditingTools(MainWindow& window, MainWindowUi& ui)
-    : QObject(&window), window_(window), ui_(ui) {
+EditingTools::EditingTools(QMainWindow& window, MainWindowUi& ui, Document& document,
+                           FormBinder& form, const WindowLink& link)
+    : QObject(&window), ui_(ui), document_(document), form_(form), link_(link) {
     const MainWindowUi::ToolButtons& tools = ui.tools;
     for (const auto& [button, item, step] :
          {std::tuple{tools.advanceMinus, ui.menu.advanceMinus, ToolStep::Down},
@@ -35,29 +39,35 @@ EditingTools::EditingTools(MainWindow& window, MainWindowUi& ui)
     connect(tools.tps100, &QAbstractButton::clicked, this, &EditingTools::takeTps100);
 }
 
+void EditingTools::applyTool(const std::function<void(ParamImage&)>& tool) {
+    document_.apply(
+        [&](ParamImage& image) {
+            form_.commitPending(image);
+            tool(image);
+        },
+        ChangeOrigin::Edit);
+}
+
 void EditingTools::stepAdvance(ToolStep step) {
-    window_.collectImage();
-    window_.normalizeImage();
-    const OperatingPoint& point = window_.deviceLink().operatingPoint();
+    const OperatingPoint& point = link_.operatingPoint();
     std::optional<MapCell> cell;
     if (!point.opBelowMap)
         cell = MapCell{point.opRow, point.opColumn};
-    varko::stepAdvance(window_.image(), step, ui_.tools.advanceAll->isChecked(), cell);
-    window_.normalizeImage();
-    window_.refreshAfterChange();
+    const bool all = ui_.tools.advanceAll->isChecked();
+    applyTool([&](ParamImage& image) {
+        normalize(image, document_.settings());
+        varko::stepAdvance(image, step, all, cell);
+    });
 }
 
 void EditingTools::stepColumn(int column, ToolStep step) {
-    window_.collectImage();
-    stepAdvanceColumn(window_.image(), column, step);
-    window_.refreshAfterChange();
+    applyTool([&](ParamImage& image) { stepAdvanceColumn(image, column, step); });
 }
 
 void EditingTools::stepServo(ToolStep step) {
-    window_.collectImage();
-    varko::stepServo(window_.image(), step, ui_.tools.servoAll->isChecked(),
-                     window_.deviceLink().operatingPoint().opServoPoint);
-    window_.refreshAfterChange();
+    const bool all = ui_.tools.servoAll->isChecked();
+    const int point = link_.operatingPoint().opServoPoint;
+    applyTool([&](ParamImage& image) { varko::stepServo(image, step, all, point); });
 }
 
 void EditingTools::takeTps0() {
@@ -68,9 +78,10 @@ void EditingTools::takeTps100() {
     takeTps(varko::takeTps100);
 }
 
-// Unlike the other tools these do not collect the controls first: the refresh shows the image
-// again, over any value typed but not yet committed.
+// Unlike the other tools these do not take the pending edit: the set is shown again, over any
+// value typed but not yet taken.
 void EditingTools::takeTps(bool (*take)(ParamImage&, std::uint32_t)) {
-    if (take(window_.image(), window_.deviceLink().live().liveTpsMillivolts))
-        window_.refreshAfterChange();
+    ParamImage taken = document_.image();
+    if (take(taken, link_.live().liveTpsMillivolts))
+        document_.apply([&taken](ParamImage& image) { image = taken; }, ChangeOrigin::Edit);
 }

@@ -2,22 +2,29 @@
 // The map and curve tools of the main window: advance - and + (buttons, Tools menu, F4 and F5) at
 // the cell where the engine runs or over the whole map, the spin buttons under the map's speed
 // columns, servo - and + at the servo point where the engine runs or over the curve, and the live
-// throttle voltage taken as either calibration end. Each ends with the window's after-change
-// refresh: the change is shown, recorded as one undo step and programmed when that is on.
+// throttle voltage taken as either calibration end. Each is one change of the document: shown,
+// recorded as one undo step and programmed when that is on.
 
 #include "model/MapTools.h"
 #include "model/ParamImage.h"
 
 #include <QObject>
+#include <functional>
 
-class MainWindow;
+class FormBinder;
+class QMainWindow;
+class WindowLink;
 struct MainWindowUi;
+namespace varko {
+class Document;
+}
 
 class EditingTools final : public QObject {
     Q_OBJECT
 public:
     // Connects the buttons and menu items; the window's link must exist.
-    EditingTools(MainWindow& window, MainWindowUi& ui);
+    EditingTools(QMainWindow& window, MainWindowUi& ui, varko::Document& document, FormBinder& form,
+                 const WindowLink& link);
 
     void stepAdvance(varko::ToolStep step);
     void stepColumn(int column, varko::ToolStep step);
@@ -28,7 +35,11 @@ public:
 
 private:
     void takeTps(bool (*take)(varko::ParamImage&, std::uint32_t));
+    // The pending edit, then the tool's change, as one undo step.
+    void applyTool(const std::function<void(varko::ParamImage&)>& tool);
 
-    MainWindow& window_;
     MainWindowUi& ui_;
+    varko::Document& document_;
+    FormBinder& form_;
+    const WindowLink& link_;
 };

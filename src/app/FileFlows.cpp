@@ -1,12 +1,13 @@
 #include "app/FileFlows.h"
 
-#include "app/MainWindow.h"
-#include "app/SaveAndUnitFields.h"
 #include "app/WindowLink.h"
+#include "document/Document.h"
 #include "model/FormMapping.h"
 #include "model/Messages.h"
+#include "model/Presets.h"
 #include "storage/ParamFile.h"
 #include "ui/BusyCursor.h"
+#include "ui/FormBinder.h"
 #include "ui/MainWindowUi.h"
 #include "ui/MessageBoxes.h"
 
@@ -14,7 +15,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLabel>
+#include <QMainWindow>
 #include <vector>
 
 using namespace varko;
@@ -24,13 +25,15 @@ const QString kParamFileExt = QStringLiteral("ign");
 
 } // namespace
 
-FileFlows::FileFlows(MainWindow& window, MainWindowUi& ui)
-    : QObject(&window), window_(window),
-      ui_(ui), openDialog_{FileDialog::Kind::Open,
-                           QStringLiteral("Ignition Parametrs(*.ign)|*.ign|All Files (*.*)|*.*"),
-                           1,
-                           kParamFileExt,
-                           {}},
+FileFlows::FileFlows(QMainWindow& window, MainWindowUi& ui, Document& document, FormBinder& form,
+                     WindowLink& link)
+    : QObject(&window), window_(window), document_(document), form_(form),
+      link_(link), openDialog_{FileDialog::Kind::Open,
+                               QStringLiteral(
+                                   "Ignition Parametrs(*.ign)|*.ign|All Files (*.*)|*.*"),
+                               1,
+                               kParamFileExt,
+                               {}},
       saveDialog_{FileDialog::Kind::Save,
                   QStringLiteral("Ignition Parametrs(*.ign)|*.ign"),
                   1,
@@ -63,13 +66,13 @@ void FileFlows::setLastFilePath(const QString& path) {
 }
 
 void FileFlows::compareWithLastFile() {
-    ParamImage opened = window_.image();
+    ParamImage opened = document_.image();
     std::uint8_t version = 0;
     if (lastFilePath_.isEmpty() ||
         !loadParamFile(lastFilePath_, opened, version, [](FileMessage) {}) || version == 0)
         return;
-    takeAsWindowOpens(opened, window_.testMode());
-    window_.saveAndUnitFields().fileHolds(opened);
+    takeAsWindowOpens(opened, document_.testMode(), form_.listedBike());
+    document_.fileHolds(opened);
 }
 
 void FileFlows::startDialogsAt(const QString& path) {
@@ -78,14 +81,15 @@ void FileFlows::startDialogsAt(const QString& path) {
 }
 
 void FileFlows::newImage() {
-    const QString question = messageText(Msg::defaultSettingQuestion, window_.language());
+    const QString question = messageText(Msg::defaultSettingQuestion, document_.language());
     if (MessageBoxes::current().ask(&window_, question) != MessageBoxes::Answer::Yes)
         return;
-    window_.resetToModelDefaults();
-    window_.passThroughControls();
-    window_.refreshAfterChange();
+    ParamImage defaults = document_.image();
+    bool listChanged = false;
+    applyBikePreset(defaults, listChanged);
+    form_.passThrough(defaults);
+    document_.replace(defaults, SetOrigin::New); // no longer the file's
     hideTransferStatus();
-    ui_.fileLabel->clear(); // the parameter set no longer belongs to a file
 }
 
 void FileFlows::save() {
@@ -93,11 +97,10 @@ void FileFlows::save() {
     if (!FileDialogs::current().execute(&window_, saveDialog_))
         return;
     const QString path = saveDialog_.fileName;
-    window_.collectImage();
-    window_.normalizeImage();
-    window_.showImage();
+    document_.apply([this](ParamImage& image) { form_.commitPending(image); },
+                    ChangeOrigin::Commit);
     // The old file is replaced only once the new one is complete.
-    if (!whileBusy([&] { return saveParamFile(path, window_.image()); })) {
+    if (!whileBusy([&] { return saveParamFile(path, document_.image()); })) {
         tellOpenFileError();
         return;
     }
@@ -117,23 +120,19 @@ void FileFlows::openFromCommandLine(const QString& path) {
 }
 
 void FileFlows::openParamFile(const QString& path) {
-    if (loadIntoWindow(path))
+    if (loadIntoWindow(path, SetOrigin::Open))
         rememberFile(path, saveDialog_);
 }
 
 void FileFlows::openKeptCopy(const QString& path) {
-    loadIntoWindow(path);
+    loadIntoWindow(path, SetOrigin::History);
     hideTransferStatus();
-}
-
-QString FileFlows::openFile() const {
-    return ui_.fileLabel->text();
 }
 
 std::optional<ParamImage> FileFlows::readParamFile(const QString& path) {
     // Parsed into a copy: the link ticks on while the version boxes are open, and a transfer
     // must not send a half-taken image meanwhile.
-    ParamImage loaded = window_.image();
+    ParamImage loaded = document_.image();
     std::uint8_t version = 0;
     std::vector<FileMessage> messages;
     const bool readable = whileBusy([&] {
@@ -147,23 +146,21 @@ std::optional<ParamImage> FileFlows::readParamFile(const QString& path) {
     for (const FileMessage message : messages) {
         const int text = message == FileMessage::OlderVersion ? Msg::olderFileVersion
                                                               : Msg::unmatchedFileVersion;
-        MessageBoxes::current().inform(&window_, messageText(text, window_.language()));
+        MessageBoxes::current().inform(&window_, messageText(text, document_.language()));
     }
     if (version == 0)
         return std::nullopt;
+    // Values the controls cannot show (a channel count of 0, a model code without an entry)
+    // become what the window shows before the set is recorded, compared or programmed.
+    takeAsWindowOpens(loaded, document_.testMode(), form_.listedBike());
     return loaded;
 }
 
-bool FileFlows::loadIntoWindow(const QString& path) {
+bool FileFlows::loadIntoWindow(const QString& path, SetOrigin origin) {
     const std::optional<ParamImage> loaded = readParamFile(path);
     if (!loaded)
         return false;
-    window_.image() = *loaded;
-    // Through the controls once, so that values they cannot show (a channel count of 0, a model
-    // code without an entry) become what the window shows before the image is recorded for undo
-    // or programmed into the unit.
-    window_.passThroughControls();
-    window_.refreshAfterChange();
+    document_.replace(*loaded, origin);
     return true;
 }
 
@@ -173,11 +170,9 @@ void FileFlows::compareWithFile() {
     FileDialog dialog = openDialog_;
     if (!FileDialogs::current().execute(&window_, dialog))
         return;
-    std::optional<ParamImage> other = readParamFile(dialog.fileName);
-    if (!other)
-        return;
-    takeAsWindowOpens(*other, window_.testMode());
-    window_.showComparison(*other, dialog.fileName);
+    const std::optional<ParamImage> other = readParamFile(dialog.fileName);
+    if (other)
+        emit comparisonAsked(*other, dialog.fileName);
 }
 
 void FileFlows::openFromProgramFolder() {
@@ -191,16 +186,16 @@ void FileFlows::saveToProgramFolder() {
 }
 
 void FileFlows::rememberFile(const QString& path, FileDialog& otherDialog) {
-    window_.saveAndUnitFields().fileHolds(window_.image());
-    ui_.fileLabel->setText(path);
+    document_.fileHolds(document_.image());
+    document_.setFile(path);
     lastFilePath_ = path;
     otherDialog.fileName = lastFilePath_;
 }
 
 void FileFlows::hideTransferStatus() {
-    window_.deviceLink().engine().hideStatus();
+    link_.engine().hideStatus();
 }
 
 void FileFlows::tellOpenFileError() {
-    MessageBoxes::current().inform(&window_, messageText(Msg::openFileError, window_.language()));
+    MessageBoxes::current().inform(&window_, messageText(Msg::openFileError, document_.language()));
 }

@@ -1,8 +1,8 @@
 #pragma once
 // New and the file flows of the main window: Open, Save and their "exe dir" twins, with the
-// dialogs' settings, the file label and the path the dialogs start from. The image and its
-// display stay the window's.
+// dialogs' settings and the path the dialogs start from.
 
+#include "document/Document.h"
 #include "model/ParamImage.h"
 #include "ui/FileDialogs.h"
 
@@ -10,14 +10,20 @@
 #include <QString>
 #include <optional>
 
-class MainWindow;
+class FormBinder;
+class QMainWindow;
+class WindowLink;
 struct MainWindowUi;
+namespace varko {
+class Document;
+}
 
 class FileFlows final : public QObject {
     Q_OBJECT
 public:
     // Connects the menu items and toolbar buttons of New, Open and Save.
-    FileFlows(MainWindow& window, MainWindowUi& ui);
+    FileFlows(QMainWindow& window, MainWindowUi& ui, varko::Document& document, FormBinder& form,
+              WindowLink& link);
 
     void newImage();
     void open();
@@ -33,9 +39,11 @@ public:
     // window's file stays as it was, since the copy is not the user's file.
     void openKeptCopy(const QString& path);
 
-    // The file the window's set belongs to, as the file label names it; empty for none.
-    QString openFile() const;
+signals:
+    // Compare with file: the window's set is to be compared with other, from the file path.
+    void comparisonAsked(const varko::ParamImage& other, const QString& path);
 
+public:
     // The last file opened or saved; both dialogs start there. Kept in the settings file.
     const QString& lastFilePath() const { return lastFilePath_; }
     void setLastFilePath(const QString& path);
@@ -48,17 +56,19 @@ private:
     void openParamFile(const QString& path);
     // Open's loading, from the file's messages to the one undo step; false when nothing was
     // taken.
-    bool loadIntoWindow(const QString& path);
-    // The file's set on a copy of the window's image, after the version messages; nothing when
-    // the file gives no set (its error already told).
+    bool loadIntoWindow(const QString& path, varko::SetOrigin origin);
+    // The file's set on a copy of the window's image, after the version messages, as the
+    // window's Open makes of it; nothing when the file gives no set (its error already told).
     std::optional<varko::ParamImage> readParamFile(const QString& path);
-    // After a file was saved or opened: the file label, lastFilePath and the other dialog.
+    // After a file was saved or opened: the document's file, lastFilePath and the other dialog.
     void rememberFile(const QString& path, FileDialog& otherDialog);
     void hideTransferStatus();
     void tellOpenFileError();
 
-    MainWindow& window_;
-    MainWindowUi& ui_;
+    QMainWindow& window_;
+    varko::Document& document_;
+    FormBinder& form_;
+    WindowLink& link_;
     FileDialog openDialog_;
     FileDialog saveDialog_;
     QString programFolderFile_;

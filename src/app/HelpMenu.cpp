@@ -1,6 +1,6 @@
 #include "app/HelpMenu.h"
 
-#include "app/MainWindow.h"
+#include "document/Document.h"
 #include "model/Messages.h"
 #include "storage/ManualFile.h"
 #include "ui/AboutBox.h"
@@ -9,18 +9,19 @@
 #include "ui/MessageBoxes.h"
 
 #include <QAction>
+#include <QMainWindow>
 
 using namespace varko;
 
-HelpMenu::HelpMenu(MainWindow& window, MainWindowUi& ui)
-    : QObject(&window), window_(window),
-      aboutBox_(new AboutBox(&window, [&window] { return window.language(); })) {
+HelpMenu::HelpMenu(QMainWindow& window, MainWindowUi& ui, const Document& document)
+    : QObject(&window), window_(window), document_(document),
+      aboutBox_(new AboutBox(&window, [&document] { return document.language(); })) {
     connect(ui.menu.contents, &QAction::triggered, this, &HelpMenu::openManual);
     connect(ui.menu.about, &QAction::triggered, this, &HelpMenu::showAboutBox);
 }
 
 void HelpMenu::openManual() {
-    const std::uint8_t language = window_.language();
+    const std::uint8_t language = document_.language();
     const QString path = findManual(messageText(Msg::manualFile, language));
     if (path.isEmpty() || !DocumentOpener::current().open(path))
         MessageBoxes::current().inform(&window_, messageText(Msg::manualOpenError, language));

@@ -4,20 +4,24 @@
 #include <QObject>
 
 class AboutBox;
-class MainWindow;
+class QMainWindow;
 struct MainWindowUi;
+namespace varko {
+class Document;
+}
 
 class HelpMenu final : public QObject {
     Q_OBJECT
 public:
     // Creates the about box (hidden) and connects the menu items.
-    HelpMenu(MainWindow& window, MainWindowUi& ui);
+    HelpMenu(QMainWindow& window, MainWindowUi& ui, const varko::Document& document);
 
     void openManual();
     // Returns when the box is closed.
     void showAboutBox();
 
 private:
-    MainWindow& window_;
+    QMainWindow& window_;
+    const varko::Document& document_;
     AboutBox* aboutBox_;
 };

@@ -1,17 +1,19 @@
 #include "app/LiveCharts.h"
 
-#include "app/MainWindow.h"
 #include "app/WindowLink.h"
+#include "document/Document.h"
 #include "link/AdvanceCurves.h"
 #include "link/LiveHistory.h"
 #include "ui/AdvanceCurveChart.h"
 #include "ui/LivePlot.h"
+#include "ui/MainWindowUi.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Texts.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDockWidget>
+#include <QMainWindow>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -23,8 +25,11 @@ constexpr int kPointPaceMs = 200;
 
 } // namespace
 
-LiveCharts::LiveCharts(MainWindow& window, MainWindowUi& ui, WindowLink& link)
-    : QObject(&window), window_(window), ui_(ui), link_(link), pointPace_(new QTimer(this)) {
+LiveCharts::LiveCharts(QMainWindow& window, MainWindowUi& ui, const Document& document,
+                       WindowLink& link)
+    : QObject(&window), window_(window), ui_(ui), document_(document), link_(link),
+      pointPace_(new QTimer(this)) {
+    connect(&document, &Document::imageChanged, this, &LiveCharts::imageShown);
     clock_.start();
     imageDialog_.kind = FileDialog::Kind::Save;
     imageDialog_.defaultExt = QStringLiteral("png");
@@ -48,8 +53,8 @@ LiveCharts::LiveCharts(MainWindow& window, MainWindowUi& ui, WindowLink& link)
 }
 
 void LiveCharts::imageShown() {
-    ui_.charts.curveChart->setCurves(
-        advanceCurves(window_.image(), ui_.checks[Check::throttleMap]->isChecked()));
+    const ParamImage& image = document_.image();
+    ui_.charts.curveChart->setCurves(advanceCurves(image, image.throttleMap() != 0));
     followOperatingPoint();
 }
 
@@ -68,11 +73,11 @@ void LiveCharts::followOperatingPoint() {
     }
     const OperatingPoint& point = link_.operatingPoint();
     ui_.charts.curveChart->setOperatingPoint(
-        point.opRow, operatingMark(window_.image(), point, link_.live().liveRpm));
+        point.opRow, operatingMark(document_.image(), point, link_.live().liveRpm));
 }
 
 void LiveCharts::saveImage() {
-    const std::uint8_t language = window_.language();
+    const std::uint8_t language = document_.language();
     imageDialog_.filter = chartText(ChartText::ImageFilter, language);
     if (!FileDialogs::current().execute(&window_, imageDialog_))
         return;

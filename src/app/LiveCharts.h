@@ -1,7 +1,7 @@
 #pragma once
 // The live plot and the advance-curve chart in the window: live readings go into the plot with
 // the time they arrived (replayed ones with their log's spacing), the chart follows the map
-// whenever the window shows its image, and the operating point on the chart follows the link at a
+// whenever the document's set changes, and the operating point on the chart follows the link at a
 // modest pace while the chart is open.
 
 #include "link/LiveHistory.h"
@@ -10,29 +10,32 @@
 #include <QElapsedTimer>
 #include <QObject>
 
-class MainWindow;
+class QMainWindow;
 class QTimer;
 class WindowLink;
 struct MainWindowUi;
 namespace varko {
+class Document;
 struct LiveReading;
-}
+} // namespace varko
 
 class LiveCharts final : public QObject {
     Q_OBJECT
 public:
-    LiveCharts(MainWindow& window, MainWindowUi& ui, WindowLink& link);
-
-    // The window has shown its image anew (an edit, a tool, undo, a file, a read).
-    void imageShown();
+    // The chart follows the document's set.
+    LiveCharts(QMainWindow& window, MainWindowUi& ui, const varko::Document& document,
+               WindowLink& link);
 
 private:
+    // The set changed (an edit, a tool, undo, a file, a read).
+    void imageShown();
     void addReading(const varko::LiveReading& reading, std::optional<qint64> logTimeMs);
     void followOperatingPoint();
     void saveImage();
 
-    MainWindow& window_;
+    QMainWindow& window_;
     MainWindowUi& ui_;
+    const varko::Document& document_;
     WindowLink& link_;
     QElapsedTimer clock_;
     qint64 lastReadingMs_ = -1;

@@ -1,227 +1,80 @@
 #include "app/MainWindow.h"
 #include "app/CompareFlows.h"
+#include "app/EditingTools.h"
+#include "app/FileFlows.h"
+#include "app/FormEdits.h"
+#include "app/HelpMenu.h"
 #include "app/LiveCharts.h"
 #include "app/LiveReplayDriver.h"
+#include "app/MapWorkbench.h"
+#include "app/PrintMenu.h"
 #include "app/SaveAndUnitFields.h"
-#include "app/UndoHistory.h"
+#include "app/UndoControls.h"
+#include "app/WindowHistory.h"
 #include "app/WindowLink.h"
 
-#include "model/DisplayRules.h"
-#include "model/Presets.h"
+#include "document/Document.h"
+#include "ui/ControlTables.h"
+#include "ui/FormBinder.h"
 #include "ui/MapCellGrid.h"
-#include "ui/NumberPair.h"
 #include "ui/Texts.h"
-#include "ui/UiRules.h"
 #include "ui/WindowBuilder.h"
 
 #include <QAction>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QMouseEvent>
-#include <QTabWidget>
+#include <QLabel>
 
 using namespace varko;
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), document_(new Document(this)) {
     buildMainWindow(this, ui);
-    saveAndUnitStatus = std::make_unique<SaveAndUnitFields>(statusBar(), paramImage, settings);
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::connectHandlers() {
-    for (NumberPair* pair : ui.pairs) {
-        connect(pair, &NumberPair::stepped, this, &MainWindow::commitEditedValue);
-        connect(pair, &NumberPair::left, this, &MainWindow::commitEditedValue);
-        connect(pair, &NumberPair::enterPressed, this, &MainWindow::commitAndMoveOn);
-    }
-    connect(ui.comboIgnitionsPerRev, &QComboBox::activated, this, &MainWindow::commitEditedValue);
-    connect(ui.comboBike, &QComboBox::activated, this, &MainWindow::modelChosen);
-    connect(ui.comboSynchro, &QComboBox::activated, this, &MainWindow::modelChosen);
-    for (int c = 0; c < kCheckCount; ++c) {
-        if (c != Check::noReading) {
-            ui.checks[c]->installEventFilter(this);
-        }
-    }
-    ui.programAfterChange->installEventFilter(this);
-    connect(ui.checks[Check::noReading], &QCheckBox::clicked, this, &MainWindow::noReadingToggled);
-    connect(ui.input1, &QButtonGroup::idClicked, this, &MainWindow::input1Chosen);
-    connect(ui.input2, &QButtonGroup::idClicked, this, &MainWindow::input2Chosen);
+void MainWindow::buildParts() {
+    buildControlTables(this, ui);
+    // Before the form follows the language: new list texts may leave a list without its
+    // selection, which the form's showing then chooses again.
+    connect(document_, &Document::languageChanged, this, &MainWindow::applyTexts);
+    form_ = new FormBinder(*this, ui, *document_);
+    link = std::make_unique<WindowLink>(*this, ui, *document_, *form_); // with the port menu
+}
+
+void MainWindow::connectWindow() {
+    edits_ = new FormEdits(*this, ui, *form_, *document_, [this] { focusNextChild(); });
+    fileFlows = new FileFlows(*this, ui, *document_, *form_, *link);
+    new WindowHistory(*this, ui.menu.history, *document_, *link, *fileFlows);
+    compareFlows = new CompareFlows(*this, ui, *document_);
+    new LiveCharts(*this, ui, *document_, *link);
+    new UndoControls(*this, ui, *document_);
+    new EditingTools(*this, ui, *document_, *form_, *link);
+    new MapWorkbench(*this, ui, *document_, *form_, *link);
+    new HelpMenu(*this, ui, *document_); // with the about box
+    new PrintMenu(*this, ui, *document_, [this](PrintScope scope, const PagePrinter& print) {
+        return takePrintout(scope, print);
+    });
+    new SaveAndUnitFields(*this, *document_);
     connect(ui.menu.exit, &QAction::triggered, this, &QWidget::close);
     for (int l = 0; l < kLanguageCount; ++l) {
-        connect(ui.menu.languages[l], &QAction::triggered, this,
-                [this, l] { chooseLanguage(static_cast<std::uint8_t>(l)); });
+        connect(ui.menu.languages[l], &QAction::triggered, document_,
+                [this, l] { document_->setLanguage(static_cast<std::uint8_t>(l)); });
     }
+    connect(document_, &Document::fileChanged, ui.fileLabel,
+            [this] { ui.fileLabel->setText(document_->file()); });
+    connect(document_, &Document::programRequested, link.get(), &WindowLink::startAutoProgram);
+    connect(fileFlows, &FileFlows::comparisonAsked, compareFlows, &CompareFlows::showComparison);
+    connect(link.get(), &WindowLink::unitSetToCompare, compareFlows, &CompareFlows::showComparison);
 }
 
 void MainWindow::applyTexts() {
-    if (settings.language < kLanguageCount) // the group unticks the others
-        ui.menu.languages[settings.language]->setChecked(true);
-    ::applyTexts(this, settings.language);
-    ui.mapCells->setHintTexts(mapText(MapText::MovingHint, settings.language),
-                              mapText(MapText::TimeAtCell, settings.language));
+    const std::uint8_t language = document_->language();
+    if (language < kLanguageCount) // the group unticks the others
+        ui.menu.languages[language]->setChecked(true);
+    ::applyTexts(this, language);
+    ui.mapCells->setHintTexts(mapText(MapText::MovingHint, language),
+                              mapText(MapText::TimeAtCell, language));
 }
 
-void MainWindow::chooseLanguage(std::uint8_t language) {
-    settings.language = language;
-    applyTexts();
-    link->replay().showTexts();
-    // New list texts may leave a list without its selection; the image chooses it again.
-    showImage();
-}
-
-void MainWindow::readChoices() {
-    for (int c = 0; c < kCheckCount; ++c) {
-        formState.checks[c] = ui.checks[c]->isChecked();
-    }
-    formState.bikePosition = ui.comboBike->currentIndex();
-    formState.synchroPosition = ui.comboSynchro->currentIndex();
-    formState.ignitionsPerRevPosition = ui.comboIgnitionsPerRev->currentIndex();
-    formState.input1Position = ui.input1->checkedId();
-    formState.input2Position = ui.input2->checkedId();
-}
-
-void MainWindow::writeControls() {
-    for (int p = 0; p < kPairCount; ++p) {
-        ui.pairs[p]->writePair(formState.pairs[p]);
-    }
-    for (int c = 0; c < kCheckCount; ++c) {
-        ui.checks[c]->setChecked(formState.checks[c]);
-    }
-    ui.comboBike->setCurrentIndex(formState.bikePosition);
-    ui.comboSynchro->setCurrentIndex(formState.synchroPosition);
-    ui.comboIgnitionsPerRev->setCurrentIndex(formState.ignitionsPerRevPosition);
-    ui.input1->button(formState.input1Position)->setChecked(true);
-    ui.input2->button(formState.input2Position)->setChecked(true);
-}
-
-void MainWindow::collectImage() {
-    for (int p = 0; p < kPairCount; ++p) {
-        formState.pairs[p] = ui.pairs[p]->readPair();
-    }
-    readChoices();
-    collectImageFromState(formState, paramImage, testEnable);
-    ui.checks[Check::noLobeCheck]->setChecked(formState.checks[Check::noLobeCheck]);
-    applyDisplayRules();
-}
-
-void MainWindow::withoutHandlers(const std::function<void()>& change) {
-    const bool outer = !updatingControls;
-    updatingControls = true;
-    change();
-    updatingControls = !outer;
-}
-
-void MainWindow::showImage() {
-    withoutHandlers([this] {
-        showImageToState(paramImage, formState);
-        writeControls();
-    });
-    applyDisplayRules();
-    ui.mapCells->showValues(paramImage);
-    saveAndUnitStatus->show();
-    if (compareFlows != nullptr)
-        compareFlows->windowChanged();
-    if (liveCharts != nullptr)
-        liveCharts->imageShown();
-}
-
-void MainWindow::showComparison(const ParamImage& other, const QString& otherName) {
-    compareFlows->showComparison(other, otherName);
-}
-
-void MainWindow::passThroughControls() {
-    showImage();
-    collectImage();
-}
-
-void MainWindow::showPage(int page) {
-    withoutHandlers([this, page] { ui.pageControl->setCurrentIndex(page); });
-}
-
-void MainWindow::applyDisplayRules() {
-    withoutHandlers([this] {
-        readChoices();
-        const WindowModes modes{printing, testEnable, ui.programAfterChange->isChecked()};
-        applyUiDecisions(this, ui, displayDecisions(formState, paramImage, modes), unitTexts);
-    });
-}
-
-void MainWindow::normalizeImage() {
-    normalize(paramImage, settings);
-}
-
-void MainWindow::refreshAfterChange() {
-    normalizeImage();
-    showImage();
-    undoHistory->record();
-}
-
-void MainWindow::resetToModelDefaults() {
-    bikeListChanged = false;
-    applyBikePreset(paramImage, bikeListChanged);
-}
-
-std::uint8_t MainWindow::currentPage() const {
-    return static_cast<std::uint8_t>(ui.pageControl->currentIndex());
-}
-
-void MainWindow::commitEditedValue() {
-    if (updatingControls) {
-        return;
-    }
-    collectImage();
-    refreshAfterChange();
-}
-
-void MainWindow::commitAndMoveOn() {
-    focusNextChild();
-    collectImage();
-    refreshAfterChange();
-}
-
-void MainWindow::checkBoxReleased() {
-    collectImage();
-    applyDisplayRules();
-    refreshAfterChange();
-}
-
-void MainWindow::noReadingToggled() {
-    collectImage();
-    applyDisplayRules();
-}
-
-void MainWindow::input1Chosen(int position) {
-    paramImage.input1() = static_cast<std::uint8_t>(position);
-    undoHistory->record();
-    applyDisplayRules();
-}
-
-void MainWindow::input2Chosen(int position) {
-    paramImage.input2() = static_cast<std::uint8_t>(position);
-    undoHistory->record();
-    applyDisplayRules();
-}
-
-void MainWindow::modelChosen() {
-    const int bikePosition = ui.comboBike->currentIndex();
-    if (bikePosition >= 0) {
-        paramImage.bike() = BikeCodeTable[bikePosition];
-    }
-    paramImage.synchroMethod() = static_cast<std::uint8_t>(ui.comboSynchro->currentIndex());
-    bikeListChanged = true;
-    applyBikePreset(paramImage, bikeListChanged);
-    passThroughControls();
-    refreshAfterChange();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // The 25 boxes act when a click on them ends, after the box has toggled; a box toggled from
-    // the keyboard reaches the image with the next collect.
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        QMetaObject::invokeMethod(this, &MainWindow::checkBoxReleased, Qt::QueuedConnection);
-    }
-    return QMainWindow::eventFilter(watched, event);
+QList<QPicture> MainWindow::takePrintout(PrintScope scope, const PagePrinter& print) {
+    return ::takePrintout({*this, ui, *form_, link->engine(), document_->language()}, scope, print);
 }

@@ -2,24 +2,19 @@
 // write.
 
 #include "app/CommandLine.h"
-#include "app/CompareFlows.h"
-#include "app/EditingTools.h"
 #include "app/FileFlows.h"
-#include "app/HelpMenu.h"
-#include "app/LiveCharts.h"
 #include "app/MainWindow.h"
-#include "app/MapWorkbench.h"
-#include "app/PrintMenu.h"
-#include "app/UndoHistory.h"
-#include "app/WindowHistory.h"
 #include "app/WindowLink.h"
+
+#include "document/Document.h"
+#include "model/FormMapping.h"
+#include "ui/FormBinder.h"
 
 #include "model/ConfigFileMessages.h"
 #include "model/Presets.h"
 #include "storage/ConfigPaths.h"
 #include "storage/SettingsFile.h"
 #include "storage/TestSwitch.h"
-#include "ui/ControlTables.h"
 #include "ui/MessageBoxes.h"
 
 #include <QCloseEvent>
@@ -34,8 +29,6 @@
 using namespace varko;
 
 namespace {
-constexpr std::uint8_t kStartupBike = 20; // "Yamaha R6"
-constexpr std::uint8_t kStartupPort = 1;  // COM2
 
 // The window's placement as it is now; every other value as when the file lacks its key.
 SettingsValues placementOf(const QWidget& window) {
@@ -63,55 +56,42 @@ bool topEdgeOnAScreen(const QWidget& window) {
 
 void MainWindow::startUp(const QStringList& commandLine) {
     const WindowArguments arguments = parseWindowArguments(commandLine);
-    buildControlTables(this, ui);
-    link = std::make_unique<WindowLink>(*this, ui, settings, unitTexts); // with the port menu
-    connectHandlers();
-    fileFlows = new FileFlows(*this, ui);
-    new WindowHistory(*this, ui, *link, *fileFlows); // the window owns it
-    compareFlows = new CompareFlows(*this, ui);
-    liveCharts = new LiveCharts(*this, ui, *link);
-    undoHistory = new UndoHistory(*this, ui);
-    new EditingTools(*this, ui); // the window owns it
-    new MapWorkbench(*this, ui); // the window owns it
-    new HelpMenu(*this, ui);     // with the about box; the window owns it
-    new PrintMenu(*this, ui);
-    settings.portSelection = kStartupPort;
-    paramImage.bike() = kStartupBike;
-    applyBikePreset(paramImage, bikeListChanged);
+    buildParts();
+    connectWindow();
+    ParamImage image;
+    image.bike() = kStartupBike;
+    bool listChanged = false;
+    applyBikePreset(image, listChanged);
     centerOnScreen();
-    loadSettings();
+    loadSettings(image);
     link->showSettings();
     if (arguments.language)
-        settings.language = *arguments.language;
+        document_->settings().language = *arguments.language;
     // The link starts in the no-connection state by itself.
-    normalizeImage();
-    showImage();
-    openPort();
+    normalize(image, document_->settings());
+    link->engine().openPort();
     applyTexts();
-    showImage();
     ui.statusLabel->hide();
     ui.programGauge->hide();
     ui.programGauge->setMaximum(2);
     ui.dataErrorLabel->hide();
     ui.versionWarningLabel->hide();
-    readTestSwitch();
-    for (QLabel* label : ui.testLabels) {
-        label->setVisible(testEnable);
-    }
+    document_->setTestMode(readTestSwitch());
+    for (QLabel* label : ui.testLabels)
+        label->setVisible(document_->testMode());
     // What the controls make of the stored image (with the test mode known) is the first step
     // of the history.
-    passThroughControls();
-    normalizeImage();
-    showImage();
+    roundTripThroughControls(image, document_->testMode());
+    document_->startWith(image);
     fileFlows->compareWithLastFile();
-    undoHistory->reset();
+    document_->startHistory();
     takeCommandLine(arguments);
 }
 
 void MainWindow::shutDown() {
-    closePort();
-    collectImage();
-    normalizeImage();
+    link->closePort();
+    document_->apply([this](ParamImage& image) { form_->commitPending(image); },
+                     ChangeOrigin::Commit);
     saveSettings();
 }
 
@@ -144,15 +124,15 @@ bool MainWindow::event(QEvent* event) {
     return handled;
 }
 
-void MainWindow::loadSettings() {
+void MainWindow::loadSettings(ParamImage& image) {
     SettingsValues values = placementOf(*this);
     const QString path = settingsFilePath();
     const SettingsLoad load = loadSettingsFile(path, values);
     if (load.unreadable) {
         // Told once the window is up, in the language it then speaks.
         QTimer::singleShot(0, this, [this, path, movedTo = load.movedTo] {
-            MessageBoxes::current().warn(this,
-                                         unreadableSettingsText(path, movedTo, settings.language));
+            MessageBoxes::current().warn(
+                this, unreadableSettingsText(path, movedTo, document_->language()));
         });
     }
     move(values.left, values.top);
@@ -161,14 +141,14 @@ void MainWindow::loadSettings() {
     resize(qMin(values.width, largest.width()), qMin(values.height, largest.height()));
     if (!topEdgeOnAScreen(*this))
         centerOnScreen();
-    settings = values.window;
-    ui.fileLabel->setText(values.file);
+    document_->settings() = values.window;
+    document_->setFile(values.file);
     fileFlows->setLastFilePath(values.iniDir);
     ui.pageControl->setCurrentIndex(values.activePage); // an index without a page changes nothing
 
-    LastState state{paramImage, lastStateReserved};
+    LastState state{image, lastStateReserved};
     if (loadLastStateFile(lastStateFilePath(), state)) {
-        paramImage = state.image;
+        image = state.image;
         lastStateReserved = state.reserved;
     }
 }
@@ -177,27 +157,23 @@ void MainWindow::loadSettings() {
 // come up without the settings or the parameter set of this run.
 void MainWindow::saveSettings() {
     SettingsValues values = placementOf(*this);
-    values.window = settings;
-    values.file = ui.fileLabel->text();
+    values.window = document_->settings();
+    values.file = document_->file();
     values.iniDir = fileFlows->lastFilePath();
     values.activePage = ui.pageControl->currentIndex();
     QStringList unsaved;
     if (!saveSettingsFile(settingsFilePath(), values))
         unsaved << settingsFilePath();
-    if (!saveLastStateFile(lastStateFilePath(), LastState{paramImage, lastStateReserved}))
+    if (!saveLastStateFile(lastStateFilePath(), LastState{document_->image(), lastStateReserved}))
         unsaved << lastStateFilePath();
     if (!unsaved.isEmpty())
-        MessageBoxes::current().warn(this, filesNotSavedText(unsaved, settings.language));
+        MessageBoxes::current().warn(this, filesNotSavedText(unsaved, document_->language()));
 }
 
 void MainWindow::takeCommandLine(const WindowArguments& arguments) {
     if (!arguments.file.isEmpty())
         fileFlows->openFromCommandLine(arguments.file);
     if (!arguments.ignored.isEmpty())
-        MessageBoxes::current().warn(this,
-                                     ignoredArgumentsText(arguments.ignored, settings.language));
-}
-
-void MainWindow::readTestSwitch() {
-    testEnable = varko::readTestSwitch();
+        MessageBoxes::current().warn(
+            this, ignoredArgumentsText(arguments.ignored, document_->language()));
 }

@@ -1,9 +1,11 @@
 #include "app/MapWorkbench.h"
 
-#include "app/MainWindow.h"
 #include "app/WindowLink.h"
+#include "document/Document.h"
 #include "model/MapClipboardText.h"
+#include "model/Normalize.h"
 #include "ui/BulkEditDialog.h"
+#include "ui/FormBinder.h"
 #include "ui/MainWindowUi.h"
 #include "ui/MapCellGrid.h"
 #include "ui/MessageBoxes.h"
@@ -12,6 +14,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
 
@@ -52,8 +55,9 @@ QString titleOf(const QAction* item) {
 
 } // namespace
 
-MapWorkbench::MapWorkbench(MainWindow& window, MainWindowUi& ui)
-    : QObject(&window), window_(window), ui_(ui) {
+MapWorkbench::MapWorkbench(QMainWindow& window, MainWindowUi& ui, Document& document,
+                           FormBinder& form, WindowLink& link)
+    : QObject(&window), window_(window), ui_(ui), document_(document), form_(form), link_(link) {
     const auto& items = ui.menu.map;
     for (int e = 0; e < kBulkEditCount; ++e)
         connect(items.edits[e], &QAction::triggered, this,
@@ -73,9 +77,14 @@ MapWorkbench::MapWorkbench(MainWindow& window, MainWindowUi& ui)
             [menu = items.menu](const QPoint& where) { menu->popup(where); });
 }
 
-void MapWorkbench::collect() {
-    window_.collectImage();
-    window_.normalizeImage();
+void MapWorkbench::applyToMap(const std::function<void(ParamImage&)>& edit) {
+    document_.apply(
+        [&](ParamImage& image) {
+            form_.commitPending(image);
+            normalize(image, document_.settings());
+            edit(image);
+        },
+        ChangeOrigin::Edit);
 }
 
 void MapWorkbench::askAndEdit(BulkEdit edit) {
@@ -83,10 +92,12 @@ void MapWorkbench::askAndEdit(BulkEdit edit) {
         applyEdit(edit, 0);
         return;
     }
-    collect();
+    // The preview counts on the set with the pending edit taken.
+    document_.apply([this](ParamImage& image) { form_.commitPending(image); },
+                    ChangeOrigin::Commit);
     const MapRect rect = ui_.mapCells->selection().rect();
     const NumberRange range = rangeOf(edit);
-    const std::uint8_t language = window_.language();
+    const std::uint8_t language = document_.language();
     BulkEditQuestion question{titleOf(ui_.menu.map.edits[int(edit)]),
                               mapText(range.prompt, language),
                               range.lowest,
@@ -96,7 +107,7 @@ void MapWorkbench::askAndEdit(BulkEdit edit) {
                               historyText(HistoryText::Cancel, language),
                               [this, edit, rect, language](double number) {
                                   return mapText(MapText::Preview, language)
-                                      .arg(cellsChangedBy(window_.image(), rect, edit, number))
+                                      .arg(cellsChangedBy(document_.image(), rect, edit, number))
                                       .arg(rect.cells());
                               }};
     const std::optional<double> number = askBulkEditNumber(&window_, question);
@@ -107,29 +118,27 @@ void MapWorkbench::askAndEdit(BulkEdit edit) {
 }
 
 void MapWorkbench::applyEdit(BulkEdit edit, double number) {
-    collect();
-    applyBulkEdit(window_.image(), ui_.mapCells->selection().rect(), edit, number);
-    window_.refreshAfterChange();
+    const MapRect rect = ui_.mapCells->selection().rect();
+    applyToMap([&](ParamImage& image) { applyBulkEdit(image, rect, edit, number); });
 }
 
 void MapWorkbench::copy() {
-    const QString text = mapCellsText(window_.image(), ui_.mapCells->selection().rect());
+    const QString text = mapCellsText(document_.image(), ui_.mapCells->selection().rect());
     QGuiApplication::clipboard()->setText(text);
 }
 
 void MapWorkbench::paste() {
     const ParsedPaste parsed = parsePastedText(QGuiApplication::clipboard()->text());
-    const std::uint8_t language = window_.language();
+    const std::uint8_t language = document_.language();
     if (!parsed.grid) {
         MessageBoxes::current().inform(&window_, mapText(MapText::NotNumbers, language)
                                                      .arg(parsed.refusal.line)
                                                      .arg(parsed.refusal.field));
         return;
     }
-    collect();
-    const PasteResult result =
-        pasteGrid(window_.image(), *parsed.grid, ui_.mapCells->selection().rect());
-    window_.refreshAfterChange();
+    const MapRect rect = ui_.mapCells->selection().rect();
+    PasteResult result;
+    applyToMap([&](ParamImage& image) { result = pasteGrid(image, *parsed.grid, rect); });
     if (result.dropped > 0)
         window_.statusBar()->showMessage(mapText(MapText::Dropped, language).arg(result.dropped),
                                          kStatusMessageMs);
@@ -141,5 +150,5 @@ void MapWorkbench::setScale(CellScale scale) {
 }
 
 void MapWorkbench::resetTime() {
-    window_.deviceLink().resetCellTime();
+    link_.resetCellTime();
 }

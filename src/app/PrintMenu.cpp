@@ -1,6 +1,6 @@
 #include "app/PrintMenu.h"
 
-#include "app/MainWindow.h"
+#include "document/Document.h"
 #include "model/PrintMessages.h"
 #include "ui/MainWindowUi.h"
 #include "ui/MessageBoxes.h"
@@ -9,10 +9,14 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QMainWindow>
 
 using namespace varko;
 
-PrintMenu::PrintMenu(MainWindow& window, MainWindowUi& ui) : QObject(&window), window_(window) {
+PrintMenu::PrintMenu(QMainWindow& window, MainWindowUi& ui, const Document& document,
+                     PrintoutTaker takePrintout)
+    : QObject(&window), window_(window), document_(document),
+      takePrintout_(std::move(takePrintout)) {
     connect(ui.menu.print, &QAction::triggered, this, &PrintMenu::print);
     connect(ui.toolbar.print, &QAbstractButton::clicked, this, &PrintMenu::print);
     connect(ui.menu.printAll, &QAction::triggered, this, &PrintMenu::printAll);
@@ -32,15 +36,15 @@ void PrintMenu::printAll() {
 void PrintMenu::printOut(PrintScope scope) {
     Printers& printers = Printers::current();
     const QString printer = printers.defaultPrinter();
-    const std::uint8_t language = window_.language();
+    const std::uint8_t language = document_.language();
     if (printer.isEmpty()) {
         // Said before the window changes at all.
-        offerPdf(noPrinterText(language), [&] { return window_.takePrintout(scope, {}); });
+        offerPdf(noPrinterText(language), [&] { return takePrintout_(scope, {}); });
         return;
     }
     QString failure;
     const QString title = window_.windowTitle();
-    const QList<QPicture> pages = window_.takePrintout(scope, [&](const QPicture& page) {
+    const QList<QPicture> pages = takePrintout_(scope, [&](const QPicture& page) {
         failure = printers.printPage(page, title);
         return failure.isEmpty();
     });
@@ -55,5 +59,5 @@ void PrintMenu::offerPdf(const QString& question, const std::function<QList<QPic
         return;
     if (!writePdfFile(pdfDialog_.fileName, pages()))
         MessageBoxes::current().warn(&window_,
-                                     pdfNotWrittenText(pdfDialog_.fileName, window_.language()));
+                                     pdfNotWrittenText(pdfDialog_.fileName, document_.language()));
 }

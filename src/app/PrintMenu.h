@@ -8,14 +8,20 @@
 
 #include <QObject>
 
-class MainWindow;
+class QMainWindow;
 struct MainWindowUi;
+namespace varko {
+class Document;
+}
 
 class PrintMenu final : public QObject {
     Q_OBJECT
 public:
     // Connects File > Print, its toolbar button and File > Print all.
-    PrintMenu(MainWindow& window, MainWindowUi& ui);
+    // takePrintout takes the window's pages (see takePrintout in Printout.h).
+    using PrintoutTaker = std::function<QList<QPicture>(PrintScope, const PagePrinter&)>;
+    PrintMenu(QMainWindow& window, MainWindowUi& ui, const varko::Document& document,
+              PrintoutTaker takePrintout);
 
     void print();
     void printAll();
@@ -25,7 +31,9 @@ private:
     // Asks the question; on yes, the save dialog and the pages into the chosen file.
     void offerPdf(const QString& question, const std::function<QList<QPicture>()>& pages);
 
-    MainWindow& window_;
+    QMainWindow& window_;
+    const varko::Document& document_;
+    PrintoutTaker takePrintout_;
     // Starts where the last PDF went.
     FileDialog pdfDialog_;
 };

@@ -1,8 +1,8 @@
 #include "app/Printout.h"
 
-#include "app/MainWindow.h"
-#include "app/WindowLink.h"
+#include "link/LinkEngine.h"
 #include "model/PrintMessages.h"
+#include "ui/FormBinder.h"
 #include "ui/MainWindowUi.h"
 
 #include <QAbstractButton>
@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLocale>
+#include <QMainWindow>
 #include <QTabWidget>
 
 namespace {
@@ -25,12 +26,13 @@ void setLabelBackground(QLabel* label, const QColor& colour, bool filled) {
 // Entered on construction, left on destruction, whatever ends the printout.
 class PrintingState {
 public:
-    PrintingState(MainWindow& window, MainWindowUi& ui)
-        : window_(window), ui_(ui), page_(ui.pageControl->currentIndex()),
-          labelGeometry_(ui.statusLabel->geometry()) {
+    explicit PrintingState(const PrintedWindow& printed)
+        : printed_(printed), ui_(printed.ui), page_(ui_.pageControl->currentIndex()),
+          labelGeometry_(ui_.statusLabel->geometry()) {
+        MainWindowUi& ui = ui_;
         const QString stamp =
-            varko::printStamp(window.language(), QDateTime::currentDateTime(), QLocale());
-        statusBefore_ = window.deviceLink().engine().showPrintStamp(stamp);
+            varko::printStamp(printed.language, QDateTime::currentDateTime(), QLocale());
+        statusBefore_ = printed.link.showPrintStamp(stamp);
         setLabelBackground(ui.statusLabel, Qt::white, true);
         // The stamp, with a long time format, is longer than the status line: on paper it wraps
         // into the room of the transfer gauge, which the printout does not show.
@@ -39,32 +41,38 @@ public:
             labelGeometry_.width(),
             qMax(labelGeometry_.height(), ui.statusLabel->heightForWidth(labelGeometry_.width())));
         ui.toolbar.verify->setFocus();
-        window.setPrinting(true);
+        setPrinting(true);
     }
     ~PrintingState() {
         if (pageChanged_) {
-            window_.showEveryTab();
-            window_.showPage(page_);
+            printed_.form.showEveryTab();
+            printed_.form.showPage(page_);
         }
-        window_.setPrinting(false);
+        setPrinting(false);
         setLabelBackground(ui_.statusLabel, QApplication::palette().color(QPalette::Button), false);
         ui_.statusLabel->setWordWrap(false);
         ui_.statusLabel->setGeometry(labelGeometry_);
         if (!keepStamp_)
-            window_.deviceLink().engine().restoreStatusLine(statusBefore_);
+            printed_.link.restoreStatusLine(statusBefore_);
     }
     PrintingState(const PrintingState&) = delete;
     PrintingState& operator=(const PrintingState&) = delete;
 
     void showOnly(int page) {
         pageChanged_ = true;
-        window_.showOnlyTab(page);
-        window_.applyDisplayRules();
+        printed_.form.showOnlyTab(page);
+        printed_.form.applyDisplayRules();
     }
     void keepStamp() { keepStamp_ = true; }
 
 private:
-    MainWindow& window_;
+    // The link's tick then shows neither the status nor the connection label.
+    void setPrinting(bool on) {
+        printed_.link.setPrinting(on);
+        printed_.form.setPrinting(on);
+    }
+
+    const PrintedWindow& printed_;
     MainWindowUi& ui_;
     const int page_;
     const QRect labelGeometry_;
@@ -75,7 +83,7 @@ private:
 
 // Everything inside the window's frame below the menu bar, as drawn now. Recorded rather than
 // rastered, so the texts reach the printer as texts.
-QPicture pictureOfClientArea(MainWindow& window) {
+QPicture pictureOfClientArea(QMainWindow& window) {
     // A window that was never shown has its parts placed only once its layout runs.
     if (QLayout* layout = window.layout())
         layout->activate();
@@ -91,9 +99,11 @@ QPicture pictureOfClientArea(MainWindow& window) {
 
 } // namespace
 
-QList<QPicture> takePrintout(MainWindow& window, MainWindowUi& ui, PrintScope scope,
+QList<QPicture> takePrintout(const PrintedWindow& subject, PrintScope scope,
                              const PagePrinter& print) {
-    PrintingState state(window, ui);
+    PrintingState state(subject);
+    QMainWindow& window = subject.window;
+    MainWindowUi& ui = subject.ui;
     QList<QPicture> pages;
     bool printed = static_cast<bool>(print);
     const auto takePage = [&] {

@@ -6,10 +6,25 @@
 
 #include <QList>
 #include <QPicture>
+#include <cstdint>
 #include <functional>
 
-class MainWindow;
+class FormBinder;
+class QMainWindow;
 struct MainWindowUi;
+namespace varko {
+class LinkEngine;
+}
+
+// What a printout is taken from: the window, its form, and the link whose status line carries
+// the printout's stamp.
+struct PrintedWindow {
+    QMainWindow& window;
+    MainWindowUi& ui;
+    FormBinder& form;
+    varko::LinkEngine& link;
+    std::uint8_t language;
+};
 
 enum class PrintScope {
     ShownPage, // the window as it looks
@@ -23,5 +38,5 @@ using PagePrinter = std::function<bool(const QPicture& page)>;
 // page that was not printed the later ones are taken but not printed. The stamp stays in the
 // status line for its display time only when every page was printed; without a printer every
 // page is taken and the window shows nothing of the printout afterwards.
-QList<QPicture> takePrintout(MainWindow& window, MainWindowUi& ui, PrintScope scope,
+QList<QPicture> takePrintout(const PrintedWindow& subject, PrintScope scope,
                              const PagePrinter& print);

@@ -1,6 +1,7 @@
 #include "app/ProgramBackup.h"
 
 #include "app/WindowLink.h"
+#include "document/Document.h"
 
 #include "model/Messages.h"
 #include "storage/ConfigPaths.h"
@@ -15,19 +16,20 @@
 
 using namespace varko;
 
-ProgramBackup::ProgramBackup(WindowLink& link, MainWindowUi& ui, WindowSettings& settings)
-    : QObject(&link), link_(link), engine_(link.engine()), ui_(ui), settings_(settings) {
+ProgramBackup::ProgramBackup(WindowLink& link, MainWindowUi& ui, Document& document)
+    : QObject(&link), link_(link), engine_(link.engine()), ui_(ui), document_(document) {
     connect(ui_.menu.backupBeforeProgramming, &QAction::toggled, this,
-            [this](bool on) { settings_.backupBeforeProgramming = on; });
+            [this](bool on) { document_.settings().backupBeforeProgramming = on; });
     showSetting();
 }
 
 void ProgramBackup::showSetting() {
-    ui_.menu.backupBeforeProgramming->setChecked(settings_.backupBeforeProgramming);
+    ui_.menu.backupBeforeProgramming->setChecked(document_.settings().backupBeforeProgramming);
 }
 
 bool ProgramBackup::backupDue() const {
-    return settings_.backupBeforeProgramming && setKnownOn_ != engine_.state().connection;
+    return document_.settings().backupBeforeProgramming &&
+           setKnownOn_ != engine_.state().connection;
 }
 
 void ProgramBackup::program(bool collectFirst) {
@@ -42,10 +44,12 @@ void ProgramBackup::program(bool collectFirst) {
 }
 
 void ProgramBackup::startProgram(bool collectFirst) {
-    if (collectFirst)
+    if (collectFirst) {
         engine_.startProgram();
-    else
-        engine_.startAutoProgram();
+        return;
+    }
+    link_.takeSetToSend();
+    engine_.startAutoProgram();
 }
 
 void ProgramBackup::unitSetRead() {
@@ -80,8 +84,8 @@ void ProgramBackup::finishBackup(TransferResult result, const std::optional<Para
     }
     History history(historyDir());
     if (!history.add(*unitSet, HistoryEvent::BeforeProgramming, link_.unitIdentity(),
-                     ui_.fileLabel->text(), QDateTime::currentDateTime())) {
-        engine_.showStatusText(messageText(Msg::backupNotKept, settings_.language),
+                     document_.file(), QDateTime::currentDateTime())) {
+        engine_.showStatusText(messageText(Msg::backupNotKept, document_.language()),
                                StatusColour::Red);
         tellStopped(historyDir());
         return;
@@ -91,7 +95,7 @@ void ProgramBackup::finishBackup(TransferResult result, const std::optional<Para
 }
 
 void ProgramBackup::tellStopped(const QString& detail) {
-    QString text = messageText(Msg::backupStopped, settings_.language);
+    QString text = messageText(Msg::backupStopped, document_.language());
     if (!detail.isEmpty())
         text += QStringLiteral("\n\n") + detail;
     MessageBoxes::current().warn(ui_.client->window(), text);

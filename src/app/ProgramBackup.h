@@ -12,12 +12,15 @@
 
 class WindowLink;
 struct MainWindowUi;
+namespace varko {
+class Document;
+}
 
 class ProgramBackup final : public QObject {
     Q_OBJECT
 public:
     // A child of link, whose engine it drives.
-    ProgramBackup(WindowLink& link, MainWindowUi& ui, varko::WindowSettings& settings);
+    ProgramBackup(WindowLink& link, MainWindowUi& ui, varko::Document& document);
 
     // The settings have been loaded: the menu item shows them.
     void showSetting();
@@ -42,7 +45,7 @@ private:
     WindowLink& link_;
     varko::LinkEngine& engine_;
     MainWindowUi& ui_;
-    varko::WindowSettings& settings_;
+    varko::Document& document_;
     // The connection on which the unit's set last came to the window.
     std::optional<std::uint32_t> setKnownOn_;
     // A program waiting for its backup; true when it collects the controls first.

@@ -1,9 +1,10 @@
 #include "app/SaveAndUnitFields.h"
 
-#include "model/ImageDiff.h"
+#include "document/Document.h"
 #include "model/Messages.h"
 
 #include <QLabel>
+#include <QMainWindow>
 #include <QStatusBar>
 
 using namespace varko;
@@ -37,15 +38,6 @@ QLabel* addField(QStatusBar* bar, const char* name) {
     return field;
 }
 
-// The unit's field compares what a verify compares.
-bool sameSet(const ParamImage& a, const ParamImage& b, bool asVerified) {
-    for (const int offset : differingBytes(a, b)) {
-        if (!asVerified || verifyCompares(offset))
-            return false;
-    }
-    return true;
-}
-
 void showState(QLabel* field, bool same, const TextRow& sameText, const TextRow& otherText,
                const TextRow& hint, std::uint8_t language) {
     // Runs on every edit: a field that keeps its text keeps its hint and look as well, and is
@@ -61,32 +53,15 @@ void showState(QLabel* field, bool same, const TextRow& sameText, const TextRow&
 
 } // namespace
 
-SaveAndUnitFields::SaveAndUnitFields(QStatusBar* bar, const ParamImage& image,
-                                     const WindowSettings& settings)
-    : image_(image), settings_(settings), fileField_(addField(bar, "LabelSaved")),
-      unitField_(addField(bar, "LabelInUnit")) {}
-
-void SaveAndUnitFields::fileHolds(const ParamImage& set) {
-    fileSet_ = set;
-    show();
-}
-
-void SaveAndUnitFields::unitHolds(const ParamImage& set) {
-    unitSet_ = set;
-    show();
-}
-
-void SaveAndUnitFields::unitUnknown() {
-    if (!unitSet_)
-        return; // every status report while no unit answers comes here
-    unitSet_.reset();
-    show();
+SaveAndUnitFields::SaveAndUnitFields(QMainWindow& window, const Document& document)
+    : QObject(&window), document_(document), fileField_(addField(window.statusBar(), "LabelSaved")),
+      unitField_(addField(window.statusBar(), "LabelInUnit")) {
+    connect(&document, &Document::knownSetsChanged, this, &SaveAndUnitFields::show);
+    connect(&document, &Document::languageChanged, this, &SaveAndUnitFields::show);
 }
 
 void SaveAndUnitFields::show() {
-    const std::uint8_t language = settings_.language;
-    showState(fileField_, fileSet_ && sameSet(image_, *fileSet_, false), kSaved, kNotSaved,
-              kFileHint, language);
-    showState(unitField_, unitSet_ && sameSet(image_, *unitSet_, true), kInUnit, kNotInUnit,
-              kUnitHint, language);
+    const std::uint8_t language = document_.language();
+    showState(fileField_, document_.isSaved(), kSaved, kNotSaved, kFileHint, language);
+    showState(unitField_, document_.isInUnit(), kInUnit, kNotInUnit, kUnitHint, language);
 }

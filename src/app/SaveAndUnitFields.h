@@ -4,36 +4,24 @@
 // by a read, a program or a verify ("Not in unit"). Each shows its other state too, so a glance
 // tells both.
 
-#include "model/Normalize.h"
-#include "model/ParamImage.h"
-
-#include <optional>
+#include <QObject>
 
 class QLabel;
-class QStatusBar;
+class QMainWindow;
+namespace varko {
+class Document;
+}
 
-class SaveAndUnitFields final {
+class SaveAndUnitFields final : public QObject {
+    Q_OBJECT
 public:
-    // The window's image and settings outlive the fields.
-    SaveAndUnitFields(QStatusBar* bar, const varko::ParamImage& image,
-                      const varko::WindowSettings& settings);
-
-    // The window's file holds this set (as the window's Open makes of it): opened, saved, or
-    // found so at start.
-    void fileHolds(const varko::ParamImage& set);
-    // The unit confirmed holding this set.
-    void unitHolds(const varko::ParamImage& set);
-    // The link lost the unit; whichever unit answers next, nothing is known of its set.
-    void unitUnknown();
-
-    // After the image or the language changed.
-    void show();
+    // Adds the fields to the window's status bar; they follow the document.
+    SaveAndUnitFields(QMainWindow& window, const varko::Document& document);
 
 private:
-    const varko::ParamImage& image_;
-    const varko::WindowSettings& settings_;
+    void show();
+
+    const varko::Document& document_;
     QLabel* fileField_;
     QLabel* unitField_;
-    std::optional<varko::ParamImage> fileSet_;
-    std::optional<varko::ParamImage> unitSet_;
 };

@@ -1,6 +1,6 @@
 #include "app/UnitComparison.h"
 
-#include "app/MainWindow.h"
+#include "document/Document.h"
 #include "model/Messages.h"
 
 #include <QTimer>
@@ -12,8 +12,9 @@ namespace {
 const TextRow kTheUnit = {"the unit", "der Zündung", "le boitier", "zapalováním"}; // ours
 } // namespace
 
-UnitComparison::UnitComparison(MainWindow& window, LinkEngine& engine, QObject* parent)
-    : QObject(parent), window_(window), engine_(engine) {}
+UnitComparison::UnitComparison(const Document& document, LinkEngine& engine, Show show,
+                               QObject* parent)
+    : QObject(parent), document_(document), engine_(engine), show_(std::move(show)) {}
 
 void UnitComparison::compareWithUnit(int startText, StatusColour colour) {
     // Never from inside an engine call: the copy read is a transfer of its own.
@@ -33,5 +34,5 @@ void UnitComparison::copyReadEnded(const std::optional<ParamImage>& unitSet) {
     waiting_ = false;
     // A failed read has said so on the status line.
     if (unitSet)
-        window_.showComparison(*unitSet, textIn(kTheUnit, window_.language()));
+        show_(*unitSet, textIn(kTheUnit, document_.language()));
 }

@@ -6,14 +6,20 @@
 #include "link/LinkEngine.h"
 
 #include <QObject>
+#include <functional>
 #include <optional>
 
-class MainWindow;
+namespace varko {
+class Document;
+}
 
 class UnitComparison final : public QObject {
     Q_OBJECT
 public:
-    UnitComparison(MainWindow& window, varko::LinkEngine& engine, QObject* parent);
+    // show opens the compare view on the unit's set, named as the view's title names it.
+    using Show = std::function<void(const varko::ParamImage& unitSet, const QString& name)>;
+    UnitComparison(const varko::Document& document, varko::LinkEngine& engine, Show show,
+                   QObject* parent);
 
     // Starts the copy read, with startText in colour on the status line; the view opens when it
     // ends well. After "Verify error!" that message stays, red, as it came first. The read starts
@@ -24,7 +30,8 @@ public:
     void copyReadEnded(const std::optional<varko::ParamImage>& unitSet);
 
 private:
-    MainWindow& window_;
+    const varko::Document& document_;
     varko::LinkEngine& engine_;
+    Show show_;
     bool waiting_ = false;
 };

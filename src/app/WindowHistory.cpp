@@ -1,16 +1,16 @@
 #include "app/WindowHistory.h"
 
 #include "app/FileFlows.h"
-#include "app/MainWindow.h"
 #include "app/WindowLink.h"
+#include "document/Document.h"
 #include "storage/ConfigPaths.h"
 #include "storage/History.h"
 #include "ui/HistoryDialog.h"
-#include "ui/MainWindowUi.h"
 #include "ui/Texts.h"
 
 #include <QAction>
 #include <QDateTime>
+#include <QMainWindow>
 #include <QStatusBar>
 
 using namespace varko;
@@ -19,10 +19,10 @@ namespace {
 constexpr int kNoteMs = 10000;
 } // namespace
 
-WindowHistory::WindowHistory(MainWindow& window, MainWindowUi& ui, WindowLink& link,
-                             FileFlows& files)
-    : QObject(&window), window_(window), link_(link), files_(files) {
-    connect(ui.menu.history, &QAction::triggered, this, &WindowHistory::chooseAndOpen);
+WindowHistory::WindowHistory(QMainWindow& window, QAction* historyItem, const Document& document,
+                             WindowLink& link, FileFlows& files)
+    : QObject(&window), window_(window), document_(document), link_(link), files_(files) {
+    connect(historyItem, &QAction::triggered, this, &WindowHistory::chooseAndOpen);
     connect(&link, &WindowLink::transferSucceeded, this, &WindowHistory::keep);
 }
 
@@ -33,16 +33,16 @@ void WindowHistory::keep(TransferMode started) {
     else if (started != TransferMode::Read)
         return;
     History history(historyDir());
-    if (!history.add(window_.image(), event, link_.unitIdentity(), files_.openFile(),
+    if (!history.add(document_.image(), event, link_.unitIdentity(), document_.file(),
                      QDateTime::currentDateTime())) {
-        window_.statusBar()->showMessage(historyText(HistoryText::NotKept, window_.language()),
+        window_.statusBar()->showMessage(historyText(HistoryText::NotKept, document_.language()),
                                          kNoteMs);
     }
 }
 
 void WindowHistory::chooseAndOpen() {
     const History history(historyDir());
-    const auto chosen = chooseHistoryEntry(&window_, history.entries(), window_.language());
+    const auto chosen = chooseHistoryEntry(&window_, history.entries(), document_.language());
     if (chosen)
         files_.openKeptCopy(history.filePath(*chosen));
 }

@@ -7,15 +7,19 @@
 #include <QObject>
 
 class FileFlows;
-class MainWindow;
+class QAction;
+class QMainWindow;
 class WindowLink;
-struct MainWindowUi;
+namespace varko {
+class Document;
+}
 
 class WindowHistory final : public QObject {
     Q_OBJECT
 public:
     // Connects the menu item and the link's ended transfers.
-    WindowHistory(MainWindow& window, MainWindowUi& ui, WindowLink& link, FileFlows& files);
+    WindowHistory(QMainWindow& window, QAction* historyItem, const varko::Document& document,
+                  WindowLink& link, FileFlows& files);
 
 private:
     // Keeps the window's set after a read or a program that ended OK, with the unit's count as
@@ -25,7 +29,8 @@ private:
     void keep(varko::TransferMode started);
     void chooseAndOpen();
 
-    MainWindow& window_;
+    QMainWindow& window_;
+    const varko::Document& document_;
     WindowLink& link_;
     FileFlows& files_;
 };

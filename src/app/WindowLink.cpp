@@ -2,13 +2,12 @@
 
 #include "app/LiveRecording.h"
 #include "app/LiveReplayDriver.h"
-#include "app/MainWindow.h"
 #include "app/ProgramBackup.h"
-#include "app/SaveAndUnitFields.h"
 #include "app/UnitComparison.h"
 #include "link/PosixSerialPort.h"
 #include "link/TickTimer.h"
 #include "model/Messages.h"
+#include "ui/FormBinder.h"
 #include "ui/MainWindowUi.h"
 #include "ui/MapCellGrid.h"
 #include "ui/MessageBoxes.h"
@@ -40,15 +39,21 @@ void setStatusBackground(QLabel* label, StatusColour colour) {
 
 } // namespace
 
-WindowLink::WindowLink(MainWindow& window, MainWindowUi& ui, WindowSettings& settings,
-                       std::array<QString, 3>& unitTexts)
-    : window_(window), ui_(ui), settings_(settings), unitTexts_(unitTexts),
-      engine_(std::make_unique<LinkEngine>(window.image(), settings, static_cast<LinkOwner&>(*this),
+WindowLink::WindowLink(QMainWindow& window, MainWindowUi& ui, Document& document, FormBinder& form)
+    : window_(window), ui_(ui), document_(document), form_(form), linkImage_(document.image()),
+      engine_(std::make_unique<LinkEngine>(linkImage_, document.settings(),
+                                           static_cast<LinkOwner&>(*this),
                                            std::make_unique<PosixSerialPort>())),
-      column_(ui), tickTimer_(new QTimer(this)), backup_(new ProgramBackup(*this, ui, settings)),
-      unitComparison_(new UnitComparison(window, *engine_, this)),
-      recording_(new LiveRecording(window, ui, settings.language)),
-      replay_(new LiveReplayDriver(window, *this, settings.language)) {
+      column_(ui), tickTimer_(new QTimer(this)), backup_(new ProgramBackup(*this, ui, document)),
+      unitComparison_(new UnitComparison(
+          document, *engine_,
+          [this](const ParamImage& unitSet, const QString& name) {
+              emit unitSetToCompare(unitSet, name);
+          },
+          this)),
+      recording_(new LiveRecording(window, ui, document.settings().language)),
+      replay_(new LiveReplayDriver(window, *this, document.settings().language)) {
+    connect(&document, &Document::languageChanged, replay_, &LiveReplayDriver::showTexts);
     buildPortMenu();
     connectTransfers();
     // The rest of the link's look is the window's own at creation ("No connection with PC"
@@ -65,6 +70,10 @@ WindowLink::~WindowLink() = default;
 
 UnitIdentity WindowLink::unitIdentity() const {
     return unitIdentityOf(engine_->deviceTexts(), live_.programCount);
+}
+
+void WindowLink::takeSetToSend() {
+    linkImage_ = document_.image();
 }
 
 void WindowLink::startAutoProgram() {
@@ -158,17 +167,24 @@ void WindowLink::connectTransfers() {
 }
 
 void WindowLink::collectImage() {
-    window_.collectImage();
+    document_.apply([this](ParamImage& image) { form_.commitPending(image); },
+                    ChangeOrigin::Commit);
+    takeSetToSend();
 }
 
 void WindowLink::normalize() {
-    varko::normalize(window_.image(), settings_);
+    varko::normalize(linkImage_, document_.settings());
 }
 
+// A read shows the unit's set as it arrives; every other transfer only the unit's texts.
 void WindowLink::showImage() {
     const DeviceTexts& texts = engine_->deviceTexts();
-    unitTexts_ = {texts.deviceName, texts.deviceDate, texts.deviceTime};
-    window_.showImage();
+    form_.setUnitTexts({texts.deviceName, texts.deviceDate, texts.deviceTime});
+    const LinkState& state = engine_->state();
+    if (state.transferMode() == TransferMode::Read && !state.copyRead)
+        document_.replace(linkImage_, SetOrigin::Read);
+    else
+        form_.show();
 }
 
 void WindowLink::showMessage(const LinkMessage& message) {
@@ -194,7 +210,7 @@ void WindowLink::linkStatusChanged(const LinkStatus& status) {
         recording_->stop();
     if (status.connectionVisible) {
         ui_.versionWarningLabel->hide();
-        window_.saveAndUnitFields().unitUnknown();
+        document_.unitUnknown();
     }
     ui_.programGauge->setMaximum(status.gaugeMaximum);
     ui_.programGauge->setValue(status.gaugePosition);
@@ -203,9 +219,10 @@ void WindowLink::linkStatusChanged(const LinkStatus& status) {
     showPortMenu(status.portMenu);
 }
 
-// The image is about to come from the unit; it no longer belongs to the file named below.
+// The image is about to come from the unit; it no longer belongs to its file.
 void WindowLink::readStarted() {
-    ui_.fileLabel->clear();
+    takeSetToSend();
+    document_.setFile(QString());
 }
 
 // A read brings a new image, which passes through the controls once like an opened file.
@@ -216,11 +233,13 @@ void WindowLink::transferEnded(TransferMode started, TransferResult result) {
     // Every transfer that ends well has verified that the unit holds the window's set; a failed
     // program or verify leaves the unit's set unknown.
     if (result == TransferResult::Ok)
-        window_.saveAndUnitFields().unitHolds(window_.image());
+        document_.unitHolds(document_.image());
     else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError)
-        window_.saveAndUnitFields().unitUnknown();
+        document_.unitUnknown();
     if (started == TransferMode::Read) {
-        window_.passThroughControls();
+        ParamImage passed = document_.image();
+        form_.passThrough(passed);
+        document_.replace(passed, SetOrigin::Read);
         if (result == TransferResult::Ok)
             backup_->unitSetRead();
     }
@@ -246,7 +265,7 @@ void WindowLink::showPortMenu(const PortMenu& menu) {
 }
 
 void WindowLink::onMonitorFrame(const LinkFrame& frame) {
-    const auto record = liveRecordOf(frame, window_.image());
+    const auto record = liveRecordOf(frame, document_.image());
     if (!record)
         return;
     showLiveRecord(*record);
@@ -255,7 +274,8 @@ void WindowLink::onMonitorFrame(const LinkFrame& frame) {
 }
 
 void WindowLink::showLiveRecord(const LiveRecord& record) {
-    const DecodedMonitor decoded = decodeLiveRecord(record, window_.image(), settings_.language);
+    const DecodedMonitor decoded =
+        decodeLiveRecord(record, document_.image(), document_.language());
     live_ = decoded.values;
     column_.show(decoded.display);
     emit readingDecoded(decoded.reading,
@@ -271,8 +291,8 @@ void WindowLink::resetCellTime() {
 }
 
 OperatingPoint WindowLink::livePoint() const {
-    const bool tpsRowsInUse = ui_.checks[Check::throttleMap]->isChecked();
-    return findOperatingPoint(live_, window_.image(), tpsRowsInUse);
+    const ParamImage& image = document_.image();
+    return findOperatingPoint(live_, image, image.throttleMap() != 0);
 }
 
 void WindowLink::highlightOperatingPoint() {

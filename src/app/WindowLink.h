@@ -4,6 +4,7 @@
 // menu, the live data and the operating point, and starts the transfers from the menu and the
 // toolbar. The window's own state (image, settings, unit texts) stays the window's.
 
+#include "document/Document.h"
 #include "link/CellTime.h"
 #include "link/LinkEngine.h"
 #include "link/LiveMonitor.h"
@@ -18,10 +19,11 @@
 
 class QAction;
 class QTimer;
+class FormBinder;
 class LiveRecording;
 class LiveReplayDriver;
-class MainWindow;
 class ProgramBackup;
+class QMainWindow;
 class UnitComparison;
 struct MainWindowUi;
 
@@ -29,8 +31,7 @@ class WindowLink final : public QObject, private varko::LinkOwner {
     Q_OBJECT
 public:
     // The controls of ui must be built (control tables included).
-    WindowLink(MainWindow& window, MainWindowUi& ui, varko::WindowSettings& settings,
-               std::array<QString, 3>& unitTexts);
+    WindowLink(QMainWindow& window, MainWindowUi& ui, varko::Document& document, FormBinder& form);
     ~WindowLink() override;
 
     varko::LinkEngine& engine() { return *engine_; }
@@ -46,6 +47,8 @@ public:
     // Programs the image as it is, without collecting the controls first (after the backup
     // before programming, when one is due).
     void startAutoProgram();
+    // The set the next program sends: the document's as it is now.
+    void takeSetToSend();
     // The settings have been loaded into the window.
     void showSettings();
 
@@ -75,6 +78,8 @@ signals:
     void readingDecoded(const varko::LiveReading& reading, std::optional<qint64> logTimeMs);
     // Every transfer of the window's own set as it ended, well or not (for whoever keeps count).
     void transferFinished(varko::TransferMode started, varko::TransferResult result);
+    // The unit's set has been read for the compare view, named as the view's title names it.
+    void unitSetToCompare(const varko::ParamImage& unitSet, const QString& name);
 
 private:
     void collectImage() override;
@@ -96,10 +101,13 @@ private:
     void showPortMenu(const varko::PortMenu& menu);
     void connectTransfers();
 
-    MainWindow& window_;
+    QMainWindow& window_;
     MainWindowUi& ui_;
-    varko::WindowSettings& settings_;
-    std::array<QString, 3>& unitTexts_;
+    varko::Document& document_;
+    FormBinder& form_;
+    // What the engine sends, verifies and reads into; the document's set is never sent while
+    // the user goes on editing it.
+    varko::ParamImage linkImage_;
     std::unique_ptr<varko::LinkEngine> engine_;
     LiveColumn column_;
     std::array<QAction*, varko::kPortCount> portItems_{};

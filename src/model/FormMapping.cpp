@@ -178,16 +178,24 @@ void collectImageFromState(FormState& state, ParamImage& image, bool testEnable)
     }
 }
 
-void roundTripThroughControls(ParamImage& image, bool testEnable) {
-    FormState state;
+namespace {
+void passThroughState(FormState& state, ParamImage& image, bool testEnable) {
     showImageToState(image, state);
     collectImageFromState(state, image, testEnable);
 }
+} // namespace
 
-void takeAsWindowOpens(ParamImage& image, bool testEnable) {
+void roundTripThroughControls(ParamImage& image, bool testEnable) {
+    FormState state;
+    passThroughState(state, image, testEnable);
+}
+
+void takeAsWindowOpens(ParamImage& image, bool testEnable, std::uint8_t listedBike) {
+    FormState state;
+    state.bikePosition = bikeListPosition(listedBike);
+    passThroughState(state, image, testEnable);
     WindowSettings settings; // the defaults are always in range
     normalize(image, settings);
-    roundTripThroughControls(image, testEnable);
 }
 
 std::optional<int> parsePairText(const QString& text, const QString& groupSeparator,

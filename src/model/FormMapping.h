@@ -4,6 +4,7 @@
 // a value (scaling, clamping, list rules, the conditional flags) lives here, without widgets.
 
 #include "model/ParamImage.h"
+#include "model/Presets.h"
 
 #include <QString>
 #include <array>
@@ -110,9 +111,12 @@ void collectImageFromState(FormState& state, ParamImage& image, bool testEnable)
 // controls that have shown nothing yet.
 void roundTripThroughControls(ParamImage& image, bool testEnable);
 
-// What the window's Open makes of a loaded image: the normalization of the image alone, then
-// the pass through the controls (their ranges and lists). testEnable is the window's test mode.
-void takeAsWindowOpens(ParamImage& image, bool testEnable);
+// What the window's Open makes of a loaded image: the pass through the controls (their ranges
+// and lists), then the normalization. listedBike is the model the window's list shows before;
+// a model code that the list does not hold leaves the list there, so the image takes that model.
+// Every path that asks what a file becomes in the window (Open, compare, the start-up check,
+// the command line) runs this one function.
+void takeAsWindowOpens(ParamImage& image, bool testEnable, std::uint8_t listedBike = kStartupBike);
 
 // The number a pair accepts from typed text: thousands separators removed, an optional sign,
 // decimal digits only, within the pair's range. Anything else, including numbers too large for

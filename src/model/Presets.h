@@ -9,6 +9,8 @@
 namespace varko {
 
 constexpr int kBikeListSize = 33;
+// The model a window starts with when no last state names one: "Yamaha R6".
+constexpr std::uint8_t kStartupBike = 20;
 
 // Model code (image byte 0) of each list position.
 extern const std::array<std::uint8_t, kBikeListSize> BikeCodeTable;

@@ -35,12 +35,12 @@ void trigger(FlowsFixture& f, const QString& name) {
 
 // Records a map of one value and a servo curve of another as the step before the tool's.
 void recordMapAndCurve(FlowsFixture& f, int cell, int servo) {
-    ParamImage& image = f.window->image();
-    for (int offset = Field::advance; offset < kImageSize; ++offset)
-        image[offset] = std::uint8_t(cell);
-    for (int point = 0; point < kBreakpoints; ++point)
-        image.servoMv(point) = std::uint8_t(servo);
-    f.window->refreshAfterChange();
+    f.window.change([cell, servo](ParamImage& image) {
+        for (int offset = Field::advance; offset < kImageSize; ++offset)
+            image[offset] = std::uint8_t(cell);
+        for (int point = 0; point < kBreakpoints; ++point)
+            image.servoMv(point) = std::uint8_t(servo);
+    });
 }
 
 void tick(FlowsFixture& f, const char* box, bool ticked) {
@@ -51,7 +51,7 @@ void tick(FlowsFixture& f, const char* box, bool ticked) {
 void verifyOneUndoStep(FlowsFixture& f, const ParamImage& before) {
     QVERIFY(f.canUndo());
     f.trigger("MenuZpet");
-    QCOMPARE(f.window->image(), before);
+    QCOMPARE(f.window->document().image(), before);
     QVERIFY(f.canRedo());
 }
 
@@ -98,18 +98,18 @@ void TestEditingTools::advance() {
         f.window.edit(focus)->setFocus();
         QVERIFY(f.window.edit(focus)->hasFocus());
     }
-    const ParamImage before = f.window->image();
+    const ParamImage before = f.window->document().image();
 
     ::trigger(f, trigger);
-    QCOMPARE(f.window->image(), before);
+    QCOMPARE(f.window->document().image(), before);
     f.trigger("MenuZpet"); // the recorded map was the last step
-    QCOMPARE(f.window->image() == before, false);
+    QCOMPARE(f.window->document().image() == before, false);
     f.trigger("MenuZnovu");
 
     tick(f, "CheckBoxIgnAll", true);
     ::trigger(f, trigger);
     for (int offset = Field::advance; offset < kImageSize; ++offset)
-        QCOMPARE(int(f.window->image()[offset]), 30 + step);
+        QCOMPARE(int(f.window->document().image()[offset]), 30 + step);
     QCOMPARE(f.window.edit("Edit149")->text(), QString::number(30 + step));
     verifyOneUndoStep(f, before);
 }
@@ -129,7 +129,7 @@ void TestEditingTools::columnSpinButtons() {
     QFETCH(int, step);
     FlowsFixture f;
     recordMapAndCurve(f, 30, 100);
-    const ParamImage before = f.window->image();
+    const ParamImage before = f.window->document().image();
     const QString arrow =
         QStringLiteral("CSpinButton%1%2").arg(column + 1).arg(step > 0 ? "Up" : "Down");
     f.window.find<QAbstractButton>(arrow)->click();
@@ -137,7 +137,7 @@ void TestEditingTools::columnSpinButtons() {
     ParamImage expected = before;
     for (int row = 0; row < kBreakpoints; ++row)
         expected.advance(row, column) = std::uint8_t(30 + step);
-    QCOMPARE(f.window->image(), expected);
+    QCOMPARE(f.window->document().image(), expected);
     verifyOneUndoStep(f, before);
 }
 
@@ -157,14 +157,14 @@ void TestEditingTools::servo() {
     QFETCH(int, step);
     FlowsFixture f;
     recordMapAndCurve(f, 30, 100);
-    const ParamImage before = f.window->image();
+    const ParamImage before = f.window->document().image();
     tick(f, "CheckBoxServoAll", all);
     ::trigger(f, trigger);
 
     ParamImage expected = before;
     for (int point = 0; point < (all ? kBreakpoints : 1); ++point)
         expected.servoMv(point) = std::uint8_t(100 + step);
-    QCOMPARE(f.window->image(), expected);
+    QCOMPARE(f.window->document().image(), expected);
     verifyOneUndoStep(f, before);
 }
 
@@ -192,16 +192,16 @@ void TestEditingTools::refreshWithoutChange() {
     QVERIFY(QTest::qWaitForWindowActive(&*f.window));
     f.window->deviceLink().findChild<QTimer*>("Timer1")->stop();
     recordMapAndCurve(f, 30, servo);
-    const ParamImage before = f.window->image();
+    const ParamImage before = f.window->document().image();
     tick(f, "CheckBoxProgHned", true);
-    f.window->commitEditedValue(); // arms the rule without programming: nothing changed
+    f.window->edits().commitEditedValue(); // arms the rule without programming: nothing changed
     QCOMPARE(runningTransfer(f), TransferMode::Idle);
 
     ::trigger(f, trigger);
     QCOMPARE(runningTransfer(f), refreshes ? TransferMode::Program : TransferMode::Idle);
-    QCOMPARE(f.window->image(), before);
+    QCOMPARE(f.window->document().image(), before);
     f.trigger("MenuZpet");
-    QCOMPARE(f.window->image() == before, false); // the recorded map was the last step
+    QCOMPARE(f.window->document().image() == before, false); // the recorded map was the last step
 }
 
 QTEST_MAIN(TestEditingTools)

@@ -6,6 +6,7 @@
 #include "FullFileSystem.h"
 #include "PipeWithoutWriter.h"
 #include "TestFiles.h"
+#include "model/FormMapping.h"
 #include "model/Presets.h"
 #include "storage/ParamFile.h"
 
@@ -68,15 +69,15 @@ private slots:
         QFETCH(Answer, answer);
         FlowsFixture f;
         f.type("EditOmez2", "9000");
-        f.window.find<QLabel>("LabelFile2")->setText("/somewhere/bike.ign");
-        const ParamImage before = f.window->image();
+        f.window->document().setFile("/somewhere/bike.ign");
+        const ParamImage before = f.window->document().image();
         f.window.boxes.answers = {answer};
         f.window.find<QAbstractButton>("SpeedButton6")->click();
         QCOMPARE(f.window.boxes.asked, QStringList{"Do you want default setting?"});
-        QCOMPARE(f.window->image(), before);
+        QCOMPARE(f.window->document().image(), before);
         QCOMPARE(f.fileLabel(), "/somewhere/bike.ign");
         f.trigger("MenuZpet");
-        QCOMPARE(int(f.window->image().limiter()), 110); // one step back, as before New
+        QCOMPARE(int(f.window->document().image().limiter()), 110); // one step back, as before New
         QVERIFY(!f.canUndo());
     }
 
@@ -87,14 +88,14 @@ private slots:
         showStatus(f);
         f.window.boxes.answers = {Answer::Yes};
         f.trigger("MenuNew");
-        QCOMPARE(int(f.window->image().limiter()), 110);
-        QCOMPARE(int(f.window->image().advance(0, 5)), int(DefaultAdvanceMap[5]));
-        QCOMPARE(int(f.window->image().bike()), BikeCode::yamahaR6);
+        QCOMPARE(int(f.window->document().image().limiter()), 110);
+        QCOMPARE(int(f.window->document().image().advance(0, 5)), int(DefaultAdvanceMap[5]));
+        QCOMPARE(int(f.window->document().image().bike()), BikeCode::yamahaR6);
         QCOMPARE(f.window.edit("EditOmez2")->text(), "11,000");
         QCOMPARE(f.fileLabel(), QString());
         QVERIFY(!statusShown(f));
         f.trigger("MenuZpet"); // New is one undo step
-        QCOMPARE(int(f.window->image().limiter()), 90);
+        QCOMPARE(int(f.window->document().image().limiter()), 90);
     }
 
     void newWithSpecialSettingKeepsTheGeometry() {
@@ -108,10 +109,10 @@ private slots:
             image.bytes[47] = 1;
             image.limiter() = 95;
         });
-        const ParamImage special = f.window->image();
+        const ParamImage special = f.window->document().image();
         f.window.boxes.answers = {Answer::Yes};
         f.trigger("MenuNew");
-        const ParamImage& image = f.window->image();
+        const ParamImage& image = f.window->document().image();
         for (int byte : {0, 2, 3, 4, 11}) {
             QCOMPARE(image.bytes[byte], special.bytes[byte]);
         }
@@ -126,12 +127,12 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("v76.ign");
         writeTestFile(path, "KALUBREN_KEY 76\r\nLIMITER 50\r\n");
-        f.window.find<QLabel>("LabelFile2")->setText("/before.ign");
-        const ParamImage before = f.window->image();
+        f.window->document().setFile("/before.ign");
+        const ParamImage before = f.window->document().image();
         f.dialogs.paths = {path};
         f.trigger("MenuOpen");
         QCOMPARE(f.window.boxes.shown, QStringList{"Unmatched version of *.ign file!"});
-        QCOMPARE(f.window->image(), before);
+        QCOMPARE(f.window->document().image(), before);
         QCOMPARE(f.fileLabel(), "/before.ign");
         QVERIFY(!f.canUndo());
         // lastFilePath stayed: the save dialog still starts without a file name.
@@ -145,7 +146,7 @@ private slots:
         f.dialogs.paths = {path};
         f.trigger("MenuOpen");
         QCOMPARE(f.window.boxes.shown, QStringList{kOlderVersion});
-        const ParamImage& image = f.window->image();
+        const ParamImage& image = f.window->document().image();
         QCOMPARE(int(image.limiter()), 115);
         QCOMPARE(int(image.input1()), 2);
         QCOMPARE(int(image.input2()), 3);
@@ -165,7 +166,7 @@ private slots:
         f.trigger("MenuOpen");
         QCOMPARE(f.window.boxes.shown,
                  (QStringList{"Unmatched version of *.ign file!", kOlderVersion}));
-        QCOMPARE(int(f.window->image().limiter()), 99);
+        QCOMPARE(int(f.window->document().image().limiter()), 99);
     }
 
     // A crafted file with a key for every line would otherwise open a box for each.
@@ -183,23 +184,26 @@ private slots:
         FlowsFixture f;
         QTemporaryDir dir;
         const QString path = dir.filePath("odd.ign");
-        ParamImage odd = f.window->image();
+        ParamImage odd = f.window->document().image();
         odd.bike() = BikeCode::unlisted;
         odd.channelCount() = 0;
         odd.advance(3, 4) = 200;
         QVERIFY(saveParamFile(path, odd));
         f.dialogs.paths = {path};
         f.trigger("MenuOpen");
-        const ParamImage opened = f.window->image();
+        const ParamImage opened = f.window->document().image();
         QCOMPARE(int(opened.bike()), BikeCode::yamahaR6); // the entry the list kept
         QVERIFY(opened.channelCount() >= 1);
         QCOMPARE(int(opened.advance(3, 4)), 60);
-        f.window->collectImage();
-        QCOMPARE(f.window->image(), opened);
+        // The command line's --as-window, program and verify take the file the same way.
+        ParamImage taken = odd;
+        takeAsWindowOpens(taken, false);
+        QCOMPARE(opened, taken);
+        QCOMPARE(f.window.collected(), opened);
         // The undo step holds the same image.
         f.trigger("MenuZpet");
         f.trigger("MenuZnovu");
-        QCOMPARE(f.window->image(), opened);
+        QCOMPARE(f.window->document().image(), opened);
     }
 
     void saveThenOpenReproducesTheImage() {
@@ -214,18 +218,18 @@ private slots:
         QCOMPARE(f.dialogs.shown.last().defaultExt, "ign");
         QCOMPARE(f.dialogs.shown.last().kind, FileDialog::Kind::Save);
         QCOMPARE(f.fileLabel(), path);
-        const ParamImage saved = f.window->image();
+        const ParamImage saved = f.window->document().image();
         QCOMPARE(readTestFile(path), writeParamFile(saved));
 
         f.window.boxes.answers = {Answer::Yes};
         f.trigger("MenuNew");
-        QVERIFY(f.window->image() != saved);
+        QVERIFY(f.window->document().image() != saved);
         f.dialogs.paths = {path};
         f.window.find<QAbstractButton>("SpeedButton5")->click();
         QCOMPARE(f.dialogs.shown.last().fileName, path); // starts at the file saved
         QCOMPARE(f.dialogs.shown.last().filter,
                  "Ignition Parametrs(*.ign)|*.ign|All Files (*.*)|*.*");
-        QCOMPARE(f.window->image(), saved);
+        QCOMPARE(f.window->document().image(), saved);
         QCOMPARE(f.fileLabel(), path);
         QVERIFY(f.window.boxes.shown.isEmpty());
     }
@@ -233,14 +237,14 @@ private slots:
     void cancelledDialogs() {
         FlowsFixture f;
         showStatus(f);
-        const ParamImage before = f.window->image();
+        const ParamImage before = f.window->document().image();
         f.trigger("MenuOpen");
         QVERIFY(!statusShown(f));
         showStatus(f);
         f.trigger("MenuSave");
         QVERIFY(statusShown(f));
         QCOMPARE(f.dialogs.shown.size(), 2);
-        QCOMPARE(f.window->image(), before);
+        QCOMPARE(f.window->document().image(), before);
         QCOMPARE(f.fileLabel(), QString());
         QVERIFY(f.window.boxes.shown.isEmpty());
     }
@@ -261,11 +265,11 @@ private slots:
         else if (kind == "device")
             QVERIFY(QFile::link("/dev/null", path));
         showStatus(f);
-        const ParamImage before = f.window->image();
+        const ParamImage before = f.window->document().image();
         f.dialogs.paths = {path};
         QVERIFY2(returnsByItself(path, [&] { f.trigger("MenuOpen"); }), "Open waited in open()");
         QCOMPARE(f.window.boxes.shown, QStringList{"Open file error!"});
-        QCOMPARE(f.window->image(), before);
+        QCOMPARE(f.window->document().image(), before);
         QVERIFY(!statusShown(f));
         QVERIFY(!f.canUndo());
     }
@@ -304,7 +308,7 @@ private slots:
                 QSKIP("this user may write into read-only folders");
             }
         }
-        f.window.find<QLabel>("LabelFile2")->setText("/before.ign");
+        f.window->document().setFile("/before.ign");
         f.dialogs.paths = {path};
         f.trigger("MenuSave");
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -334,7 +338,7 @@ private slots:
         f.trigger("MenuOpenExeDir");
         QCOMPARE(f.dialogs.shown.last().fileName, dataFile);
         QCOMPARE(f.dialogs.shown.last().kind, FileDialog::Kind::Open);
-        QCOMPARE(int(f.window->image().limiter()), 80);
+        QCOMPARE(int(f.window->document().image().limiter()), 80);
         QFile::remove(dataFile);
     }
 };

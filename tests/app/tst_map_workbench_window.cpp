@@ -45,13 +45,13 @@ void openMap(FlowsFixture& f, bool throttleRows = true) {
     QVERIFY(QTest::qWaitForWindowActive(&*f.window));
     f.window->deviceLink().findChild<QTimer*>("Timer1")->stop();
     f.pages()->setCurrentIndex(2);
-    ParamImage& image = f.window->image();
-    image.throttleMap() = throttleRows;
-    for (int i = 0; i < kBreakpoints; ++i)
-        image[Field::rpmAdv + i] = std::uint8_t(10 * (i + 1));
-    for (int offset = Field::advance; offset < Field::advance + 100; ++offset)
-        image[offset] = 30;
-    f.window->refreshAfterChange();
+    f.window.change([throttleRows](ParamImage& image) {
+        image.throttleMap() = throttleRows;
+        for (int i = 0; i < kBreakpoints; ++i)
+            image[Field::rpmAdv + i] = std::uint8_t(10 * (i + 1));
+        for (int offset = Field::advance; offset < Field::advance + 100; ++offset)
+            image[offset] = 30;
+    });
 }
 
 MapRect rectAt(int top, int left, int rows, int columns) {
@@ -153,7 +153,7 @@ void TestMapWorkbenchWindow::keys() {
         QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
     QCOMPARE(QApplication::focusWidget(), cells(f).edit(focus));
     QCOMPARE(cells(f).selection().rect(), rect);
-    QCOMPARE(int(f.window->image().advance(start.row, start.column)), 30 + step);
+    QCOMPARE(int(f.window->document().image().advance(start.row, start.column)), 30 + step);
 }
 
 void TestMapWorkbenchWindow::clickAndDrag() {
@@ -190,8 +190,8 @@ void TestMapWorkbenchWindow::operatingCellOnTop() {
     QFETCH(CellScale, scale);
     FlowsFixture f;
     openMap(f);
-    f.window->image().advance(0, 0) = 5; // a range for the value scale
-    f.window->refreshAfterChange();
+    // A range for the value scale.
+    f.window.change([](ParamImage& image) { image.advance(0, 0) = 5; });
     f.window->findChild<MapWorkbench*>()->setScale(scale);
     const QColor plain = QApplication::palette().color(QPalette::Base);
     const QColor unselected = background(f, {2, 2});
@@ -240,23 +240,22 @@ void TestMapWorkbenchWindow::bulkEdits() {
     QFETCH(int, middleAfter);
     FlowsFixture f;
     openMap(f);
-    f.window->image().advance(4, 3) = 10;
-    f.window->refreshAfterChange();
+    f.window.change([](ParamImage& image) { image.advance(4, 3) = 10; });
     select(f, rectAt(4, 3, 3, 3));
-    const ParamImage before = f.window->image();
+    const ParamImage before = f.window->document().image();
 
     if (!qIsNaN(number))
         answerDialog(number, start, preview);
     f.trigger(qPrintable(item));
-    QCOMPARE(int(f.window->image().advance(4, 3)), cornerAfter);
-    QCOMPARE(int(f.window->image().advance(5, 4)), middleAfter);
+    QCOMPARE(int(f.window->document().image().advance(4, 3)), cornerAfter);
+    QCOMPARE(int(f.window->document().image().advance(5, 4)), middleAfter);
     // Nothing outside the selection moves.
-    QCOMPARE(int(f.window->image().advance(3, 3)), 30);
-    QCOMPARE(int(f.window->image().advance(4, 6)), 30);
+    QCOMPARE(int(f.window->document().image().advance(3, 3)), 30);
+    QCOMPARE(int(f.window->document().image().advance(4, 6)), 30);
     QCOMPARE(f.window.edit("Edit93")->text(), QString::number(cornerAfter)); // shown
 
     f.trigger("MenuZpet");
-    QCOMPARE(f.window->image(), before);
+    QCOMPARE(f.window->document().image(), before);
 }
 
 void TestMapWorkbenchWindow::dialogRemembersAndCancels() {
@@ -265,8 +264,8 @@ void TestMapWorkbenchWindow::dialogRemembersAndCancels() {
     select(f, rectAt(0, 0, 2, 2));
     answerDialog(7, 1, "4 of 4 cells change");
     f.trigger("MenuMapAdd");
-    QCOMPARE(int(f.window->image().advance(1, 1)), 37);
-    const ParamImage before = f.window->image();
+    QCOMPARE(int(f.window->document().image().advance(1, 1)), 37);
+    const ParamImage before = f.window->document().image();
 
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -275,14 +274,14 @@ void TestMapWorkbenchWindow::dialogRemembersAndCancels() {
         dialog->reject();
     });
     f.trigger("MenuMapAdd");
-    QCOMPARE(f.window->image(), before);
+    QCOMPARE(f.window->document().image(), before);
 }
 
 void TestMapWorkbenchWindow::bulkEditPrograms() {
     FlowsFixture f;
     openMap(f);
     f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
-    f.window->commitEditedValue(); // arms the rule; nothing changed yet
+    f.window->edits().commitEditedValue(); // arms the rule; nothing changed yet
     QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
     select(f, rectAt(9, 0, 1, 10));
     f.window->findChild<MapWorkbench*>()->applyEdit(BulkEdit::Set, 12);
@@ -292,9 +291,10 @@ void TestMapWorkbenchWindow::bulkEditPrograms() {
 void TestMapWorkbenchWindow::copyAndPaste() {
     FlowsFixture f;
     openMap(f);
-    f.window->image().advance(2, 3) = 11;
-    f.window->image().advance(3, 4) = 44;
-    f.window->refreshAfterChange();
+    f.window.change([](ParamImage& image) {
+        image.advance(2, 3) = 11;
+        image.advance(3, 4) = 44;
+    });
     select(f, rectAt(2, 3, 2, 2));
     QTest::keyClick(cells(f).edit({2, 3}), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("11\t30\n30\t44\n"));
@@ -302,14 +302,14 @@ void TestMapWorkbenchWindow::copyAndPaste() {
     // A spreadsheet's three by three into a two by two selection: five values are left out.
     QGuiApplication::clipboard()->setText("1\t2\t3\t\r\n4\t5\t6\t\r\n7\t8\t9\t\r\n");
     select(f, rectAt(7, 7, 2, 2));
-    const ParamImage before = f.window->image();
+    const ParamImage before = f.window->document().image();
     QTest::keyClick(cells(f).edit({7, 7}), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(int(f.window->image().advance(7, 7)), 1);
-    QCOMPARE(int(f.window->image().advance(8, 8)), 5);
-    QCOMPARE(int(f.window->image().advance(7, 9)), 30);
+    QCOMPARE(int(f.window->document().image().advance(7, 7)), 1);
+    QCOMPARE(int(f.window->document().image().advance(8, 8)), 5);
+    QCOMPARE(int(f.window->document().image().advance(7, 9)), 30);
     QVERIFY(f.window->statusBar()->currentMessage().startsWith("5 "));
     f.trigger("MenuZpet");
-    QCOMPARE(f.window->image(), before);
+    QCOMPARE(f.window->document().image(), before);
 }
 
 void TestMapWorkbenchWindow::pasteRefusesWords() {
@@ -317,12 +317,12 @@ void TestMapWorkbenchWindow::pasteRefusesWords() {
     openMap(f);
     QGuiApplication::clipboard()->setText("10\t20\nten\t30\n");
     select(f, rectAt(0, 0, 2, 2));
-    const ParamImage before = f.window->image();
+    const ParamImage before = f.window->document().image();
     const bool couldUndo = f.canUndo();
     f.trigger("MenuMapPaste");
     QCOMPARE(f.window.boxes.shown.size(), 1);
     QVERIFY(f.window.boxes.shown[0].contains("line 2, field 1"));
-    QCOMPARE(f.window->image(), before);
+    QCOMPARE(f.window->document().image(), before);
     QCOMPARE(f.canUndo(), couldUndo);
 }
 

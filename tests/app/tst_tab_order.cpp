@@ -38,7 +38,7 @@ private slots:
         QFETCH(int, bikePosition);
         WindowFixture window;
         window.find<QComboBox>("ComboBoxBike")->setCurrentIndex(bikePosition);
-        window->modelChosen();
+        window->edits().modelChosen();
         window.showWith([](varko::ParamImage& image) { image.servoEnable() = 1; });
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(&*window));

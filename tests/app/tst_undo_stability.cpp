@@ -5,7 +5,9 @@
 #include "ScopedConfigDir.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
+#include "app/FormEdits.h"
 #include "app/MainWindow.h"
+#include "document/Document.h"
 #include "model/Presets.h"
 #include "storage/ConfigPaths.h"
 #include "storage/LastStateFile.h"
@@ -52,11 +54,11 @@ struct StartedWindow {
     // Leaves an edit as a user does after looking at it.
     void leaveUnchanged(const char* edit) {
         find<QLineEdit>(edit)->setFocus();
-        window->commitEditedValue();
+        window->edits().commitEditedValue();
     }
     void type(const char* edit, const QString& text) {
         find<QLineEdit>(edit)->setText(text);
-        window->commitEditedValue();
+        window->edits().commitEditedValue();
     }
 };
 
@@ -65,7 +67,7 @@ using WindowStep = std::function<void(StartedWindow&)>;
 
 void chooseDucati48(StartedWindow& w) {
     w.find<QComboBox>("ComboBoxBike")->setCurrentIndex(kDucati48Position);
-    w.window->modelChosen();
+    w.window->edits().modelChosen();
 }
 
 void storeOutOfRangeCompensation(StartedWindow&) {
@@ -101,10 +103,10 @@ private slots:
         StartedWindow w(prepare);
         unsettle(w);
         const bool couldUndo = w.canUndo();
-        const ParamImage before = w.window->image();
+        const ParamImage before = w.window->document().image();
         for (const char* edit : {"EditOmez2", "EditKompenz1", "EditPocPalcu", "EditPalec1Zac"})
             w.leaveUnchanged(edit);
-        QCOMPARE(w.window->image(), before);
+        QCOMPARE(w.window->document().image(), before);
         QCOMPARE(w.canUndo(), couldUndo);
         QVERIFY(!w.canRedo());
     }
@@ -118,12 +120,12 @@ private slots:
         w.window->show();
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
         auto* pages = w.find<QTabWidget>("PageControl1");
-        const ParamImage taken = w.window->image();
+        const ParamImage taken = w.window->document().image();
         const int takenOnPage = pages->currentIndex();
         w.showPage("TabSheetAdvance");
         QVERIFY(pages->currentIndex() != takenOnPage);
         w.type("EditBaseAdv", "7");
-        const ParamImage edited = w.window->image();
+        const ParamImage edited = w.window->document().image();
 
         // The user is typing in an edit of the map page when undo takes the window back to the
         // other page.
@@ -134,10 +136,10 @@ private slots:
         qWarning() << "focus" << cell->hasFocus() << QApplication::focusWidget();
         w.find<QAction>("MenuZpet")->trigger();
         QCOMPARE(pages->currentIndex(), takenOnPage);
-        QCOMPARE(w.window->image(), taken);
+        QCOMPARE(w.window->document().image(), taken);
         QVERIFY(w.canRedo());
         w.find<QAction>("MenuZnovu")->trigger();
-        QCOMPARE(w.window->image(), edited);
+        QCOMPARE(w.window->document().image(), edited);
         QVERIFY(!w.canRedo());
     }
 };

@@ -51,11 +51,11 @@ void TestWindowHandlers::editExitOnlyWhenFocusStaysInTheWindow() {
     for (auto reason :
          {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason, Qt::MenuBarFocusReason}) {
         sendFocusOut(limiter, reason);
-        QCOMPARE(int(window->image().limiter()), 110);
+        QCOMPARE(int(window->document().image().limiter()), 110);
         QCOMPARE(limiter->text(), QString("1234"));
     }
     sendFocusOut(limiter, Qt::MouseFocusReason);
-    QCOMPARE(int(window->image().limiter()), 12);
+    QCOMPARE(int(window->document().image().limiter()), 12);
     QCOMPARE(limiter->text(), QString("1,200"));
 }
 
@@ -70,7 +70,7 @@ void TestWindowHandlers::enterCommitsAndMovesOn() {
     limiter->selectAll();
     QTest::keyClicks(limiter, "12000");
     QTest::keyClick(limiter, Qt::Key_Return);
-    QCOMPARE(int(window->image().limiter()), 120);
+    QCOMPARE(int(window->document().image().limiter()), 120);
     QVERIFY(!limiter->hasFocus());
     QCOMPARE(limiter->text(), QString("12,000"));
 }
@@ -81,9 +81,9 @@ void TestWindowHandlers::otherKeysRunNothing() {
     baseAdv->selectAll();
     QTest::keyClicks(baseAdv, "25");
     QTest::keyClick(baseAdv, Qt::Key_Tab);
-    QCOMPARE(int(window->image().baseAdv()), 10);
+    QCOMPARE(int(window->document().image().baseAdv()), 10);
     QTest::keyClick(baseAdv, Qt::Key_Up); // a step takes the typed 25 first
-    QCOMPARE(int(window->image().baseAdv()), 26);
+    QCOMPARE(int(window->document().image().baseAdv()), 26);
 }
 
 void TestWindowHandlers::checkBoxActsOnMouseReleaseOnly() {
@@ -94,13 +94,14 @@ void TestWindowHandlers::checkBoxActsOnMouseReleaseOnly() {
     QTest::keyClick(tpsMap, Qt::Key_Space);
     QVERIFY(tpsMap->isChecked());
     QCoreApplication::processEvents();
-    QCOMPARE(int(window->image().throttleMap()), 0);
+    QCOMPARE(int(window->document().image().throttleMap()), 0);
 
     clickBox(tpsMap);
     QVERIFY(!tpsMap->isChecked());
-    QTRY_VERIFY(window.find("LabelTps1")->isHidden() && window->image().throttleMap() == 0);
+    QTRY_VERIFY(window.find("LabelTps1")->isHidden() &&
+                window->document().image().throttleMap() == 0);
     clickBox(tpsMap);
-    QTRY_COMPARE(int(window->image().throttleMap()), 1);
+    QTRY_COMPARE(int(window->document().image().throttleMap()), 1);
     QVERIFY(!window.find("LabelTps1")->isHidden());
 }
 
@@ -109,7 +110,7 @@ void TestWindowHandlers::noReadingClick() {
     window->show();
     auto* box = window.find<QCheckBox>("CheckBoxZakazCteni");
     clickBox(box);
-    QCOMPARE(int(window->image().noReading()), 1);
+    QCOMPARE(int(window->document().image().noReading()), 1);
     QVERIFY(paintedShare(box, QColor(Qt::red)) > 0.6);
 }
 
@@ -118,7 +119,7 @@ void TestWindowHandlers::radioGroupStoresItsSelection() {
     window->show();
     auto* clutch = window.find<QRadioButton>("RadioGroupInput2Item3");
     clickBox(clutch);
-    QCOMPARE(int(window->image().input2()), InputFunction::clutchMaster);
+    QCOMPARE(int(window->document().image().input2()), InputFunction::clutchMaster);
     QVERIFY(window.edit("EditClutchTime")->isEnabled());
 }
 
@@ -128,22 +129,22 @@ void TestWindowHandlers::modelListAppliesThePreset() {
     const int vfr750 = bikeListPosition(BikeCode::hondaVfr750);
     bike->setCurrentIndex(vfr750);
     emit bike->activated(vfr750);
-    QCOMPARE(int(window->image().bike()), BikeCode::hondaVfr750);
-    QCOMPARE(int(window->image().lobeCount()), 11);
+    QCOMPARE(int(window->document().image().bike()), BikeCode::hondaVfr750);
+    QCOMPARE(int(window->document().image().lobeCount()), 11);
     QCOMPARE(window.edit("EditPocKanalu")->text(), QString("4"));
 
     // The special setting keeps the geometry of the model before and makes it editable.
     bike->setCurrentIndex(BikePosition::special);
     emit bike->activated(BikePosition::special);
-    QCOMPARE(int(window->image().bike()), int(kBikeSpecial));
-    QCOMPARE(int(window->image().lobeCount()), 11);
+    QCOMPARE(int(window->document().image().bike()), int(kBikeSpecial));
+    QCOMPARE(int(window->document().image().lobeCount()), 11);
     QVERIFY(window.find("GroupBoxSpecial")->isEnabled());
 
     auto* synchro = window.find<QComboBox>("ComboBoxSynchro");
     synchro->setCurrentIndex(Synchro::singleLobe);
     emit synchro->activated(Synchro::singleLobe);
-    QCOMPARE(int(window->image().synchroMethod()), Synchro::singleLobe);
-    QCOMPARE(int(window->image().lobeCount()), 1);
+    QCOMPARE(int(window->document().image().synchroMethod()), Synchro::singleLobe);
+    QCOMPARE(int(window->document().image().lobeCount()), 1);
     QVERIFY(!window.find("CheckBoxNehlidaPalec")->isHidden());
 }
 

@@ -33,12 +33,12 @@ private slots:
         const QDateTime now = QDateTime::currentDateTime();
         const QDateTime readAt = now.addSecs(-7200);
         History history(historyDir());
-        QVERIFY(history.add(f.window->image(), HistoryEvent::Read, {"SIM01", "9.12.2026", 3},
-                            "/tunes/track.ign", readAt));
-        QVERIFY(history.add(f.window->image(), HistoryEvent::Programmed, {"SIM01", "9.12.2026", -1},
-                            QString(), now.addSecs(-3600)));
-        QVERIFY(
-            history.add(f.window->image(), HistoryEvent::BeforeProgramming, {}, QString(), now));
+        QVERIFY(history.add(f.window->document().image(), HistoryEvent::Read,
+                            {"SIM01", "9.12.2026", 3}, "/tunes/track.ign", readAt));
+        QVERIFY(history.add(f.window->document().image(), HistoryEvent::Programmed,
+                            {"SIM01", "9.12.2026", -1}, QString(), now.addSecs(-3600)));
+        QVERIFY(history.add(f.window->document().image(), HistoryEvent::BeforeProgramming, {},
+                            QString(), now));
 
         QList<QStringList> rows;
         QString title;
@@ -82,7 +82,7 @@ private slots:
         QFETCH(QString, languageItem);
         FlowsFixture f;
         QVERIFY(History(historyDir())
-                    .add(f.window->image(), HistoryEvent::Read, {}, QString(),
+                    .add(f.window->document().image(), HistoryEvent::Read, {}, QString(),
                          QDateTime::currentDateTime()));
         f.trigger(qPrintable(languageItem));
         QTEST(f.window.find<QAction>("MenuHistory")->text(), "menuText");
@@ -103,10 +103,10 @@ private slots:
         whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget&) {
             openEnabled = dialog.findChild<QPushButton*>("HistoryOpen")->isEnabled();
         });
-        const ParamImage before = f.window->image();
+        const ParamImage before = f.window->document().image();
         f.trigger("MenuHistory");
         QVERIFY(!openEnabled);
-        QCOMPARE(f.window->image(), before);
+        QCOMPARE(f.window->document().image(), before);
     }
 
     void openingAnEntry_data() {
@@ -125,14 +125,14 @@ private slots:
         const QDateTime now = QDateTime::currentDateTime();
         History history(historyDir());
         f.type("EditOmez2", "9000");
-        const ParamImage older = f.window->image();
+        const ParamImage older = f.window->document().image();
         QVERIFY(history.add(older, HistoryEvent::Read, {}, QString(), now.addSecs(-60)));
         f.type("EditOmez2", "10000");
-        const ParamImage newer = f.window->image();
+        const ParamImage newer = f.window->document().image();
         QVERIFY(history.add(newer, HistoryEvent::Programmed, {}, QString(), now));
-        f.window.find<QLabel>("LabelFile2")->setText("/tunes/mine.ign");
+        f.window->document().setFile("/tunes/mine.ign");
         f.type("EditOmez2", "8000");
-        const ParamImage current = f.window->image();
+        const ParamImage current = f.window->document().image();
 
         whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget& list) {
             QTreeWidgetItem* item = list.topLevelItem(1);
@@ -150,10 +150,10 @@ private slots:
             }
         });
         f.trigger("MenuHistory");
-        QCOMPARE(f.window->image(), taken ? older : current);
+        QCOMPARE(f.window->document().image(), taken ? older : current);
         QCOMPARE(f.fileLabel(), "/tunes/mine.ign");
         f.trigger("MenuZpet");
-        QCOMPARE(f.window->image(), taken ? current : newer);
+        QCOMPARE(f.window->document().image(), taken ? current : newer);
     }
 
     // A kept file gone while the dialog was open (another window's history pruned it) is named
@@ -161,11 +161,11 @@ private slots:
     void entryGoneMeanwhile() {
         FlowsFixture f;
         History history(historyDir());
-        const auto entry = history.add(f.window->image(), HistoryEvent::Read, {}, QString(),
-                                       QDateTime::currentDateTime());
+        const auto entry = history.add(f.window->document().image(), HistoryEvent::Read, {},
+                                       QString(), QDateTime::currentDateTime());
         QVERIFY(entry);
         f.type("EditOmez2", "9000");
-        const ParamImage before = f.window->image();
+        const ParamImage before = f.window->document().image();
         whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget&) {
             QFile::remove(history.filePath(*entry));
             dialog.findChild<QPushButton*>("HistoryOpen")->click();
@@ -173,7 +173,7 @@ private slots:
         f.trigger("MenuHistory");
         QVERIFY2(f.window.boxes.shown == QStringList{"Open file error!"},
                  qPrintable(f.window.boxes.shown.join(" | ")));
-        QCOMPARE(f.window->image(), before);
+        QCOMPARE(f.window->document().image(), before);
     }
 };
 

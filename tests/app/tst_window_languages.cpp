@@ -97,7 +97,7 @@ private slots:
         f.trigger(kLanguageItems[(language + 1) % kLanguageCount]);
         f.trigger(kLanguageItems[language]);
 
-        QCOMPARE(int(f.window->language()), language);
+        QCOMPARE(int(f.window->document().language()), language);
         QCOMPARE(checkedLanguageItems(f), QStringList{kLanguageItems[language]});
         QCOMPARE(f.window->windowTitle(), title);
         QCOMPARE(f.window->findChild<QMenu*>("MenuFile")->title(), fileMenu);
@@ -125,11 +125,11 @@ private slots:
         auto* bike = f.window.find<QComboBox>("ComboBoxBike");
         bike->setCurrentIndex(BikePosition::special);
         emit bike->activated(BikePosition::special);
-        QCOMPARE(int(f.window->image().bike()), int(kBikeSpecial));
+        QCOMPARE(int(f.window->document().image().bike()), int(kBikeSpecial));
         f.trigger("MenuCzech");
         QCOMPARE(bike->currentIndex(), BikePosition::special);
         QCOMPARE(bike->currentText(), QString("Speciální nastavení"));
-        QCOMPARE(int(f.window->image().bike()), int(kBikeSpecial));
+        QCOMPARE(int(f.window->document().image().bike()), int(kBikeSpecial));
     }
 
     void switchKeepsImageHistoryAndPage() {
@@ -138,18 +138,18 @@ private slots:
         f.type("EditOmez2", "8000");
         f.trigger("MenuZpet");
         f.pages()->setCurrentIndex(Page::servo);
-        const ParamImage before = f.window->image();
+        const ParamImage before = f.window->document().image();
         f.trigger("MenuGerman");
-        QCOMPARE(f.window->image(), before);
+        QCOMPARE(f.window->document().image(), before);
         QCOMPARE(f.pages()->currentIndex(), Page::servo);
         QVERIFY(f.canUndo());
         QVERIFY(f.canRedo());
         // The history holds the same steps: one back reaches the start, one forward the redo.
         f.trigger("MenuZnovu");
-        QCOMPARE(int(f.window->image().limiter()), 80);
+        QCOMPARE(int(f.window->document().image().limiter()), 80);
         f.trigger("MenuZpet");
         f.trigger("MenuZpet");
-        QCOMPARE(int(f.window->image().limiter()), 110);
+        QCOMPARE(int(f.window->document().image().limiter()), 110);
         QVERIFY(!f.canUndo());
     }
 

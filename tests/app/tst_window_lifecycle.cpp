@@ -9,7 +9,9 @@
 #include "ScriptedMessageBoxes.h"
 #include "TestFiles.h"
 #include "app/CommandLine.h"
+#include "app/FormEdits.h"
 #include "app/MainWindow.h"
+#include "document/Document.h"
 #include "storage/ConfigPaths.h"
 #include "storage/FileIo.h"
 #include "storage/LastStateFile.h"
@@ -78,8 +80,8 @@ private slots:
         QCOMPARE(run.fileLabel(), QString());
         QCOMPARE(run.openDialogFile(), QString());
         QVERIFY(run.find("LabelTest1")->isHidden());
-        QCOMPARE(run.window->image().bike(), startUpImage().bike());
-        QCOMPARE(run.window->image().limiter(), startUpImage().limiter());
+        QCOMPARE(run.window->document().image().bike(), startUpImage().bike());
+        QCOMPARE(run.window->document().image().limiter(), startUpImage().limiter());
         QVERIFY(!run.find<QAction>("MenuZpet")->isEnabled());
     }
 
@@ -109,7 +111,7 @@ private slots:
                 run.find<QAction>("MenuExit")->trigger();
             else
                 run.window->close();
-            closed = run.window->image();
+            closed = run.window->document().image();
         }
         QCOMPARE(int(closed.baseAdv()), 17);
         const QByteArray settings = readTestFile(settingsFilePath());
@@ -121,7 +123,7 @@ private slots:
         QCOMPARE(readTestFile(lastStateFilePath()), writeLastState(LastState{closed, {}}));
 
         Run again;
-        QCOMPARE(again.window->image(), closed);
+        QCOMPARE(again.window->document().image(), closed);
         QCOMPARE(again.page(), Page::advanceMap);
         QVERIFY(again.checked("MenuCom5"));
         QCOMPARE(again.fileLabel(), file);
@@ -295,7 +297,7 @@ private slots:
         writeTestFile(lastStateFilePath(), writeLastState(state));
         {
             Run run;
-            QCOMPARE(int(run.window->image().limiter()), 95);
+            QCOMPARE(int(run.window->document().image().limiter()), 95);
             run.window->close();
         }
         LastState written;
@@ -311,7 +313,7 @@ private slots:
             numbers += k == Field::channelCount ? "9 " : k == Field::limiter ? "80 " : "0 ";
         writeTestFile(lastStateFilePath(), numbers);
         Run run;
-        const ParamImage& image = run.window->image();
+        const ParamImage& image = run.window->document().image();
         QCOMPARE(int(image.limiter()), 80);
         QCOMPARE(int(image.channelCount()), 4);              // normalized at start-up
         QCOMPARE(image.bytes[90], startUpImage().bytes[90]); // beyond the 50 numbers
@@ -386,20 +388,20 @@ private slots:
         saved.limiter() = 95;
         QVERIFY(saveParamFile(path, saved));
         Run run({"varko", "DEUTSCH", path});
-        QCOMPARE(run.window->language(), 1);
-        QCOMPARE(int(run.window->image().limiter()), 95);
+        QCOMPARE(run.window->document().language(), 1);
+        QCOMPARE(int(run.window->document().image().limiter()), 95);
         QCOMPARE(run.fileLabel(), path);
         QCOMPARE(run.boxes.shown, QStringList());
         QCOMPARE(run.openDialogFile(), path);
         run.find<QAction>("MenuZpet")->trigger();
-        QVERIFY(run.window->image().limiter() != 95);
+        QVERIFY(run.window->document().image().limiter() != 95);
         QVERIFY(!run.find<QAction>("MenuZpet")->isEnabled());
     }
 
     void otherArgumentsAreReported() {
         ScopedConfigDir config;
         Run run({"varko", "CESKY", "/nowhere/bike.ign", "--frobnicate"});
-        QCOMPARE(run.window->language(), 3);
+        QCOMPARE(run.window->document().language(), 3);
         QCOMPARE(run.boxes.warnings,
                  QStringList{ignoredArgumentsText({"/nowhere/bike.ign", "--frobnicate"}, 3)});
         QVERIFY(run.boxes.warnings.first().contains("/nowhere/bike.ign\n--frobnicate"));

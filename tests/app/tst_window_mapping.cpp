@@ -43,19 +43,18 @@ void TestWindowMapping::limiterShowsItsMinimumAndStepsUp() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.limiter() = 9; });
     QCOMPARE(window.edit("EditOmez2")->text(), QString("999"));
-    window->collectImage();
-    QCOMPARE(int(window->image().limiter()), 9);
+    QCOMPARE(int(window.collected().limiter()), 9);
 
     clickUp(window, "UpDownOmez2"); // 1099, collected as 10 and shown as 1000
-    QCOMPARE(int(window->image().limiter()), 10);
+    QCOMPARE(int(window->document().image().limiter()), 10);
     QCOMPARE(window.edit("EditOmez2")->text(), QString("1,000"));
 }
 
 void TestWindowMapping::typedValueIsStoredToItsStep() {
     WindowFixture window;
     window.edit("EditOmez2")->setText("1234");
-    window->commitEditedValue();
-    QCOMPARE(int(window->image().limiter()), 12);
+    window->edits().commitEditedValue();
+    QCOMPARE(int(window->document().image().limiter()), 12);
     QCOMPARE(window.edit("EditOmez2")->text(), QString("1,200"));
 }
 
@@ -78,13 +77,12 @@ void TestWindowMapping::rejectedTextKeepsTheValue() {
     QFETCH(QString, edit);
     QFETCH(QString, typed);
     WindowFixture window;
-    const ParamImage before = window->image();
+    const ParamImage before = window->document().image();
     const QString shown = window.edit(edit)->text();
     window.edit(edit)->setText(typed);
-    window->collectImage();
-    QCOMPARE(window->image(), before);
+    QCOMPARE(window.collected(), before);
     QCOMPARE(window.edit(edit)->text(), typed);
-    window->showImage();
+    window->form().show();
     QCOMPARE(window.edit(edit)->text(), shown);
 }
 
@@ -92,8 +90,7 @@ void TestWindowMapping::throttleFullScaleAboveTheRange() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.tps100() = 250; });
     QCOMPARE(window.edit("EditTps100")->text(), QString("4,750"));
-    window->collectImage();
-    QCOMPARE(int(window->image().tps100()), 225);
+    QCOMPARE(int(window.collected().tps100()), 225);
 }
 
 // Every pair, through its widgets: each end of its range shown and collected gives the byte
@@ -111,8 +108,7 @@ void TestWindowMapping::pairEndsSurviveShowAndCollect() {
                 image.lobeCount() = 58;
                 image[pair.offset] = pair.scale.encode(end);
             });
-            window->collectImage();
-            QVERIFY2(window->image()[pair.offset] == pair.scale.encode(end),
+            QVERIFY2(window.collected()[pair.offset] == pair.scale.encode(end),
                      qPrintable(QString("%1 at %2").arg(pair.editName).arg(end)));
         }
     }
@@ -132,10 +128,10 @@ void TestWindowMapping::codesBeyondTheLists() {
     QVERIFY(window.find<QRadioButton>("RadioGroupInput2Item4")->isChecked());
     QCOMPARE(window.find<QRadioButton>("RadioGroupInput2Item4")->text(),
              QString("Clutch master inv. input"));
-    window->collectImage();
-    QCOMPARE(int(window->image().bike()), BikeCode::yamahaR6);
-    QCOMPARE(int(window->image().synchroMethod()), 255);
-    QCOMPARE(int(window->image().input2()), 4);
+    const ParamImage collected = window.collected();
+    QCOMPARE(int(collected.bike()), BikeCode::yamahaR6);
+    QCOMPARE(int(collected.synchroMethod()), 255);
+    QCOMPARE(int(collected.input2()), 4);
 }
 
 void TestWindowMapping::methodEightTicksTheSecondEdgeBoxes() {
@@ -149,12 +145,12 @@ void TestWindowMapping::methodEightTicksTheSecondEdgeBoxes() {
     for (int n = 1; n <= kChannels; ++n) {
         QVERIFY(window.find<QCheckBox>(QString("CheckBoxPalec%1ZacH2").arg(n))->isChecked());
         QVERIFY(window.find<QCheckBox>(QString("CheckBoxPalec%1EndH2").arg(n))->isChecked());
-        QCOMPARE(int(window->image().maxAdvEdge2(n - 1)), 0);
+        QCOMPARE(int(window->document().image().maxAdvEdge2(n - 1)), 0);
     }
-    window->collectImage();
+    const ParamImage collected = window.collected();
     for (int n = 0; n < kChannels; ++n) {
-        QCOMPARE(int(window->image().maxAdvEdge2(n)), 1);
-        QCOMPARE(int(window->image().startAdvEdge2(n)), 1);
+        QCOMPARE(int(collected.maxAdvEdge2(n)), 1);
+        QCOMPARE(int(collected.startAdvEdge2(n)), 1);
     }
 }
 
@@ -164,9 +160,9 @@ void TestWindowMapping::compensationHeldOutsideTestMode() {
     QCOMPARE(window.edit("EditKompenz3")->text(), QString("99"));
     QVERIFY(window.edit("EditKompenz3")->isHidden());
     window.edit("EditKompenz1")->setText("50");
-    window->collectImage();
+    const ParamImage collected = window.collected();
     for (int n = 0; n < kChannels; ++n) {
-        QCOMPARE(int(window->image().compensation(n)), 11);
+        QCOMPARE(int(collected.compensation(n)), 11);
     }
 }
 
@@ -176,12 +172,12 @@ void TestWindowMapping::showImageNeverChangesTheImage() {
     WindowFixture window;
     QRandomGenerator random(75);
     for (int round = 0; round < 40; ++round) {
-        for (auto& byte : window->image().bytes) {
+        ParamImage randomImage;
+        for (auto& byte : randomImage.bytes) {
             byte = static_cast<std::uint8_t>(random.bounded(256));
         }
-        const ParamImage before = window->image();
-        window->showImage();
-        QCOMPARE(window->image(), before);
+        window.showWith([&](ParamImage& image) { image = randomImage; });
+        QCOMPARE(window->document().image(), randomImage);
     }
 }
 

@@ -171,7 +171,7 @@ private slots:
     void printAllPrintsFourPagesInOrder() {
         FlowsFixture f;
         RecordingPrinters printers;
-        f.window->showPage(3);
+        f.window->form().showPage(3);
         QStringList pagesInFront;
         QList<int> visibleTabs;
         printers.whilePrinting = [&] {
@@ -226,7 +226,7 @@ private slots:
         printers.name = printer;
         printers.refuseFromJob = refuseFromJob;
         f.trigger("MenuFrench");
-        f.window->showPage(2);
+        f.window->form().showPage(2);
         const WindowLook before = lookOf(f);
 
         f.trigger(qPrintable(menuItem)); // the question is answered Cancel
@@ -260,7 +260,7 @@ private slots:
         FlowsFixture f;
         RecordingPrinters printers;
         printers.whilePrinting = [] { throw std::runtime_error("printer driver"); };
-        f.window->showPage(1);
+        f.window->form().showPage(1);
         const WindowLook before = lookOf(f);
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, f.window->findChild<PrintMenu*>()->printAll());
         const WindowLook after = lookOf(f);

@@ -160,7 +160,7 @@ void TestWindowRules::warningBoxesArePaintedRed_data() {
     QTest::newRow("Programming after change")
         << "CheckBoxProgHned" << TickBox([](WindowFixture& w, bool on) {
                w.find<QCheckBox>("CheckBoxProgHned")->setChecked(on);
-               w->applyDisplayRules();
+               w->form().applyDisplayRules();
            });
 }
 

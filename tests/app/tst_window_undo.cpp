@@ -54,10 +54,10 @@ private slots:
         FlowsFixture f;
         QVERIFY(!undoControls(f).undo);
         QVERIFY(!undoControls(f).redo);
-        const ParamImage before = f.window->image();
+        const ParamImage before = f.window->document().image();
         f.trigger("MenuZpet");
         f.trigger("MenuZnovu");
-        QCOMPARE(f.window->image(), before);
+        QCOMPARE(f.window->document().image(), before);
     }
 
     void leavingAnEditUnchangedRecordsNothing() {
@@ -68,7 +68,7 @@ private slots:
 
     void hundredNinetyNineStepsBack() {
         FlowsFixture f;
-        const ParamImage start = f.window->image();
+        const ParamImage start = f.window->document().image();
         for (int change = 1; change <= 199; ++change)
             f.type("EditOmez2", change % 2 == 1 ? "9000" : "8000");
         for (int step = 0; step < 199; ++step) {
@@ -76,12 +76,12 @@ private slots:
             f.window.find<QToolButton>("SpeedButtonZpet")->click();
         }
         QVERIFY(!undoControls(f).undo);
-        QCOMPARE(f.window->image(), start);
+        QCOMPARE(f.window->document().image(), start);
         QCOMPARE(f.window.edit("EditOmez2")->text(), "11,000");
         for (int step = 0; step < 199; ++step)
             f.window.find<QToolButton>("SpeedButtonZnovu")->click();
         QVERIFY(!undoControls(f).redo);
-        QCOMPARE(int(f.window->image().limiter()), 90);
+        QCOMPARE(int(f.window->document().image().limiter()), 90);
     }
 
     void twoHundredthChangeDropsTheStart() {
@@ -91,7 +91,8 @@ private slots:
         for (int step = 0; step < 199; ++step)
             f.trigger("MenuZpet");
         QVERIFY(!undoControls(f).undo);
-        QCOMPARE(int(f.window->image().advance(0, 0)), 40); // the state after the first change
+        QCOMPARE(int(f.window->document().image().advance(0, 0)),
+                 40); // the state after the first change
     }
 
     void newChangeAfterUndoDropsRedo() {
@@ -104,8 +105,8 @@ private slots:
         f.type("EditBaseAdv", "12");
         QVERIFY(!undoControls(f).redo);
         f.trigger("MenuZpet");
-        QCOMPARE(int(f.window->image().limiter()), 90);
-        QCOMPARE(int(f.window->image().baseAdv()), 10);
+        QCOMPARE(int(f.window->document().image().limiter()), 90);
+        QCOMPARE(int(f.window->document().image().baseAdv()), 10);
     }
 
     void undoShowsTheSnapshotsPage() {
@@ -117,11 +118,11 @@ private slots:
         f.pages()->setCurrentIndex(Page::servo);
         f.trigger("MenuZpet"); // back to the limiter's snapshot
         QCOMPARE(f.pages()->currentIndex(), Page::miscellaneous);
-        QCOMPARE(int(f.window->image().limiter()), 90);
+        QCOMPARE(int(f.window->document().image().limiter()), 90);
         f.pages()->setCurrentIndex(Page::bike);
         f.trigger("MenuZnovu");
         QCOMPARE(f.pages()->currentIndex(), Page::advanceMap);
-        QCOMPARE(int(f.window->image().advance(0, 0)), 30);
+        QCOMPARE(int(f.window->document().image().advance(0, 0)), 30);
     }
 
     // Ctrl+Z undoes and Ctrl+Alt+Z redoes wherever the focus is, in an edit field as well.
@@ -144,9 +145,9 @@ private slots:
             QVERIFY(target->hasFocus());
         }
         QTest::keySequence(target, QKeySequence(Qt::CTRL | Qt::Key_Z));
-        QCOMPARE(int(f.window->image().baseAdv()), 10);
+        QCOMPARE(int(f.window->document().image().baseAdv()), 10);
         QTest::keySequence(target, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
-        QCOMPARE(int(f.window->image().baseAdv()), 15);
+        QCOMPARE(int(f.window->document().image().baseAdv()), 15);
     }
 
     // With "Programming after change" ticked every undo and redo that moves starts a program

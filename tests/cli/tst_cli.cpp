@@ -5,6 +5,7 @@
 #include "PresetImage.h"
 #include "TestFiles.h"
 #include "cli/Commands.h"
+#include "model/FormMapping.h"
 #include "model/Messages.h"
 #include "model/Normalize.h"
 #include "model/Presets.h"
@@ -82,6 +83,7 @@ private slots:
     void dumpNormalizeOnRequest();
     void asWindow_data();
     void asWindow();
+    void asWindowTakesTheListedModel();
     void missingKeysAreNamed_data();
     void missingKeysAreNamed();
     void inputThatIsNoFile_data();
@@ -219,6 +221,25 @@ void TestCli::asWindow() {
     QCOMPARE(bytes.size(), kImageSize);
     QCOMPARE(bytes[Field::lobeCount], lobes);
     QCOMPARE(bytes[Field::tps100], tps100);
+}
+
+// A model code the window's list does not hold becomes the list's entry, as the window's Open
+// makes it; the plain dump keeps the file's code.
+void TestCli::asWindowTakesTheListedModel() {
+    ParamImage odd = expectedPreset(BikeCode::yamahaR6);
+    odd.bike() = BikeCode::unlisted;
+    odd.channelCount() = 0;
+    writeTestFile(file("IN"), writeParamFile(odd));
+
+    const CliRun plain = runCli({"dump", file("IN")});
+    QCOMPARE(dumpedBytes(plain.out).value(Field::bike), BikeCode::unlisted);
+    const CliRun asWindow = runCli({"dump", file("IN"), "--as-window"});
+    QCOMPARE(asWindow.status, 0);
+    const QList<int> bytes = dumpedBytes(asWindow.out);
+    QCOMPARE(bytes.value(Field::bike), BikeCode::yamahaR6);
+    takeAsWindowOpens(odd, false);
+    for (int offset = 0; offset < kImageSize; ++offset)
+        QCOMPARE(bytes.value(offset), int(odd[offset]));
 }
 
 void TestCli::missingKeysAreNamed_data() {

@@ -54,7 +54,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !window.shown("LabelSpojeni"); }, kWaitMs));
         // The unit holds the R6 preset; the window differs from it in the limiter alone.
         window.showWith([](ParamImage& image) { image.limiter() = image.limiter() + 5; });
-        const ParamImage before = window->image();
+        const ParamImage before = window->document().image();
 
         window.find<QAction>(menuItem)->trigger();
         QVERIFY(viewShown(window));
@@ -62,7 +62,7 @@ private slots:
             QCOMPARE(window.find<QLabel>("LabelHlaseni")->text(), "Verify error!");
             QVERIFY(window.find<QLabel>("LabelHlaseni")->autoFillBackground());
         }
-        QCOMPARE(window->image(), before);
+        QCOMPARE(window->document().image(), before);
         QVERIFY2(view(window)->windowTitle().contains("the unit"),
                  qPrintable(view(window)->windowTitle()));
         const QStringList names = rowNames(window);

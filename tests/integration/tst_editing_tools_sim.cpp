@@ -75,13 +75,13 @@ private slots:
         QVERIFY(box->isChecked());
         QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
 
-        const ParamImage before = f.window->image();
+        const ParamImage before = f.window->document().image();
         const int value = before[Field::advance + cell];
         QVERIFY(value < 60);
         click(f, "BitBtnAdvPlus");
         ParamImage expected = before;
         expected[Field::advance + cell] = std::uint8_t(value + 1);
-        QCOMPARE(f.window->image(), expected);
+        QCOMPARE(f.window->document().image(), expected);
         QCOMPARE(markedCell(f), cell);
         QCOMPARE(f.window.edit(QStringLiteral("Edit%1").arg(kFirstMapEdit + cell))->text(),
                  QString::number(value + 1));
@@ -94,7 +94,7 @@ private slots:
         f.window.showWith([cell](ParamImage& image) { image[Field::advance + cell] = 0; });
         f.trigger("MenuRead");
         QVERIFY(QTest::qWaitFor([&] { return statusText(f) == "Verify:: OK"; }, kWaitMs));
-        QCOMPARE(int(f.window->image()[Field::advance + cell]), value + 1);
+        QCOMPARE(int(f.window->document().image()[Field::advance + cell]), value + 1);
         QVERIFY(simulator.stop());
     }
 
@@ -125,17 +125,17 @@ private slots:
         QVERIFY(connectToUnit(f));
         QVERIFY(QTest::qWaitFor(
             [&] { return f.window->deviceLink().live().liveTpsMillivolts != 0; }, kWaitMs));
-        const ParamImage before = f.window->image();
+        const ParamImage before = f.window->document().image();
 
         click(f, qPrintable(outOfRange));
-        QCOMPARE(f.window->image(), before);
+        QCOMPARE(f.window->document().image(), before);
         QVERIFY(!f.canUndo());
         click(f, qPrintable(button));
         ParamImage expected = before;
         expected[field] = std::uint8_t(stored);
-        QCOMPARE(f.window->image(), expected);
+        QCOMPARE(f.window->document().image(), expected);
         f.trigger("MenuZpet");
-        QCOMPARE(f.window->image(), before);
+        QCOMPARE(f.window->document().image(), before);
         QVERIFY(!f.canUndo());
         QVERIFY(simulator.stop());
     }

@@ -86,7 +86,7 @@ private slots:
         // 45 % lies nearer the 40 % row (6) than the 60 % row.
         QVERIFY(QTest::qWaitFor([&] { return chart->highlightedRow() == 6; }, kWaitMs));
         const OperatingPoint& point = f.window->deviceLink().operatingPoint();
-        QCOMPARE(chart->mark(), operatingMark(f.window->image(), point, 4000));
+        QCOMPARE(chart->mark(), operatingMark(f.window->document().image(), point, 4000));
         QCOMPARE(chart->mark()->x(), 4000.0);
         // The unit gone, the chart no longer claims an operating point.
         simulator.kill();

@@ -177,7 +177,7 @@ private slots:
         // line leaves the replay's note.
         f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
         f.programWithoutBackup();
-        f.window->showPage(Page::advanceMap);
+        f.window->form().showPage(Page::advanceMap);
         f.type("Edit50", "12");
         QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
         f.window->deviceLink().engine().hideStatus();

@@ -50,9 +50,9 @@ private slots:
         QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
 
         f.pages()->setCurrentIndex(Page::advanceMap);
-        const int cell = f.window->image().advance(2, 3) == 41 ? 42 : 41;
+        const int cell = f.window->document().image().advance(2, 3) == 41 ? 42 : 41;
         typeAndEnter(f, "Edit73", QString::number(cell));
-        QCOMPARE(int(f.window->image().advance(2, 3)), cell);
+        QCOMPARE(int(f.window->document().image().advance(2, 3)), cell);
         QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Program);
         // The program ends with a verify of what was sent, and then reports its own OK.
         QVERIFY2(QTest::qWaitFor([&] { return statusText(f) == "Program device:: OK"; }, kWaitMs),
@@ -63,7 +63,7 @@ private slots:
         f.window.showWith([](ParamImage& image) { image.advance(2, 3) = 0; });
         f.trigger("MenuRead");
         QVERIFY(QTest::qWaitFor([&] { return statusText(f) == "Verify:: OK"; }, kWaitMs));
-        QCOMPARE(int(f.window->image().advance(2, 3)), cell);
+        QCOMPARE(int(f.window->document().image().advance(2, 3)), cell);
         QVERIFY(simulator.stop());
     }
 };

@@ -72,7 +72,7 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort, {"--seed", "3", "--log-requests"}));
         QVERIFY(connectTo(window));
-        window.find<QLabel>("LabelFile2")->setText("/tmp/tuned.ign");
+        window->document().setFile("/tmp/tuned.ign");
         window.showWith([](ParamImage& image) { image.limiter() = 100; });
 
         trigger(window, "MenuProgram");
@@ -117,9 +117,8 @@ private slots:
         QVERIFY(simulator.start(kSimulatorPort, {"--seed", "3", "--log-requests"}));
         QVERIFY(connectTo(window));
         window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
-        window.showWith(
+        window.change(
             [](ParamImage& image) { image.advance(2, 3) = image.advance(2, 3) == 41 ? 42 : 41; });
-        window->refreshAfterChange();
         QCOMPARE(statusText(window), "Backup of the unit's set:");
         QVERIFY2(waitForStatus(window, "Program device:: OK"), qPrintable(statusText(window)));
         QCOMPARE(backups().size(), 1);

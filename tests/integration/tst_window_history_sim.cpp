@@ -53,11 +53,11 @@ private slots:
         QVERIFY(connectToSimulator(f));
 
         QVERIFY(runTransfer(f, "MenuRead", "Verify:: OK"));
-        const ParamImage read = f.window->image();
-        f.window.find<QLabel>("LabelFile2")->setText("/tunes/mine.ign");
+        const ParamImage read = f.window->document().image();
+        f.window->document().setFile("/tunes/mine.ign");
         f.type("EditOmez2", read.limiter() == 90 ? "8000" : "9000");
         QVERIFY(runTransfer(f, "MenuProgram", "Program device:: OK"));
-        const ParamImage programmed = f.window->image();
+        const ParamImage programmed = f.window->document().image();
         QVERIFY(programmed != read);
 
         const History history(historyDir());
@@ -99,13 +99,13 @@ private slots:
         QVERIFY(connectToSimulator(f));
 
         QVERIFY(runTransfer(f, "MenuRead", "Verify:: OK"));
-        const ParamImage read = f.window->image();
+        const ParamImage read = f.window->document().image();
         QCOMPARE(f.window->statusBar()->currentMessage(),
                  "The set could not be kept in the history.");
         QTest::qWait(500);
         QCOMPARE(statusText(f), "Verify:: OK");
         QVERIFY(!f.window.find("LabelHlaseni")->isHidden());
-        QCOMPARE(f.window->image(), read);
+        QCOMPARE(f.window->document().image(), read);
         QVERIFY2(f.window.boxes.shown.isEmpty(), qPrintable(f.window.boxes.shown.join(" | ")));
         QVERIFY(simulator.stop());
     }

@@ -98,14 +98,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&*window));
         QVERIFY(connectTo(window, kSimulatorPort));
 
-        window.find<QLabel>("LabelFile2")->setText("/tmp/opened.ign");
+        window->document().setFile("/tmp/opened.ign");
         QTest::keyClick(&*window, Qt::Key_F7);
         QCOMPARE(localizedText(window, "LabelFile2"),
                  QString()); // the image no longer belongs to a file
         QVERIFY(QTest::qWaitFor(
             [&] { return localizedText(window, "LabelHlaseni") == "Verify:: OK"; }, kWaitMs));
         QVERIFY(window.shown("LabelHlaseni"));
-        QCOMPARE(window->image().bytes, sim::SimulatedUnit::factoryImage().bytes);
+        QCOMPARE(window->document().image().bytes, sim::SimulatedUnit::factoryImage().bytes);
         QCOMPARE(window.find<QLabel>("LabelVerze1")->text(), "SIM01");
         QVERIFY(window.boxes.shown.filter("Unmatched").isEmpty());
         QVERIFY(simulator.stop());

@@ -16,7 +16,7 @@ struct FlowsFixture {
     // Types a value into a number edit and leaves it, as a user would.
     void type(const char* edit, const QString& text) {
         window.edit(edit)->setText(text);
-        window->commitEditedValue();
+        window->edits().commitEditedValue();
     }
     void trigger(const char* menuItem) { window.find<QAction>(menuItem)->trigger(); }
     // Programs start at once, as the unit's own program has them, without the backup of the

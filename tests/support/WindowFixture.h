@@ -6,7 +6,11 @@
 #include "ScopedConfigDir.h"
 #include "ScriptedMessageBoxes.h"
 #include "SilentLine.h"
+#include "app/CompareFlows.h"
+#include "app/FormEdits.h"
 #include "app/MainWindow.h"
+#include "document/Document.h"
+#include "ui/FormBinder.h"
 #include "ui/NumberPair.h"
 
 #include <QLineEdit>
@@ -31,10 +35,19 @@ public:
     // As the window's rules left the control, whether its page is on screen or not.
     bool shown(const QString& name) const { return !find(name)->isHidden(); }
     bool enabled(const QString& name) const { return find(name)->isEnabled(); }
-    // Shows the image as changed by the test.
+    // Shows the set as changed by the test, as it is: no normalization, no undo step.
     template <typename F> void showWith(F change) {
-        change(window->image());
-        window->showImage();
+        window->document().apply(change, varko::ChangeOrigin::AsIs);
+    }
+    // Changes the set as an edit does: normalized, one undo step, programmed after change.
+    template <typename F> void change(F change) {
+        window->document().apply(change, varko::ChangeOrigin::Edit);
+    }
+    // The set the controls hold now, typed values not yet taken included.
+    varko::ParamImage collected() const {
+        varko::ParamImage image = window->document().image();
+        window->form().commitPending(image);
+        return image;
     }
 
     ScriptedMessageBoxes boxes;

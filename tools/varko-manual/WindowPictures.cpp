@@ -3,8 +3,10 @@
 #include "UnitSimulator.h"
 #include "app/MainWindow.h"
 #include "app/WindowLink.h"
+#include "document/Document.h"
 #include "model/Presets.h"
 #include "ui/AboutBox.h"
+#include "ui/FormBinder.h"
 #include "ui/MessageBoxes.h"
 
 #include <QAction>
@@ -110,12 +112,14 @@ QMap<QString, QImage> renderWindowPictures(std::uint8_t language, const QString&
     window.startUp();
     // As a user chooses it: the language menu lists the languages in their order.
     window.findChild<QMenu*>(QStringLiteral("MenuLanguage"))->actions().at(language)->trigger();
-    window.image().bike() = shownModelCode();
-    bool listChanged = false;
-    varko::applyBikePreset(window.image(), listChanged);
-    window.image().throttleMap() = 1; // the advance map with all its rows
-    window.normalizeImage();
-    window.showImage();
+    window.document().apply(
+        [](varko::ParamImage& image) {
+            image.bike() = shownModelCode();
+            bool listChanged = false;
+            varko::applyBikePreset(image, listChanged);
+            image.throttleMap() = 1; // the advance map with all its rows
+        },
+        varko::ChangeOrigin::Commit);
     window.show();
     settle();
     if (!unitError.isEmpty())
@@ -125,7 +129,7 @@ QMap<QString, QImage> renderWindowPictures(std::uint8_t language, const QString&
 
     QMap<QString, QImage> pictures;
     for (int page = 0; page < int(kPagePictures.size()); ++page) {
-        window.showPage(page);
+        window.form().showPage(page);
         settle();
         pictures.insert(QString::fromLatin1(kPagePictures[page]), framed(window.grab()));
     }

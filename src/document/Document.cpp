@@ -1,0 +1,127 @@
+#include "document/Document.h"
+
+#include "model/ImageDiff.h"
+#include "model/Normalize.h"
+
+namespace varko {
+namespace {
+
+// The unit's set is compared as a verify compares it.
+bool sameSet(const ParamImage& a, const ParamImage& b, bool asVerified) {
+    for (const int offset : differingBytes(a, b)) {
+        if (!asVerified || verifyCompares(offset))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Document::Document(QObject* parent) : QObject(parent) {}
+
+void Document::setLanguage(std::uint8_t language) {
+    settings_.language = language;
+    emit languageChanged();
+}
+
+void Document::apply(const Change& change, ChangeOrigin origin) {
+    change(image_);
+    if (origin != ChangeOrigin::AsIs)
+        normalize(image_, settings_);
+    changed(origin == ChangeOrigin::Edit);
+}
+
+void Document::replace(const ParamImage& image, SetOrigin origin) {
+    image_ = image;
+    if (origin != SetOrigin::Read)
+        normalize(image_, settings_);
+    if (origin == SetOrigin::New)
+        setFile(QString());
+    changed(origin != SetOrigin::Read);
+}
+
+void Document::startWith(const ParamImage& image) {
+    image_ = image;
+    normalize(image_, settings_);
+    changed(false);
+}
+
+void Document::changed(bool recorded) {
+    emit imageChanged();
+    emit knownSetsChanged();
+    if (recorded)
+        record();
+}
+
+void Document::record() {
+    const bool program = ring_.push(image_, page_, programAfterChange_);
+    emit undoStateChanged();
+    if (program)
+        emit programRequested();
+}
+
+void Document::startHistory() {
+    ring_.init(image_, page_);
+    emit undoStateChanged();
+}
+
+void Document::undo() {
+    if (const UndoSnapshot* snapshot = ring_.undo())
+        restore(*snapshot);
+}
+
+void Document::redo() {
+    if (const UndoSnapshot* snapshot = ring_.redo())
+        restore(*snapshot);
+}
+
+// Snapshots are of normalized images: nothing is normalized or recorded here.
+void Document::restore(const UndoSnapshot& snapshot) {
+    image_ = snapshot.image;
+    if (page_ != snapshot.page) {
+        page_ = snapshot.page;
+        emit pageRestored(page_);
+    }
+    emit imageChanged();
+    emit knownSetsChanged();
+    emit undoStateChanged();
+    if (programAfterChange_)
+        emit programRequested();
+}
+
+void Document::setPage(int page) {
+    if (page >= 0)
+        page_ = static_cast<std::uint8_t>(page);
+}
+
+void Document::setFile(const QString& path) {
+    file_ = path;
+    emit fileChanged();
+}
+
+void Document::fileHolds(const ParamImage& set) {
+    fileSet_ = set;
+    emit knownSetsChanged();
+}
+
+void Document::unitHolds(const ParamImage& set) {
+    unitSet_ = set;
+    emit knownSetsChanged();
+}
+
+void Document::unitUnknown() {
+    if (!unitSet_)
+        return; // every status report while no unit answers comes here
+    unitSet_.reset();
+    emit knownSetsChanged();
+}
+
+bool Document::isSaved() const {
+    return fileSet_ && sameSet(image_, *fileSet_, false);
+}
+
+bool Document::isInUnit() const {
+    return unitSet_ && sameSet(image_, *unitSet_, true);
+}
+
+} // namespace varko
