@@ -12,26 +12,17 @@ namespace {
 const TextRow kTheUnit = {"the unit", "der Zündung", "le boitier", "zapalováním"}; // ours
 } // namespace
 
-UnitComparison::UnitComparison(MainWindow& window, LinkEngine& engine, QObject* parent)
-    : QObject(parent), window_(window), engine_(engine) {}
+UnitComparison::UnitComparison(MainWindow& window, UnitSession& session, QObject* parent)
+    : QObject(parent), window_(window), session_(session) {}
 
 void UnitComparison::compareWithUnit(int startText, StatusColour colour) {
-    // Never from inside an engine call: the copy read is a transfer of its own.
     QTimer::singleShot(0, this, [this, startText, colour] {
-        waiting_ = true;
-        engine_.startCopyRead(startText, colour);
+        UnitOperation* read = session_.copyRead(startText, colour);
+        // A failed read has said so on the status line.
+        connect(read, &UnitOperation::finished, this,
+                [this](TransferResult, const std::optional<ParamImage>& unitSet) {
+                    if (unitSet)
+                        window_.showComparison(*unitSet, textIn(kTheUnit, window_.language()));
+                });
     });
-}
-
-void UnitComparison::forget() {
-    waiting_ = false;
-}
-
-void UnitComparison::copyReadEnded(const std::optional<ParamImage>& unitSet) {
-    if (!waiting_)
-        return; // another's read, such as a backup's
-    waiting_ = false;
-    // A failed read has said so on the status line.
-    if (unitSet)
-        window_.showComparison(*unitSet, textIn(kTheUnit, window_.language()));
 }

@@ -3,28 +3,23 @@
 // another set: the unit's set is copy-read (the window's set stays as it is) and the compare view
 // opens on the window's set against it.
 
-#include "link/LinkEngine.h"
+#include "link/UnitSession.h"
 
 #include <QObject>
-#include <optional>
 
 class MainWindow;
 
 class UnitComparison final : public QObject {
     Q_OBJECT
 public:
-    UnitComparison(MainWindow& window, varko::LinkEngine& engine, QObject* parent);
+    UnitComparison(MainWindow& window, varko::UnitSession& session, QObject* parent);
 
     // Starts the copy read, with startText in colour on the status line; the view opens when it
     // ends well. After "Verify error!" that message stays, red, as it came first. The read starts
-    // once the engine's call has returned.
+    // once the current call has returned, which may be the link's.
     void compareWithUnit(int startText, varko::StatusColour colour);
-    // Another transfer was started: a comparison waiting for its read is dropped with it.
-    void forget();
-    void copyReadEnded(const std::optional<varko::ParamImage>& unitSet);
 
 private:
     MainWindow& window_;
-    varko::LinkEngine& engine_;
-    bool waiting_ = false;
+    varko::UnitSession& session_;
 };

@@ -7,7 +7,6 @@
 #include "app/SaveAndUnitFields.h"
 #include "app/UnitComparison.h"
 #include "link/PosixSerialPort.h"
-#include "link/TickTimer.h"
 #include "model/Messages.h"
 #include "ui/MainWindowUi.h"
 #include "ui/MapCellGrid.h"
@@ -43,34 +42,31 @@ void setStatusBackground(QLabel* label, StatusColour colour) {
 WindowLink::WindowLink(MainWindow& window, MainWindowUi& ui, WindowSettings& settings,
                        std::array<QString, 3>& unitTexts)
     : window_(window), ui_(ui), settings_(settings), unitTexts_(unitTexts),
-      engine_(std::make_unique<LinkEngine>(window.image(), settings, static_cast<LinkOwner&>(*this),
-                                           std::make_unique<PosixSerialPort>())),
-      column_(ui), tickTimer_(new QTimer(this)), backup_(new ProgramBackup(*this, ui, settings)),
-      unitComparison_(new UnitComparison(window, *engine_, this)),
+      session_(new UnitSession(settings, std::make_unique<PosixSerialPort>(), this)), column_(ui),
+      backup_(new ProgramBackup(*session_, ui, settings, this)),
+      unitComparison_(new UnitComparison(window, *session_, this)),
       recording_(new LiveRecording(window, ui, settings.language)),
       replay_(new LiveReplayDriver(window, *this, settings.language)) {
     buildPortMenu();
     connectTransfers();
+    connect(session_, &UnitSession::statusChanged, this, &WindowLink::showStatus);
+    connect(session_, &UnitSession::messageToShow, this, &WindowLink::showMessage);
+    connect(session_, &UnitSession::monitorFrame, this, &WindowLink::onMonitorFrame);
+    connect(session_, &UnitSession::tickEnded, this, &WindowLink::highlightOperatingPoint);
     // The rest of the link's look is the window's own at creation ("No connection with PC"
     // shown, status line and gauge hidden) until the first tick reports.
-    showPortMenu(engine_->status().portMenu);
-    tickTimer_->setObjectName(QStringLiteral("Timer1"));
-    setUpTickTimer(*tickTimer_);
-    connect(tickTimer_, &QTimer::timeout, this, [this] { engine_->tick(); });
+    showPortMenu(engine().status().portMenu);
+    session_->tickTimer().setObjectName(QStringLiteral("Timer1"));
     // Ticks arrive once the event loop runs, that is after the window's creation has finished.
-    tickTimer_->start();
+    session_->tickTimer().start();
 }
 
 WindowLink::~WindowLink() = default;
 
-UnitIdentity WindowLink::unitIdentity() const {
-    return unitIdentityOf(engine_->deviceTexts(), live_.programCount);
-}
-
 void WindowLink::startAutoProgram() {
     // A replay has the port closed: the change stays in the window, "Not in unit" says so.
     if (!replay_->isReplaying())
-        backup_->program(false);
+        program(windowImage());
 }
 
 void WindowLink::showSettings() {
@@ -81,14 +77,14 @@ void WindowLink::closePort() {
     closed_ = true;
     recording_->stop();
     replay_->stop();
-    tickTimer_->stop();
-    engine_->closePort();
+    session_->tickTimer().stop();
+    engine().closePort();
 }
 
 void WindowLink::beginReplay() {
     recording_->setAvailable(false);
-    tickTimer_->stop();
-    engine_->closePort();
+    session_->tickTimer().stop();
+    engine().closePort();
     enableUnitActions(false);
     ui_.connectionLabel->hide();
     ui_.programGauge->hide();
@@ -105,9 +101,9 @@ void WindowLink::endReplay() {
         return;
     enableUnitActions(true);
     recording_->setAvailable(true);
-    engine_->openPort();
-    linkStatusChanged(engine_->status());
-    tickTimer_->start();
+    engine().openPort();
+    showStatus(engine().status());
+    session_->tickTimer().start();
 }
 
 void WindowLink::enableUnitActions(bool enabled) {
@@ -123,7 +119,7 @@ void WindowLink::buildPortMenu() {
         QAction* item = ui_.portMenu->addAction(QString());
         item->setObjectName(QStringLiteral("MenuCom%1").arg(i + 1));
         item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, i] { engine_->selectPort(i); });
+        connect(item, &QAction::triggered, this, [this, i] { engine().selectPort(i); });
         portItems_[i] = item;
     }
 }
@@ -132,43 +128,74 @@ void WindowLink::connectTransfers() {
     struct Trigger {
         QAction* menuItem;
         QAbstractButton* toolbarButton;
-        TransferMode mode;
+        void (WindowLink::*start)();
     };
-    const Trigger triggers[] = {{ui_.menu.read, ui_.toolbar.read, TransferMode::Read},
-                                {ui_.menu.verify, ui_.toolbar.verify, TransferMode::Verify},
-                                {ui_.menu.program, ui_.toolbar.program, TransferMode::Program}};
+    const Trigger triggers[] = {{ui_.menu.read, ui_.toolbar.read, &WindowLink::startRead},
+                                {ui_.menu.verify, ui_.toolbar.verify, &WindowLink::startVerify},
+                                {ui_.menu.program, ui_.toolbar.program, &WindowLink::startProgram}};
     for (const Trigger& t : triggers) {
-        const auto start = [this, mode = t.mode] {
-            unitComparison_->forget();
-            if (mode == TransferMode::Program) {
-                backup_->program(true);
-                return;
-            }
-            backup_->forget();
-            engine_->startTransfer(mode);
-        };
-        connect(t.menuItem, &QAction::triggered, this, start);
-        connect(t.toolbarButton, &QAbstractButton::clicked, this, start);
+        connect(t.menuItem, &QAction::triggered, this, t.start);
+        connect(t.toolbarButton, &QAbstractButton::clicked, this, t.start);
     }
     connect(ui_.menu.openLiveDataLog, &QAction::triggered, replay_, &LiveReplayDriver::open);
-    connect(ui_.menu.compareUnit, &QAction::triggered, this, [this] {
-        backup_->forget();
-        unitComparison_->compareWithUnit(Msg::read, StatusColour::Normal);
-    });
+    connect(ui_.menu.compareUnit, &QAction::triggered, this,
+            [this] { unitComparison_->compareWithUnit(Msg::read, StatusColour::Normal); });
 }
 
-void WindowLink::collectImage() {
-    window_.collectImage();
+void WindowLink::startRead() {
+    // The image is about to come from the unit; it no longer belongs to the file named below.
+    ui_.fileLabel->clear();
+    UnitOperation* read = session_->read();
+    connect(read, &UnitOperation::unitSetArrived, this,
+            [this](const ParamImage&, const ParamImage& inRange) { showWithUnitTexts(inRange); });
+    connect(read, &UnitOperation::finished, this,
+            [this](TransferResult result) { readEnded(result); });
 }
 
-void WindowLink::normalize() {
-    varko::normalize(window_.image(), settings_);
+void WindowLink::startVerify() {
+    UnitOperation* verify = session_->verify(committedImage());
+    connect(verify, &UnitOperation::finished, this,
+            [this](TransferResult result) { transferEnded(TransferMode::Verify, result); });
 }
 
-void WindowLink::showImage() {
-    const DeviceTexts& texts = engine_->deviceTexts();
-    unitTexts_ = {texts.deviceName, texts.deviceDate, texts.deviceTime};
-    window_.showImage();
+void WindowLink::startProgram() {
+    program(committedImage());
+}
+
+void WindowLink::program(const ParamImage& image) {
+    UnitOperation* program = backup_->program(image);
+    // The unit's texts come with its first answer, and the window's set is shown in range.
+    connect(program, &UnitOperation::unitAnswered, this, [this] { showWithUnitTexts(); });
+    connect(program, &UnitOperation::finished, this,
+            [this](TransferResult result) { transferEnded(TransferMode::Program, result); });
+}
+
+// A unit that refuses reading, or speaks another version, leaves the window's own set, which is
+// shown again in range with the unit's texts.
+void WindowLink::readEnded(TransferResult result) {
+    if (result == TransferResult::NoReading || result == TransferResult::VersionMismatch)
+        showWithUnitTexts();
+    transferEnded(TransferMode::Read, result);
+}
+
+void WindowLink::transferEnded(TransferMode started, TransferResult result) {
+    // Every transfer that ends well has verified that the unit holds the window's set; a failed
+    // program or verify leaves the unit's set unknown.
+    if (result == TransferResult::Ok)
+        unitHoldsWindowSet();
+    else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError)
+        unitSetUnknown();
+    if (started == TransferMode::Read) {
+        settleReadImage();
+        if (result == TransferResult::Ok)
+            backup_->unitSetRead();
+    }
+    if (result == TransferResult::Ok)
+        emit transferSucceeded(started);
+    // What differs, after the message that something does.
+    if (result == TransferResult::VerifyError)
+        unitComparison_->compareWithUnit(Msg::verifyError, StatusColour::Red);
+    emit transferFinished(started, result);
 }
 
 void WindowLink::showMessage(const LinkMessage& message) {
@@ -176,12 +203,12 @@ void WindowLink::showMessage(const LinkMessage& message) {
     // the next ticks run (a timer's slot is never re-entered while it is still running).
     QTimer::singleShot(0, this, [this, message] {
         MessageBoxes::current().inform(&window_, message.text);
-        engine_->messageBoxClosed(message.kind);
+        engine().messageBoxClosed(message.kind);
     });
 }
 
 // Everything the window shows of the link, in one place.
-void WindowLink::linkStatusChanged(const LinkStatus& status) {
+void WindowLink::showStatus(const LinkStatus& status) {
     // The replay's note stays; the link's status comes back with the link when it ends.
     if (replay_->isReplaying())
         return;
@@ -194,47 +221,13 @@ void WindowLink::linkStatusChanged(const LinkStatus& status) {
         recording_->stop();
     if (status.connectionVisible) {
         ui_.versionWarningLabel->hide();
-        window_.saveAndUnitFields().unitUnknown();
+        unitSetUnknown();
     }
     ui_.programGauge->setMaximum(status.gaugeMaximum);
     ui_.programGauge->setValue(status.gaugePosition);
     ui_.programGauge->setVisible(status.gaugeVisible);
     ui_.comLabel->setText(status.comLabel);
     showPortMenu(status.portMenu);
-}
-
-// The image is about to come from the unit; it no longer belongs to the file named below.
-void WindowLink::readStarted() {
-    ui_.fileLabel->clear();
-}
-
-// A read brings a new image, which passes through the controls once like an opened file.
-void WindowLink::transferEnded(TransferMode started, TransferResult result) {
-    // A copy read leaves the window's set alone and says nothing about it.
-    if (engine_->state().copyRead)
-        return;
-    // Every transfer that ends well has verified that the unit holds the window's set; a failed
-    // program or verify leaves the unit's set unknown.
-    if (result == TransferResult::Ok)
-        window_.saveAndUnitFields().unitHolds(window_.image());
-    else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError)
-        window_.saveAndUnitFields().unitUnknown();
-    if (started == TransferMode::Read) {
-        window_.passThroughControls();
-        if (result == TransferResult::Ok)
-            backup_->unitSetRead();
-    }
-    if (result == TransferResult::Ok)
-        emit transferSucceeded(started);
-    // What differs, after the message that something does.
-    if (result == TransferResult::VerifyError)
-        unitComparison_->compareWithUnit(Msg::verifyError, StatusColour::Red);
-    emit transferFinished(started, result);
-}
-
-void WindowLink::copyReadEnded(TransferResult result, const std::optional<ParamImage>& unitSet) {
-    backup_->copyReadEnded(result, unitSet);
-    unitComparison_->copyReadEnded(unitSet);
 }
 
 void WindowLink::showPortMenu(const PortMenu& menu) {
@@ -246,16 +239,16 @@ void WindowLink::showPortMenu(const PortMenu& menu) {
 }
 
 void WindowLink::onMonitorFrame(const LinkFrame& frame) {
-    const auto record = liveRecordOf(frame, window_.image());
+    const auto record = liveRecordOf(frame, windowImage());
     if (!record)
         return;
     showLiveRecord(*record);
-    engine_->setUnitSavingCount(live_.unitSavingCount);
+    engine().setUnitSavingCount(live_.unitSavingCount);
     recording_->frame(*record);
 }
 
 void WindowLink::showLiveRecord(const LiveRecord& record) {
-    const DecodedMonitor decoded = decodeLiveRecord(record, window_.image(), settings_.language);
+    const DecodedMonitor decoded = decodeLiveRecord(record, windowImage(), settings_.language);
     live_ = decoded.values;
     column_.show(decoded.display);
     emit readingDecoded(decoded.reading,
@@ -272,10 +265,44 @@ void WindowLink::resetCellTime() {
 
 OperatingPoint WindowLink::livePoint() const {
     const bool tpsRowsInUse = ui_.checks[Check::throttleMap]->isChecked();
-    return findOperatingPoint(live_, window_.image(), tpsRowsInUse);
+    return findOperatingPoint(live_, windowImage(), tpsRowsInUse);
 }
 
 void WindowLink::highlightOperatingPoint() {
     point_ = livePoint();
     column_.mark(marksOf(point_));
+}
+
+// ---- the window ------------------------------------------------------------------------------
+
+const ParamImage& WindowLink::windowImage() const {
+    return window_.image();
+}
+
+const ParamImage& WindowLink::committedImage() {
+    window_.collectImage();
+    normalize(window_.image(), settings_);
+    window_.showImage();
+    return window_.image();
+}
+
+void WindowLink::showWithUnitTexts(const std::optional<ParamImage>& unitSet) {
+    if (unitSet)
+        window_.image() = *unitSet;
+    normalize(window_.image(), settings_);
+    const DeviceTexts& texts = engine().deviceTexts();
+    unitTexts_ = {texts.deviceName, texts.deviceDate, texts.deviceTime};
+    window_.showImage();
+}
+
+void WindowLink::settleReadImage() {
+    window_.passThroughControls();
+}
+
+void WindowLink::unitHoldsWindowSet() {
+    window_.saveAndUnitFields().unitHolds(window_.image());
+}
+
+void WindowLink::unitSetUnknown() {
+    window_.saveAndUnitFields().unitUnknown();
 }
