@@ -56,14 +56,15 @@ class BenchOwner final : public LinkOwner {
 public:
     bool ended = false;
     TransferResult result = TransferResult::Ok;
-    void collectImage() override {}
-    void normalize() override {}
-    void showImage() override {}
+    std::optional<ParamImage> unitSet; // what the last read brought
     void showMessage(const LinkMessage&) override {}
     void linkStatusChanged(const LinkStatus&) override {}
-    void transferEnded(TransferMode, TransferResult r) override {
+    void transferEnded(TransferMode, TransferResult r,
+                       const std::optional<ParamImage>& brought) override {
         ended = true;
         result = r;
+        if (brought)
+            unitSet = brought;
     }
 };
 
@@ -74,14 +75,14 @@ double threadCpuMicroseconds() {
 }
 
 struct Bench {
-    ParamImage image;
+    ParamImage image; // what a program or verify sends: the unit's set once a read brought it
     WindowSettings settings;
     BenchOwner owner;
     ObservedPort* port;
     LinkEngine engine;
 
     explicit Bench(std::unique_ptr<ObservedPort> observed)
-        : port(observed.get()), engine(image, settings, owner, std::move(observed)) {}
+        : port(observed.get()), engine(settings, owner, std::move(observed)) {}
 
     // One tick at the real pace: the next tick is due kTickMs after the previous one was.
     void tickOnTime(std::chrono::steady_clock::time_point& due) {
@@ -97,13 +98,15 @@ struct Sample {
     double milliseconds;
 };
 
-Sample runTransfer(Bench& bench, void (LinkEngine::*start)()) {
+using Start = void (*)(LinkEngine& engine, const ParamImage& image);
+
+Sample runTransfer(Bench& bench, Start start) {
     auto due = std::chrono::steady_clock::now();
     const int sendsBefore = bench.port->transferSends;
     bench.owner.ended = false;
     QElapsedTimer wall;
     wall.start();
-    (bench.engine.*start)();
+    start(bench.engine, bench.image);
     int ticks = 0;
     int firstSendTick = -1;
     while (!bench.owner.ended && ticks < 400) {
@@ -112,6 +115,8 @@ Sample runTransfer(Bench& bench, void (LinkEngine::*start)()) {
         if (firstSendTick < 0 && bench.port->transferSends > sendsBefore)
             firstSendTick = ticks;
     }
+    if (bench.owner.unitSet)
+        bench.image = *bench.owner.unitSet;
     return {ticks, ticks - firstSendTick, wall.nsecsElapsed() / 1e6};
 }
 
@@ -160,10 +165,11 @@ int main(int argc, char* argv[]) {
 
     out << "Transfers against varko-sim on a pty, 55 ms tick, " << kRepeats
         << " runs each (min / median / max):\n";
-    const std::pair<const char*, void (LinkEngine::*)()> transfers[] = {
-        {"read+verify", &LinkEngine::startRead},
-        {"program+verify", &LinkEngine::startProgram},
-        {"verify", &LinkEngine::startVerify},
+    const std::pair<const char*, Start> transfers[] = {
+        {"read+verify", [](LinkEngine& engine, const ParamImage&) { engine.startRead(); }},
+        {"program+verify",
+         [](LinkEngine& engine, const ParamImage& image) { engine.startProgram(image); }},
+        {"verify", [](LinkEngine& engine, const ParamImage& image) { engine.startVerify(image); }},
     };
     for (const auto& [name, start] : transfers) {
         std::vector<Sample> samples;

@@ -12,27 +12,18 @@ namespace {
 const TextRow kTheUnit = {"the unit", "der Zündung", "le boitier", "zapalováním"}; // ours
 } // namespace
 
-UnitComparison::UnitComparison(const Document& document, LinkEngine& engine, Show show,
+UnitComparison::UnitComparison(const Document& document, UnitSession& session, Show show,
                                QObject* parent)
-    : QObject(parent), document_(document), engine_(engine), show_(std::move(show)) {}
+    : QObject(parent), document_(document), session_(session), show_(std::move(show)) {}
 
 void UnitComparison::compareWithUnit(int startText, StatusColour colour) {
-    // Never from inside an engine call: the copy read is a transfer of its own.
     QTimer::singleShot(0, this, [this, startText, colour] {
-        waiting_ = true;
-        engine_.startCopyRead(startText, colour);
+        UnitOperation* read = session_.copyRead(startText, colour);
+        // A failed read has said so on the status line.
+        connect(read, &UnitOperation::finished, this,
+                [this](TransferResult, const std::optional<ParamImage>& unitSet) {
+                    if (unitSet)
+                        show_(*unitSet, textIn(kTheUnit, document_.language()));
+                });
     });
-}
-
-void UnitComparison::forget() {
-    waiting_ = false;
-}
-
-void UnitComparison::copyReadEnded(const std::optional<ParamImage>& unitSet) {
-    if (!waiting_)
-        return; // another's read, such as a backup's
-    waiting_ = false;
-    // A failed read has said so on the status line.
-    if (unitSet)
-        show_(*unitSet, textIn(kTheUnit, document_.language()));
 }

@@ -4,8 +4,8 @@
 #include "app/LiveReplayDriver.h"
 #include "app/ProgramBackup.h"
 #include "app/UnitComparison.h"
+#include "document/Document.h"
 #include "link/PosixSerialPort.h"
-#include "link/TickTimer.h"
 #include "model/Messages.h"
 #include "ui/FormBinder.h"
 #include "ui/MainWindowUi.h"
@@ -40,13 +40,11 @@ void setStatusBackground(QLabel* label, StatusColour colour) {
 } // namespace
 
 WindowLink::WindowLink(QMainWindow& window, MainWindowUi& ui, Document& document, FormBinder& form)
-    : window_(window), ui_(ui), document_(document), form_(form), linkImage_(document.image()),
-      engine_(std::make_unique<LinkEngine>(linkImage_, document.settings(),
-                                           static_cast<LinkOwner&>(*this),
-                                           std::make_unique<PosixSerialPort>())),
-      column_(ui), tickTimer_(new QTimer(this)), backup_(new ProgramBackup(*this, ui, document)),
+    : window_(window), ui_(ui), document_(document), form_(form),
+      session_(new UnitSession(document.settings(), std::make_unique<PosixSerialPort>(), this)),
+      column_(ui), backup_(new ProgramBackup(*session_, ui, document, this)),
       unitComparison_(new UnitComparison(
-          document, *engine_,
+          document, *session_,
           [this](const ParamImage& unitSet, const QString& name) {
               emit unitSetToCompare(unitSet, name);
           },
@@ -56,30 +54,24 @@ WindowLink::WindowLink(QMainWindow& window, MainWindowUi& ui, Document& document
     connect(&document, &Document::languageChanged, replay_, &LiveReplayDriver::showTexts);
     buildPortMenu();
     connectTransfers();
+    connect(session_, &UnitSession::statusChanged, this, &WindowLink::showStatus);
+    connect(session_, &UnitSession::messageToShow, this, &WindowLink::showMessage);
+    connect(session_, &UnitSession::monitorFrame, this, &WindowLink::onMonitorFrame);
+    connect(session_, &UnitSession::tickEnded, this, &WindowLink::highlightOperatingPoint);
     // The rest of the link's look is the window's own at creation ("No connection with PC"
     // shown, status line and gauge hidden) until the first tick reports.
-    showPortMenu(engine_->status().portMenu);
-    tickTimer_->setObjectName(QStringLiteral("Timer1"));
-    setUpTickTimer(*tickTimer_);
-    connect(tickTimer_, &QTimer::timeout, this, [this] { engine_->tick(); });
+    showPortMenu(engine().status().portMenu);
+    session_->tickTimer().setObjectName(QStringLiteral("Timer1"));
     // Ticks arrive once the event loop runs, that is after the window's creation has finished.
-    tickTimer_->start();
+    session_->tickTimer().start();
 }
 
 WindowLink::~WindowLink() = default;
 
-UnitIdentity WindowLink::unitIdentity() const {
-    return unitIdentityOf(engine_->deviceTexts(), live_.programCount);
-}
-
-void WindowLink::takeSetToSend() {
-    linkImage_ = document_.image();
-}
-
 void WindowLink::startAutoProgram() {
     // A replay has the port closed: the change stays in the window, "Not in unit" says so.
     if (!replay_->isReplaying())
-        backup_->program(false);
+        program(windowImage());
 }
 
 void WindowLink::showSettings() {
@@ -90,14 +82,14 @@ void WindowLink::closePort() {
     closed_ = true;
     recording_->stop();
     replay_->stop();
-    tickTimer_->stop();
-    engine_->closePort();
+    session_->tickTimer().stop();
+    engine().closePort();
 }
 
 void WindowLink::beginReplay() {
     recording_->setAvailable(false);
-    tickTimer_->stop();
-    engine_->closePort();
+    session_->tickTimer().stop();
+    engine().closePort();
     enableUnitActions(false);
     ui_.connectionLabel->hide();
     ui_.programGauge->hide();
@@ -114,9 +106,9 @@ void WindowLink::endReplay() {
         return;
     enableUnitActions(true);
     recording_->setAvailable(true);
-    engine_->openPort();
-    linkStatusChanged(engine_->status());
-    tickTimer_->start();
+    engine().openPort();
+    showStatus(engine().status());
+    session_->tickTimer().start();
 }
 
 void WindowLink::enableUnitActions(bool enabled) {
@@ -132,7 +124,7 @@ void WindowLink::buildPortMenu() {
         QAction* item = ui_.portMenu->addAction(QString());
         item->setObjectName(QStringLiteral("MenuCom%1").arg(i + 1));
         item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, i] { engine_->selectPort(i); });
+        connect(item, &QAction::triggered, this, [this, i] { engine().selectPort(i); });
         portItems_[i] = item;
     }
 }
@@ -141,50 +133,74 @@ void WindowLink::connectTransfers() {
     struct Trigger {
         QAction* menuItem;
         QAbstractButton* toolbarButton;
-        TransferMode mode;
+        void (WindowLink::*start)();
     };
-    const Trigger triggers[] = {{ui_.menu.read, ui_.toolbar.read, TransferMode::Read},
-                                {ui_.menu.verify, ui_.toolbar.verify, TransferMode::Verify},
-                                {ui_.menu.program, ui_.toolbar.program, TransferMode::Program}};
+    const Trigger triggers[] = {{ui_.menu.read, ui_.toolbar.read, &WindowLink::startRead},
+                                {ui_.menu.verify, ui_.toolbar.verify, &WindowLink::startVerify},
+                                {ui_.menu.program, ui_.toolbar.program, &WindowLink::startProgram}};
     for (const Trigger& t : triggers) {
-        const auto start = [this, mode = t.mode] {
-            unitComparison_->forget();
-            if (mode == TransferMode::Program) {
-                backup_->program(true);
-                return;
-            }
-            backup_->forget();
-            engine_->startTransfer(mode);
-        };
-        connect(t.menuItem, &QAction::triggered, this, start);
-        connect(t.toolbarButton, &QAbstractButton::clicked, this, start);
+        connect(t.menuItem, &QAction::triggered, this, t.start);
+        connect(t.toolbarButton, &QAbstractButton::clicked, this, t.start);
     }
     connect(ui_.menu.openLiveDataLog, &QAction::triggered, replay_, &LiveReplayDriver::open);
-    connect(ui_.menu.compareUnit, &QAction::triggered, this, [this] {
-        backup_->forget();
-        unitComparison_->compareWithUnit(Msg::read, StatusColour::Normal);
-    });
+    connect(ui_.menu.compareUnit, &QAction::triggered, this,
+            [this] { unitComparison_->compareWithUnit(Msg::read, StatusColour::Normal); });
 }
 
-void WindowLink::collectImage() {
-    document_.apply([this](ParamImage& image) { form_.commitPending(image); },
-                    ChangeOrigin::Commit);
-    takeSetToSend();
+void WindowLink::startRead() {
+    // The image is about to come from the unit; it no longer belongs to its file.
+    document_.setFile(QString());
+    UnitOperation* read = session_->read();
+    connect(read, &UnitOperation::unitSetArrived, this,
+            [this](const ParamImage&, const ParamImage& inRange) { showWithUnitTexts(inRange); });
+    connect(read, &UnitOperation::finished, this,
+            [this](TransferResult result) { readEnded(result); });
 }
 
-void WindowLink::normalize() {
-    varko::normalize(linkImage_, document_.settings());
+void WindowLink::startVerify() {
+    UnitOperation* verify = session_->verify(committedImage());
+    connect(verify, &UnitOperation::finished, this,
+            [this](TransferResult result) { transferEnded(TransferMode::Verify, result); });
 }
 
-// A read shows the unit's set as it arrives; every other transfer only the unit's texts.
-void WindowLink::showImage() {
-    const DeviceTexts& texts = engine_->deviceTexts();
-    form_.setUnitTexts({texts.deviceName, texts.deviceDate, texts.deviceTime});
-    const LinkState& state = engine_->state();
-    if (state.transferMode() == TransferMode::Read && !state.copyRead)
-        document_.replace(linkImage_, SetOrigin::Read);
-    else
-        form_.show();
+void WindowLink::startProgram() {
+    program(committedImage());
+}
+
+void WindowLink::program(const ParamImage& image) {
+    UnitOperation* program = backup_->program(image);
+    // The unit's texts come with its first answer, and the window's set is shown in range.
+    connect(program, &UnitOperation::unitAnswered, this, [this] { showWithUnitTexts(); });
+    connect(program, &UnitOperation::finished, this,
+            [this](TransferResult result) { transferEnded(TransferMode::Program, result); });
+}
+
+// A unit that refuses reading, or speaks another version, leaves the window's own set, which is
+// shown again in range with the unit's texts.
+void WindowLink::readEnded(TransferResult result) {
+    if (result == TransferResult::NoReading || result == TransferResult::VersionMismatch)
+        showWithUnitTexts();
+    transferEnded(TransferMode::Read, result);
+}
+
+void WindowLink::transferEnded(TransferMode started, TransferResult result) {
+    // Every transfer that ends well has verified that the unit holds the window's set; a failed
+    // program or verify leaves the unit's set unknown.
+    if (result == TransferResult::Ok)
+        unitHoldsWindowSet();
+    else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError)
+        unitSetUnknown();
+    if (started == TransferMode::Read) {
+        settleReadImage();
+        if (result == TransferResult::Ok)
+            backup_->unitSetRead();
+    }
+    if (result == TransferResult::Ok)
+        emit transferSucceeded(started);
+    // What differs, after the message that something does.
+    if (result == TransferResult::VerifyError)
+        unitComparison_->compareWithUnit(Msg::verifyError, StatusColour::Red);
+    emit transferFinished(started, result);
 }
 
 void WindowLink::showMessage(const LinkMessage& message) {
@@ -192,12 +208,12 @@ void WindowLink::showMessage(const LinkMessage& message) {
     // the next ticks run (a timer's slot is never re-entered while it is still running).
     QTimer::singleShot(0, this, [this, message] {
         MessageBoxes::current().inform(&window_, message.text);
-        engine_->messageBoxClosed(message.kind);
+        engine().messageBoxClosed(message.kind);
     });
 }
 
 // Everything the window shows of the link, in one place.
-void WindowLink::linkStatusChanged(const LinkStatus& status) {
+void WindowLink::showStatus(const LinkStatus& status) {
     // The replay's note stays; the link's status comes back with the link when it ends.
     if (replay_->isReplaying())
         return;
@@ -210,50 +226,13 @@ void WindowLink::linkStatusChanged(const LinkStatus& status) {
         recording_->stop();
     if (status.connectionVisible) {
         ui_.versionWarningLabel->hide();
-        document_.unitUnknown();
+        unitSetUnknown();
     }
     ui_.programGauge->setMaximum(status.gaugeMaximum);
     ui_.programGauge->setValue(status.gaugePosition);
     ui_.programGauge->setVisible(status.gaugeVisible);
     ui_.comLabel->setText(status.comLabel);
     showPortMenu(status.portMenu);
-}
-
-// The image is about to come from the unit; it no longer belongs to its file.
-void WindowLink::readStarted() {
-    takeSetToSend();
-    document_.setFile(QString());
-}
-
-// A read brings a new image, which passes through the controls once like an opened file.
-void WindowLink::transferEnded(TransferMode started, TransferResult result) {
-    // A copy read leaves the window's set alone and says nothing about it.
-    if (engine_->state().copyRead)
-        return;
-    // Every transfer that ends well has verified that the unit holds the window's set; a failed
-    // program or verify leaves the unit's set unknown.
-    if (result == TransferResult::Ok)
-        document_.unitHolds(document_.image());
-    else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError)
-        document_.unitUnknown();
-    if (started == TransferMode::Read) {
-        ParamImage passed = document_.image();
-        form_.passThrough(passed);
-        document_.replace(passed, SetOrigin::Read);
-        if (result == TransferResult::Ok)
-            backup_->unitSetRead();
-    }
-    if (result == TransferResult::Ok)
-        emit transferSucceeded(started);
-    // What differs, after the message that something does.
-    if (result == TransferResult::VerifyError)
-        unitComparison_->compareWithUnit(Msg::verifyError, StatusColour::Red);
-    emit transferFinished(started, result);
-}
-
-void WindowLink::copyReadEnded(TransferResult result, const std::optional<ParamImage>& unitSet) {
-    backup_->copyReadEnded(result, unitSet);
-    unitComparison_->copyReadEnded(unitSet);
 }
 
 void WindowLink::showPortMenu(const PortMenu& menu) {
@@ -265,17 +244,16 @@ void WindowLink::showPortMenu(const PortMenu& menu) {
 }
 
 void WindowLink::onMonitorFrame(const LinkFrame& frame) {
-    const auto record = liveRecordOf(frame, document_.image());
+    const auto record = liveRecordOf(frame, windowImage());
     if (!record)
         return;
     showLiveRecord(*record);
-    engine_->setUnitSavingCount(live_.unitSavingCount);
+    engine().setUnitSavingCount(live_.unitSavingCount);
     recording_->frame(*record);
 }
 
 void WindowLink::showLiveRecord(const LiveRecord& record) {
-    const DecodedMonitor decoded =
-        decodeLiveRecord(record, document_.image(), document_.language());
+    const DecodedMonitor decoded = decodeLiveRecord(record, windowImage(), document_.language());
     live_ = decoded.values;
     column_.show(decoded.display);
     emit readingDecoded(decoded.reading,
@@ -291,11 +269,46 @@ void WindowLink::resetCellTime() {
 }
 
 OperatingPoint WindowLink::livePoint() const {
-    const ParamImage& image = document_.image();
+    const ParamImage& image = windowImage();
     return findOperatingPoint(live_, image, image.throttleMap() != 0);
 }
 
 void WindowLink::highlightOperatingPoint() {
     point_ = livePoint();
     column_.mark(marksOf(point_));
+}
+
+// ---- the document and the form ------------------------------------------------------------
+
+const ParamImage& WindowLink::windowImage() const {
+    return document_.image();
+}
+
+const ParamImage& WindowLink::committedImage() {
+    document_.apply([this](ParamImage& image) { form_.commitPending(image); },
+                    ChangeOrigin::Commit);
+    return document_.image();
+}
+
+void WindowLink::showWithUnitTexts(const std::optional<ParamImage>& unitSet) {
+    const DeviceTexts& texts = engine().deviceTexts();
+    form_.setUnitTexts({texts.deviceName, texts.deviceDate, texts.deviceTime});
+    if (unitSet)
+        document_.replace(*unitSet, SetOrigin::Read);
+    else
+        document_.apply([](ParamImage&) {}, ChangeOrigin::Commit);
+}
+
+void WindowLink::settleReadImage() {
+    ParamImage passed = document_.image();
+    form_.passThrough(passed);
+    document_.replace(passed, SetOrigin::Read);
+}
+
+void WindowLink::unitHoldsWindowSet() {
+    document_.unitHolds(document_.image());
+}
+
+void WindowLink::unitSetUnknown() {
+    document_.unitUnknown();
 }

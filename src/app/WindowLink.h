@@ -1,54 +1,52 @@
 #pragma once
-// The device link in the main window: owns the link engine and its tick timer, answers the engine's
-// calls for the window (collect, normalize, show, messages), shows the link's status, the port
-// menu, the live data and the operating point, and starts the transfers from the menu and the
-// toolbar. The window's own state (image, settings, unit texts) stays the window's.
+// The device link in the main window: owns the unit session (the link engine and its tick
+// timer), starts the operations on the unit from the menu and the toolbar, and shows the link's
+// status, the port menu, the live data and the operating point. The set it sends and receives is
+// the document's; what this class needs of it and of the form is gathered at the end of
+// WindowLink.cpp.
 
-#include "document/Document.h"
 #include "link/CellTime.h"
-#include "link/LinkEngine.h"
 #include "link/LiveMonitor.h"
 #include "link/OperatingPoint.h"
+#include "link/UnitSession.h"
 #include "ui/LiveColumn.h"
 
 #include <QObject>
 #include <QString>
 #include <array>
-#include <memory>
 #include <optional>
 
-class QAction;
-class QTimer;
 class FormBinder;
+class QAction;
+class QMainWindow;
 class LiveRecording;
 class LiveReplayDriver;
 class ProgramBackup;
-class QMainWindow;
 class UnitComparison;
 struct MainWindowUi;
+namespace varko {
+class Document;
+}
 
-class WindowLink final : public QObject, private varko::LinkOwner {
+class WindowLink final : public QObject {
     Q_OBJECT
 public:
     // The controls of ui must be built (control tables included).
     WindowLink(QMainWindow& window, MainWindowUi& ui, varko::Document& document, FormBinder& form);
     ~WindowLink() override;
 
-    varko::LinkEngine& engine() { return *engine_; }
+    varko::LinkEngine& engine() { return session_->engine(); }
     const varko::LiveValues& live() const { return live_; }
     const varko::OperatingPoint& operatingPoint() const { return point_; }
     // The frames the engine spent at each map cell since the start or the last reset.
     const varko::CellTime& cellTime() const { return cellTime_; }
     void resetCellTime();
-    // The unit as the history names it: firmware name and date as the unit last sent them, the
-    // programming count as its live data last gave it.
-    varko::UnitIdentity unitIdentity() const;
+    // The unit as the history names it (UnitSession::unitIdentity).
+    varko::UnitIdentity unitIdentity() const { return session_->unitIdentity(); }
 
-    // Programs the image as it is, without collecting the controls first (after the backup
-    // before programming, when one is due).
+    // Programs the window's image as it is, without committing the controls first (after the
+    // backup before programming, when one is due).
     void startAutoProgram();
-    // The set the next program sends: the document's as it is now.
-    void takeSetToSend();
     // The settings have been loaded into the window.
     void showSettings();
 
@@ -59,7 +57,7 @@ public:
     // A live-data frame, from the unit or from a log, into the live values and the live column.
     void showLiveRecord(const varko::LiveRecord& record);
     // Marks the live operating point: the last step of every tick, and after replayed frames.
-    void highlightOperatingPoint() override;
+    void highlightOperatingPoint();
     // While a log replays, the link sends nothing and the status line says what the window shows
     // (the note); ending the replay gives the link back.
     void beginReplay();
@@ -78,20 +76,19 @@ signals:
     void readingDecoded(const varko::LiveReading& reading, std::optional<qint64> logTimeMs);
     // Every transfer of the window's own set as it ended, well or not (for whoever keeps count).
     void transferFinished(varko::TransferMode started, varko::TransferResult result);
-    // The unit's set has been read for the compare view, named as the view's title names it.
+    // The unit's set has been read for the compare view, under the name the view's title gives.
     void unitSetToCompare(const varko::ParamImage& unitSet, const QString& name);
 
 private:
-    void collectImage() override;
-    void normalize() override;
-    void showImage() override;
-    void showMessage(const varko::LinkMessage& message) override;
-    void linkStatusChanged(const varko::LinkStatus& status) override;
-    void readStarted() override;
-    void transferEnded(varko::TransferMode started, varko::TransferResult result) override;
-    void copyReadEnded(varko::TransferResult result,
-                       const std::optional<varko::ParamImage>& unitSet) override;
-    void onMonitorFrame(const varko::LinkFrame& frame) override;
+    void startRead();
+    void startVerify();
+    void startProgram();
+    void program(const varko::ParamImage& image);
+    void readEnded(varko::TransferResult result);
+    void transferEnded(varko::TransferMode started, varko::TransferResult result);
+    void showMessage(const varko::LinkMessage& message);
+    void showStatus(const varko::LinkStatus& status);
+    void onMonitorFrame(const varko::LinkFrame& frame);
 
     // Where the live values put the engine on the map.
     varko::OperatingPoint livePoint() const;
@@ -101,17 +98,28 @@ private:
     void showPortMenu(const varko::PortMenu& menu);
     void connectTransfers();
 
+    // What the link needs of the window, each in one place.
+    const varko::ParamImage& windowImage() const;
+    // The controls into the window's image, brought into range and shown: what Program and
+    // Verify send.
+    const varko::ParamImage& committedImage();
+    // The window's image brought into range and shown with the unit's texts as it last sent
+    // them; unitSet first replaces it when given.
+    void showWithUnitTexts(const std::optional<varko::ParamImage>& unitSet = std::nullopt);
+    // A read's image passes through the controls once, as an opened file does.
+    void settleReadImage();
+    // The unit holds the window's set now (a transfer ended well), or nothing is known of its
+    // set (a program or verify failed, the unit went).
+    void unitHoldsWindowSet();
+    void unitSetUnknown();
+
     QMainWindow& window_;
     MainWindowUi& ui_;
     varko::Document& document_;
     FormBinder& form_;
-    // What the engine sends, verifies and reads into; the document's set is never sent while
-    // the user goes on editing it.
-    varko::ParamImage linkImage_;
-    std::unique_ptr<varko::LinkEngine> engine_;
+    varko::UnitSession* session_;
     LiveColumn column_;
     std::array<QAction*, varko::kPortCount> portItems_{};
-    QTimer* tickTimer_;
     varko::LiveValues live_;
     varko::OperatingPoint point_;
     varko::CellTime cellTime_;

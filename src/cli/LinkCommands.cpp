@@ -6,12 +6,9 @@
 #include "link/PortNames.h"
 #include "model/FormMapping.h"
 #include "model/Presets.h"
-#include "storage/ConfigPaths.h"
 #include "storage/FileIo.h"
-#include "storage/History.h"
 #include "storage/TestSwitch.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 
 #include <array>
@@ -53,26 +50,6 @@ int readCommand(const QStringList& words, CliIo& io) {
     return writeImageFile(*output, image, io) ? kExitOk : kExitFailure;
 }
 
-// Keeps the unit's set in the history before it is overwritten; false after saying why.
-bool backUpUnitSet(const QString& device, const QString& file, CliIo& io) {
-    const std::optional<UnitSetCopy> copy = copyUnitSet(device, io);
-    if (!copy) {
-        io.err << "varko-cli: no backup of the unit's set, nothing programmed\n";
-        return false;
-    }
-    History history(historyDir());
-    const auto entry =
-        history.add(copy->set, HistoryEvent::BeforeProgramming, copy->unit,
-                    QFileInfo(file).absoluteFilePath(), QDateTime::currentDateTime());
-    if (!entry) {
-        io.err << "varko-cli: cannot keep the backup in " << historyDir()
-               << ", nothing programmed\n";
-        return false;
-    }
-    io.out << "Backup: " << history.filePath(*entry) << "\n";
-    return true;
-}
-
 // Program and verify send exactly what the window would after opening FILE: the file on an
 // all-zero image, normalized, through the controls' ranges. A program with --backup first keeps
 // the unit's set in the history.
@@ -93,10 +70,11 @@ int sendFile(TransferMode transfer, const QStringList& words, CliIo& io) {
         return kExitFailure;
     const bool testEnable = readTestSwitch();
     takeAsWindowOpens(image, testEnable);
-    if (transfer == TransferMode::Program && parser.isSet(backupOption) &&
-        !backUpUnitSet(*device, file, io))
-        return kExitFailure;
-    return runTransfer(transfer, *device, image, testEnable, io) ? kExitOk : kExitFailure;
+    const bool sent =
+        transfer == TransferMode::Program && parser.isSet(backupOption)
+            ? programWithBackup(*device, image, QFileInfo(file).absoluteFilePath(), testEnable, io)
+            : runTransfer(transfer, *device, image, testEnable, io);
+    return sent ? kExitOk : kExitFailure;
 }
 
 int programCommand(const QStringList& words, CliIo& io) {

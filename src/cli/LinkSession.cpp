@@ -1,14 +1,13 @@
 #include "cli/LinkSession.h"
 
-#include "cli/TickLoop.h"
-#include "link/LinkEngine.h"
+#include "cli/CommandSession.h"
 #include "link/LiveMonitor.h"
 #include "link/MonitorFrame.h"
-#include "link/PosixSerialPort.h"
 #include "model/FormMapping.h"
 #include "model/ImageDiff.h"
 #include "model/Messages.h"
 #include "model/Normalize.h"
+#include "storage/ConfigPaths.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
@@ -18,165 +17,144 @@
 namespace varko::cli {
 namespace {
 
-// The window's part of a transfer without widgets: the controls are the image itself, so
-// collecting means the round trip through the controls' ranges, and showing changes nothing.
-class CliLinkOwner final : public LinkOwner {
-public:
-    CliLinkOwner(ParamImage& image, WindowSettings& settings, bool testEnable, CliIo& io)
-        : image_(image), settings_(settings), testEnable_(testEnable), io_(io) {}
-
-    std::optional<TransferResult> result;
-    bool portFailed = false;
-    std::optional<int> liveVersion; // the protocol version of the first live-data frame
-    // The bytes the last normalization changed: offset, value before, value after.
-    QStringList rangeChanges;
-    // A read's image as the unit sent it, before the normalization.
-    std::optional<ParamImage> unitAsRead;
-    std::optional<ParamImage> unitSetCopy; // what a copy read brought
-    int programCount = -1;                 // from the live data, when any came
-
-    void collectImage() override { roundTripThroughControls(image_, testEnable_); }
-    void normalize() override {
-        const ParamImage before = image_;
-        if (reading_ && !unitAsRead)
-            unitAsRead = before;
-        varko::normalize(image_, settings_);
-        rangeChanges.clear();
-        for (int i = 0; i < kImageSize; ++i)
-            if (before[i] != image_[i])
-                rangeChanges << QStringLiteral("%1: %2 -> %3").arg(i).arg(before[i]).arg(image_[i]);
-    }
-    void showImage() override {}
-    void showMessage(const LinkMessage& message) override {
-        io_.err << message.text << "\n";
-        portFailed = portFailed || message.kind == LinkMessageKind::ComOpeningError;
-    }
-    void linkStatusChanged(const LinkStatus&) override {}
-    void onMonitorFrame(const LinkFrame& frame) override {
-        const MonitorData data = parseMonitorFrame(frame);
-        if (!liveVersion)
-            liveVersion = data.protocolVersion;
-        programCount = data.programCount;
-    }
-    void readStarted() override { reading_ = true; }
-    void transferEnded(TransferMode, TransferResult ended) override { result = ended; }
-    void copyReadEnded(TransferResult, const std::optional<ParamImage>& unitSet) override {
-        unitSetCopy = unitSet;
-    }
-
-private:
-    ParamImage& image_;
-    WindowSettings& settings_;
-    bool testEnable_;
-    CliIo& io_;
-    bool reading_ = false;
-};
-
-bool heardFrom(const LinkEngine& engine) {
-    return engine.state().silentTicks < LinkLimits::silentLimit;
-}
-
-// What one session with the unit came to, before anything is said about it.
-struct Session {
-    bool portFailed = false;
+// What one operation on the unit came to, before anything is said about it.
+struct Ending {
     bool noConnection = false;            // the unit never answered, or sent no live data in time
     std::optional<int> otherVersion;      // a verify found live data of this protocol version
     std::optional<TransferResult> result; // the transfer's end, when it started
     QString statusText;                   // the transfer's own message
-    QStringList rangeChanges;             // see CliLinkOwner
-    std::optional<ParamImage> unitAsRead; // a read's image as the unit holds it
-    std::optional<UnitSetCopy> copy;      // what a copy read brought
+    // The bytes a read's set changed when brought into range: offset, value before, value after.
+    QStringList rangeChanges;
+    std::optional<ParamImage> unitAsRead; // a read's set as the unit holds it
 };
 
-// A copy read runs as a read does, into a copy of its own.
-Session runSession(TransferMode transfer, const QString& devicePath, ParamImage& image,
-                   bool testEnable, CliIo& io, bool copyRead = false) {
-    WindowSettings settings;
-    CliLinkOwner owner(image, settings, testEnable, io);
-    LinkEngine engine(image, settings, owner, std::make_unique<PosixSerialPort>());
-    engine.setPortResolver([devicePath](int) { return devicePath; });
-    Session session;
-    engine.openPort();
-    if (owner.portFailed) {
-        session.portFailed = true;
-        return session;
-    }
-
-    // A read or a program learns the unit's protocol version from its first answer, so it starts
-    // at once. A verify reads only the parameter blocks: it first waits for one live-data frame
-    // to learn the version, since comparing against another protocol's layout means nothing.
-    const bool waitForLiveData = transfer == TransferMode::Verify;
-    bool started = !waitForLiveData;
-    if (copyRead)
-        engine.startCopyRead(Msg::backupRead);
-    else if (started)
-        engine.startTransfer(transfer);
-    bool heard = false;
-    bool noConnection = false;
-    QElapsedTimer waited;
-    waited.start();
-    runTicks(engine, [&] {
-        heard = heard || heardFrom(engine);
-        if (owner.result)
-            return true;
-        if (!started && owner.liveVersion) {
-            if (*owner.liveVersion != kProtocolVersion)
-                return true;
-            engine.startTransfer(transfer);
-            started = true;
-        }
-        noConnection = !started && waited.elapsed() >= kConnectTimeoutMs;
-        return noConnection;
-    });
-    engine.closePort();
-
-    if (!started && owner.liveVersion) {
-        session.otherVersion = owner.liveVersion;
-        return session;
-    }
-    // A unit that never answered anything gets the same words whether the transfer gave up on
-    // it or it sent no live data in time.
-    session.noConnection = noConnection || (!heard && *owner.result != TransferResult::Ok);
-    session.result = owner.result;
-    session.statusText = engine.status().statusText;
-    session.rangeChanges = owner.rangeChanges;
-    session.unitAsRead = owner.unitAsRead;
-    if (owner.unitSetCopy) {
-        session.copy = UnitSetCopy{*owner.unitSetCopy,
-                                   unitIdentityOf(engine.deviceTexts(), owner.programCount)};
-    }
-    return session;
+QStringList rangeChangesOf(const ParamImage& asSent, const ParamImage& inRange) {
+    QStringList changes;
+    for (int i = 0; i < kImageSize; ++i)
+        if (asSent[i] != inRange[i])
+            changes << QStringLiteral("%1: %2 -> %3").arg(i).arg(asSent[i]).arg(inRange[i]);
+    return changes;
 }
 
-// Says why a session failed, unless it ended well; true when it did.
-bool endedWell(const Session& session, CliIo& io) {
-    if (session.portFailed)
-        return false;
-    if (session.otherVersion) {
-        io.err << versionMismatchText(*session.otherVersion, 0) << "\n";
+// One operation on the unit, followed to its end.
+class OperationRun {
+public:
+    explicit OperationRun(CommandSession& link) : link_(link), session_(link.session()) {
+        QObject::connect(&session_, &UnitSession::monitorFrame, &scope_,
+                         [this](const LinkFrame& frame) {
+                             if (!liveVersion_)
+                                 liveVersion_ = parseMonitorFrame(frame).protocolVersion;
+                         });
+        transferBegins();
+    }
+
+    // Hears the operation's end, and a read's set as it arrives, which then replaces image.
+    void follow(UnitOperation* operation, ParamImage& image) {
+        QObject::connect(operation, &UnitOperation::unitSetArrived, &scope_,
+                         [this, &image](const ParamImage& asSent, const ParamImage& inRange) {
+                             ending_.unitAsRead = asSent;
+                             ending_.rangeChanges = rangeChangesOf(asSent, inRange);
+                             image = inRange;
+                         });
+        QObject::connect(operation, &UnitOperation::finished, &scope_,
+                         [this](TransferResult result) { ending_.result = result; });
+    }
+    // A transfer begins: whether the unit answered it counts from now.
+    void transferBegins() { framesBefore_ = session_.engine().state().framesAccepted; }
+    // The operation ended between two ticks with result.
+    void endWith(TransferResult result) {
+        ending_.result = result;
+        link_.stop();
+    }
+
+    // Starts the operation (start) at once, or when waitForLiveData once the unit's live data
+    // has shown its protocol version, and ticks until it has ended; then the port closes.
+    Ending run(const std::function<void()>& start, bool waitForLiveData) {
+        bool started = !waitForLiveData;
+        if (started)
+            start();
+        bool noConnection = false;
+        QElapsedTimer waited;
+        waited.start();
+        link_.run([&] {
+            if (ending_.result)
+                return true;
+            if (!started && liveVersion_) {
+                if (*liveVersion_ != kProtocolVersion)
+                    return true;
+                start();
+                started = true;
+            }
+            noConnection = !started && waited.elapsed() >= kConnectTimeoutMs;
+            return noConnection;
+        });
+        link_.close();
+        if (!started && liveVersion_) {
+            ending_.otherVersion = liveVersion_;
+            return ending_;
+        }
+        // A unit that never answered anything gets the same words whether the transfer gave up
+        // on it or it sent no live data in time.
+        const bool heard = session_.engine().state().framesAccepted != framesBefore_;
+        ending_.noConnection = noConnection || (!heard && ending_.result != TransferResult::Ok);
+        ending_.statusText = session_.engine().status().statusText;
+        return ending_;
+    }
+
+private:
+    CommandSession& link_;
+    UnitSession& session_;
+    QObject scope_; // the connections end with the run
+    Ending ending_;
+    std::optional<int> liveVersion_; // the protocol version of the first live-data frame
+    std::uint32_t framesBefore_ = 0;
+};
+
+// Says why an operation failed, unless it ended well; true when it did.
+bool endedWell(const Ending& ending, CliIo& io) {
+    if (ending.otherVersion) {
+        io.err << versionMismatchText(*ending.otherVersion, 0) << "\n";
         return false;
     }
-    if (session.noConnection) {
+    if (ending.noConnection) {
         io.err << "No connection with PC\n";
         return false;
     }
-    switch (*session.result) {
+    switch (*ending.result) {
     case TransferResult::Ok:
         return true;
     case TransferResult::VersionMismatch:
         return false; // its message is out already
     default:
-        io.err << session.statusText << "\n";
+        io.err << ending.statusText << "\n";
         return false;
     }
 }
 
+// The window's part before it sends: the controls' ranges, then the model's.
+void prepareToSend(ParamImage& image, bool testEnable) {
+    roundTripThroughControls(image, testEnable);
+    WindowSettings settings;
+    normalize(image, settings);
+}
+
+UnitOperation* startTransfer(UnitSession& session, TransferMode transfer, const ParamImage& image) {
+    if (transfer == TransferMode::Read)
+        return session.read();
+    if (transfer == TransferMode::Program)
+        return session.program(image);
+    return session.verify(image);
+}
+
 // After a verify found the unit holding another set: the unit's set, read as it is, against
 // what was sent, one line per differing byte. Nothing when the unit cannot be read.
-void reportDifferences(const ParamImage& sent, const QString& devicePath, bool testEnable,
-                       CliIo& io) {
+void reportDifferences(const ParamImage& sent, const QString& devicePath, CliIo& io) {
+    CommandSession link(devicePath, io);
+    if (!link.openPort())
+        return;
+    OperationRun run(link);
     ParamImage unit;
-    const Session read = runSession(TransferMode::Read, devicePath, unit, testEnable, io);
+    const Ending read = run.run([&] { run.follow(link.session().read(), unit); }, false);
     if (!read.unitAsRead)
         return;
     ParamImage asRead = *read.unitAsRead;
@@ -187,34 +165,85 @@ void reportDifferences(const ParamImage& sent, const QString& devicePath, bool t
     io.err << diffLines(sent, asRead);
 }
 
-} // namespace
-
-bool runTransfer(TransferMode transfer, const QString& devicePath, ParamImage& image,
-                 bool testEnable, CliIo& io) {
-    const Session session = runSession(transfer, devicePath, image, testEnable, io);
-    if (endedWell(session, io)) {
+bool reportTransfer(TransferMode transfer, const Ending& ending, const ParamImage& image,
+                    const QString& devicePath, CliIo& io) {
+    if (endedWell(ending, io)) {
         // A program's status line already moved on to its own OK; both end in the verify.
         io.out << messageText(Msg::verify, 0) << ": OK\n";
         return true;
     }
-    if (session.result) {
-        // A read verifies the set as normalized; a unit holding values out of range fails that.
-        if (transfer == TransferMode::Read && *session.result == TransferResult::VerifyError &&
-            !session.rangeChanges.isEmpty())
+    if (ending.result && *ending.result == TransferResult::VerifyError) {
+        // A read verifies the set as brought into range; a unit holding values out of range
+        // fails that.
+        if (transfer == TransferMode::Read && !ending.rangeChanges.isEmpty())
             io.err << "The unit's parameter set changed when brought into range (offset: unit -> "
                       "now): "
-                   << session.rangeChanges.join(QStringLiteral(", ")) << "\n";
-        if (transfer == TransferMode::Verify && *session.result == TransferResult::VerifyError)
-            reportDifferences(image, devicePath, testEnable, io);
+                   << ending.rangeChanges.join(QStringLiteral(", ")) << "\n";
+        if (transfer == TransferMode::Verify)
+            reportDifferences(image, devicePath, io);
     }
     return false;
 }
 
-std::optional<UnitSetCopy> copyUnitSet(const QString& devicePath, CliIo& io) {
-    ParamImage untouched;
-    const Session session =
-        runSession(TransferMode::Read, devicePath, untouched, false, io, /*copyRead=*/true);
-    return endedWell(session, io) ? session.copy : std::nullopt;
+} // namespace
+
+bool runTransfer(TransferMode transfer, const QString& devicePath, ParamImage& image,
+                 bool testEnable, CliIo& io) {
+    if (transfer != TransferMode::Read)
+        prepareToSend(image, testEnable);
+    CommandSession link(devicePath, io);
+    if (!link.openPort())
+        return false;
+    OperationRun run(link);
+    // A read or a program learns the unit's protocol version from its first answer, so it starts
+    // at once. A verify reads only the parameter blocks: it first waits for one live-data frame
+    // to learn the version, since comparing against another protocol's layout means nothing.
+    const Ending ending =
+        run.run([&] { run.follow(startTransfer(link.session(), transfer, image), image); },
+                transfer == TransferMode::Verify);
+    return reportTransfer(transfer, ending, image, devicePath, io);
+}
+
+bool programWithBackup(const QString& devicePath, ParamImage& image, const QString& file,
+                       bool testEnable, CliIo& io) {
+    prepareToSend(image, testEnable);
+    const char* const noBackup = "varko-cli: no backup of the unit's set, nothing programmed\n";
+    CommandSession link(devicePath, io);
+    if (!link.openPort()) {
+        io.err << noBackup;
+        return false;
+    }
+    OperationRun run(link);
+    bool backingUp = true;
+    bool notKept = false;
+    const Ending ending = run.run(
+        [&] {
+            BackupThenProgram* program = link.session().backupThenProgram(image, file);
+            run.follow(program, image);
+            QObject::connect(program, &BackupThenProgram::backupKept, [&](const QString& path) {
+                io.out << "Backup: " << path << "\n";
+                backingUp = false;
+                run.transferBegins();
+            });
+            QObject::connect(program, &BackupThenProgram::backupNotRead,
+                             [&](TransferResult result) { run.endWith(result); });
+            QObject::connect(program, &BackupThenProgram::backupNotKept, [&] {
+                notKept = true;
+                link.stop();
+            });
+        },
+        false);
+    if (notKept) {
+        io.err << "varko-cli: cannot keep the backup in " << historyDir()
+               << ", nothing programmed\n";
+        return false;
+    }
+    if (backingUp) {
+        endedWell(ending, io);
+        io.err << noBackup;
+        return false;
+    }
+    return reportTransfer(TransferMode::Program, ending, image, devicePath, io);
 }
 
 } // namespace varko::cli

@@ -1,10 +1,8 @@
 #include "cli/MonitorSession.h"
 
+#include "cli/CommandSession.h"
 #include "cli/LinkSession.h"
-#include "cli/TickLoop.h"
-#include "link/LinkEngine.h"
 #include "link/LiveDataCsv.h"
-#include "link/PosixSerialPort.h"
 
 #include <QElapsedTimer>
 
@@ -18,63 +16,32 @@ void onInterrupt(int) {
     interrupted = 1;
 }
 
-// The window's part of the link without a window: only the live-data frames matter here.
-class MonitorOwner final : public LinkOwner {
-public:
-    MonitorOwner(const MonitorOptions& options, CliIo& io)
-        : options_(options), io_(io),
-          columns_(options.timestamps ? LiveCsvColumns::TimedMonitor : LiveCsvColumns::Monitor) {}
+} // namespace
 
+bool runMonitor(const QString& devicePath, const MonitorOptions& options, CliIo& io) {
+    CommandSession link(devicePath, io);
+    const LiveCsvColumns columns =
+        options.timestamps ? LiveCsvColumns::TimedMonitor : LiveCsvColumns::Monitor;
     int framesSeen = 0;
-    bool portFailed = false;
-    QElapsedTimer sinceLastFrame; // started when the port opens
+    const auto done = [&] { return options.frames > 0 && framesSeen >= options.frames; };
+    QElapsedTimer sinceLastFrame;
     QElapsedTimer sinceHeader;
-
-    LiveCsvColumns columns() const { return columns_; }
-
-    bool done() const { return options_.frames > 0 && framesSeen >= options_.frames; }
-
-    void collectImage() override {}
-    void normalize() override {}
-    void showImage() override {}
-    void showMessage(const LinkMessage& message) override {
-        io_.err << message.text << "\n";
-        io_.err.flush();
-        portFailed = portFailed || message.kind == LinkMessageKind::ComOpeningError;
-    }
-    void linkStatusChanged(const LinkStatus&) override {}
-    void onMonitorFrame(const LinkFrame& frame) override {
+    QObject::connect(&link.session(), &UnitSession::monitorFrame, [&](const LinkFrame& frame) {
         sinceLastFrame.restart();
         if (done())
             return;
         ++framesSeen;
-        LiveRecord record = *liveRecordOf(frame, options_.set); // the engine checked the frame
+        LiveRecord record = *liveRecordOf(frame, options.set); // the engine checked the frame
         record.timeMs = sinceHeader.elapsed();
-        io_.out << liveCsvLine(record, columns_) << "\n";
-        io_.out.flush(); // a reader on a pipe sees each frame as it comes
-    }
-
-private:
-    const MonitorOptions& options_;
-    CliIo& io_;
-    LiveCsvColumns columns_;
-};
-
-} // namespace
-
-bool runMonitor(const QString& devicePath, const MonitorOptions& options, CliIo& io) {
-    ParamImage image; // nothing is transferred; the engine needs an image to own
-    WindowSettings settings;
-    MonitorOwner owner(options, io);
-    LinkEngine engine(image, settings, owner, std::make_unique<PosixSerialPort>());
-    engine.setPortResolver([devicePath](int) { return devicePath; });
-    owner.sinceLastFrame.start();
-    engine.openPort();
-    if (owner.portFailed)
+        io.out << liveCsvLine(record, columns) << "\n";
+        io.out.flush(); // a reader on a pipe sees each frame as it comes
+    });
+    sinceLastFrame.start();
+    if (!link.openPort())
         return false;
-    io.out << liveCsvHeader(owner.columns()) << "\n";
+    io.out << liveCsvHeader(columns) << "\n";
     io.out.flush();
-    owner.sinceHeader.start();
+    sinceHeader.start();
 
     interrupted = 0;
     const auto previousInt = std::signal(SIGINT, onInterrupt);
@@ -82,11 +49,11 @@ bool runMonitor(const QString& devicePath, const MonitorOptions& options, CliIo&
     bool noConnection = false;
     // A unit that vanishes, or falls silent, after frames came is given up on the same way as
     // one that never answered: the rows printed so far stay.
-    runTicks(engine, [&] {
-        noConnection = owner.sinceLastFrame.elapsed() >= kConnectTimeoutMs;
-        return noConnection || owner.done() || interrupted;
+    link.run([&] {
+        noConnection = sinceLastFrame.elapsed() >= kConnectTimeoutMs;
+        return noConnection || done() || interrupted;
     });
-    engine.closePort();
+    link.close();
     std::signal(SIGINT, previousInt);
     std::signal(SIGTERM, previousTerm);
 

@@ -1,5 +1,5 @@
 #pragma once
-// Watching the unit's live data from the command line: the same link engine and 55 ms tick as
+// Watching the unit's live data from the command line: the same unit session and 55 ms tick as
 // the window, with every accepted live-data frame written as one CSV line.
 
 #include "cli/Commands.h"

@@ -8,10 +8,8 @@
 
 namespace varko {
 
-LinkEngine::LinkEngine(ParamImage& image, WindowSettings& settings, LinkOwner& owner,
-                       std::unique_ptr<SerialPort> port)
-    : image_(image), settings_(settings), owner_(owner), port_(std::move(port)),
-      resolver_(portDevicePath) {
+LinkEngine::LinkEngine(WindowSettings& settings, LinkOwner& owner, std::unique_ptr<SerialPort> port)
+    : settings_(settings), owner_(owner), port_(std::move(port)), resolver_(portDevicePath) {
     status_.portMenu = buildPortMenu(settings_.portSelection);
     published_ = status_;
 }
@@ -132,7 +130,6 @@ void LinkEngine::tick() {
     showStatusDisplay();
     watchConnection();
     publish();
-    owner_.highlightOperatingPoint();
 }
 
 void LinkEngine::paceTransfer() {
@@ -209,6 +206,7 @@ void LinkEngine::heardFromUnit() {
         ++state_.connection;
     portChanged_ = false;
     state_.silentTicks = 0;
+    ++state_.framesAccepted;
 }
 
 void LinkEngine::reconnect() {
@@ -227,8 +225,8 @@ void LinkEngine::showStatus(const QString& text, StatusColour colour) {
     state_.statusTicks = LinkLimits::statusTicks;
 }
 
-void LinkEngine::showStatusText(const QString& text, StatusColour colour) {
-    showStatus(text, colour);
+void LinkEngine::showStatusMessage(int message, StatusColour colour) {
+    showStatus(localizedText(message), colour);
     status_.statusVisible = !state_.printing;
     publish();
 }
@@ -267,6 +265,7 @@ void LinkEngine::setGauge(int position, int maximum) {
 void LinkEngine::beginTransfer(TransferStep first, int startText, StatusColour colour) {
     state_.step = first;
     state_.copyRead = false;
+    unitSetArrived_ = false;
     startedMode_ = transferModeOf(first);
     state_.sendAttempts = 0;
     showStatus(localizedText(startText), colour);
@@ -277,7 +276,6 @@ void LinkEngine::beginTransfer(TransferStep first, int startText, StatusColour c
 }
 
 void LinkEngine::startRead() {
-    owner_.readStarted();
     beginTransfer(TransferStep::ReadBlock0, Msg::read);
 }
 
@@ -286,39 +284,15 @@ void LinkEngine::startCopyRead(int startText, StatusColour colour) {
     state_.copyRead = true;
 }
 
-void LinkEngine::startVerify() {
-    owner_.collectImage();
-    owner_.normalize();
-    owner_.showImage();
+void LinkEngine::startVerify(const ParamImage& image) {
+    image_ = image;
     beginTransfer(TransferStep::VerifyBlock1, Msg::verify);
 }
 
-void LinkEngine::startProgram() {
-    owner_.collectImage();
-    owner_.normalize();
-    owner_.showImage();
-    startAutoProgram();
-}
-
-void LinkEngine::startAutoProgram() {
+void LinkEngine::startProgram(const ParamImage& image) {
+    image_ = image;
     state_.programmedOk = false;
     beginTransfer(TransferStep::ProgramBlock0, Msg::programDevice);
-}
-
-void LinkEngine::startTransfer(TransferMode mode) {
-    switch (mode) {
-    case TransferMode::Read:
-        startRead();
-        break;
-    case TransferMode::Program:
-        startProgram();
-        break;
-    case TransferMode::Verify:
-        startVerify();
-        break;
-    case TransferMode::Idle:
-        break;
-    }
 }
 
 void LinkEngine::messageBoxClosed(LinkMessageKind kind) {
@@ -366,7 +340,6 @@ bool LinkEngine::stopOnOtherVersion() {
         return false;
     // Idle before the box opens, so the ticks that run while it is open send live requests.
     state_.step = TransferStep::Idle;
-    showReadImage();
     owner_.showMessage({LinkMessageKind::VersionMismatch,
                         versionMismatchText(deviceInfo_.protocolVersion(), settings_.language)});
     endTransfer(TransferResult::VersionMismatch);
@@ -377,11 +350,11 @@ void LinkEngine::replyToRead(const LinkFrame& frame) {
     switch (blockOf(state_.step)) {
     case 0:
         keepDeviceInfo(frame);
+        owner_.unitAnswered();
         if (stopOnOtherVersion())
             return;
         if (!deviceInfo_.readAllowed()) {
             showStatus(localizedText(Msg::noReading), StatusColour::Red);
-            showReadImage();
             endTransfer(TransferResult::NoReading);
             return;
         }
@@ -392,35 +365,34 @@ void LinkEngine::replyToRead(const LinkFrame& frame) {
         nextBlock();
         return;
     default:
+        std::copy(stagedBlock1_.begin(), stagedBlock1_.end(), image_.block(1).begin());
+        std::copy(frame.data().begin(), frame.data().end(), image_.block(2).begin());
+        unitSetArrived_ = true;
         if (state_.copyRead) {
-            std::copy(stagedBlock1_.begin(), stagedBlock1_.end(), unitSetCopy_.block(1).begin());
-            std::copy(frame.data().begin(), frame.data().end(), unitSetCopy_.block(2).begin());
             setGauge(status_.gaugeMaximum, status_.gaugeMaximum);
             endTransfer(TransferResult::Ok);
             return;
         }
-        std::copy(stagedBlock1_.begin(), stagedBlock1_.end(), image_.block(1).begin());
-        std::copy(frame.data().begin(), frame.data().end(), image_.block(2).begin());
-        owner_.normalize();
-        owner_.showImage();
+        bringReadSetIntoRange();
         verifyWhatWasSent();
         return;
     }
 }
 
-void LinkEngine::showReadImage() {
-    if (state_.copyRead)
-        return;
-    owner_.normalize();
-    owner_.showImage();
+// The read's verify then compares the set as brought into range, which the owner is given.
+void LinkEngine::bringReadSetIntoRange() {
+    const ParamImage asSent = image_;
+    normalize(image_, settings_);
+    owner_.unitSetArrived(asSent, image_);
 }
 
 void LinkEngine::replyToProgram(const LinkFrame& frame) {
     const int block = blockOf(state_.step);
     if (block == 0) {
         keepDeviceInfo(frame);
-        owner_.normalize();
-        owner_.showImage();
+        // What goes out is in range, whatever the owner handed over.
+        normalize(image_, settings_);
+        owner_.unitAnswered();
         if (!stopOnOtherVersion())
             nextBlock();
         return;
@@ -469,11 +441,8 @@ void LinkEngine::verifyWhatWasSent() {
 
 void LinkEngine::endTransfer(TransferResult result) {
     state_.step = TransferStep::Idle;
-    if (state_.copyRead)
-        owner_.copyReadEnded(result, result == TransferResult::Ok
-                                         ? std::optional<ParamImage>(unitSetCopy_)
-                                         : std::nullopt);
-    owner_.transferEnded(startedMode_, result);
+    owner_.transferEnded(startedMode_, result,
+                         unitSetArrived_ ? std::optional<ParamImage>(image_) : std::nullopt);
     state_.copyRead = false;
 }
 

@@ -46,12 +46,14 @@ struct LinkState {
     std::uint8_t silentTicks = LinkLimits::silentLimit; // starts in the no-connection state
     std::uint8_t reconnectTicks = 0;
     bool quietOpen = false;
-    // The running read fills the engine's copy of the unit's set, not the owner's image. Still
-    // set while the owner hears that it ended, so transferEnded can tell it from a read.
+    // The running read is a copy read: the unit's set as it sends it, neither brought into range
+    // nor verified. Still set while the owner hears that it ended.
     bool copyRead = false;
     // Counts the connections: the first frame accepted after no connection or a port change
     // begins the next one.
     std::uint32_t connection = 0;
+    // Counts every frame accepted from the unit, live data and replies alike.
+    std::uint32_t framesAccepted = 0;
 
     TransferMode transferMode() const { return transferModeOf(step); }
 };
@@ -61,10 +63,10 @@ public:
     // Maps a port number (1..21) to the device it opens.
     using PortResolver = std::function<QString(int portNumber)>;
 
-    // The image and the window settings (port selection, scan index, language) belong to the
-    // owner and outlive the engine; the engine reads and changes them in place.
-    LinkEngine(ParamImage& image, WindowSettings& settings, LinkOwner& owner,
-               std::unique_ptr<SerialPort> port);
+    // The window settings (port selection, scan index, language) belong to the owner and outlive
+    // the engine; the engine reads and changes them in place. The image a transfer sends or
+    // brings is the engine's own copy.
+    LinkEngine(WindowSettings& settings, LinkOwner& owner, std::unique_ptr<SerialPort> port);
     LinkEngine(const LinkEngine&) = delete;
     LinkEngine& operator=(const LinkEngine&) = delete;
 
@@ -80,25 +82,25 @@ public:
     // One tick of the link timer.
     void tick();
 
+    // Reads the unit's set, brings it into range (the model's normalization) and verifies that
+    // the unit holds the set so brought.
     void startRead();
-    // Reads the unit's set as a read does (same requests, pacing, re-sends and failures) into a
-    // copy of the engine's own, leaving the owner's image alone: nothing is normalized, shown or
-    // verified. The status line shows startText (a message number) in colour while it runs; the
-    // owner learns the copy through LinkOwner::copyReadEnded.
+    // Reads the unit's set as a read does (same requests, pacing, re-sends and failures) and
+    // keeps it exactly as the unit sent it: nothing is brought into range or verified. The status
+    // line shows startText (a message number) in colour while it runs.
     void startCopyRead(int startText, StatusColour colour = StatusColour::Normal);
-    void startVerify();
-    void startProgram();
-    // Programs the current image as it is, without collecting the controls first.
-    void startAutoProgram();
-    // The menu handler of the given transfer (read, program or verify); idle starts nothing.
-    void startTransfer(TransferMode mode);
+    // Compares the unit's set with image, which the engine copies.
+    void startVerify(const ParamImage& image);
+    // Programs image, which the engine copies, and verifies it. When the unit answers the first
+    // request, the copy is brought into range before its blocks go out.
+    void startProgram(const ParamImage& image);
 
     // New and Open hide the status line and gauge; a status display still running shows them
     // again at the next tick, as it would after any other hide.
     void hideStatus();
 
-    // Shows the owner's own text on the status line, for as long as the engine's texts stay.
-    void showStatusText(const QString& text, StatusColour colour);
+    // Shows a message (its number) on the status line, for as long as the engine's texts stay.
+    void showStatusMessage(int message, StatusColour colour);
 
     // The owner closed the box of a message the engine asked it to show.
     void messageBoxClosed(LinkMessageKind kind);
@@ -146,8 +148,7 @@ private:
     void replyToProgram(const LinkFrame& frame);
     void replyToVerify(const LinkFrame& frame);
     void keepDeviceInfo(const LinkFrame& frame);
-    // A read normalizes and shows the owner's image when it ends; a copy read leaves it alone.
-    void showReadImage();
+    void bringReadSetIntoRange();
     // Ends the transfer with the version message when the unit speaks another protocol.
     bool stopOnOtherVersion();
     void nextBlock();
@@ -159,7 +160,6 @@ private:
     void publish();
     void publishAlways();
 
-    ParamImage& image_;
     WindowSettings& settings_;
     LinkOwner& owner_;
     std::unique_ptr<SerialPort> port_;
@@ -175,7 +175,10 @@ private:
     // Block 1 of a read waits here until block 2 has arrived, so a read that fails half-way
     // never leaves the image mixed.
     std::array<std::uint8_t, kBlockSize> stagedBlock1_{};
-    ParamImage unitSetCopy_;
+    // What a program sends, a verify compares, a read or copy read brought.
+    ParamImage image_;
+    // Both blocks of the running read (or copy read) have arrived in image_.
+    bool unitSetArrived_ = false;
     bool portChanged_ = false;
     std::array<std::uint8_t, LinkLimits::receiveBufferSize> receiveBuffer_{};
 };

@@ -1,7 +1,7 @@
 #pragma once
-// What the link engine needs from whoever owns the parameter image: the window, or the command
-// line without a window. Every call comes from inside an engine call and must return promptly;
-// a message box in particular is opened later (queued), never from inside the call.
+// What the link engine tells whoever runs it: the unit session, or a test. Every call comes from
+// inside an engine call and must return promptly; a message box or another transfer in
+// particular is started later (queued), never from inside the call.
 
 #include "link/LinkFrame.h"
 #include "link/LinkStatus.h"
@@ -29,11 +29,6 @@ class LinkOwner {
 public:
     virtual ~LinkOwner() = default;
 
-    // Copy the controls into the image (before a verify or a program started by the user).
-    virtual void collectImage() = 0;
-    virtual void normalize() = 0;
-    // Show the image in the controls (the decoded unit texts are current at this point).
-    virtual void showImage() = 0;
     // Show a modal box once the current call has returned, then call
     // LinkEngine::messageBoxClosed with the same kind. The link keeps ticking meanwhile.
     virtual void showMessage(const LinkMessage& message) = 0;
@@ -41,18 +36,19 @@ public:
 
     // A live-data frame with a valid check byte, in every transfer mode.
     virtual void onMonitorFrame(const LinkFrame&) {}
-    // The last step of every tick: mark the live operating point.
-    virtual void highlightOperatingPoint() {}
-    // A read has been started: the image is about to come from the unit, no longer from a file.
-    virtual void readStarted() {}
+    // The unit answered a transfer's first request with its information record: the engine's
+    // device texts are the unit's from now on.
+    virtual void unitAnswered() {}
+    // Both blocks of a read (not a copy read) have arrived: the unit's set as it sent them, and
+    // brought into range, which is the set the read's verify compares.
+    virtual void unitSetArrived(const ParamImage& /*asSent*/, const ParamImage& /*inRange*/) {}
     // A transfer has ended with this result (also when it failed or was refused). started is the
-    // transfer as it was started: a read or a program ends in a verify of its own.
-    virtual void transferEnded(TransferMode /*started*/, TransferResult) {}
-    // A copy read (LinkEngine::startCopyRead) has ended, just before transferEnded (started as a
-    // read) with the same result: the unit's set exactly as it sent it when the result is Ok,
-    // nothing otherwise. LinkState::copyRead stays set through both calls. A copy read replaced
-    // by another start ends without either call.
-    virtual void copyReadEnded(TransferResult, const std::optional<ParamImage>& /*unitSet*/) {}
+    // transfer as it was started: a read or a program ends in a verify of its own. unitSet is
+    // what a read brought, in range (also when its verify then failed), or what a copy read
+    // brought, exactly as the unit sent it; nothing otherwise. A transfer replaced by another
+    // start ends without the call.
+    virtual void transferEnded(TransferMode /*started*/, TransferResult,
+                               const std::optional<ParamImage>& /*unitSet*/) {}
 };
 
 } // namespace varko

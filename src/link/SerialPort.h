@@ -5,8 +5,8 @@
 //
 // The layer is our own rather than QSerialPort: the tick must read exactly the bytes that wait
 // at that moment (QSerialPort fills a hidden buffer from the event loop, which shifts replies by
-// a tick), the command line ticks without an event loop, the open must be exclusive (lock file
-// and TIOCEXCL) and report why it failed, and tests substitute a scripted port.
+// a tick), the open must be exclusive (lock file and TIOCEXCL) and report why it failed, and
+// tests substitute a scripted port.
 
 #include <QString>
 #include <cstdint>

@@ -35,9 +35,6 @@ public:
 
     LinkEngine* engine = nullptr;
 
-    void collectImage() override {}
-    void normalize() override {}
-    void showImage() override {}
     void showMessage(const LinkMessage& message) override { pendingBoxes_.push_back(message.kind); }
     void linkStatusChanged(const LinkStatus& status) override {
         FUZZ_REQUIRE(status.gaugePosition >= 0 && status.gaugePosition <= status.gaugeMaximum);
@@ -104,11 +101,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckingOwner owner(image, settings);
     auto scripted = std::make_unique<ScriptedSerialPort>();
     ScriptedSerialPort& port = *scripted;
-    LinkEngine engine(image, settings, owner, std::move(scripted));
+    LinkEngine engine(settings, owner, std::move(scripted));
     engine.setPortResolver([](int) { return QStringLiteral("fuzz"); });
     owner.engine = &engine;
     engine.openPort();
-    engine.startTransfer(static_cast<TransferMode>(flags & 3));
+    switch (static_cast<TransferMode>(flags & 3)) {
+    case TransferMode::Read:
+        engine.startRead();
+        break;
+    case TransferMode::Program:
+        engine.startProgram(image);
+        break;
+    case TransferMode::Verify:
+        engine.startVerify(image);
+        break;
+    case TransferMode::Idle:
+        break;
+    }
 
     auto tick = [&] {
         engine.tick();

@@ -231,6 +231,19 @@ private slots:
         QVERIFY(simulator.stop());
     }
 
+    // A unit that refuses reading still answers a verify; its set cannot be read to name the
+    // differences, so none are named.
+    void verifyOfAnUnreadableUnitNamesNoDifferences() {
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--refuse-reading"}));
+        const QString file = config_->path() + "/preset.ign";
+        QCOMPARE(runCli({"preset", QString::number(BikeCode::classic), "-o", file}).status, 0);
+        const CliRun run = runCli({"verify", "--port", simulatorPortName(), file});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QString("Verify error!\n"));
+        QVERIFY(simulator.stop());
+    }
+
 private:
     std::unique_ptr<ScopedConfigDir> config_;
 };

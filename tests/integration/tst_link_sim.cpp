@@ -38,16 +38,15 @@ ParamImage editedImage() {
 
 // The window's side of the link, minus the widgets.
 struct Station {
-    ParamImage image;
+    ParamImage image; // what a program or verify sends; a read's set replaces it as it arrives
     WindowSettings settings;
-    RecordingOwner owner{image, settings};
-    LinkEngine engine{image, settings, owner, std::make_unique<PosixSerialPort>()};
+    RecordingOwner owner;
+    LinkEngine engine{settings, owner, std::make_unique<PosixSerialPort>()};
 
     int tickMs = kFastTickMs;
 
     explicit Station(int com) {
         settings.portSelection = static_cast<std::uint8_t>(com - 1);
-        owner.normalizeForReal = true;
         owner.engine = &engine;
         engine.openPort();
     }
@@ -55,6 +54,10 @@ struct Station {
     void tick() {
         engine.tick();
         owner.closeBoxes();
+        if (owner.arrivedSets.size() > readsTaken_) {
+            image = owner.arrivedSets.back();
+            readsTaken_ = owner.arrivedSets.size();
+        }
     }
     // Ticks at its pace until done() or the limit; true when done.
     template <typename Done> bool tickUntil(Done done, int limit) {
@@ -73,10 +76,18 @@ struct Station {
     }
     bool run(TransferMode transfer) {
         const std::size_t before = owner.results.size();
-        engine.startTransfer(transfer);
+        if (transfer == TransferMode::Read)
+            engine.startRead();
+        else if (transfer == TransferMode::Program)
+            engine.startProgram(image);
+        else
+            engine.startVerify(image);
         return tickUntil([&] { return owner.results.size() > before; }, kTransferTicks);
     }
     QString statusText() const { return engine.status().statusText; }
+
+private:
+    std::size_t readsTaken_ = 0;
 };
 
 } // namespace

@@ -61,7 +61,7 @@ private slots:
         QFETCH(int, firstCommand);
         LinkRig rig;
         rig.engine->openPort();
-        rig.engine->startTransfer(mode);
+        rig.start(mode);
         QCOMPARE(rig.state().transferMode(), mode);
         QCOMPARE(rig.state().sendAttempts, 0);
         QVERIFY(rig.status().statusVisible && rig.status().gaugeVisible);
@@ -111,7 +111,7 @@ private slots:
     void requestFromTheReplyStepRepeatsAfterThreeTicks() {
         LinkRig rig;
         rig.engine->openPort();
-        rig.engine->startVerify();
+        rig.engine->startVerify(rig.image);
         rig.tick(4); // the first request, 0x41, goes out
         rig.port->feed(buildBlockFrame(0xC1, TransferMode::Verify, rig.image));
         const auto sends = ticksOfTransferSends(rig, 19);
@@ -163,7 +163,8 @@ private slots:
         QTest::addColumn<int>("reconnectTicks");
         QTest::newRow("numbered port") << kCom1 << PortError::NotFound << true << false << 0;
         // The dialout advice is given only for a device of that group (tst_port_links).
-        QTest::newRow("no permission") << kCom1 << PortError::PermissionDenied << true << false << 0;
+        QTest::newRow("no permission")
+            << kCom1 << PortError::PermissionDenied << true << false << 0;
         QTest::newRow("automatic")
             << int(kPortAuto) << PortError::PermissionDenied << false << false << 200;
     }

@@ -5,6 +5,7 @@
 #include "ScopedConfigDir.h"
 #include "SimulatedUnit.h"
 #include "model/Messages.h"
+#include "model/Normalize.h"
 
 #include <QTest>
 
@@ -14,11 +15,26 @@ Q_DECLARE_METATYPE(varko::TransferResult)
 
 namespace {
 
+ParamImage inRange(ParamImage image) {
+    WindowSettings settings;
+    normalize(image, settings);
+    return image;
+}
+
+// A set whose every byte differs from its neighbours, brought into range as a read brings it.
 ParamImage patternImage(std::uint8_t seed) {
     ParamImage image;
     for (int i = 0; i < kImageSize; ++i)
         image[i] = static_cast<std::uint8_t>(i * 3 + seed);
     image.noReading() = 0;
+    return inRange(image);
+}
+
+// The same set with two values far out of range.
+ParamImage outOfRangeImage() {
+    ParamImage image = patternImage(5);
+    image.lobeCount() = 250;
+    image.tps0() = 255;
     return image;
 }
 
@@ -69,22 +85,36 @@ private slots:
         rig.engine->startRead();
         QCOMPARE(rig.status().statusText, QString("Read:"));
         QVERIFY(rig.runTransfer() > 0);
-        QCOMPARE(rig.image, rig.unit.store());
+        QCOMPARE(rig.owner.arrivedSets, std::vector<ParamImage>{rig.unit.store()});
+        QCOMPARE(rig.owner.unitSets, std::vector<std::optional<ParamImage>>{rig.unit.store()});
         QCOMPARE(rig.transferCommands(), (std::vector<std::uint8_t>{0x40, 0x41, 0x42, 0x41, 0x42}));
         QCOMPARE(rig.gaugeSteps, (std::vector<int>{0, 1, 2, 0, 1, 2}));
         QCOMPARE(rig.status().statusText, QString("Verify:: OK"));
         QCOMPARE(rig.status().gaugePosition, 2);
         QCOMPARE(rig.owner.results, std::vector<TransferResult>{TransferResult::Ok});
+        QCOMPARE(rig.owner.unitAnswers, 1);
         QCOMPARE(rig.engine->deviceTexts().deviceName, QString("SIM01"));
         QCOMPARE(rig.engine->deviceTexts().deviceDate, QString(" 9.12.2026"));
-        QVERIFY(rig.owner.shows >= 1);
     }
 
-    void readFailingAtBlockTwoLeavesTheImageAlone() {
+    // A read brings the unit's set into range and verifies the set so brought: a unit holding
+    // values out of range fails that verify, and its set as sent comes along.
+    void readBringsTheSetIntoRange() {
+        UnitRig rig;
+        rig.unit.store() = outOfRangeImage();
+        rig.engine->startRead();
+        rig.runTransfer();
+        QCOMPARE(rig.owner.sentSets, std::vector<ParamImage>{outOfRangeImage()});
+        QCOMPARE(rig.owner.arrivedSets, std::vector<ParamImage>{inRange(outOfRangeImage())});
+        QVERIFY(rig.owner.arrivedSets[0] != outOfRangeImage());
+        QCOMPARE(rig.owner.results, std::vector<TransferResult>{TransferResult::VerifyError});
+        QCOMPARE(rig.owner.unitSets,
+                 std::vector<std::optional<ParamImage>>{inRange(outOfRangeImage())});
+    }
+
+    void readFailingAtBlockTwoBringsNothing() {
         UnitRig rig;
         rig.unit.store() = patternImage(5);
-        rig.image = patternImage(9);
-        const ParamImage before = rig.image;
         rig.engine->startRead();
         // The unit goes quiet once block 1 is in.
         auto answer = rig.port->respond;
@@ -94,20 +124,24 @@ private slots:
         };
         rig.runTransfer();
         QCOMPARE(rig.status().statusText, QString("Read error!"));
-        QCOMPARE(rig.image, before);
+        QVERIFY(rig.owner.arrivedSets.empty());
+        QCOMPARE(rig.owner.unitSets, std::vector<std::optional<ParamImage>>{std::nullopt});
     }
 
+    // The engine sends and verifies its own copy of the image it was handed.
     void programThenVerify() {
         UnitRig rig;
-        rig.image = patternImage(17);
-        rig.engine->startProgram();
-        QCOMPARE(rig.owner.collects, 1);
+        ParamImage image = patternImage(17);
+        rig.engine->startProgram(image);
+        image.limiter() ^= 1;
         QCOMPARE(rig.status().statusText, QString("Program device:"));
         QVERIFY(rig.runTransfer() > 0);
-        QCOMPARE(rig.unit.store(), rig.image);
+        QCOMPARE(rig.unit.store(), patternImage(17));
         QCOMPARE(rig.unit.programCount(), 1);
         QCOMPARE(rig.transferCommands(), (std::vector<std::uint8_t>{0x00, 0x01, 0x02, 0x41, 0x42}));
         QCOMPARE(rig.owner.results, std::vector<TransferResult>{TransferResult::Ok});
+        QCOMPARE(rig.owner.unitSets, std::vector<std::optional<ParamImage>>{std::nullopt});
+        QCOMPARE(rig.owner.unitAnswers, 1);
         // The verify's OK gives way to the program's at once, since the link is idle again.
         QVERIFY(rig.state().programmedOk);
         QCOMPARE(rig.status().statusText, QString("Program device:: OK"));
@@ -122,11 +156,19 @@ private slots:
         QVERIFY(!rig.state().programmedOk);
     }
 
+    // What goes out is in range, as the window's image is when the unit answers.
+    void programBringsTheImageIntoRange() {
+        UnitRig rig;
+        rig.engine->startProgram(outOfRangeImage());
+        rig.runTransfer();
+        QCOMPARE(rig.owner.results, std::vector<TransferResult>{TransferResult::Ok});
+        QCOMPARE(rig.unit.store(), inRange(outOfRangeImage()));
+    }
+
     // A read that follows a program ends on its own verify's OK, not the program's.
     void readAfterProgramEndsOnItsOwnOk() {
         UnitRig rig;
-        rig.image = patternImage(11);
-        rig.engine->startAutoProgram();
+        rig.engine->startProgram(patternImage(11));
         rig.runTransfer();
         QVERIFY(rig.state().programmedOk);
         rig.engine->startRead();
@@ -140,9 +182,9 @@ private slots:
     void endedTransfersAreNamedAsStarted() {
         UnitRig rig;
         rig.image = patternImage(11);
-        rig.engine->startAutoProgram();
+        rig.engine->startProgram(rig.image);
         rig.runTransfer();
-        rig.engine->startVerify();
+        rig.engine->startVerify(rig.image);
         rig.runTransfer();
         rig.engine->startRead();
         rig.runTransfer();
@@ -170,7 +212,7 @@ private slots:
         rig.unit.store() = patternImage(1);
         rig.image = patternImage(1);
         rig.image.advance(9, 9) ^= 1;
-        rig.engine->startVerify();
+        rig.engine->startVerify(rig.image);
         rig.runTransfer();
         QCOMPARE(rig.status().statusText, QString("Verify error!"));
         QCOMPARE(rig.status().statusColour, StatusColour::Red);
@@ -182,7 +224,7 @@ private slots:
         rig.unit.store() = patternImage(1);
         rig.image = patternImage(1);
         rig.image.noReading() = 1;
-        rig.engine->startVerify();
+        rig.engine->startVerify(rig.image);
         rig.runTransfer();
         QCOMPARE(rig.status().statusText, QString("Verify:: OK"));
     }
@@ -192,16 +234,16 @@ private slots:
         rig.unit.store() = patternImage(3);
         rig.unit.store().noReading() = 1;
         rig.image = patternImage(4);
-        const ParamImage before = rig.image;
         rig.engine->startRead();
         rig.runTransfer();
         QCOMPARE(rig.status().statusText, QString("No reading!"));
         QCOMPARE(rig.status().statusColour, StatusColour::Red);
-        QCOMPARE(rig.image, before);
+        QVERIFY(rig.owner.arrivedSets.empty());
+        QVERIFY(!rig.owner.unitSets.back());
+        QCOMPARE(rig.owner.unitAnswers, 1); // the unit's texts came
         QCOMPARE(rig.owner.results.back(), TransferResult::NoReading);
 
-        rig.engine->startAutoProgram(); // programming does not ask for permission
-        QCOMPARE(rig.owner.collects, 0);
+        rig.engine->startProgram(rig.image); // programming does not ask for permission
         rig.runTransfer();
         QCOMPARE(rig.owner.results.back(), TransferResult::Ok);
         QCOMPARE(rig.unit.store(), rig.image);
@@ -217,10 +259,8 @@ private slots:
         sim::UnitFaults faults;
         faults.protocolVersion = 74;
         UnitRig rig(faults);
-        rig.image = patternImage(2);
-        const ParamImage before = rig.image;
         if (program)
-            rig.engine->startProgram();
+            rig.engine->startProgram(patternImage(2));
         else
             rig.engine->startRead();
         rig.runTransfer();
@@ -230,7 +270,9 @@ private slots:
                  QString("Unmatched version of PC and Ignition programs!  PC-75, IGN-74"));
         QCOMPARE(rig.owner.results.back(), TransferResult::VersionMismatch);
         QCOMPARE(rig.state().statusTicks, 0); // the box closed
-        QCOMPARE(rig.image, before);
+        QCOMPARE(rig.owner.unitAnswers, 1);   // the unit's texts came
+        QVERIFY(rig.owner.arrivedSets.empty());
+        QVERIFY(!rig.owner.unitSets.back());
         QCOMPARE(rig.unit.programCount(), 0);
         QCOMPARE(rig.transferCommands().size(), std::size_t(1));
     }
@@ -261,8 +303,7 @@ private slots:
         sim::UnitFaults faults;
         faults.flipEchoBit = true;
         UnitRig rig(faults);
-        rig.image = patternImage(8);
-        rig.engine->startAutoProgram();
+        rig.engine->startProgram(patternImage(8));
         rig.runTransfer();
         QCOMPARE(rig.status().statusText, QString("Program error!"));
         const auto commands = rig.port->commandsWritten();
@@ -282,29 +323,23 @@ private slots:
         faults.answerEvery = answerEvery;
         faults.corruptCheckEvery = corruptEvery;
         UnitRig rig(faults);
-        rig.image = patternImage(6);
-        rig.engine->startAutoProgram();
+        rig.engine->startProgram(patternImage(6));
         rig.runTransfer();
         QCOMPARE(rig.owner.results.back(), TransferResult::Ok);
-        QCOMPARE(rig.unit.store(), rig.image);
+        QCOMPARE(rig.unit.store(), patternImage(6));
     }
 
     // A copy read brings the unit's bytes as they are, reserved ones and values out of range
-    // included, and never touches the owner's image: no normalization, no showing, no verify.
-    void copyReadLeavesTheImageAlone() {
+    // included: nothing brought into range, nothing arriving as a read's set, no verify.
+    void copyReadKeepsTheSetAsSent() {
         UnitRig rig;
-        rig.owner.normalizeForReal = true;
         rig.unit.store() = patternImage(5);
         rig.unit.store()[Field::limiter + 1] = 0xA5; // a reserved byte
         rig.unit.store().lobeCount() = 250;          // far out of range
-        rig.image = patternImage(9);
-        const ParamImage before = rig.image;
         rig.engine->startCopyRead(Msg::backupRead);
         QCOMPARE(rig.status().statusText, QString("Backup of the unit's set:"));
         QVERIFY(rig.runTransfer() > 0);
-        QCOMPARE(rig.image, before);
-        QCOMPARE(rig.owner.normalizes, 0);
-        QCOMPARE(rig.owner.shows, 0);
+        QVERIFY(rig.owner.arrivedSets.empty());
         QCOMPARE(rig.owner.copies.size(), std::size_t(1));
         QCOMPARE(rig.owner.copies[0], std::optional(rig.unit.store()));
         QCOMPARE(rig.owner.results, std::vector<TransferResult>{TransferResult::Ok});
@@ -319,7 +354,7 @@ private slots:
         rig.runTransfer();
         QCOMPARE(rig.owner.copies.size(), std::size_t(1));
         QCOMPARE(rig.owner.endedCopyReads, (std::vector<bool>{true, false}));
-        QCOMPARE(rig.owner.shows, 1);
+        QCOMPARE(rig.owner.arrivedSets.size(), std::size_t(1));
     }
 
     void copyReadFailsAsAReadDoes_data() {
@@ -346,17 +381,13 @@ private slots:
         faults.refuseReading = refuseReading;
         faults.protocolVersion = protocolVersion;
         UnitRig rig(faults);
-        rig.image = patternImage(2);
-        const ParamImage before = rig.image;
         rig.engine->startCopyRead(Msg::backupRead);
         QVERIFY(rig.runTransfer() > 0);
         QTEST(rig.status().statusText, "statusText");
         QCOMPARE(rig.owner.copies, std::vector<std::optional<ParamImage>>{std::nullopt});
         QCOMPARE(rig.owner.results, std::vector<TransferResult>{result});
         QCOMPARE(rig.owner.messages.size(), std::size_t(protocolVersion == 75 ? 0 : 1));
-        QCOMPARE(rig.image, before);
-        QCOMPARE(rig.owner.normalizes, 0);
-        QCOMPARE(rig.owner.shows, 0);
+        QVERIFY(rig.owner.arrivedSets.empty());
         QVERIFY(!rig.state().copyRead);
     }
 
@@ -426,10 +457,9 @@ private slots:
     void newStartReplacesTheRunningTransfer() {
         UnitRig rig;
         rig.unit.store() = patternImage(5);
-        rig.image = patternImage(7);
         rig.engine->startRead();
         rig.tick(4); // the first request is out and answered
-        rig.engine->startProgram();
+        rig.engine->startProgram(patternImage(7));
         QCOMPARE(requestCommand(rig.state().step), 0x00);
         rig.runTransfer();
         QCOMPARE(rig.unit.store(), patternImage(7));

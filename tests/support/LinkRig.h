@@ -8,9 +8,9 @@
 #include <memory>
 
 struct LinkRig {
-    varko::ParamImage image;
+    varko::ParamImage image; // what the rig's program and verify hand to the engine
     varko::WindowSettings settings;
-    RecordingOwner owner{image, settings};
+    RecordingOwner owner;
     ScriptedSerialPort* port = nullptr;
     std::unique_ptr<varko::LinkEngine> engine;
 
@@ -19,9 +19,26 @@ struct LinkRig {
         settings.scanIndex = scanIndex;
         auto scripted = std::make_unique<ScriptedSerialPort>();
         port = scripted.get();
-        engine = std::make_unique<varko::LinkEngine>(image, settings, owner, std::move(scripted));
+        engine = std::make_unique<varko::LinkEngine>(settings, owner, std::move(scripted));
         engine->setPortResolver([](int number) { return QStringLiteral("COM%1").arg(number); });
         owner.engine = engine.get();
+    }
+
+    // Starts the transfer as the menu would, the rig's image handed over; idle starts nothing.
+    void start(varko::TransferMode mode) {
+        switch (mode) {
+        case varko::TransferMode::Read:
+            engine->startRead();
+            break;
+        case varko::TransferMode::Program:
+            engine->startProgram(image);
+            break;
+        case varko::TransferMode::Verify:
+            engine->startVerify(image);
+            break;
+        case varko::TransferMode::Idle:
+            break;
+        }
     }
 
     void tick(int count = 1) {

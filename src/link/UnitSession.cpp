@@ -1,0 +1,103 @@
+#include "link/UnitSession.h"
+
+#include "link/MonitorFrame.h"
+#include "link/TickTimer.h"
+#include "model/Messages.h"
+
+namespace varko {
+
+UnitSession::UnitSession(WindowSettings& settings, std::unique_ptr<SerialPort> port,
+                         QObject* parent)
+    : QObject(parent), engine_(settings, *this, std::move(port)), timer_(new QTimer(this)) {
+    setUpTickTimer(*timer_);
+    connect(timer_, &QTimer::timeout, this, &UnitSession::tick);
+}
+
+void UnitSession::tick() {
+    engine_.tick();
+    emit tickEnded();
+}
+
+template <typename Operation> Operation* UnitSession::run(Operation* operation) {
+    if (running_)
+        running_->end();
+    running_ = operation;
+    return operation;
+}
+
+UnitOperation* UnitSession::read() {
+    UnitOperation* operation = run(new UnitOperation(*this));
+    engine_.startRead();
+    return operation;
+}
+
+UnitOperation* UnitSession::copyRead(int startText, StatusColour colour) {
+    UnitOperation* operation = run(new UnitOperation(*this));
+    engine_.startCopyRead(startText, colour);
+    return operation;
+}
+
+UnitOperation* UnitSession::program(const ParamImage& image) {
+    UnitOperation* operation = run(new UnitOperation(*this));
+    engine_.startProgram(image);
+    return operation;
+}
+
+UnitOperation* UnitSession::verify(const ParamImage& image) {
+    UnitOperation* operation = run(new UnitOperation(*this));
+    engine_.startVerify(image);
+    return operation;
+}
+
+BackupThenProgram* UnitSession::backupThenProgram(const ParamImage& image,
+                                                  const QString& openFile) {
+    BackupThenProgram* operation = run(new BackupThenProgram(*this, image, openFile));
+    engine_.startCopyRead(Msg::backupRead);
+    return operation;
+}
+
+UnitIdentity UnitSession::unitIdentity() const {
+    return unitIdentityOf(engine_.deviceTexts(), programCount_);
+}
+
+void UnitSession::showMessage(const LinkMessage& message) {
+    emit messageToShow(message);
+}
+
+void UnitSession::linkStatusChanged(const LinkStatus& status) {
+    emit statusChanged(status);
+    // While idle, the gauge counts the unit's saving, not an operation.
+    if (engine_.state().transferMode() != TransferMode::Idle)
+        reportProgress();
+}
+
+void UnitSession::reportProgress() {
+    if (running_)
+        running_->reportProgress(engine_.status().gaugePosition, engine_.status().gaugeMaximum);
+}
+
+void UnitSession::onMonitorFrame(const LinkFrame& frame) {
+    programCount_ = parseMonitorFrame(frame).programCount;
+    emit monitorFrame(frame);
+}
+
+void UnitSession::unitAnswered() {
+    if (running_)
+        emit running_->unitAnswered();
+}
+
+void UnitSession::unitSetArrived(const ParamImage& asSent, const ParamImage& inRange) {
+    if (running_)
+        emit running_->unitSetArrived(asSent, inRange);
+}
+
+void UnitSession::transferEnded(TransferMode, TransferResult result,
+                                const std::optional<ParamImage>& unitSet) {
+    if (!running_)
+        return;
+    // The gauge's last step is published only after the end; the operation hears it before.
+    reportProgress();
+    running_->transferEnded(result, unitSet);
+}
+
+} // namespace varko
