@@ -35,7 +35,6 @@ using namespace varko;
 
 namespace {
 constexpr std::uint8_t kStartupBike = 20; // "Yamaha R6"
-constexpr std::uint8_t kStartupPort = 1;  // COM2
 
 // The window's placement as it is now; every other value as when the file lacks its key.
 SettingsValues placementOf(const QWidget& window) {
@@ -75,7 +74,6 @@ void MainWindow::startUp(const QStringList& commandLine) {
     new MapWorkbench(*this, ui); // the window owns it
     new HelpMenu(*this, ui);     // with the about box; the window owns it
     new PrintMenu(*this, ui);
-    settings.portSelection = kStartupPort;
     paramImage.bike() = kStartupBike;
     applyBikePreset(paramImage, bikeListChanged);
     centerOnScreen();
