@@ -89,7 +89,7 @@ PortError PosixSerialPort::open(const QString& devicePath) {
     settingsSaved_ = tcgetattr(fd, &savedSettings_) == 0;
     applyLineSettings(fd);
     // A fresh open starts with an empty receive queue, whatever an earlier session left in it.
-    purgeReceive();
+    tcflush(fd, TCIFLUSH);
     return PortError::None;
 }
 
@@ -153,11 +153,6 @@ bool PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-}
-
-void PosixSerialPort::purgeReceive() {
-    if (fd_ >= 0)
-        tcflush(fd_, TCIFLUSH);
 }
 
 void PosixSerialPort::close() {

@@ -27,7 +27,6 @@ public:
     int bytesWaiting() override;
     int read(std::span<std::uint8_t> buffer) override;
     bool write(std::span<const std::uint8_t> bytes) override;
-    void purgeReceive() override;
     void close() override;
 
 private:
