@@ -4,7 +4,7 @@
 #include "cli/TickLoop.h"
 #include "link/LinkEngine.h"
 #include "link/LiveDataCsv.h"
-#include "link/PosixSerialPort.h"
+#include "link/SerialPort.h"
 
 #include <QElapsedTimer>
 
@@ -66,7 +66,7 @@ bool runMonitor(const QString& devicePath, const MonitorOptions& options, CliIo&
     ParamImage image; // nothing is transferred; the engine needs an image to own
     WindowSettings settings;
     MonitorOwner owner(options, io);
-    LinkEngine engine(image, settings, owner, std::make_unique<PosixSerialPort>());
+    LinkEngine engine(image, settings, owner, makeSystemSerialPort());
     engine.setPortResolver([devicePath](int) { return devicePath; });
     owner.sinceLastFrame.start();
     engine.openPort();

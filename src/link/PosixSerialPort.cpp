@@ -52,6 +52,19 @@ void applyLineSettings(int fd) {
 
 } // namespace
 
+std::unique_ptr<SerialPort> makeSystemSerialPort() {
+    return std::make_unique<PosixSerialPort>();
+}
+
+// The usual names on Linux: built-in ports first, then USB serial adapters, then USB CDC devices.
+QString systemPortDevice(int portNumber) {
+    if (portNumber <= 4)
+        return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
+    if (portNumber <= 12)
+        return QStringLiteral("/dev/ttyUSB%1").arg(portNumber - 5);
+    return QStringLiteral("/dev/ttyACM%1").arg(portNumber - 13);
+}
+
 PosixSerialPort::~PosixSerialPort() {
     close();
 }

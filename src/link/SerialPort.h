@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <span>
 
 namespace varko {
@@ -43,5 +44,10 @@ public:
     virtual bool write(std::span<const std::uint8_t> bytes) = 0;
     virtual void close() = 0;
 };
+
+// The platform's side, from its own file (PosixSerialPort.cpp): the port the window and the
+// command line open, and the device that COMn (1..21) is when no port link overrides it.
+std::unique_ptr<SerialPort> makeSystemSerialPort();
+QString systemPortDevice(int portNumber);
 
 } // namespace varko
