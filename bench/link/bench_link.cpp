@@ -45,7 +45,6 @@ public:
             ++transferSends;
         return port_.write(bytes);
     }
-    void purgeReceive() override { port_.purgeReceive(); }
     void close() override { port_.close(); }
 
 private:

@@ -5,7 +5,7 @@
 #include "app/ProgramBackup.h"
 #include "app/UnitComparison.h"
 #include "document/Document.h"
-#include "link/PosixSerialPort.h"
+#include "link/SerialPort.h"
 #include "model/Messages.h"
 #include "ui/FormBinder.h"
 #include "ui/MainWindowUi.h"
@@ -41,8 +41,8 @@ void setStatusBackground(QLabel* label, StatusColour colour) {
 
 WindowLink::WindowLink(QMainWindow& window, MainWindowUi& ui, Document& document, FormBinder& form)
     : window_(window), ui_(ui), document_(document), form_(form),
-      session_(new UnitSession(document.settings(), std::make_unique<PosixSerialPort>(), this)),
-      column_(ui), backup_(new ProgramBackup(*session_, ui, document, this)),
+      session_(new UnitSession(document.settings(), makeSystemSerialPort(), this)), column_(ui),
+      backup_(new ProgramBackup(*session_, ui, document, this)),
       unitComparison_(new UnitComparison(
           document, *session_,
           [this](const ParamImage& unitSet, const QString& name) {

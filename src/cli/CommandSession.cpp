@@ -1,11 +1,11 @@
 #include "cli/CommandSession.h"
 
-#include "link/PosixSerialPort.h"
+#include "link/SerialPort.h"
 
 namespace varko::cli {
 
 CommandSession::CommandSession(const QString& devicePath, CliIo& io)
-    : session_(settings_, std::make_unique<PosixSerialPort>()) {
+    : session_(settings_, makeSystemSerialPort()) {
     session_.engine().setPortResolver([devicePath](int) { return devicePath; });
     QObject::connect(
         &session_, &UnitSession::messageToShow, [this, &io](const LinkMessage& message) {

@@ -126,7 +126,6 @@ public:
 
     const LinkState& state() const { return state_; }
     const LinkStatus& status() const { return status_; }
-    const DeviceInfo& deviceInfo() const { return deviceInfo_; }
     const DeviceTexts& deviceTexts() const { return deviceTexts_; }
 
 private:

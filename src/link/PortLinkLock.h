@@ -4,13 +4,15 @@
 // kernel drops the lock when the creator dies, however it dies. Pseudo-terminal numbers are
 // reused at once, so a link whose lock is free may already lead to someone else's terminal: such
 // a link counts as a missing port and is removed. A link without a lock file (one a user made by
-// hand to a real adapter) is taken as it is.
+// hand to a real adapter) is taken as it is. The locking is the platform's (PosixPortLinkLock.cpp).
 
 #include <QString>
 
 namespace varko {
 
-QString livenessLockPath(const QString& linkPath);
+inline QString livenessLockPath(const QString& linkPath) {
+    return linkPath + QStringLiteral(".lock");
+}
 
 // True when linkPath is a link whose creator has gone; the link and its lock file are then
 // removed.
@@ -31,7 +33,7 @@ public:
     void release();
 
 private:
-    int fd_ = -1;
+    int fd_ = -1; // the lock file, open while the lock is held
     QString path_;
 };
 

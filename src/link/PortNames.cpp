@@ -1,5 +1,6 @@
 #include "link/PortNames.h"
 
+#include "link/SerialPort.h"
 #include "storage/ConfigPaths.h"
 
 #include <QFileInfo>
@@ -7,14 +8,6 @@
 
 namespace varko {
 namespace {
-
-QString platformDevice(int portNumber) {
-    if (portNumber <= 4)
-        return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
-    if (portNumber <= 12)
-        return QStringLiteral("/dev/ttyUSB%1").arg(portNumber - 5);
-    return QStringLiteral("/dev/ttyACM%1").arg(portNumber - 13);
-}
 
 QString deviceName(int portNumber) {
     const QString path = portDevicePath(portNumber);
@@ -31,7 +24,7 @@ QString portDevicePath(int portNumber) {
     // A dangling link still overrides: the device behind it is gone, not replaced.
     if (QFileInfo(link).exists() || QFileInfo(link).isSymLink())
         return link;
-    return platformDevice(portNumber);
+    return systemPortDevice(portNumber);
 }
 
 QString resolvePortArgument(const QString& argument) {

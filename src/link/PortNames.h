@@ -10,8 +10,9 @@ namespace varko {
 constexpr int kPortCount = 21;         // COM1..COM21 can be reached by the scan
 constexpr std::uint8_t kPortAuto = 20; // the menu item and portSelection value of the scan
 
-// COMn opens the override link $XDG_CONFIG_HOME/varko/ports/COMn when it exists; otherwise
-// COM1-4 are /dev/ttyS0-3, COM5-12 /dev/ttyUSB0-7, COM13-21 /dev/ttyACM0-8. Empty outside 1..21.
+// COMn opens the override link portOverrideDir()/COMn when it exists; otherwise the system's
+// device (systemPortDevice: on Linux COM1-4 are /dev/ttyS0-3, COM5-12 /dev/ttyUSB0-7, COM13-21
+// /dev/ttyACM0-8). Empty outside 1..21.
 QString portDevicePath(int portNumber);
 
 // A port given on a command line: "COMn" (any case) as above, anything else is a device path.

@@ -52,6 +52,19 @@ void applyLineSettings(int fd) {
 
 } // namespace
 
+std::unique_ptr<SerialPort> makeSystemSerialPort() {
+    return std::make_unique<PosixSerialPort>();
+}
+
+// The usual names on Linux: built-in ports first, then USB serial adapters, then USB CDC devices.
+QString systemPortDevice(int portNumber) {
+    if (portNumber <= 4)
+        return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
+    if (portNumber <= 12)
+        return QStringLiteral("/dev/ttyUSB%1").arg(portNumber - 5);
+    return QStringLiteral("/dev/ttyACM%1").arg(portNumber - 13);
+}
+
 PosixSerialPort::~PosixSerialPort() {
     close();
 }
@@ -89,7 +102,7 @@ PortError PosixSerialPort::open(const QString& devicePath) {
     settingsSaved_ = tcgetattr(fd, &savedSettings_) == 0;
     applyLineSettings(fd);
     // A fresh open starts with an empty receive queue, whatever an earlier session left in it.
-    purgeReceive();
+    tcflush(fd, TCIFLUSH);
     return PortError::None;
 }
 
@@ -153,11 +166,6 @@ bool PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-}
-
-void PosixSerialPort::purgeReceive() {
-    if (fd_ >= 0)
-        tcflush(fd_, TCIFLUSH);
 }
 
 void PosixSerialPort::close() {

@@ -3,7 +3,7 @@
 // asks "how many bytes wait" and reads exactly those from inside its own tick, without an event
 // loop feeding a hidden buffer: FIONREAD and a non-blocking read give that directly, and the
 // tick-driven tests and the command line see the same behaviour as the window. A Windows build
-// implements SerialPort on the Win32 comm calls the same way.
+// replaces this file and its .cpp with WinSerialPort on the Win32 comm calls.
 
 #include "link/SerialPort.h"
 
@@ -27,7 +27,6 @@ public:
     int bytesWaiting() override;
     int read(std::span<std::uint8_t> buffer) override;
     bool write(std::span<const std::uint8_t> bytes) override;
-    void purgeReceive() override;
     void close() override;
 
 private:

@@ -1,15 +1,16 @@
 #pragma once
 // The serial line as the link needs it: open a device exclusively at 57600 8N1 without flow
 // control, ask how many bytes wait, read only those, write one frame and wait (bounded) until it
-// has left, abort pending reads, close. The link logic sees nothing else of the platform.
+// has left, close. The link logic sees nothing else of the platform.
 //
 // The layer is our own rather than QSerialPort: the tick must read exactly the bytes that wait
 // at that moment (QSerialPort fills a hidden buffer from the event loop, which shifts replies by
-// a tick), the open must be exclusive (lock file and TIOCEXCL) and report why it failed, and
-// tests substitute a scripted port.
+// a tick; the command line ticks from a timer in an event loop of its own, as the window does),
+// the open must be exclusive and report why it failed, and tests substitute a scripted port.
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <span>
 
 namespace varko {
@@ -41,9 +42,12 @@ public:
     // Writes all bytes and waits until they have left, for a bounded time. False when the write
     // failed or did not finish in time: the caller treats that as a lost frame.
     virtual bool write(std::span<const std::uint8_t> bytes) = 0;
-    // Drops what was received and not yet read.
-    virtual void purgeReceive() = 0;
     virtual void close() = 0;
 };
+
+// The platform's side, from its own file (PosixSerialPort.cpp): the port the window and the
+// command line open, and the device that COMn (1..21) is when no port link overrides it.
+std::unique_ptr<SerialPort> makeSystemSerialPort();
+QString systemPortDevice(int portNumber);
 
 } // namespace varko

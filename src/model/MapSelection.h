@@ -26,7 +26,6 @@ struct MapRect {
 class MapSelection {
 public:
     MapRect rect() const;
-    MapCell anchor() const { return anchor_; }
     MapCell cursor() const { return cursor_; }
 
     // The first row that can be chosen: 0, or 9 while the throttle rows are hidden. The

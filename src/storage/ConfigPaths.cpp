@@ -2,6 +2,7 @@
 
 #include "model/ParamImage.h"
 
+#include <QFile>
 #include <QStandardPaths>
 
 namespace varko {
@@ -33,6 +34,11 @@ QString portOverrideDir() {
 }
 QString historyDir() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/varko/history";
+}
+
+// The variable configDir() goes by on Linux (see above); started programs inherit it.
+void setConfigHome(const QString& folder) {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
 }
 
 } // namespace varko

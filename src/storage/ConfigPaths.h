@@ -13,4 +13,8 @@ QString testSwitchFilePath(); // test_dorvik.txt
 QString portOverrideDir();    // ports/: COMn links to a device or pty
 QString historyDir();         // every set read from or programmed into a unit
 
+// From now on configDir() is folder/varko, for this process and the programs it starts: a tool
+// that runs the window keeps the user's own settings out of its reach this way.
+void setConfigHome(const QString& folder);
+
 } // namespace varko

@@ -1,5 +1,6 @@
 #pragma once
-// Reading and replacing the program's small files as a whole.
+// Reading and replacing the program's small files as a whole. What this needs of the operating
+// system is in PlatformFileIo.h.
 
 #include <QByteArray>
 #include <QString>

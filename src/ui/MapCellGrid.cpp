@@ -193,7 +193,6 @@ void MapCellGrid::placeFrame() {
 void MapCellGrid::selectionMoved() {
     placeFrame();
     repaint();
-    emit selectionChanged();
 }
 
 void MapCellGrid::moveTo(MapCell cell) {

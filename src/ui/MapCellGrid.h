@@ -48,7 +48,6 @@ public:
     QLineEdit* edit(varko::MapCell cell) const { return edits_[10 * cell.row + cell.column]; }
 
 signals:
-    void selectionChanged();
     void copyAsked();
     void pasteAsked();
     void menuAsked(const QPoint& globalPosition);

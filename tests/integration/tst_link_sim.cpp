@@ -311,6 +311,21 @@ private slots:
         QVERIFY(simulator.stop());
     }
 
+    // A stop request ends the simulator at once also while its line is away, not a minute later.
+    void simulatorStopsWhileAway() {
+        SimulatorProcess simulator;
+        QVERIFY(
+            simulator.start(kSimulatorPort, {"--vanish-after", "1", "--return-after", "60000"}));
+        const QString link = simulatorPortLink(config_->path());
+        const int client = ::open(link.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+        QVERIFY(client >= 0);
+        const LinkFrame request = buildIdleFrame();
+        QCOMPARE(::write(client, request.bytes.data(), request.bytes.size()), kFrameSize);
+        ::close(client);
+        QVERIFY(simulator.waitForLine("varko-sim: line closed"));
+        QVERIFY(simulator.stop());
+    }
+
 private:
     std::unique_ptr<ScopedConfigDir> config_;
 };

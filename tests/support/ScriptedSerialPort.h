@@ -62,7 +62,6 @@ public:
             respond(frame);
         return true;
     }
-    void purgeReceive() override { incoming.clear(); }
     void close() override {
         if (open_)
             ++closeCount;

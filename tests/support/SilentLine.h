@@ -4,28 +4,14 @@
 // never opens the machine's own serial ports, which another test's window may hold at the same
 // time (an opening error box) or a real device may sit on.
 
-#include <QDir>
-#include <QFile>
-#include <QString>
+#include "PtyLink.h"
 
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
+#include <QString>
 
 class SilentLine {
 public:
-    explicit SilentLine(const QString& portsDir) : master_(::posix_openpt(O_RDWR | O_NOCTTY)) {
-        if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0 &&
-            QDir().mkpath(portsDir))
-            QFile::link(QString::fromLocal8Bit(::ptsname(master_)), portsDir + "/COM1");
-    }
-    ~SilentLine() {
-        if (master_ >= 0)
-            ::close(master_);
-    }
-    SilentLine(const SilentLine&) = delete;
-    SilentLine& operator=(const SilentLine&) = delete;
+    explicit SilentLine(const QString& portsDir) { line_.open(portsDir + "/COM1"); }
 
 private:
-    int master_;
+    varko::sim::PtyLink line_;
 };

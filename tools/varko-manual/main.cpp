@@ -72,7 +72,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir config;
     if (!config.isValid())
         return fail(QStringLiteral("no temporary folder: %1").arg(config.errorString()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    varko::setConfigHome(config.path());
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(config.path()));
     defaultMessageHandler = qInstallMessageHandler(dropPlatformNotes);
     VarkoApplication app(argc, argv);

@@ -4,15 +4,12 @@
 #include "PtyLink.h"
 #include "SimOptions.h"
 #include "SimulatedUnit.h"
+#include "StopRequests.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
-#include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <deque>
-#include <poll.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -20,33 +17,11 @@ namespace {
 using namespace varko;
 using Clock = std::chrono::steady_clock;
 
-volatile std::sig_atomic_t stopRequested = 0;
-void requestStop(int) {
-    stopRequested = 1;
-}
-
 // Bytes of a frame that stop arriving for this long are dropped, so the next request starts a
 // fresh frame (the PC sends each frame in one piece, in about 18 ms).
 constexpr auto kResyncGap = std::chrono::milliseconds(30);
 // How often the line is looked at while nothing arrives.
 constexpr auto kIdlePoll = std::chrono::milliseconds(10);
-
-bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n > 0) {
-            data += n;
-            size -= static_cast<std::size_t>(n);
-        } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            return false;
-        } else {
-            pollfd p{fd, POLLOUT, 0};
-            if (poll(&p, 1, 100) <= 0)
-                return false;
-        }
-    }
-    return true;
-}
 
 struct ScheduledBytes {
     Clock::time_point due;
@@ -62,22 +37,12 @@ public:
         : line_(line), unit_(unit), faults_(options.line), logRequests_(options.logRequests),
           log_(log) {}
 
-    // Serves until a stop signal or the vanish point; true when it stopped at the vanish point.
-    bool serve(int& framesLeft, const sigset_t& waitMask) {
-        const int fd = line_.masterFd();
+    // Serves until a stop request or the vanish point; true when it stopped at the vanish point.
+    bool serve(int& framesLeft) {
         auto lastByte = Clock::now();
-        while (!stopRequested) {
-            pollfd p{fd, POLLIN, 0};
-            const auto wait = std::chrono::duration_cast<std::chrono::nanoseconds>(nextWait());
-            const timespec timeout{0, static_cast<long>(wait.count())};
-            if (ppoll(&p, 1, &timeout, &waitMask) > 0 && (p.revents & POLLIN)) {
-                std::uint8_t chunk[4096];
-                const ssize_t n = ::read(fd, chunk, sizeof chunk);
-                if (n > 0) {
-                    pending_.insert(pending_.end(), chunk, chunk + n);
-                    lastByte = Clock::now();
-                }
-            }
+        while (!sim::stopRequested()) {
+            if (line_.receive(pending_, nextWait()))
+                lastByte = Clock::now();
             sendDue();
             if (line_.releaseAbandonedLine())
                 log_ << "varko-sim: client gone, line released" << Qt::endl;
@@ -123,8 +88,7 @@ private:
 
     void sendDue() {
         while (!outgoing_.empty() && outgoing_.front().due <= Clock::now()) {
-            const auto& bytes = outgoing_.front().bytes;
-            writeAll(line_.masterFd(), bytes.data(), bytes.size());
+            line_.send(outgoing_.front().bytes);
             outgoing_.pop_front();
         }
     }
@@ -169,17 +133,7 @@ int main(int argc, char* argv[]) {
     if (!error.isEmpty())
         return fail(error);
 
-    // The stop signals are blocked except while waiting, so none is lost between checks.
-    sigset_t stopSignals, waitMask;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGTERM);
-    sigaddset(&stopSignals, SIGINT);
-    sigaddset(&stopSignals, SIGHUP);
-    sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
-    struct sigaction action {};
-    action.sa_handler = requestStop;
-    for (int signal : {SIGTERM, SIGINT, SIGHUP})
-        sigaction(signal, &action, nullptr);
+    sim::catchStopRequests();
 
     sim::SimulatedUnit unit(options.faults, options.live);
     unit.store() = sim::SimulatedUnit::factoryImage();
@@ -196,14 +150,12 @@ int main(int argc, char* argv[]) {
         int framesLeft = options.vanishAfter;
         options.vanishAfter = 0;
         LineServer server(line, unit, options, out);
-        const bool vanished = server.serve(framesLeft, waitMask);
+        const bool vanished = server.serve(framesLeft);
         line.close();
         if (!vanished || options.returnAfterMs < 0)
             break;
         out << "varko-sim: line closed" << Qt::endl;
-        const timespec pause{options.returnAfterMs / 1000,
-                             (options.returnAfterMs % 1000) * 1000000L};
-        if (sigtimedwait(&stopSignals, nullptr, &pause) > 0)
+        if (sim::stopRequestedWithin(options.returnAfterMs))
             break;
     }
     return 0;

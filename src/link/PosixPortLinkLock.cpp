@@ -26,10 +26,6 @@ bool sameFile(int fd, const QByteArray& path) {
 
 } // namespace
 
-QString livenessLockPath(const QString& linkPath) {
-    return linkPath + QStringLiteral(".lock");
-}
-
 bool removeOrphanedPortLink(const QString& linkPath) {
     if (!QFileInfo(linkPath).isSymLink())
         return false;

@@ -1,0 +1,84 @@
+#include "storage/FileIo.h"
+#include "storage/PlatformFileIo.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace varko {
+
+namespace {
+
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+RenameResult renameFailure() {
+    return errno == EEXIST ? RenameResult::NameTaken : RenameResult::Failed;
+}
+
+} // namespace
+
+bool openRegularFile(const QString& path, QFile& file, bool* missing) {
+    // Without O_NONBLOCK, opening a named pipe waits for a writer, and a terminal for its
+    // carrier, for ever.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (missing != nullptr)
+            *missing = errno == ENOENT || errno == ENOTDIR;
+        return false;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > kMaxFileSize ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+// fsync is the file system's last word on what was written; one without fsync says EINVAL.
+bool writtenToTheFileSystem(QFileDevice& file) {
+    return ::fsync(file.handle()) == 0 || errno == EINVAL;
+}
+
+// Where the file system cannot promise not to replace, the check before the rename leaves only
+// a moment in which another program could take the name.
+RenameResult renameWithoutReplacing(const QString& from, const QString& to) {
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    const int renamed =
+        ::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE);
+    if (renamed == 0)
+        return RenameResult::Renamed;
+    if (errno != EINVAL && errno != ENOSYS)
+        return renameFailure();
+    struct stat status {};
+    if (::lstat(target.constData(), &status) == 0)
+        return RenameResult::NameTaken;
+    return ::rename(source.constData(), target.constData()) == 0 ? RenameResult::Renamed
+                                                                 : renameFailure();
+}
+
+QString saveObstacle(const QString& path) {
+    const QFileInfo target(path);
+    if (target.isDir())
+        return systemReason(EISDIR);
+    const QByteArray folder = QFile::encodeName(target.absolutePath());
+    struct stat status {};
+    if (::stat(folder.constData(), &status) != 0)
+        return systemReason(errno);
+    if (!S_ISDIR(status.st_mode))
+        return systemReason(ENOTDIR);
+    // access() asks the kernel, so a read-only file system counts and root's rights too.
+    if (::access(folder.constData(), W_OK | X_OK) != 0)
+        return systemReason(errno);
+    return {};
+}
+
+} // namespace varko
