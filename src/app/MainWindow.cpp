@@ -25,7 +25,9 @@
 
 using namespace varko;
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), document_(new Document(this)) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    // A child announces itself to event(), which reads the members: only once they all exist.
+    document_ = new Document(this);
     buildMainWindow(this, ui);
 }
 

@@ -67,7 +67,7 @@ private:
     void applyTexts();
 
     MainWindowUi ui;
-    varko::Document* document_;
+    varko::Document* document_ = nullptr;
     FormBinder* form_ = nullptr;
     FormEdits* edits_ = nullptr;
     std::unique_ptr<WindowLink> link;
