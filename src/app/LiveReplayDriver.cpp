@@ -7,7 +7,6 @@
 #include "ui/ReplayPanel.h"
 #include "ui/Texts.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QTimer>
@@ -57,10 +56,7 @@ void LiveReplayDriver::open() {
 }
 
 bool LiveReplayDriver::play(const QString& path) {
-    QFile file(path);
-    LiveLog log;
-    if (file.open(QIODevice::ReadOnly))
-        log = readLiveLog(file);
+    LiveLog log = readLiveLogFile(path);
     if (!log.isLiveLog) {
         MessageBoxes::current().inform(&window_,
                                        liveLogText(LiveLogText::NotALog, language_).arg(path));

@@ -1,5 +1,8 @@
 #include "link/LiveDataCsv.h"
 
+#include "storage/FileIo.h"
+
+#include <QBuffer>
 #include <QHash>
 #include <QIODevice>
 
@@ -216,6 +219,16 @@ LiveLog readLiveLog(QIODevice& device) {
         log.records.push_back(record);
     }
     return log;
+}
+
+LiveLog readLiveLogFile(const QString& path) {
+    const std::optional<QByteArray> content = readRegularFile(path, kMaxLiveLogSize);
+    if (!content)
+        return {};
+    QBuffer buffer;
+    buffer.setData(*content);
+    buffer.open(QIODevice::ReadOnly);
+    return readLiveLog(buffer);
 }
 
 } // namespace varko

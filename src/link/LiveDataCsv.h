@@ -39,4 +39,12 @@ struct LiveLog {
 // whole number the unit could have sent, or its time goes back.
 LiveLog readLiveLog(QIODevice& device);
 
+// Far above a day of recording (about 260,000 frames take some 40 MB); a larger file is not a
+// log the program wrote, and refusing it keeps a wrong choice from filling the memory.
+constexpr qint64 kMaxLiveLogSize = 256 * 1024 * 1024;
+
+// readLiveLog of the file at path, read as a whole through the program's file reader: a file
+// that cannot be read, is not a regular file or is larger than kMaxLiveLogSize is no log.
+LiveLog readLiveLogFile(const QString& path);
+
 } // namespace varko

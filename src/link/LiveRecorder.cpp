@@ -1,17 +1,16 @@
 #include "link/LiveRecorder.h"
 
 #include "link/LiveDataCsv.h"
+#include "storage/FileIo.h"
 
 namespace varko {
 
 bool LiveRecorder::start(const QString& path) {
     stop();
-    file_.setFileName(path);
+    path_ = path;
     frames_ = 0;
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        error_ = file_.errorString();
+    if (!createRegularFile(path, file_, error_))
         return false;
-    }
     clock_.start(); // QElapsedTimer is monotonic where the system has such a clock
     return writeLine(liveCsvHeader(LiveCsvColumns::Recording));
 }

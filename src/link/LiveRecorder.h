@@ -14,8 +14,9 @@ class LiveRecorder {
 public:
     ~LiveRecorder() { stop(); }
 
-    // Creates (or truncates) the file and writes the header; false when it cannot, with the
-    // reason in errorString().
+    // Creates (or empties) the file and writes the header; false when it cannot, with the
+    // reason in errorString(). Only a regular file is written: a named pipe, whose reader may go
+    // away in the middle, or a device is refused.
     bool start(const QString& path);
     // Appends the record stamped with the recording's time; false when the file can no longer
     // be written, which ends the recording.
@@ -27,12 +28,13 @@ public:
     qint64 elapsedMs() const { return isRecording() ? clock_.elapsed() : 0; }
     int frameCount() const { return frames_; }
     QString errorString() const { return error_; } // why the last start or write failed
-    QString fileName() const { return file_.fileName(); }
+    QString fileName() const { return path_; }
 
 private:
     bool writeLine(const QString& line);
 
     QFile file_;
+    QString path_;
     QElapsedTimer clock_;
     int frames_ = 0;
     QString error_;

@@ -16,17 +16,21 @@ constexpr int kAsideNames = 1000;
 
 } // namespace
 
-std::optional<QByteArray> readSmallFile(const QString& path, bool* missing) {
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxSize, bool* missing) {
     if (missing != nullptr)
         *missing = false;
     QFile file;
-    if (!openRegularFile(path, file, missing))
+    if (!openRegularFile(path, maxSize, file, missing))
         return std::nullopt;
     // The size may have changed since the file was opened: the limit holds for what is read.
-    QByteArray content = file.read(kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError || content.size() > kMaxFileSize)
+    QByteArray content = file.read(maxSize + 1);
+    if (file.error() != QFileDevice::NoError || content.size() > maxSize)
         return std::nullopt;
     return content;
+}
+
+std::optional<QByteArray> readSmallFile(const QString& path, bool* missing) {
+    return readRegularFile(path, kMaxFileSize, missing);
 }
 
 bool replaceFile(const QString& path, const QByteArray& bytes, MissingFolder missingFolder) {

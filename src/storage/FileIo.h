@@ -3,6 +3,7 @@
 // system is in PlatformFileIo.h.
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <optional>
 
@@ -13,9 +14,17 @@ namespace varko {
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
 // The whole content; nullopt when the file cannot be opened or read, is not a regular file (a
-// named pipe, a device, a folder) or exceeds kMaxFileSize. Opening never waits for a writer or a
+// named pipe, a device, a folder) or exceeds maxSize. Opening never waits for a writer or a
 // device. When missing is given it tells whether nothing at all is at path.
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxSize,
+                                          bool* missing = nullptr);
+// readRegularFile for the program's own small files.
 std::optional<QByteArray> readSmallFile(const QString& path, bool* missing = nullptr);
+
+// Creates path, or empties it, for a file written piece by piece as it goes (a recording), when
+// it is or becomes a regular file; opening never waits for the reader of a named pipe. False
+// with the system's reason otherwise. Each write's result is the caller's to check.
+bool createRegularFile(const QString& path, QFile& file, QString& reason);
 
 enum class MissingFolder { Fail, Create };
 

@@ -24,7 +24,7 @@ RenameResult renameFailure() {
 
 } // namespace
 
-bool openRegularFile(const QString& path, QFile& file, bool* missing) {
+bool openRegularFile(const QString& path, qint64 maxSize, QFile& file, bool* missing) {
     // Without O_NONBLOCK, opening a named pipe waits for a writer, and a terminal for its
     // carrier, for ever.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -34,12 +34,35 @@ bool openRegularFile(const QString& path, QFile& file, bool* missing) {
         return false;
     }
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > kMaxFileSize ||
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > maxSize ||
         !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return false;
     }
     return true;
+}
+
+bool createRegularFile(const QString& path, QFile& file, QString& reason) {
+    // Without O_NONBLOCK, opening a named pipe waits for a reader for ever; without a reader it
+    // now fails at once. Emptied only once it is known to be a regular file: a device is not.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        reason = systemReason(errno);
+        return false;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        reason = QStringLiteral("Not a regular file");
+    } else if (::ftruncate(fd, 0) != 0) {
+        reason = systemReason(errno);
+    } else if (file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        return true;
+    } else {
+        reason = file.errorString();
+    }
+    ::close(fd);
+    return false;
 }
 
 // fsync is the file system's last word on what was written; one without fsync says EINVAL.

@@ -1,13 +1,14 @@
 #include "ui/PagePainting.h"
 
 #include "model/PageFit.h"
+#include "storage/FileIo.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -43,17 +44,16 @@ bool paintPages(QPagedPaintDevice& device, const QList<QPicture>& pages) {
 }
 
 bool writePdfFile(const QString& path, const QList<QPicture>& pages) {
-    // The file is replaced only once the whole document is there.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    // Drawn whole first; the file is then replaced only once every byte is on the disk.
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&document);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
         writer.setCreator(QStringLiteral("VARKO Tool"));
         if (!paintPages(writer, pages))
             return false;
     }
-    return file.commit();
+    return varko::replaceFile(path, document.data(), varko::MissingFolder::Fail);
 }
