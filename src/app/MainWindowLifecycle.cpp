@@ -56,7 +56,6 @@ bool topEdgeOnAScreen(const QWidget& window) {
 
 void MainWindow::startUp(const QStringList& commandLine) {
     const WindowArguments arguments = parseWindowArguments(commandLine);
-    buildParts();
     connectWindow();
     ParamImage image;
     image.bike() = kStartupBike;
@@ -64,34 +63,29 @@ void MainWindow::startUp(const QStringList& commandLine) {
     applyBikePreset(image, listChanged);
     centerOnScreen();
     loadSettings(image);
-    link->showSettings();
+    parts_.link().showSettings();
     if (arguments.language)
-        document_->settings().language = *arguments.language;
+        document_.settings().language = *arguments.language;
     // The link starts in the no-connection state by itself.
-    normalize(image, document_->settings());
-    link->engine().openPort();
-    applyTexts();
-    ui.statusLabel->hide();
-    ui.programGauge->hide();
-    ui.programGauge->setMaximum(2);
-    ui.dataErrorLabel->hide();
-    ui.versionWarningLabel->hide();
-    document_->setTestMode(readTestSwitch());
+    normalize(image, document_.settings());
+    parts_.link().engine().openPort();
+    parts_.applyTexts();
+    document_.setTestMode(readTestSwitch());
     for (QLabel* label : ui.testLabels)
-        label->setVisible(document_->testMode());
+        label->setVisible(document_.testMode());
     // What the controls make of the stored image (with the test mode known) is the first step
     // of the history.
-    roundTripThroughControls(image, document_->testMode());
-    document_->startWith(image);
+    roundTripThroughControls(image, document_.testMode());
+    document_.startWith(image);
     fileFlows->compareWithLastFile();
-    document_->startHistory();
+    document_.startHistory();
     takeCommandLine(arguments);
 }
 
 void MainWindow::shutDown() {
-    link->closePort();
-    document_->apply([this](ParamImage& image) { form_->commitPending(image); },
-                     ChangeOrigin::Commit);
+    parts_.link().closePort();
+    document_.apply([this](ParamImage& image) { parts_.form().commitPending(image); },
+                    ChangeOrigin::Commit);
     saveSettings();
 }
 
@@ -132,7 +126,7 @@ void MainWindow::loadSettings(ParamImage& image) {
         // Told once the window is up, in the language it then speaks.
         QTimer::singleShot(0, this, [this, path, movedTo = load.movedTo] {
             MessageBoxes::current().warn(
-                this, unreadableSettingsText(path, movedTo, document_->language()));
+                this, unreadableSettingsText(path, movedTo, document_.language()));
         });
     }
     move(values.left, values.top);
@@ -141,8 +135,8 @@ void MainWindow::loadSettings(ParamImage& image) {
     resize(qMin(values.width, largest.width()), qMin(values.height, largest.height()));
     if (!topEdgeOnAScreen(*this))
         centerOnScreen();
-    document_->settings() = values.window;
-    document_->setFile(values.file);
+    document_.settings() = values.window;
+    document_.setFile(values.file);
     fileFlows->setLastFilePath(values.iniDir);
     ui.pageControl->setCurrentIndex(values.activePage); // an index without a page changes nothing
 
@@ -157,23 +151,23 @@ void MainWindow::loadSettings(ParamImage& image) {
 // come up without the settings or the parameter set of this run.
 void MainWindow::saveSettings() {
     SettingsValues values = placementOf(*this);
-    values.window = document_->settings();
-    values.file = document_->file();
+    values.window = document_.settings();
+    values.file = document_.file();
     values.iniDir = fileFlows->lastFilePath();
     values.activePage = ui.pageControl->currentIndex();
     QStringList unsaved;
     if (!saveSettingsFile(settingsFilePath(), values))
         unsaved << settingsFilePath();
-    if (!saveLastStateFile(lastStateFilePath(), LastState{document_->image(), lastStateReserved}))
+    if (!saveLastStateFile(lastStateFilePath(), LastState{document_.image(), lastStateReserved}))
         unsaved << lastStateFilePath();
     if (!unsaved.isEmpty())
-        MessageBoxes::current().warn(this, filesNotSavedText(unsaved, document_->language()));
+        MessageBoxes::current().warn(this, filesNotSavedText(unsaved, document_.language()));
 }
 
 void MainWindow::takeCommandLine(const WindowArguments& arguments) {
     if (!arguments.file.isEmpty())
         fileFlows->openFromCommandLine(arguments.file);
     if (!arguments.ignored.isEmpty())
-        MessageBoxes::current().warn(
-            this, ignoredArgumentsText(arguments.ignored, document_->language()));
+        MessageBoxes::current().warn(this,
+                                     ignoredArgumentsText(arguments.ignored, document_.language()));
 }

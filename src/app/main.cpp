@@ -1,5 +1,5 @@
 #include "app/CommandLine.h"
-#include "app/MainWindow.h"
+#include "app/ProgramWindow.h"
 #include "app/VarkoApplication.h"
 
 #include <cstdio>
@@ -15,9 +15,8 @@ int main(int argc, char* argv[]) {
     }
     VarkoApplication app(argc, argv);
     try {
-        MainWindow window;
-        window.startUp(app.arguments());
-        window.show();
+        const auto window = startProgramWindow(app.arguments());
+        window->show();
         app.exec();
     } catch (...) {
         // Whatever escaped the start-up (an exception in a handler is shown by notify and the

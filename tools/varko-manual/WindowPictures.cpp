@@ -1,8 +1,7 @@
 #include "WindowPictures.h"
 
 #include "UnitSimulator.h"
-#include "app/MainWindow.h"
-#include "app/WindowLink.h"
+#include "app/ProgramWindow.h"
 #include "document/Document.h"
 #include "model/Presets.h"
 #include "ui/AboutBox.h"
@@ -13,6 +12,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QPainter>
@@ -77,13 +77,15 @@ void settle() {
     runFor(50);
 }
 
-// Switches the window to the simulator's port and runs it until the live data have come in.
-bool connectToUnit(MainWindow& window) {
-    window.deviceLink().engine().selectPort(UnitSimulator::kPort - 1);
+// Switches the window to the simulator's port, as the port menu does, and runs it until the live
+// data have come in: "No connection with PC" is gone.
+bool connectToUnit(QMainWindow& window) {
+    window.findChild<QAction*>(QStringLiteral("MenuCom%1").arg(UnitSimulator::kPort))->trigger();
+    const auto* noConnection = window.findChild<QLabel*>(QStringLiteral("LabelSpojeni"));
     const QDeadlineTimer deadline(kLiveDataMs);
     while (!deadline.hasExpired()) {
         runFor(100);
-        if (window.deviceLink().live().liveRpm > 0) {
+        if (noConnection->isHidden()) {
             runFor(kSettleMs); // a few more frames: every live label and gauge filled
             return true;
         }
@@ -108,11 +110,11 @@ QMap<QString, QImage> renderWindowPictures(std::uint8_t language, const QString&
     UnitSimulator unit;
     const QString unitError = unit.start(simulator);
     QLocale::setDefault(localeOf(language));
-    MainWindow window;
-    window.startUp();
+    const std::unique_ptr<QMainWindow> shown = startProgramWindow();
+    QMainWindow& window = *shown;
     // As a user chooses it: the language menu lists the languages in their order.
     window.findChild<QMenu*>(QStringLiteral("MenuLanguage"))->actions().at(language)->trigger();
-    window.document().apply(
+    window.findChild<varko::Document*>()->apply(
         [](varko::ParamImage& image) {
             image.bike() = shownModelCode();
             bool listChanged = false;
@@ -129,7 +131,7 @@ QMap<QString, QImage> renderWindowPictures(std::uint8_t language, const QString&
 
     QMap<QString, QImage> pictures;
     for (int page = 0; page < int(kPagePictures.size()); ++page) {
-        window.form().showPage(page);
+        window.findChild<FormBinder*>()->showPage(page);
         settle();
         pictures.insert(QString::fromLatin1(kPagePictures[page]), framed(window.grab()));
     }

@@ -1,11 +1,12 @@
 #include "cli/print/PrintCommand.h"
 
-#include "app/MainWindow.h"
+#include "app/WindowParts.h"
 #include "cli/CommandWords.h"
 #include "cli/ImageFiles.h"
 #include "ui/PagePainting.h"
 
 #include <QFileInfo>
+#include <QMainWindow>
 
 #include <array>
 
@@ -38,9 +39,10 @@ int printCommand(const QStringList& words, CliIo& io) {
     ParamImage image;
     if (!readImageFile(file, image, io))
         return kExitFailure;
-    MainWindow window;
-    window.startForPrintout(image, QFileInfo(file).absoluteFilePath(), *language);
-    if (!writePdfFile(*output, window.takePrintout(PrintScope::AllPages, {}))) {
+    QMainWindow window;
+    WindowParts parts(window);
+    parts.showForPrintout(image, QFileInfo(file).absoluteFilePath(), *language);
+    if (!writePdfFile(*output, parts.takePrintout(PrintScope::AllPages, {}))) {
         io.err << "varko-cli: cannot write " << *output << "\n";
         return kExitFailure;
     }

@@ -1,0 +1,61 @@
+#include "app/WindowParts.h"
+
+#include "app/WindowLink.h"
+#include "document/Document.h"
+#include "model/FormMapping.h"
+#include "model/Normalize.h"
+#include "ui/ControlTables.h"
+#include "ui/FormBinder.h"
+#include "ui/MapCellGrid.h"
+#include "ui/Texts.h"
+#include "ui/WindowBuilder.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QProgressBar>
+
+using namespace varko;
+
+WindowParts::WindowParts(QMainWindow& window) : window_(window), document_(new Document(&window)) {
+    buildMainWindow(&window, ui);
+    buildControlTables(&window, ui);
+    // Before the form follows the language: new list texts may leave a list without its
+    // selection, which the form's showing then chooses again.
+    QObject::connect(document_, &Document::languageChanged, document_, [this] { applyTexts(); });
+    form_ = new FormBinder(window, ui, *document_);
+    link_ = std::make_unique<WindowLink>(window, ui, *document_, *form_); // with the port menu
+    ui.statusLabel->hide();
+    ui.programGauge->hide();
+    ui.programGauge->setMaximum(2);
+    ui.dataErrorLabel->hide();
+    ui.versionWarningLabel->hide();
+    for (QLabel* label : ui.testLabels)
+        label->hide();
+}
+
+WindowParts::~WindowParts() = default;
+
+void WindowParts::applyTexts() {
+    const std::uint8_t language = document_->language();
+    if (language < kLanguageCount) // the group unticks the others
+        ui.menu.languages[language]->setChecked(true);
+    ::applyTexts(&window_, language);
+    ui.mapCells->setHintTexts(mapText(MapText::MovingHint, language),
+                              mapText(MapText::TimeAtCell, language));
+}
+
+void WindowParts::showForPrintout(const ParamImage& image, const QString& file,
+                                  std::uint8_t language) {
+    document_->setLanguage(language);
+    ParamImage opened = image;
+    normalize(opened, document_->settings());
+    form_->passThrough(opened);
+    document_->startWith(opened);
+    ui.fileLabel->setText(file);
+}
+
+QList<QPicture> WindowParts::takePrintout(PrintScope scope, const PagePrinter& print) {
+    return ::takePrintout({window_, ui, *form_, link_->engine(), document_->language()}, scope,
+                          print);
+}
