@@ -39,35 +39,28 @@ EditingTools::EditingTools(QMainWindow& window, MainWindowUi& ui, Document& docu
     connect(tools.tps100, &QAbstractButton::clicked, this, &EditingTools::takeTps100);
 }
 
-void EditingTools::applyTool(const std::function<void(ParamImage&)>& tool) {
-    document_.apply(
-        [&](ParamImage& image) {
-            form_.commitPending(image);
-            tool(image);
-        },
-        ChangeOrigin::Edit);
-}
-
 void EditingTools::stepAdvance(ToolStep step) {
     const OperatingPoint& point = link_.operatingPoint();
     std::optional<MapCell> cell;
     if (!point.opBelowMap)
         cell = MapCell{point.opRow, point.opColumn};
     const bool all = ui_.tools.advanceAll->isChecked();
-    applyTool([&](ParamImage& image) {
+    form_.commit(ChangeOrigin::Edit, [&](ParamImage& image) {
         normalize(image, document_.settings());
         varko::stepAdvance(image, step, all, cell);
     });
 }
 
 void EditingTools::stepColumn(int column, ToolStep step) {
-    applyTool([&](ParamImage& image) { stepAdvanceColumn(image, column, step); });
+    form_.commit(ChangeOrigin::Edit,
+                 [&](ParamImage& image) { stepAdvanceColumn(image, column, step); });
 }
 
 void EditingTools::stepServo(ToolStep step) {
     const bool all = ui_.tools.servoAll->isChecked();
     const int point = link_.operatingPoint().opServoPoint;
-    applyTool([&](ParamImage& image) { varko::stepServo(image, step, all, point); });
+    form_.commit(ChangeOrigin::Edit,
+                 [&](ParamImage& image) { varko::stepServo(image, step, all, point); });
 }
 
 void EditingTools::takeTps0() {

@@ -9,7 +9,6 @@
 #include "model/ParamImage.h"
 
 #include <QObject>
-#include <functional>
 
 class FormBinder;
 class QMainWindow;
@@ -35,8 +34,6 @@ public:
 
 private:
     void takeTps(bool (*take)(varko::ParamImage&, std::uint32_t));
-    // The pending edit, then the tool's change, as one undo step.
-    void applyTool(const std::function<void(varko::ParamImage&)>& tool);
 
     MainWindowUi& ui_;
     varko::Document& document_;

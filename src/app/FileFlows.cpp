@@ -97,8 +97,7 @@ void FileFlows::save() {
     if (!FileDialogs::current().execute(&window_, saveDialog_))
         return;
     const QString path = saveDialog_.fileName;
-    document_.apply([this](ParamImage& image) { form_.commitPending(image); },
-                    ChangeOrigin::Commit);
+    form_.commit(ChangeOrigin::Commit);
     // The old file is replaced only once the new one is complete.
     if (!whileBusy([&] { return saveParamFile(path, document_.image()); })) {
         tellOpenFileError();

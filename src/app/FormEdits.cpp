@@ -40,27 +40,23 @@ FormEdits::FormEdits(QMainWindow& window, MainWindowUi& ui, FormBinder& form, Do
             [this](int position) { inputChosen(Field::input2, position); });
 }
 
-void FormEdits::commit() {
-    document_.apply([this](ParamImage& image) { form_.commitPending(image); }, ChangeOrigin::Edit);
-}
-
 void FormEdits::commitEditedValue() {
     if (form_.updatingControls())
         return;
-    commit();
+    form_.commit(ChangeOrigin::Edit);
 }
 
 void FormEdits::commitAndMoveOn() {
     moveFocusOn_();
-    commit();
+    form_.commit(ChangeOrigin::Edit);
 }
 
 void FormEdits::checkBoxReleased() {
-    commit();
+    form_.commit(ChangeOrigin::Edit);
 }
 
 void FormEdits::noReadingToggled() {
-    document_.apply([this](ParamImage& image) { form_.commitPending(image); }, ChangeOrigin::AsIs);
+    form_.commit(ChangeOrigin::AsIs);
 }
 
 void FormEdits::inputChosen(int field, int position) {

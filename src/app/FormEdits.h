@@ -34,8 +34,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void commit();
-
     MainWindowUi& ui_;
     FormBinder& form_;
     varko::Document& document_;

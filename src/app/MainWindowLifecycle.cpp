@@ -84,8 +84,7 @@ void MainWindow::startUp(const QStringList& commandLine) {
 
 void MainWindow::shutDown() {
     parts_.link().closePort();
-    document_.apply([this](ParamImage& image) { parts_.form().commitPending(image); },
-                    ChangeOrigin::Commit);
+    parts_.form().commit(ChangeOrigin::Commit);
     saveSettings();
 }
 

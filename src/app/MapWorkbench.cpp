@@ -78,13 +78,10 @@ MapWorkbench::MapWorkbench(QMainWindow& window, MainWindowUi& ui, Document& docu
 }
 
 void MapWorkbench::applyToMap(const std::function<void(ParamImage&)>& edit) {
-    document_.apply(
-        [&](ParamImage& image) {
-            form_.commitPending(image);
-            normalize(image, document_.settings());
-            edit(image);
-        },
-        ChangeOrigin::Edit);
+    form_.commit(ChangeOrigin::Edit, [&](ParamImage& image) {
+        normalize(image, document_.settings());
+        edit(image);
+    });
 }
 
 void MapWorkbench::askAndEdit(BulkEdit edit) {
@@ -93,8 +90,7 @@ void MapWorkbench::askAndEdit(BulkEdit edit) {
         return;
     }
     // The preview counts on the set with the pending edit taken.
-    document_.apply([this](ParamImage& image) { form_.commitPending(image); },
-                    ChangeOrigin::Commit);
+    form_.commit(ChangeOrigin::Commit);
     const MapRect rect = ui_.mapCells->selection().rect();
     const NumberRange range = rangeOf(edit);
     const std::uint8_t language = document_.language();

@@ -285,8 +285,7 @@ const ParamImage& WindowLink::windowImage() const {
 }
 
 const ParamImage& WindowLink::committedImage() {
-    document_.apply([this](ParamImage& image) { form_.commitPending(image); },
-                    ChangeOrigin::Commit);
+    form_.commit(ChangeOrigin::Commit);
     return document_.image();
 }
 

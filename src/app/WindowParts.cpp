@@ -3,7 +3,6 @@
 #include "app/WindowLink.h"
 #include "document/Document.h"
 #include "model/FormMapping.h"
-#include "model/Normalize.h"
 #include "ui/ControlTables.h"
 #include "ui/FormBinder.h"
 #include "ui/MapCellGrid.h"
@@ -49,8 +48,7 @@ void WindowParts::showForPrintout(const ParamImage& image, const QString& file,
                                   std::uint8_t language) {
     document_->setLanguage(language);
     ParamImage opened = image;
-    normalize(opened, document_->settings());
-    form_->passThrough(opened);
+    takeAsWindowOpens(opened, document_->testMode());
     document_->startWith(opened);
     ui.fileLabel->setText(file);
 }

@@ -31,7 +31,8 @@ public:
     FormBinder& form() { return *form_; }
     WindowLink& link() { return *link_; }
 
-    // The set of a file in the language, as Open leaves it, named as the file label names it.
+    // The set of a file in the language, as Open leaves a window just started, named as the
+    // file label names it.
     void showForPrintout(const varko::ParamImage& image, const QString& file,
                          std::uint8_t language);
     // The pages of a printout (see takePrintout in Printout.h).

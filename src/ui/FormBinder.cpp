@@ -57,6 +57,16 @@ void FormBinder::commitPending(ParamImage& image) {
     applyDisplayRules();
 }
 
+void FormBinder::commit(ChangeOrigin origin, const Document::Change& change) {
+    document_.apply(
+        [&](ParamImage& image) {
+            commitPending(image);
+            if (change)
+                change(image);
+        },
+        origin);
+}
+
 void FormBinder::passThrough(ParamImage& image) const {
     FormState state = state_;
     showImageToState(image, state);

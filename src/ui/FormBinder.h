@@ -4,6 +4,7 @@
 // included). It owns the form state and runs its own changes of the controls without their
 // handlers; it follows the document, so nobody has to tell it when to show.
 
+#include "document/Document.h"
 #include "model/FormMapping.h"
 #include "model/ParamImage.h"
 
@@ -15,10 +16,6 @@
 class QMainWindow;
 struct MainWindowUi;
 
-namespace varko {
-class Document;
-}
-
 class FormBinder final : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +26,8 @@ public:
     void show();
     // What the controls hold into image.
     void commitPending(varko::ParamImage& image);
+    // What the controls hold, then change when given, as one change of the document's set.
+    void commit(varko::ChangeOrigin origin, const varko::Document::Change& change = {});
     // What image becomes when the controls show it and give it back: their ranges and lists
     // (a model code the list does not hold leaves the list where it is).
     void passThrough(varko::ParamImage& image) const;
