@@ -71,7 +71,7 @@ WindowLink::~WindowLink() = default;
 void WindowLink::startAutoProgram() {
     // A replay has the port closed: the change stays in the window, "Not in unit" says so.
     if (!replay_->isReplaying())
-        program(windowImage());
+        program(document_.image());
 }
 
 void WindowLink::showSettings() {
@@ -187,9 +187,9 @@ void WindowLink::transferEnded(TransferMode started, TransferResult result) {
     // Every transfer that ends well has verified that the unit holds the window's set; a failed
     // program or verify leaves the unit's set unknown.
     if (result == TransferResult::Ok)
-        unitHoldsWindowSet();
+        document_.unitHolds(document_.image());
     else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError)
-        unitSetUnknown();
+        document_.unitUnknown();
     if (started == TransferMode::Read) {
         settleReadImage();
         if (result == TransferResult::Ok)
@@ -226,7 +226,7 @@ void WindowLink::showStatus(const LinkStatus& status) {
         recording_->stop();
     if (status.connectionVisible) {
         ui_.versionWarningLabel->hide();
-        unitSetUnknown();
+        document_.unitUnknown();
     }
     ui_.programGauge->setMaximum(status.gaugeMaximum);
     ui_.programGauge->setValue(status.gaugePosition);
@@ -244,7 +244,7 @@ void WindowLink::showPortMenu(const PortMenu& menu) {
 }
 
 void WindowLink::onMonitorFrame(const LinkFrame& frame) {
-    const auto record = liveRecordOf(frame, windowImage());
+    const auto record = liveRecordOf(frame, document_.image());
     if (!record)
         return;
     showLiveRecord(*record);
@@ -253,7 +253,8 @@ void WindowLink::onMonitorFrame(const LinkFrame& frame) {
 }
 
 void WindowLink::showLiveRecord(const LiveRecord& record) {
-    const DecodedMonitor decoded = decodeLiveRecord(record, windowImage(), document_.language());
+    const DecodedMonitor decoded =
+        decodeLiveRecord(record, document_.image(), document_.language());
     live_ = decoded.values;
     column_.show(decoded.display);
     emit readingDecoded(decoded.reading,
@@ -269,7 +270,7 @@ void WindowLink::resetCellTime() {
 }
 
 OperatingPoint WindowLink::livePoint() const {
-    const ParamImage& image = windowImage();
+    const ParamImage& image = document_.image();
     return findOperatingPoint(live_, image, image.throttleMap() != 0);
 }
 
@@ -279,10 +280,6 @@ void WindowLink::highlightOperatingPoint() {
 }
 
 // ---- the document and the form ------------------------------------------------------------
-
-const ParamImage& WindowLink::windowImage() const {
-    return document_.image();
-}
 
 const ParamImage& WindowLink::committedImage() {
     form_.commit(ChangeOrigin::Commit);
@@ -302,12 +299,4 @@ void WindowLink::settleReadImage() {
     ParamImage passed = document_.image();
     form_.passThrough(passed);
     document_.replace(passed, SetOrigin::Read);
-}
-
-void WindowLink::unitHoldsWindowSet() {
-    document_.unitHolds(document_.image());
-}
-
-void WindowLink::unitSetUnknown() {
-    document_.unitUnknown();
 }

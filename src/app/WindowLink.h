@@ -98,20 +98,14 @@ private:
     void showPortMenu(const varko::PortMenu& menu);
     void connectTransfers();
 
-    // What the link needs of the window, each in one place.
-    const varko::ParamImage& windowImage() const;
-    // The controls into the window's image, brought into range and shown: what Program and
-    // Verify send.
+    // What the controls hold, taken into the document's set (brought into range and shown):
+    // what Program and Verify send.
     const varko::ParamImage& committedImage();
-    // The window's image brought into range and shown with the unit's texts as it last sent
+    // The document's set brought into range and shown with the unit's texts as it last sent
     // them; unitSet first replaces it when given.
     void showWithUnitTexts(const std::optional<varko::ParamImage>& unitSet = std::nullopt);
-    // A read's image passes through the controls once, as an opened file does.
+    // A read's set passes through the controls once, as an opened file does.
     void settleReadImage();
-    // The unit holds the window's set now (a transfer ended well), or nothing is known of its
-    // set (a program or verify failed, the unit went).
-    void unitHoldsWindowSet();
-    void unitSetUnknown();
 
     QMainWindow& window_;
     MainWindowUi& ui_;
