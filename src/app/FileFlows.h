@@ -57,7 +57,7 @@ private:
     // Open's loading, from the file's messages to the one undo step; false when nothing was
     // taken.
     bool loadIntoWindow(const QString& path, varko::SetOrigin origin);
-    // The file's set on a copy of the window's image, after the version messages, as the
+    // The file's set on a copy of the document's set, after the version messages, as the
     // window's Open makes of it; nothing when the file gives no set (its error already told).
     std::optional<varko::ParamImage> readParamFile(const QString& path);
     // After a file was saved or opened: the document's file, lastFilePath and the other dialog.

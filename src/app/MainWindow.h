@@ -3,7 +3,6 @@
 // make them the program, its start-up from the settings and its close. It connects; the state
 // lives in the document, and nothing it creates holds it.
 
-#include "app/Printout.h"
 #include "app/WindowParts.h"
 #include "storage/LastStateFile.h"
 

@@ -44,7 +44,7 @@ public:
     // The unit as the history names it (UnitSession::unitIdentity).
     varko::UnitIdentity unitIdentity() const { return session_->unitIdentity(); }
 
-    // Programs the window's image as it is, without committing the controls first (after the
+    // Programs the document's set as it is, without committing the controls first (after the
     // backup before programming, when one is due).
     void startAutoProgram();
     // The settings have been loaded into the window.
