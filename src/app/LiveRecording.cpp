@@ -1,5 +1,7 @@
 #include "app/LiveRecording.h"
 
+#include "document/Document.h"
+
 #include "ui/MainWindowUi.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Texts.h"
@@ -13,8 +15,8 @@
 
 using namespace varko;
 
-LiveRecording::LiveRecording(QWidget& window, MainWindowUi& ui, const std::uint8_t& language)
-    : QObject(&window), window_(window), ui_(ui), language_(language),
+LiveRecording::LiveRecording(QWidget& window, MainWindowUi& ui, const Document& document)
+    : QObject(&window), window_(window), ui_(ui), document_(document),
       statusField_(new QLabel(&window)), secondTimer_(new QTimer(this)) {
     dialog_.kind = FileDialog::Kind::Save;
     dialog_.defaultExt = QStringLiteral("csv");
@@ -36,7 +38,7 @@ void LiveRecording::frame(const LiveRecord& record) {
     if (written)
         return;
     // Not from inside the link's call: the box's own event loop would tick the link within it.
-    const QString text = liveLogText(LiveLogText::CannotWrite, language_)
+    const QString text = liveLogText(LiveLogText::CannotWrite, document_.language())
                              .arg(recorder_.fileName(), recorder_.errorString());
     QTimer::singleShot(0, this, [this, text] { MessageBoxes::current().inform(&window_, text); });
 }
@@ -62,12 +64,12 @@ void LiveRecording::toggled(bool on) {
 }
 
 void LiveRecording::start() {
-    dialog_.filter = liveLogText(LiveLogText::FileFilter, language_);
+    dialog_.filter = liveLogText(LiveLogText::FileFilter, document_.language());
     if (!FileDialogs::current().execute(&window_, dialog_))
         return;
     if (!recorder_.start(dialog_.fileName)) {
         MessageBoxes::current().inform(&window_,
-                                       liveLogText(LiveLogText::CannotWrite, language_)
+                                       liveLogText(LiveLogText::CannotWrite, document_.language())
                                            .arg(dialog_.fileName, recorder_.errorString()));
     }
 }
@@ -80,7 +82,7 @@ void LiveRecording::showState() {
         on ? secondTimer_->start() : secondTimer_->stop();
     statusField_->setVisible(on);
     if (on) {
-        statusField_->setText(liveLogText(LiveLogText::Recording, language_)
+        statusField_->setText(liveLogText(LiveLogText::Recording, document_.language())
                                   .arg(recorder_.elapsedMs() / 1000)
                                   .arg(recorder_.frameCount()));
     }

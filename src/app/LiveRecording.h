@@ -8,6 +8,9 @@
 
 #include <QObject>
 
+namespace varko {
+class Document;
+}
 class QLabel;
 class QTimer;
 class QWidget;
@@ -16,8 +19,8 @@ struct MainWindowUi;
 class LiveRecording final : public QObject {
     Q_OBJECT
 public:
-    // language is the window's, read whenever a text is shown.
-    LiveRecording(QWidget& window, MainWindowUi& ui, const std::uint8_t& language);
+    // The texts are in the document's language of the moment.
+    LiveRecording(QWidget& window, MainWindowUi& ui, const varko::Document& document);
 
     // A frame from the unit; kept while a recording runs.
     void frame(const varko::LiveRecord& record);
@@ -37,7 +40,7 @@ private:
 
     QWidget& window_;
     MainWindowUi& ui_;
-    const std::uint8_t& language_;
+    const varko::Document& document_;
     varko::LiveRecorder recorder_;
     FileDialog dialog_;
     QLabel* statusField_;

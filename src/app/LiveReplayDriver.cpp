@@ -1,5 +1,7 @@
 #include "app/LiveReplayDriver.h"
 
+#include "document/Document.h"
+
 #include "app/WindowLink.h"
 #include "link/LiveDataCsv.h"
 #include "link/TickTimer.h"
@@ -39,9 +41,8 @@ QString logProblems(const LiveLog& log, std::uint8_t language) {
 
 } // namespace
 
-LiveReplayDriver::LiveReplayDriver(QMainWindow& window, WindowLink& link,
-                                   const std::uint8_t& language)
-    : QObject(&link), window_(window), link_(link), language_(language), timer_(new QTimer(this)) {
+LiveReplayDriver::LiveReplayDriver(QMainWindow& window, WindowLink& link, const Document& document)
+    : QObject(&link), window_(window), link_(link), document_(document), timer_(new QTimer(this)) {
     dialog_.kind = FileDialog::Kind::Open;
     timer_->setInterval(kTickMs);
     connect(timer_, &QTimer::timeout, this, &LiveReplayDriver::step);
@@ -50,7 +51,7 @@ LiveReplayDriver::LiveReplayDriver(QMainWindow& window, WindowLink& link,
 LiveReplayDriver::~LiveReplayDriver() = default;
 
 void LiveReplayDriver::open() {
-    dialog_.filter = liveLogText(LiveLogText::FileFilter, language_);
+    dialog_.filter = liveLogText(LiveLogText::FileFilter, document_.language());
     if (FileDialogs::current().execute(&window_, dialog_))
         play(dialog_.fileName);
 }
@@ -58,11 +59,11 @@ void LiveReplayDriver::open() {
 bool LiveReplayDriver::play(const QString& path) {
     LiveLog log = readLiveLogFile(path);
     if (!log.isLiveLog) {
-        MessageBoxes::current().inform(&window_,
-                                       liveLogText(LiveLogText::NotALog, language_).arg(path));
+        MessageBoxes::current().inform(
+            &window_, liveLogText(LiveLogText::NotALog, document_.language()).arg(path));
         return false;
     }
-    if (const QString problems = logProblems(log, language_); !problems.isEmpty())
+    if (const QString problems = logProblems(log, document_.language()); !problems.isEmpty())
         MessageBoxes::current().inform(&window_, problems);
     if (log.records.empty())
         return false;
@@ -104,8 +105,8 @@ void LiveReplayDriver::stop() {
 void LiveReplayDriver::showTexts() {
     if (!replay_)
         return;
-    panel_->setTexts(language_, logName_);
-    link_.showReplayNote(liveLogText(LiveLogText::Replaying, language_).arg(logName_));
+    panel_->setTexts(document_.language(), logName_);
+    link_.showReplayNote(liveLogText(LiveLogText::Replaying, document_.language()).arg(logName_));
 }
 
 void LiveReplayDriver::step() {

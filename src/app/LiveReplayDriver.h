@@ -10,6 +10,9 @@
 #include <QObject>
 #include <memory>
 
+namespace varko {
+class Document;
+}
 class QMainWindow;
 class QTimer;
 class ReplayPanel;
@@ -18,8 +21,8 @@ class WindowLink;
 class LiveReplayDriver final : public QObject {
     Q_OBJECT
 public:
-    // language is the window's, read whenever a text is shown.
-    LiveReplayDriver(QMainWindow& window, WindowLink& link, const std::uint8_t& language);
+    // The texts are in the document's language of the moment.
+    LiveReplayDriver(QMainWindow& window, WindowLink& link, const varko::Document& document);
     ~LiveReplayDriver() override;
 
     // Asks for a log and plays it from its start.
@@ -44,7 +47,7 @@ private:
 
     QMainWindow& window_;
     WindowLink& link_;
-    const std::uint8_t& language_;
+    const varko::Document& document_;
     FileDialog dialog_;
     QString logName_;
     std::unique_ptr<varko::LiveReplay> replay_;

@@ -49,8 +49,8 @@ WindowLink::WindowLink(QMainWindow& window, MainWindowUi& ui, Document& document
               emit unitSetToCompare(unitSet, name);
           },
           this)),
-      recording_(new LiveRecording(window, ui, document.settings().language)),
-      replay_(new LiveReplayDriver(window, *this, document.settings().language)) {
+      recording_(new LiveRecording(window, ui, document)),
+      replay_(new LiveReplayDriver(window, *this, document)) {
     connect(&document, &Document::languageChanged, replay_, &LiveReplayDriver::showTexts);
     buildPortMenu();
     connectTransfers();
