@@ -28,7 +28,7 @@ WindowArguments parseWindowArguments(const QStringList& arguments) {
     if (!rest.isEmpty()) {
         const qsizetype language = kLanguageWords.indexOf(rest.first());
         if (language >= 0) {
-            parsed.language = static_cast<std::uint8_t>(language);
+            parsed.language = varko::languageNumber(static_cast<int>(language));
             rest.removeFirst();
         }
     }
@@ -72,6 +72,6 @@ std::optional<QString> informationRequest(const QStringList& arguments) {
         "Opening a serial device needs membership of the dialout group.\n");
 }
 
-QString ignoredArgumentsText(const QStringList& ignored, std::uint8_t language) {
+QString ignoredArgumentsText(const QStringList& ignored, varko::Language language) {
     return varko::textIn(kIgnored, language).arg(ignored.join('\n'));
 }

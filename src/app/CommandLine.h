@@ -2,6 +2,7 @@
 // The window's command line: a language word first, then the file to open. --help and --version
 // are answered before the window exists, so they work without a display.
 
+#include "model/Language.h"
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -10,7 +11,7 @@
 struct WindowArguments {
     // From the first argument when it is exactly "ENGLISH", "DEUTSCH", "FRANCE" or "CESKY"
     // (upper case); nullopt leaves the language the settings gave.
-    std::optional<std::uint8_t> language;
+    std::optional<varko::Language> language;
     // The first other argument that names an existing file, opened as Open does after start-up.
     QString file;
     // Arguments that are neither the language word nor the file to open, for the user to hear of.
@@ -24,4 +25,4 @@ WindowArguments parseWindowArguments(const QStringList& arguments);
 std::optional<QString> informationRequest(const QStringList& arguments);
 
 // Says that the window ignored these arguments, in the given language.
-QString ignoredArgumentsText(const QStringList& ignored, std::uint8_t language);
+QString ignoredArgumentsText(const QStringList& ignored, varko::Language language);

@@ -76,7 +76,7 @@ void CompareFlows::windowChanged() {
 }
 
 void CompareFlows::showDifferences() {
-    const std::uint8_t language = document_.language();
+    const Language language = document_.language();
     const ParamImage& image = document_.image();
     FormState windowState;
     FormState otherState;

@@ -15,13 +15,13 @@ using namespace varko;
 
 HelpMenu::HelpMenu(QMainWindow& window, MainWindowUi& ui, const Document& document)
     : QObject(&window), window_(window), document_(document),
-      aboutBox_(new AboutBox(&window, [&document] { return document.language(); })) {
+      aboutBox_(new AboutBox(&window, document)) {
     connect(ui.menu.contents, &QAction::triggered, this, &HelpMenu::openManual);
     connect(ui.menu.about, &QAction::triggered, this, &HelpMenu::showAboutBox);
 }
 
 void HelpMenu::openManual() {
-    const std::uint8_t language = document_.language();
+    const Language language = document_.language();
     const QString path = findManual(messageText(Msg::manualFile, language));
     if (path.isEmpty() || !DocumentOpener::current().open(path))
         MessageBoxes::current().inform(&window_, messageText(Msg::manualOpenError, language));

@@ -77,7 +77,7 @@ void LiveCharts::followOperatingPoint() {
 }
 
 void LiveCharts::saveImage() {
-    const std::uint8_t language = document_.language();
+    const Language language = document_.language();
     imageDialog_.filter = chartText(ChartText::ImageFilter, language);
     if (!FileDialogs::current().execute(&window_, imageDialog_))
         return;

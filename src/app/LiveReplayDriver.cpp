@@ -20,7 +20,7 @@ namespace {
 constexpr int kMalformedLinesNamed = 10; // the rest are counted
 
 // What the user should know about a log before it plays; empty when it is fine.
-QString logProblems(const LiveLog& log, std::uint8_t language) {
+QString logProblems(const LiveLog& log, Language language) {
     QStringList lines;
     const int named = std::min<int>(kMalformedLinesNamed, int(log.malformedLines.size()));
     for (int i = 0; i < named; ++i)

@@ -93,7 +93,7 @@ void MapWorkbench::askAndEdit(BulkEdit edit) {
     form_.commit(ChangeOrigin::Commit);
     const MapRect rect = ui_.mapCells->selection().rect();
     const NumberRange range = rangeOf(edit);
-    const std::uint8_t language = document_.language();
+    const Language language = document_.language();
     BulkEditQuestion question{titleOf(ui_.menu.map.edits[int(edit)]),
                               mapText(range.prompt, language),
                               range.lowest,
@@ -125,7 +125,7 @@ void MapWorkbench::copy() {
 
 void MapWorkbench::paste() {
     const ParsedPaste parsed = parsePastedText(QGuiApplication::clipboard()->text());
-    const std::uint8_t language = document_.language();
+    const Language language = document_.language();
     if (!parsed.grid) {
         MessageBoxes::current().inform(&window_, mapText(MapText::NotNumbers, language)
                                                      .arg(parsed.refusal.line)

@@ -36,7 +36,7 @@ void PrintMenu::printAll() {
 void PrintMenu::printOut(PrintScope scope) {
     Printers& printers = Printers::current();
     const QString printer = printers.defaultPrinter();
-    const std::uint8_t language = document_.language();
+    const Language language = document_.language();
     if (printer.isEmpty()) {
         // Said before the window changes at all.
         offerPdf(noPrinterText(language), [&] { return takePrintout_(scope, {}); });

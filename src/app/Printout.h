@@ -4,6 +4,7 @@
 // value field shows a caret, and the display rules without the controls of interactive use and
 // live data. Leaving it, on every path, brings the window back as it was.
 
+#include "model/Language.h"
 #include <QList>
 #include <QPicture>
 #include <cstdint>
@@ -23,7 +24,7 @@ struct PrintedWindow {
     MainWindowUi& ui;
     FormBinder& form;
     varko::LinkEngine& link;
-    std::uint8_t language;
+    varko::Language language;
 };
 
 enum class PrintScope {

@@ -39,7 +39,7 @@ QLabel* addField(QStatusBar* bar, const char* name) {
 }
 
 void showState(QLabel* field, bool same, const TextRow& sameText, const TextRow& otherText,
-               const TextRow& hint, std::uint8_t language) {
+               const TextRow& hint, Language language) {
     // Runs on every edit: a field that keeps its text keeps its hint and look as well, and is
     // not restyled.
     const QString text = textIn(same ? sameText : otherText, language);
@@ -61,7 +61,7 @@ SaveAndUnitFields::SaveAndUnitFields(QMainWindow& window, const Document& docume
 }
 
 void SaveAndUnitFields::show() {
-    const std::uint8_t language = document_.language();
+    const Language language = document_.language();
     showState(fileField_, document_.isSaved(), kSaved, kNotSaved, kFileHint, language);
     showState(unitField_, document_.isInUnit(), kInUnit, kNotInUnit, kUnitHint, language);
 }

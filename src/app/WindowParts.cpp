@@ -36,16 +36,15 @@ WindowParts::WindowParts(QMainWindow& window) : window_(window), document_(new D
 WindowParts::~WindowParts() = default;
 
 void WindowParts::applyTexts() {
-    const std::uint8_t language = document_->language();
-    if (language < kLanguageCount) // the group unticks the others
-        ui.menu.languages[language]->setChecked(true);
+    const Language language = document_->language();
+    // The group unticks the others.
+    ui.menu.languages[columnOf(language)]->setChecked(true);
     ::applyTexts(&window_, language);
     ui.mapCells->setHintTexts(mapText(MapText::MovingHint, language),
                               mapText(MapText::TimeAtCell, language));
 }
 
-void WindowParts::showForPrintout(const ParamImage& image, const QString& file,
-                                  std::uint8_t language) {
+void WindowParts::showForPrintout(const ParamImage& image, const QString& file, Language language) {
     document_->setLanguage(language);
     ParamImage opened = image;
     takeAsWindowOpens(opened, document_->testMode());

@@ -5,6 +5,7 @@
 // alone.
 
 #include "app/Printout.h"
+#include "model/Language.h"
 #include "ui/MainWindowUi.h"
 
 #include <memory>
@@ -34,7 +35,7 @@ public:
     // The set of a file in the language, as Open leaves a window just started, named as the
     // file label names it.
     void showForPrintout(const varko::ParamImage& image, const QString& file,
-                         std::uint8_t language);
+                         varko::Language language);
     // The pages of a printout (see takePrintout in Printout.h).
     QList<QPicture> takePrintout(PrintScope scope, const PagePrinter& print);
     // Every text in the document's language; done again whenever the language changes.

@@ -6,10 +6,8 @@
 namespace varko::cli {
 namespace {
 
-constexpr std::uint8_t kEnglish = 0;
-
 void printMessage(int n, CliIo& io) {
-    io.err << messageText(n, kEnglish) << "\n";
+    io.err << messageText(n, Language::English) << "\n";
 }
 
 } // namespace

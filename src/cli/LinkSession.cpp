@@ -113,7 +113,7 @@ private:
 // Says why an operation failed, unless it ended well; true when it did.
 bool endedWell(const Ending& ending, CliIo& io) {
     if (ending.otherVersion) {
-        io.err << versionMismatchText(*ending.otherVersion, 0) << "\n";
+        io.err << versionMismatchText(*ending.otherVersion, Language::English) << "\n";
         return false;
     }
     if (ending.noConnection) {
@@ -169,7 +169,7 @@ bool reportTransfer(TransferMode transfer, const Ending& ending, const ParamImag
                     const QString& devicePath, CliIo& io) {
     if (endedWell(ending, io)) {
         // A program's status line already moved on to its own OK; both end in the verify.
-        io.out << messageText(Msg::verify, 0) << ": OK\n";
+        io.out << messageText(Msg::verify, Language::English) << ": OK\n";
         return true;
     }
     if (ending.result && *ending.result == TransferResult::VerifyError) {

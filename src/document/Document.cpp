@@ -19,7 +19,7 @@ bool sameSet(const ParamImage& a, const ParamImage& b, bool asVerified) {
 
 Document::Document(QObject* parent) : QObject(parent) {}
 
-void Document::setLanguage(std::uint8_t language) {
+void Document::setLanguage(Language language) {
     settings_.language = language;
     emit languageChanged();
 }

@@ -44,8 +44,8 @@ public:
     // The link changes the port choice and the scan position in place.
     WindowSettings& settings() { return settings_; }
     const WindowSettings& settings() const { return settings_; }
-    std::uint8_t language() const { return settings_.language; }
-    void setLanguage(std::uint8_t language);
+    Language language() const { return settings_.language; }
+    void setLanguage(Language language);
 
     void apply(const Change& change, ChangeOrigin origin);
     void replace(const ParamImage& image, SetOrigin origin);

@@ -12,7 +12,7 @@ constexpr int kRpmGaugeFallback = 100; // limiter byte 0: count as 10000 rpm
 
 class Decoder {
 public:
-    Decoder(const MonitorData& d, bool pickupError, const ParamImage& image, std::uint8_t language,
+    Decoder(const MonitorData& d, bool pickupError, const ParamImage& image, Language language,
             LiveReading& reading)
         : d_(d), pickupError_(pickupError), image_(image), language_(language), reading_(reading) {}
 
@@ -159,14 +159,14 @@ private:
     const MonitorData& d_;
     bool pickupError_;
     const ParamImage& image_;
-    std::uint8_t language_;
+    Language language_;
     LiveReading& reading_;
     LiveDisplay out_;
 };
 
 } // namespace
 
-QString versionMismatchText(int unitVersion, std::uint8_t language) {
+QString versionMismatchText(int unitVersion, Language language) {
     return messageText(Msg::unmatchedProtocol, language) +
            QStringLiteral("  PC-%1, IGN-%2").arg(int(kProtocolVersion)).arg(unitVersion);
 }
@@ -191,7 +191,7 @@ std::optional<LiveRecord> liveRecordOf(const LinkFrame& frame, const ParamImage&
 }
 
 std::optional<DecodedMonitor> decodeMonitorFrame(const LinkFrame& frame, const ParamImage& image,
-                                                 std::uint8_t language) {
+                                                 Language language) {
     const auto record = liveRecordOf(frame, image);
     if (!record)
         return std::nullopt;
@@ -199,7 +199,7 @@ std::optional<DecodedMonitor> decodeMonitorFrame(const LinkFrame& frame, const P
 }
 
 DecodedMonitor decodeLiveRecord(const LiveRecord& record, const ParamImage& image,
-                                std::uint8_t language) {
+                                Language language) {
     const MonitorData& d = record.data;
     DecodedMonitor decoded;
     decoded.values.liveTpsPercent = d.tpsPercent;

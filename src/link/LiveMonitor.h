@@ -5,6 +5,7 @@
 
 #include "link/LinkFrame.h"
 #include "link/MonitorFrame.h"
+#include "model/Language.h"
 #include "model/ParamImage.h"
 
 #include <QString>
@@ -77,7 +78,7 @@ struct DecodedMonitor {
 };
 
 // The version warning of the window and of the link: the message with "  PC-75, IGN-<v>".
-QString versionMismatchText(int unitVersion, std::uint8_t language);
+QString versionMismatchText(int unitVersion, Language language);
 
 // One live-data frame as it is shown, kept and played back. The pick-up system error is judged
 // against the image at the time the frame came, so a log keeps the verdict, not the counts.
@@ -95,10 +96,10 @@ std::optional<LiveRecord> liveRecordOf(const LinkFrame& frame, const ParamImage&
 
 // The image supplies the model, the limiter and the throttle-map flag.
 DecodedMonitor decodeLiveRecord(const LiveRecord& record, const ParamImage& image,
-                                std::uint8_t language);
+                                Language language);
 
 // liveRecordOf, then decodeLiveRecord.
 std::optional<DecodedMonitor> decodeMonitorFrame(const LinkFrame& frame, const ParamImage& image,
-                                                 std::uint8_t language);
+                                                 Language language);
 
 } // namespace varko

@@ -30,13 +30,13 @@ const TextRow kNotSaved = {
 
 } // namespace
 
-QString unreadableSettingsText(const QString& path, const QString& movedTo, std::uint8_t language) {
+QString unreadableSettingsText(const QString& path, const QString& movedTo, Language language) {
     if (movedTo.isEmpty())
         return textIn(kNotMoved, language).arg(path);
     return textIn(kMovedAside, language).arg(path, movedTo);
 }
 
-QString filesNotSavedText(const QStringList& paths, std::uint8_t language) {
+QString filesNotSavedText(const QStringList& paths, Language language) {
     return textIn(kNotSaved, language).arg(paths.join('\n'));
 }
 

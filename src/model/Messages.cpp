@@ -69,7 +69,7 @@ const TextRow kManualOpenErrorLeadIn = {"Error by opening file ", "Fehler beim Ã
 
 } // namespace
 
-QString messageText(int n, std::uint8_t language) {
+QString messageText(int n, Language language) {
     if (n < 0 || n >= kMessageCount)
         return {};
     if (n == Msg::manualOpenError)
@@ -78,9 +78,9 @@ QString messageText(int n, std::uint8_t language) {
     return textIn(kMessages[n], language);
 }
 
-QString textIn(const TextRow& row, std::uint8_t language) {
+QString textIn(const TextRow& row, Language language) {
     // Entries nobody uses are null, and read as empty.
-    return QString::fromUtf8(row[language < kLanguageCount ? language : 0]);
+    return QString::fromUtf8(row[columnOf(language)]);
 }
 
 } // namespace varko

@@ -2,13 +2,14 @@
 // The program's numbered messages in its four languages. Everything that shows a message asks
 // for it by number at the moment of showing, so a change of language reaches it at once.
 
+#include "model/Language.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
 
 namespace varko {
 
-constexpr int kLanguageCount = 4; // 0 English, 1 German, 2 French, 3 Czech
 constexpr int kMessageCount = 44;
 
 namespace Msg {
@@ -51,15 +52,14 @@ constexpr int backupNotKept = 42; // the history could not keep it
 constexpr int backupStopped = 43; // the box that says why nothing was programmed
 } // namespace Msg
 
-// Entry n in the given language; entries nobody uses are empty. A language out of range reads
-// as English.
-QString messageText(int n, std::uint8_t language);
+// Entry n in the given language; entries nobody uses are empty.
+QString messageText(int n, Language language);
 
 // A text of the program's own beyond the numbered messages, one UTF-8 string per language, kept
 // beside the feature that shows it.
 using TextRow = std::array<const char*, kLanguageCount>;
 
-// The row's text in the language; a language out of range reads as English.
-QString textIn(const TextRow& row, std::uint8_t language);
+// The row's text in the language.
+QString textIn(const TextRow& row, Language language);
 
 } // namespace varko

@@ -4,7 +4,6 @@ namespace varko {
 namespace {
 
 constexpr std::uint8_t kCalibrationCap = 250;
-constexpr std::uint8_t kLanguageCap = 3;
 constexpr std::uint8_t kPortSelections = 21; // COM1..COM20 and automatic
 constexpr std::uint8_t kScanPositions = 20;
 constexpr int kLowestBreakpoint = 3;    // 300 rpm for breakpoint 0
@@ -65,8 +64,7 @@ void normalize(ParamImage& image, WindowSettings& settings) {
     capAt(image.tps0(), kCalibrationCap);
     capAt(image.tps100(), kCalibrationCap);
     normalizeSpeedAxis(image, Field::servoRpm);
-    if (settings.language > kLanguageCap)
-        settings.language = 0;
+    settings.language = languageNumber(static_cast<int>(settings.language));
     resetWhenAtLeast(settings.portSelection, kPortSelections);
     resetWhenAtLeast(settings.scanIndex, kScanPositions);
     normalizeChannels(image);

@@ -30,21 +30,21 @@ const TextRow kPdfNotWritten = {
 
 } // namespace
 
-QString printStamp(std::uint8_t language, const QDateTime& when, const QLocale& locale) {
+QString printStamp(Language language, const QDateTime& when, const QLocale& locale) {
     return messageText(Msg::printDateTime, language) +
            locale.toString(when.date(), QLocale::ShortFormat) + QStringLiteral("    ") +
            locale.toString(when.time(), QLocale::LongFormat);
 }
 
-QString noPrinterText(std::uint8_t language) {
+QString noPrinterText(Language language) {
     return textIn(kNoPrinter, language);
 }
 
-QString printFailedText(const QString& printer, const QString& reason, std::uint8_t language) {
+QString printFailedText(const QString& printer, const QString& reason, Language language) {
     return textIn(kPrintFailed, language).arg(printer, reason);
 }
 
-QString pdfNotWrittenText(const QString& path, std::uint8_t language) {
+QString pdfNotWrittenText(const QString& path, Language language) {
     return textIn(kPdfNotWritten, language).arg(path);
 }
 

@@ -3,12 +3,14 @@
 // and the serial-port choice with its scan position, and whether the unit's set is backed up
 // before programming. Kept in the settings file between runs.
 
+#include "model/Language.h"
+
 #include <cstdint>
 
 namespace varko {
 
 struct WindowSettings {
-    std::uint8_t language = 0;      // 0 English, 1 German, 2 French, 3 Czech
+    Language language = Language::English;
     std::uint8_t portSelection = 0; // 0..19 = COM1..COM20, 20 = automatic
     std::uint8_t scanIndex = 0;     // automatic scan position
     // The first program on a connection first keeps the unit's set in the history.

@@ -44,6 +44,12 @@ struct KeyReader {
         if (const std::optional<int> value = integer(key))
             field = static_cast<std::uint8_t>((*value & 0xFF) - fileOffset);
     }
+    // Kept as the file's number, even one that names no language: normalization reads it.
+    void operator()(QByteArrayView key, Language& field, int fileOffset) const {
+        auto number = static_cast<std::uint8_t>(field);
+        (*this)(key, number, fileOffset);
+        field = static_cast<Language>(number);
+    }
     void operator()(QByteArrayView key, bool& field) const {
         if (const std::optional<int> value = integer(key))
             field = *value != 0;
@@ -62,6 +68,9 @@ struct KeyWriter {
     }
     void operator()(QByteArrayView key, std::uint8_t field, int fileOffset) const {
         ini.setValue(kSection, key, QByteArray::number(field + fileOffset));
+    }
+    void operator()(QByteArrayView key, Language field, int fileOffset) const {
+        (*this)(key, static_cast<std::uint8_t>(field), fileOffset);
     }
     void operator()(QByteArrayView key, bool field) const {
         ini.setValue(kSection, key, field ? "1" : "0");

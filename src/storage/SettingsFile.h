@@ -20,7 +20,7 @@ struct SettingsValues {
     // portSelection + 1 and "ComPortAuto" = scanIndex + 1, and reading keeps the low 8 bits of
     // value - 1 (so "ComPort" 21 is portSelection 20, the automatic choice; a missing
     // "ComPortAuto" is scanIndex 255). Out-of-range values are left to normalize().
-    WindowSettings window{.language = 0, .portSelection = 0, .scanIndex = 255};
+    WindowSettings window{.language = Language::English, .portSelection = 0, .scanIndex = 255};
     QString file;       // "File": the caption of the file label
     QString iniDir;     // "IniDir": full path of the last parameter file
     int activePage = 1; // "PageControl1->ActivePageIndex"; 1 is the "Bike" page

@@ -1,5 +1,6 @@
 #include "ui/AboutBox.h"
 
+#include "document/Document.h"
 #include "model/ParamImage.h"
 #include "ui/Logo.h"
 #include "ui/Place.h"
@@ -28,10 +29,10 @@ constexpr int kMakerContactTops[] = {291, 316};
 
 } // namespace
 
-AboutBox::AboutBox(QWidget* parent, std::function<std::uint8_t()> currentLanguage)
+AboutBox::AboutBox(QWidget* parent, const varko::Document& document)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      currentLanguage_(std::move(currentLanguage)) {
+      document_(document) {
     setObjectName(QStringLiteral("FormAbout"));
     setWindowTitle(QStringLiteral("BRISKAL VARKO"));
     setFixedSize(kWidth, kHeight);
@@ -67,9 +68,7 @@ AboutBox::AboutBox(QWidget* parent, std::function<std::uint8_t()> currentLanguag
 
 bool AboutBox::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
-        const QString caption = aboutBoxCaption(currentLanguage_());
-        if (!caption.isEmpty())
-            setWindowTitle(caption);
+        setWindowTitle(aboutBoxCaption(document_.language()));
     }
     return QDialog::event(event);
 }

@@ -3,14 +3,16 @@
 // version. Created once with the main window and shown modally on request.
 
 #include <QDialog>
-#include <cstdint>
-#include <functional>
+
+namespace varko {
+class Document;
+}
 
 class AboutBox final : public QDialog {
     Q_OBJECT
 public:
-    // The caption follows currentLanguage, asked each time the box becomes active.
-    AboutBox(QWidget* parent, std::function<std::uint8_t()> currentLanguage);
+    // The caption follows the document's language, read each time the box becomes active.
+    AboutBox(QWidget* parent, const varko::Document& document);
 
     static constexpr int kWidth = 342;
     static constexpr int kHeight = 420;
@@ -20,5 +22,5 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::function<std::uint8_t()> currentLanguage_;
+    const varko::Document& document_;
 };

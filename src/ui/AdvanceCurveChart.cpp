@@ -49,7 +49,7 @@ void AdvanceCurveChart::setOperatingPoint(std::optional<int> row, std::optional<
     update();
 }
 
-void AdvanceCurveChart::setLanguage(std::uint8_t language) {
+void AdvanceCurveChart::setLanguage(Language language) {
     language_ = language;
     backgroundValid_ = false;
     update();

@@ -5,6 +5,7 @@
 // the highlight over it.
 
 #include "link/AdvanceCurves.h"
+#include "model/Language.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -21,7 +22,7 @@ public:
     void setOperatingPoint(std::optional<int> row, std::optional<QPointF> mark);
     std::optional<int> highlightedRow() const { return row_; }
     std::optional<QPointF> mark() const { return mark_; }
-    void setLanguage(std::uint8_t language);
+    void setLanguage(varko::Language language);
     QSize sizeHint() const override;
 
 protected:
@@ -36,7 +37,7 @@ private:
     std::vector<varko::AdvanceCurve> curves_;
     std::optional<int> row_;
     std::optional<QPointF> mark_;
-    std::uint8_t language_ = 0;
+    varko::Language language_ = varko::Language::English;
     QPixmap background_;
     bool backgroundValid_ = false;
 };

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+using varko::Language;
 using varko::textIn;
 using varko::TextRow;
 
@@ -72,7 +73,7 @@ CompareView::CompareView(QWidget* window)
 }
 
 void CompareView::showRows(const QList<CompareRow>& rows, const QString& otherName,
-                           std::uint8_t language) {
+                           Language language) {
     setWindowTitle(textIn(kTitle, language).arg(otherName));
     rows_->setHeaderLabels({textIn(kPage, language), textIn(kValue, language),
                             textIn(kWindow, language), textIn(kOther, language)});

@@ -4,6 +4,7 @@
 // other's values into the window. It only shows what it is given and tells what was asked; the
 // window decides what a row means.
 
+#include "model/Language.h"
 #include <QDialog>
 #include <QList>
 #include <QString>
@@ -26,7 +27,8 @@ public:
     explicit CompareView(QWidget* window);
 
     // The title names the other set; the texts are those of the language.
-    void showRows(const QList<CompareRow>& rows, const QString& otherName, std::uint8_t language);
+    void showRows(const QList<CompareRow>& rows, const QString& otherName,
+                  varko::Language language);
 
     QTreeWidget* rowList() const { return rows_; }
 

@@ -46,7 +46,7 @@ QString numbered(const QString& caption, int index) {
     return caption + ' ' + QString::number(index + 1);
 }
 
-QString speedText(const FormState& windowState, int pair, std::uint8_t language) {
+QString speedText(const FormState& windowState, int pair, Language language) {
     return NumberPair::textOf(pairTable()[pair], windowState.pairs[pair]) + ' ' +
            textIn(kRpm, language);
 }
@@ -64,7 +64,7 @@ QStringList channelCaption(const QWidget* window, int channel, bool startRow, co
 }
 
 QStringList pairCaption(const QWidget* window, int p, const FormState& windowState,
-                        std::uint8_t language) {
+                        Language language) {
     const auto in = [p](int first, int count) { return p >= first && p < first + count; };
     const auto caption = [window](const char* name) { return captionOf(window, name); };
     if (in(Pair::advance, kBreakpoints * kBreakpoints)) {
@@ -135,7 +135,7 @@ QStringList checkCaption(const QWidget* window, int c) {
     return {captionOf(window, checkTable()[c].name)};
 }
 
-QStringList listCaption(const QWidget* window, int list, std::uint8_t language) {
+QStringList listCaption(const QWidget* window, int list, Language language) {
     switch (static_cast<ListValue>(list)) {
     case ListValue::Bike:
         return {captionOf(window, "LabelBike")};
@@ -207,7 +207,7 @@ const TextRow kOtherBytes = {"Other bytes", "Andere Bytes", "Autres octets", "Os
 
 ComparedValueName compareValueName(const QWidget* window, const MainWindowUi& ui,
                                    const ComparedValue& value, const FormState& windowState,
-                                   std::uint8_t language) {
+                                   Language language) {
     ComparedValueName name;
     const std::vector<QWidget*> controls = compareValueControls(ui, value);
     if (!controls.empty()) {
@@ -236,7 +236,7 @@ ComparedValueName compareValueName(const QWidget* window, const MainWindowUi& ui
 
 QString compareValueText(const MainWindowUi& ui, const ComparedValue& value,
                          const ParamImage& image, const FormState& state,
-                         const ParamImage& counterpart, std::uint8_t language) {
+                         const ParamImage& counterpart, Language language) {
     switch (value.kind) {
     case ValueKind::Pair:
         return NumberPair::textOf(pairTable()[value.index], state.pairs[value.index]);

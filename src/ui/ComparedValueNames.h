@@ -5,6 +5,7 @@
 
 #include "model/ComparedValues.h"
 #include "model/FormMapping.h"
+#include "model/Language.h"
 
 #include <QString>
 #include <cstdint>
@@ -22,13 +23,13 @@ struct ComparedValueName {
 // Reads the captions the window shows now, so the names follow the window's language.
 ComparedValueName compareValueName(const QWidget* window, const MainWindowUi& ui,
                                    const varko::ComparedValue& value,
-                                   const varko::FormState& windowState, std::uint8_t language);
+                                   const varko::FormState& windowState, varko::Language language);
 
 // The value as the window shows it for the image whose controls would hold state. The other
 // bytes show the raw values of those that differ from the counterpart.
 QString compareValueText(const MainWindowUi& ui, const varko::ComparedValue& value,
                          const varko::ParamImage& image, const varko::FormState& state,
-                         const varko::ParamImage& counterpart, std::uint8_t language);
+                         const varko::ParamImage& counterpart, varko::Language language);
 
 // The controls that show the value; none for the other bytes.
 std::vector<QWidget*> compareValueControls(const MainWindowUi& ui,

@@ -39,7 +39,7 @@ QString unitText(const UnitIdentity& unit) {
     return parts.join(QStringLiteral(", "));
 }
 
-QTreeWidgetItem* entryRow(const HistoryEntry& entry, int index, std::uint8_t language) {
+QTreeWidgetItem* entryRow(const HistoryEntry& entry, int index, Language language) {
     auto* row = new QTreeWidgetItem({QLocale().toString(entry.when, QLocale::ShortFormat),
                                      historyText(eventText(entry.event), language),
                                      unitText(entry.unit), QFileInfo(entry.openFile).fileName()});
@@ -51,7 +51,7 @@ QTreeWidgetItem* entryRow(const HistoryEntry& entry, int index, std::uint8_t lan
 } // namespace
 
 std::optional<HistoryEntry> chooseHistoryEntry(QWidget* parent, const QList<HistoryEntry>& entries,
-                                               std::uint8_t language) {
+                                               Language language) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("HistoryDialog"));
     dialog.setWindowTitle(historyText(HistoryText::Title, language));

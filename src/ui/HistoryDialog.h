@@ -2,6 +2,7 @@
 // File > History: the kept sets, newest first, with when, what, which unit and which file was
 // open. One is chosen by a double click or Open.
 
+#include "model/Language.h"
 #include "storage/History.h"
 
 #include <QList>
@@ -14,4 +15,4 @@ class QWidget;
 // one, or nullopt when the dialog was cancelled.
 std::optional<varko::HistoryEntry> chooseHistoryEntry(QWidget* parent,
                                                       const QList<varko::HistoryEntry>& entries,
-                                                      std::uint8_t language);
+                                                      varko::Language language);

@@ -77,7 +77,7 @@ void LivePlot::setPaused(bool paused) {
     update();
 }
 
-void LivePlot::setLanguage(std::uint8_t language) {
+void LivePlot::setLanguage(Language language) {
     language_ = language;
     backgroundValid_ = false;
     update();

@@ -6,6 +6,7 @@
 // than the lines can move by a pixel, so a steady stream of frames costs little.
 
 #include "link/LiveHistory.h"
+#include "model/Language.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -23,7 +24,7 @@ public:
     void add(const varko::PlotSample& sample);
     void setWindowMs(qint64 windowMs);
     void setPaused(bool paused);
-    void setLanguage(std::uint8_t language);
+    void setLanguage(varko::Language language);
 
     // How long a new sample waits at most before it is drawn.
     int paceMs() const;
@@ -46,7 +47,7 @@ private:
     void restartPace();
 
     varko::LiveHistory history_;
-    std::uint8_t language_ = 0;
+    varko::Language language_ = varko::Language::English;
     QTimer* pace_;
     bool unseenSamples_ = false;
     std::optional<double> hoverX_;

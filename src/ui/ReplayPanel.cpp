@@ -39,7 +39,7 @@ ReplayPanel::ReplayPanel(QWidget* parent)
     connect(stop_, &QPushButton::clicked, this, &ReplayPanel::stopChosen);
 }
 
-void ReplayPanel::setTexts(std::uint8_t language, const QString& fileName) {
+void ReplayPanel::setTexts(varko::Language language, const QString& fileName) {
     language_ = language;
     setWindowTitle(liveLogText(LiveLogText::Replaying, language).arg(fileName));
     stop_->setText(liveLogText(LiveLogText::StopReplay, language));

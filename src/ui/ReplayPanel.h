@@ -3,6 +3,7 @@
 // log and the way back to the unit. It shows what the driver tells it and reports the user's
 // choices; the replay itself runs elsewhere.
 
+#include "model/Language.h"
 #include <QDockWidget>
 
 class QComboBox;
@@ -16,7 +17,7 @@ public:
     explicit ReplayPanel(QWidget* parent);
 
     // The texts of the language; fileName names the log in the title.
-    void setTexts(std::uint8_t language, const QString& fileName);
+    void setTexts(varko::Language language, const QString& fileName);
     // The slider runs over the records 0..count-1.
     void setLength(int count);
     // Where playing stands: the next record and the log's time played, in milliseconds.
@@ -32,7 +33,7 @@ signals:
     void stopChosen();
 
 private:
-    std::uint8_t language_ = 0;
+    varko::Language language_ = varko::Language::English;
     bool playing_ = false;
     QPushButton* play_;
     QComboBox* speed_;

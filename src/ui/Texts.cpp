@@ -19,6 +19,7 @@
 namespace {
 
 using varko::kLanguageCount;
+using varko::Language;
 
 enum class Target {
     Caption,     // caption, title, tab text or menu text
@@ -304,7 +305,7 @@ static_assert(std::size(kMapTexts) == std::size_t(MapText::Dropped) + 1);
 constexpr const char* kAboutBoxCaptions[kLanguageCount] = {"About VARKO", "Über Programm VARKO",
                                                            "Information VARKO", "O programu VARKO"};
 
-QString rowText(const TableRow& row, std::uint8_t language) {
+QString rowText(const TableRow& row, Language language) {
     if (row.message >= 0) {
         return varko::messageText(row.message, language);
     }
@@ -389,7 +390,7 @@ template <typename Apply> void forEachRowControl(const TableRow& row, Apply appl
 
 } // namespace
 
-void applyTexts(QMainWindow* window, std::uint8_t language) {
+void applyTexts(QMainWindow* window, Language language) {
     const auto* connectionLabel = namedControl<QWidget>(window, "LabelSpojeni");
     const bool noConnection = connectionLabel != nullptr && !connectionLabel->isHidden();
     for (const TableRow& row : kTextTable) {
@@ -405,23 +406,23 @@ void applyTexts(QMainWindow* window, std::uint8_t language) {
         chart->setLanguage(language);
 }
 
-QString aboutBoxCaption(std::uint8_t language) {
-    return language < kLanguageCount ? QString::fromUtf8(kAboutBoxCaptions[language]) : QString();
+QString aboutBoxCaption(Language language) {
+    return QString::fromUtf8(kAboutBoxCaptions[columnOf(language)]);
 }
 
-QString historyText(HistoryText text, std::uint8_t language) {
+QString historyText(HistoryText text, Language language) {
     return varko::textIn(kHistoryTexts[static_cast<std::size_t>(text)], language);
 }
 
-QString chartText(ChartText text, std::uint8_t language) {
+QString chartText(ChartText text, Language language) {
     return varko::textIn(kChartTexts[static_cast<std::size_t>(text)], language);
 }
 
-QString liveLogText(LiveLogText text, std::uint8_t language) {
+QString liveLogText(LiveLogText text, Language language) {
     return varko::textIn(kLiveLogTexts[static_cast<std::size_t>(text)], language);
 }
 
-QString mapText(MapText text, std::uint8_t language) {
+QString mapText(MapText text, Language language) {
     return varko::textIn(kMapTexts[static_cast<std::size_t>(text)], language);
 }
 

@@ -3,6 +3,7 @@
 // the one routine that writes them into the controls. Texts the table leaves alone are built
 // into the window where the control is made.
 
+#include "model/Language.h"
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -13,7 +14,7 @@ class QObject;
 // Writes every caption, hint and list entry of the language into the window and, while no unit
 // answers, the no-data texts of the live labels. A language out of range reads as English. The
 // language menu's check mark is the window's own (its typed menu items).
-void applyTexts(QMainWindow* window, std::uint8_t language);
+void applyTexts(QMainWindow* window, varko::Language language);
 
 // A hint "short|long" (or one text for both): the long part is the status bar text shown while
 // the pointer is over the control or the menu item is highlighted; the short part becomes the
@@ -22,7 +23,7 @@ void setHint(QObject* target, const QString& hint, bool withTooltip);
 
 // The about box's caption in the language; empty for a language out of range, which leaves the
 // caption as it is.
-QString aboutBoxCaption(std::uint8_t language);
+QString aboutBoxCaption(varko::Language language);
 
 enum class HistoryText {
     Title,
@@ -38,7 +39,7 @@ enum class HistoryText {
     NotKept, // the status bar's note when a set could not be kept
 };
 // A text of the history's dialog or note; a language out of range reads as English.
-QString historyText(HistoryText text, std::uint8_t language);
+QString historyText(HistoryText text, varko::Language language);
 
 enum class ChartText {
     Speed,
@@ -52,7 +53,7 @@ enum class ChartText {
     SaveFailed,
 };
 // A text of the live plot or the advance-curve chart; a language out of range reads as English.
-QString chartText(ChartText text, std::uint8_t language);
+QString chartText(ChartText text, varko::Language language);
 enum class LiveLogText {
     FileFilter,  // the log dialogs' filter
     Recording,   // the status bar while recording: %1 seconds, %2 frames
@@ -68,7 +69,7 @@ enum class LiveLogText {
     StopReplay,
 };
 // A text of recording or replaying; a language out of range reads as English.
-QString liveLogText(LiveLogText text, std::uint8_t language);
+QString liveLogText(LiveLogText text, varko::Language language);
 enum class MapText {
     MovingHint,
     TimeAtCell, // %1 frames, %2 seconds
@@ -81,7 +82,7 @@ enum class MapText {
     Dropped,    // %1 values
 };
 // A text of the map's cells, its bulk edits or its paste; a language out of range reads as English.
-QString mapText(MapText text, std::uint8_t language);
+QString mapText(MapText text, varko::Language language);
 
 // Every control name the text table holds.
 QStringList textControlNames();

@@ -218,8 +218,8 @@ void TestCompareView::compareWithFile() {
     QCOMPARE(f.window->document().image(), before); // the window keeps its set
     QCOMPARE(f.fileLabel(), QString());
     if (!readable) {
-        QCOMPARE(f.window.boxes.shown,
-                 QStringList{varko::messageText(varko::Msg::openFileError, 0)});
+        QCOMPARE(f.window.boxes.shown, QStringList{varko::messageText(varko::Msg::openFileError,
+                                                                      varko::Language::English)});
         QVERIFY(view(f.window) == nullptr);
         return;
     }

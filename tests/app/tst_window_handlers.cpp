@@ -173,7 +173,7 @@ void TestWindowHandlers::hintsAndTexts() {
     // two advance labels, which show their caption until the next frame.
     window.find("LabelSpojeni")->hide();
     window.find<QLabel>("LabelKillSwitch")->setText("live");
-    applyTexts(&*window, Language::english);
+    applyTexts(&*window, varko::Language::English);
     QCOMPARE(window.find<QLabel>("LabelAdvance1")->text(), QString::fromUtf8("Advance [°]"));
     QCOMPARE(window.find<QLabel>("LabelAdvance2")->text(), QString::fromUtf8("Advance [°]"));
     QCOMPARE(window.find<QLabel>("LabelKillSwitch")->text(), QString("live"));

@@ -40,7 +40,7 @@ private slots:
     // Each language reached from another one: texts of the makers' table, one of ours, and the
     // live labels, which show their no-data texts while no unit answers.
     void switchRewritesTheWindow_data() {
-        QTest::addColumn<int>("language");
+        QTest::addColumn<varko::Language>("language");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("fileMenu");
         QTest::addColumn<QString>("firstClassic"); // the model list's entry 12
@@ -49,7 +49,7 @@ private slots:
         QTest::addColumn<QString>("pickupLive");
         QTest::addColumn<QString>("killSwitchLive");
         QTest::addColumn<QString>("programCountLive");
-        QTest::newRow("English") << Language::english << "Programming of VARKO unit"
+        QTest::newRow("English") << varko::Language::English << "Programming of VARKO unit"
                                  << "&File"
                                  << "Classic (1 lobe, 1 or 2 pick-up) "
                                  << "Servo"
@@ -57,7 +57,7 @@ private slots:
                                  << "Pick-up (CKPS) 2 = ---"
                                  << "Kill switch: ---"
                                  << "Number of Programing= ---";
-        QTest::newRow("German") << Language::german << "Programmierung der VARKO Zündbox"
+        QTest::newRow("German") << varko::Language::German << "Programmierung der VARKO Zündbox"
                                 << "&Datei"
                                 << "Klassisch (1 Leitst. 1 od. 2 Geber)"
                                 << "Servo"
@@ -65,7 +65,7 @@ private slots:
                                 << "Geber(CKPS) 2 = ---"
                                 << "Not Aus: ---"
                                 << "Programmierungsanzahl= ---";
-        QTest::newRow("French") << Language::french << "Programation de VARKO unité"
+        QTest::newRow("French") << varko::Language::French << "Programation de VARKO unité"
                                 << "&Fichier"
                                 << "Classique (1 lobe, 1 or 2 pick-up) "
                                 << "Servo"
@@ -73,7 +73,7 @@ private slots:
                                 << "Capteur(CKPS) 2 = ---"
                                 << "Interrupteur de sécurité: ---"
                                 << "Nombre de programmations= ---";
-        QTest::newRow("Czech") << Language::czech << "Programování jednotky VARKO"
+        QTest::newRow("Czech") << varko::Language::Czech << "Programování jednotky VARKO"
                                << "&Soubor"
                                << "Klasika (1 výstupek, 1 nebo 2 snimače)"
                                << "Servo"
@@ -83,7 +83,7 @@ private slots:
                                << "Počet programování= ---";
     }
     void switchRewritesTheWindow() {
-        QFETCH(int, language);
+        QFETCH(varko::Language, language);
         QFETCH(QString, title);
         QFETCH(QString, fileMenu);
         QFETCH(QString, firstClassic);
@@ -94,11 +94,11 @@ private slots:
         QFETCH(QString, programCountLive);
         FlowsFixture f;
         QVERIFY(!f.window.find("LabelSpojeni")->isHidden());
-        f.trigger(kLanguageItems[(language + 1) % kLanguageCount]);
-        f.trigger(kLanguageItems[language]);
+        f.trigger(kLanguageItems[(columnOf(language) + 1) % kLanguageCount]);
+        f.trigger(kLanguageItems[columnOf(language)]);
 
-        QCOMPARE(int(f.window->document().language()), language);
-        QCOMPARE(checkedLanguageItems(f), QStringList{kLanguageItems[language]});
+        QCOMPARE(f.window->document().language(), language);
+        QCOMPARE(checkedLanguageItems(f), QStringList{kLanguageItems[columnOf(language)]});
         QCOMPARE(f.window->windowTitle(), title);
         QCOMPARE(f.window->findChild<QMenu*>("MenuFile")->title(), fileMenu);
         QCOMPARE(f.window.find<QComboBox>("ComboBoxBike")->itemText(12), firstClassic);
@@ -112,10 +112,11 @@ private slots:
     void exactlyOneCheckMark() {
         FlowsFixture f;
         QCOMPARE(checkedLanguageItems(f), QStringList{"MenuEnglish"});
-        for (const int language : {Language::czech, Language::french, Language::french,
-                                   Language::german, Language::english}) {
-            f.trigger(kLanguageItems[language]);
-            QCOMPARE(checkedLanguageItems(f), QStringList{kLanguageItems[language]});
+        for (const varko::Language language :
+             {varko::Language::Czech, varko::Language::French, varko::Language::French,
+              varko::Language::German, varko::Language::English}) {
+            f.trigger(kLanguageItems[columnOf(language)]);
+            QCOMPARE(checkedLanguageItems(f), QStringList{kLanguageItems[columnOf(language)]});
         }
     }
 
@@ -171,7 +172,7 @@ private slots:
     }
 
     void manualErrorInFrench() {
-        QCOMPARE(messageText(Msg::manualOpenError, Language::french),
+        QCOMPARE(messageText(Msg::manualOpenError, varko::Language::French),
                  QString("Erreur à l´ouvertur du Fichier manual_briskal_varko_fr.pdf !"));
     }
 };

@@ -388,7 +388,7 @@ private slots:
         saved.limiter() = 95;
         QVERIFY(saveParamFile(path, saved));
         Run run({"varko", "DEUTSCH", path});
-        QCOMPARE(run.window->document().language(), 1);
+        QCOMPARE(run.window->document().language(), varko::Language::German);
         QCOMPARE(int(run.window->document().image().limiter()), 95);
         QCOMPARE(run.fileLabel(), path);
         QCOMPARE(run.boxes.shown, QStringList());
@@ -401,9 +401,10 @@ private slots:
     void otherArgumentsAreReported() {
         ScopedConfigDir config;
         Run run({"varko", "CESKY", "/nowhere/bike.ign", "--frobnicate"});
-        QCOMPARE(run.window->document().language(), 3);
+        QCOMPARE(run.window->document().language(), varko::Language::Czech);
         QCOMPARE(run.boxes.warnings,
-                 QStringList{ignoredArgumentsText({"/nowhere/bike.ign", "--frobnicate"}, 3)});
+                 QStringList{ignoredArgumentsText({"/nowhere/bike.ign", "--frobnicate"},
+                                                  varko::Language::Czech)});
         QVERIFY(run.boxes.warnings.first().contains("/nowhere/bike.ign\n--frobnicate"));
         QCOMPARE(run.fileLabel(), QString());
     }

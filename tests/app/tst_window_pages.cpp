@@ -153,7 +153,8 @@ void TestWindowPages::pagesFitAndShowWholeTexts() {
 
 // Its labels are the same in every language.
 void TestWindowPages::aboutBoxShowsWholeTexts() {
-    AboutBox box(nullptr, [] { return std::uint8_t(Language::english); });
+    const varko::Document document;
+    AboutBox box(nullptr, document);
     box.show();
     checkChildren(&box);
     const QStringList clipped = clippedTexts(&box);
@@ -169,7 +170,7 @@ void TestWindowPages::warningsShowTheirWholeText_data() {
 void TestWindowPages::warningsShowTheirWholeText() {
     QFETCH(int, language);
     WindowFixture window;
-    applyTexts(&*window, std::uint8_t(language));
+    applyTexts(&*window, varko::languageNumber(language));
     for (int t = 1; t <= 8; ++t)
         window.find(QStringLiteral("LabelTest%1").arg(t))->show();
     auto* dataError = window.find<QLabel>("LabelEeDataErr");
@@ -181,7 +182,8 @@ void TestWindowPages::warningsShowTheirWholeText() {
     QString largest;
     QSize largestSize;
     for (int unitVersion = 0; unitVersion <= 255; ++unitVersion) {
-        setWarningText(version, varko::versionMismatchText(unitVersion, std::uint8_t(language)));
+        setWarningText(version,
+                       varko::versionMismatchText(unitVersion, varko::languageNumber(language)));
         QVERIFY2(showsWholeText(*version), qPrintable(version->text()));
         const QSize size = version->size();
         if (size.height() > largestSize.height() ||

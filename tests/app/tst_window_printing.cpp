@@ -87,7 +87,7 @@ QString differences(const WindowLook& before, const WindowLook& after) {
     return changed.join(", ");
 }
 
-QString stampLeadIn(std::uint8_t language) {
+QString stampLeadIn(varko::Language language) {
     return messageText(Msg::printDateTime, language);
 }
 
@@ -135,7 +135,7 @@ private slots:
 
         QCOMPARE(printers.pages.size(), 1);
         QCOMPARE(shownWhilePrinting, QStringList());
-        QVERIFY2(stamp.startsWith(stampLeadIn(Language::english)), qPrintable(stamp));
+        QVERIFY2(stamp.startsWith(stampLeadIn(varko::Language::English)), qPrintable(stamp));
         QVERIFY(stampOnWhite);
         QVERIFY(windowWhite);
         // The page is the client area below the menu bar, in its proportions.
@@ -233,9 +233,9 @@ private slots:
         const WindowLook after = lookOf(f);
         QVERIFY2(after == before, qPrintable(differences(before, after)));
         QCOMPARE(printers.jobsOffered, jobsOffered);
-        const QString told = printer.isEmpty()
-                                 ? noPrinterText(Language::french)
-                                 : printFailedText(printer, printers.refusal, Language::french);
+        const QString told =
+            printer.isEmpty() ? noPrinterText(varko::Language::French)
+                              : printFailedText(printer, printers.refusal, varko::Language::French);
         QCOMPARE(f.window.boxes.asked, QStringList{told});
         QVERIFY(f.dialogs.shown.isEmpty());
     }
@@ -305,7 +305,8 @@ private slots:
         f.window.boxes.answers << MessageBoxes::Answer::Yes;
         f.dialogs.paths << pdf;
         f.trigger("MenuPrint");
-        QCOMPARE(f.window.boxes.warnings, QStringList{pdfNotWrittenText(pdf, Language::english)});
+        QCOMPARE(f.window.boxes.warnings,
+                 QStringList{pdfNotWrittenText(pdf, varko::Language::English)});
         QVERIFY(!QFile::exists(pdf));
     }
 };

@@ -24,7 +24,7 @@ using namespace varko;
 namespace {
 
 QString englishMessage(int n) {
-    return messageText(n, Language::english);
+    return messageText(n, varko::Language::English);
 }
 
 // The 200 numbers of a dump, after checking its shape: 20 lines of 10 numbers, one blank apart.

@@ -36,13 +36,12 @@ inline bool colourIn(LiveColour colour, std::initializer_list<LiveColour> allowe
 // A label "<caption> <n><separator><word>" where the word is onWord exactly when the label has
 // the on colour, and offWord on the normal colour otherwise.
 inline void requireStateLabel(const LiveLabel& label, const QString& prefix, bool on,
-                              LiveColour onColour, int onWord, int offWord, std::uint8_t language) {
+                              LiveColour onColour, int onWord, int offWord, Language language) {
     FUZZ_REQUIRE(label.text == prefix + messageText(on ? onWord : offWord, language));
     FUZZ_REQUIRE(label.colour == (on ? onColour : LiveColour::Normal));
 }
 
-inline void requireLiveTable(const MonitorData& d, const LiveDisplay& shown,
-                             std::uint8_t language) {
+inline void requireLiveTable(const MonitorData& d, const LiveDisplay& shown, Language language) {
     const auto text = [language](int message) { return messageText(message, language); };
     for (const FlagLabelRow& row : kFlagLabels)
         requireStateLabel(shown.*row.label, text(row.caption) + QStringLiteral(" - "),

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     constexpr std::size_t kHeader = 6;
     if (size < kHeader)
         return 0;
-    const std::uint8_t language = data[0] % kLanguageCount;
+    const Language language = languageNumber(data[0] % kLanguageCount);
     ParamImage image;
     image[Field::bike] = data[1];
     image[Field::limiter] = data[2];

@@ -132,7 +132,9 @@ private slots:
                                 " (it is the print server's, readable by root)"));
             QCOMPARE(pageCount(taken), 1);
             const QString text = textOf(taken);
-            QVERIFY2(text.contains(varko::messageText(varko::Msg::printDateTime, 0).trimmed()),
+            QVERIFY2(text.contains(
+                         varko::messageText(varko::Msg::printDateTime, varko::Language::English)
+                             .trimmed()),
                      qPrintable(text));
             for (const char* hidden : {"Set TPS 0 %", "Set TPS 100 %", "Programming after change"})
                 QVERIFY2(!text.contains(hidden), hidden);

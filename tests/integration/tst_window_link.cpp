@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(localizedText(window, "LabelKillSwitch"), "Kill switch: ---");
         QCOMPARE(localizedText(window, "LabelAdvance1"),
                  QString::fromUtf8("Advance 1 = --- [\u00B0]"));
-        applyTexts(&*window, Language::german);
+        applyTexts(&*window, varko::Language::German);
         QCOMPARE(localizedText(window, "LabelAdvance1"),
                  QString::fromUtf8("Vorzündung 1 = --- [\u00B0]"));
         QCOMPARE(localizedText(window, "LabelMonPilotLight"), "Schaltblitz - ---");

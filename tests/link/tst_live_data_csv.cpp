@@ -114,8 +114,8 @@ private slots:
         ParamImage image;
         image.bike() = kBikeSpecial; // all four advance labels in use
         image.throttleMap() = 1;
-        QVERIFY(decodeLiveRecord(back, image, 0).display ==
-                decodeLiveRecord(record, image, 0).display);
+        QVERIFY(decodeLiveRecord(back, image, Language::English).display ==
+                decodeLiveRecord(record, image, Language::English).display);
     }
 
     // Line 3 of a three-frame log: a good line with one field replaced, or a line of its own.

@@ -40,7 +40,7 @@ MonitorData healthyData() {
 }
 
 DecodedMonitor decode(const MonitorData& d, const ParamImage& image = testImage(),
-                      std::uint8_t language = Language::english) {
+                      varko::Language language = varko::Language::English) {
     const auto decoded = decodeMonitorFrame(buildMonitorFrame(d), image, language);
     return decoded.value_or(DecodedMonitor{});
 }
@@ -104,7 +104,7 @@ private slots:
     void wrongCheckByteIsIgnored() {
         LinkFrame frame = buildMonitorFrame(healthyData());
         frame.bytes[kFrameSize - 1] ^= 1;
-        QVERIFY(!decodeMonitorFrame(frame, testImage(), Language::english));
+        QVERIFY(!decodeMonitorFrame(frame, testImage(), varko::Language::English));
     }
 
     void speed_data() {
@@ -356,7 +356,7 @@ private slots:
     void textsFollowTheLanguage() {
         MonitorData d = healthyData();
         d.killSwitch = 1;
-        const LiveDisplay german = decode(d, testImage(), Language::german).display;
+        const LiveDisplay german = decode(d, testImage(), varko::Language::German).display;
         QCOMPARE(german.killSwitch.text, "Not Aus - JA");
         QCOMPARE(german.advance[0].text, QString::fromUtf8("Vorzündung = 0 ") + kDegree);
     }

@@ -161,7 +161,7 @@ void TestNormalize::windowSettings() {
     QFETCH(int, language);
     QFETCH(int, port);
     QFETCH(int, scan);
-    WindowSettings settings{static_cast<std::uint8_t>(language), static_cast<std::uint8_t>(port),
+    WindowSettings settings{static_cast<Language>(language), static_cast<std::uint8_t>(port),
                             static_cast<std::uint8_t>(scan)};
     ParamImage image = consistentImage();
     const ParamImage before = image;

@@ -32,8 +32,10 @@ SettingsValues changedValues() {
     values.top = 20;
     values.height = 800;
     values.width = 1000;
-    values.window = {
-        .language = 2, .portSelection = 20, .scanIndex = 0, .backupBeforeProgramming = false};
+    values.window = {.language = Language::French,
+                     .portSelection = 20,
+                     .scanIndex = 0,
+                     .backupBeforeProgramming = false};
     values.file = QStringLiteral("/home/rider/Mopeds/ä b.ign");
     values.iniDir = QStringLiteral("/home/rider/Mopeds/ä b.ign");
     values.activePage = 2;
@@ -100,7 +102,7 @@ private slots:
         QVERIFY(sameValues(values, presetValues()));
         QCOMPARE(values.window.portSelection, 0);
         QCOMPARE(values.window.scanIndex, 255);
-        QCOMPARE(values.window.language, 0);
+        QCOMPARE(values.window.language, Language::English);
         QCOMPARE(values.activePage, 1);
         QVERIFY(values.file.isEmpty() && values.iniDir.isEmpty());
     }

@@ -47,11 +47,3 @@ constexpr int bike = 1;
 constexpr int advanceMap = 2;
 constexpr int servo = 3;
 } // namespace Page
-
-// The window's languages.
-namespace Language {
-constexpr int english = 0;
-constexpr int german = 1;
-constexpr int french = 2;
-constexpr int czech = 3;
-} // namespace Language

@@ -21,7 +21,7 @@ const QStringList kOwnPhrases = {"User Manual", "Benutzerhandbuch", "Manuel d'ut
 
 QString manualPath(int language) {
     return QDir(QStringLiteral(VARKO_MANUAL_DIR))
-        .filePath(messageText(Msg::manualFile, std::uint8_t(language)));
+        .filePath(messageText(Msg::manualFile, languageNumber(language)));
 }
 
 // Standard output of a poppler tool; fails the test when the tool cannot run.

@@ -31,7 +31,8 @@ LiveOptions steadyOptions(int rpm, int throttle) {
 }
 
 DecodedMonitor askAndDecode(SimulatedUnit& unit) {
-    return decodeMonitorFrame(ask(unit), unit.store(), 0).value_or(DecodedMonitor{});
+    return decodeMonitorFrame(ask(unit), unit.store(), Language::English)
+        .value_or(DecodedMonitor{});
 }
 
 } // namespace

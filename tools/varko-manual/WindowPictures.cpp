@@ -45,13 +45,13 @@ constexpr std::array<const char*, 4> kPagePictures = {"page-miscellaneous", "pag
                                                       "page-advance-map", "page-servo"};
 
 // Numbers in the window are grouped as a user of that language sees them.
-QLocale localeOf(std::uint8_t language) {
+QLocale localeOf(varko::Language language) {
     switch (language) {
-    case 1:
+    case varko::Language::German:
         return QLocale(QLocale::German, QLocale::Germany);
-    case 2:
+    case varko::Language::French:
         return QLocale(QLocale::French, QLocale::France);
-    case 3:
+    case varko::Language::Czech:
         return QLocale(QLocale::Czech, QLocale::CzechRepublic);
     default:
         return QLocale(QLocale::English, QLocale::UnitedStates);
@@ -105,7 +105,7 @@ QImage framed(const QPixmap& grabbed) {
 
 } // namespace
 
-QMap<QString, QImage> renderWindowPictures(std::uint8_t language, const QString& simulator) {
+QMap<QString, QImage> renderWindowPictures(varko::Language language, const QString& simulator) {
     UnseenMessageBoxes boxes;
     UnitSimulator unit;
     const QString unitError = unit.start(simulator);
@@ -113,7 +113,10 @@ QMap<QString, QImage> renderWindowPictures(std::uint8_t language, const QString&
     const std::unique_ptr<QMainWindow> shown = startProgramWindow();
     QMainWindow& window = *shown;
     // As a user chooses it: the language menu lists the languages in their order.
-    window.findChild<QMenu*>(QStringLiteral("MenuLanguage"))->actions().at(language)->trigger();
+    window.findChild<QMenu*>(QStringLiteral("MenuLanguage"))
+        ->actions()
+        .at(static_cast<int>(varko::columnOf(language)))
+        ->trigger();
     window.findChild<varko::Document*>()->apply(
         [](varko::ParamImage& image) {
             image.bike() = shownModelCode();

@@ -86,8 +86,9 @@ int main(int argc, char* argv[]) {
     const QDir output(arguments[2]);
     QStringList written;
 
-    for (std::uint8_t language = 0; language < varko::kLanguageCount; ++language) {
-        const QString textPath = texts.filePath(QString::fromLatin1(kTextNames[language]));
+    for (int number = 0; number < varko::kLanguageCount; ++number) {
+        const varko::Language language = varko::languageNumber(number);
+        const QString textPath = texts.filePath(QString::fromLatin1(kTextNames[number]));
         QFile text(textPath);
         if (!text.open(QIODevice::ReadOnly))
             return fail(QStringLiteral("cannot read %1: %2").arg(textPath, text.errorString()));
@@ -98,7 +99,7 @@ int main(int argc, char* argv[]) {
         const QString error = writeManual(markdown, pictures, titleOf(markdown), pdfPath);
         if (!error.isEmpty())
             return fail(QStringLiteral("%1: %2").arg(textPath, error));
-        if (language == 0 /* English */ &&
+        if (language == varko::Language::English &&
             !pictures.value(QStringLiteral("page-advance-map")).save(arguments[5]))
             return fail(QStringLiteral("cannot write %1").arg(arguments[5]));
         written << pdfPath;

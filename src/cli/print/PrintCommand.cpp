@@ -13,12 +13,12 @@
 namespace varko::cli {
 namespace {
 
-std::optional<std::uint8_t> languageOf(const QString& word) {
+std::optional<Language> languageOf(const QString& word) {
     static const QStringList words = {"en", "de", "fr", "cz"};
     const qsizetype index = words.indexOf(word);
     if (index < 0)
         return std::nullopt;
-    return static_cast<std::uint8_t>(index);
+    return languageNumber(static_cast<int>(index));
 }
 
 int printCommand(const QStringList& words, CliIo& io) {
