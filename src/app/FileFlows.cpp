@@ -11,7 +11,6 @@
 #include "ui/MainWindowUi.h"
 #include "ui/MessageBoxes.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -41,23 +40,19 @@ FileFlows::FileFlows(QMainWindow& window, MainWindowUi& ui, Document& document, 
                   {}},
       programFolderFile_(QCoreApplication::applicationDirPath() + "/data.ign") {
     struct Binding {
-        QAction* menuItem;
-        QAbstractButton* toolbarButton; // nullptr: none
+        QAction* command;
         void (FileFlows::*handler)();
     };
     const Binding bindings[] = {
-        {ui.menu.newImage, ui.toolbar.newImage, &FileFlows::newImage},
-        {ui.menu.open, ui.toolbar.open, &FileFlows::open},
-        {ui.menu.openFromProgramFolder, nullptr, &FileFlows::openFromProgramFolder},
-        {ui.menu.compareFile, nullptr, &FileFlows::compareWithFile},
-        {ui.menu.save, ui.toolbar.save, &FileFlows::save},
-        {ui.menu.saveToProgramFolder, nullptr, &FileFlows::saveToProgramFolder},
+        {ui.menu.newImage, &FileFlows::newImage},
+        {ui.menu.open, &FileFlows::open},
+        {ui.menu.openFromProgramFolder, &FileFlows::openFromProgramFolder},
+        {ui.menu.compareFile, &FileFlows::compareWithFile},
+        {ui.menu.save, &FileFlows::save},
+        {ui.menu.saveToProgramFolder, &FileFlows::saveToProgramFolder},
     };
-    for (const Binding& b : bindings) {
-        connect(b.menuItem, &QAction::triggered, this, b.handler);
-        if (b.toolbarButton != nullptr)
-            connect(b.toolbarButton, &QAbstractButton::clicked, this, b.handler);
-    }
+    for (const Binding& b : bindings)
+        connect(b.command, &QAction::triggered, this, b.handler);
 }
 
 void FileFlows::setLastFilePath(const QString& path) {

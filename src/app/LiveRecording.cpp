@@ -6,7 +6,6 @@
 #include "ui/MessageBoxes.h"
 #include "ui/Texts.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
@@ -27,7 +26,6 @@ LiveRecording::LiveRecording(QWidget& window, MainWindowUi& ui, const Document& 
     secondTimer_->setInterval(1000);
     connect(secondTimer_, &QTimer::timeout, this, &LiveRecording::showState);
     connect(ui_.menu.recordLiveData, &QAction::triggered, this, &LiveRecording::toggled);
-    connect(ui_.toolbar.recordLiveData, &QAbstractButton::clicked, this, &LiveRecording::toggled);
 }
 
 void LiveRecording::frame(const LiveRecord& record) {
@@ -52,7 +50,6 @@ void LiveRecording::setAvailable(bool available) {
     if (!available)
         stop();
     ui_.menu.recordLiveData->setEnabled(available);
-    ui_.toolbar.recordLiveData->setEnabled(available);
 }
 
 void LiveRecording::toggled(bool on) {
@@ -77,7 +74,6 @@ void LiveRecording::start() {
 void LiveRecording::showState() {
     const bool on = recorder_.isRecording();
     ui_.menu.recordLiveData->setChecked(on);
-    ui_.toolbar.recordLiveData->setChecked(on);
     if (on != secondTimer_->isActive())
         on ? secondTimer_->start() : secondTimer_->stop();
     statusField_->setVisible(on);

@@ -7,7 +7,6 @@
 #include "ui/PagePainting.h"
 #include "ui/Printers.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QMainWindow>
 
@@ -18,7 +17,6 @@ PrintMenu::PrintMenu(QMainWindow& window, MainWindowUi& ui, const Document& docu
     : QObject(&window), window_(window), document_(document),
       takePrintout_(std::move(takePrintout)) {
     connect(ui.menu.print, &QAction::triggered, this, &PrintMenu::print);
-    connect(ui.toolbar.print, &QAbstractButton::clicked, this, &PrintMenu::print);
     connect(ui.menu.printAll, &QAction::triggered, this, &PrintMenu::printAll);
     pdfDialog_.kind = FileDialog::Kind::Save;
     pdfDialog_.filter = QStringLiteral("PDF (*.pdf)|*.pdf");

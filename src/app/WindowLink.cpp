@@ -12,7 +12,6 @@
 #include "ui/MapCellGrid.h"
 #include "ui/MessageBoxes.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -115,8 +114,6 @@ void WindowLink::enableUnitActions(bool enabled) {
     for (QAction* action : {ui_.menu.read, ui_.menu.verify, ui_.menu.program, ui_.menu.compareUnit,
                             ui_.portMenu->menuAction()})
         action->setEnabled(enabled);
-    for (QAbstractButton* button : {ui_.toolbar.read, ui_.toolbar.verify, ui_.toolbar.program})
-        button->setEnabled(enabled);
 }
 
 void WindowLink::buildPortMenu() {
@@ -130,18 +127,9 @@ void WindowLink::buildPortMenu() {
 }
 
 void WindowLink::connectTransfers() {
-    struct Trigger {
-        QAction* menuItem;
-        QAbstractButton* toolbarButton;
-        void (WindowLink::*start)();
-    };
-    const Trigger triggers[] = {{ui_.menu.read, ui_.toolbar.read, &WindowLink::startRead},
-                                {ui_.menu.verify, ui_.toolbar.verify, &WindowLink::startVerify},
-                                {ui_.menu.program, ui_.toolbar.program, &WindowLink::startProgram}};
-    for (const Trigger& t : triggers) {
-        connect(t.menuItem, &QAction::triggered, this, t.start);
-        connect(t.toolbarButton, &QAbstractButton::clicked, this, t.start);
-    }
+    connect(ui_.menu.read, &QAction::triggered, this, &WindowLink::startRead);
+    connect(ui_.menu.verify, &QAction::triggered, this, &WindowLink::startVerify);
+    connect(ui_.menu.program, &QAction::triggered, this, &WindowLink::startProgram);
     connect(ui_.menu.openLiveDataLog, &QAction::triggered, replay_, &LiveReplayDriver::open);
     connect(ui_.menu.compareUnit, &QAction::triggered, this,
             [this] { unitComparison_->compareWithUnit(Msg::read, StatusColour::Normal); });

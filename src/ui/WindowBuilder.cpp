@@ -4,6 +4,7 @@
 #include "ui/WindowBuilder.h"
 
 #include "ui/ChartDocks.h"
+#include "ui/CommandButton.h"
 #include "ui/LiveColumn.h"
 #include "ui/MainWindowUi.h"
 #include "ui/PageBuilder.h"
@@ -20,10 +21,8 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QToolButton>
 
 namespace {
 
@@ -148,9 +147,19 @@ void buildMenus(QMainWindow* window, MainWindowUi& ui) {
 
 void buildToolbar(QWidget* client, MainWindowUi& ui) {
     MainWindowUi::ToolbarButtons& b = ui.toolbar;
+    const MainWindowUi::MenuActions& m = ui.menu;
     auto* group = placeWidget<QGroupBox>(client, "GroupBoxToolBar", 3, 0, 463, 43);
+    const auto place = [group](const char* name, QAction* command, int x, int y, int width,
+                               int height) {
+        auto* button = new CommandButton(group, command);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(x, y, width, height);
+        button->setFocusPolicy(Qt::NoFocus);
+        return button;
+    };
     struct PictureButton {
         QAbstractButton* MainWindowUi::ToolbarButtons::*member;
+        QAction* command;
         const char* name;
         ToolbarPicture picture;
         int x;
@@ -158,37 +167,37 @@ void buildToolbar(QWidget* client, MainWindowUi& ui) {
         int height;
     };
     using B = MainWindowUi::ToolbarButtons;
-    constexpr PictureButton pictures[] = {
-        {&B::newImage, "SpeedButton6", ToolbarPicture::New, 8, 24, 23},
-        {&B::open, "SpeedButton5", ToolbarPicture::Open, 33, 24, 23},
-        {&B::save, "SpeedButton7", ToolbarPicture::Save, 58, 24, 23},
-        {&B::print, "SpeedButtonPrint", ToolbarPicture::Print, 83, 24, 23},
-        {&B::undo, "SpeedButtonZpet", ToolbarPicture::Undo, 116, 23, 22},
-        {&B::redo, "SpeedButtonZnovu", ToolbarPicture::Redo, 140, 23, 22},
-        {&B::recordLiveData, "RecordLiveDataButton", ToolbarPicture::Record, 432, 24, 23},
+    const PictureButton pictures[] = {
+        {&B::newImage, m.newImage, "SpeedButton6", ToolbarPicture::New, 8, 24, 23},
+        {&B::open, m.open, "SpeedButton5", ToolbarPicture::Open, 33, 24, 23},
+        {&B::save, m.save, "SpeedButton7", ToolbarPicture::Save, 58, 24, 23},
+        {&B::print, m.print, "SpeedButtonPrint", ToolbarPicture::Print, 83, 24, 23},
+        {&B::undo, m.undo, "SpeedButtonZpet", ToolbarPicture::Undo, 116, 23, 22},
+        {&B::redo, m.redo, "SpeedButtonZnovu", ToolbarPicture::Redo, 140, 23, 22},
+        {&B::recordLiveData, m.recordLiveData, "RecordLiveDataButton", ToolbarPicture::Record, 432,
+         24, 23},
     };
     for (const PictureButton& p : pictures) {
-        auto* button = placeWidget<QToolButton>(group, p.name, p.x, 12, p.width, p.height);
+        CommandButton* button = place(p.name, p.command, p.x, 12, p.width, p.height);
         button->setIcon(toolbarIcon(p.picture));
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
         b.*p.member = button;
     }
-    b.recordLiveData->setCheckable(true);
-    struct PushButton {
+    struct TextButton {
         QAbstractButton* MainWindowUi::ToolbarButtons::*member;
+        QAction* command;
         const char* name;
         int x;
         int width;
     };
     // As wide as the longest caption of the four languages needs.
-    constexpr PushButton pushes[] = {{&B::read, "ButtonRead", 176, 60},
-                                     {&B::verify, "BitBtnVerify", 241, 82},
-                                     {&B::program, "BitBtnProgram", 328, 96}};
-    for (const PushButton& p : pushes) {
-        auto* button = placeWidget<QPushButton>(group, p.name, p.x, 13, p.width, 23);
-        button->setFocusPolicy(Qt::NoFocus);
-        b.*p.member = button;
+    const TextButton texts[] = {{&B::read, m.read, "ButtonRead", 176, 60},
+                                {&B::verify, m.verify, "BitBtnVerify", 241, 82},
+                                {&B::program, m.program, "BitBtnProgram", 328, 96}};
+    for (const TextButton& t : texts) {
+        CommandButton* button = place(t.name, t.command, t.x, 13, t.width, 23);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b.*t.member = button;
     }
 }
 
