@@ -19,7 +19,7 @@ enum class Kind { Plain, Flag, Millivolts, Advance };
 
 enum class Group { Time, Monitor, Recording };
 
-struct Column {
+struct CsvColumn {
     const char* name;
     Group group;
     Kind kind;
@@ -36,7 +36,7 @@ template <auto field, int index> auto& fieldOf(auto& data) {
 }
 
 template <auto field, int index = -1>
-constexpr Column frameColumn(const char* name, Kind kind, Group group = Group::Monitor) {
+constexpr CsvColumn frameColumn(const char* name, Kind kind, Group group = Group::Monitor) {
     using Value =
         std::remove_cvref_t<decltype(fieldOf<field, index>(std::declval<MonitorData&>()))>;
     return {name,
@@ -48,11 +48,11 @@ constexpr Column frameColumn(const char* name, Kind kind, Group group = Group::M
 }
 
 template <auto field, int index = -1>
-constexpr Column recordingColumn(const char* name, Kind kind) {
+constexpr CsvColumn recordingColumn(const char* name, Kind kind) {
     return frameColumn<field, index>(name, kind, Group::Recording);
 }
 
-const Column kColumns[] = {
+const CsvColumn kColumns[] = {
     {"time_ms", Group::Time, Kind::Plain, [](const LiveRecord& r) { return r.timeMs; },
      [](LiveRecord& r, qint64 v) { r.timeMs = v; }, std::numeric_limits<qint64>::max()},
     frameColumn<&MonitorData::rpm>("rpm", Kind::Plain),
@@ -98,7 +98,7 @@ const Column kColumns[] = {
     recordingColumn<&MonitorData::testValue, 7>("test8", Kind::Plain),
 };
 
-bool written(const Column& column, LiveCsvColumns columns) {
+bool written(const CsvColumn& column, LiveCsvColumns columns) {
     switch (column.group) {
     case Group::Time:
         return columns != LiveCsvColumns::Monitor;
@@ -110,7 +110,7 @@ bool written(const Column& column, LiveCsvColumns columns) {
     return false;
 }
 
-qint64 csvValue(const Column& column, qint64 stored) {
+qint64 csvValue(const CsvColumn& column, qint64 stored) {
     switch (column.kind) {
     case Kind::Plain:
         return stored;
@@ -125,7 +125,7 @@ qint64 csvValue(const Column& column, qint64 stored) {
 }
 
 // The stored value that writes as text; nothing when no value of the field would.
-std::optional<qint64> storedValue(const Column& column, const QString& text) {
+std::optional<qint64> storedValue(const CsvColumn& column, const QString& text) {
     bool ok = false;
     const qint64 value = text.toLongLong(&ok);
     if (!ok)
@@ -151,7 +151,7 @@ std::optional<std::vector<int>> headerPositions(const QStringList& names) {
         position.insert(names[i], i);
     }
     std::vector<int> positions;
-    for (const Column& column : kColumns) {
+    for (const CsvColumn& column : kColumns) {
         positions.push_back(position.value(QString::fromLatin1(column.name), -1));
         if (positions.back() < 0 && column.group != Group::Recording)
             return std::nullopt;
@@ -170,7 +170,7 @@ QString lineText(QIODevice& device) {
 
 QString liveCsvHeader(LiveCsvColumns columns) {
     QStringList names;
-    for (const Column& column : kColumns) {
+    for (const CsvColumn& column : kColumns) {
         if (written(column, columns))
             names << QString::fromLatin1(column.name);
     }
@@ -179,7 +179,7 @@ QString liveCsvHeader(LiveCsvColumns columns) {
 
 QString liveCsvLine(const LiveRecord& record, LiveCsvColumns columns) {
     QStringList fields;
-    for (const Column& column : kColumns) {
+    for (const CsvColumn& column : kColumns) {
         if (written(column, columns))
             fields << QString::number(csvValue(column, column.get(record)));
     }

@@ -13,14 +13,14 @@ public:
 };
 
 DesktopDocumentOpener desktopOpener;
-DocumentOpener* installed = nullptr;
+DocumentOpener* installedOpener = nullptr;
 
 } // namespace
 
 DocumentOpener& DocumentOpener::current() {
-    return installed != nullptr ? *installed : desktopOpener;
+    return installedOpener != nullptr ? *installedOpener : desktopOpener;
 }
 
 void DocumentOpener::install(DocumentOpener* opener) {
-    installed = opener;
+    installedOpener = opener;
 }

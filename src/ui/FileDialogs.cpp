@@ -49,14 +49,14 @@ public:
 };
 
 DesktopFileDialogs desktopDialogs;
-FileDialogs* installed = nullptr;
+FileDialogs* installedDialogs = nullptr;
 
 } // namespace
 
 FileDialogs& FileDialogs::current() {
-    return installed != nullptr ? *installed : desktopDialogs;
+    return installedDialogs != nullptr ? *installedDialogs : desktopDialogs;
 }
 
 void FileDialogs::install(FileDialogs* dialogs) {
-    installed = dialogs;
+    installedDialogs = dialogs;
 }

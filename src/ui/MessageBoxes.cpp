@@ -31,14 +31,14 @@ public:
 };
 
 DesktopMessageBoxes desktopBoxes;
-MessageBoxes* installed = nullptr;
+MessageBoxes* installedBoxes = nullptr;
 
 } // namespace
 
 MessageBoxes& MessageBoxes::current() {
-    return installed != nullptr ? *installed : desktopBoxes;
+    return installedBoxes != nullptr ? *installedBoxes : desktopBoxes;
 }
 
 void MessageBoxes::install(MessageBoxes* boxes) {
-    installed = boxes;
+    installedBoxes = boxes;
 }

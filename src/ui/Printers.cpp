@@ -59,14 +59,14 @@ public:
 };
 
 PlatformPrinters platformPrinters;
-Printers* installed = nullptr;
+Printers* installedPrinters = nullptr;
 
 } // namespace
 
 Printers& Printers::current() {
-    return installed != nullptr ? *installed : platformPrinters;
+    return installedPrinters != nullptr ? *installedPrinters : platformPrinters;
 }
 
 void Printers::install(Printers* printers) {
-    installed = printers;
+    installedPrinters = printers;
 }
