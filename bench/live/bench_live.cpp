@@ -4,6 +4,7 @@
 // varko-sim for 30 s: with no chart open, with the live plot open, and with the live plot and the
 // advance-curve chart open. Run without a display (offscreen) or under xvfb-run.
 
+#include "Controls.h"
 #include "SimulatedUnit.h"
 #include "app/MainWindow.h"
 #include "app/WindowLink.h"
@@ -147,7 +148,7 @@ Share measureConnected(MainWindow& window, const QStringList& viewItems) {
     window.deviceLink().engine().setPortResolver(portDevicePath);
     window.deviceLink().engine().selectPort(0);
 
-    auto* rpm = window.findChild<QLabel*>("LabelRpm");
+    auto* rpm = window.findChild<QLabel*>(Control::liveRpm);
     QString lastRpm = rpm->text();
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -169,7 +170,7 @@ Share measureConnected(MainWindow& window, const QStringList& viewItems) {
     loop.exec();
     share.cpuSeconds = cpuSeconds() - cpuStart;
     share.wallSeconds = wall.elapsed() / 1000.0;
-    share.connected = window.findChild<QLabel*>("LabelSpojeni")->isHidden();
+    share.connected = window.findChild<QLabel*>(Control::connectionLabel)->isHidden();
     simulator.terminate();
     simulator.waitForFinished(5000);
     return share;
@@ -205,8 +206,10 @@ int main(int argc, char* argv[]) {
     };
     const Run runs[] = {
         {"no chart open", {}, "< 1 %"},
-        {"live plot open", {"MenuLivePlot"}, "< 2 %"},
-        {"live plot and advance curves open", {"MenuLivePlot", "MenuAdvanceCurves"}, "< 2 %"},
+        {"live plot open", {Control::livePlotItem}, "< 2 %"},
+        {"live plot and advance curves open",
+         {Control::livePlotItem, Control::advanceCurvesItem},
+         "< 2 %"},
     };
     for (const Run& run : runs) {
         MainWindow window;

@@ -1,4 +1,5 @@
 #include "SoakRun.h"
+#include "Controls.h"
 
 #include "SimulatorProcess.h"
 #include "app/WindowLink.h"
@@ -158,7 +159,7 @@ void SoakRun::switchFaults() {
 void SoakRun::startTransfer() {
     if (fixture_.window->deviceLink().engine().state().step != TransferStep::Idle)
         return;
-    const char* item = pick({"MenuRead", "MenuProgram", "MenuVerify"});
+    const char* item = pick({Control::readItem, Control::programItem, Control::verifyItem});
     queueAnswers();
     fixture_.trigger(item);
     ++report_.started[QString::fromLatin1(item)];
@@ -206,14 +207,14 @@ void SoakRun::editValue() {
 void SoakRun::saveFile() {
     fixture_.dialogs.paths = {files_.filePath(QStringLiteral("soak%1.ign").arg(random_() % 3))};
     queueAnswers();
-    fixture_.trigger("MenuSave");
+    fixture_.trigger(Control::saveItem);
 }
 
 void SoakRun::openFile() {
     // Now and then a file that is not there, to take the error path too.
     fixture_.dialogs.paths = {files_.filePath(QStringLiteral("soak%1.ign").arg(random_() % 4))};
     queueAnswers();
-    fixture_.trigger("MenuOpen");
+    fixture_.trigger(Control::openItem);
 }
 
 void SoakRun::noteLongest(const QString& what, qint64 ms) {
@@ -247,18 +248,19 @@ void SoakRun::step() {
         action = QStringLiteral("transfer");
     } else if (choice < 25) {
         queueAnswers();
-        fixture_.trigger(pick({"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"}));
+        fixture_.trigger(pick(
+            {Control::englishItem, Control::germanItem, Control::frenchItem, Control::czechItem}));
         action = QStringLiteral("language");
     } else if (choice < 55) {
         editValue();
         action = QStringLiteral("edit");
     } else if (choice < 68) {
         queueAnswers();
-        fixture_.trigger("MenuZpet");
+        fixture_.trigger(Control::undoItem);
         action = QStringLiteral("undo");
     } else if (choice < 78) {
         queueAnswers();
-        fixture_.trigger("MenuZnovu");
+        fixture_.trigger(Control::redoItem);
         action = QStringLiteral("redo");
     } else if (choice < 84) {
         saveFile();
@@ -287,7 +289,7 @@ SoakReport SoakRun::run() {
                          ++report_.outcomes[transferName(started) + ": " + resultName(result)];
                      });
     switchFaults();
-    fixture_.trigger(qPrintable(QStringLiteral("MenuCom%1").arg(kSimulatorPort)));
+    fixture_.trigger(Control::portItem(kSimulatorPort));
     probe_.watch(kHangMs, [this](qint64) { ++loopStalls_; });
 
     QTimer stepper;

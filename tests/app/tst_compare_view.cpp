@@ -2,6 +2,7 @@
 // marks on the pages while it is open, taking values as one undo step, and File > Compare with
 // file.
 
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "TestFiles.h"
 #include "app/CompareFlows.h"
@@ -32,7 +33,7 @@ private slots:
 namespace {
 
 constexpr int kMapCell = varko::Field::advance + 10 * 4 + 3; // 20 % throttle, fourth speed
-constexpr const char* kMapCellEdit = "Edit93";
+const QString kMapCellEdit = Control::mapCellEdit(4, 3);
 
 // The window's set with the speeds that name the map cell and the servo point.
 void setSpeeds(ParamImage& image) {
@@ -41,7 +42,7 @@ void setSpeeds(ParamImage& image) {
 }
 
 CompareView* view(const WindowFixture& window) {
-    return window.find<CompareView>("FormCompare");
+    return window.find<CompareView>(Control::compareView);
 }
 
 QStringList rowTexts(const WindowFixture& window, int row) {
@@ -134,7 +135,7 @@ void TestCompareView::languageRenamesRows() {
     f.window->comparison().showComparison(other, "/tmp/tune.ign");
     QCOMPARE(view(f.window)->windowTitle(), "Compare with /tmp/tune.ign");
 
-    f.trigger("MenuGerman");
+    f.trigger(Control::germanItem);
     QCOMPARE(view(f.window)->windowTitle(), "Vergleich mit /tmp/tune.ign");
     const QStringList row = rowTexts(f.window, 0);
     QCOMPARE(row[0], "Verschiedenes");
@@ -151,13 +152,13 @@ void TestCompareView::takeAllIsOneUndoStep() {
     f.window->comparison().showComparison(other, "other.ign");
     QCOMPARE(rowCount(f.window), 4);
 
-    click(f.window, "ButtonCompareTakeAll");
+    click(f.window, Control::compareTakeAllButton);
     QCOMPARE(f.window->document().image(), other);
     QCOMPARE(rowCount(f.window), 0);
-    QCOMPARE(view(f.window)->findChild<QLabel*>("LabelCompareSummary")->text(),
+    QCOMPARE(view(f.window)->findChild<QLabel*>(Control::compareSummary)->text(),
              "The sets are equal.");
 
-    f.trigger("MenuZpet");
+    f.trigger(Control::undoItem);
     QCOMPARE(f.window->document().image(), before);
     QCOMPARE(rowCount(f.window), 4); // the rows follow the window back
 }
@@ -172,13 +173,13 @@ void TestCompareView::takeTakesOnlyItsRow() {
     QCOMPARE(rowTexts(f.window, 0)[0], "Miscellaneous"); // the pages in the order of the tabs
 
     view(f.window)->rowList()->topLevelItem(0)->setSelected(true);
-    click(f.window, "ButtonCompareTake");
+    click(f.window, Control::compareTakeButton);
     QCOMPARE(f.window->document().image().limiter(), other.limiter());
     QCOMPARE(f.window->document().image()[kMapCell], before[kMapCell]);
     QCOMPARE(rowCount(f.window), 1);
     QCOMPARE(rowTexts(f.window, 0)[0], "Advance Map");
 
-    f.trigger("MenuZpet");
+    f.trigger(Control::undoItem);
     QCOMPARE(f.window->document().image(), before);
 }
 
@@ -186,9 +187,9 @@ void TestCompareView::marksWhileOpen() {
     FlowsFixture f;
     f.window->comparison().showComparison(twoValuesChanged(f.window->document().image()),
                                           "other.ign");
-    QCOMPARE(markedControls(f.window), (QStringList{kMapCellEdit, "EditOmez2"}));
+    QCOMPARE(markedControls(f.window), (QStringList{kMapCellEdit, Control::limiterEdit}));
 
-    click(f.window, "ButtonCompareTakeAll"); // nothing differs any more
+    click(f.window, Control::compareTakeAllButton); // nothing differs any more
     QCOMPARE(markedControls(f.window), QStringList());
 
     f.window->comparison().showComparison(twoValuesChanged(f.window->document().image()),
@@ -214,7 +215,7 @@ void TestCompareView::compareWithFile() {
         writeTestFile(path, varko::writeParamFile(twoValuesChanged(before)));
     f.dialogs.paths = {path};
 
-    f.trigger("MenuCompareFile");
+    f.trigger(Control::compareFileItem);
     QCOMPARE(f.window->document().image(), before); // the window keeps its set
     QCOMPARE(f.fileLabel(), QString());
     if (!readable) {

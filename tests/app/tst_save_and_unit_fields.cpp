@@ -1,6 +1,7 @@
 // The status bar's file field: "Saved" exactly while the window's set is what its file holds, from
 // Open, Save and, at start, the last file opened as Open would; in the window's language.
 
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "PresetImage.h"
 #include "TestFiles.h"
@@ -30,21 +31,21 @@ QString field(const WindowFixture& window, const char* name) {
 void TestSaveAndUnitFields::fileFieldFollowsTheSet() {
     FlowsFixture f;
     QTemporaryDir dir;
-    QCOMPARE(field(f.window, "LabelSaved"), "Not saved"); // a set without a file
+    QCOMPARE(field(f.window, Control::savedField), "Not saved"); // a set without a file
 
     f.dialogs.paths = {dir.filePath("tune.ign")};
-    f.trigger("MenuSave");
-    QCOMPARE(field(f.window, "LabelSaved"), "Saved");
+    f.trigger(Control::saveItem);
+    QCOMPARE(field(f.window, Control::savedField), "Saved");
 
-    f.type("EditOmez2", "10500");
-    QCOMPARE(field(f.window, "LabelSaved"), "Not saved");
-    f.trigger("MenuZpet"); // back to what the file holds
-    QCOMPARE(field(f.window, "LabelSaved"), "Saved");
+    f.type(Control::limiterEdit, "10500");
+    QCOMPARE(field(f.window, Control::savedField), "Not saved");
+    f.trigger(Control::undoItem); // back to what the file holds
+    QCOMPARE(field(f.window, Control::savedField), "Saved");
 
-    f.trigger("MenuGerman");
-    QCOMPARE(field(f.window, "LabelSaved"), "Gespeichert");
-    f.type("EditOmez2", "10500");
-    QCOMPARE(field(f.window, "LabelSaved"), "Nicht gespeichert");
+    f.trigger(Control::germanItem);
+    QCOMPARE(field(f.window, Control::savedField), "Gespeichert");
+    f.type(Control::limiterEdit, "10500");
+    QCOMPARE(field(f.window, Control::savedField), "Nicht gespeichert");
 }
 
 void TestSaveAndUnitFields::openedFileIsSaved() {
@@ -53,9 +54,9 @@ void TestSaveAndUnitFields::openedFileIsSaved() {
     const QString path = dir.filePath("r1.ign");
     writeTestFile(path, varko::writeParamFile(presetImage(28)));
     f.dialogs.paths = {path};
-    f.trigger("MenuOpen");
+    f.trigger(Control::openItem);
     QCOMPARE(f.fileLabel(), path);
-    QCOMPARE(field(f.window, "LabelSaved"), "Saved");
+    QCOMPARE(field(f.window, Control::savedField), "Saved");
 }
 
 void TestSaveAndUnitFields::lastFileAtStart_data() {
@@ -77,7 +78,7 @@ void TestSaveAndUnitFields::lastFileAtStart() {
         MainWindow window;
         window.startUp();
         dialogs.paths = {path};
-        window.findChild<QAction*>("MenuSave")->trigger();
+        window.findChild<QAction*>(Control::saveItem)->trigger();
         window.close(); // the settings keep the file, the last state the set
     }
     if (changedOnDisk) {
@@ -87,12 +88,12 @@ void TestSaveAndUnitFields::lastFileAtStart() {
     ScriptedMessageBoxes boxes;
     MainWindow window;
     window.startUp();
-    QCOMPARE(window.findChild<QLabel*>("LabelSaved")->text(), shown);
+    QCOMPARE(window.findChild<QLabel*>(Control::savedField)->text(), shown);
 }
 
 void TestSaveAndUnitFields::unitFieldWithoutUnit() {
     WindowFixture window;
-    QCOMPARE(field(window, "LabelInUnit"), "Not in unit");
+    QCOMPARE(field(window, Control::inUnitField), "Not in unit");
 }
 
 QTEST_MAIN(TestSaveAndUnitFields)

@@ -2,6 +2,7 @@
 // outside a control's range) must become what the controls hold when the window takes it, so
 // that merely leaving an edit or undoing across pages never records a step nor drops redo.
 
+#include "Controls.h"
 #include "ScopedConfigDir.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
@@ -45,18 +46,18 @@ struct StartedWindow {
     template <typename W = QWidget> W* find(const char* name) const {
         return window->findChild<W*>(name);
     }
-    bool canUndo() const { return find<QAction>("MenuZpet")->isEnabled(); }
-    bool canRedo() const { return find<QAction>("MenuZnovu")->isEnabled(); }
+    bool canUndo() const { return find<QAction>(Control::undoItem)->isEnabled(); }
+    bool canRedo() const { return find<QAction>(Control::redoItem)->isEnabled(); }
     void showPage(const char* page) {
-        auto* pages = find<QTabWidget>("PageControl1");
+        auto* pages = find<QTabWidget>(Control::pages);
         pages->setCurrentIndex(pages->indexOf(find(page)));
     }
     // Leaves an edit as a user does after looking at it.
-    void leaveUnchanged(const char* edit) {
+    void leaveUnchanged(const QString& edit) {
         find<QLineEdit>(edit)->setFocus();
         window->edits().commitEditedValue();
     }
-    void type(const char* edit, const QString& text) {
+    void type(const QString& edit, const QString& text) {
         find<QLineEdit>(edit)->setText(text);
         window->edits().commitEditedValue();
     }
@@ -66,7 +67,7 @@ struct StartedWindow {
 using WindowStep = std::function<void(StartedWindow&)>;
 
 void chooseDucati48(StartedWindow& w) {
-    w.find<QComboBox>("ComboBoxBike")->setCurrentIndex(kDucati48Position);
+    w.find<QComboBox>(Control::bikeList)->setCurrentIndex(kDucati48Position);
     w.window->edits().modelChosen();
 }
 
@@ -104,7 +105,9 @@ private slots:
         unsettle(w);
         const bool couldUndo = w.canUndo();
         const ParamImage before = w.window->document().image();
-        for (const char* edit : {"EditOmez2", "EditKompenz1", "EditPocPalcu", "EditPalec1Zac"})
+        for (const QString& edit :
+             QStringList{Control::limiterEdit, Control::compensationEdit(1), Control::lobeCountEdit,
+                         Control::maxAdvanceLobeEdit(1)})
             w.leaveUnchanged(edit);
         QCOMPARE(w.window->document().image(), before);
         QCOMPARE(w.canUndo(), couldUndo);
@@ -119,26 +122,26 @@ private slots:
         unsettle(w);
         w.window->show();
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
-        auto* pages = w.find<QTabWidget>("PageControl1");
+        auto* pages = w.find<QTabWidget>(Control::pages);
         const ParamImage taken = w.window->document().image();
         const int takenOnPage = pages->currentIndex();
-        w.showPage("TabSheetAdvance");
+        w.showPage(Control::advanceMapPage);
         QVERIFY(pages->currentIndex() != takenOnPage);
-        w.type("EditBaseAdv", "7");
+        w.type(Control::baseAdvanceEdit, "7");
         const ParamImage edited = w.window->document().image();
 
         // The user is typing in an edit of the map page when undo takes the window back to the
         // other page.
-        QLineEdit* cell = w.find<QLineEdit>("EditBaseAdv");
+        QLineEdit* cell = w.find<QLineEdit>(Control::baseAdvanceEdit);
         QTest::mouseClick(cell, Qt::LeftButton);
         QTest::keyClick(cell, Qt::Key_Backspace);
         QVERIFY(cell->hasFocus());
         qWarning() << "focus" << cell->hasFocus() << QApplication::focusWidget();
-        w.find<QAction>("MenuZpet")->trigger();
+        w.find<QAction>(Control::undoItem)->trigger();
         QCOMPARE(pages->currentIndex(), takenOnPage);
         QCOMPARE(w.window->document().image(), taken);
         QVERIFY(w.canRedo());
-        w.find<QAction>("MenuZnovu")->trigger();
+        w.find<QAction>(Control::redoItem)->trigger();
         QCOMPARE(w.window->document().image(), edited);
         QVERIFY(!w.canRedo());
     }

@@ -4,6 +4,7 @@
 // the engine is at stays green; each cell's hint gives its count, and a reset clears them all.
 // With VARKO_SCREENSHOT_DIR set, the map with the time scale is written there as a picture.
 
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "SimulatorProcess.h"
 #include "UnitConnection.h"
@@ -42,7 +43,7 @@ bool startWithTimeScale(FlowsFixture& f, SimulatorProcess& simulator, const QStr
         return false;
     f.window.showWith([](ParamImage& image) { image.throttleMap() = 1; });
     f.pages()->setCurrentIndex(2);
-    f.trigger("MenuMapColoursTime");
+    f.trigger(Control::mapColoursByTimeItem);
     return connectToUnit(f);
 }
 
@@ -66,7 +67,7 @@ private slots:
         QVERIFY2(cellEdit(f, cell)->toolTip().contains(QString("%1 frames").arg(frames)),
                  qPrintable(cellEdit(f, cell)->toolTip()));
 
-        f.trigger("MenuMapResetTime");
+        f.trigger(Control::mapResetTimeItem);
         QCOMPARE(times(f).mostFrames(), 0u);
         QVERIFY(cellEdit(f, cell)->toolTip().contains("0 frames, 0.0 s"));
         // Counting goes on after the reset.
@@ -79,7 +80,9 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(startWithTimeScale(f, simulator, {}));
         QVERIFY(QTest::qWaitFor([&] { return countedCells(f).size() >= 3; }, kWaitMs));
-        f.window->deviceLink().findChild<QTimer*>("Timer1")->stop(); // hold the picture still
+        f.window->deviceLink()
+            .findChild<QTimer*>(Control::linkTimer)
+            ->stop(); // hold the picture still
         const QColor plain = QApplication::palette().color(QPalette::Base);
         const OperatingPoint point = f.window->deviceLink().operatingPoint();
         const int operating = point.opBelowMap ? -1 : 10 * point.opRow + point.opColumn;
@@ -97,7 +100,7 @@ private slots:
         if (!dir.isEmpty())
             QVERIFY(f.window->grab().save(dir + "/map_time_scale.png"));
         // Without the scale only the green cell is coloured; the counting goes on underneath.
-        f.trigger("MenuMapColoursOff");
+        f.trigger(Control::mapColoursOffItem);
         for (int cell : countedCells(f))
             if (cell != operating)
                 QCOMPARE(cellEdit(f, cell)->palette().color(QPalette::Base), plain);
