@@ -43,7 +43,7 @@ struct StartedWindow {
         window = std::make_unique<MainWindow>();
         window->startUp();
     }
-    template <typename W = QWidget> W* find(const char* name) const {
+    template <typename W = QWidget> W* find(const QString& name) const {
         return window->findChild<W*>(name);
     }
     bool canUndo() const { return find<QAction>(Control::undoItem)->isEnabled(); }

@@ -41,7 +41,7 @@ struct Run {
 
     explicit Run(const QStringList& arguments = {}) { window->startUp(arguments); }
 
-    template <typename W = QWidget> W* find(const char* name) const {
+    template <typename W = QWidget> W* find(const QString& name) const {
         return window->findChild<W*>(name);
     }
     bool checked(const QString& menuItem) const { return find<QAction>(menuItem)->isChecked(); }

@@ -1,7 +1,7 @@
 #pragma once
 // The objectNames by which tests find the window's controls, named for what each control is.
-// The names themselves are data the window keeps from its forerunner and must not change; here
-// they get a reader's name once, so a test says "the limiter" where the window says "EditOmez2".
+// The names themselves are data and keep their spelling; here they get a reader's name once, so
+// a test says "the limiter" where the window says "EditOmez2".
 // Only the controls tests use are here.
 
 #include <QString>
