@@ -157,7 +157,7 @@ void SoakRun::switchFaults() {
 }
 
 void SoakRun::startTransfer() {
-    if (fixture_.window->deviceLink().engine().state().step != TransferStep::Idle)
+    if (fixture_.window.link().engine().state().step != TransferStep::Idle)
         return;
     const char* item = pick({Control::readItem, Control::programItem, Control::verifyItem});
     queueAnswers();
@@ -168,7 +168,7 @@ void SoakRun::startTransfer() {
 // The engine's counters move on every tick of its timer; standing still for 2 s is a link that
 // has stopped.
 void SoakRun::checkLinkProgress() {
-    const LinkState& s = fixture_.window->deviceLink().engine().state();
+    const LinkState& s = fixture_.window.link().engine().state();
     const QByteArray counters =
         QByteArray::number(int(s.step)) + ':' + QByteArray::number(s.ticksSinceSend) + ':' +
         QByteArray::number(s.sendAttempts) + ':' + QByteArray::number(s.silentTicks) + ':' +
@@ -201,7 +201,7 @@ void SoakRun::editValue() {
                              QStringLiteral("99999999999")};
     edit->setText(random_() % 5 ? texts[0] : texts[random_() % 4]);
     queueAnswers();
-    fixture_.window->edits().commitEditedValue();
+    fixture_.window.edits().commitEditedValue();
 }
 
 void SoakRun::saveFile() {
@@ -284,7 +284,7 @@ SoakReport SoakRun::run() {
     clock_.start();
     fixture_.window->show();
     fixture_.programWithoutBackup();
-    QObject::connect(&fixture_.window->deviceLink(), &WindowLink::transferFinished,
+    QObject::connect(&fixture_.window.link(), &WindowLink::transferFinished,
                      [this](TransferMode started, TransferResult result) {
                          ++report_.outcomes[transferName(started) + ": " + resultName(result)];
                      });
@@ -317,9 +317,7 @@ SoakReport SoakRun::run() {
     // The last transfer ends before memory is counted, as the first had not begun.
     simulator_.kill();
     const bool ended = QTest::qWaitFor(
-        [this] {
-            return fixture_.window->deviceLink().engine().state().step == TransferStep::Idle;
-        },
+        [this] { return fixture_.window.link().engine().state().step == TransferStep::Idle; },
         5000);
     if (!ended)
         report_.hangs << QStringLiteral("a transfer still running 5 s after the unit went");

@@ -49,7 +49,7 @@ public:
 
 private:
     bool connected() const { return f.window.find(Control::connectionLabel)->isHidden(); }
-    bool idle() { return f.window->deviceLink().engine().state().step == TransferStep::Idle; }
+    bool idle() { return f.window.link().engine().state().step == TransferStep::Idle; }
     QString status() const { return f.window.find<QLabel>(Control::statusLine)->text(); }
 
     // The longest lateness while `during` runs and until `done` holds (or the wait ends).

@@ -19,7 +19,7 @@ using namespace varko;
 namespace {
 
 TransferMode runningTransfer(const FlowsFixture& f) {
-    return f.window->deviceLink().engine().state().transferMode();
+    return f.window.link().engine().state().transferMode();
 }
 
 // A push button, a menu item or a key, by its name; a key goes to the widget with the focus.
@@ -52,7 +52,7 @@ void tick(FlowsFixture& f, const char* box, bool ticked) {
 void verifyOneUndoStep(FlowsFixture& f, const ParamImage& before) {
     QVERIFY(f.canUndo());
     f.trigger(Control::undoItem);
-    QCOMPARE(f.window->document().image(), before);
+    QCOMPARE(f.window.document().image(), before);
     QVERIFY(f.canRedo());
 }
 
@@ -99,18 +99,18 @@ void TestEditingTools::advance() {
         f.window.edit(focus)->setFocus();
         QVERIFY(f.window.edit(focus)->hasFocus());
     }
-    const ParamImage before = f.window->document().image();
+    const ParamImage before = f.window.document().image();
 
     ::trigger(f, trigger);
-    QCOMPARE(f.window->document().image(), before);
+    QCOMPARE(f.window.document().image(), before);
     f.trigger(Control::undoItem); // the recorded map was the last step
-    QCOMPARE(f.window->document().image() == before, false);
+    QCOMPARE(f.window.document().image() == before, false);
     f.trigger(Control::redoItem);
 
     tick(f, Control::advanceAllBox, true);
     ::trigger(f, trigger);
     for (int offset = Field::advance; offset < kImageSize; ++offset)
-        QCOMPARE(int(f.window->document().image()[offset]), 30 + step);
+        QCOMPARE(int(f.window.document().image()[offset]), 30 + step);
     QCOMPARE(f.window.edit(Control::mapCellEdit(9, 9))->text(), QString::number(30 + step));
     verifyOneUndoStep(f, before);
 }
@@ -130,14 +130,14 @@ void TestEditingTools::columnSpinButtons() {
     QFETCH(int, step);
     FlowsFixture f;
     recordMapAndCurve(f, 30, 100);
-    const ParamImage before = f.window->document().image();
+    const ParamImage before = f.window.document().image();
     const QString arrow = Control::columnArrow(column, step > 0);
     f.window.find<QAbstractButton>(arrow)->click();
 
     ParamImage expected = before;
     for (int row = 0; row < kBreakpoints; ++row)
         expected.advance(row, column) = std::uint8_t(30 + step);
-    QCOMPARE(f.window->document().image(), expected);
+    QCOMPARE(f.window.document().image(), expected);
     verifyOneUndoStep(f, before);
 }
 
@@ -157,14 +157,14 @@ void TestEditingTools::servo() {
     QFETCH(int, step);
     FlowsFixture f;
     recordMapAndCurve(f, 30, 100);
-    const ParamImage before = f.window->document().image();
+    const ParamImage before = f.window.document().image();
     tick(f, Control::servoAllBox, all);
     ::trigger(f, trigger);
 
     ParamImage expected = before;
     for (int point = 0; point < (all ? kBreakpoints : 1); ++point)
         expected.servoMv(point) = std::uint8_t(100 + step);
-    QCOMPARE(f.window->document().image(), expected);
+    QCOMPARE(f.window.document().image(), expected);
     verifyOneUndoStep(f, before);
 }
 
@@ -190,18 +190,18 @@ void TestEditingTools::refreshWithoutChange() {
     f.programWithoutBackup();
     f.window->show();
     QVERIFY(QTest::qWaitForWindowActive(&*f.window));
-    f.window->deviceLink().findChild<QTimer*>(Control::linkTimer)->stop();
+    f.window.link().findChild<QTimer*>(Control::linkTimer)->stop();
     recordMapAndCurve(f, 30, servo);
-    const ParamImage before = f.window->document().image();
+    const ParamImage before = f.window.document().image();
     tick(f, Control::programAfterChange, true);
-    f.window->edits().commitEditedValue(); // arms the rule without programming: nothing changed
+    f.window.edits().commitEditedValue(); // arms the rule without programming: nothing changed
     QCOMPARE(runningTransfer(f), TransferMode::Idle);
 
     ::trigger(f, trigger);
     QCOMPARE(runningTransfer(f), refreshes ? TransferMode::Program : TransferMode::Idle);
-    QCOMPARE(f.window->document().image(), before);
+    QCOMPARE(f.window.document().image(), before);
     f.trigger(Control::undoItem);
-    QCOMPARE(f.window->document().image() == before, false); // the recorded map was the last step
+    QCOMPARE(f.window.document().image() == before, false); // the recorded map was the last step
 }
 
 QTEST_MAIN(TestEditingTools)

@@ -70,15 +70,15 @@ private slots:
         QFETCH(Answer, answer);
         FlowsFixture f;
         f.type(Control::limiterEdit, "9000");
-        f.window->document().setFile("/somewhere/bike.ign");
-        const ParamImage before = f.window->document().image();
+        f.window.document().setFile("/somewhere/bike.ign");
+        const ParamImage before = f.window.document().image();
         f.window.boxes.answers = {answer};
         f.window.find<QAbstractButton>(Control::newButton)->click();
         QCOMPARE(f.window.boxes.asked, QStringList{"Do you want default setting?"});
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
         QCOMPARE(f.fileLabel(), "/somewhere/bike.ign");
         f.trigger(Control::undoItem);
-        QCOMPARE(int(f.window->document().image().limiter()), 110); // one step back, as before New
+        QCOMPARE(int(f.window.document().image().limiter()), 110); // one step back, as before New
         QVERIFY(!f.canUndo());
     }
 
@@ -89,14 +89,14 @@ private slots:
         showStatus(f);
         f.window.boxes.answers = {Answer::Yes};
         f.trigger(Control::newItem);
-        QCOMPARE(int(f.window->document().image().limiter()), 110);
-        QCOMPARE(int(f.window->document().image().advance(0, 5)), int(DefaultAdvanceMap[5]));
-        QCOMPARE(int(f.window->document().image().bike()), BikeCode::yamahaR6);
+        QCOMPARE(int(f.window.document().image().limiter()), 110);
+        QCOMPARE(int(f.window.document().image().advance(0, 5)), int(DefaultAdvanceMap[5]));
+        QCOMPARE(int(f.window.document().image().bike()), BikeCode::yamahaR6);
         QCOMPARE(f.window.edit(Control::limiterEdit)->text(), "11,000");
         QCOMPARE(f.fileLabel(), QString());
         QVERIFY(!statusShown(f));
         f.trigger(Control::undoItem); // New is one undo step
-        QCOMPARE(int(f.window->document().image().limiter()), 90);
+        QCOMPARE(int(f.window.document().image().limiter()), 90);
     }
 
     void newWithSpecialSettingKeepsTheGeometry() {
@@ -110,10 +110,10 @@ private slots:
             image.bytes[47] = 1;
             image.limiter() = 95;
         });
-        const ParamImage special = f.window->document().image();
+        const ParamImage special = f.window.document().image();
         f.window.boxes.answers = {Answer::Yes};
         f.trigger(Control::newItem);
-        const ParamImage& image = f.window->document().image();
+        const ParamImage& image = f.window.document().image();
         for (int byte : {0, 2, 3, 4, 11}) {
             QCOMPARE(image.bytes[byte], special.bytes[byte]);
         }
@@ -128,12 +128,12 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("v76.ign");
         writeTestFile(path, "KALUBREN_KEY 76\r\nLIMITER 50\r\n");
-        f.window->document().setFile("/before.ign");
-        const ParamImage before = f.window->document().image();
+        f.window.document().setFile("/before.ign");
+        const ParamImage before = f.window.document().image();
         f.dialogs.paths = {path};
         f.trigger(Control::openItem);
         QCOMPARE(f.window.boxes.shown, QStringList{"Unmatched version of *.ign file!"});
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
         QCOMPARE(f.fileLabel(), "/before.ign");
         QVERIFY(!f.canUndo());
         // lastFilePath stayed: the save dialog still starts without a file name.
@@ -147,7 +147,7 @@ private slots:
         f.dialogs.paths = {path};
         f.trigger(Control::openItem);
         QCOMPARE(f.window.boxes.shown, QStringList{kOlderVersion});
-        const ParamImage& image = f.window->document().image();
+        const ParamImage& image = f.window.document().image();
         QCOMPARE(int(image.limiter()), 115);
         QCOMPARE(int(image.input1()), 2);
         QCOMPARE(int(image.input2()), 3);
@@ -167,7 +167,7 @@ private slots:
         f.trigger(Control::openItem);
         QCOMPARE(f.window.boxes.shown,
                  (QStringList{"Unmatched version of *.ign file!", kOlderVersion}));
-        QCOMPARE(int(f.window->document().image().limiter()), 99);
+        QCOMPARE(int(f.window.document().image().limiter()), 99);
     }
 
     // A crafted file with a key for every line would otherwise open a box for each.
@@ -185,14 +185,14 @@ private slots:
         FlowsFixture f;
         QTemporaryDir dir;
         const QString path = dir.filePath("odd.ign");
-        ParamImage odd = f.window->document().image();
+        ParamImage odd = f.window.document().image();
         odd.bike() = BikeCode::unlisted;
         odd.channelCount() = 0;
         odd.advance(3, 4) = 200;
         QVERIFY(saveParamFile(path, odd));
         f.dialogs.paths = {path};
         f.trigger(Control::openItem);
-        const ParamImage opened = f.window->document().image();
+        const ParamImage opened = f.window.document().image();
         QCOMPARE(int(opened.bike()), BikeCode::yamahaR6); // the entry the list kept
         QVERIFY(opened.channelCount() >= 1);
         QCOMPARE(int(opened.advance(3, 4)), 60);
@@ -204,7 +204,7 @@ private slots:
         // The undo step holds the same image.
         f.trigger(Control::undoItem);
         f.trigger(Control::redoItem);
-        QCOMPARE(f.window->document().image(), opened);
+        QCOMPARE(f.window.document().image(), opened);
     }
 
     void saveThenOpenReproducesTheImage() {
@@ -219,18 +219,18 @@ private slots:
         QCOMPARE(f.dialogs.shown.last().defaultExt, "ign");
         QCOMPARE(f.dialogs.shown.last().kind, FileDialog::Kind::Save);
         QCOMPARE(f.fileLabel(), path);
-        const ParamImage saved = f.window->document().image();
+        const ParamImage saved = f.window.document().image();
         QCOMPARE(readTestFile(path), writeParamFile(saved));
 
         f.window.boxes.answers = {Answer::Yes};
         f.trigger(Control::newItem);
-        QVERIFY(f.window->document().image() != saved);
+        QVERIFY(f.window.document().image() != saved);
         f.dialogs.paths = {path};
         f.window.find<QAbstractButton>(Control::openButton)->click();
         QCOMPARE(f.dialogs.shown.last().fileName, path); // starts at the file saved
         QCOMPARE(f.dialogs.shown.last().filter,
                  "Ignition Parametrs(*.ign)|*.ign|All Files (*.*)|*.*");
-        QCOMPARE(f.window->document().image(), saved);
+        QCOMPARE(f.window.document().image(), saved);
         QCOMPARE(f.fileLabel(), path);
         QVERIFY(f.window.boxes.shown.isEmpty());
     }
@@ -238,14 +238,14 @@ private slots:
     void cancelledDialogs() {
         FlowsFixture f;
         showStatus(f);
-        const ParamImage before = f.window->document().image();
+        const ParamImage before = f.window.document().image();
         f.trigger(Control::openItem);
         QVERIFY(!statusShown(f));
         showStatus(f);
         f.trigger(Control::saveItem);
         QVERIFY(statusShown(f));
         QCOMPARE(f.dialogs.shown.size(), 2);
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
         QCOMPARE(f.fileLabel(), QString());
         QVERIFY(f.window.boxes.shown.isEmpty());
     }
@@ -266,12 +266,12 @@ private slots:
         else if (kind == "device")
             QVERIFY(QFile::link("/dev/null", path));
         showStatus(f);
-        const ParamImage before = f.window->document().image();
+        const ParamImage before = f.window.document().image();
         f.dialogs.paths = {path};
         QVERIFY2(returnsByItself(path, [&] { f.trigger(Control::openItem); }),
                  "Open waited in open()");
         QCOMPARE(f.window.boxes.shown, QStringList{"Open file error!"});
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
         QVERIFY(!statusShown(f));
         QVERIFY(!f.canUndo());
     }
@@ -310,7 +310,7 @@ private slots:
                 QSKIP("this user may write into read-only folders");
             }
         }
-        f.window->document().setFile("/before.ign");
+        f.window.document().setFile("/before.ign");
         f.dialogs.paths = {path};
         f.trigger(Control::saveItem);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -340,7 +340,7 @@ private slots:
         f.trigger(Control::openFromProgramFolderItem);
         QCOMPARE(f.dialogs.shown.last().fileName, dataFile);
         QCOMPARE(f.dialogs.shown.last().kind, FileDialog::Kind::Open);
-        QCOMPARE(int(f.window->document().image().limiter()), 80);
+        QCOMPARE(int(f.window.document().image().limiter()), 80);
         QFile::remove(dataFile);
     }
 };

@@ -44,7 +44,7 @@ void openMap(FlowsFixture& f, bool throttleRows = true) {
     f.programWithoutBackup();
     f.window->show();
     QVERIFY(QTest::qWaitForWindowActive(&*f.window));
-    f.window->deviceLink().findChild<QTimer*>(Control::linkTimer)->stop();
+    f.window.link().findChild<QTimer*>(Control::linkTimer)->stop();
     f.pages()->setCurrentIndex(2);
     f.window.change([throttleRows](ParamImage& image) {
         image.throttleMap() = throttleRows;
@@ -154,7 +154,7 @@ void TestMapWorkbenchWindow::keys() {
         QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
     QCOMPARE(QApplication::focusWidget(), cells(f).edit(focus));
     QCOMPARE(cells(f).selection().rect(), rect);
-    QCOMPARE(int(f.window->document().image().advance(start.row, start.column)), 30 + step);
+    QCOMPARE(int(f.window.document().image().advance(start.row, start.column)), 30 + step);
 }
 
 void TestMapWorkbenchWindow::clickAndDrag() {
@@ -248,21 +248,21 @@ void TestMapWorkbenchWindow::bulkEdits() {
     openMap(f);
     f.window.change([](ParamImage& image) { image.advance(4, 3) = 10; });
     select(f, rectAt(4, 3, 3, 3));
-    const ParamImage before = f.window->document().image();
+    const ParamImage before = f.window.document().image();
 
     if (!qIsNaN(number))
         answerDialog(number, start, preview);
     f.trigger(qPrintable(item));
-    QCOMPARE(int(f.window->document().image().advance(4, 3)), cornerAfter);
-    QCOMPARE(int(f.window->document().image().advance(5, 4)), middleAfter);
+    QCOMPARE(int(f.window.document().image().advance(4, 3)), cornerAfter);
+    QCOMPARE(int(f.window.document().image().advance(5, 4)), middleAfter);
     // Nothing outside the selection moves.
-    QCOMPARE(int(f.window->document().image().advance(3, 3)), 30);
-    QCOMPARE(int(f.window->document().image().advance(4, 6)), 30);
+    QCOMPARE(int(f.window.document().image().advance(3, 3)), 30);
+    QCOMPARE(int(f.window.document().image().advance(4, 6)), 30);
     QCOMPARE(f.window.edit(Control::mapCellEdit(4, 3))->text(),
              QString::number(cornerAfter)); // shown
 
     f.trigger(Control::undoItem);
-    QCOMPARE(f.window->document().image(), before);
+    QCOMPARE(f.window.document().image(), before);
 }
 
 void TestMapWorkbenchWindow::dialogRemembersAndCancels() {
@@ -271,8 +271,8 @@ void TestMapWorkbenchWindow::dialogRemembersAndCancels() {
     select(f, rectAt(0, 0, 2, 2));
     answerDialog(7, 1, "4 of 4 cells change");
     f.trigger(Control::mapAddItem);
-    QCOMPARE(int(f.window->document().image().advance(1, 1)), 37);
-    const ParamImage before = f.window->document().image();
+    QCOMPARE(int(f.window.document().image().advance(1, 1)), 37);
+    const ParamImage before = f.window.document().image();
 
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -281,18 +281,18 @@ void TestMapWorkbenchWindow::dialogRemembersAndCancels() {
         dialog->reject();
     });
     f.trigger(Control::mapAddItem);
-    QCOMPARE(f.window->document().image(), before);
+    QCOMPARE(f.window.document().image(), before);
 }
 
 void TestMapWorkbenchWindow::bulkEditPrograms() {
     FlowsFixture f;
     openMap(f);
     f.window.find<QCheckBox>(Control::programAfterChange)->setChecked(true);
-    f.window->edits().commitEditedValue(); // arms the rule; nothing changed yet
-    QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
+    f.window.edits().commitEditedValue(); // arms the rule; nothing changed yet
+    QCOMPARE(f.window.link().engine().state().transferMode(), TransferMode::Idle);
     select(f, rectAt(9, 0, 1, 10));
     f.window->findChild<MapWorkbench*>()->applyEdit(BulkEdit::Set, 12);
-    QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Program);
+    QCOMPARE(f.window.link().engine().state().transferMode(), TransferMode::Program);
 }
 
 void TestMapWorkbenchWindow::copyAndPaste() {
@@ -309,14 +309,14 @@ void TestMapWorkbenchWindow::copyAndPaste() {
     // A spreadsheet's three by three into a two by two selection: five values are left out.
     QGuiApplication::clipboard()->setText("1\t2\t3\t\r\n4\t5\t6\t\r\n7\t8\t9\t\r\n");
     select(f, rectAt(7, 7, 2, 2));
-    const ParamImage before = f.window->document().image();
+    const ParamImage before = f.window.document().image();
     QTest::keyClick(cells(f).edit({7, 7}), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(int(f.window->document().image().advance(7, 7)), 1);
-    QCOMPARE(int(f.window->document().image().advance(8, 8)), 5);
-    QCOMPARE(int(f.window->document().image().advance(7, 9)), 30);
+    QCOMPARE(int(f.window.document().image().advance(7, 7)), 1);
+    QCOMPARE(int(f.window.document().image().advance(8, 8)), 5);
+    QCOMPARE(int(f.window.document().image().advance(7, 9)), 30);
     QVERIFY(f.window->statusBar()->currentMessage().startsWith("5 "));
     f.trigger(Control::undoItem);
-    QCOMPARE(f.window->document().image(), before);
+    QCOMPARE(f.window.document().image(), before);
 }
 
 void TestMapWorkbenchWindow::pasteRefusesWords() {
@@ -324,12 +324,12 @@ void TestMapWorkbenchWindow::pasteRefusesWords() {
     openMap(f);
     QGuiApplication::clipboard()->setText("10\t20\nten\t30\n");
     select(f, rectAt(0, 0, 2, 2));
-    const ParamImage before = f.window->document().image();
+    const ParamImage before = f.window.document().image();
     const bool couldUndo = f.canUndo();
     f.trigger(Control::mapPasteItem);
     QCOMPARE(f.window.boxes.shown.size(), 1);
     QVERIFY(f.window.boxes.shown[0].contains("line 2, field 1"));
-    QCOMPARE(f.window->document().image(), before);
+    QCOMPARE(f.window.document().image(), before);
     QCOMPARE(f.canUndo(), couldUndo);
 }
 
@@ -359,10 +359,10 @@ void TestMapWorkbenchWindow::replayCountsTimePerCell() {
     log.close();
 
     f.trigger(Control::mapColoursByTimeItem);
-    LiveReplayDriver& replay = f.window->deviceLink().replay();
+    LiveReplayDriver& replay = f.window.link().replay();
     QVERIFY(replay.play(path));
     QVERIFY(QTest::qWaitFor([&] { return replay.replay()->atEnd(); }, 5000));
-    const CellTime& times = f.window->deviceLink().cellTime();
+    const CellTime& times = f.window.link().cellTime();
     std::uint32_t counted = 0;
     for (int row = 0; row < 10; ++row)
         for (int column = 0; column < 10; ++column)
@@ -383,7 +383,7 @@ void TestMapWorkbenchWindow::screenshots() {
     FlowsFixture f;
     f.window->show();
     QVERIFY(QTest::qWaitForWindowActive(&*f.window));
-    f.window->deviceLink().findChild<QTimer*>(Control::linkTimer)->stop();
+    f.window.link().findChild<QTimer*>(Control::linkTimer)->stop();
     f.pages()->setCurrentIndex(2);
     f.window.showWith([](ParamImage& image) { image.throttleMap() = 1; });
     std::array<bool, 100> operating{};

@@ -5,6 +5,7 @@
 #include "FlowsFixture.h"
 #include "PresetImage.h"
 #include "TestFiles.h"
+#include "app/ProgramWindow.h"
 #include "storage/ParamFile.h"
 
 #include <QTemporaryDir>
@@ -75,20 +76,18 @@ void TestSaveAndUnitFields::lastFileAtStart() {
     {
         ScriptedFileDialogs dialogs;
         ScriptedMessageBoxes boxes;
-        MainWindow window;
-        window.startUp();
+        const auto window = startProgramWindow();
         dialogs.paths = {path};
-        window.findChild<QAction*>(Control::saveItem)->trigger();
-        window.close(); // the settings keep the file, the last state the set
+        window->findChild<QAction*>(Control::saveItem)->trigger();
+        window->close(); // the settings keep the file, the last state the set
     }
     if (changedOnDisk) {
         varko::ParamImage other = presetImage(28);
         writeTestFile(path, varko::writeParamFile(other));
     }
     ScriptedMessageBoxes boxes;
-    MainWindow window;
-    window.startUp();
-    QCOMPARE(window.findChild<QLabel*>(Control::savedField)->text(), shown);
+    const auto window = startProgramWindow();
+    QCOMPARE(window->findChild<QLabel*>(Control::savedField)->text(), shown);
 }
 
 void TestSaveAndUnitFields::unitFieldWithoutUnit() {

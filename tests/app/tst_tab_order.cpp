@@ -39,7 +39,7 @@ private slots:
         QFETCH(int, bikePosition);
         WindowFixture window;
         window.find<QComboBox>(Control::bikeList)->setCurrentIndex(bikePosition);
-        window->edits().modelChosen();
+        window.edits().modelChosen();
         window.showWith([](varko::ParamImage& image) { image.servoEnable() = 1; });
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(&*window));

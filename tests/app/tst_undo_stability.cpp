@@ -3,11 +3,11 @@
 // that merely leaving an edit or undoing across pages never records a step nor drops redo.
 
 #include "Controls.h"
+#include "ProgramWindowParts.h"
 #include "ScopedConfigDir.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
-#include "app/FormEdits.h"
-#include "app/MainWindow.h"
+#include "app/ProgramWindow.h"
 #include "document/Document.h"
 #include "model/Presets.h"
 #include "storage/ConfigPaths.h"
@@ -21,6 +21,7 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <optional>
 
 using namespace varko;
 
@@ -34,14 +35,15 @@ struct StartedWindow {
     ScopedConfigDir config;
     ScriptedMessageBoxes boxes;
     ScriptedFileDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<QMainWindow> window;
+    std::optional<ProgramWindowParts> parts;
 
     explicit StartedWindow(const std::function<void(StartedWindow&)>& prepare) {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         config.varkoDir();
         prepare(*this);
-        window = std::make_unique<MainWindow>();
-        window->startUp();
+        window = startProgramWindow();
+        parts.emplace(*window);
     }
     template <typename W = QWidget> W* find(const QString& name) const {
         return window->findChild<W*>(name);
@@ -55,11 +57,11 @@ struct StartedWindow {
     // Leaves an edit as a user does after looking at it.
     void leaveUnchanged(const QString& edit) {
         find<QLineEdit>(edit)->setFocus();
-        window->edits().commitEditedValue();
+        parts->edits().commitEditedValue();
     }
     void type(const QString& edit, const QString& text) {
         find<QLineEdit>(edit)->setText(text);
-        window->edits().commitEditedValue();
+        parts->edits().commitEditedValue();
     }
 };
 
@@ -68,7 +70,7 @@ using WindowStep = std::function<void(StartedWindow&)>;
 
 void chooseDucati48(StartedWindow& w) {
     w.find<QComboBox>(Control::bikeList)->setCurrentIndex(kDucati48Position);
-    w.window->edits().modelChosen();
+    w.parts->edits().modelChosen();
 }
 
 void storeOutOfRangeCompensation(StartedWindow&) {
@@ -104,12 +106,12 @@ private slots:
         StartedWindow w(prepare);
         unsettle(w);
         const bool couldUndo = w.canUndo();
-        const ParamImage before = w.window->document().image();
+        const ParamImage before = w.parts->document().image();
         for (const QString& edit :
              QStringList{Control::limiterEdit, Control::compensationEdit(1), Control::lobeCountEdit,
                          Control::maxAdvanceLobeEdit(1)})
             w.leaveUnchanged(edit);
-        QCOMPARE(w.window->document().image(), before);
+        QCOMPARE(w.parts->document().image(), before);
         QCOMPARE(w.canUndo(), couldUndo);
         QVERIFY(!w.canRedo());
     }
@@ -123,12 +125,12 @@ private slots:
         w.window->show();
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
         auto* pages = w.find<QTabWidget>(Control::pages);
-        const ParamImage taken = w.window->document().image();
+        const ParamImage taken = w.parts->document().image();
         const int takenOnPage = pages->currentIndex();
         w.showPage(Control::advanceMapPage);
         QVERIFY(pages->currentIndex() != takenOnPage);
         w.type(Control::baseAdvanceEdit, "7");
-        const ParamImage edited = w.window->document().image();
+        const ParamImage edited = w.parts->document().image();
 
         // The user is typing in an edit of the map page when undo takes the window back to the
         // other page.
@@ -139,10 +141,10 @@ private slots:
         qWarning() << "focus" << cell->hasFocus() << QApplication::focusWidget();
         w.find<QAction>(Control::undoItem)->trigger();
         QCOMPARE(pages->currentIndex(), takenOnPage);
-        QCOMPARE(w.window->document().image(), taken);
+        QCOMPARE(w.parts->document().image(), taken);
         QVERIFY(w.canRedo());
         w.find<QAction>(Control::redoItem)->trigger();
-        QCOMPARE(w.window->document().image(), edited);
+        QCOMPARE(w.parts->document().image(), edited);
         QVERIFY(!w.canRedo());
     }
 };

@@ -52,11 +52,11 @@ void TestWindowHandlers::editExitOnlyWhenFocusStaysInTheWindow() {
     for (auto reason :
          {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason, Qt::MenuBarFocusReason}) {
         sendFocusOut(limiter, reason);
-        QCOMPARE(int(window->document().image().limiter()), 110);
+        QCOMPARE(int(window.document().image().limiter()), 110);
         QCOMPARE(limiter->text(), QString("1234"));
     }
     sendFocusOut(limiter, Qt::MouseFocusReason);
-    QCOMPARE(int(window->document().image().limiter()), 12);
+    QCOMPARE(int(window.document().image().limiter()), 12);
     QCOMPARE(limiter->text(), QString("1,200"));
 }
 
@@ -71,7 +71,7 @@ void TestWindowHandlers::enterCommitsAndMovesOn() {
     limiter->selectAll();
     QTest::keyClicks(limiter, "12000");
     QTest::keyClick(limiter, Qt::Key_Return);
-    QCOMPARE(int(window->document().image().limiter()), 120);
+    QCOMPARE(int(window.document().image().limiter()), 120);
     QVERIFY(!limiter->hasFocus());
     QCOMPARE(limiter->text(), QString("12,000"));
 }
@@ -82,9 +82,9 @@ void TestWindowHandlers::otherKeysRunNothing() {
     baseAdv->selectAll();
     QTest::keyClicks(baseAdv, "25");
     QTest::keyClick(baseAdv, Qt::Key_Tab);
-    QCOMPARE(int(window->document().image().baseAdv()), 10);
+    QCOMPARE(int(window.document().image().baseAdv()), 10);
     QTest::keyClick(baseAdv, Qt::Key_Up); // a step takes the typed 25 first
-    QCOMPARE(int(window->document().image().baseAdv()), 26);
+    QCOMPARE(int(window.document().image().baseAdv()), 26);
 }
 
 void TestWindowHandlers::checkBoxActsOnMouseReleaseOnly() {
@@ -95,14 +95,14 @@ void TestWindowHandlers::checkBoxActsOnMouseReleaseOnly() {
     QTest::keyClick(tpsMap, Qt::Key_Space);
     QVERIFY(tpsMap->isChecked());
     QCoreApplication::processEvents();
-    QCOMPARE(int(window->document().image().throttleMap()), 0);
+    QCOMPARE(int(window.document().image().throttleMap()), 0);
 
     clickBox(tpsMap);
     QVERIFY(!tpsMap->isChecked());
     QTRY_VERIFY(window.find(Control::throttleRowLabel(0))->isHidden() &&
-                window->document().image().throttleMap() == 0);
+                window.document().image().throttleMap() == 0);
     clickBox(tpsMap);
-    QTRY_COMPARE(int(window->document().image().throttleMap()), 1);
+    QTRY_COMPARE(int(window.document().image().throttleMap()), 1);
     QVERIFY(!window.find(Control::throttleRowLabel(0))->isHidden());
 }
 
@@ -111,7 +111,7 @@ void TestWindowHandlers::noReadingClick() {
     window->show();
     auto* box = window.find<QCheckBox>(Control::noReadingBox);
     clickBox(box);
-    QCOMPARE(int(window->document().image().noReading()), 1);
+    QCOMPARE(int(window.document().image().noReading()), 1);
     QVERIFY(paintedShare(box, QColor(Qt::red)) > 0.6);
 }
 
@@ -121,7 +121,7 @@ void TestWindowHandlers::radioGroupStoresItsSelection() {
     auto* clutch =
         window.find<QRadioButton>(Control::inputFunctionButton(2, InputFunction::clutchMaster));
     clickBox(clutch);
-    QCOMPARE(int(window->document().image().input2()), InputFunction::clutchMaster);
+    QCOMPARE(int(window.document().image().input2()), InputFunction::clutchMaster);
     QVERIFY(window.edit(Control::clutchTimeEdit)->isEnabled());
 }
 
@@ -131,22 +131,22 @@ void TestWindowHandlers::modelListAppliesThePreset() {
     const int vfr750 = bikeListPosition(BikeCode::hondaVfr750);
     bike->setCurrentIndex(vfr750);
     emit bike->activated(vfr750);
-    QCOMPARE(int(window->document().image().bike()), BikeCode::hondaVfr750);
-    QCOMPARE(int(window->document().image().lobeCount()), 11);
+    QCOMPARE(int(window.document().image().bike()), BikeCode::hondaVfr750);
+    QCOMPARE(int(window.document().image().lobeCount()), 11);
     QCOMPARE(window.edit(Control::channelCountEdit)->text(), QString("4"));
 
     // The special setting keeps the geometry of the model before and makes it editable.
     bike->setCurrentIndex(BikePosition::special);
     emit bike->activated(BikePosition::special);
-    QCOMPARE(int(window->document().image().bike()), int(kBikeSpecial));
-    QCOMPARE(int(window->document().image().lobeCount()), 11);
+    QCOMPARE(int(window.document().image().bike()), int(kBikeSpecial));
+    QCOMPARE(int(window.document().image().lobeCount()), 11);
     QVERIFY(window.find(Control::specialSynchroGroup)->isEnabled());
 
     auto* synchro = window.find<QComboBox>(Control::synchroList);
     synchro->setCurrentIndex(Synchro::singleLobe);
     emit synchro->activated(Synchro::singleLobe);
-    QCOMPARE(int(window->document().image().synchroMethod()), Synchro::singleLobe);
-    QCOMPARE(int(window->document().image().lobeCount()), 1);
+    QCOMPARE(int(window.document().image().synchroMethod()), Synchro::singleLobe);
+    QCOMPARE(int(window.document().image().lobeCount()), 1);
     QVERIFY(!window.find(Control::noLobeCheckBox)->isHidden());
 }
 

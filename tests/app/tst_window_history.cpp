@@ -34,11 +34,11 @@ private slots:
         const QDateTime now = QDateTime::currentDateTime();
         const QDateTime readAt = now.addSecs(-7200);
         History history(historyDir());
-        QVERIFY(history.add(f.window->document().image(), HistoryEvent::Read,
+        QVERIFY(history.add(f.window.document().image(), HistoryEvent::Read,
                             {"SIM01", "9.12.2026", 3}, "/tunes/track.ign", readAt));
-        QVERIFY(history.add(f.window->document().image(), HistoryEvent::Programmed,
+        QVERIFY(history.add(f.window.document().image(), HistoryEvent::Programmed,
                             {"SIM01", "9.12.2026", -1}, QString(), now.addSecs(-3600)));
-        QVERIFY(history.add(f.window->document().image(), HistoryEvent::BeforeProgramming, {},
+        QVERIFY(history.add(f.window.document().image(), HistoryEvent::BeforeProgramming, {},
                             QString(), now));
 
         QList<QStringList> rows;
@@ -79,7 +79,7 @@ private slots:
         QFETCH(QString, languageItem);
         FlowsFixture f;
         QVERIFY(History(historyDir())
-                    .add(f.window->document().image(), HistoryEvent::Read, {}, QString(),
+                    .add(f.window.document().image(), HistoryEvent::Read, {}, QString(),
                          QDateTime::currentDateTime()));
         f.trigger(qPrintable(languageItem));
         QTEST(f.window.find<QAction>(Control::historyItem)->text(), "menuText");
@@ -100,10 +100,10 @@ private slots:
         whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget&) {
             openEnabled = dialog.findChild<QPushButton*>(Control::historyOpen)->isEnabled();
         });
-        const ParamImage before = f.window->document().image();
+        const ParamImage before = f.window.document().image();
         f.trigger(Control::historyItem);
         QVERIFY(!openEnabled);
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
     }
 
     void openingAnEntry_data() {
@@ -122,14 +122,14 @@ private slots:
         const QDateTime now = QDateTime::currentDateTime();
         History history(historyDir());
         f.type(Control::limiterEdit, "9000");
-        const ParamImage older = f.window->document().image();
+        const ParamImage older = f.window.document().image();
         QVERIFY(history.add(older, HistoryEvent::Read, {}, QString(), now.addSecs(-60)));
         f.type(Control::limiterEdit, "10000");
-        const ParamImage newer = f.window->document().image();
+        const ParamImage newer = f.window.document().image();
         QVERIFY(history.add(newer, HistoryEvent::Programmed, {}, QString(), now));
-        f.window->document().setFile("/tunes/mine.ign");
+        f.window.document().setFile("/tunes/mine.ign");
         f.type(Control::limiterEdit, "8000");
-        const ParamImage current = f.window->document().image();
+        const ParamImage current = f.window.document().image();
 
         whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget& list) {
             QTreeWidgetItem* item = list.topLevelItem(1);
@@ -147,10 +147,10 @@ private slots:
             }
         });
         f.trigger(Control::historyItem);
-        QCOMPARE(f.window->document().image(), taken ? older : current);
+        QCOMPARE(f.window.document().image(), taken ? older : current);
         QCOMPARE(f.fileLabel(), "/tunes/mine.ign");
         f.trigger(Control::undoItem);
-        QCOMPARE(f.window->document().image(), taken ? current : newer);
+        QCOMPARE(f.window.document().image(), taken ? current : newer);
     }
 
     // A kept file gone while the dialog was open (another window's history pruned it) is named
@@ -158,11 +158,11 @@ private slots:
     void entryGoneMeanwhile() {
         FlowsFixture f;
         History history(historyDir());
-        const auto entry = history.add(f.window->document().image(), HistoryEvent::Read, {},
+        const auto entry = history.add(f.window.document().image(), HistoryEvent::Read, {},
                                        QString(), QDateTime::currentDateTime());
         QVERIFY(entry);
         f.type(Control::limiterEdit, "9000");
-        const ParamImage before = f.window->document().image();
+        const ParamImage before = f.window.document().image();
         whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget&) {
             QFile::remove(history.filePath(*entry));
             dialog.findChild<QPushButton*>(Control::historyOpen)->click();
@@ -170,7 +170,7 @@ private slots:
         f.trigger(Control::historyItem);
         QVERIFY2(f.window.boxes.shown == QStringList{"Open file error!"},
                  qPrintable(f.window.boxes.shown.join(" | ")));
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
     }
 };
 

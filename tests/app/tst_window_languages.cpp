@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "FlowsFixture.h"
 #include "TestFiles.h"
+#include "app/ProgramWindow.h"
 #include "model/Messages.h"
 #include "storage/ConfigPaths.h"
 
@@ -98,7 +99,7 @@ private slots:
         f.trigger(kLanguageItems[(columnOf(language) + 1) % kLanguageCount]);
         f.trigger(kLanguageItems[columnOf(language)]);
 
-        QCOMPARE(f.window->document().language(), language);
+        QCOMPARE(f.window.document().language(), language);
         QCOMPARE(checkedLanguageItems(f), QStringList{kLanguageItems[columnOf(language)]});
         QCOMPARE(f.window->windowTitle(), title);
         QCOMPARE(f.window->findChild<QMenu*>(Control::fileMenu)->title(), fileMenu);
@@ -127,11 +128,11 @@ private slots:
         auto* bike = f.window.find<QComboBox>(Control::bikeList);
         bike->setCurrentIndex(BikePosition::special);
         emit bike->activated(BikePosition::special);
-        QCOMPARE(int(f.window->document().image().bike()), int(kBikeSpecial));
+        QCOMPARE(int(f.window.document().image().bike()), int(kBikeSpecial));
         f.trigger(Control::czechItem);
         QCOMPARE(bike->currentIndex(), BikePosition::special);
         QCOMPARE(bike->currentText(), QString("Speciální nastavení"));
-        QCOMPARE(int(f.window->document().image().bike()), int(kBikeSpecial));
+        QCOMPARE(int(f.window.document().image().bike()), int(kBikeSpecial));
     }
 
     void switchKeepsImageHistoryAndPage() {
@@ -140,18 +141,18 @@ private slots:
         f.type(Control::limiterEdit, "8000");
         f.trigger(Control::undoItem);
         f.pages()->setCurrentIndex(Page::servo);
-        const ParamImage before = f.window->document().image();
+        const ParamImage before = f.window.document().image();
         f.trigger(Control::germanItem);
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
         QCOMPARE(f.pages()->currentIndex(), Page::servo);
         QVERIFY(f.canUndo());
         QVERIFY(f.canRedo());
         // The history holds the same steps: one back reaches the start, one forward the redo.
         f.trigger(Control::redoItem);
-        QCOMPARE(int(f.window->document().image().limiter()), 80);
+        QCOMPARE(int(f.window.document().image().limiter()), 80);
         f.trigger(Control::undoItem);
         f.trigger(Control::undoItem);
-        QCOMPARE(int(f.window->document().image().limiter()), 110);
+        QCOMPARE(int(f.window.document().image().limiter()), 110);
         QVERIFY(!f.canUndo());
     }
 
@@ -160,16 +161,14 @@ private slots:
         ScopedConfigDir config;
         ScriptedMessageBoxes boxes;
         {
-            MainWindow window;
-            window.startUp();
-            window.findChild<QAction*>(Control::frenchItem)->trigger();
-            window.close();
+            const auto window = startProgramWindow();
+            window->findChild<QAction*>(Control::frenchItem)->trigger();
+            window->close();
         }
         QVERIFY(readTestFile(settingsFilePath()).contains("Language=2\r\n"));
-        MainWindow again;
-        again.startUp();
-        QVERIFY(again.findChild<QAction*>(Control::frenchItem)->isChecked());
-        QCOMPARE(again.windowTitle(), QString("Programation de VARKO unité"));
+        const auto again = startProgramWindow();
+        QVERIFY(again->findChild<QAction*>(Control::frenchItem)->isChecked());
+        QCOMPARE(again->windowTitle(), QString("Programation de VARKO unité"));
     }
 
     void manualErrorInFrench() {

@@ -5,13 +5,13 @@
 #include "Controls.h"
 #include "FullFileSystem.h"
 #include "PresetImage.h"
+#include "ProgramWindowParts.h"
 #include "ScopedConfigDir.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
 #include "TestFiles.h"
 #include "app/CommandLine.h"
-#include "app/FormEdits.h"
-#include "app/MainWindow.h"
+#include "app/ProgramWindow.h"
 #include "document/Document.h"
 #include "storage/ConfigPaths.h"
 #include "storage/FileIo.h"
@@ -37,9 +37,11 @@ namespace {
 struct Run {
     ScriptedMessageBoxes boxes;
     ScriptedFileDialogs dialogs;
-    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
+    std::unique_ptr<QMainWindow> window;
+    ProgramWindowParts parts;
 
-    explicit Run(const QStringList& arguments = {}) { window->startUp(arguments); }
+    explicit Run(const QStringList& arguments = {})
+        : window(startProgramWindow(arguments)), parts(*window) {}
 
     template <typename W = QWidget> W* find(const QString& name) const {
         return window->findChild<W*>(name);
@@ -81,8 +83,8 @@ private slots:
         QCOMPARE(run.fileLabel(), QString());
         QCOMPARE(run.openDialogFile(), QString());
         QVERIFY(run.find(Control::testModeLabel(1))->isHidden());
-        QCOMPARE(run.window->document().image().bike(), startUpImage().bike());
-        QCOMPARE(run.window->document().image().limiter(), startUpImage().limiter());
+        QCOMPARE(run.parts.document().image().bike(), startUpImage().bike());
+        QCOMPARE(run.parts.document().image().limiter(), startUpImage().limiter());
         QVERIFY(!run.find<QAction>(Control::undoItem)->isEnabled());
     }
 
@@ -112,7 +114,7 @@ private slots:
                 run.find<QAction>(Control::exitItem)->trigger();
             else
                 run.window->close();
-            closed = run.window->document().image();
+            closed = run.parts.document().image();
         }
         QCOMPARE(int(closed.baseAdv()), 17);
         const QByteArray settings = readTestFile(settingsFilePath());
@@ -124,7 +126,7 @@ private slots:
         QCOMPARE(readTestFile(lastStateFilePath()), writeLastState(LastState{closed, {}}));
 
         Run again;
-        QCOMPARE(again.window->document().image(), closed);
+        QCOMPARE(again.parts.document().image(), closed);
         QCOMPARE(again.page(), Page::advanceMap);
         QVERIFY(again.checked(Control::portItem(5)));
         QCOMPARE(again.fileLabel(), file);
@@ -299,7 +301,7 @@ private slots:
         writeTestFile(lastStateFilePath(), writeLastState(state));
         {
             Run run;
-            QCOMPARE(int(run.window->document().image().limiter()), 95);
+            QCOMPARE(int(run.parts.document().image().limiter()), 95);
             run.window->close();
         }
         LastState written;
@@ -315,7 +317,7 @@ private slots:
             numbers += k == Field::channelCount ? "9 " : k == Field::limiter ? "80 " : "0 ";
         writeTestFile(lastStateFilePath(), numbers);
         Run run;
-        const ParamImage& image = run.window->document().image();
+        const ParamImage& image = run.parts.document().image();
         QCOMPARE(int(image.limiter()), 80);
         QCOMPARE(int(image.channelCount()), 4);              // normalized at start-up
         QCOMPARE(image.bytes[90], startUpImage().bytes[90]); // beyond the 50 numbers
@@ -390,20 +392,20 @@ private slots:
         saved.limiter() = 95;
         QVERIFY(saveParamFile(path, saved));
         Run run({"varko", "DEUTSCH", path});
-        QCOMPARE(run.window->document().language(), varko::Language::German);
-        QCOMPARE(int(run.window->document().image().limiter()), 95);
+        QCOMPARE(run.parts.document().language(), varko::Language::German);
+        QCOMPARE(int(run.parts.document().image().limiter()), 95);
         QCOMPARE(run.fileLabel(), path);
         QCOMPARE(run.boxes.shown, QStringList());
         QCOMPARE(run.openDialogFile(), path);
         run.find<QAction>(Control::undoItem)->trigger();
-        QVERIFY(run.window->document().image().limiter() != 95);
+        QVERIFY(run.parts.document().image().limiter() != 95);
         QVERIFY(!run.find<QAction>(Control::undoItem)->isEnabled());
     }
 
     void otherArgumentsAreReported() {
         ScopedConfigDir config;
         Run run({"varko", "CESKY", "/nowhere/bike.ign", "--frobnicate"});
-        QCOMPARE(run.window->document().language(), varko::Language::Czech);
+        QCOMPARE(run.parts.document().language(), varko::Language::Czech);
         QCOMPARE(run.boxes.warnings,
                  QStringList{ignoredArgumentsText({"/nowhere/bike.ign", "--frobnicate"},
                                                   varko::Language::Czech)});

@@ -47,15 +47,15 @@ void TestWindowMapping::limiterShowsItsMinimumAndStepsUp() {
     QCOMPARE(int(window.collected().limiter()), 9);
 
     clickUp(window, Control::limiterUpDown); // 1099, collected as 10 and shown as 1000
-    QCOMPARE(int(window->document().image().limiter()), 10);
+    QCOMPARE(int(window.document().image().limiter()), 10);
     QCOMPARE(window.edit(Control::limiterEdit)->text(), QString("1,000"));
 }
 
 void TestWindowMapping::typedValueIsStoredToItsStep() {
     WindowFixture window;
     window.edit(Control::limiterEdit)->setText("1234");
-    window->edits().commitEditedValue();
-    QCOMPARE(int(window->document().image().limiter()), 12);
+    window.edits().commitEditedValue();
+    QCOMPARE(int(window.document().image().limiter()), 12);
     QCOMPARE(window.edit(Control::limiterEdit)->text(), QString("1,200"));
 }
 
@@ -73,12 +73,12 @@ void TestWindowMapping::rejectedTextKeepsTheValue() {
     QFETCH(QString, edit);
     QFETCH(QString, typed);
     WindowFixture window;
-    const ParamImage before = window->document().image();
+    const ParamImage before = window.document().image();
     const QString shown = window.edit(edit)->text();
     window.edit(edit)->setText(typed);
     QCOMPARE(window.collected(), before);
     QCOMPARE(window.edit(edit)->text(), typed);
-    window->form().show();
+    window.form().show();
     QCOMPARE(window.edit(edit)->text(), shown);
 }
 
@@ -147,7 +147,7 @@ void TestWindowMapping::methodEightTicksTheSecondEdgeBoxes() {
     for (int n = 1; n <= kChannels; ++n) {
         QVERIFY(window.find<QCheckBox>(Control::maxAdvanceEdge2Box(n))->isChecked());
         QVERIFY(window.find<QCheckBox>(Control::startAdvanceEdge2Box(n))->isChecked());
-        QCOMPARE(int(window->document().image().maxAdvEdge2(n - 1)), 0);
+        QCOMPARE(int(window.document().image().maxAdvEdge2(n - 1)), 0);
     }
     const ParamImage collected = window.collected();
     for (int n = 0; n < kChannels; ++n) {
@@ -179,7 +179,7 @@ void TestWindowMapping::showImageNeverChangesTheImage() {
             byte = static_cast<std::uint8_t>(random.bounded(256));
         }
         window.showWith([&](ParamImage& image) { image = randomImage; });
-        QCOMPARE(window->document().image(), randomImage);
+        QCOMPARE(window.document().image(), randomImage);
     }
 }
 

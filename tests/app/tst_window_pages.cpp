@@ -7,6 +7,7 @@
 #include "WholeText.h"
 #include "WindowFixture.h"
 #include "link/LiveMonitor.h"
+#include "model/Messages.h"
 #include "model/Presets.h"
 #include "ui/AboutBox.h"
 #include "ui/Texts.h"

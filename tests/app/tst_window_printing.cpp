@@ -66,7 +66,7 @@ WindowLook lookOf(FlowsFixture& f) {
     look.statusGeometry = label->geometry();
     look.statusFilled = label->autoFillBackground();
     look.windowBackground = f.window->palette().color(QPalette::Window);
-    look.statusTicks = f.window->deviceLink().engine().state().statusTicks;
+    look.statusTicks = f.window.link().engine().state().statusTicks;
     return look;
 }
 
@@ -174,7 +174,7 @@ private slots:
     void printAllPrintsFourPagesInOrder() {
         FlowsFixture f;
         RecordingPrinters printers;
-        f.window->form().showPage(3);
+        f.window.form().showPage(3);
         QStringList pagesInFront;
         QList<int> visibleTabs;
         printers.whilePrinting = [&] {
@@ -232,7 +232,7 @@ private slots:
         printers.name = printer;
         printers.refuseFromJob = refuseFromJob;
         f.trigger(Control::frenchItem);
-        f.window->form().showPage(2);
+        f.window.form().showPage(2);
         const WindowLook before = lookOf(f);
 
         f.trigger(qPrintable(menuItem)); // the question is answered Cancel
@@ -266,7 +266,7 @@ private slots:
         FlowsFixture f;
         RecordingPrinters printers;
         printers.whilePrinting = [] { throw std::runtime_error("printer driver"); };
-        f.window->form().showPage(1);
+        f.window.form().showPage(1);
         const WindowLook before = lookOf(f);
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, f.window->findChild<PrintMenu*>()->printAll());
         const WindowLook after = lookOf(f);

@@ -162,7 +162,7 @@ void TestWindowRules::warningBoxesArePaintedRed_data() {
     QTest::newRow("Programming after change")
         << Control::programAfterChange << TickBox([](WindowFixture& w, bool on) {
                w.find<QCheckBox>(Control::programAfterChange)->setChecked(on);
-               w->form().applyDisplayRules();
+               w.form().applyDisplayRules();
            });
 }
 

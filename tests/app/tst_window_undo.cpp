@@ -31,18 +31,18 @@ UndoControlsState undoControls(const FlowsFixture& f) {
 }
 
 TransferMode runningTransfer(const FlowsFixture& f) {
-    return f.window->deviceLink().engine().state().transferMode();
+    return f.window.link().engine().state().transferMode();
 }
 
 // The test runs the link's ticks itself, so a transfer that was started stays visible until the
 // test lets it fail (no unit answers here).
 void stopTicks(FlowsFixture& f) {
-    f.window->deviceLink().findChild<QTimer*>(Control::linkTimer)->stop();
+    f.window.link().findChild<QTimer*>(Control::linkTimer)->stop();
 }
 
 bool ticksUntilIdle(FlowsFixture& f) {
     for (int tick = 0; tick < 100 && runningTransfer(f) != TransferMode::Idle; ++tick)
-        f.window->deviceLink().engine().tick();
+        f.window.link().engine().tick();
     return runningTransfer(f) == TransferMode::Idle;
 }
 
@@ -55,10 +55,10 @@ private slots:
         FlowsFixture f;
         QVERIFY(!undoControls(f).undo);
         QVERIFY(!undoControls(f).redo);
-        const ParamImage before = f.window->document().image();
+        const ParamImage before = f.window.document().image();
         f.trigger(Control::undoItem);
         f.trigger(Control::redoItem);
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
     }
 
     void leavingAnEditUnchangedRecordsNothing() {
@@ -69,7 +69,7 @@ private slots:
 
     void hundredNinetyNineStepsBack() {
         FlowsFixture f;
-        const ParamImage start = f.window->document().image();
+        const ParamImage start = f.window.document().image();
         for (int change = 1; change <= 199; ++change)
             f.type(Control::limiterEdit, change % 2 == 1 ? "9000" : "8000");
         for (int step = 0; step < 199; ++step) {
@@ -77,12 +77,12 @@ private slots:
             f.window.find<QToolButton>(Control::undoButton)->click();
         }
         QVERIFY(!undoControls(f).undo);
-        QCOMPARE(f.window->document().image(), start);
+        QCOMPARE(f.window.document().image(), start);
         QCOMPARE(f.window.edit(Control::limiterEdit)->text(), "11,000");
         for (int step = 0; step < 199; ++step)
             f.window.find<QToolButton>(Control::redoButton)->click();
         QVERIFY(!undoControls(f).redo);
-        QCOMPARE(int(f.window->document().image().limiter()), 90);
+        QCOMPARE(int(f.window.document().image().limiter()), 90);
     }
 
     void twoHundredthChangeDropsTheStart() {
@@ -92,7 +92,7 @@ private slots:
         for (int step = 0; step < 199; ++step)
             f.trigger(Control::undoItem);
         QVERIFY(!undoControls(f).undo);
-        QCOMPARE(int(f.window->document().image().advance(0, 0)),
+        QCOMPARE(int(f.window.document().image().advance(0, 0)),
                  40); // the state after the first change
     }
 
@@ -106,8 +106,8 @@ private slots:
         f.type(Control::baseAdvanceEdit, "12");
         QVERIFY(!undoControls(f).redo);
         f.trigger(Control::undoItem);
-        QCOMPARE(int(f.window->document().image().limiter()), 90);
-        QCOMPARE(int(f.window->document().image().baseAdv()), 10);
+        QCOMPARE(int(f.window.document().image().limiter()), 90);
+        QCOMPARE(int(f.window.document().image().baseAdv()), 10);
     }
 
     void undoShowsTheSnapshotsPage() {
@@ -119,11 +119,11 @@ private slots:
         f.pages()->setCurrentIndex(Page::servo);
         f.trigger(Control::undoItem); // back to the limiter's snapshot
         QCOMPARE(f.pages()->currentIndex(), Page::miscellaneous);
-        QCOMPARE(int(f.window->document().image().limiter()), 90);
+        QCOMPARE(int(f.window.document().image().limiter()), 90);
         f.pages()->setCurrentIndex(Page::bike);
         f.trigger(Control::redoItem);
         QCOMPARE(f.pages()->currentIndex(), Page::advanceMap);
-        QCOMPARE(int(f.window->document().image().advance(0, 0)), 30);
+        QCOMPARE(int(f.window.document().image().advance(0, 0)), 30);
     }
 
     // Ctrl+Z undoes and Ctrl+Alt+Z redoes wherever the focus is, in an edit field as well.
@@ -146,9 +146,9 @@ private slots:
             QVERIFY(target->hasFocus());
         }
         QTest::keySequence(target, QKeySequence(Qt::CTRL | Qt::Key_Z));
-        QCOMPARE(int(f.window->document().image().baseAdv()), 10);
+        QCOMPARE(int(f.window.document().image().baseAdv()), 10);
         QTest::keySequence(target, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
-        QCOMPARE(int(f.window->document().image().baseAdv()), 15);
+        QCOMPARE(int(f.window.document().image().baseAdv()), 15);
     }
 
     // With "Programming after change" ticked every undo and redo that moves starts a program

@@ -55,7 +55,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !window.shown(Control::connectionLabel); }, kWaitMs));
         // The unit holds the R6 preset; the window differs from it in the limiter alone.
         window.showWith([](ParamImage& image) { image.limiter() = image.limiter() + 5; });
-        const ParamImage before = window->document().image();
+        const ParamImage before = window.document().image();
 
         window.find<QAction>(menuItem)->trigger();
         QVERIFY(viewShown(window));
@@ -63,7 +63,7 @@ private slots:
             QCOMPARE(window.find<QLabel>(Control::statusLine)->text(), "Verify error!");
             QVERIFY(window.find<QLabel>(Control::statusLine)->autoFillBackground());
         }
-        QCOMPARE(window->document().image(), before);
+        QCOMPARE(window.document().image(), before);
         QVERIFY2(view(window)->windowTitle().contains("the unit"),
                  qPrintable(view(window)->windowTitle()));
         const QStringList names = rowNames(window);

@@ -73,18 +73,18 @@ private slots:
         auto* box = f.window.find<QCheckBox>(Control::programAfterChange);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
         QVERIFY(box->isChecked());
-        QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
+        QCOMPARE(f.window.link().engine().state().transferMode(), TransferMode::Idle);
 
-        const ParamImage before = f.window->document().image();
+        const ParamImage before = f.window.document().image();
         const int value = before[Field::advance + cell];
         QVERIFY(value < 60);
         click(f, Control::advancePlusButton);
         ParamImage expected = before;
         expected[Field::advance + cell] = std::uint8_t(value + 1);
-        QCOMPARE(f.window->document().image(), expected);
+        QCOMPARE(f.window.document().image(), expected);
         QCOMPARE(markedCell(f), cell);
         QCOMPARE(f.window.edit(Control::mapCellEdit(cell))->text(), QString::number(value + 1));
-        QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Program);
+        QCOMPARE(f.window.link().engine().state().transferMode(), TransferMode::Program);
         QVERIFY2(QTest::qWaitFor([&] { return statusText(f) == "Program device:: OK"; }, kWaitMs),
                  qPrintable(statusText(f)));
 
@@ -93,7 +93,7 @@ private slots:
         f.window.showWith([cell](ParamImage& image) { image[Field::advance + cell] = 0; });
         f.trigger(Control::readItem);
         QVERIFY(QTest::qWaitFor([&] { return statusText(f) == "Verify:: OK"; }, kWaitMs));
-        QCOMPARE(int(f.window->document().image()[Field::advance + cell]), value + 1);
+        QCOMPARE(int(f.window.document().image()[Field::advance + cell]), value + 1);
         QVERIFY(simulator.stop());
     }
 
@@ -120,19 +120,19 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "3000", "--throttle", throttle}));
         QVERIFY(connectToUnit(f));
-        QVERIFY(QTest::qWaitFor(
-            [&] { return f.window->deviceLink().live().liveTpsMillivolts != 0; }, kWaitMs));
-        const ParamImage before = f.window->document().image();
+        QVERIFY(QTest::qWaitFor([&] { return f.window.link().live().liveTpsMillivolts != 0; },
+                                kWaitMs));
+        const ParamImage before = f.window.document().image();
 
         click(f, qPrintable(outOfRange));
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
         QVERIFY(!f.canUndo());
         click(f, qPrintable(button));
         ParamImage expected = before;
         expected[field] = std::uint8_t(stored);
-        QCOMPARE(f.window->document().image(), expected);
+        QCOMPARE(f.window.document().image(), expected);
         f.trigger(Control::undoItem);
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
         QVERIFY(!f.canUndo());
         QVERIFY(simulator.stop());
     }

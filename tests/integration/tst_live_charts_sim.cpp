@@ -87,8 +87,8 @@ private slots:
         QVERIFY(connectToUnit(f));
         // 45 % lies nearer the 40 % row (6) than the 60 % row.
         QVERIFY(QTest::qWaitFor([&] { return chart->highlightedRow() == 6; }, kWaitMs));
-        const OperatingPoint& point = f.window->deviceLink().operatingPoint();
-        QCOMPARE(chart->mark(), operatingMark(f.window->document().image(), point, 4000));
+        const OperatingPoint& point = f.window.link().operatingPoint();
+        QCOMPARE(chart->mark(), operatingMark(f.window.document().image(), point, 4000));
         QCOMPARE(chart->mark()->x(), 4000.0);
         // The unit gone, the chart no longer claims an operating point.
         simulator.kill();

@@ -35,7 +35,7 @@ QStringList liveTexts(const FlowsFixture& f) {
         else if (auto* gauge = f.window.find<QProgressBar>(name))
             texts << name + ": " + QString::number(gauge->value());
     }
-    const OperatingPoint point = f.window->deviceLink().operatingPoint();
+    const OperatingPoint point = f.window.link().operatingPoint();
     texts << QStringLiteral("point: %1 %2 %3 %4")
                  .arg(point.opColumn)
                  .arg(point.opBelowMap)
@@ -45,7 +45,7 @@ QStringList liveTexts(const FlowsFixture& f) {
 }
 
 const LiveRecorder& recorder(FlowsFixture& f) {
-    return f.window->deviceLink().recording().recorder();
+    return f.window.link().recording().recorder();
 }
 
 QStringList fileLines(const QString& path) {
@@ -160,7 +160,7 @@ private slots:
         const int firstSeen = recorder(f).frameCount() - int(seen.size());
         QVERIFY(seen.first().join('\n').contains("Pick up system error"));
 
-        LiveReplayDriver& replay = f.window->deviceLink().replay();
+        LiveReplayDriver& replay = f.window.link().replay();
         QVERIFY(replay.play(path));
         QVERIFY(f.window.boxes.shown.isEmpty());
         QVERIFY(f.window.find(Control::replayPanel));
@@ -178,10 +178,10 @@ private slots:
         // line leaves the replay's note.
         f.window.find<QCheckBox>(Control::programAfterChange)->setChecked(true);
         f.programWithoutBackup();
-        f.window->form().showPage(Page::advanceMap);
+        f.window.form().showPage(Page::advanceMap);
         f.type(Control::mapCellEdit(0, 0), "12");
-        QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
-        f.window->deviceLink().engine().hideStatus();
+        QCOMPARE(f.window.link().engine().state().transferMode(), TransferMode::Idle);
+        f.window.link().engine().hideStatus();
         QVERIFY(f.window.shown(Control::statusLine));
         QTest::qWait(1000); // the link would ask for live data three times a second
         QCOMPARE(simulator.requests().size(), requestsBefore);
@@ -240,7 +240,7 @@ private slots:
         f.trigger(Control::openLiveDataLogItem);
         QCOMPARE(f.window.boxes.shown,
                  message.isEmpty() ? QStringList{} : QStringList{message.arg(path)});
-        QCOMPARE(f.window->deviceLink().replay().isReplaying(), plays);
+        QCOMPARE(f.window.link().replay().isReplaying(), plays);
     }
 
 private:

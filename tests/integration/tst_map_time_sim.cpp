@@ -22,7 +22,7 @@ constexpr int kWaitMs = 15000;
 const QColor kGreen(0, 255, 0);
 
 const CellTime& times(const FlowsFixture& f) {
-    return f.window->deviceLink().cellTime();
+    return f.window.link().cellTime();
 }
 
 QLineEdit* cellEdit(const FlowsFixture& f, int cell) {
@@ -60,7 +60,7 @@ private slots:
         const QList<int> counted = countedCells(f);
         QCOMPARE(counted.size(), 1);
         const int cell = counted[0];
-        const OperatingPoint point = f.window->deviceLink().operatingPoint();
+        const OperatingPoint point = f.window.link().operatingPoint();
         QCOMPARE(cell, 10 * point.opRow + point.opColumn);
         QCOMPARE(cellEdit(f, cell)->palette().color(QPalette::Base), kGreen);
         const std::uint32_t frames = times(f).frames(cell / 10, cell % 10);
@@ -80,11 +80,9 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(startWithTimeScale(f, simulator, {}));
         QVERIFY(QTest::qWaitFor([&] { return countedCells(f).size() >= 3; }, kWaitMs));
-        f.window->deviceLink()
-            .findChild<QTimer*>(Control::linkTimer)
-            ->stop(); // hold the picture still
+        f.window.link().findChild<QTimer*>(Control::linkTimer)->stop(); // hold the picture still
         const QColor plain = QApplication::palette().color(QPalette::Base);
-        const OperatingPoint point = f.window->deviceLink().operatingPoint();
+        const OperatingPoint point = f.window.link().operatingPoint();
         const int operating = point.opBelowMap ? -1 : 10 * point.opRow + point.opColumn;
         for (int cell = 0; cell < 100; ++cell) {
             const QColor shown = cellEdit(f, cell)->palette().color(QPalette::Base);

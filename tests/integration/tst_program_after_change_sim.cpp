@@ -48,13 +48,13 @@ private slots:
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
         QVERIFY(box->isChecked());
         QTest::qWait(500);
-        QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
+        QCOMPARE(f.window.link().engine().state().transferMode(), TransferMode::Idle);
 
         f.pages()->setCurrentIndex(Page::advanceMap);
-        const int cell = f.window->document().image().advance(2, 3) == 41 ? 42 : 41;
+        const int cell = f.window.document().image().advance(2, 3) == 41 ? 42 : 41;
         typeAndEnter(f, Control::mapCellEdit(2, 3), QString::number(cell));
-        QCOMPARE(int(f.window->document().image().advance(2, 3)), cell);
-        QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Program);
+        QCOMPARE(int(f.window.document().image().advance(2, 3)), cell);
+        QCOMPARE(f.window.link().engine().state().transferMode(), TransferMode::Program);
         // The program ends with a verify of what was sent, and then reports its own OK.
         QVERIFY2(QTest::qWaitFor([&] { return statusText(f) == "Program device:: OK"; }, kWaitMs),
                  qPrintable(statusText(f)));
@@ -64,7 +64,7 @@ private slots:
         f.window.showWith([](ParamImage& image) { image.advance(2, 3) = 0; });
         f.trigger(Control::readItem);
         QVERIFY(QTest::qWaitFor([&] { return statusText(f) == "Verify:: OK"; }, kWaitMs));
-        QCOMPARE(int(f.window->document().image().advance(2, 3)), cell);
+        QCOMPARE(int(f.window.document().image().advance(2, 3)), cell);
         QVERIFY(simulator.stop());
     }
 };

@@ -32,10 +32,10 @@ void trigger(const WindowFixture& window, const char* menuItem) {
 
 // Chooses the simulator's port (again) and waits for the unit's answer on the new connection.
 bool connectTo(const WindowFixture& window) {
-    const std::uint32_t before = window->deviceLink().engine().state().connection;
+    const std::uint32_t before = window.link().engine().state().connection;
     window.find<QAction>(Control::portItem(kSimulatorPort))->trigger();
-    return QTest::qWaitFor(
-        [&] { return window->deviceLink().engine().state().connection != before; }, kWaitMs);
+    return QTest::qWaitFor([&] { return window.link().engine().state().connection != before; },
+                           kWaitMs);
 }
 
 bool waitForStatus(const WindowFixture& window, const QString& text) {
@@ -73,7 +73,7 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort, {"--seed", "3", "--log-requests"}));
         QVERIFY(connectTo(window));
-        window->document().setFile("/tmp/tuned.ign");
+        window.document().setFile("/tmp/tuned.ign");
         window.showWith([](ParamImage& image) { image.limiter() = 100; });
 
         trigger(window, Control::programItem);
@@ -184,7 +184,7 @@ private slots:
         QVERIFY2(waitForStatus(window, statusText), qPrintable(::statusText(window)));
         QTest::qWait(1000); // time for anything that would still follow
         QCOMPARE(storeRequests(simulator), 0);
-        QCOMPARE(window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
+        QCOMPARE(window.link().engine().state().transferMode(), TransferMode::Idle);
         QVERIFY(backups().isEmpty());
         QCOMPARE(window.boxes.warnings.size(), 1);
         QVERIFY(window.boxes.warnings[0].startsWith("Nothing was programmed: the unit's set could "

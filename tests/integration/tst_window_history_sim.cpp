@@ -55,11 +55,11 @@ private slots:
         QVERIFY(connectToSimulator(f));
 
         QVERIFY(runTransfer(f, Control::readItem, "Verify:: OK"));
-        const ParamImage read = f.window->document().image();
-        f.window->document().setFile("/tunes/mine.ign");
+        const ParamImage read = f.window.document().image();
+        f.window.document().setFile("/tunes/mine.ign");
         f.type(Control::limiterEdit, read.limiter() == 90 ? "8000" : "9000");
         QVERIFY(runTransfer(f, Control::programItem, "Program device:: OK"));
-        const ParamImage programmed = f.window->document().image();
+        const ParamImage programmed = f.window.document().image();
         QVERIFY(programmed != read);
 
         const History history(historyDir());
@@ -80,7 +80,7 @@ private slots:
 
         // A verify keeps nothing. (Its OK gives way to the program's at once.)
         f.trigger(Control::verifyItem);
-        const LinkEngine& engine = f.window->deviceLink().engine();
+        const LinkEngine& engine = f.window.link().engine();
         QVERIFY(QTest::qWaitFor([&] { return engine.state().transferMode() == TransferMode::Idle; },
                                 kWaitMs));
         QCOMPARE(engine.status().statusColour, StatusColour::Normal);
@@ -101,13 +101,13 @@ private slots:
         QVERIFY(connectToSimulator(f));
 
         QVERIFY(runTransfer(f, Control::readItem, "Verify:: OK"));
-        const ParamImage read = f.window->document().image();
+        const ParamImage read = f.window.document().image();
         QCOMPARE(f.window->statusBar()->currentMessage(),
                  "The set could not be kept in the history.");
         QTest::qWait(500);
         QCOMPARE(statusText(f), "Verify:: OK");
         QVERIFY(!f.window.find(Control::statusLine)->isHidden());
-        QCOMPARE(f.window->document().image(), read);
+        QCOMPARE(f.window.document().image(), read);
         QVERIFY2(f.window.boxes.shown.isEmpty(), qPrintable(f.window.boxes.shown.join(" | ")));
         QVERIFY(simulator.stop());
     }

@@ -71,7 +71,7 @@ private slots:
     // The window's tick runs on the same precise timer as the command line's, never early.
     void tickTimerIsPrecise() {
         WindowFixture window;
-        const auto* timer = window->deviceLink().findChild<QTimer*>(Control::linkTimer);
+        const auto* timer = window.link().findChild<QTimer*>(Control::linkTimer);
         QVERIFY(timer);
         QCOMPARE(timer->timerType(), Qt::PreciseTimer);
         QCOMPARE(timer->interval(), kTickMs);
@@ -99,14 +99,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&*window));
         QVERIFY(connectTo(window, kSimulatorPort));
 
-        window->document().setFile("/tmp/opened.ign");
+        window.document().setFile("/tmp/opened.ign");
         QTest::keyClick(&*window, Qt::Key_F7);
         QCOMPARE(localizedText(window, Control::fileLabel),
                  QString()); // the image no longer belongs to a file
         QVERIFY(QTest::qWaitFor(
             [&] { return localizedText(window, Control::statusLine) == "Verify:: OK"; }, kWaitMs));
         QVERIFY(window.shown(Control::statusLine));
-        QCOMPARE(window->document().image().bytes, sim::SimulatedUnit::factoryImage().bytes);
+        QCOMPARE(window.document().image().bytes, sim::SimulatedUnit::factoryImage().bytes);
         QCOMPARE(window.find<QLabel>(Control::unitVersionLabel)->text(), "SIM01");
         QVERIFY(window.boxes.shown.filter("Unmatched").isEmpty());
         QVERIFY(simulator.stop());
@@ -121,7 +121,7 @@ private slots:
         window->close();
         // Long enough for the tick to re-open a port or re-send a request, were it running.
         QTest::qWait(3500);
-        QVERIFY(!window->deviceLink().engine().portOpen());
+        QVERIFY(!window.link().engine().portOpen());
         QVERIFY(simulator.stop());
     }
 

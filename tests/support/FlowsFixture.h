@@ -17,7 +17,7 @@ struct FlowsFixture {
     // Types a value into a number edit and leaves it, as a user would.
     void type(const QString& edit, const QString& text) {
         window.edit(edit)->setText(text);
-        window->edits().commitEditedValue();
+        window.edits().commitEditedValue();
     }
     void trigger(const QString& menuItem) { window.find<QAction>(menuItem)->trigger(); }
     // Programs start at once, as the unit's own program has them, without the backup of the
