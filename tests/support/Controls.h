@@ -117,12 +117,14 @@ inline constexpr const char* limiterUpDown = "UpDownOmez2";
 inline constexpr const char* pilotLightEdit = "EditPilotLight";
 inline constexpr const char* pilotLightLabel = "LabelPilotLight";
 inline constexpr const char* clutchTimeEdit = "EditClutchTime";
+inline constexpr const char* clutchTimeLabel = "LabelClutchTime";
 inline constexpr const char* clutchTimeUpDown = "UpDownClutchTime";
 inline constexpr const char* clutchPauseUpDown = "UpDownClutchPause";
 inline constexpr const char* clutchPauseLabel = "LabelClutchPause";
 inline constexpr const char* tps100Edit = "EditTps100";
 inline constexpr const char* tps0Button = "BitBtnTps0";
 inline constexpr const char* tps100Button = "BitBtnTps100";
+inline constexpr const char* tachoCorrectionEdit = "EditRpmKorekce";
 inline constexpr const char* longExcitationBox = "CheckBoxBuzDlouhe";
 inline constexpr const char* noReadingBox = "CheckBoxZakazCteni";
 inline constexpr const char* invertInput2Box = "CheckBoxInvInput2";
@@ -178,6 +180,10 @@ inline constexpr const char* throttleMapBox = "CheckBoxTpsMapa";
 inline constexpr const char* rpmCaption = "LabelRpm1";
 inline constexpr const char* rpmGauge = "CGaugeRpm";
 inline constexpr const char* throttleGauge = "CGaugeTps";
+// The speed of a map column, counted from 1.
+inline QString speedBreakpointEdit(int breakpoint) {
+    return QStringLiteral("EditRpmAdv%1").arg(breakpoint);
+}
 // A map cell by its place in the map, 10 * row + column.
 inline QString mapCellEdit(int cell) {
     return QStringLiteral("Edit%1").arg(50 + cell);
@@ -201,6 +207,7 @@ inline QString columnArrow(int column, bool up) {
 
 // The servo page.
 inline constexpr const char* servoGroup = "GroupBoxPrivera";
+inline constexpr const char* servoHysteresisEdit = "EditPrivHyster";
 inline constexpr const char* servoMinusButton = "BitBtnServoMinus";
 inline constexpr const char* servoPlusButton = "BitBtnServoPlus";
 inline constexpr const char* servoAllBox = "CheckBoxServoAll";
