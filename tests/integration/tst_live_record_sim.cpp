@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QProgressBar>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
 
