@@ -4,8 +4,10 @@
 // second, so it should stay well below 5 ms. Then the same for one bulk edit over the whole map
 // (a degree added to all 100 cells), which should also stay below 5 ms.
 
-#include "app/MainWindow.h"
+#include "Controls.h"
+#include "ProgramWindowParts.h"
 #include "app/MapWorkbench.h"
+#include "app/ProgramWindow.h"
 #include "document/Document.h"
 #include "ui/MapCellGrid.h"
 
@@ -42,14 +44,15 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    MainWindow window;
-    window.startUp();
-    window.show();
+    const auto window = startProgramWindow();
+    window->show();
+    varko::Document& document = ProgramWindowParts(*window).document();
 
-    const auto arrows = window.findChild<QWidget*>("UpDown145")->findChildren<QToolButton*>();
-    const std::uint8_t before = window.document().image().advance(9, 5);
+    const auto arrows =
+        window->findChild<QWidget*>(Control::mapCellUpDown(9, 5))->findChildren<QToolButton*>();
+    const std::uint8_t before = document.image().advance(9, 5);
     arrows[0]->click();
-    if (window.document().image().advance(9, 5) != before + 1) {
+    if (document.image().advance(9, 5) != before + 1) {
         std::printf("an up-down click did not reach the image\n");
         return 1;
     }
@@ -57,26 +60,25 @@ int main(int argc, char* argv[]) {
     // Up and down in turn, so every edit changes the image and is recorded.
     measure("edit (up-down click to refreshed window)",
             [&arrows](int i) { arrows[i % 2]->click(); });
-    if (window.document().image().advance(9, 5) != before) {
+    if (document.image().advance(9, 5) != before) {
         std::printf("the edits did not come back to the start value\n");
         return 1;
     }
 
     // The whole map, every cell inside the limits, so each edit changes all 100 cells.
-    window.document().apply(
+    document.apply(
         [](varko::ParamImage& image) {
             image.throttleMap() = 1;
             for (int cell = 0; cell < 100; ++cell)
                 image[varko::Field::advance + cell] = 30;
         },
         varko::ChangeOrigin::Edit);
-    window.findChild<MapCellGrid*>()->selectAll();
-    auto* workbench = window.findChild<MapWorkbench*>();
+    window->findChild<MapCellGrid*>()->selectAll();
+    auto* workbench = window->findChild<MapWorkbench*>();
     measure("bulk edit (a degree on all 100 cells to refreshed window)", [workbench](int i) {
         workbench->applyEdit(varko::BulkEdit::Add, i % 2 == 0 ? 1 : -1);
     });
-    if (window.document().image().advance(0, 0) != 30 ||
-        window.document().image().advance(9, 9) != 30) {
+    if (document.image().advance(0, 0) != 30 || document.image().advance(9, 9) != 30) {
         std::printf("the bulk edits did not come back to the start value\n");
         return 1;
     }

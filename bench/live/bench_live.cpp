@@ -4,8 +4,10 @@
 // varko-sim for 30 s: with no chart open, with the live plot open, and with the live plot and the
 // advance-curve chart open. Run without a display (offscreen) or under xvfb-run.
 
+#include "Controls.h"
+#include "ProgramWindowParts.h"
 #include "SimulatedUnit.h"
-#include "app/MainWindow.h"
+#include "app/ProgramWindow.h"
 #include "app/WindowLink.h"
 #include "document/Document.h"
 #include "ui/MessageBoxes.h"
@@ -86,14 +88,14 @@ struct TickCost {
 
 // Ticks called directly, one at a time, on the window's own engine; the CPU time of the tick
 // call alone is summed (writing the frame into the line is the unit's work, not the program's).
-TickCost measureTicks(MainWindow& window) {
+TickCost measureTicks(const ProgramWindowParts& parts) {
     Pty line;
-    LinkEngine& engine = window.deviceLink().engine();
+    LinkEngine& engine = parts.link().engine();
     engine.setPortResolver([&line](int) { return line.slavePath; });
     engine.selectPort(0);
 
     sim::SimulatedUnit unit({}, sim::LiveOptions{});
-    unit.store() = window.document().image();
+    unit.store() = parts.document().image();
     const LinkFrame request = buildIdleFrame();
     std::vector<LinkFrame> frames;
     for (int i = 0; i < 2 * sim::EngineModel::kCycleSteps; ++i)
@@ -115,11 +117,11 @@ TickCost measureTicks(MainWindow& window) {
         if (::write(line.master, frame.bytes.data(), frame.bytes.size()) != kFrameSize)
             return cost;
         line.drain();
-        const int speedBefore = window.deviceLink().live().liveRpm;
+        const int speedBefore = parts.link().live().liveRpm;
         const double start = cpuSeconds();
         engine.tick();
         spent += cpuSeconds() - start;
-        cost.speedChanges += window.deviceLink().live().liveRpm != speedBefore ? 1 : 0;
+        cost.speedChanges += parts.link().live().liveRpm != speedBefore ? 1 : 0;
     }
     cost.frameMicros = spent / kTicks * 1e6;
     engine.closePort();
@@ -135,7 +137,7 @@ struct Share {
 
 // The window shown with the View menu's items chosen, connected to varko-sim on COM1, the link
 // ticking every 55 ms.
-Share measureConnected(MainWindow& window, const QStringList& viewItems) {
+Share measureConnected(QMainWindow& window, const QStringList& viewItems) {
     for (const QString& item : viewItems)
         window.findChild<QAction*>(item)->trigger();
     QProcess simulator;
@@ -144,10 +146,11 @@ Share measureConnected(MainWindow& window, const QStringList& viewItems) {
     Share share;
     if (!simulator.waitForReadyRead(5000))
         return share;
-    window.deviceLink().engine().setPortResolver(portDevicePath);
-    window.deviceLink().engine().selectPort(0);
+    LinkEngine& engine = ProgramWindowParts(window).link().engine();
+    engine.setPortResolver(portDevicePath);
+    engine.selectPort(0);
 
-    auto* rpm = window.findChild<QLabel*>("LabelRpm");
+    auto* rpm = window.findChild<QLabel*>(Control::liveRpm);
     QString lastRpm = rpm->text();
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -169,7 +172,7 @@ Share measureConnected(MainWindow& window, const QStringList& viewItems) {
     loop.exec();
     share.cpuSeconds = cpuSeconds() - cpuStart;
     share.wallSeconds = wall.elapsed() / 1000.0;
-    share.connected = window.findChild<QLabel*>("LabelSpojeni")->isHidden();
+    share.connected = window.findChild<QLabel*>(Control::connectionLabel)->isHidden();
     simulator.terminate();
     simulator.waitForFinished(5000);
     return share;
@@ -188,10 +191,9 @@ int main(int argc, char* argv[]) {
 
     QTextStream out(stdout);
     {
-        MainWindow window;
-        window.startUp();
-        window.show();
-        const TickCost cost = measureTicks(window);
+        const auto window = startProgramWindow();
+        window->show();
+        const TickCost cost = measureTicks(ProgramWindowParts(*window));
         out << "CPU time per tick, no frame:                   "
             << QString::number(cost.idleMicros, 'f', 2) << " us\n";
         out << "CPU time per tick, live frame decoded+applied: "
@@ -205,14 +207,15 @@ int main(int argc, char* argv[]) {
     };
     const Run runs[] = {
         {"no chart open", {}, "< 1 %"},
-        {"live plot open", {"MenuLivePlot"}, "< 2 %"},
-        {"live plot and advance curves open", {"MenuLivePlot", "MenuAdvanceCurves"}, "< 2 %"},
+        {"live plot open", {Control::livePlotItem}, "< 2 %"},
+        {"live plot and advance curves open",
+         {Control::livePlotItem, Control::advanceCurvesItem},
+         "< 2 %"},
     };
     for (const Run& run : runs) {
-        MainWindow window;
-        window.startUp();
-        window.show();
-        const Share share = measureConnected(window, run.viewItems);
+        const auto window = startProgramWindow();
+        window->show();
+        const Share share = measureConnected(*window, run.viewItems);
         out << "Connected to varko-sim for " << QString::number(share.wallSeconds, 'f', 1) << " s, "
             << run.what << ": " << QString::number(share.cpuSeconds * 1000, 'f', 0) << " ms CPU = "
             << QString::number(100 * share.cpuSeconds / std::max(0.001, share.wallSeconds), 'f', 2)

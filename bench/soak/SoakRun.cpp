@@ -1,4 +1,5 @@
 #include "SoakRun.h"
+#include "Controls.h"
 
 #include "SimulatorProcess.h"
 #include "app/WindowLink.h"
@@ -156,9 +157,9 @@ void SoakRun::switchFaults() {
 }
 
 void SoakRun::startTransfer() {
-    if (fixture_.window->deviceLink().engine().state().step != TransferStep::Idle)
+    if (fixture_.window.link().engine().state().step != TransferStep::Idle)
         return;
-    const char* item = pick({"MenuRead", "MenuProgram", "MenuVerify"});
+    const char* item = pick({Control::readItem, Control::programItem, Control::verifyItem});
     queueAnswers();
     fixture_.trigger(item);
     ++report_.started[QString::fromLatin1(item)];
@@ -167,7 +168,7 @@ void SoakRun::startTransfer() {
 // The engine's counters move on every tick of its timer; standing still for 2 s is a link that
 // has stopped.
 void SoakRun::checkLinkProgress() {
-    const LinkState& s = fixture_.window->deviceLink().engine().state();
+    const LinkState& s = fixture_.window.link().engine().state();
     const QByteArray counters =
         QByteArray::number(int(s.step)) + ':' + QByteArray::number(s.ticksSinceSend) + ':' +
         QByteArray::number(s.sendAttempts) + ':' + QByteArray::number(s.silentTicks) + ':' +
@@ -200,20 +201,20 @@ void SoakRun::editValue() {
                              QStringLiteral("99999999999")};
     edit->setText(random_() % 5 ? texts[0] : texts[random_() % 4]);
     queueAnswers();
-    fixture_.window->edits().commitEditedValue();
+    fixture_.window.edits().commitEditedValue();
 }
 
 void SoakRun::saveFile() {
     fixture_.dialogs.paths = {files_.filePath(QStringLiteral("soak%1.ign").arg(random_() % 3))};
     queueAnswers();
-    fixture_.trigger("MenuSave");
+    fixture_.trigger(Control::saveItem);
 }
 
 void SoakRun::openFile() {
     // Now and then a file that is not there, to take the error path too.
     fixture_.dialogs.paths = {files_.filePath(QStringLiteral("soak%1.ign").arg(random_() % 4))};
     queueAnswers();
-    fixture_.trigger("MenuOpen");
+    fixture_.trigger(Control::openItem);
 }
 
 void SoakRun::noteLongest(const QString& what, qint64 ms) {
@@ -247,18 +248,19 @@ void SoakRun::step() {
         action = QStringLiteral("transfer");
     } else if (choice < 25) {
         queueAnswers();
-        fixture_.trigger(pick({"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"}));
+        fixture_.trigger(pick(
+            {Control::englishItem, Control::germanItem, Control::frenchItem, Control::czechItem}));
         action = QStringLiteral("language");
     } else if (choice < 55) {
         editValue();
         action = QStringLiteral("edit");
     } else if (choice < 68) {
         queueAnswers();
-        fixture_.trigger("MenuZpet");
+        fixture_.trigger(Control::undoItem);
         action = QStringLiteral("undo");
     } else if (choice < 78) {
         queueAnswers();
-        fixture_.trigger("MenuZnovu");
+        fixture_.trigger(Control::redoItem);
         action = QStringLiteral("redo");
     } else if (choice < 84) {
         saveFile();
@@ -282,12 +284,12 @@ SoakReport SoakRun::run() {
     clock_.start();
     fixture_.window->show();
     fixture_.programWithoutBackup();
-    QObject::connect(&fixture_.window->deviceLink(), &WindowLink::transferFinished,
+    QObject::connect(&fixture_.window.link(), &WindowLink::transferFinished,
                      [this](TransferMode started, TransferResult result) {
                          ++report_.outcomes[transferName(started) + ": " + resultName(result)];
                      });
     switchFaults();
-    fixture_.trigger(qPrintable(QStringLiteral("MenuCom%1").arg(kSimulatorPort)));
+    fixture_.trigger(Control::portItem(kSimulatorPort));
     probe_.watch(kHangMs, [this](qint64) { ++loopStalls_; });
 
     QTimer stepper;
@@ -315,9 +317,7 @@ SoakReport SoakRun::run() {
     // The last transfer ends before memory is counted, as the first had not begun.
     simulator_.kill();
     const bool ended = QTest::qWaitFor(
-        [this] {
-            return fixture_.window->deviceLink().engine().state().step == TransferStep::Idle;
-        },
+        [this] { return fixture_.window.link().engine().state().step == TransferStep::Idle; },
         5000);
     if (!ended)
         report_.hangs << QStringLiteral("a transfer still running 5 s after the unit went");

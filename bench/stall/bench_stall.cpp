@@ -2,6 +2,7 @@
 // could block it, against the goal of 100 ms. The window runs offscreen on a simulated unit.
 
 #include "../window/EventLoopProbe.h"
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "FullFileSystem.h"
 #include "SimulatorProcess.h"
@@ -47,9 +48,9 @@ public:
     }
 
 private:
-    bool connected() const { return f.window.find("LabelSpojeni")->isHidden(); }
-    bool idle() { return f.window->deviceLink().engine().state().step == TransferStep::Idle; }
-    QString status() const { return f.window.find<QLabel>("LabelHlaseni")->text(); }
+    bool connected() const { return f.window.find(Control::connectionLabel)->isHidden(); }
+    bool idle() { return f.window.link().engine().state().step == TransferStep::Idle; }
+    QString status() const { return f.window.find<QLabel>(Control::statusLine)->text(); }
 
     // The longest lateness while `during` runs and until `done` holds (or the wait ends).
     void measure(const QString& situation, const std::function<void()>& during,
@@ -65,7 +66,7 @@ private:
     bool startSimulator(const QString& situation, const QStringList& faults = {}) {
         simulator = std::make_unique<SimulatorProcess>();
         const bool linked = simulator->start(kSimulatorPort, QStringList{"--seed", "7"} + faults);
-        f.trigger(qPrintable(QStringLiteral("MenuCom%1").arg(kSimulatorPort)));
+        f.trigger(Control::portItem(kSimulatorPort));
         if (linked && QTest::qWaitFor([this] { return connected(); }, kWaitMs))
             return true;
         rows.push_back({situation, -1, QStringLiteral("no connection with the simulator")});
@@ -75,7 +76,7 @@ private:
     void measureTransfers() {
         if (!startSimulator(QStringLiteral("transfers")))
             return;
-        for (const char* item : {"MenuRead", "MenuProgram", "MenuVerify"})
+        for (const char* item : {Control::readItem, Control::programItem, Control::verifyItem})
             measure(
                 QStringLiteral("transfer %1").arg(QString::fromLatin1(item + 4).toLower()),
                 [&] { f.trigger(item); },
@@ -101,9 +102,9 @@ private:
     void measureScan() {
         measure(
             QStringLiteral("scan of all 21 ports"),
-            [this] { f.trigger(qPrintable(QStringLiteral("MenuCom%1").arg(kPortAuto + 1))); },
+            [this] { f.trigger(Control::portItem(kPortAuto + 1)); },
             [this, seen = QSet<QString>()]() mutable {
-                seen.insert(f.window.find<QLabel>("LabelCom")->text());
+                seen.insert(f.window.find<QLabel>(Control::portLabel)->text());
                 return seen.size() >= kPortCount;
             },
             QStringLiteral("(open attempts included)"));
@@ -123,7 +124,7 @@ private:
         large.close();
         f.dialogs.paths = {path};
         measure(
-            QStringLiteral("open a 15 MB file"), [this] { f.trigger("MenuOpen"); },
+            QStringLiteral("open a 15 MB file"), [this] { f.trigger(Control::openItem); },
             [] { return true; });
     }
 
@@ -132,7 +133,7 @@ private:
     void measureSaves() {
         f.dialogs.paths = {files.filePath(QStringLiteral("set.ign"))};
         measure(
-            QStringLiteral("save to the local disk"), [this] { f.trigger("MenuSave"); },
+            QStringLiteral("save to the local disk"), [this] { f.trigger(Control::saveItem); },
             [] { return true; });
         FullFileSystem full;
         if (!full.problem().isEmpty() || !full.fill()) {
@@ -141,13 +142,13 @@ private:
         }
         f.dialogs.paths = {full.filePath(QStringLiteral("set.ign"))};
         measure(
-            QStringLiteral("save to a full disk"), [this] { f.trigger("MenuSave"); },
+            QStringLiteral("save to a full disk"), [this] { f.trigger(Control::saveItem); },
             [] { return true; });
     }
 
     void measurePrinting() {
         AcceptingPrinters printers;
-        for (const char* item : {"MenuPrint", "MenuPrintAll"})
+        for (const char* item : {Control::printItem, Control::printAllItem})
             measure(
                 QStringLiteral("print (%1)").arg(QString::fromLatin1(item)),
                 [&] { f.trigger(item); }, [] { return true; });

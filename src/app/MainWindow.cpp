@@ -33,10 +33,10 @@ std::unique_ptr<QMainWindow> startProgramWindow(const QStringList& arguments) {
 }
 
 void MainWindow::connectWindow() {
-    edits_ = new FormEdits(*this, ui, parts_.form(), document_, [this] { focusNextChild(); });
+    new FormEdits(*this, ui, parts_.form(), document_, [this] { focusNextChild(); });
     fileFlows = new FileFlows(*this, ui, document_, parts_.form(), parts_.link());
     new WindowHistory(*this, ui.menu.history, document_, parts_.link(), *fileFlows);
-    compareFlows = new CompareFlows(*this, ui, document_);
+    auto* compareFlows = new CompareFlows(*this, ui, document_);
     new LiveCharts(*this, ui, document_, parts_.link());
     new UndoControls(*this, ui, document_);
     new EditingTools(*this, ui, document_, parts_.form(), parts_.link());

@@ -9,9 +9,7 @@
 #include <QMainWindow>
 #include <optional>
 
-class CompareFlows;
 class FileFlows;
-class FormEdits;
 struct WindowArguments;
 
 class MainWindow : public QMainWindow {
@@ -23,21 +21,14 @@ public:
     // The program's command line (arguments[0] is the program) may choose the language and name
     // a file to open.
     void startUp(const QStringList& arguments = {});
-    // Runs when the window closes; the close itself is never refused.
-    void shutDown();
-
-    varko::Document& document() { return parts_.document(); }
-    FormBinder& form() { return parts_.form(); }
-    FormEdits& edits() { return *edits_; }
-    // The device link: the engine, the live values and the operating point.
-    WindowLink& deviceLink() { return parts_.link(); }
-    CompareFlows& comparison() { return *compareFlows; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
+    // Runs when the window closes; the close itself is never refused.
+    void shutDown();
     // Steps of start-up and close.
     void loadSettings(varko::ParamImage& image);
     // After start-up: the file the command line names, opened as Open does, and a word about
@@ -57,9 +48,7 @@ private:
     WindowParts parts_;
     MainWindowUi& ui;
     varko::Document& document_;
-    FormEdits* edits_ = nullptr;
     FileFlows* fileFlows = nullptr;
-    CompareFlows* compareFlows = nullptr;
     // Kept as the last-state file brought them, behind the image, and written back at close.
     std::array<std::uint8_t, varko::kLastStateReserved> lastStateReserved{};
 };

@@ -1,7 +1,7 @@
 #pragma once
-// The program's window as varko starts it, for a tool that shows it without running the program
-// (the manual's pictures). It is driven as a user drives it: through its menus and controls,
-// and through the document its parts keep.
+// The program's window as varko starts it, for whatever shows it without running the program:
+// the manual's pictures, the tests and the benchmarks. It is driven as a user drives it: through
+// its menus and controls, and through the document and the other parts it keeps as children.
 
 #include <QMainWindow>
 #include <QStringList>

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QProgressBar>
 #include <QTimer>
@@ -39,7 +40,7 @@ void setStatusBackground(QLabel* label, StatusColour colour) {
 } // namespace
 
 WindowLink::WindowLink(QMainWindow& window, MainWindowUi& ui, Document& document, FormBinder& form)
-    : window_(window), ui_(ui), document_(document), form_(form),
+    : QObject(&window), window_(window), ui_(ui), document_(document), form_(form),
       session_(new UnitSession(document.settings(), makeSystemSerialPort(), this)), column_(ui),
       backup_(new ProgramBackup(*session_, ui, document, this)),
       unitComparison_(new UnitComparison(

@@ -45,5 +45,7 @@ private:
     QMainWindow& window_;
     varko::Document* document_;
     FormBinder* form_ = nullptr;
+    // A child of the window as the other parts are, but gone with these parts, before the window
+    // deletes its children: its session works on the document's settings until it ends.
     std::unique_ptr<WindowLink> link_;
 };

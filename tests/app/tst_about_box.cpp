@@ -1,6 +1,7 @@
 // The about box: created hidden with the window, its fixed contents, a caption in the language
 // current when it opens, and OK closing it.
 
+#include "Controls.h"
 #include "FlowsFixture.h"
 
 #include <QDialog>
@@ -12,10 +13,11 @@
 
 namespace {
 
-constexpr const char* kLanguageItems[] = {"MenuEnglish", "MenuGerman", "MenuFrench", "MenuCzech"};
+constexpr const char* kLanguageItems[] = {Control::englishItem, Control::germanItem,
+                                          Control::frenchItem, Control::czechItem};
 
 QDialog* aboutBox(const FlowsFixture& f) {
-    return f.window.find<QDialog>("FormAbout");
+    return f.window.find<QDialog>(Control::aboutBox);
 }
 
 QLabel* label(const FlowsFixture& f, const char* name) {
@@ -31,12 +33,12 @@ QString captionWhileOpen(FlowsFixture& f) {
         QDialog* box = aboutBox(f);
         if (QTest::qWaitFor([box] { return box->isActiveWindow(); }, 5000))
             caption = box->windowTitle();
-        QLabel* ok = label(f, "LabelExit");
+        QLabel* ok = label(f, Control::aboutOk);
         QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
         closedByOk = !box->isVisible();
         box->close(); // a box that ignored the click must not hang the test
     });
-    f.trigger("MenuAbout");
+    f.trigger(Control::aboutItem);
     return closedByOk ? caption : QStringLiteral("not closed");
 }
 
@@ -55,22 +57,22 @@ private slots:
         QVERIFY(
             !(box->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(box->palette().color(QPalette::Window), QColor(Qt::white));
-        QCOMPARE(label(f, "LabelRsKey")->text(), QString("Version - 75"));
+        QCOMPARE(label(f, Control::unitKeyLabel)->text(), QString("Version - 75"));
         QVERIFY(QRegularExpression(
                     "^(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) [1-9]\\d? \\d{4}$")
-                    .match(label(f, "LabelDate")->text())
+                    .match(label(f, Control::buildDateLabel)->text())
                     .hasMatch());
         QVERIFY(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$")
-                    .match(label(f, "LabelTime")->text())
+                    .match(label(f, Control::buildTimeLabel)->text())
                     .hasMatch());
-        QVERIFY(!label(f, "Image1")->pixmap().isNull());
-        QCOMPARE(label(f, "Image1")->geometry(), QRect(32, 72, 161, 81));
-        QCOMPARE(label(f, "LabelAbout")->pos(), QPoint(16, 24));
-        QCOMPARE(label(f, "LabelAbout")->font().pixelSize(), 16);
-        QCOMPARE(label(f, "LabelDate")->pos(), QPoint(32, 350));
-        QCOMPARE(label(f, "LabelRsKey")->font().pixelSize(), 11);
-        QCOMPARE(label(f, "LabelExit")->pos(), QPoint(272, 368));
-        QCOMPARE(label(f, "LabelExit")->font().pixelSize(), 23);
+        QVERIFY(!label(f, Control::aboutLogo)->pixmap().isNull());
+        QCOMPARE(label(f, Control::aboutLogo)->geometry(), QRect(32, 72, 161, 81));
+        QCOMPARE(label(f, Control::aboutText)->pos(), QPoint(16, 24));
+        QCOMPARE(label(f, Control::aboutText)->font().pixelSize(), 16);
+        QCOMPARE(label(f, Control::buildDateLabel)->pos(), QPoint(32, 350));
+        QCOMPARE(label(f, Control::unitKeyLabel)->font().pixelSize(), 11);
+        QCOMPARE(label(f, Control::aboutOk)->pos(), QPoint(272, 368));
+        QCOMPARE(label(f, Control::aboutOk)->font().pixelSize(), 23);
         // No label is cut off at the box's edge.
         for (const QLabel* each : box->findChildren<QLabel*>()) {
             QVERIFY2(box->rect().contains(each->geometry()), qPrintable(each->objectName()));

@@ -2,9 +2,11 @@
 // marks on the pages while it is open, taking values as one undo step, and File > Compare with
 // file.
 
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "TestFiles.h"
 #include "app/CompareFlows.h"
+#include "model/Messages.h"
 #include "storage/ParamFile.h"
 #include "ui/CompareView.h"
 #include "ui/ComparisonMark.h"
@@ -32,7 +34,7 @@ private slots:
 namespace {
 
 constexpr int kMapCell = varko::Field::advance + 10 * 4 + 3; // 20 % throttle, fourth speed
-constexpr const char* kMapCellEdit = "Edit93";
+const QString kMapCellEdit = Control::mapCellEdit(4, 3);
 
 // The window's set with the speeds that name the map cell and the servo point.
 void setSpeeds(ParamImage& image) {
@@ -41,7 +43,7 @@ void setSpeeds(ParamImage& image) {
 }
 
 CompareView* view(const WindowFixture& window) {
-    return window.find<CompareView>("FormCompare");
+    return window.find<CompareView>(Control::compareView);
 }
 
 QStringList rowTexts(const WindowFixture& window, int row) {
@@ -117,10 +119,10 @@ void TestCompareView::rowShowsValue() {
         setSpeeds(image);
         image[offset] = static_cast<std::uint8_t>(windowByte);
     });
-    ParamImage other = f.window->document().image();
+    ParamImage other = f.window.document().image();
     other[offset] = static_cast<std::uint8_t>(otherByte);
 
-    f.window->comparison().showComparison(other, "other.ign");
+    f.window.comparison().showComparison(other, "other.ign");
     QVERIFY(view(f.window) != nullptr);
     QCOMPARE(rowCount(f.window), 1);
     QCOMPARE(rowTexts(f.window, 0), row);
@@ -129,12 +131,12 @@ void TestCompareView::rowShowsValue() {
 // The rows follow the window's language while the view is open.
 void TestCompareView::languageRenamesRows() {
     FlowsFixture f;
-    ParamImage other = f.window->document().image();
+    ParamImage other = f.window.document().image();
     other.excitation() = other.excitation() == 0 ? 1 : 0;
-    f.window->comparison().showComparison(other, "/tmp/tune.ign");
+    f.window.comparison().showComparison(other, "/tmp/tune.ign");
     QCOMPARE(view(f.window)->windowTitle(), "Compare with /tmp/tune.ign");
 
-    f.trigger("MenuGerman");
+    f.trigger(Control::germanItem);
     QCOMPARE(view(f.window)->windowTitle(), "Vergleich mit /tmp/tune.ign");
     const QStringList row = rowTexts(f.window, 0);
     QCOMPARE(row[0], "Verschiedenes");
@@ -144,55 +146,55 @@ void TestCompareView::languageRenamesRows() {
 
 void TestCompareView::takeAllIsOneUndoStep() {
     FlowsFixture f;
-    const ParamImage before = f.window->document().image();
+    const ParamImage before = f.window.document().image();
     ParamImage other = twoValuesChanged(before);
     other.excitation() = before.excitation() == 0 ? 1 : 0;
     other.input2() = before.input2() == 3 ? 0 : 3;
-    f.window->comparison().showComparison(other, "other.ign");
+    f.window.comparison().showComparison(other, "other.ign");
     QCOMPARE(rowCount(f.window), 4);
 
-    click(f.window, "ButtonCompareTakeAll");
-    QCOMPARE(f.window->document().image(), other);
+    click(f.window, Control::compareTakeAllButton);
+    QCOMPARE(f.window.document().image(), other);
     QCOMPARE(rowCount(f.window), 0);
-    QCOMPARE(view(f.window)->findChild<QLabel*>("LabelCompareSummary")->text(),
+    QCOMPARE(view(f.window)->findChild<QLabel*>(Control::compareSummary)->text(),
              "The sets are equal.");
 
-    f.trigger("MenuZpet");
-    QCOMPARE(f.window->document().image(), before);
+    f.trigger(Control::undoItem);
+    QCOMPARE(f.window.document().image(), before);
     QCOMPARE(rowCount(f.window), 4); // the rows follow the window back
 }
 
 void TestCompareView::takeTakesOnlyItsRow() {
     FlowsFixture f;
     f.window.showWith(setSpeeds);
-    const ParamImage before = f.window->document().image();
+    const ParamImage before = f.window.document().image();
     const ParamImage other = twoValuesChanged(before);
-    f.window->comparison().showComparison(other, "other.ign");
+    f.window.comparison().showComparison(other, "other.ign");
     QCOMPARE(rowCount(f.window), 2);
     QCOMPARE(rowTexts(f.window, 0)[0], "Miscellaneous"); // the pages in the order of the tabs
 
     view(f.window)->rowList()->topLevelItem(0)->setSelected(true);
-    click(f.window, "ButtonCompareTake");
-    QCOMPARE(f.window->document().image().limiter(), other.limiter());
-    QCOMPARE(f.window->document().image()[kMapCell], before[kMapCell]);
+    click(f.window, Control::compareTakeButton);
+    QCOMPARE(f.window.document().image().limiter(), other.limiter());
+    QCOMPARE(f.window.document().image()[kMapCell], before[kMapCell]);
     QCOMPARE(rowCount(f.window), 1);
     QCOMPARE(rowTexts(f.window, 0)[0], "Advance Map");
 
-    f.trigger("MenuZpet");
-    QCOMPARE(f.window->document().image(), before);
+    f.trigger(Control::undoItem);
+    QCOMPARE(f.window.document().image(), before);
 }
 
 void TestCompareView::marksWhileOpen() {
     FlowsFixture f;
-    f.window->comparison().showComparison(twoValuesChanged(f.window->document().image()),
-                                          "other.ign");
-    QCOMPARE(markedControls(f.window), (QStringList{kMapCellEdit, "EditOmez2"}));
+    f.window.comparison().showComparison(twoValuesChanged(f.window.document().image()),
+                                         "other.ign");
+    QCOMPARE(markedControls(f.window), (QStringList{kMapCellEdit, Control::limiterEdit}));
 
-    click(f.window, "ButtonCompareTakeAll"); // nothing differs any more
+    click(f.window, Control::compareTakeAllButton); // nothing differs any more
     QCOMPARE(markedControls(f.window), QStringList());
 
-    f.window->comparison().showComparison(twoValuesChanged(f.window->document().image()),
-                                          "other.ign");
+    f.window.comparison().showComparison(twoValuesChanged(f.window.document().image()),
+                                         "other.ign");
     QCOMPARE(markedControls(f.window).size(), 2);
     view(f.window)->close();
     QCOMPARE(markedControls(f.window), QStringList());
@@ -209,13 +211,13 @@ void TestCompareView::compareWithFile() {
     FlowsFixture f;
     QTemporaryDir dir;
     const QString path = dir.filePath("other.ign");
-    const ParamImage before = f.window->document().image();
+    const ParamImage before = f.window.document().image();
     if (readable)
         writeTestFile(path, varko::writeParamFile(twoValuesChanged(before)));
     f.dialogs.paths = {path};
 
-    f.trigger("MenuCompareFile");
-    QCOMPARE(f.window->document().image(), before); // the window keeps its set
+    f.trigger(Control::compareFileItem);
+    QCOMPARE(f.window.document().image(), before); // the window keeps its set
     QCOMPARE(f.fileLabel(), QString());
     if (!readable) {
         QCOMPARE(f.window.boxes.shown, QStringList{varko::messageText(varko::Msg::openFileError,

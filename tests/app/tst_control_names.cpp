@@ -2,6 +2,7 @@
 // built window: a misspelt or doubled name would leave a control without its text, rule or
 // live value.
 
+#include "Controls.h"
 #include "WindowFixture.h"
 #include "model/FormMapping.h"
 #include "ui/ControlTables.h"
@@ -40,10 +41,12 @@ private slots:
 
     void misspeltAndDoubledNamesAreReported() {
         WindowFixture window;
-        auto* twin = new QLabel(window.find("TabSheetRuzne"));
-        twin->setObjectName("LabelClutchTime");
-        QCOMPARE(namesNotFoundOnce(&*window, {"EditOmez2", "EditOmez3", "LabelClutchTime"}),
-                 (QStringList{"EditOmez3", "LabelClutchTime"}));
+        const QString misspelt = "EditOmez3";
+        auto* twin = new QLabel(window.find(Control::miscellaneousPage));
+        twin->setObjectName(Control::clutchTimeLabel);
+        QCOMPARE(
+            namesNotFoundOnce(&*window, {Control::limiterEdit, misspelt, Control::clutchTimeLabel}),
+            (QStringList{misspelt, Control::clutchTimeLabel}));
     }
 };
 

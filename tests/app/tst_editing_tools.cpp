@@ -5,6 +5,7 @@
 // the map, servo point 0, throttle voltage 0 mV.
 
 #include "CodeNames.h"
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "app/WindowLink.h"
 
@@ -18,7 +19,7 @@ using namespace varko;
 namespace {
 
 TransferMode runningTransfer(const FlowsFixture& f) {
-    return f.window->deviceLink().engine().state().transferMode();
+    return f.window.link().engine().state().transferMode();
 }
 
 // A push button, a menu item or a key, by its name; a key goes to the widget with the focus.
@@ -50,8 +51,8 @@ void tick(FlowsFixture& f, const char* box, bool ticked) {
 // The image after the tool, and that one undo takes it back to the image before.
 void verifyOneUndoStep(FlowsFixture& f, const ParamImage& before) {
     QVERIFY(f.canUndo());
-    f.trigger("MenuZpet");
-    QCOMPARE(f.window->document().image(), before);
+    f.trigger(Control::undoItem);
+    QCOMPARE(f.window.document().image(), before);
     QVERIFY(f.canRedo());
 }
 
@@ -74,14 +75,14 @@ void TestEditingTools::advance_data() {
     QTest::addColumn<QString>("trigger");
     QTest::addColumn<int>("step");
     QTest::addColumn<QString>("focus"); // an edit that holds the focus meanwhile
-    QTest::newRow("button -") << "BitBtnAdvMinus" << -1 << QString();
-    QTest::newRow("button +") << "BitBtnAdvPlus" << 1 << QString();
-    QTest::newRow("menu Advance -") << "AdvanceMinus" << -1 << QString();
-    QTest::newRow("menu Advance +") << "AdvancePlus" << 1 << QString();
+    QTest::newRow("button -") << Control::advanceMinusButton << -1 << QString();
+    QTest::newRow("button +") << Control::advancePlusButton << 1 << QString();
+    QTest::newRow("menu Advance -") << Control::advanceMinusItem << -1 << QString();
+    QTest::newRow("menu Advance +") << Control::advancePlusItem << 1 << QString();
     QTest::newRow("F4") << "F4" << -1 << QString();
     QTest::newRow("F5") << "F5" << 1 << QString();
-    QTest::newRow("F4 in a map cell") << "F4" << -1 << "Edit140";
-    QTest::newRow("F5 in a map cell") << "F5" << 1 << "Edit140";
+    QTest::newRow("F4 in a map cell") << "F4" << -1 << Control::mapCellEdit(9, 0);
+    QTest::newRow("F5 in a map cell") << "F5" << 1 << Control::mapCellEdit(9, 0);
 }
 
 // Below the map only "All" moves anything; then the whole map moves as one undo step.
@@ -98,19 +99,19 @@ void TestEditingTools::advance() {
         f.window.edit(focus)->setFocus();
         QVERIFY(f.window.edit(focus)->hasFocus());
     }
-    const ParamImage before = f.window->document().image();
+    const ParamImage before = f.window.document().image();
 
     ::trigger(f, trigger);
-    QCOMPARE(f.window->document().image(), before);
-    f.trigger("MenuZpet"); // the recorded map was the last step
-    QCOMPARE(f.window->document().image() == before, false);
-    f.trigger("MenuZnovu");
+    QCOMPARE(f.window.document().image(), before);
+    f.trigger(Control::undoItem); // the recorded map was the last step
+    QCOMPARE(f.window.document().image() == before, false);
+    f.trigger(Control::redoItem);
 
-    tick(f, "CheckBoxIgnAll", true);
+    tick(f, Control::advanceAllBox, true);
     ::trigger(f, trigger);
     for (int offset = Field::advance; offset < kImageSize; ++offset)
-        QCOMPARE(int(f.window->document().image()[offset]), 30 + step);
-    QCOMPARE(f.window.edit("Edit149")->text(), QString::number(30 + step));
+        QCOMPARE(int(f.window.document().image()[offset]), 30 + step);
+    QCOMPARE(f.window.edit(Control::mapCellEdit(9, 9))->text(), QString::number(30 + step));
     verifyOneUndoStep(f, before);
 }
 
@@ -129,15 +130,14 @@ void TestEditingTools::columnSpinButtons() {
     QFETCH(int, step);
     FlowsFixture f;
     recordMapAndCurve(f, 30, 100);
-    const ParamImage before = f.window->document().image();
-    const QString arrow =
-        QStringLiteral("CSpinButton%1%2").arg(column + 1).arg(step > 0 ? "Up" : "Down");
+    const ParamImage before = f.window.document().image();
+    const QString arrow = Control::columnArrow(column, step > 0);
     f.window.find<QAbstractButton>(arrow)->click();
 
     ParamImage expected = before;
     for (int row = 0; row < kBreakpoints; ++row)
         expected.advance(row, column) = std::uint8_t(30 + step);
-    QCOMPARE(f.window->document().image(), expected);
+    QCOMPARE(f.window.document().image(), expected);
     verifyOneUndoStep(f, before);
 }
 
@@ -145,10 +145,10 @@ void TestEditingTools::servo_data() {
     QTest::addColumn<QString>("trigger");
     QTest::addColumn<bool>("all");
     QTest::addColumn<int>("step");
-    QTest::newRow("- at point 0") << "BitBtnServoMinus" << false << -1;
-    QTest::newRow("+ at point 0") << "BitBtnServoPlus" << false << 1;
-    QTest::newRow("- over all points") << "BitBtnServoMinus" << true << -1;
-    QTest::newRow("+ over all points") << "BitBtnServoPlus" << true << 1;
+    QTest::newRow("- at point 0") << Control::servoMinusButton << false << -1;
+    QTest::newRow("+ at point 0") << Control::servoPlusButton << false << 1;
+    QTest::newRow("- over all points") << Control::servoMinusButton << true << -1;
+    QTest::newRow("+ over all points") << Control::servoPlusButton << true << 1;
 }
 
 void TestEditingTools::servo() {
@@ -157,14 +157,14 @@ void TestEditingTools::servo() {
     QFETCH(int, step);
     FlowsFixture f;
     recordMapAndCurve(f, 30, 100);
-    const ParamImage before = f.window->document().image();
-    tick(f, "CheckBoxServoAll", all);
+    const ParamImage before = f.window.document().image();
+    tick(f, Control::servoAllBox, all);
     ::trigger(f, trigger);
 
     ParamImage expected = before;
     for (int point = 0; point < (all ? kBreakpoints : 1); ++point)
         expected.servoMv(point) = std::uint8_t(100 + step);
-    QCOMPARE(f.window->document().image(), expected);
+    QCOMPARE(f.window.document().image(), expected);
     verifyOneUndoStep(f, before);
 }
 
@@ -172,12 +172,12 @@ void TestEditingTools::refreshWithoutChange_data() {
     QTest::addColumn<QString>("trigger");
     QTest::addColumn<int>("servo"); // every servo point
     QTest::addColumn<bool>("refreshes");
-    QTest::newRow("advance - below the map") << "BitBtnAdvMinus" << 100 << true;
+    QTest::newRow("advance - below the map") << Control::advanceMinusButton << 100 << true;
     QTest::newRow("F5 below the map") << "F5" << 100 << true;
-    QTest::newRow("servo + at 249") << "BitBtnServoPlus" << 249 << true;
-    QTest::newRow("servo - at 1") << "BitBtnServoMinus" << 1 << true;
-    QTest::newRow("Set TPS 0 % at 0 mV") << "BitBtnTps0" << 100 << false;
-    QTest::newRow("Set TPS 100 % at 0 mV") << "BitBtnTps100" << 100 << false;
+    QTest::newRow("servo + at 249") << Control::servoPlusButton << 249 << true;
+    QTest::newRow("servo - at 1") << Control::servoMinusButton << 1 << true;
+    QTest::newRow("Set TPS 0 % at 0 mV") << Control::tps0Button << 100 << false;
+    QTest::newRow("Set TPS 100 % at 0 mV") << Control::tps100Button << 100 << false;
 }
 
 // A tool that changes nothing records nothing. Its refresh still programs the unit once the
@@ -190,18 +190,18 @@ void TestEditingTools::refreshWithoutChange() {
     f.programWithoutBackup();
     f.window->show();
     QVERIFY(QTest::qWaitForWindowActive(&*f.window));
-    f.window->deviceLink().findChild<QTimer*>("Timer1")->stop();
+    f.window.link().findChild<QTimer*>(Control::linkTimer)->stop();
     recordMapAndCurve(f, 30, servo);
-    const ParamImage before = f.window->document().image();
-    tick(f, "CheckBoxProgHned", true);
-    f.window->edits().commitEditedValue(); // arms the rule without programming: nothing changed
+    const ParamImage before = f.window.document().image();
+    tick(f, Control::programAfterChange, true);
+    f.window.edits().commitEditedValue(); // arms the rule without programming: nothing changed
     QCOMPARE(runningTransfer(f), TransferMode::Idle);
 
     ::trigger(f, trigger);
     QCOMPARE(runningTransfer(f), refreshes ? TransferMode::Program : TransferMode::Idle);
-    QCOMPARE(f.window->document().image(), before);
-    f.trigger("MenuZpet");
-    QCOMPARE(f.window->document().image() == before, false); // the recorded map was the last step
+    QCOMPARE(f.window.document().image(), before);
+    f.trigger(Control::undoItem);
+    QCOMPARE(f.window.document().image() == before, false); // the recorded map was the last step
 }
 
 QTEST_MAIN(TestEditingTools)

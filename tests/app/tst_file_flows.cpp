@@ -2,6 +2,7 @@
 // the test.
 
 #include "CodeNames.h"
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "FullFileSystem.h"
 #include "PipeWithoutWriter.h"
@@ -29,13 +30,13 @@ const QString kOlderVersion = "Older version of *.ign file!\n\nSome parameters w
                               "older version or have another structure.";
 
 bool statusShown(const FlowsFixture& f) {
-    return !f.window.find("LabelHlaseni")->isHidden() ||
-           !f.window.find("CGaugeProgram")->isHidden();
+    return !f.window.find(Control::statusLine)->isHidden() ||
+           !f.window.find(Control::programProgress)->isHidden();
 }
 
 void showStatus(const FlowsFixture& f) {
-    f.window.find("LabelHlaseni")->show();
-    f.window.find("CGaugeProgram")->show();
+    f.window.find(Control::statusLine)->show();
+    f.window.find(Control::programProgress)->show();
 }
 
 } // namespace
@@ -68,34 +69,34 @@ private slots:
     void newNotAnsweredYesChangesNothing() {
         QFETCH(Answer, answer);
         FlowsFixture f;
-        f.type("EditOmez2", "9000");
-        f.window->document().setFile("/somewhere/bike.ign");
-        const ParamImage before = f.window->document().image();
+        f.type(Control::limiterEdit, "9000");
+        f.window.document().setFile("/somewhere/bike.ign");
+        const ParamImage before = f.window.document().image();
         f.window.boxes.answers = {answer};
-        f.window.find<QAbstractButton>("SpeedButton6")->click();
+        f.window.find<QAbstractButton>(Control::newButton)->click();
         QCOMPARE(f.window.boxes.asked, QStringList{"Do you want default setting?"});
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
         QCOMPARE(f.fileLabel(), "/somewhere/bike.ign");
-        f.trigger("MenuZpet");
-        QCOMPARE(int(f.window->document().image().limiter()), 110); // one step back, as before New
+        f.trigger(Control::undoItem);
+        QCOMPARE(int(f.window.document().image().limiter()), 110); // one step back, as before New
         QVERIFY(!f.canUndo());
     }
 
     void newYesResetsTheModelsDefaults() {
         FlowsFixture f;
-        f.type("EditOmez2", "9000");
-        f.type("Edit55", "44");
+        f.type(Control::limiterEdit, "9000");
+        f.type(Control::mapCellEdit(0, 5), "44");
         showStatus(f);
         f.window.boxes.answers = {Answer::Yes};
-        f.trigger("MenuNew");
-        QCOMPARE(int(f.window->document().image().limiter()), 110);
-        QCOMPARE(int(f.window->document().image().advance(0, 5)), int(DefaultAdvanceMap[5]));
-        QCOMPARE(int(f.window->document().image().bike()), BikeCode::yamahaR6);
-        QCOMPARE(f.window.edit("EditOmez2")->text(), "11,000");
+        f.trigger(Control::newItem);
+        QCOMPARE(int(f.window.document().image().limiter()), 110);
+        QCOMPARE(int(f.window.document().image().advance(0, 5)), int(DefaultAdvanceMap[5]));
+        QCOMPARE(int(f.window.document().image().bike()), BikeCode::yamahaR6);
+        QCOMPARE(f.window.edit(Control::limiterEdit)->text(), "11,000");
         QCOMPARE(f.fileLabel(), QString());
         QVERIFY(!statusShown(f));
-        f.trigger("MenuZpet"); // New is one undo step
-        QCOMPARE(int(f.window->document().image().limiter()), 90);
+        f.trigger(Control::undoItem); // New is one undo step
+        QCOMPARE(int(f.window.document().image().limiter()), 90);
     }
 
     void newWithSpecialSettingKeepsTheGeometry() {
@@ -109,10 +110,10 @@ private slots:
             image.bytes[47] = 1;
             image.limiter() = 95;
         });
-        const ParamImage special = f.window->document().image();
+        const ParamImage special = f.window.document().image();
         f.window.boxes.answers = {Answer::Yes};
-        f.trigger("MenuNew");
-        const ParamImage& image = f.window->document().image();
+        f.trigger(Control::newItem);
+        const ParamImage& image = f.window.document().image();
         for (int byte : {0, 2, 3, 4, 11}) {
             QCOMPARE(image.bytes[byte], special.bytes[byte]);
         }
@@ -127,16 +128,16 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("v76.ign");
         writeTestFile(path, "KALUBREN_KEY 76\r\nLIMITER 50\r\n");
-        f.window->document().setFile("/before.ign");
-        const ParamImage before = f.window->document().image();
+        f.window.document().setFile("/before.ign");
+        const ParamImage before = f.window.document().image();
         f.dialogs.paths = {path};
-        f.trigger("MenuOpen");
+        f.trigger(Control::openItem);
         QCOMPARE(f.window.boxes.shown, QStringList{"Unmatched version of *.ign file!"});
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
         QCOMPARE(f.fileLabel(), "/before.ign");
         QVERIFY(!f.canUndo());
         // lastFilePath stayed: the save dialog still starts without a file name.
-        f.trigger("MenuSave");
+        f.trigger(Control::saveItem);
         QCOMPARE(f.dialogs.shown.last().fileName, QString());
     }
 
@@ -144,15 +145,15 @@ private slots:
         FlowsFixture f;
         const QString path = QStringLiteral(VARKO_TEST_DATA_DIR "/version48.ign");
         f.dialogs.paths = {path};
-        f.trigger("MenuOpen");
+        f.trigger(Control::openItem);
         QCOMPARE(f.window.boxes.shown, QStringList{kOlderVersion});
-        const ParamImage& image = f.window->document().image();
+        const ParamImage& image = f.window.document().image();
         QCOMPARE(int(image.limiter()), 115);
         QCOMPARE(int(image.input1()), 2);
         QCOMPARE(int(image.input2()), 3);
         QCOMPARE(f.fileLabel(), path);
         QVERIFY(f.canUndo());
-        f.trigger("MenuSave"); // the save dialog now starts at the file opened
+        f.trigger(Control::saveItem); // the save dialog now starts at the file opened
         QCOMPARE(f.dialogs.shown.last().fileName, path);
     }
 
@@ -163,10 +164,10 @@ private slots:
         const QString path = dir.filePath("mixed.ign");
         writeTestFile(path, "KALUBREN_KEY 12 KALUBREN_KEY 54 LIMITER 99");
         f.dialogs.paths = {path};
-        f.trigger("MenuOpen");
+        f.trigger(Control::openItem);
         QCOMPARE(f.window.boxes.shown,
                  (QStringList{"Unmatched version of *.ign file!", kOlderVersion}));
-        QCOMPARE(int(f.window->document().image().limiter()), 99);
+        QCOMPARE(int(f.window.document().image().limiter()), 99);
     }
 
     // A crafted file with a key for every line would otherwise open a box for each.
@@ -176,7 +177,7 @@ private slots:
         const QString path = dir.filePath("crafted.ign");
         writeTestFile(path, QByteArray("KALUBREN_KEY 12\r\n").repeated(500) + "LIMITER 99");
         f.dialogs.paths = {path};
-        f.trigger("MenuOpen");
+        f.trigger(Control::openItem);
         QCOMPARE(f.window.boxes.shown, QStringList{"Unmatched version of *.ign file!"});
     }
 
@@ -184,14 +185,14 @@ private slots:
         FlowsFixture f;
         QTemporaryDir dir;
         const QString path = dir.filePath("odd.ign");
-        ParamImage odd = f.window->document().image();
+        ParamImage odd = f.window.document().image();
         odd.bike() = BikeCode::unlisted;
         odd.channelCount() = 0;
         odd.advance(3, 4) = 200;
         QVERIFY(saveParamFile(path, odd));
         f.dialogs.paths = {path};
-        f.trigger("MenuOpen");
-        const ParamImage opened = f.window->document().image();
+        f.trigger(Control::openItem);
+        const ParamImage opened = f.window.document().image();
         QCOMPARE(int(opened.bike()), BikeCode::yamahaR6); // the entry the list kept
         QVERIFY(opened.channelCount() >= 1);
         QCOMPARE(int(opened.advance(3, 4)), 60);
@@ -201,35 +202,35 @@ private slots:
         QCOMPARE(opened, taken);
         QCOMPARE(f.window.collected(), opened);
         // The undo step holds the same image.
-        f.trigger("MenuZpet");
-        f.trigger("MenuZnovu");
-        QCOMPARE(f.window->document().image(), opened);
+        f.trigger(Control::undoItem);
+        f.trigger(Control::redoItem);
+        QCOMPARE(f.window.document().image(), opened);
     }
 
     void saveThenOpenReproducesTheImage() {
         FlowsFixture f;
         QTemporaryDir dir;
         const QString path = dir.filePath("round.ign");
-        f.type("EditOmez2", "9000");
-        f.type("Edit71", "37");
+        f.type(Control::limiterEdit, "9000");
+        f.type(Control::mapCellEdit(2, 1), "37");
         f.dialogs.paths = {path};
-        f.window.find<QAbstractButton>("SpeedButton7")->click();
+        f.window.find<QAbstractButton>(Control::saveButton)->click();
         QCOMPARE(f.dialogs.shown.last().filterIndex, 1);
         QCOMPARE(f.dialogs.shown.last().defaultExt, "ign");
         QCOMPARE(f.dialogs.shown.last().kind, FileDialog::Kind::Save);
         QCOMPARE(f.fileLabel(), path);
-        const ParamImage saved = f.window->document().image();
+        const ParamImage saved = f.window.document().image();
         QCOMPARE(readTestFile(path), writeParamFile(saved));
 
         f.window.boxes.answers = {Answer::Yes};
-        f.trigger("MenuNew");
-        QVERIFY(f.window->document().image() != saved);
+        f.trigger(Control::newItem);
+        QVERIFY(f.window.document().image() != saved);
         f.dialogs.paths = {path};
-        f.window.find<QAbstractButton>("SpeedButton5")->click();
+        f.window.find<QAbstractButton>(Control::openButton)->click();
         QCOMPARE(f.dialogs.shown.last().fileName, path); // starts at the file saved
         QCOMPARE(f.dialogs.shown.last().filter,
                  "Ignition Parametrs(*.ign)|*.ign|All Files (*.*)|*.*");
-        QCOMPARE(f.window->document().image(), saved);
+        QCOMPARE(f.window.document().image(), saved);
         QCOMPARE(f.fileLabel(), path);
         QVERIFY(f.window.boxes.shown.isEmpty());
     }
@@ -237,14 +238,14 @@ private slots:
     void cancelledDialogs() {
         FlowsFixture f;
         showStatus(f);
-        const ParamImage before = f.window->document().image();
-        f.trigger("MenuOpen");
+        const ParamImage before = f.window.document().image();
+        f.trigger(Control::openItem);
         QVERIFY(!statusShown(f));
         showStatus(f);
-        f.trigger("MenuSave");
+        f.trigger(Control::saveItem);
         QVERIFY(statusShown(f));
         QCOMPARE(f.dialogs.shown.size(), 2);
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
         QCOMPARE(f.fileLabel(), QString());
         QVERIFY(f.window.boxes.shown.isEmpty());
     }
@@ -265,11 +266,12 @@ private slots:
         else if (kind == "device")
             QVERIFY(QFile::link("/dev/null", path));
         showStatus(f);
-        const ParamImage before = f.window->document().image();
+        const ParamImage before = f.window.document().image();
         f.dialogs.paths = {path};
-        QVERIFY2(returnsByItself(path, [&] { f.trigger("MenuOpen"); }), "Open waited in open()");
+        QVERIFY2(returnsByItself(path, [&] { f.trigger(Control::openItem); }),
+                 "Open waited in open()");
         QCOMPARE(f.window.boxes.shown, QStringList{"Open file error!"});
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
         QVERIFY(!statusShown(f));
         QVERIFY(!f.canUndo());
     }
@@ -308,16 +310,16 @@ private slots:
                 QSKIP("this user may write into read-only folders");
             }
         }
-        f.window->document().setFile("/before.ign");
+        f.window.document().setFile("/before.ign");
         f.dialogs.paths = {path};
-        f.trigger("MenuSave");
+        f.trigger(Control::saveItem);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(f.window.boxes.shown, QStringList{"Open file error!"});
         QCOMPARE(QApplication::overrideCursor(), nullptr); // the waiting pointer is gone
         QCOMPARE(readTestFile(path), QByteArray("old content"));
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
         QCOMPARE(f.fileLabel(), "/before.ign");
-        f.trigger("MenuOpen"); // lastFilePath stayed
+        f.trigger(Control::openItem); // lastFilePath stayed
         QCOMPARE(f.dialogs.shown.last().fileName, QString());
     }
 
@@ -325,20 +327,20 @@ private slots:
         FlowsFixture f;
         const QString dataFile = QCoreApplication::applicationDirPath() + "/data.ign";
         QFile::remove(dataFile);
-        f.type("EditOmez2", "8000");
-        f.trigger("MenuSaveExeDir"); // cancelled, but the dialogs were preset
+        f.type(Control::limiterEdit, "8000");
+        f.trigger(Control::saveToProgramFolderItem); // cancelled, but the dialogs were preset
         QCOMPARE(f.dialogs.shown.last().fileName, dataFile);
         QCOMPARE(f.dialogs.shown.last().kind, FileDialog::Kind::Save);
         f.dialogs.paths = {dataFile};
-        f.trigger("MenuSaveExeDir");
+        f.trigger(Control::saveToProgramFolderItem);
         QCOMPARE(f.fileLabel(), dataFile);
         f.window.boxes.answers = {Answer::Yes};
-        f.trigger("MenuNew");
+        f.trigger(Control::newItem);
         f.dialogs.paths = {dataFile};
-        f.trigger("MenuOpenExeDir");
+        f.trigger(Control::openFromProgramFolderItem);
         QCOMPARE(f.dialogs.shown.last().fileName, dataFile);
         QCOMPARE(f.dialogs.shown.last().kind, FileDialog::Kind::Open);
-        QCOMPARE(int(f.window->document().image().limiter()), 80);
+        QCOMPARE(int(f.window.document().image().limiter()), 80);
         QFile::remove(dataFile);
     }
 };

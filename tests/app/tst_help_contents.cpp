@@ -2,6 +2,7 @@
 // current directory and in the installed data folder, and handed to the desktop; when it is not
 // there or the desktop cannot show it, the error names the file.
 
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "ScriptedDocumentOpener.h"
 #include "model/Messages.h"
@@ -86,8 +87,8 @@ private slots:
         const PlacedManual manual(place);
         ScriptedDocumentOpener desktop;
         FlowsFixture f;
-        f.trigger("MenuFrench");
-        f.trigger("MenuContens");
+        f.trigger(Control::frenchItem);
+        f.trigger(Control::contentsItem);
         QCOMPARE(desktop.asked, QStringList{manual.path()});
         QCOMPARE(f.window.boxes.shown, QStringList());
     }
@@ -108,8 +109,8 @@ private slots:
         ScriptedDocumentOpener desktop;
         desktop.opens = desktopShows;
         FlowsFixture f;
-        f.trigger("MenuFrench");
-        f.trigger("MenuContens");
+        f.trigger(Control::frenchItem);
+        f.trigger(Control::contentsItem);
         QCOMPARE(desktop.asked.size(), asked);
         QCOMPARE(f.window.boxes.shown, QStringList{kFrenchError});
         QCOMPARE(f.window.boxes.warnings, QStringList());
@@ -124,10 +125,10 @@ private slots:
         ScriptedDocumentOpener desktop;
         {
             FlowsFixture f;
-            f.trigger("MenuContens");
+            f.trigger(Control::contentsItem);
             QCOMPARE(desktop.asked, QStringList{current.filePath("manual_briskal_varko_en.pdf")});
-            f.trigger("MenuFrench");
-            f.trigger("MenuContens");
+            f.trigger(Control::frenchItem);
+            f.trigger(Control::contentsItem);
             QCOMPARE(desktop.asked.size(), 1);
             QCOMPARE(f.window.boxes.shown, QStringList{kFrenchError});
         }

@@ -1,6 +1,7 @@
 // The live plot's and the advance-curve chart's place in the window: the View menu shows and
 // hides their docks, and the chart follows the map through edits, tools, undo and redo.
 
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "ui/AdvanceCurveChart.h"
 #include "ui/LivePlot.h"
@@ -20,7 +21,7 @@ namespace {
 // The advance the chart draws for map cell (row, column).
 double charted(const FlowsFixture& f, int row, int column) {
     for (const AdvanceCurve& curve :
-         f.window.find<AdvanceCurveChart>("AdvanceCurveChart")->curves()) {
+         f.window.find<AdvanceCurveChart>(Control::advanceCurveChart)->curves()) {
         if (curve.row == row)
             return curve.points[column].y();
     }
@@ -30,7 +31,7 @@ double charted(const FlowsFixture& f, int row, int column) {
 QList<int> chartedRows(const FlowsFixture& f) {
     QList<int> rows;
     for (const AdvanceCurve& curve :
-         f.window.find<AdvanceCurveChart>("AdvanceCurveChart")->curves())
+         f.window.find<AdvanceCurveChart>(Control::advanceCurveChart)->curves())
         rows << curve.row;
     return rows;
 }
@@ -43,10 +44,8 @@ private slots:
     void viewMenuShowsAndHidesTheDocks_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("dock");
-        QTest::newRow("live plot") << "MenuLivePlot"
-                                   << "LivePlotDock";
-        QTest::newRow("advance curves") << "MenuAdvanceCurves"
-                                        << "AdvanceCurveDock";
+        QTest::newRow("live plot") << Control::livePlotItem << Control::livePlotDock;
+        QTest::newRow("advance curves") << Control::advanceCurvesItem << Control::advanceCurveDock;
     }
     void viewMenuShowsAndHidesTheDocks() {
         QFETCH(QString, item);
@@ -64,20 +63,20 @@ private slots:
 
     void chartFollowsEditsAndUndo() {
         FlowsFixture f;
-        f.trigger("MenuAdvanceCurves");
+        f.trigger(Control::advanceCurvesItem);
         // Edit140 is row 9, column 0: the map when the throttle rows are not in use.
         const double before = charted(f, 9, 0);
         const QString typed = QString::number(int(before) + 7);
-        f.type("Edit140", typed);
+        f.type(Control::mapCellEdit(9, 0), typed);
         QCOMPARE(charted(f, 9, 0), before + 7);
-        f.window.find<QCheckBox>("CheckBoxIgnAll")->setChecked(true);
-        f.trigger("AdvanceMinus"); // F4 takes a degree off the whole map
+        f.window.find<QCheckBox>(Control::advanceAllBox)->setChecked(true);
+        f.trigger(Control::advanceMinusItem); // F4 takes a degree off the whole map
         QCOMPARE(charted(f, 9, 0), before + 6);
-        f.trigger("MenuZpet");
+        f.trigger(Control::undoItem);
         QCOMPARE(charted(f, 9, 0), before + 7);
-        f.trigger("MenuZpet");
+        f.trigger(Control::undoItem);
         QCOMPARE(charted(f, 9, 0), before);
-        f.trigger("MenuZnovu");
+        f.trigger(Control::redoItem);
         QCOMPARE(charted(f, 9, 0), before + 7);
     }
 
@@ -91,12 +90,12 @@ private slots:
 
     void plotWindowFollowsItsSpinBox() {
         FlowsFixture f;
-        auto* seconds = f.window.find<QSpinBox>("LivePlotWindow");
+        auto* seconds = f.window.find<QSpinBox>(Control::livePlotSeconds);
         QCOMPARE(seconds->value(), 60);
         seconds->setValue(600);
-        QCOMPARE(f.window.find<LivePlot>("LivePlot")->history().windowMs(), 600'000);
+        QCOMPARE(f.window.find<LivePlot>(Control::livePlot)->history().windowMs(), 600'000);
         seconds->setValue(5); // below the spin box's range
-        QCOMPARE(f.window.find<LivePlot>("LivePlot")->history().windowMs(), 10'000);
+        QCOMPARE(f.window.find<LivePlot>(Control::livePlot)->history().windowMs(), 10'000);
     }
 
     // A written image is checked with live data in it (tst_live_charts_sim); here the other ends.
@@ -112,7 +111,7 @@ private slots:
         FlowsFixture f;
         QTemporaryDir folder;
         f.dialogs.paths << (name.isEmpty() ? QString() : folder.filePath(name));
-        f.window.find<QAbstractButton>("LivePlotSave")->click();
+        f.window.find<QAbstractButton>(Control::livePlotSave)->click();
         QTEST(f.window.boxes.shown, "boxes");
         QVERIFY(QDir(folder.path()).isEmpty());
     }

@@ -4,6 +4,7 @@
 // programming after change), and copy and paste through the clipboard. With VARKO_SCREENSHOT_DIR
 // set, the map with a selection and with the value scale is also written there as pictures.
 
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "app/LiveReplayDriver.h"
 #include "app/MapWorkbench.h"
@@ -43,7 +44,7 @@ void openMap(FlowsFixture& f, bool throttleRows = true) {
     f.programWithoutBackup();
     f.window->show();
     QVERIFY(QTest::qWaitForWindowActive(&*f.window));
-    f.window->deviceLink().findChild<QTimer*>("Timer1")->stop();
+    f.window.link().findChild<QTimer*>(Control::linkTimer)->stop();
     f.pages()->setCurrentIndex(2);
     f.window.change([throttleRows](ParamImage& image) {
         image.throttleMap() = throttleRows;
@@ -73,10 +74,10 @@ void answerDialog(double number, double expectedStart, const QString& expectedPr
     QTimer::singleShot(0, [=] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
-        auto* field = dialog->findChild<QDoubleSpinBox*>("BulkEditNumber");
+        auto* field = dialog->findChild<QDoubleSpinBox*>(Control::bulkEditNumber);
         QCOMPARE(field->value(), expectedStart);
         field->setValue(number);
-        QCOMPARE(dialog->findChild<QLabel*>("BulkEditPreview")->text(), expectedPreview);
+        QCOMPARE(dialog->findChild<QLabel*>(Control::bulkEditPreview)->text(), expectedPreview);
         dialog->accept();
     });
 }
@@ -153,7 +154,7 @@ void TestMapWorkbenchWindow::keys() {
         QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
     QCOMPARE(QApplication::focusWidget(), cells(f).edit(focus));
     QCOMPARE(cells(f).selection().rect(), rect);
-    QCOMPARE(int(f.window->document().image().advance(start.row, start.column)), 30 + step);
+    QCOMPARE(int(f.window.document().image().advance(start.row, start.column)), 30 + step);
 }
 
 void TestMapWorkbenchWindow::clickAndDrag() {
@@ -221,14 +222,19 @@ void TestMapWorkbenchWindow::bulkEdits_data() {
 
     const double none = qQNaN();
     // The selection is rows 4..6 and columns 3..5, with its top-left corner at 10.
-    QTest::newRow("set") << "MenuMapSet" << 30.0 << 40.0 << "9 of 9 cells change" << 40 << 40;
-    QTest::newRow("add") << "MenuMapAdd" << 1.0 << -5.0 << "9 of 9 cells change" << 5 << 25;
-    QTest::newRow("scale") << "MenuMapScale" << 100.0 << 200.0 << "9 of 9 cells change" << 20 << 60;
-    QTest::newRow("smooth") << "MenuMapSmooth" << 50.0 << 100.0 << "3 of 9 cells change" << 30
-                            << 30;
-    QTest::newRow("along speed") << "MenuMapSpeed" << 0.0 << none << QString() << 10 << 30;
-    QTest::newRow("along throttle") << "MenuMapThrottle" << 0.0 << none << QString() << 10 << 30;
-    QTest::newRow("from the corners") << "MenuMapBilinear" << 0.0 << none << QString() << 10 << 25;
+    QTest::newRow("set") << Control::mapSetItem << 30.0 << 40.0 << "9 of 9 cells change" << 40
+                         << 40;
+    QTest::newRow("add") << Control::mapAddItem << 1.0 << -5.0 << "9 of 9 cells change" << 5 << 25;
+    QTest::newRow("scale") << Control::mapScaleItem << 100.0 << 200.0 << "9 of 9 cells change" << 20
+                           << 60;
+    QTest::newRow("smooth") << Control::mapSmoothItem << 50.0 << 100.0 << "3 of 9 cells change"
+                            << 30 << 30;
+    QTest::newRow("along speed") << Control::mapAlongSpeedItem << 0.0 << none << QString() << 10
+                                 << 30;
+    QTest::newRow("along throttle")
+        << Control::mapAlongThrottleItem << 0.0 << none << QString() << 10 << 30;
+    QTest::newRow("from the corners")
+        << Control::mapBilinearItem << 0.0 << none << QString() << 10 << 25;
 }
 
 void TestMapWorkbenchWindow::bulkEdits() {
@@ -242,20 +248,21 @@ void TestMapWorkbenchWindow::bulkEdits() {
     openMap(f);
     f.window.change([](ParamImage& image) { image.advance(4, 3) = 10; });
     select(f, rectAt(4, 3, 3, 3));
-    const ParamImage before = f.window->document().image();
+    const ParamImage before = f.window.document().image();
 
     if (!qIsNaN(number))
         answerDialog(number, start, preview);
     f.trigger(qPrintable(item));
-    QCOMPARE(int(f.window->document().image().advance(4, 3)), cornerAfter);
-    QCOMPARE(int(f.window->document().image().advance(5, 4)), middleAfter);
+    QCOMPARE(int(f.window.document().image().advance(4, 3)), cornerAfter);
+    QCOMPARE(int(f.window.document().image().advance(5, 4)), middleAfter);
     // Nothing outside the selection moves.
-    QCOMPARE(int(f.window->document().image().advance(3, 3)), 30);
-    QCOMPARE(int(f.window->document().image().advance(4, 6)), 30);
-    QCOMPARE(f.window.edit("Edit93")->text(), QString::number(cornerAfter)); // shown
+    QCOMPARE(int(f.window.document().image().advance(3, 3)), 30);
+    QCOMPARE(int(f.window.document().image().advance(4, 6)), 30);
+    QCOMPARE(f.window.edit(Control::mapCellEdit(4, 3))->text(),
+             QString::number(cornerAfter)); // shown
 
-    f.trigger("MenuZpet");
-    QCOMPARE(f.window->document().image(), before);
+    f.trigger(Control::undoItem);
+    QCOMPARE(f.window.document().image(), before);
 }
 
 void TestMapWorkbenchWindow::dialogRemembersAndCancels() {
@@ -263,29 +270,29 @@ void TestMapWorkbenchWindow::dialogRemembersAndCancels() {
     openMap(f);
     select(f, rectAt(0, 0, 2, 2));
     answerDialog(7, 1, "4 of 4 cells change");
-    f.trigger("MenuMapAdd");
-    QCOMPARE(int(f.window->document().image().advance(1, 1)), 37);
-    const ParamImage before = f.window->document().image();
+    f.trigger(Control::mapAddItem);
+    QCOMPARE(int(f.window.document().image().advance(1, 1)), 37);
+    const ParamImage before = f.window.document().image();
 
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
-        QCOMPARE(dialog->findChild<QDoubleSpinBox*>("BulkEditNumber")->value(), 7.0);
+        QCOMPARE(dialog->findChild<QDoubleSpinBox*>(Control::bulkEditNumber)->value(), 7.0);
         dialog->reject();
     });
-    f.trigger("MenuMapAdd");
-    QCOMPARE(f.window->document().image(), before);
+    f.trigger(Control::mapAddItem);
+    QCOMPARE(f.window.document().image(), before);
 }
 
 void TestMapWorkbenchWindow::bulkEditPrograms() {
     FlowsFixture f;
     openMap(f);
-    f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
-    f.window->edits().commitEditedValue(); // arms the rule; nothing changed yet
-    QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
+    f.window.find<QCheckBox>(Control::programAfterChange)->setChecked(true);
+    f.window.edits().commitEditedValue(); // arms the rule; nothing changed yet
+    QCOMPARE(f.window.link().engine().state().transferMode(), TransferMode::Idle);
     select(f, rectAt(9, 0, 1, 10));
     f.window->findChild<MapWorkbench*>()->applyEdit(BulkEdit::Set, 12);
-    QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Program);
+    QCOMPARE(f.window.link().engine().state().transferMode(), TransferMode::Program);
 }
 
 void TestMapWorkbenchWindow::copyAndPaste() {
@@ -302,14 +309,14 @@ void TestMapWorkbenchWindow::copyAndPaste() {
     // A spreadsheet's three by three into a two by two selection: five values are left out.
     QGuiApplication::clipboard()->setText("1\t2\t3\t\r\n4\t5\t6\t\r\n7\t8\t9\t\r\n");
     select(f, rectAt(7, 7, 2, 2));
-    const ParamImage before = f.window->document().image();
+    const ParamImage before = f.window.document().image();
     QTest::keyClick(cells(f).edit({7, 7}), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(int(f.window->document().image().advance(7, 7)), 1);
-    QCOMPARE(int(f.window->document().image().advance(8, 8)), 5);
-    QCOMPARE(int(f.window->document().image().advance(7, 9)), 30);
+    QCOMPARE(int(f.window.document().image().advance(7, 7)), 1);
+    QCOMPARE(int(f.window.document().image().advance(8, 8)), 5);
+    QCOMPARE(int(f.window.document().image().advance(7, 9)), 30);
     QVERIFY(f.window->statusBar()->currentMessage().startsWith("5 "));
-    f.trigger("MenuZpet");
-    QCOMPARE(f.window->document().image(), before);
+    f.trigger(Control::undoItem);
+    QCOMPARE(f.window.document().image(), before);
 }
 
 void TestMapWorkbenchWindow::pasteRefusesWords() {
@@ -317,12 +324,12 @@ void TestMapWorkbenchWindow::pasteRefusesWords() {
     openMap(f);
     QGuiApplication::clipboard()->setText("10\t20\nten\t30\n");
     select(f, rectAt(0, 0, 2, 2));
-    const ParamImage before = f.window->document().image();
+    const ParamImage before = f.window.document().image();
     const bool couldUndo = f.canUndo();
-    f.trigger("MenuMapPaste");
+    f.trigger(Control::mapPasteItem);
     QCOMPARE(f.window.boxes.shown.size(), 1);
     QVERIFY(f.window.boxes.shown[0].contains("line 2, field 1"));
-    QCOMPARE(f.window->document().image(), before);
+    QCOMPARE(f.window.document().image(), before);
     QCOMPARE(f.canUndo(), couldUndo);
 }
 
@@ -351,11 +358,11 @@ void TestMapWorkbenchWindow::replayCountsTimePerCell() {
     log.write((lines.join('\n') + '\n').toUtf8());
     log.close();
 
-    f.trigger("MenuMapColoursTime");
-    LiveReplayDriver& replay = f.window->deviceLink().replay();
+    f.trigger(Control::mapColoursByTimeItem);
+    LiveReplayDriver& replay = f.window.link().replay();
     QVERIFY(replay.play(path));
     QVERIFY(QTest::qWaitFor([&] { return replay.replay()->atEnd(); }, 5000));
-    const CellTime& times = f.window->deviceLink().cellTime();
+    const CellTime& times = f.window.link().cellTime();
     std::uint32_t counted = 0;
     for (int row = 0; row < 10; ++row)
         for (int column = 0; column < 10; ++column)
@@ -376,7 +383,7 @@ void TestMapWorkbenchWindow::screenshots() {
     FlowsFixture f;
     f.window->show();
     QVERIFY(QTest::qWaitForWindowActive(&*f.window));
-    f.window->deviceLink().findChild<QTimer*>("Timer1")->stop();
+    f.window.link().findChild<QTimer*>(Control::linkTimer)->stop();
     f.pages()->setCurrentIndex(2);
     f.window.showWith([](ParamImage& image) { image.throttleMap() = 1; });
     std::array<bool, 100> operating{};

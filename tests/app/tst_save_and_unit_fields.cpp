@@ -1,9 +1,11 @@
 // The status bar's file field: "Saved" exactly while the window's set is what its file holds, from
 // Open, Save and, at start, the last file opened as Open would; in the window's language.
 
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "PresetImage.h"
 #include "TestFiles.h"
+#include "app/ProgramWindow.h"
 #include "storage/ParamFile.h"
 
 #include <QTemporaryDir>
@@ -30,21 +32,21 @@ QString field(const WindowFixture& window, const char* name) {
 void TestSaveAndUnitFields::fileFieldFollowsTheSet() {
     FlowsFixture f;
     QTemporaryDir dir;
-    QCOMPARE(field(f.window, "LabelSaved"), "Not saved"); // a set without a file
+    QCOMPARE(field(f.window, Control::savedField), "Not saved"); // a set without a file
 
     f.dialogs.paths = {dir.filePath("tune.ign")};
-    f.trigger("MenuSave");
-    QCOMPARE(field(f.window, "LabelSaved"), "Saved");
+    f.trigger(Control::saveItem);
+    QCOMPARE(field(f.window, Control::savedField), "Saved");
 
-    f.type("EditOmez2", "10500");
-    QCOMPARE(field(f.window, "LabelSaved"), "Not saved");
-    f.trigger("MenuZpet"); // back to what the file holds
-    QCOMPARE(field(f.window, "LabelSaved"), "Saved");
+    f.type(Control::limiterEdit, "10500");
+    QCOMPARE(field(f.window, Control::savedField), "Not saved");
+    f.trigger(Control::undoItem); // back to what the file holds
+    QCOMPARE(field(f.window, Control::savedField), "Saved");
 
-    f.trigger("MenuGerman");
-    QCOMPARE(field(f.window, "LabelSaved"), "Gespeichert");
-    f.type("EditOmez2", "10500");
-    QCOMPARE(field(f.window, "LabelSaved"), "Nicht gespeichert");
+    f.trigger(Control::germanItem);
+    QCOMPARE(field(f.window, Control::savedField), "Gespeichert");
+    f.type(Control::limiterEdit, "10500");
+    QCOMPARE(field(f.window, Control::savedField), "Nicht gespeichert");
 }
 
 void TestSaveAndUnitFields::openedFileIsSaved() {
@@ -53,9 +55,9 @@ void TestSaveAndUnitFields::openedFileIsSaved() {
     const QString path = dir.filePath("r1.ign");
     writeTestFile(path, varko::writeParamFile(presetImage(28)));
     f.dialogs.paths = {path};
-    f.trigger("MenuOpen");
+    f.trigger(Control::openItem);
     QCOMPARE(f.fileLabel(), path);
-    QCOMPARE(field(f.window, "LabelSaved"), "Saved");
+    QCOMPARE(field(f.window, Control::savedField), "Saved");
 }
 
 void TestSaveAndUnitFields::lastFileAtStart_data() {
@@ -74,25 +76,23 @@ void TestSaveAndUnitFields::lastFileAtStart() {
     {
         ScriptedFileDialogs dialogs;
         ScriptedMessageBoxes boxes;
-        MainWindow window;
-        window.startUp();
+        const auto window = startProgramWindow();
         dialogs.paths = {path};
-        window.findChild<QAction*>("MenuSave")->trigger();
-        window.close(); // the settings keep the file, the last state the set
+        window->findChild<QAction*>(Control::saveItem)->trigger();
+        window->close(); // the settings keep the file, the last state the set
     }
     if (changedOnDisk) {
         varko::ParamImage other = presetImage(28);
         writeTestFile(path, varko::writeParamFile(other));
     }
     ScriptedMessageBoxes boxes;
-    MainWindow window;
-    window.startUp();
-    QCOMPARE(window.findChild<QLabel*>("LabelSaved")->text(), shown);
+    const auto window = startProgramWindow();
+    QCOMPARE(window->findChild<QLabel*>(Control::savedField)->text(), shown);
 }
 
 void TestSaveAndUnitFields::unitFieldWithoutUnit() {
     WindowFixture window;
-    QCOMPARE(field(window, "LabelInUnit"), "Not in unit");
+    QCOMPARE(field(window, Control::inUnitField), "Not in unit");
 }
 
 QTEST_MAIN(TestSaveAndUnitFields)

@@ -2,6 +2,7 @@
 // can see and use; the map page keeps its own order (speed row, then the cells row by row).
 
 #include "CodeNames.h"
+#include "Controls.h"
 #include "WindowFixture.h"
 
 #include <QComboBox>
@@ -37,12 +38,12 @@ private slots:
         QFETCH(int, page);
         QFETCH(int, bikePosition);
         WindowFixture window;
-        window.find<QComboBox>("ComboBoxBike")->setCurrentIndex(bikePosition);
-        window->edits().modelChosen();
+        window.find<QComboBox>(Control::bikeList)->setCurrentIndex(bikePosition);
+        window.edits().modelChosen();
         window.showWith([](varko::ParamImage& image) { image.servoEnable() = 1; });
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(&*window));
-        auto* pages = window.find<QTabWidget>("PageControl1");
+        auto* pages = window.find<QTabWidget>(Control::pages);
         pages->setCurrentIndex(page);
         QWidget* pageWidget = pages->widget(page);
 
@@ -75,8 +76,8 @@ private slots:
         WindowFixture window;
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(&*window));
-        window.find<QTabWidget>("PageControl1")->setCurrentIndex(Page::miscellaneous);
-        QLineEdit* shiftLight = window.edit("EditPilotLight");
+        window.find<QTabWidget>(Control::pages)->setCurrentIndex(Page::miscellaneous);
+        QLineEdit* shiftLight = window.edit(Control::pilotLightEdit);
         shiftLight->setFocus(Qt::TabFocusReason);
         QTest::keyClick(shiftLight, Qt::Key_Return);
         const QWidget* next = QApplication::focusWidget();

@@ -2,11 +2,12 @@
 // outside a control's range) must become what the controls hold when the window takes it, so
 // that merely leaving an edit or undoing across pages never records a step nor drops redo.
 
+#include "Controls.h"
+#include "ProgramWindowParts.h"
 #include "ScopedConfigDir.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
-#include "app/FormEdits.h"
-#include "app/MainWindow.h"
+#include "app/ProgramWindow.h"
 #include "document/Document.h"
 #include "model/Presets.h"
 #include "storage/ConfigPaths.h"
@@ -20,6 +21,7 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <optional>
 
 using namespace varko;
 
@@ -33,32 +35,33 @@ struct StartedWindow {
     ScopedConfigDir config;
     ScriptedMessageBoxes boxes;
     ScriptedFileDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<QMainWindow> window;
+    std::optional<ProgramWindowParts> parts;
 
     explicit StartedWindow(const std::function<void(StartedWindow&)>& prepare) {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         config.varkoDir();
         prepare(*this);
-        window = std::make_unique<MainWindow>();
-        window->startUp();
+        window = startProgramWindow();
+        parts.emplace(*window);
     }
-    template <typename W = QWidget> W* find(const char* name) const {
+    template <typename W = QWidget> W* find(const QString& name) const {
         return window->findChild<W*>(name);
     }
-    bool canUndo() const { return find<QAction>("MenuZpet")->isEnabled(); }
-    bool canRedo() const { return find<QAction>("MenuZnovu")->isEnabled(); }
+    bool canUndo() const { return find<QAction>(Control::undoItem)->isEnabled(); }
+    bool canRedo() const { return find<QAction>(Control::redoItem)->isEnabled(); }
     void showPage(const char* page) {
-        auto* pages = find<QTabWidget>("PageControl1");
+        auto* pages = find<QTabWidget>(Control::pages);
         pages->setCurrentIndex(pages->indexOf(find(page)));
     }
     // Leaves an edit as a user does after looking at it.
-    void leaveUnchanged(const char* edit) {
+    void leaveUnchanged(const QString& edit) {
         find<QLineEdit>(edit)->setFocus();
-        window->edits().commitEditedValue();
+        parts->edits().commitEditedValue();
     }
-    void type(const char* edit, const QString& text) {
+    void type(const QString& edit, const QString& text) {
         find<QLineEdit>(edit)->setText(text);
-        window->edits().commitEditedValue();
+        parts->edits().commitEditedValue();
     }
 };
 
@@ -66,8 +69,8 @@ struct StartedWindow {
 using WindowStep = std::function<void(StartedWindow&)>;
 
 void chooseDucati48(StartedWindow& w) {
-    w.find<QComboBox>("ComboBoxBike")->setCurrentIndex(kDucati48Position);
-    w.window->edits().modelChosen();
+    w.find<QComboBox>(Control::bikeList)->setCurrentIndex(kDucati48Position);
+    w.parts->edits().modelChosen();
 }
 
 void storeOutOfRangeCompensation(StartedWindow&) {
@@ -103,10 +106,12 @@ private slots:
         StartedWindow w(prepare);
         unsettle(w);
         const bool couldUndo = w.canUndo();
-        const ParamImage before = w.window->document().image();
-        for (const char* edit : {"EditOmez2", "EditKompenz1", "EditPocPalcu", "EditPalec1Zac"})
+        const ParamImage before = w.parts->document().image();
+        for (const QString& edit :
+             QStringList{Control::limiterEdit, Control::compensationEdit(1), Control::lobeCountEdit,
+                         Control::maxAdvanceLobeEdit(1)})
             w.leaveUnchanged(edit);
-        QCOMPARE(w.window->document().image(), before);
+        QCOMPARE(w.parts->document().image(), before);
         QCOMPARE(w.canUndo(), couldUndo);
         QVERIFY(!w.canRedo());
     }
@@ -119,27 +124,26 @@ private slots:
         unsettle(w);
         w.window->show();
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
-        auto* pages = w.find<QTabWidget>("PageControl1");
-        const ParamImage taken = w.window->document().image();
+        auto* pages = w.find<QTabWidget>(Control::pages);
+        const ParamImage taken = w.parts->document().image();
         const int takenOnPage = pages->currentIndex();
-        w.showPage("TabSheetAdvance");
+        w.showPage(Control::advanceMapPage);
         QVERIFY(pages->currentIndex() != takenOnPage);
-        w.type("EditBaseAdv", "7");
-        const ParamImage edited = w.window->document().image();
+        w.type(Control::baseAdvanceEdit, "7");
+        const ParamImage edited = w.parts->document().image();
 
         // The user is typing in an edit of the map page when undo takes the window back to the
         // other page.
-        QLineEdit* cell = w.find<QLineEdit>("EditBaseAdv");
+        QLineEdit* cell = w.find<QLineEdit>(Control::baseAdvanceEdit);
         QTest::mouseClick(cell, Qt::LeftButton);
         QTest::keyClick(cell, Qt::Key_Backspace);
         QVERIFY(cell->hasFocus());
-        qWarning() << "focus" << cell->hasFocus() << QApplication::focusWidget();
-        w.find<QAction>("MenuZpet")->trigger();
+        w.find<QAction>(Control::undoItem)->trigger();
         QCOMPARE(pages->currentIndex(), takenOnPage);
-        QCOMPARE(w.window->document().image(), taken);
+        QCOMPARE(w.parts->document().image(), taken);
         QVERIFY(w.canRedo());
-        w.find<QAction>("MenuZnovu")->trigger();
-        QCOMPARE(w.window->document().image(), edited);
+        w.find<QAction>(Control::redoItem)->trigger();
+        QCOMPARE(w.parts->document().image(), edited);
         QVERIFY(!w.canRedo());
     }
 };

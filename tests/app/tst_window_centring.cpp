@@ -5,7 +5,7 @@
 #include "ScopedConfigDir.h"
 #include "ScriptedMessageBoxes.h"
 #include "TestFiles.h"
-#include "app/MainWindow.h"
+#include "app/ProgramWindow.h"
 #include "storage/ConfigPaths.h"
 
 #include <QApplication>
@@ -66,14 +66,13 @@ private slots:
             writeTestFile(varko::settingsFilePath(), "[FORM_HLAV]\r\n" + settings);
         }
         ScriptedMessageBoxes boxes;
-        MainWindow window;
-        window.startUp();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto window = startProgramWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         if (centred)
-            QVERIFY2(centredOnItsScreen(window), qPrintable(placementText(window)));
+            QVERIFY2(centredOnItsScreen(*window), qPrintable(placementText(*window)));
         else
-            QCOMPARE(window.pos(), stored);
+            QCOMPARE(window->pos(), stored);
     }
 };
 

@@ -1,6 +1,7 @@
 // File > History in the main window: the dialog's list, and a kept set loaded as Open loads a
 // file, with the window's file left alone.
 
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "HistoryDialogDriver.h"
 #include "storage/ConfigPaths.h"
@@ -33,11 +34,11 @@ private slots:
         const QDateTime now = QDateTime::currentDateTime();
         const QDateTime readAt = now.addSecs(-7200);
         History history(historyDir());
-        QVERIFY(history.add(f.window->document().image(), HistoryEvent::Read,
+        QVERIFY(history.add(f.window.document().image(), HistoryEvent::Read,
                             {"SIM01", "9.12.2026", 3}, "/tunes/track.ign", readAt));
-        QVERIFY(history.add(f.window->document().image(), HistoryEvent::Programmed,
+        QVERIFY(history.add(f.window.document().image(), HistoryEvent::Programmed,
                             {"SIM01", "9.12.2026", -1}, QString(), now.addSecs(-3600)));
-        QVERIFY(history.add(f.window->document().image(), HistoryEvent::BeforeProgramming, {},
+        QVERIFY(history.add(f.window.document().image(), HistoryEvent::BeforeProgramming, {},
                             QString(), now));
 
         QList<QStringList> rows;
@@ -47,7 +48,7 @@ private slots:
             for (int row = 0; row < list.topLevelItemCount(); ++row)
                 rows << rowTexts(list, row);
         });
-        f.trigger("MenuHistory");
+        f.trigger(Control::historyItem);
         QCOMPARE(title, "History");
         QCOMPARE(rows.size(), 3);
         QCOMPARE(rows[0][1], "before programming");
@@ -62,37 +63,33 @@ private slots:
         QTest::addColumn<QString>("menuText");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("read");
-        QTest::newRow("English") << "MenuEnglish"
-                                 << "&History..."
+        QTest::newRow("English") << Control::englishItem << "&History..."
                                  << "History"
                                  << "read";
-        QTest::newRow("German") << "MenuGerman"
-                                << "&Verlauf..."
+        QTest::newRow("German") << Control::germanItem << "&Verlauf..."
                                 << "Verlauf"
                                 << "gelesen";
-        QTest::newRow("French") << "MenuFrench"
-                                << "&Historique..."
+        QTest::newRow("French") << Control::frenchItem << "&Historique..."
                                 << "Historique"
                                 << "lu";
-        QTest::newRow("Czech") << "MenuCzech"
-                               << "&Historie..."
+        QTest::newRow("Czech") << Control::czechItem << "&Historie..."
                                << "Historie" << QString::fromUtf8("přečteno");
     }
     void dialogSpeaksTheWindowsLanguage() {
         QFETCH(QString, languageItem);
         FlowsFixture f;
         QVERIFY(History(historyDir())
-                    .add(f.window->document().image(), HistoryEvent::Read, {}, QString(),
+                    .add(f.window.document().image(), HistoryEvent::Read, {}, QString(),
                          QDateTime::currentDateTime()));
         f.trigger(qPrintable(languageItem));
-        QTEST(f.window.find<QAction>("MenuHistory")->text(), "menuText");
+        QTEST(f.window.find<QAction>(Control::historyItem)->text(), "menuText");
         QString title;
         QString read;
         whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget& list) {
             title = dialog.windowTitle();
             read = list.topLevelItem(0)->text(1);
         });
-        f.trigger("MenuHistory");
+        f.trigger(Control::historyItem);
         QTEST(title, "title");
         QTEST(read, "read");
     }
@@ -101,12 +98,12 @@ private slots:
         FlowsFixture f;
         bool openEnabled = true;
         whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget&) {
-            openEnabled = dialog.findChild<QPushButton*>("HistoryOpen")->isEnabled();
+            openEnabled = dialog.findChild<QPushButton*>(Control::historyOpen)->isEnabled();
         });
-        const ParamImage before = f.window->document().image();
-        f.trigger("MenuHistory");
+        const ParamImage before = f.window.document().image();
+        f.trigger(Control::historyItem);
         QVERIFY(!openEnabled);
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
     }
 
     void openingAnEntry_data() {
@@ -124,21 +121,21 @@ private slots:
         FlowsFixture f;
         const QDateTime now = QDateTime::currentDateTime();
         History history(historyDir());
-        f.type("EditOmez2", "9000");
-        const ParamImage older = f.window->document().image();
+        f.type(Control::limiterEdit, "9000");
+        const ParamImage older = f.window.document().image();
         QVERIFY(history.add(older, HistoryEvent::Read, {}, QString(), now.addSecs(-60)));
-        f.type("EditOmez2", "10000");
-        const ParamImage newer = f.window->document().image();
+        f.type(Control::limiterEdit, "10000");
+        const ParamImage newer = f.window.document().image();
         QVERIFY(history.add(newer, HistoryEvent::Programmed, {}, QString(), now));
-        f.window->document().setFile("/tunes/mine.ign");
-        f.type("EditOmez2", "8000");
-        const ParamImage current = f.window->document().image();
+        f.window.document().setFile("/tunes/mine.ign");
+        f.type(Control::limiterEdit, "8000");
+        const ParamImage current = f.window.document().image();
 
         whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget& list) {
             QTreeWidgetItem* item = list.topLevelItem(1);
             list.setCurrentItem(item);
             if (how == "open") {
-                dialog.findChild<QPushButton*>("HistoryOpen")->click();
+                dialog.findChild<QPushButton*>(Control::historyOpen)->click();
             } else if (how == "double click") {
                 QWidget* rows = list.viewport();
                 const QPoint at = list.visualItemRect(item).center();
@@ -146,14 +143,14 @@ private slots:
                 QTest::mouseClick(rows, Qt::LeftButton, {}, at);
                 QTest::mouseDClick(rows, Qt::LeftButton, {}, at);
             } else {
-                dialog.findChild<QPushButton*>("HistoryCancel")->click();
+                dialog.findChild<QPushButton*>(Control::historyCancel)->click();
             }
         });
-        f.trigger("MenuHistory");
-        QCOMPARE(f.window->document().image(), taken ? older : current);
+        f.trigger(Control::historyItem);
+        QCOMPARE(f.window.document().image(), taken ? older : current);
         QCOMPARE(f.fileLabel(), "/tunes/mine.ign");
-        f.trigger("MenuZpet");
-        QCOMPARE(f.window->document().image(), taken ? current : newer);
+        f.trigger(Control::undoItem);
+        QCOMPARE(f.window.document().image(), taken ? current : newer);
     }
 
     // A kept file gone while the dialog was open (another window's history pruned it) is named
@@ -161,19 +158,19 @@ private slots:
     void entryGoneMeanwhile() {
         FlowsFixture f;
         History history(historyDir());
-        const auto entry = history.add(f.window->document().image(), HistoryEvent::Read, {},
+        const auto entry = history.add(f.window.document().image(), HistoryEvent::Read, {},
                                        QString(), QDateTime::currentDateTime());
         QVERIFY(entry);
-        f.type("EditOmez2", "9000");
-        const ParamImage before = f.window->document().image();
+        f.type(Control::limiterEdit, "9000");
+        const ParamImage before = f.window.document().image();
         whenHistoryDialogOpens([&](QDialog& dialog, QTreeWidget&) {
             QFile::remove(history.filePath(*entry));
-            dialog.findChild<QPushButton*>("HistoryOpen")->click();
+            dialog.findChild<QPushButton*>(Control::historyOpen)->click();
         });
-        f.trigger("MenuHistory");
+        f.trigger(Control::historyItem);
         QVERIFY2(f.window.boxes.shown == QStringList{"Open file error!"},
                  qPrintable(f.window.boxes.shown.join(" | ")));
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
     }
 };
 

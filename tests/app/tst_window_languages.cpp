@@ -2,8 +2,10 @@
 // and is remembered for the next start.
 
 #include "CodeNames.h"
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "TestFiles.h"
+#include "app/ProgramWindow.h"
 #include "model/Messages.h"
 #include "storage/ConfigPaths.h"
 
@@ -17,8 +19,8 @@ using namespace varko;
 
 namespace {
 
-constexpr const char* kLanguageItems[kLanguageCount] = {"MenuEnglish", "MenuGerman", "MenuFrench",
-                                                        "MenuCzech"};
+constexpr const char* kLanguageItems[kLanguageCount] = {Control::englishItem, Control::germanItem,
+                                                        Control::frenchItem, Control::czechItem};
 
 QString labelText(const FlowsFixture& f, const char* name) {
     return f.window.find<QLabel>(name)->text();
@@ -93,25 +95,25 @@ private slots:
         QFETCH(QString, killSwitchLive);
         QFETCH(QString, programCountLive);
         FlowsFixture f;
-        QVERIFY(!f.window.find("LabelSpojeni")->isHidden());
+        QVERIFY(!f.window.find(Control::connectionLabel)->isHidden());
         f.trigger(kLanguageItems[(columnOf(language) + 1) % kLanguageCount]);
         f.trigger(kLanguageItems[columnOf(language)]);
 
-        QCOMPARE(f.window->document().language(), language);
+        QCOMPARE(f.window.document().language(), language);
         QCOMPARE(checkedLanguageItems(f), QStringList{kLanguageItems[columnOf(language)]});
         QCOMPARE(f.window->windowTitle(), title);
-        QCOMPARE(f.window->findChild<QMenu*>("MenuFile")->title(), fileMenu);
-        QCOMPARE(f.window.find<QComboBox>("ComboBoxBike")->itemText(12), firstClassic);
+        QCOMPARE(f.window->findChild<QMenu*>(Control::fileMenu)->title(), fileMenu);
+        QCOMPARE(f.window.find<QComboBox>(Control::bikeList)->itemText(12), firstClassic);
         QCOMPARE(f.pages()->tabText(Page::servo), servoPage);
-        QCOMPARE(labelText(f, "LabelAdvance1"), advanceLive);
-        QCOMPARE(labelText(f, "LabelMonSnimac2"), pickupLive);
-        QCOMPARE(labelText(f, "LabelKillSwitch"), killSwitchLive);
-        QCOMPARE(labelText(f, "LabelPocetProgramovani"), programCountLive);
+        QCOMPARE(labelText(f, Control::liveAdvance1), advanceLive);
+        QCOMPARE(labelText(f, Control::livePickup2), pickupLive);
+        QCOMPARE(labelText(f, Control::liveKillSwitch), killSwitchLive);
+        QCOMPARE(labelText(f, Control::programCountLabel), programCountLive);
     }
 
     void exactlyOneCheckMark() {
         FlowsFixture f;
-        QCOMPARE(checkedLanguageItems(f), QStringList{"MenuEnglish"});
+        QCOMPARE(checkedLanguageItems(f), QStringList{Control::englishItem});
         for (const varko::Language language :
              {varko::Language::Czech, varko::Language::French, varko::Language::French,
               varko::Language::German, varko::Language::English}) {
@@ -123,34 +125,34 @@ private slots:
     // New list texts must not cost the list its selection.
     void specialSettingStaysChosen() {
         FlowsFixture f;
-        auto* bike = f.window.find<QComboBox>("ComboBoxBike");
+        auto* bike = f.window.find<QComboBox>(Control::bikeList);
         bike->setCurrentIndex(BikePosition::special);
         emit bike->activated(BikePosition::special);
-        QCOMPARE(int(f.window->document().image().bike()), int(kBikeSpecial));
-        f.trigger("MenuCzech");
+        QCOMPARE(int(f.window.document().image().bike()), int(kBikeSpecial));
+        f.trigger(Control::czechItem);
         QCOMPARE(bike->currentIndex(), BikePosition::special);
         QCOMPARE(bike->currentText(), QString("Speciální nastavení"));
-        QCOMPARE(int(f.window->document().image().bike()), int(kBikeSpecial));
+        QCOMPARE(int(f.window.document().image().bike()), int(kBikeSpecial));
     }
 
     void switchKeepsImageHistoryAndPage() {
         FlowsFixture f;
-        f.type("EditOmez2", "9000");
-        f.type("EditOmez2", "8000");
-        f.trigger("MenuZpet");
+        f.type(Control::limiterEdit, "9000");
+        f.type(Control::limiterEdit, "8000");
+        f.trigger(Control::undoItem);
         f.pages()->setCurrentIndex(Page::servo);
-        const ParamImage before = f.window->document().image();
-        f.trigger("MenuGerman");
-        QCOMPARE(f.window->document().image(), before);
+        const ParamImage before = f.window.document().image();
+        f.trigger(Control::germanItem);
+        QCOMPARE(f.window.document().image(), before);
         QCOMPARE(f.pages()->currentIndex(), Page::servo);
         QVERIFY(f.canUndo());
         QVERIFY(f.canRedo());
         // The history holds the same steps: one back reaches the start, one forward the redo.
-        f.trigger("MenuZnovu");
-        QCOMPARE(int(f.window->document().image().limiter()), 80);
-        f.trigger("MenuZpet");
-        f.trigger("MenuZpet");
-        QCOMPARE(int(f.window->document().image().limiter()), 110);
+        f.trigger(Control::redoItem);
+        QCOMPARE(int(f.window.document().image().limiter()), 80);
+        f.trigger(Control::undoItem);
+        f.trigger(Control::undoItem);
+        QCOMPARE(int(f.window.document().image().limiter()), 110);
         QVERIFY(!f.canUndo());
     }
 
@@ -159,16 +161,14 @@ private slots:
         ScopedConfigDir config;
         ScriptedMessageBoxes boxes;
         {
-            MainWindow window;
-            window.startUp();
-            window.findChild<QAction*>("MenuFrench")->trigger();
-            window.close();
+            const auto window = startProgramWindow();
+            window->findChild<QAction*>(Control::frenchItem)->trigger();
+            window->close();
         }
         QVERIFY(readTestFile(settingsFilePath()).contains("Language=2\r\n"));
-        MainWindow again;
-        again.startUp();
-        QVERIFY(again.findChild<QAction*>("MenuFrench")->isChecked());
-        QCOMPARE(again.windowTitle(), QString("Programation de VARKO unité"));
+        const auto again = startProgramWindow();
+        QVERIFY(again->findChild<QAction*>(Control::frenchItem)->isChecked());
+        QCOMPARE(again->windowTitle(), QString("Programation de VARKO unité"));
     }
 
     void manualErrorInFrench() {

@@ -2,15 +2,16 @@
 // bring in, what closing writes back, and the command line: language word and file to open.
 
 #include "CodeNames.h"
+#include "Controls.h"
 #include "FullFileSystem.h"
 #include "PresetImage.h"
+#include "ProgramWindowParts.h"
 #include "ScopedConfigDir.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
 #include "TestFiles.h"
 #include "app/CommandLine.h"
-#include "app/FormEdits.h"
-#include "app/MainWindow.h"
+#include "app/ProgramWindow.h"
 #include "document/Document.h"
 #include "storage/ConfigPaths.h"
 #include "storage/FileIo.h"
@@ -36,24 +37,26 @@ namespace {
 struct Run {
     ScriptedMessageBoxes boxes;
     ScriptedFileDialogs dialogs;
-    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
+    std::unique_ptr<QMainWindow> window;
+    ProgramWindowParts parts;
 
-    explicit Run(const QStringList& arguments = {}) { window->startUp(arguments); }
+    explicit Run(const QStringList& arguments = {})
+        : window(startProgramWindow(arguments)), parts(*window) {}
 
-    template <typename W = QWidget> W* find(const char* name) const {
+    template <typename W = QWidget> W* find(const QString& name) const {
         return window->findChild<W*>(name);
     }
-    bool checked(const char* menuItem) const { return find<QAction>(menuItem)->isChecked(); }
-    QString fileLabel() const { return find<QLabel>("LabelFile2")->text(); }
-    int page() const { return find<QTabWidget>("PageControl1")->currentIndex(); }
+    bool checked(const QString& menuItem) const { return find<QAction>(menuItem)->isChecked(); }
+    QString fileLabel() const { return find<QLabel>(Control::fileLabel)->text(); }
+    int page() const { return find<QTabWidget>(Control::pages)->currentIndex(); }
     // The file name the open dialog starts with.
     QString openDialogFile() {
-        find<QAction>("MenuOpen")->trigger();
+        find<QAction>(Control::openItem)->trigger();
         return dialogs.shown.last().fileName;
     }
     // The New question shows in the window's language.
     QString newQuestion() {
-        find<QAction>("MenuNew")->trigger();
+        find<QAction>(Control::newItem)->trigger();
         return boxes.asked.last();
     }
 };
@@ -75,14 +78,14 @@ private slots:
         QCOMPARE(run.window->pos(), QPoint((screen.width() - run.window->width()) / 2,
                                            (screen.height() - run.window->height()) / 2));
         QCOMPARE(run.page(), Page::bike);
-        QVERIFY(run.checked("MenuEnglish"));
-        QVERIFY(run.checked("MenuCom1"));
+        QVERIFY(run.checked(Control::englishItem));
+        QVERIFY(run.checked(Control::portItem(1)));
         QCOMPARE(run.fileLabel(), QString());
         QCOMPARE(run.openDialogFile(), QString());
-        QVERIFY(run.find("LabelTest1")->isHidden());
-        QCOMPARE(run.window->document().image().bike(), startUpImage().bike());
-        QCOMPARE(run.window->document().image().limiter(), startUpImage().limiter());
-        QVERIFY(!run.find<QAction>("MenuZpet")->isEnabled());
+        QVERIFY(run.find(Control::testModeLabel(1))->isHidden());
+        QCOMPARE(run.parts.document().image().bike(), startUpImage().bike());
+        QCOMPARE(run.parts.document().image().limiter(), startUpImage().limiter());
+        QVERIFY(!run.find<QAction>(Control::undoItem)->isEnabled());
     }
 
     // File > Exit closes the window as its frame does, and so writes the same files.
@@ -98,20 +101,20 @@ private slots:
         ParamImage closed;
         {
             Run run;
-            run.find<QAction>("MenuCom5")->trigger();
-            run.find<QLineEdit>("EditOmez2")->setText("9000");
+            run.find<QAction>(Control::portItem(5))->trigger();
+            run.find<QLineEdit>(Control::limiterEdit)->setText("9000");
             run.dialogs.paths = {file};
-            run.find<QAction>("MenuSave")->trigger();
+            run.find<QAction>(Control::saveItem)->trigger();
             // Typed but never left: closing takes what the controls show.
-            run.find<QLineEdit>("EditBaseAdv")->setText("17");
-            run.find<QTabWidget>("PageControl1")->setCurrentIndex(Page::advanceMap);
+            run.find<QLineEdit>(Control::baseAdvanceEdit)->setText("17");
+            run.find<QTabWidget>(Control::pages)->setCurrentIndex(Page::advanceMap);
             run.window->move(40, 30);
             run.window->resize(1000, 800);
             if (byExit)
-                run.find<QAction>("MenuExit")->trigger();
+                run.find<QAction>(Control::exitItem)->trigger();
             else
                 run.window->close();
-            closed = run.window->document().image();
+            closed = run.parts.document().image();
         }
         QCOMPARE(int(closed.baseAdv()), 17);
         const QByteArray settings = readTestFile(settingsFilePath());
@@ -123,14 +126,14 @@ private slots:
         QCOMPARE(readTestFile(lastStateFilePath()), writeLastState(LastState{closed, {}}));
 
         Run again;
-        QCOMPARE(again.window->document().image(), closed);
+        QCOMPARE(again.parts.document().image(), closed);
         QCOMPARE(again.page(), Page::advanceMap);
-        QVERIFY(again.checked("MenuCom5"));
+        QVERIFY(again.checked(Control::portItem(5)));
         QCOMPARE(again.fileLabel(), file);
         QCOMPARE(again.window->pos(), QPoint(40, 30));
         QCOMPARE(again.window->size(), QSize(1000, 800));
         QCOMPARE(again.openDialogFile(), file);
-        again.find<QAction>("MenuSave")->trigger();
+        again.find<QAction>(Control::saveItem)->trigger();
         QCOMPARE(again.dialogs.shown.last().fileName, file);
     }
 
@@ -141,19 +144,20 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QByteArray>("writtenBack");
         QTest::newRow("French, automatic port")
-            << QByteArray("Language=2\r\nComPort=21\r\n") << "MenuFrench"
-            << "MenuCom21" << Page::bike << QByteArray("ComPort=21");
+            << QByteArray("Language=2\r\nComPort=21\r\n") << Control::frenchItem
+            << Control::portItem(21) << Page::bike << QByteArray("ComPort=21");
         QTest::newRow("values out of range")
             << QByteArray("Language=7\r\nComPort=40\r\nPageControl1->ActivePageIndex=9\r\n")
-            << "MenuEnglish"
-            << "MenuCom1" << Page::bike << QByteArray("ComPort=1");
+            << Control::englishItem << Control::portItem(1) << Page::bike
+            << QByteArray("ComPort=1");
         QTest::newRow("not numbers")
             << QByteArray("Language=two\r\nComPort=\r\nPageControl1->ActivePageIndex=x\r\n")
-            << "MenuEnglish"
-            << "MenuCom1" << Page::bike << QByteArray("Language=0");
+            << Control::englishItem << Control::portItem(1) << Page::bike
+            << QByteArray("Language=0");
         QTest::newRow("the low 8 bits count")
-            << QByteArray("Language=259\r\nPageControl1->ActivePageIndex=3\r\n") << "MenuCzech"
-            << "MenuCom1" << Page::servo << QByteArray("Language=3");
+            << QByteArray("Language=259\r\nPageControl1->ActivePageIndex=3\r\n")
+            << Control::czechItem << Control::portItem(1) << Page::servo
+            << QByteArray("Language=3");
     }
     void settingsBroughtIn() {
         QFETCH(QByteArray, keys);
@@ -178,8 +182,8 @@ private slots:
         writeSettings(config, "Left=10\r\nLanguage=1\r\n");
         Run run;
         QCOMPARE(run.fileLabel(), QString());
-        QVERIFY(run.checked("MenuCom1"));
-        QVERIFY(run.checked("MenuGerman"));
+        QVERIFY(run.checked(Control::portItem(1)));
+        QVERIFY(run.checked(Control::germanItem));
         run.window->close();
         const QByteArray written = readTestFile(settingsFilePath());
         QVERIFY(written.contains("\r\nComPort=1\r\n"));
@@ -241,14 +245,14 @@ private slots:
             QVERIFY2(run.boxes.warnings[0].contains(path + " could not be read") &&
                          run.boxes.warnings[0].contains(path + ".bad"),
                      qPrintable(run.boxes.warnings[0]));
-            run.find<QAction>("MenuCom5")->trigger();
+            run.find<QAction>(Control::portItem(5))->trigger();
             run.window->close();
             QCOMPARE(run.boxes.warnings.size(), 1);
         }
         QCOMPARE(QFileInfo(path + ".bad").size(), kMaxFileSize + 1);
         QVERIFY(readTestFile(path).contains("ComPort=5\r\n"));
         Run again;
-        QVERIFY(again.checked("MenuCom5"));
+        QVERIFY(again.checked(Control::portItem(5)));
         QTest::qWait(50);
         QVERIFY(again.boxes.warnings.isEmpty());
     }
@@ -276,8 +280,8 @@ private slots:
         const QByteArray lastState = readTestFile(lastStateFilePath());
         {
             Run run;
-            run.find<QAction>("MenuCom5")->trigger();
-            run.find<QLineEdit>("EditOmez2")->setText("9000");
+            run.find<QAction>(Control::portItem(5))->trigger();
+            run.find<QLineEdit>(Control::limiterEdit)->setText("9000");
             run.window->close();
             QCOMPARE(run.boxes.warnings.size(), 1);
             QVERIFY2(
@@ -297,7 +301,7 @@ private slots:
         writeTestFile(lastStateFilePath(), writeLastState(state));
         {
             Run run;
-            QCOMPARE(int(run.window->document().image().limiter()), 95);
+            QCOMPARE(int(run.parts.document().image().limiter()), 95);
             run.window->close();
         }
         LastState written;
@@ -313,7 +317,7 @@ private slots:
             numbers += k == Field::channelCount ? "9 " : k == Field::limiter ? "80 " : "0 ";
         writeTestFile(lastStateFilePath(), numbers);
         Run run;
-        const ParamImage& image = run.window->document().image();
+        const ParamImage& image = run.parts.document().image();
         QCOMPARE(int(image.limiter()), 80);
         QCOMPARE(int(image.channelCount()), 4);              // normalized at start-up
         QCOMPARE(image.bytes[90], startUpImage().bytes[90]); // beyond the 50 numbers
@@ -334,7 +338,7 @@ private slots:
         writeTestFile(testSwitchFilePath(), content);
         Run run;
         for (int t = 1; t <= 8; ++t)
-            QCOMPARE(!run.find(qPrintable(QString("LabelTest%1").arg(t)))->isHidden(), testMode);
+            QCOMPARE(!run.find(Control::testModeLabel(t))->isHidden(), testMode);
     }
 
     // "FILE" stands for a file that exists.
@@ -388,20 +392,20 @@ private slots:
         saved.limiter() = 95;
         QVERIFY(saveParamFile(path, saved));
         Run run({"varko", "DEUTSCH", path});
-        QCOMPARE(run.window->document().language(), varko::Language::German);
-        QCOMPARE(int(run.window->document().image().limiter()), 95);
+        QCOMPARE(run.parts.document().language(), varko::Language::German);
+        QCOMPARE(int(run.parts.document().image().limiter()), 95);
         QCOMPARE(run.fileLabel(), path);
         QCOMPARE(run.boxes.shown, QStringList());
         QCOMPARE(run.openDialogFile(), path);
-        run.find<QAction>("MenuZpet")->trigger();
-        QVERIFY(run.window->document().image().limiter() != 95);
-        QVERIFY(!run.find<QAction>("MenuZpet")->isEnabled());
+        run.find<QAction>(Control::undoItem)->trigger();
+        QVERIFY(run.parts.document().image().limiter() != 95);
+        QVERIFY(!run.find<QAction>(Control::undoItem)->isEnabled());
     }
 
     void otherArgumentsAreReported() {
         ScopedConfigDir config;
         Run run({"varko", "CESKY", "/nowhere/bike.ign", "--frobnicate"});
-        QCOMPARE(run.window->document().language(), varko::Language::Czech);
+        QCOMPARE(run.parts.document().language(), varko::Language::Czech);
         QCOMPARE(run.boxes.warnings,
                  QStringList{ignoredArgumentsText({"/nowhere/bike.ign", "--frobnicate"},
                                                   varko::Language::Czech)});

@@ -2,6 +2,7 @@
 // stepped values store, and that showing never edits the image.
 
 #include "CodeNames.h"
+#include "Controls.h"
 #include "WindowFixture.h"
 #include "model/Presets.h"
 
@@ -42,54 +43,49 @@ void clickUp(const WindowFixture& window, const QString& upDownName) {
 void TestWindowMapping::limiterShowsItsMinimumAndStepsUp() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.limiter() = 9; });
-    QCOMPARE(window.edit("EditOmez2")->text(), QString("999"));
+    QCOMPARE(window.edit(Control::limiterEdit)->text(), QString("999"));
     QCOMPARE(int(window.collected().limiter()), 9);
 
-    clickUp(window, "UpDownOmez2"); // 1099, collected as 10 and shown as 1000
-    QCOMPARE(int(window->document().image().limiter()), 10);
-    QCOMPARE(window.edit("EditOmez2")->text(), QString("1,000"));
+    clickUp(window, Control::limiterUpDown); // 1099, collected as 10 and shown as 1000
+    QCOMPARE(int(window.document().image().limiter()), 10);
+    QCOMPARE(window.edit(Control::limiterEdit)->text(), QString("1,000"));
 }
 
 void TestWindowMapping::typedValueIsStoredToItsStep() {
     WindowFixture window;
-    window.edit("EditOmez2")->setText("1234");
-    window->edits().commitEditedValue();
-    QCOMPARE(int(window->document().image().limiter()), 12);
-    QCOMPARE(window.edit("EditOmez2")->text(), QString("1,200"));
+    window.edit(Control::limiterEdit)->setText("1234");
+    window.edits().commitEditedValue();
+    QCOMPARE(int(window.document().image().limiter()), 12);
+    QCOMPARE(window.edit(Control::limiterEdit)->text(), QString("1,200"));
 }
 
 void TestWindowMapping::rejectedTextKeepsTheValue_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("not a number") << "EditBaseAdv"
-                                  << "ten";
-    QTest::newRow("above max") << "EditBaseAdv"
-                               << "70";
-    QTest::newRow("below min") << "EditPocSynchro"
-                               << "-5";
-    QTest::newRow("would wrap to 24999") << "EditOmez2"
-                                         << "90535";
-    QTest::newRow("grouped wrongly") << "EditPilotLight"
-                                     << "15 000";
+    QTest::newRow("not a number") << Control::baseAdvanceEdit << "ten";
+    QTest::newRow("above max") << Control::baseAdvanceEdit << "70";
+    QTest::newRow("below min") << Control::revsWithoutIgnitionEdit << "-5";
+    QTest::newRow("would wrap to 24999") << Control::limiterEdit << "90535";
+    QTest::newRow("grouped wrongly") << Control::pilotLightEdit << "15 000";
 }
 
 void TestWindowMapping::rejectedTextKeepsTheValue() {
     QFETCH(QString, edit);
     QFETCH(QString, typed);
     WindowFixture window;
-    const ParamImage before = window->document().image();
+    const ParamImage before = window.document().image();
     const QString shown = window.edit(edit)->text();
     window.edit(edit)->setText(typed);
     QCOMPARE(window.collected(), before);
     QCOMPARE(window.edit(edit)->text(), typed);
-    window->form().show();
+    window.form().show();
     QCOMPARE(window.edit(edit)->text(), shown);
 }
 
 void TestWindowMapping::throttleFullScaleAboveTheRange() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.tps100() = 250; });
-    QCOMPARE(window.edit("EditTps100")->text(), QString("4,750"));
+    QCOMPARE(window.edit(Control::tps100Edit)->text(), QString("4,750"));
     QCOMPARE(int(window.collected().tps100()), 225);
 }
 
@@ -116,7 +112,7 @@ void TestWindowMapping::pairEndsSurviveShowAndCollect() {
 
 void TestWindowMapping::codesBeyondTheLists() {
     WindowFixture window;
-    auto* bike = window.find<QComboBox>("ComboBoxBike");
+    auto* bike = window.find<QComboBox>(Control::bikeList);
     const QString model = bike->currentText();
     window.showWith([](ParamImage& image) {
         image.bike() = BikeCode::unlisted;
@@ -124,10 +120,16 @@ void TestWindowMapping::codesBeyondTheLists() {
         image.input2() = 9;
     });
     QCOMPARE(bike->currentText(), model);
-    QCOMPARE(window.find<QComboBox>("ComboBoxSynchro")->currentIndex(), -1);
-    QVERIFY(window.find<QRadioButton>("RadioGroupInput2Item4")->isChecked());
-    QCOMPARE(window.find<QRadioButton>("RadioGroupInput2Item4")->text(),
-             QString("Clutch master inv. input"));
+    QCOMPARE(window.find<QComboBox>(Control::synchroList)->currentIndex(), -1);
+    QVERIFY(
+        window
+            .find<QRadioButton>(Control::inputFunctionButton(2, InputFunction::clutchMasterInverse))
+            ->isChecked());
+    QCOMPARE(
+        window
+            .find<QRadioButton>(Control::inputFunctionButton(2, InputFunction::clutchMasterInverse))
+            ->text(),
+        QString("Clutch master inv. input"));
     const ParamImage collected = window.collected();
     QCOMPARE(int(collected.bike()), BikeCode::yamahaR6);
     QCOMPARE(int(collected.synchroMethod()), 255);
@@ -143,9 +145,9 @@ void TestWindowMapping::methodEightTicksTheSecondEdgeBoxes() {
         }
     });
     for (int n = 1; n <= kChannels; ++n) {
-        QVERIFY(window.find<QCheckBox>(QString("CheckBoxPalec%1ZacH2").arg(n))->isChecked());
-        QVERIFY(window.find<QCheckBox>(QString("CheckBoxPalec%1EndH2").arg(n))->isChecked());
-        QCOMPARE(int(window->document().image().maxAdvEdge2(n - 1)), 0);
+        QVERIFY(window.find<QCheckBox>(Control::maxAdvanceEdge2Box(n))->isChecked());
+        QVERIFY(window.find<QCheckBox>(Control::startAdvanceEdge2Box(n))->isChecked());
+        QCOMPARE(int(window.document().image().maxAdvEdge2(n - 1)), 0);
     }
     const ParamImage collected = window.collected();
     for (int n = 0; n < kChannels; ++n) {
@@ -157,9 +159,9 @@ void TestWindowMapping::methodEightTicksTheSecondEdgeBoxes() {
 void TestWindowMapping::compensationHeldOutsideTestMode() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.compensation(2) = 99; });
-    QCOMPARE(window.edit("EditKompenz3")->text(), QString("99"));
-    QVERIFY(window.edit("EditKompenz3")->isHidden());
-    window.edit("EditKompenz1")->setText("50");
+    QCOMPARE(window.edit(Control::compensationEdit(3))->text(), QString("99"));
+    QVERIFY(window.edit(Control::compensationEdit(3))->isHidden());
+    window.edit(Control::compensationEdit(1))->setText("50");
     const ParamImage collected = window.collected();
     for (int n = 0; n < kChannels; ++n) {
         QCOMPARE(int(collected.compensation(n)), 11);
@@ -177,7 +179,7 @@ void TestWindowMapping::showImageNeverChangesTheImage() {
             byte = static_cast<std::uint8_t>(random.bounded(256));
         }
         window.showWith([&](ParamImage& image) { image = randomImage; });
-        QCOMPARE(window->document().image(), randomImage);
+        QCOMPARE(window.document().image(), randomImage);
     }
 }
 

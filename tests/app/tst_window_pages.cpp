@@ -3,9 +3,11 @@
 // VARKO_SCREENSHOT_DIR set, each page and the warnings are also written there as pictures.
 
 #include "CodeNames.h"
+#include "Controls.h"
 #include "WholeText.h"
 #include "WindowFixture.h"
 #include "link/LiveMonitor.h"
+#include "model/Messages.h"
 #include "model/Presets.h"
 #include "ui/AboutBox.h"
 #include "ui/Texts.h"
@@ -100,8 +102,8 @@ QStringList clippedTexts(QWidget* parent) {
 }
 
 void chooseLanguage(WindowFixture& window, int language) {
-    constexpr const char* items[varko::kLanguageCount] = {"MenuEnglish", "MenuGerman", "MenuFrench",
-                                                          "MenuCzech"};
+    constexpr const char* items[varko::kLanguageCount] = {Control::englishItem, Control::germanItem,
+                                                          Control::frenchItem, Control::czechItem};
     window.find<QAction>(items[language])->trigger();
 }
 
@@ -142,11 +144,11 @@ void TestWindowPages::pagesFitAndShowWholeTexts() {
     }
     chooseLanguage(window, language);
     window->show();
-    auto* pages = window.find<QTabWidget>("PageControl1");
+    auto* pages = window.find<QTabWidget>(Control::pages);
     for (int page = 0; page < pages->count(); ++page) {
         pages->setCurrentIndex(page);
-        checkChildren(window.find("ClientArea"));
-        const QStringList clipped = clippedTexts(window.find("ClientArea"));
+        checkChildren(window.find(Control::clientArea));
+        const QStringList clipped = clippedTexts(window.find(Control::clientArea));
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
     }
 }
@@ -172,9 +174,9 @@ void TestWindowPages::warningsShowTheirWholeText() {
     WindowFixture window;
     applyTexts(&*window, varko::languageNumber(language));
     for (int t = 1; t <= 8; ++t)
-        window.find(QStringLiteral("LabelTest%1").arg(t))->show();
-    auto* dataError = window.find<QLabel>("LabelEeDataErr");
-    auto* version = window.find<QLabel>("LabelVersion");
+        window.find(Control::testModeLabel(t))->show();
+    auto* dataError = window.find<QLabel>(Control::dataErrorWarning);
+    auto* version = window.find<QLabel>(Control::versionWarning);
     dataError->show();
     version->show();
     window->show();
@@ -193,7 +195,7 @@ void TestWindowPages::warningsShowTheirWholeText() {
         }
     }
     setWarningText(version, largest);
-    checkChildren(window.find("ClientArea"));
+    checkChildren(window.find(Control::clientArea));
     saveScreenshot(*window, QStringLiteral("warnings-%1").arg(language));
 }
 
@@ -211,7 +213,7 @@ void TestWindowPages::screenshots() {
             chooseLanguage(window, language);
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(&*window));
-            auto* pages = window.find<QTabWidget>("PageControl1");
+            auto* pages = window.find<QTabWidget>(Control::pages);
             for (int page = 0; page < pages->count(); ++page) {
                 pages->setCurrentIndex(page);
                 QTest::qWait(50);

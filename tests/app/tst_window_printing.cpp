@@ -3,6 +3,7 @@
 // leaves the window as it was, says why and offers a PDF file instead.
 
 #include "CodeNames.h"
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "RecordingPrinters.h"
 #include "app/PrintMenu.h"
@@ -27,10 +28,12 @@ namespace {
 
 // Controls the printing state hides, one of each kind the rules list.
 const QStringList kHiddenWhilePrinting = {
-    "GroupBoxToolBar",  "StatusBar1", "CheckBoxProgHned", "CheckBoxIgnAll", "BitBtnAdvPlus",
-    "BitBtnServoMinus", "CGaugeRpm",  "BitBtnTps0",       "LabelSpojeni",   "UpDownOmez2"};
-const QStringList kPageOrder = {"TabSheetRuzne", "TabSheetBike", "TabSheetAdvance",
-                                "TabSheetServo"};
+    Control::toolBar,       Control::statusBar,         Control::programAfterChange,
+    Control::advanceAllBox, Control::advancePlusButton, Control::servoMinusButton,
+    Control::rpmGauge,      Control::tps0Button,        Control::connectionLabel,
+    Control::limiterUpDown};
+const QStringList kPageOrder = {Control::miscellaneousPage, Control::bikePage,
+                                Control::advanceMapPage, Control::servoPage};
 
 // Everything of the window a print could leave changed.
 struct WindowLook {
@@ -57,13 +60,13 @@ WindowLook lookOf(FlowsFixture& f) {
     for (int p = 0; p < pages->count(); ++p)
         look.tabsVisible << pages->isTabVisible(p);
     look.page = pages->currentIndex();
-    const auto* label = f.window.find<QLabel>("LabelHlaseni");
+    const auto* label = f.window.find<QLabel>(Control::statusLine);
     look.status = label->text();
     look.statusBackground = label->palette().color(QPalette::Window);
     look.statusGeometry = label->geometry();
     look.statusFilled = label->autoFillBackground();
     look.windowBackground = f.window->palette().color(QPalette::Window);
-    look.statusTicks = f.window->deviceLink().engine().state().statusTicks;
+    look.statusTicks = f.window.link().engine().state().statusTicks;
     return look;
 }
 
@@ -122,16 +125,16 @@ private slots:
             for (const QString& name : kHiddenWhilePrinting)
                 if (f.window.shown(name))
                     shownWhilePrinting << name;
-            const auto* label = f.window.find<QLabel>("LabelHlaseni");
-            stamp = f.window.shown("LabelHlaseni") ? label->text() : QString();
+            const auto* label = f.window.find<QLabel>(Control::statusLine);
+            stamp = f.window.shown(Control::statusLine) ? label->text() : QString();
             stampOnWhite = label->autoFillBackground() &&
                            label->palette().color(QPalette::Window) == Qt::white;
             windowWhite = f.window->palette().color(QPalette::Window) == Qt::white;
         };
         if (fromToolbar)
-            f.window.find<QAbstractButton>("SpeedButtonPrint")->click();
+            f.window.find<QAbstractButton>(Control::printButton)->click();
         else
-            f.trigger("MenuPrint");
+            f.trigger(Control::printItem);
 
         QCOMPARE(printers.pages.size(), 1);
         QCOMPARE(shownWhilePrinting, QStringList());
@@ -152,26 +155,26 @@ private slots:
         QCOMPARE(after.status, stamp);
         QCOMPARE(after.statusTicks, LinkLimits::statusTicks);
         QVERIFY(!after.statusFilled);
-        QVERIFY(f.window.shown("LabelHlaseni"));
-        QCOMPARE(after.controls.value("LabelHlaseni").first, false);
+        QVERIFY(f.window.shown(Control::statusLine));
+        QCOMPARE(after.controls.value(Control::statusLine).first, false);
         WindowLook rest = after;
         rest.status = before.status;
         rest.statusTicks = before.statusTicks;
-        for (const char* name : {"LabelHlaseni", "LabelSpojeni"})
+        for (const char* name : {Control::statusLine, Control::connectionLabel})
             rest.controls[name] = before.controls.value(name);
         QVERIFY2(rest == before, qPrintable(differences(before, rest)));
     }
 
     void printIsCtrlP() {
         FlowsFixture f;
-        QCOMPARE(f.window.find<QAction>("MenuPrint")->shortcut(),
+        QCOMPARE(f.window.find<QAction>(Control::printItem)->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_P));
     }
 
     void printAllPrintsFourPagesInOrder() {
         FlowsFixture f;
         RecordingPrinters printers;
-        f.window->form().showPage(3);
+        f.window.form().showPage(3);
         QStringList pagesInFront;
         QList<int> visibleTabs;
         printers.whilePrinting = [&] {
@@ -181,7 +184,7 @@ private slots:
                 visible += f.pages()->isTabVisible(p) ? 1 : 0;
             visibleTabs << visible;
         };
-        f.trigger("MenuPrintAll");
+        f.trigger(Control::printAllItem);
         QCOMPARE(pagesInFront, kPageOrder);
         QCOMPARE(visibleTabs, QList<int>(4, 1));
         QCOMPARE(printers.pages.size(), 4);
@@ -193,10 +196,12 @@ private slots:
     void germanStamp() {
         FlowsFixture f;
         RecordingPrinters printers;
-        f.trigger("MenuGerman");
+        f.trigger(Control::germanItem);
         QString stamp;
-        printers.whilePrinting = [&] { stamp = f.window.find<QLabel>("LabelHlaseni")->text(); };
-        f.trigger("MenuPrint");
+        printers.whilePrinting = [&] {
+            stamp = f.window.find<QLabel>(Control::statusLine)->text();
+        };
+        f.trigger(Control::printItem);
         const QString lead = QStringLiteral("Zeitpunkt des Ausdruckes   ");
         QVERIFY2(stamp.startsWith(lead +
                                   QLocale().toString(QDate::currentDate(), QLocale::ShortFormat) +
@@ -211,10 +216,11 @@ private slots:
         QTest::addColumn<int>("refuseFromJob");
         QTest::addColumn<QString>("menuItem");
         QTest::addColumn<int>("jobsOffered");
-        QTest::newRow("no printer") << QString() << -1 << "MenuPrint" << 0;
-        QTest::newRow("no printer, print all") << QString() << -1 << "MenuPrintAll" << 0;
-        QTest::newRow("job refused") << "Office" << 0 << "MenuPrint" << 1;
-        QTest::newRow("third page of print all refused") << "Office" << 2 << "MenuPrintAll" << 3;
+        QTest::newRow("no printer") << QString() << -1 << Control::printItem << 0;
+        QTest::newRow("no printer, print all") << QString() << -1 << Control::printAllItem << 0;
+        QTest::newRow("job refused") << "Office" << 0 << Control::printItem << 1;
+        QTest::newRow("third page of print all refused")
+            << "Office" << 2 << Control::printAllItem << 3;
     }
     void failedPrintLeavesTheWindowAsItWas() {
         QFETCH(QString, printer);
@@ -225,8 +231,8 @@ private slots:
         RecordingPrinters printers;
         printers.name = printer;
         printers.refuseFromJob = refuseFromJob;
-        f.trigger("MenuFrench");
-        f.window->form().showPage(2);
+        f.trigger(Control::frenchItem);
+        f.window.form().showPage(2);
         const WindowLook before = lookOf(f);
 
         f.trigger(qPrintable(menuItem)); // the question is answered Cancel
@@ -250,7 +256,7 @@ private slots:
         bool unchangedWhileAsking = false;
         f.window.boxes.whileAsking = [&] { unchangedWhileAsking = lookOf(f) == before; };
         f.window.boxes.answers << MessageBoxes::Answer::Yes;
-        f.trigger("MenuPrintAll");
+        f.trigger(Control::printAllItem);
         QVERIFY(unchangedWhileAsking);
         QCOMPARE(f.dialogs.shown.size(), 1); // cancelled
         QVERIFY2(lookOf(f) == before, qPrintable(differences(before, lookOf(f))));
@@ -260,7 +266,7 @@ private slots:
         FlowsFixture f;
         RecordingPrinters printers;
         printers.whilePrinting = [] { throw std::runtime_error("printer driver"); };
-        f.window->form().showPage(1);
+        f.window.form().showPage(1);
         const WindowLook before = lookOf(f);
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, f.window->findChild<PrintMenu*>()->printAll());
         const WindowLook after = lookOf(f);
@@ -272,9 +278,8 @@ private slots:
         QTest::addColumn<QString>("printer");
         QTest::addColumn<QString>("menuItem");
         QTest::addColumn<int>("pages");
-        QTest::newRow("no printer") << QString() << "MenuPrint" << 1;
-        QTest::newRow("refused print all") << "Office"
-                                           << "MenuPrintAll" << 4;
+        QTest::newRow("no printer") << QString() << Control::printItem << 1;
+        QTest::newRow("refused print all") << "Office" << Control::printAllItem << 4;
     }
     void failedPrintSavedAsPdf() {
         QFETCH(QString, printer);
@@ -293,7 +298,7 @@ private slots:
         QCOMPARE(f.dialogs.shown[0].kind, FileDialog::Kind::Save);
         QCOMPARE(pdfPageCount(pdf), pages);
         QVERIFY(f.window.boxes.warnings.isEmpty());
-        QVERIFY(f.window.shown("StatusBar1"));
+        QVERIFY(f.window.shown(Control::statusBar));
     }
 
     void pdfThatCannotBeWrittenIsNamed() {
@@ -304,7 +309,7 @@ private slots:
         const QString pdf = dir.filePath("missing folder/record.pdf");
         f.window.boxes.answers << MessageBoxes::Answer::Yes;
         f.dialogs.paths << pdf;
-        f.trigger("MenuPrint");
+        f.trigger(Control::printItem);
         QCOMPARE(f.window.boxes.warnings,
                  QStringList{pdfNotWrittenText(pdf, varko::Language::English)});
         QVERIFY(!QFile::exists(pdf));

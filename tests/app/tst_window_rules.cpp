@@ -1,6 +1,7 @@
 // The display rules as the widgets show them.
 
 #include "CodeNames.h"
+#include "Controls.h"
 #include "PaintedColour.h"
 #include "WindowFixture.h"
 #include "model/Presets.h"
@@ -39,88 +40,89 @@ void showSpecial(WindowFixture& window, int synchro) {
 
 void TestWindowRules::modelPresetGreysTheGeometry() {
     WindowFixture window; // "Yamaha R6": method 1, five lobes
-    QVERIFY(!window.enabled("GroupBoxSpecial"));
-    QVERIFY(!window.enabled("CheckBoxBuzDlouhe"));
-    QVERIFY(!window.shown("UpDownPocPalcu"));
-    QVERIFY(!window.shown("UpDownPalec1Zac"));
-    QCOMPARE(window.edit("EditPocPalcu")->text(), QString("5"));
-    QCOMPARE(window.edit("EditPalec2Zac")->text(), QString("3"));
+    QVERIFY(!window.enabled(Control::specialSynchroGroup));
+    QVERIFY(!window.enabled(Control::longExcitationBox));
+    QVERIFY(!window.shown(Control::lobeCountUpDown));
+    QVERIFY(!window.shown(Control::maxAdvanceLobeUpDown(1)));
+    QCOMPARE(window.edit(Control::lobeCountEdit)->text(), QString("5"));
+    QCOMPARE(window.edit(Control::maxAdvanceLobeEdit(2))->text(), QString("3"));
 }
 
 void TestWindowRules::specialSettingWithMethods() {
     WindowFixture window;
     showSpecial(window, Synchro::insertedLobe);
-    QVERIFY(window.enabled("GroupBoxSpecial"));
-    QVERIFY(window.enabled("EditPocPalcu"));
-    QVERIFY(window.shown("UpDownPocPalcu"));
-    QVERIFY(window.shown("UpDownPalec1End"));
-    QVERIFY(!window.shown("CheckBoxNehlidaPalec"));
+    QVERIFY(window.enabled(Control::specialSynchroGroup));
+    QVERIFY(window.enabled(Control::lobeCountEdit));
+    QVERIFY(window.shown(Control::lobeCountUpDown));
+    QVERIFY(window.shown(Control::startAdvanceLobeUpDown(1)));
+    QVERIFY(!window.shown(Control::noLobeCheckBox));
 
     showSpecial(window, Synchro::singleLobe);
-    QVERIFY(!window.enabled("EditPocPalcu"));
-    QVERIFY(!window.enabled("EditPalec1Zac"));
-    QVERIFY(!window.shown("UpDownPocPalcu"));
-    QVERIFY(!window.shown("UpDownPalec1Zac"));
-    QVERIFY(window.shown("CheckBoxNehlidaPalec"));
-    QVERIFY(window.shown("CheckBoxPalec1ZacP2"));
-    QVERIFY(window.shown("CheckBoxInvInput2"));
+    QVERIFY(!window.enabled(Control::lobeCountEdit));
+    QVERIFY(!window.enabled(Control::maxAdvanceLobeEdit(1)));
+    QVERIFY(!window.shown(Control::lobeCountUpDown));
+    QVERIFY(!window.shown(Control::maxAdvanceLobeUpDown(1)));
+    QVERIFY(window.shown(Control::noLobeCheckBox));
+    QVERIFY(window.shown(Control::maxAdvancePickup2Box(1)));
+    QVERIFY(window.shown(Control::invertInput2Box));
 
     showSpecial(window, Synchro::harley);
     for (int n = 1; n <= kChannels; ++n) {
-        QVERIFY(!window.shown(QString("GroupBoxPalec%1").arg(n)));
+        QVERIFY(!window.shown(Control::channelGroup(n)));
     }
-    QVERIFY(!window.shown("UpDownPocPalcu"));
-    QVERIFY(!window.shown("UpDownPocKanalu"));
+    QVERIFY(!window.shown(Control::lobeCountUpDown));
+    QVERIFY(!window.shown(Control::channelCountUpDown));
 
     showSpecial(window, Synchro::moreLobes);
-    for (const char* box : {"CheckBoxPalec1ZacH2", "CheckBoxPalec2EndH2", "CheckBoxPalec1ZacP2"}) {
+    for (const QString& box : {Control::maxAdvanceEdge2Box(1), Control::startAdvanceEdge2Box(2),
+                               Control::maxAdvancePickup2Box(1)}) {
         QVERIFY(!window.enabled(box));
     }
-    QVERIFY(window.find<QCheckBox>("CheckBoxPalec2EndH2")->isChecked());
-    QVERIFY(!window.shown("CheckBoxPalec1ZacP2"));
+    QVERIFY(window.find<QCheckBox>(Control::startAdvanceEdge2Box(2))->isChecked());
+    QVERIFY(!window.shown(Control::maxAdvancePickup2Box(1)));
 }
 
 void TestWindowRules::twoChannels() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.channelCount() = 2; });
-    QVERIFY(window.shown("GroupBoxPalec1"));
-    QVERIFY(window.shown("GroupBoxPalec2"));
-    QVERIFY(!window.shown("GroupBoxPalec3"));
-    QVERIFY(!window.shown("GroupBoxPalec4"));
+    QVERIFY(window.shown(Control::channelGroup(1)));
+    QVERIFY(window.shown(Control::channelGroup(2)));
+    QVERIFY(!window.shown(Control::channelGroup(3)));
+    QVERIFY(!window.shown(Control::channelGroup(4)));
     window.showWith([](ParamImage& image) { image.channelCount() = 4; });
-    QVERIFY(window.shown("GroupBoxPalec4"));
+    QVERIFY(window.shown(Control::channelGroup(4)));
 }
 
 void TestWindowRules::throttleMapOffMovesRowNine() {
     WindowFixture window;
-    const int row0Top = window.find("LabelTps1")->y() - 4;
-    const int row9Top = window.find("LabelTps10")->y() - 4;
+    const int row0Top = window.find(Control::throttleRowLabel(0))->y() - 4;
+    const int row9Top = window.find(Control::throttleRowLabel(9))->y() - 4;
     window.showWith([](ParamImage& image) {
         image.throttleMap() = 0;
         image.advance(3, 4) = 44;
     });
-    QCOMPARE(window.edit("Edit140")->y(), row0Top);
-    QCOMPARE(window.find("UpDown149")->y(), row0Top);
-    QVERIFY(window.shown("Edit140"));
-    QVERIFY(!window.shown("Edit50"));
-    QVERIFY(!window.shown("LabelTps1"));
-    QVERIFY(!window.shown("CSpinButton1"));
+    QCOMPARE(window.edit(Control::mapCellEdit(9, 0))->y(), row0Top);
+    QCOMPARE(window.find(Control::mapCellUpDown(9, 9))->y(), row0Top);
+    QVERIFY(window.shown(Control::mapCellEdit(9, 0)));
+    QVERIFY(!window.shown(Control::mapCellEdit(0, 0)));
+    QVERIFY(!window.shown(Control::throttleRowLabel(0)));
+    QVERIFY(!window.shown(Control::columnSpinButton(0)));
 
     window.showWith([](ParamImage& image) { image.throttleMap() = 1; });
-    QCOMPARE(window.edit("Edit140")->y(), row9Top);
-    QVERIFY(window.shown("Edit50"));
-    QVERIFY(window.shown("UpDown50"));
-    QVERIFY(window.shown("LabelTps1"));
-    QVERIFY(window.shown("CSpinButton10"));
-    QCOMPARE(window.edit("Edit84")->text(), QString("44"));
+    QCOMPARE(window.edit(Control::mapCellEdit(9, 0))->y(), row9Top);
+    QVERIFY(window.shown(Control::mapCellEdit(0, 0)));
+    QVERIFY(window.shown(Control::mapCellUpDown(0, 0)));
+    QVERIFY(window.shown(Control::throttleRowLabel(0)));
+    QVERIFY(window.shown(Control::columnSpinButton(9)));
+    QCOMPARE(window.edit(Control::mapCellEdit(3, 4))->text(), QString("44"));
 }
 
 void TestWindowRules::servoOff() {
     WindowFixture window;
     window.showWith([](ParamImage& image) { image.servoEnable() = 1; });
-    QVERIFY(window.shown("GroupBoxPrivera"));
+    QVERIFY(window.shown(Control::servoGroup));
     window.showWith([](ParamImage& image) { image.servoEnable() = 0; });
-    QVERIFY(!window.shown("GroupBoxPrivera"));
+    QVERIFY(!window.shown(Control::servoGroup));
 }
 
 void TestWindowRules::clutchAndNeutral() {
@@ -128,15 +130,15 @@ void TestWindowRules::clutchAndNeutral() {
     for (int input2 = 0; input2 <= InputFunction::clutchMasterInverse; ++input2) {
         window.showWith([input2](ParamImage& image) { image.input2() = std::uint8_t(input2); });
         const bool clutch = input2 >= InputFunction::clutchMaster;
-        QCOMPARE(window.enabled("EditClutchTime"), clutch);
-        QCOMPARE(window.enabled("LabelClutchPause"), clutch);
-        QCOMPARE(window.shown("UpDownClutchTime"), clutch);
-        QCOMPARE(window.shown("UpDownClutchPause"), clutch);
+        QCOMPARE(window.enabled(Control::clutchTimeEdit), clutch);
+        QCOMPARE(window.enabled(Control::clutchPauseLabel), clutch);
+        QCOMPARE(window.shown(Control::clutchTimeUpDown), clutch);
+        QCOMPARE(window.shown(Control::clutchPauseUpDown), clutch);
     }
-    QVERIFY(window.enabled("RadioGroupInput1"));
+    QVERIFY(window.enabled(Control::inputGroup(1)));
     window.showWith([](ParamImage& image) { image.neutralStandInputs() = 1; });
-    QVERIFY(!window.enabled("RadioGroupInput1"));
-    QVERIFY(!window.enabled("RadioGroupInput2"));
+    QVERIFY(!window.enabled(Control::inputGroup(1)));
+    QVERIFY(!window.enabled(Control::inputGroup(2)));
 }
 
 namespace {
@@ -154,13 +156,13 @@ Q_DECLARE_METATYPE(TickBox)
 void TestWindowRules::warningBoxesArePaintedRed_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<TickBox>("tick");
-    QTest::newRow("No Reading") << "CheckBoxZakazCteni" << TickBox([](WindowFixture& w, bool on) {
+    QTest::newRow("No Reading") << Control::noReadingBox << TickBox([](WindowFixture& w, bool on) {
         w.showWith([on](ParamImage& image) { image.noReading() = on ? 1 : 0; });
     });
     QTest::newRow("Programming after change")
-        << "CheckBoxProgHned" << TickBox([](WindowFixture& w, bool on) {
-               w.find<QCheckBox>("CheckBoxProgHned")->setChecked(on);
-               w->form().applyDisplayRules();
+        << Control::programAfterChange << TickBox([](WindowFixture& w, bool on) {
+               w.find<QCheckBox>(Control::programAfterChange)->setChecked(on);
+               w.form().applyDisplayRules();
            });
 }
 

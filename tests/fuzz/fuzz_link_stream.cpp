@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     image[Field::lobeCount] = in.next();
     image[Field::throttleMap] = in.next();
     WindowSettings settings;
-    settings.language = (flags >> 2) % kLanguageCount;
+    settings.language = languageNumber((flags >> 2) % kLanguageCount);
 
     CheckingOwner owner(image, settings);
     auto scripted = std::make_unique<ScriptedSerialPort>();

@@ -2,6 +2,7 @@
 // view opens on the difference, from the menu and after a verify that found another set. With
 // VARKO_SCREENSHOT_DIR set, the view and the window are written there as pictures.
 
+#include "Controls.h"
 #include "SimulatorProcess.h"
 #include "WindowFixture.h"
 #include "ui/CompareView.h"
@@ -18,7 +19,7 @@ namespace {
 constexpr int kWaitMs = 10000;
 
 CompareView* view(const WindowFixture& window) {
-    return window.find<CompareView>("FormCompare");
+    return window.find<CompareView>(Control::compareView);
 }
 
 bool viewShown(const WindowFixture& window) {
@@ -42,27 +43,27 @@ class TestCompareUnitSim : public QObject {
 private slots:
     void compareWithUnit_data() {
         QTest::addColumn<QString>("menuItem");
-        QTest::newRow("Compare with unit") << "MenuCompareUnit";
-        QTest::newRow("after a verify error") << "MenuVerify";
+        QTest::newRow("Compare with unit") << Control::compareUnitItem;
+        QTest::newRow("after a verify error") << Control::verifyItem;
     }
     void compareWithUnit() {
         QFETCH(QString, menuItem);
         WindowFixture window;
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort, {"--seed", "7"}));
-        window.find<QAction>(QStringLiteral("MenuCom%1").arg(kSimulatorPort))->trigger();
-        QVERIFY(QTest::qWaitFor([&] { return !window.shown("LabelSpojeni"); }, kWaitMs));
+        window.find<QAction>(Control::portItem(kSimulatorPort))->trigger();
+        QVERIFY(QTest::qWaitFor([&] { return !window.shown(Control::connectionLabel); }, kWaitMs));
         // The unit holds the R6 preset; the window differs from it in the limiter alone.
         window.showWith([](ParamImage& image) { image.limiter() = image.limiter() + 5; });
-        const ParamImage before = window->document().image();
+        const ParamImage before = window.document().image();
 
         window.find<QAction>(menuItem)->trigger();
         QVERIFY(viewShown(window));
-        if (menuItem == "MenuVerify") { // the message stays, in red
-            QCOMPARE(window.find<QLabel>("LabelHlaseni")->text(), "Verify error!");
-            QVERIFY(window.find<QLabel>("LabelHlaseni")->autoFillBackground());
+        if (menuItem == Control::verifyItem) { // the message stays, in red
+            QCOMPARE(window.find<QLabel>(Control::statusLine)->text(), "Verify error!");
+            QVERIFY(window.find<QLabel>(Control::statusLine)->autoFillBackground());
         }
-        QCOMPARE(window->document().image(), before);
+        QCOMPARE(window.document().image(), before);
         QVERIFY2(view(window)->windowTitle().contains("the unit"),
                  qPrintable(view(window)->windowTitle()));
         const QStringList names = rowNames(window);

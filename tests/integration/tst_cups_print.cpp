@@ -4,6 +4,7 @@
 // into outlines, so the texts (the stamp, none of the controls the printing state hides) are read
 // from the document the server took for the job, which it keeps in its spool folder.
 
+#include "Controls.h"
 #include "WindowFixture.h"
 #include "model/Messages.h"
 
@@ -106,8 +107,8 @@ private slots:
     void printsThroughTheServer_data() {
         QTest::addColumn<QString>("menuItem");
         QTest::addColumn<int>("jobs");
-        QTest::newRow("Print") << "MenuPrint" << 1;
-        QTest::newRow("Print all") << "MenuPrintAll" << 4;
+        QTest::newRow("Print") << Control::printItem << 1;
+        QTest::newRow("Print all") << Control::printAllItem << 4;
     }
     void printsThroughTheServer() {
         QFETCH(QString, menuItem);

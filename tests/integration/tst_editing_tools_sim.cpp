@@ -3,6 +3,7 @@
 // change puts the new value into the unit, and the throttle buttons take the live sensor voltage.
 
 #include "CodeNames.h"
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "SimulatorProcess.h"
 #include "UnitConnection.h"
@@ -17,17 +18,16 @@ using namespace varko;
 namespace {
 
 constexpr int kWaitMs = 15000;
-constexpr int kFirstMapEdit = 50; // Edit50 is row 0, column 0
 
 QString statusText(const FlowsFixture& f) {
-    return f.window.find<QLabel>("LabelHlaseni")->text();
+    return f.window.find<QLabel>(Control::statusLine)->text();
 }
 
 // The one map cell (10 r + c) shown on lime green; -1 while none or more than one is.
 int markedCell(const FlowsFixture& f) {
     int marked = -1;
     for (int cell = 0; cell < 100; ++cell) {
-        const QLineEdit* edit = f.window.edit(QStringLiteral("Edit%1").arg(kFirstMapEdit + cell));
+        const QLineEdit* edit = f.window.edit(Control::mapCellEdit(cell));
         if (edit->palette().color(QPalette::Base) != QColor(0, 255, 0))
             continue;
         if (marked >= 0)
@@ -70,31 +70,30 @@ private slots:
 
         f.programWithoutBackup();
         // Ticking the box changes nothing, so nothing is programmed yet.
-        auto* box = f.window.find<QCheckBox>("CheckBoxProgHned");
+        auto* box = f.window.find<QCheckBox>(Control::programAfterChange);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
         QVERIFY(box->isChecked());
-        QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
+        QCOMPARE(f.window.link().engine().state().transferMode(), TransferMode::Idle);
 
-        const ParamImage before = f.window->document().image();
+        const ParamImage before = f.window.document().image();
         const int value = before[Field::advance + cell];
         QVERIFY(value < 60);
-        click(f, "BitBtnAdvPlus");
+        click(f, Control::advancePlusButton);
         ParamImage expected = before;
         expected[Field::advance + cell] = std::uint8_t(value + 1);
-        QCOMPARE(f.window->document().image(), expected);
+        QCOMPARE(f.window.document().image(), expected);
         QCOMPARE(markedCell(f), cell);
-        QCOMPARE(f.window.edit(QStringLiteral("Edit%1").arg(kFirstMapEdit + cell))->text(),
-                 QString::number(value + 1));
-        QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Program);
+        QCOMPARE(f.window.edit(Control::mapCellEdit(cell))->text(), QString::number(value + 1));
+        QCOMPARE(f.window.link().engine().state().transferMode(), TransferMode::Program);
         QVERIFY2(QTest::qWaitFor([&] { return statusText(f) == "Program device:: OK"; }, kWaitMs),
                  qPrintable(statusText(f)));
 
         // What the unit stores comes back with a read, over a window that forgot the value.
         box->setChecked(false);
         f.window.showWith([cell](ParamImage& image) { image[Field::advance + cell] = 0; });
-        f.trigger("MenuRead");
+        f.trigger(Control::readItem);
         QVERIFY(QTest::qWaitFor([&] { return statusText(f) == "Verify:: OK"; }, kWaitMs));
-        QCOMPARE(int(f.window->document().image()[Field::advance + cell]), value + 1);
+        QCOMPARE(int(f.window.document().image()[Field::advance + cell]), value + 1);
         QVERIFY(simulator.stop());
     }
 
@@ -106,12 +105,10 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("field");
         QTest::addColumn<int>("stored");
-        QTest::newRow("closed") << "0"
-                                << "BitBtnTps100"
-                                << "BitBtnTps0" << Field::tps0 << 69;
-        QTest::newRow("open") << "100"
-                              << "BitBtnTps0"
-                              << "BitBtnTps100" << Field::tps100 << 128;
+        QTest::newRow("closed") << "0" << Control::tps100Button << Control::tps0Button
+                                << Field::tps0 << 69;
+        QTest::newRow("open") << "100" << Control::tps0Button << Control::tps100Button
+                              << Field::tps100 << 128;
     }
     void throttleButtonsTakeTheLiveVoltage() {
         QFETCH(QString, throttle);
@@ -123,19 +120,19 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "3000", "--throttle", throttle}));
         QVERIFY(connectToUnit(f));
-        QVERIFY(QTest::qWaitFor(
-            [&] { return f.window->deviceLink().live().liveTpsMillivolts != 0; }, kWaitMs));
-        const ParamImage before = f.window->document().image();
+        QVERIFY(QTest::qWaitFor([&] { return f.window.link().live().liveTpsMillivolts != 0; },
+                                kWaitMs));
+        const ParamImage before = f.window.document().image();
 
         click(f, qPrintable(outOfRange));
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), before);
         QVERIFY(!f.canUndo());
         click(f, qPrintable(button));
         ParamImage expected = before;
         expected[field] = std::uint8_t(stored);
-        QCOMPARE(f.window->document().image(), expected);
-        f.trigger("MenuZpet");
-        QCOMPARE(f.window->document().image(), before);
+        QCOMPARE(f.window.document().image(), expected);
+        f.trigger(Control::undoItem);
+        QCOMPARE(f.window.document().image(), before);
         QVERIFY(!f.canUndo());
         QVERIFY(simulator.stop());
     }

@@ -2,6 +2,7 @@
 // chosen speed and throttle, the plot collects what the live frames carry, pauses without losing
 // them and saves a still image, and the chart marks the operating point on its row.
 
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "SimulatorProcess.h"
 #include "app/WindowLink.h"
@@ -22,8 +23,9 @@ namespace {
 constexpr int kWaitMs = 15000;
 
 bool connectToUnit(FlowsFixture& f) {
-    f.trigger(qPrintable(QStringLiteral("MenuCom%1").arg(kSimulatorPort)));
-    return QTest::qWaitFor([&] { return f.window.find("LabelSpojeni")->isHidden(); }, kWaitMs);
+    f.trigger(Control::portItem(kSimulatorPort));
+    return QTest::qWaitFor([&] { return f.window.find(Control::connectionLabel)->isHidden(); },
+                           kWaitMs);
 }
 
 int sampleCount(const LivePlot* plot) {
@@ -39,9 +41,9 @@ private slots:
         FlowsFixture f;
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "4000", "--throttle", "45"}));
-        f.trigger("MenuLivePlot");
-        QVERIFY(f.window.find<QDockWidget>("LivePlotDock")->isVisible());
-        auto* plot = f.window.find<LivePlot>("LivePlot");
+        f.trigger(Control::livePlotItem);
+        QVERIFY(f.window.find<QDockWidget>(Control::livePlotDock)->isVisible());
+        auto* plot = f.window.find<LivePlot>(Control::livePlot);
         QVERIFY(connectToUnit(f));
         QVERIFY(QTest::qWaitFor([&] { return sampleCount(plot) >= 10; }, kWaitMs));
         const PlotSample newest = plot->history().viewSamples().newest();
@@ -51,7 +53,7 @@ private slots:
         QVERIFY(!std::isnan(newest.value(PlotSeries::Advance1)));
 
         // Paused, the view holds still; the frames that came meanwhile are there on resume.
-        auto* pause = f.window.find<QAbstractButton>("LivePlotPause");
+        auto* pause = f.window.find<QAbstractButton>(Control::livePlotPause);
         pause->click();
         const int frozen = sampleCount(plot);
         const qint64 frozenEnd = plot->history().viewEndMs();
@@ -64,7 +66,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath("plot.png");
         f.dialogs.paths << path;
-        f.window.find<QAbstractButton>("LivePlotSave")->click();
+        f.window.find<QAbstractButton>(Control::livePlotSave)->click();
         QCOMPARE(f.dialogs.shown.size(), 1);
         QCOMPARE(f.dialogs.shown.front().filter, "PNG image|*.png");
         const QImage saved(path);
@@ -78,15 +80,15 @@ private slots:
         QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "4000", "--throttle", "45"}));
         f.window.showWith([](ParamImage& image) { image.throttleMap() = 1; });
         f.window->show();
-        f.trigger("MenuAdvanceCurves");
-        auto* chart = f.window.find<AdvanceCurveChart>("AdvanceCurveChart");
+        f.trigger(Control::advanceCurvesItem);
+        auto* chart = f.window.find<AdvanceCurveChart>(Control::advanceCurveChart);
         QVERIFY(chart->isVisible());
         QCOMPARE(chart->highlightedRow(), std::nullopt); // no unit yet
         QVERIFY(connectToUnit(f));
         // 45 % lies nearer the 40 % row (6) than the 60 % row.
         QVERIFY(QTest::qWaitFor([&] { return chart->highlightedRow() == 6; }, kWaitMs));
-        const OperatingPoint& point = f.window->deviceLink().operatingPoint();
-        QCOMPARE(chart->mark(), operatingMark(f.window->document().image(), point, 4000));
+        const OperatingPoint& point = f.window.link().operatingPoint();
+        QCOMPARE(chart->mark(), operatingMark(f.window.document().image(), point, 4000));
         QCOMPARE(chart->mark()->x(), 4000.0);
         // The unit gone, the chart no longer claims an operating point.
         simulator.kill();

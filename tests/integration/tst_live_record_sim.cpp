@@ -3,6 +3,7 @@
 // the recording shows what the live run showed at the same frames, without a word to the unit.
 
 #include "CodeNames.h"
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "SimulatorProcess.h"
 #include "UnitConnection.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QProgressBar>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,7 +36,7 @@ QStringList liveTexts(const FlowsFixture& f) {
         else if (auto* gauge = f.window.find<QProgressBar>(name))
             texts << name + ": " + QString::number(gauge->value());
     }
-    const OperatingPoint point = f.window->deviceLink().operatingPoint();
+    const OperatingPoint point = f.window.link().operatingPoint();
     texts << QStringLiteral("point: %1 %2 %3 %4")
                  .arg(point.opColumn)
                  .arg(point.opBelowMap)
@@ -44,7 +46,7 @@ QStringList liveTexts(const FlowsFixture& f) {
 }
 
 const LiveRecorder& recorder(FlowsFixture& f) {
-    return f.window->deviceLink().recording().recorder();
+    return f.window.link().recording().recorder();
 }
 
 QStringList fileLines(const QString& path) {
@@ -75,17 +77,17 @@ private slots:
         QVERIFY(connectToUnit(f));
         const QString path = folder_.filePath("engine.csv");
         f.dialogs.paths << path;
-        f.window.find<QAbstractButton>("RecordLiveDataButton")->click();
+        f.window.find<QAbstractButton>(Control::recordLiveDataButton)->click();
         QVERIFY(recorder(f).isRecording());
-        QVERIFY(f.window.find<QAction>("RecordLiveData")->isChecked());
+        QVERIFY(f.window.find<QAction>(Control::recordLiveDataItem)->isChecked());
         QVERIFY(QTest::qWaitFor([&] { return recorder(f).frameCount() >= 5; }, kWaitMs));
-        QVERIFY(f.window.shown("RecordingStatus"));
+        QVERIFY(f.window.shown(Control::recordingStatus));
         if (byClosing)
             f.window->close();
         else
-            f.trigger("RecordLiveData");
+            f.trigger(Control::recordLiveDataItem);
         QVERIFY(!recorder(f).isRecording());
-        QVERIFY(!f.window.find("RecordingStatus")->isVisibleTo(&*f.window));
+        QVERIFY(!f.window.find(Control::recordingStatus)->isVisibleTo(&*f.window));
 
         const QStringList lines = fileLines(path);
         QCOMPARE(lines.first(), liveCsvHeader(LiveCsvColumns::Recording));
@@ -116,7 +118,7 @@ private slots:
         QVERIFY(connectToUnit(f));
         const QString path = folder_.filePath("killed.csv");
         f.dialogs.paths << path;
-        f.trigger("RecordLiveData");
+        f.trigger(Control::recordLiveDataItem);
         QVERIFY(QTest::qWaitFor([&] { return recorder(f).frameCount() >= 3; }, kWaitMs));
         simulator.kill();
         const int frames = recorder(f).frameCount();
@@ -128,7 +130,7 @@ private slots:
         QVERIFY(elapsed - lines[frames].section(',', 0, 0).toLongLong() < 1000);
 
         QVERIFY(QTest::qWaitFor([&] { return !recorder(f).isRecording(); }, kWaitMs));
-        QVERIFY(!f.window.find<QAction>("RecordLiveData")->isChecked());
+        QVERIFY(!f.window.find<QAction>(Control::recordLiveDataItem)->isChecked());
         lines = fileLines(path);
         QVERIFY(lines.size() >= frames + 2);
         QVERIFY(lines.last().isEmpty());
@@ -148,26 +150,26 @@ private slots:
         QVERIFY(connectToUnit(f));
         const QString path = folder_.filePath("replay.csv");
         f.dialogs.paths << path;
-        f.trigger("RecordLiveData");
+        f.trigger(Control::recordLiveDataItem);
         QList<QStringList> seen;
         while (seen.size() < 6) {
             const int frames = recorder(f).frameCount();
             QVERIFY(QTest::qWaitFor([&] { return recorder(f).frameCount() > frames; }, kWaitMs));
             seen << liveTexts(f);
         }
-        f.trigger("RecordLiveData");
+        f.trigger(Control::recordLiveDataItem);
         const int firstSeen = recorder(f).frameCount() - int(seen.size());
         QVERIFY(seen.first().join('\n').contains("Pick up system error"));
 
-        LiveReplayDriver& replay = f.window->deviceLink().replay();
+        LiveReplayDriver& replay = f.window.link().replay();
         QVERIFY(replay.play(path));
         QVERIFY(f.window.boxes.shown.isEmpty());
-        QVERIFY(f.window.find("ReplayPanel"));
-        QVERIFY(f.window.find<QLabel>("LabelHlaseni")->text().contains("Replaying"));
-        QVERIFY(!f.enabled("MenuRead"));
+        QVERIFY(f.window.find(Control::replayPanel));
+        QVERIFY(f.window.find<QLabel>(Control::statusLine)->text().contains("Replaying"));
+        QVERIFY(!f.enabled(Control::readItem));
         simulator.requests(); // what came before
         const qsizetype requestsBefore = simulator.requests().size();
-        auto* position = f.window.find<QSlider>("ReplayPosition");
+        auto* position = f.window.find<QSlider>(Control::replayPosition);
         for (int i = 0; i < seen.size(); ++i) {
             position->setValue(firstSeen + i - 1); // the frame before, so the slider moves
             position->setValue(firstSeen + i);
@@ -175,24 +177,24 @@ private slots:
         }
         // A change to program at once finds the link set aside, and New's hiding of the status
         // line leaves the replay's note.
-        f.window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
+        f.window.find<QCheckBox>(Control::programAfterChange)->setChecked(true);
         f.programWithoutBackup();
-        f.window->form().showPage(Page::advanceMap);
-        f.type("Edit50", "12");
-        QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
-        f.window->deviceLink().engine().hideStatus();
-        QVERIFY(f.window.shown("LabelHlaseni"));
+        f.window.form().showPage(Page::advanceMap);
+        f.type(Control::mapCellEdit(0, 0), "12");
+        QCOMPARE(f.window.link().engine().state().transferMode(), TransferMode::Idle);
+        f.window.link().engine().hideStatus();
+        QVERIFY(f.window.shown(Control::statusLine));
         QTest::qWait(1000); // the link would ask for live data three times a second
         QCOMPARE(simulator.requests().size(), requestsBefore);
-        QCOMPARE(f.window.find<QLabel>("LabelHlaseni")->text(), "Replaying replay.csv");
+        QCOMPARE(f.window.find<QLabel>(Control::statusLine)->text(), "Replaying replay.csv");
 
-        f.trigger("MenuGerman"); // the replay's texts follow the language
-        QCOMPARE(f.window.find<QLabel>("LabelHlaseni")->text(), "Wiedergabe von replay.csv");
-        QCOMPARE(f.window.find<QAbstractButton>("ReplayStop")->text(), "Wiedergabe beenden");
+        f.trigger(Control::germanItem); // the replay's texts follow the language
+        QCOMPARE(f.window.find<QLabel>(Control::statusLine)->text(), "Wiedergabe von replay.csv");
+        QCOMPARE(f.window.find<QAbstractButton>(Control::replayStop)->text(), "Wiedergabe beenden");
 
-        f.window.find<QAbstractButton>("ReplayStop")->click();
+        f.window.find<QAbstractButton>(Control::replayStop)->click();
         QVERIFY(!replay.isReplaying());
-        QVERIFY(f.enabled("MenuRead"));
+        QVERIFY(f.enabled(Control::readItem));
         QVERIFY(
             QTest::qWaitFor([&] { return simulator.requests().size() > requestsBefore; }, kWaitMs));
         QVERIFY(simulator.stop());
@@ -236,10 +238,10 @@ private slots:
         file.write((lines.join('\n') + '\n').toUtf8());
         file.close();
         f.dialogs.paths << path;
-        f.trigger("OpenLiveDataLog");
+        f.trigger(Control::openLiveDataLogItem);
         QCOMPARE(f.window.boxes.shown,
                  message.isEmpty() ? QStringList{} : QStringList{message.arg(path)});
-        QCOMPARE(f.window->deviceLink().replay().isReplaying(), plays);
+        QCOMPARE(f.window.link().replay().isReplaying(), plays);
     }
 
 private:

@@ -4,6 +4,7 @@
 // the engine is at stays green; each cell's hint gives its count, and a reset clears them all.
 // With VARKO_SCREENSHOT_DIR set, the map with the time scale is written there as a picture.
 
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "SimulatorProcess.h"
 #include "UnitConnection.h"
@@ -21,7 +22,7 @@ constexpr int kWaitMs = 15000;
 const QColor kGreen(0, 255, 0);
 
 const CellTime& times(const FlowsFixture& f) {
-    return f.window->deviceLink().cellTime();
+    return f.window.link().cellTime();
 }
 
 QLineEdit* cellEdit(const FlowsFixture& f, int cell) {
@@ -42,7 +43,7 @@ bool startWithTimeScale(FlowsFixture& f, SimulatorProcess& simulator, const QStr
         return false;
     f.window.showWith([](ParamImage& image) { image.throttleMap() = 1; });
     f.pages()->setCurrentIndex(2);
-    f.trigger("MenuMapColoursTime");
+    f.trigger(Control::mapColoursByTimeItem);
     return connectToUnit(f);
 }
 
@@ -59,14 +60,14 @@ private slots:
         const QList<int> counted = countedCells(f);
         QCOMPARE(counted.size(), 1);
         const int cell = counted[0];
-        const OperatingPoint point = f.window->deviceLink().operatingPoint();
+        const OperatingPoint point = f.window.link().operatingPoint();
         QCOMPARE(cell, 10 * point.opRow + point.opColumn);
         QCOMPARE(cellEdit(f, cell)->palette().color(QPalette::Base), kGreen);
         const std::uint32_t frames = times(f).frames(cell / 10, cell % 10);
         QVERIFY2(cellEdit(f, cell)->toolTip().contains(QString("%1 frames").arg(frames)),
                  qPrintable(cellEdit(f, cell)->toolTip()));
 
-        f.trigger("MenuMapResetTime");
+        f.trigger(Control::mapResetTimeItem);
         QCOMPARE(times(f).mostFrames(), 0u);
         QVERIFY(cellEdit(f, cell)->toolTip().contains("0 frames, 0.0 s"));
         // Counting goes on after the reset.
@@ -79,9 +80,9 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(startWithTimeScale(f, simulator, {}));
         QVERIFY(QTest::qWaitFor([&] { return countedCells(f).size() >= 3; }, kWaitMs));
-        f.window->deviceLink().findChild<QTimer*>("Timer1")->stop(); // hold the picture still
+        f.window.link().findChild<QTimer*>(Control::linkTimer)->stop(); // hold the picture still
         const QColor plain = QApplication::palette().color(QPalette::Base);
-        const OperatingPoint point = f.window->deviceLink().operatingPoint();
+        const OperatingPoint point = f.window.link().operatingPoint();
         const int operating = point.opBelowMap ? -1 : 10 * point.opRow + point.opColumn;
         for (int cell = 0; cell < 100; ++cell) {
             const QColor shown = cellEdit(f, cell)->palette().color(QPalette::Base);
@@ -97,7 +98,7 @@ private slots:
         if (!dir.isEmpty())
             QVERIFY(f.window->grab().save(dir + "/map_time_scale.png"));
         // Without the scale only the green cell is coloured; the counting goes on underneath.
-        f.trigger("MenuMapColoursOff");
+        f.trigger(Control::mapColoursOffItem);
         for (int cell : countedCells(f))
             if (cell != operating)
                 QCOMPARE(cellEdit(f, cell)->palette().color(QPalette::Base), plain);

@@ -3,6 +3,7 @@
 // value once the program and its verify have ended.
 
 #include "CodeNames.h"
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "SimulatorProcess.h"
 #include "app/WindowLink.h"
@@ -17,10 +18,10 @@ namespace {
 constexpr int kWaitMs = 15000;
 
 QString statusText(const FlowsFixture& f) {
-    return f.window.find<QLabel>("LabelHlaseni")->text();
+    return f.window.find<QLabel>(Control::statusLine)->text();
 }
 
-void typeAndEnter(FlowsFixture& f, const char* edit, const QString& text) {
+void typeAndEnter(FlowsFixture& f, const QString& edit, const QString& text) {
     QLineEdit* field = f.window.edit(edit);
     field->setText(text);
     QTest::keyClick(field, Qt::Key_Return);
@@ -37,23 +38,23 @@ private slots:
         QVERIFY(simulator.start(kSimulatorPort, {"--seed", "5"}));
         f.window->show();
         QVERIFY(QTest::qWaitForWindowActive(&*f.window));
-        f.trigger(qPrintable(QStringLiteral("MenuCom%1").arg(kSimulatorPort)));
-        QVERIFY(
-            QTest::qWaitFor([&] { return f.window.find("LabelSpojeni")->isHidden(); }, kWaitMs));
+        f.trigger(Control::portItem(kSimulatorPort));
+        QVERIFY(QTest::qWaitFor([&] { return f.window.find(Control::connectionLabel)->isHidden(); },
+                                kWaitMs));
 
         f.programWithoutBackup();
         // Ticking the box changes nothing, so nothing is programmed yet.
-        auto* box = f.window.find<QCheckBox>("CheckBoxProgHned");
+        auto* box = f.window.find<QCheckBox>(Control::programAfterChange);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
         QVERIFY(box->isChecked());
         QTest::qWait(500);
-        QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
+        QCOMPARE(f.window.link().engine().state().transferMode(), TransferMode::Idle);
 
         f.pages()->setCurrentIndex(Page::advanceMap);
-        const int cell = f.window->document().image().advance(2, 3) == 41 ? 42 : 41;
-        typeAndEnter(f, "Edit73", QString::number(cell));
-        QCOMPARE(int(f.window->document().image().advance(2, 3)), cell);
-        QCOMPARE(f.window->deviceLink().engine().state().transferMode(), TransferMode::Program);
+        const int cell = f.window.document().image().advance(2, 3) == 41 ? 42 : 41;
+        typeAndEnter(f, Control::mapCellEdit(2, 3), QString::number(cell));
+        QCOMPARE(int(f.window.document().image().advance(2, 3)), cell);
+        QCOMPARE(f.window.link().engine().state().transferMode(), TransferMode::Program);
         // The program ends with a verify of what was sent, and then reports its own OK.
         QVERIFY2(QTest::qWaitFor([&] { return statusText(f) == "Program device:: OK"; }, kWaitMs),
                  qPrintable(statusText(f)));
@@ -61,9 +62,9 @@ private slots:
         // What the unit stores comes back with a read, over a window that forgot the value.
         box->setChecked(false);
         f.window.showWith([](ParamImage& image) { image.advance(2, 3) = 0; });
-        f.trigger("MenuRead");
+        f.trigger(Control::readItem);
         QVERIFY(QTest::qWaitFor([&] { return statusText(f) == "Verify:: OK"; }, kWaitMs));
-        QCOMPARE(int(f.window->document().image().advance(2, 3)), cell);
+        QCOMPARE(int(f.window.document().image().advance(2, 3)), cell);
         QVERIFY(simulator.stop());
     }
 };

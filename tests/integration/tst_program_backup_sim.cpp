@@ -1,6 +1,7 @@
 // Backup before programming end to end: the window on a unit simulated by varko-sim, which logs
 // every request it receives, so what reached the unit's memory is known from the log.
 
+#include "Controls.h"
 #include "SimulatedUnit.h"
 #include "SimulatorProcess.h"
 #include "WindowFixture.h"
@@ -22,7 +23,7 @@ namespace {
 constexpr int kWaitMs = 15000;
 
 QString statusText(const WindowFixture& window) {
-    return window.find<QLabel>("LabelHlaseni")->text();
+    return window.find<QLabel>(Control::statusLine)->text();
 }
 
 void trigger(const WindowFixture& window, const char* menuItem) {
@@ -31,10 +32,10 @@ void trigger(const WindowFixture& window, const char* menuItem) {
 
 // Chooses the simulator's port (again) and waits for the unit's answer on the new connection.
 bool connectTo(const WindowFixture& window) {
-    const std::uint32_t before = window->deviceLink().engine().state().connection;
-    window.find<QAction>(QStringLiteral("MenuCom%1").arg(kSimulatorPort))->trigger();
-    return QTest::qWaitFor(
-        [&] { return window->deviceLink().engine().state().connection != before; }, kWaitMs);
+    const std::uint32_t before = window.link().engine().state().connection;
+    window.find<QAction>(Control::portItem(kSimulatorPort))->trigger();
+    return QTest::qWaitFor([&] { return window.link().engine().state().connection != before; },
+                           kWaitMs);
 }
 
 bool waitForStatus(const WindowFixture& window, const QString& text) {
@@ -72,10 +73,10 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort, {"--seed", "3", "--log-requests"}));
         QVERIFY(connectTo(window));
-        window->document().setFile("/tmp/tuned.ign");
+        window.document().setFile("/tmp/tuned.ign");
         window.showWith([](ParamImage& image) { image.limiter() = 100; });
 
-        trigger(window, "MenuProgram");
+        trigger(window, Control::programItem);
         QCOMPARE(statusText(window), "Backup of the unit's set:");
         QVERIFY2(waitForStatus(window, "Program device:: OK"), qPrintable(statusText(window)));
         QCOMPARE(transferRequests(simulator),
@@ -97,13 +98,13 @@ private slots:
         QVERIFY(loadParamFile(History(historyDir()).filePath(kept[0]), backedUp, version));
         QCOMPARE(backedUp, sim::SimulatedUnit::factoryImage());
 
-        trigger(window, "MenuProgram");
+        trigger(window, Control::programItem);
         QCOMPARE(statusText(window), "Program device:");
         QVERIFY(waitForStatus(window, "Program device:: OK"));
         QCOMPARE(backups().size(), 1);
 
         QVERIFY(connectTo(window)); // the same port chosen again: a new connection
-        trigger(window, "MenuProgram");
+        trigger(window, Control::programItem);
         QCOMPARE(statusText(window), "Backup of the unit's set:");
         QVERIFY(waitForStatus(window, "Program device:: OK"));
         QCOMPARE(backups().size(), 2);
@@ -116,7 +117,7 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort, {"--seed", "3", "--log-requests"}));
         QVERIFY(connectTo(window));
-        window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
+        window.find<QCheckBox>(Control::programAfterChange)->setChecked(true);
         window.change(
             [](ParamImage& image) { image.advance(2, 3) = image.advance(2, 3) == 41 ? 42 : 41; });
         QCOMPARE(statusText(window), "Backup of the unit's set:");
@@ -132,9 +133,9 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort, {"--seed", "3", "--log-requests"}));
         QVERIFY(connectTo(window));
-        trigger(window, "MenuRead");
+        trigger(window, Control::readItem);
         QVERIFY(waitForStatus(window, "Verify:: OK"));
-        trigger(window, "MenuProgram");
+        trigger(window, Control::programItem);
         QCOMPARE(statusText(window), "Program device:");
         QVERIFY(waitForStatus(window, "Program device:: OK"));
         QVERIFY(backups().isEmpty());
@@ -147,9 +148,9 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort, {"--seed", "3", "--log-requests"}));
         QVERIFY(connectTo(window));
-        trigger(window, "MenuProgram");
+        trigger(window, Control::programItem);
         QCOMPARE(statusText(window), "Backup of the unit's set:");
-        trigger(window, "MenuRead");
+        trigger(window, Control::readItem);
         QVERIFY(waitForStatus(window, "Verify:: OK"));
         QTest::qWait(1000); // time for anything that would still follow
         QCOMPARE(storeRequests(simulator), 0);
@@ -179,11 +180,11 @@ private slots:
         QVERIFY(connectTo(window));
         window.showWith([](ParamImage& image) { image.limiter() = 100; });
 
-        trigger(window, "MenuProgram");
+        trigger(window, Control::programItem);
         QVERIFY2(waitForStatus(window, statusText), qPrintable(::statusText(window)));
         QTest::qWait(1000); // time for anything that would still follow
         QCOMPARE(storeRequests(simulator), 0);
-        QCOMPARE(window->deviceLink().engine().state().transferMode(), TransferMode::Idle);
+        QCOMPARE(window.link().engine().state().transferMode(), TransferMode::Idle);
         QVERIFY(backups().isEmpty());
         QCOMPARE(window.boxes.warnings.size(), 1);
         QVERIFY(window.boxes.warnings[0].startsWith("Nothing was programmed: the unit's set could "
@@ -195,7 +196,7 @@ private slots:
     // Turned off in the Tools menu, programming goes straight on; the choice is kept.
     void settingOffProgramsWithoutBackup() {
         WindowFixture window;
-        auto* item = window.find<QAction>("MenuBackupBeforeProgramming");
+        auto* item = window.find<QAction>(Control::backupBeforeProgrammingItem);
         QVERIFY(item->isChecked());
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort, {"--seed", "3", "--log-requests"}));
@@ -203,7 +204,7 @@ private slots:
         item->trigger();
         QVERIFY(!item->isChecked());
 
-        trigger(window, "MenuProgram");
+        trigger(window, Control::programItem);
         QCOMPARE(statusText(window), "Program device:");
         QVERIFY(waitForStatus(window, "Program device:: OK"));
         QVERIFY(!transferRequests(simulator).contains("0x40"));

@@ -2,6 +2,7 @@
 // OK are kept with the unit's identity and the window's file, and a history that cannot be
 // written leaves the transfer alone.
 
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "SimulatorProcess.h"
 #include "app/WindowLink.h"
@@ -20,12 +21,13 @@ namespace {
 constexpr int kWaitMs = 15000;
 
 QString statusText(const FlowsFixture& f) {
-    return f.window.find<QLabel>("LabelHlaseni")->text();
+    return f.window.find<QLabel>(Control::statusLine)->text();
 }
 
 bool connectToSimulator(FlowsFixture& f) {
-    f.trigger(qPrintable(QStringLiteral("MenuCom%1").arg(kSimulatorPort)));
-    return QTest::qWaitFor([&] { return f.window.find("LabelSpojeni")->isHidden(); }, kWaitMs);
+    f.trigger(Control::portItem(kSimulatorPort));
+    return QTest::qWaitFor([&] { return f.window.find(Control::connectionLabel)->isHidden(); },
+                           kWaitMs);
 }
 
 // Starts the transfer from its menu item and waits for its OK on the status line.
@@ -52,12 +54,12 @@ private slots:
         QVERIFY(simulator.start(kSimulatorPort, {"--seed", "4"}));
         QVERIFY(connectToSimulator(f));
 
-        QVERIFY(runTransfer(f, "MenuRead", "Verify:: OK"));
-        const ParamImage read = f.window->document().image();
-        f.window->document().setFile("/tunes/mine.ign");
-        f.type("EditOmez2", read.limiter() == 90 ? "8000" : "9000");
-        QVERIFY(runTransfer(f, "MenuProgram", "Program device:: OK"));
-        const ParamImage programmed = f.window->document().image();
+        QVERIFY(runTransfer(f, Control::readItem, "Verify:: OK"));
+        const ParamImage read = f.window.document().image();
+        f.window.document().setFile("/tunes/mine.ign");
+        f.type(Control::limiterEdit, read.limiter() == 90 ? "8000" : "9000");
+        QVERIFY(runTransfer(f, Control::programItem, "Program device:: OK"));
+        const ParamImage programmed = f.window.document().image();
         QVERIFY(programmed != read);
 
         const History history(historyDir());
@@ -77,8 +79,8 @@ private slots:
         }
 
         // A verify keeps nothing. (Its OK gives way to the program's at once.)
-        f.trigger("MenuVerify");
-        const LinkEngine& engine = f.window->deviceLink().engine();
+        f.trigger(Control::verifyItem);
+        const LinkEngine& engine = f.window.link().engine();
         QVERIFY(QTest::qWaitFor([&] { return engine.state().transferMode() == TransferMode::Idle; },
                                 kWaitMs));
         QCOMPARE(engine.status().statusColour, StatusColour::Normal);
@@ -98,14 +100,14 @@ private slots:
         QVERIFY(simulator.start(kSimulatorPort, {"--seed", "6"}));
         QVERIFY(connectToSimulator(f));
 
-        QVERIFY(runTransfer(f, "MenuRead", "Verify:: OK"));
-        const ParamImage read = f.window->document().image();
+        QVERIFY(runTransfer(f, Control::readItem, "Verify:: OK"));
+        const ParamImage read = f.window.document().image();
         QCOMPARE(f.window->statusBar()->currentMessage(),
                  "The set could not be kept in the history.");
         QTest::qWait(500);
         QCOMPARE(statusText(f), "Verify:: OK");
-        QVERIFY(!f.window.find("LabelHlaseni")->isHidden());
-        QCOMPARE(f.window->document().image(), read);
+        QVERIFY(!f.window.find(Control::statusLine)->isHidden());
+        QCOMPARE(f.window.document().image(), read);
         QVERIFY2(f.window.boxes.shown.isEmpty(), qPrintable(f.window.boxes.shown.join(" | ")));
         QVERIFY(simulator.stop());
     }

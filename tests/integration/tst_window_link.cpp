@@ -2,6 +2,7 @@
 // in the Com menu, read with F7, and its live data moving in the live-data column.
 
 #include "CodeNames.h"
+#include "Controls.h"
 #include "SimulatedUnit.h"
 #include "SimulatorProcess.h"
 #include "WholeText.h"
@@ -34,14 +35,14 @@ QString localizedText(const WindowFixture& window, const char* label) {
 
 // Chooses COMn in the port menu and waits for the unit's first answer.
 bool connectTo(WindowFixture& window, int com) {
-    window.find<QAction>(QStringLiteral("MenuCom%1").arg(com))->trigger();
-    return QTest::qWaitFor([&] { return !window.shown("LabelSpojeni"); }, kWaitMs);
+    window.find<QAction>(Control::portItem(com))->trigger();
+    return QTest::qWaitFor([&] { return !window.shown(Control::connectionLabel); }, kWaitMs);
 }
 
 int greenMapCells(const WindowFixture& window) {
     int green = 0;
-    for (int k = 50; k < 150; ++k) {
-        const QLineEdit* cell = window.edit(QStringLiteral("Edit%1").arg(k));
+    for (int k = 0; k < 100; ++k) {
+        const QLineEdit* cell = window.edit(Control::mapCellEdit(k));
         green += cell->palette().color(QPalette::Base) == QColor(0, 255, 0) ? 1 : 0;
     }
     return green;
@@ -54,23 +55,23 @@ class TestWindowLink : public QObject {
 private slots:
     void noConnectionWithoutUnit() {
         WindowFixture window;
-        QVERIFY(QTest::qWaitFor([&] { return window.shown("LabelSpojeni"); }, 1000));
-        QCOMPARE(localizedText(window, "LabelSpojeni"), "No connection with PC");
+        QVERIFY(QTest::qWaitFor([&] { return window.shown(Control::connectionLabel); }, 1000));
+        QCOMPARE(localizedText(window, Control::connectionLabel), "No connection with PC");
         // The live labels show their no-data texts meanwhile.
-        QCOMPARE(localizedText(window, "LabelRpm"), "RPM = ---");
-        QCOMPARE(localizedText(window, "LabelKillSwitch"), "Kill switch: ---");
-        QCOMPARE(localizedText(window, "LabelAdvance1"),
+        QCOMPARE(localizedText(window, Control::liveRpm), "RPM = ---");
+        QCOMPARE(localizedText(window, Control::liveKillSwitch), "Kill switch: ---");
+        QCOMPARE(localizedText(window, Control::liveAdvance1),
                  QString::fromUtf8("Advance 1 = --- [\u00B0]"));
         applyTexts(&*window, varko::Language::German);
-        QCOMPARE(localizedText(window, "LabelAdvance1"),
+        QCOMPARE(localizedText(window, Control::liveAdvance1),
                  QString::fromUtf8("Vorzündung 1 = --- [\u00B0]"));
-        QCOMPARE(localizedText(window, "LabelMonPilotLight"), "Schaltblitz - ---");
+        QCOMPARE(localizedText(window, Control::liveShiftLight), "Schaltblitz - ---");
     }
 
     // The window's tick runs on the same precise timer as the command line's, never early.
     void tickTimerIsPrecise() {
         WindowFixture window;
-        const auto* timer = window->deviceLink().findChild<QTimer*>("Timer1");
+        const auto* timer = window.link().findChild<QTimer*>(Control::linkTimer);
         QVERIFY(timer);
         QCOMPARE(timer->timerType(), Qt::PreciseTimer);
         QCOMPARE(timer->interval(), kTickMs);
@@ -78,15 +79,15 @@ private slots:
 
     void portMenu() {
         WindowFixture window;
-        window.find<QAction>("MenuCom3")->trigger();
-        const QList<QAction*> items = window.find<QMenu>("MenuCom")->actions();
+        window.find<QAction>(Control::portItem(3))->trigger();
+        const QList<QAction*> items = window.find<QMenu>(Control::portMenu)->actions();
         QCOMPARE(items.size(), 21);
         QCOMPARE(items[0]->text(), "Com 1");
         QCOMPARE(items[20]->text(), "Com Auto");
         for (int i = 0; i < items.size(); ++i)
             QCOMPARE(items[i]->isChecked(), i == 2);
         QVERIFY(items[2]->statusTip().contains("COM3"));
-        QCOMPARE(localizedText(window, "LabelCom"), "COM= COM3");
+        QCOMPARE(localizedText(window, Control::portLabel), "COM= COM3");
     }
 
     void readWithF7() {
@@ -98,15 +99,15 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&*window));
         QVERIFY(connectTo(window, kSimulatorPort));
 
-        window->document().setFile("/tmp/opened.ign");
+        window.document().setFile("/tmp/opened.ign");
         QTest::keyClick(&*window, Qt::Key_F7);
-        QCOMPARE(localizedText(window, "LabelFile2"),
+        QCOMPARE(localizedText(window, Control::fileLabel),
                  QString()); // the image no longer belongs to a file
         QVERIFY(QTest::qWaitFor(
-            [&] { return localizedText(window, "LabelHlaseni") == "Verify:: OK"; }, kWaitMs));
-        QVERIFY(window.shown("LabelHlaseni"));
-        QCOMPARE(window->document().image().bytes, sim::SimulatedUnit::factoryImage().bytes);
-        QCOMPARE(window.find<QLabel>("LabelVerze1")->text(), "SIM01");
+            [&] { return localizedText(window, Control::statusLine) == "Verify:: OK"; }, kWaitMs));
+        QVERIFY(window.shown(Control::statusLine));
+        QCOMPARE(window.document().image().bytes, sim::SimulatedUnit::factoryImage().bytes);
+        QCOMPARE(window.find<QLabel>(Control::unitVersionLabel)->text(), "SIM01");
         QVERIFY(window.boxes.shown.filter("Unmatched").isEmpty());
         QVERIFY(simulator.stop());
     }
@@ -116,11 +117,11 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort));
         QVERIFY(connectTo(window, kSimulatorPort));
-        window.find<QAction>("MenuRead")->trigger();
+        window.find<QAction>(Control::readItem)->trigger();
         window->close();
         // Long enough for the tick to re-open a port or re-send a request, were it running.
         QTest::qWait(3500);
-        QVERIFY(!window->deviceLink().engine().portOpen());
+        QVERIFY(!window.link().engine().portOpen());
         QVERIFY(simulator.stop());
     }
 
@@ -131,17 +132,17 @@ private slots:
         QVERIFY(connectTo(window, kSimulatorPort));
         QStringList speedsWhileOpen;
         window.boxes.whileOpen = [&] {
-            speedsWhileOpen << localizedText(window, "LabelRpm");
+            speedsWhileOpen << localizedText(window, Control::liveRpm);
             QTest::qWait(2000);
-            speedsWhileOpen << localizedText(window, "LabelRpm");
+            speedsWhileOpen << localizedText(window, Control::liveRpm);
         };
-        window.find<QAction>("MenuRead")->trigger();
+        window.find<QAction>(Control::readItem)->trigger();
         QVERIFY(QTest::qWaitFor([&] { return speedsWhileOpen.size() == 2; }, kWaitMs));
         QCOMPARE(window.boxes.shown.last(),
                  "Unmatched version of PC and Ignition programs!  PC-75, IGN-74");
         // Live frames kept coming and being shown while the box was open.
         QVERIFY(speedsWhileOpen[0] != speedsWhileOpen[1]);
-        QVERIFY(!window.shown("LabelSpojeni"));
+        QVERIFY(!window.shown(Control::connectionLabel));
         QVERIFY(simulator.stop());
     }
 
@@ -150,14 +151,15 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort, {"--seed", "3"}));
         QVERIFY(connectTo(window, kSimulatorPort));
-        window.find<QCheckBox>("CheckBoxProgHned")->setChecked(true);
+        window.find<QCheckBox>(Control::programAfterChange)->setChecked(true);
         // One step of the limiter is a change: the image goes to the unit at once.
-        const auto arrows = window.find("UpDownOmez2")->findChildren<QToolButton*>();
+        const auto arrows = window.find(Control::limiterUpDown)->findChildren<QToolButton*>();
         QVERIFY(!arrows.isEmpty());
         arrows.first()->click();
         QVERIFY(QTest::qWaitFor(
             [&] {
-                return localizedText(window, "LabelPocetProgramovani") == "Number of Programing= 1";
+                return localizedText(window, Control::programCountLabel) ==
+                       "Number of Programing= 1";
             },
             kWaitMs));
         QVERIFY(simulator.stop());
@@ -169,21 +171,21 @@ private slots:
         SimulatorProcess simulator;
         QVERIFY(simulator.start(kSimulatorPort, {"--seed", "4"}));
         QVERIFY(connectTo(window, kSimulatorPort));
-        const auto unitField = [&] { return localizedText(window, "LabelInUnit"); };
+        const auto unitField = [&] { return localizedText(window, Control::inUnitField); };
         QCOMPARE(unitField(), "Not in unit");
         const auto transfer = [&](const char* item) {
             window.find<QAction>(item)->trigger();
             return QTest::qWaitFor([&] { return unitField() == "In unit"; }, kWaitMs);
         };
-        QVERIFY(transfer("MenuRead"));
-        QCOMPARE(localizedText(window, "LabelHlaseni"), "Verify:: OK");
+        QVERIFY(transfer(Control::readItem));
+        QCOMPARE(localizedText(window, Control::statusLine), "Verify:: OK");
 
-        window.find("UpDownOmez2")->findChildren<QToolButton*>().first()->click();
+        window.find(Control::limiterUpDown)->findChildren<QToolButton*>().first()->click();
         QCOMPARE(unitField(), "Not in unit");
-        QVERIFY(transfer("MenuProgram"));
+        QVERIFY(transfer(Control::programItem));
 
         QVERIFY(simulator.stop());
-        QVERIFY(QTest::qWaitFor([&] { return window.shown("LabelSpojeni"); }, kWaitMs));
+        QVERIFY(QTest::qWaitFor([&] { return window.shown(Control::connectionLabel); }, kWaitMs));
         QCOMPARE(unitField(), "Not in unit");
     }
 
@@ -195,21 +197,21 @@ private slots:
         QSet<QString> speeds;
         const bool moving = QTest::qWaitFor(
             [&] {
-                speeds.insert(localizedText(window, "LabelRpm"));
+                speeds.insert(localizedText(window, Control::liveRpm));
                 return speeds.size() >= 5;
             },
             kWaitMs);
         QVERIFY2(moving, qPrintable(QStringList(speeds.values()).join(" | ")));
         for (const QString& speed : speeds)
             QVERIFY(speed == "RPM = ---" || speed.startsWith("RPM = "));
-        QVERIFY(localizedText(window, "LabelNapeti").startsWith("U = 1"));
-        QCOMPARE(localizedText(window, "LabelMonSnimac1"), "Pick-up (CKPS) 1 - is running");
-        const QLabel* running = window.find<QLabel>("LabelMonSnimac1");
+        QVERIFY(localizedText(window, Control::liveVoltage).startsWith("U = 1"));
+        QCOMPARE(localizedText(window, Control::livePickup1), "Pick-up (CKPS) 1 - is running");
+        const QLabel* running = window.find<QLabel>(Control::livePickup1);
         QVERIFY(running->autoFillBackground());
         QCOMPARE(running->palette().color(QPalette::Window), QColor(0, 255, 0));
-        QVERIFY(localizedText(window, "LabelTpsMon").startsWith("TP= "));
+        QVERIFY(localizedText(window, Control::liveThrottle).startsWith("TP= "));
         QVERIFY(
-            localizedText(window, "LabelPocetProgramovani").startsWith("Number of Programing= "));
+            localizedText(window, Control::programCountLabel).startsWith("Number of Programing= "));
         QVERIFY(greenMapCells(window) <= 1);
         QVERIFY(simulator.stop());
     }
@@ -220,22 +222,22 @@ private slots:
         QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "3000", "--throttle", "45",
                                                  "--live-version", "74", "--data-error"}));
         QVERIFY(connectTo(window, kSimulatorPort));
-        QVERIFY(QTest::qWaitFor([&] { return window.shown("LabelVersion"); }, kWaitMs));
-        QCOMPARE(localizedText(window, "LabelVersion"),
+        QVERIFY(QTest::qWaitFor([&] { return window.shown(Control::versionWarning); }, kWaitMs));
+        QCOMPARE(localizedText(window, Control::versionWarning),
                  "Unmatched version of PC and Ignition programs!  PC-75, IGN-74");
-        QVERIFY(window.shown("LabelEeDataErr"));
-        for (const char* warning : {"LabelVersion", "LabelEeDataErr"})
+        QVERIFY(window.shown(Control::dataErrorWarning));
+        for (const char* warning : {Control::versionWarning, Control::dataErrorWarning})
             QVERIFY2(showsWholeText(*window.find<QLabel>(warning)), warning);
-        QCOMPARE(localizedText(window, "LabelRpm"), "RPM = 3000 ");
-        QCOMPARE(window.find<QProgressBar>("CGaugeTps")->value(), 45);
+        QCOMPARE(localizedText(window, Control::liveRpm), "RPM = 3000 ");
+        QCOMPARE(window.find<QProgressBar>(Control::throttleGauge)->value(), 45);
         // 3000 rpm lies on the map: exactly one cell is marked.
         QVERIFY(QTest::qWaitFor([&] { return greenMapCells(window) == 1; }, kWaitMs));
 
         // The unit goes: the connection warning shows and the version warning hides.
         QVERIFY(simulator.stop());
-        QVERIFY(QTest::qWaitFor([&] { return window.shown("LabelSpojeni"); }, kWaitMs));
-        QVERIFY(!window.shown("LabelVersion"));
-        QCOMPARE(localizedText(window, "LabelRpm"), "RPM = 3000 "); // the last values stay
+        QVERIFY(QTest::qWaitFor([&] { return window.shown(Control::connectionLabel); }, kWaitMs));
+        QVERIFY(!window.shown(Control::versionWarning));
+        QCOMPARE(localizedText(window, Control::liveRpm), "RPM = 3000 "); // the last values stay
     }
 };
 

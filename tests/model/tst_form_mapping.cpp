@@ -1,6 +1,7 @@
 // The copy between the parameter image and what the window's controls hold, without widgets.
 
 #include "CodeNames.h"
+#include "Controls.h"
 #include "PresetImage.h"
 #include "model/FormMapping.h"
 #include "model/Normalize.h"
@@ -55,8 +56,8 @@ void TestFormMapping::pairTableNamesAndBytesAreDistinct() {
     }
     QCOMPARE(names.size(), 2 * kPairCount);
     QCOMPARE(offsets.size(), kPairCount);
-    QCOMPARE(pairTable()[Pair::advance + 99].editName, QString("Edit149"));
-    QCOMPARE(pairTable()[Pair::startAdvLobe + 3].upDownName, QString("UpDownPalec4End"));
+    QCOMPARE(pairTable()[Pair::advance + 99].editName, Control::mapCellEdit(99));
+    QCOMPARE(pairTable()[Pair::startAdvLobe + 3].upDownName, Control::startAdvanceLobeUpDown(4));
 }
 
 void TestFormMapping::pairEndsSurviveShowAndCollect_data() {
@@ -94,17 +95,18 @@ void TestFormMapping::valuesOutsideARangeShowAsTheBound_data() {
     QTest::addColumn<int>("byte");
     QTest::addColumn<int>("shown");
     QTest::addColumn<int>("collected");
-    QTest::newRow("limiter 9 shows the minimum 999") << "EditOmez2" << 9 << 999 << 9;
-    QTest::newRow("limiter 0") << "EditOmez2" << 0 << 999 << 9;
-    QTest::newRow("tps100 250 shows 4750") << "EditTps100" << 250 << 4750 << 225;
-    QTest::newRow("tps100 0 shows 2500") << "EditTps100" << 0 << 2500 << 0;
-    QTest::newRow("correction 100 is 0 %") << "EditRpmKorekce" << 100 << 0 << 100;
-    QTest::newRow("correction 20 below -60 %") << "EditRpmKorekce" << 20 << -60 << 40;
-    QTest::newRow("hysteresis 255 shows 1275") << "EditPrivHyster" << 255 << 1275 << 255;
-    QTest::newRow("pilot light 10 shows 1000") << "EditPilotLight" << 10 << 1000 << 10;
-    QTest::newRow("channel count 0 shows 1") << "EditPocKanalu" << 0 << 1 << 1;
-    QTest::newRow("map cell 200 shows 60") << "Edit57" << 200 << 60 << 60;
-    QTest::newRow("first speed 1 shows 199") << "EditRpmAdv1" << 1 << 199 << 1;
+    QTest::newRow("limiter 9 shows the minimum 999") << Control::limiterEdit << 9 << 999 << 9;
+    QTest::newRow("limiter 0") << Control::limiterEdit << 0 << 999 << 9;
+    QTest::newRow("tps100 250 shows 4750") << Control::tps100Edit << 250 << 4750 << 225;
+    QTest::newRow("tps100 0 shows 2500") << Control::tps100Edit << 0 << 2500 << 0;
+    QTest::newRow("correction 100 is 0 %") << Control::tachoCorrectionEdit << 100 << 0 << 100;
+    QTest::newRow("correction 20 below -60 %") << Control::tachoCorrectionEdit << 20 << -60 << 40;
+    QTest::newRow("hysteresis 255 shows 1275")
+        << Control::servoHysteresisEdit << 255 << 1275 << 255;
+    QTest::newRow("pilot light 10 shows 1000") << Control::pilotLightEdit << 10 << 1000 << 10;
+    QTest::newRow("channel count 0 shows 1") << Control::channelCountEdit << 0 << 1 << 1;
+    QTest::newRow("map cell 200 shows 60") << Control::mapCellEdit(7) << 200 << 60 << 60;
+    QTest::newRow("first speed 1 shows 199") << Control::speedBreakpointEdit(1) << 1 << 199 << 1;
 }
 
 void TestFormMapping::valuesOutsideARangeShowAsTheBound() {
@@ -255,53 +257,37 @@ void TestFormMapping::typedText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("separator");
     QTest::addColumn<int>("accepted"); // -1: rejected
-    QTest::newRow("plain") << "EditOmez2"
-                           << "1234"
+    QTest::newRow("plain") << Control::limiterEdit << "1234"
                            << "," << 1234;
-    QTest::newRow("grouped") << "EditOmez2"
-                             << "12,345"
+    QTest::newRow("grouped") << Control::limiterEdit << "12,345"
                              << "," << 12345;
-    QTest::newRow("blank groups, blank locale") << "EditOmez2"
-                                                << "15 000"
+    QTest::newRow("blank groups, blank locale") << Control::limiterEdit << "15 000"
                                                 << " " << 15000;
-    QTest::newRow("blank groups, comma locale") << "EditOmez2"
-                                                << "15 000"
+    QTest::newRow("blank groups, comma locale") << Control::limiterEdit << "15 000"
                                                 << "," << -1;
-    QTest::newRow("surrounding blanks") << "EditOmez2"
-                                        << " 1200 "
+    QTest::newRow("surrounding blanks") << Control::limiterEdit << " 1200 "
                                         << "," << 1200;
-    QTest::newRow("plus sign") << "EditBaseAdv"
-                               << "+5"
+    QTest::newRow("plus sign") << Control::baseAdvanceEdit << "+5"
                                << "," << 5;
-    QTest::newRow("negative within range") << "EditRpmKorekce"
-                                           << "-60"
+    QTest::newRow("negative within range") << Control::tachoCorrectionEdit << "-60"
                                            << "," << -60;
-    QTest::newRow("not a number") << "EditOmez2"
-                                  << "12a"
+    QTest::newRow("not a number") << Control::limiterEdit << "12a"
                                   << "," << -1;
-    QTest::newRow("empty") << "EditOmez2"
-                           << ""
+    QTest::newRow("empty") << Control::limiterEdit << ""
                            << "," << -1;
-    QTest::newRow("sign only") << "EditOmez2"
-                               << "-"
+    QTest::newRow("sign only") << Control::limiterEdit << "-"
                                << "," << -1;
-    QTest::newRow("above max") << "EditBaseAdv"
-                               << "70"
+    QTest::newRow("above max") << Control::baseAdvanceEdit << "70"
                                << "," << -1;
-    QTest::newRow("below min") << "EditPocSynchro"
-                               << "-5"
+    QTest::newRow("below min") << Control::revsWithoutIgnitionEdit << "-5"
                                << "," << -1;
-    QTest::newRow("wraps in 16 bits") << "EditOmez2"
-                                      << "90535"
+    QTest::newRow("wraps in 16 bits") << Control::limiterEdit << "90535"
                                       << "," << -1;
-    QTest::newRow("wraps in 32 bits") << "EditOmez2"
-                                      << "4294968296"
+    QTest::newRow("wraps in 32 bits") << Control::limiterEdit << "4294968296"
                                       << "," << -1;
-    QTest::newRow("huge") << "EditOmez2"
-                          << "123456789012345678901234567890"
+    QTest::newRow("huge") << Control::limiterEdit << "123456789012345678901234567890"
                           << "," << -1;
-    QTest::newRow("decimal point") << "EditOmez2"
-                                   << "1200.5"
+    QTest::newRow("decimal point") << Control::limiterEdit << "1200.5"
                                    << "," << -1;
 }
 

@@ -2,6 +2,8 @@
 // Acts on File > History's dialog from inside its own event loop, as a user would: the test
 // says what to do once the dialog is up, then triggers the menu item.
 
+#include "Controls.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
@@ -14,11 +16,11 @@ inline void whenHistoryDialogOpens(std::function<void(QDialog&, QTreeWidget&)> a
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act)] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || dialog->objectName() != QLatin1String("HistoryDialog"))
+        if (dialog == nullptr || dialog->objectName() != QLatin1String(Control::historyDialog))
             return;
         poll->stop();
         poll->deleteLater();
-        act(*dialog, *dialog->findChild<QTreeWidget*>(QStringLiteral("HistoryList")));
+        act(*dialog, *dialog->findChild<QTreeWidget*>(Control::historyList));
         if (dialog->isVisible())
             dialog->reject();
     });

@@ -1,6 +1,7 @@
 #pragma once
 // A test's window shown and switched to the port of the simulated unit.
 
+#include "Controls.h"
 #include "FlowsFixture.h"
 #include "SimulatorProcess.h"
 
@@ -11,6 +12,7 @@ inline bool connectToUnit(FlowsFixture& f, int waitMs = 15000) {
     f.window->show();
     if (!QTest::qWaitForWindowActive(&*f.window))
         return false;
-    f.trigger(qPrintable(QStringLiteral("MenuCom%1").arg(kSimulatorPort)));
-    return QTest::qWaitFor([&] { return f.window.find("LabelSpojeni")->isHidden(); }, waitMs);
+    f.trigger(Control::portItem(kSimulatorPort));
+    return QTest::qWaitFor([&] { return f.window.find(Control::connectionLabel)->isHidden(); },
+                           waitMs);
 }

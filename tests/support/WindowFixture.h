@@ -3,30 +3,29 @@
 // its own empty configuration folder with a silent line as its start-up port, and message boxes
 // that the test answers.
 
+#include "ProgramWindowParts.h"
 #include "ScopedConfigDir.h"
 #include "ScriptedMessageBoxes.h"
 #include "SilentLine.h"
-#include "app/CompareFlows.h"
-#include "app/FormEdits.h"
-#include "app/MainWindow.h"
+#include "app/ProgramWindow.h"
 #include "document/Document.h"
 #include "ui/FormBinder.h"
-#include "ui/NumberPair.h"
 
 #include <QLineEdit>
 #include <QLocale>
+#include <QMainWindow>
 #include <memory>
 
 class WindowFixture {
 public:
-    WindowFixture() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        window = std::make_unique<MainWindow>();
-        window->startUp();
-    }
+    QMainWindow& operator*() const { return *window; }
+    QMainWindow* operator->() const { return window.get(); }
 
-    MainWindow& operator*() const { return *window; }
-    MainWindow* operator->() const { return window.get(); }
+    varko::Document& document() const { return parts.document(); }
+    FormBinder& form() const { return parts.form(); }
+    FormEdits& edits() const { return parts.edits(); }
+    CompareFlows& comparison() const { return parts.comparison(); }
+    WindowLink& link() const { return parts.link(); }
 
     template <typename W = QWidget> W* find(const QString& name) const {
         return window->findChild<W*>(name);
@@ -37,23 +36,30 @@ public:
     bool enabled(const QString& name) const { return find(name)->isEnabled(); }
     // Shows the set as changed by the test, as it is: no normalization, no undo step.
     template <typename F> void showWith(F change) {
-        window->document().apply(change, varko::ChangeOrigin::AsIs);
+        document().apply(change, varko::ChangeOrigin::AsIs);
     }
     // Changes the set as an edit does: normalized, one undo step, programmed after change.
     template <typename F> void change(F change) {
-        window->document().apply(change, varko::ChangeOrigin::Edit);
+        document().apply(change, varko::ChangeOrigin::Edit);
     }
     // The set the controls hold now, typed values not yet taken included.
     varko::ParamImage collected() const {
-        varko::ParamImage image = window->document().image();
-        window->form().commitPending(image);
+        varko::ParamImage image = document().image();
+        form().commitPending(image);
         return image;
     }
 
     ScriptedMessageBoxes boxes;
 
 private:
+    // The locale before the window: it shows its numbers from the start.
+    static std::unique_ptr<QMainWindow> startInEnglish() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        return startProgramWindow();
+    }
+
     ScopedConfigDir config;
     SilentLine line{config.varkoDir() + "/ports"};
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<QMainWindow> window = startInEnglish();
+    ProgramWindowParts parts{*window};
 };
