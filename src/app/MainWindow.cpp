@@ -49,7 +49,7 @@ void MainWindow::connectWindow() {
     connect(ui.menu.exit, &QAction::triggered, this, &QWidget::close);
     for (int l = 0; l < kLanguageCount; ++l) {
         connect(ui.menu.languages[l], &QAction::triggered, &document_,
-                [this, l] { document_.setLanguage(static_cast<Language>(l)); });
+                [this, l] { document_.setLanguage(languageNumber(l)); });
     }
     connect(&document_, &Document::fileChanged, ui.fileLabel,
             [this] { ui.fileLabel->setText(document_.file()); });

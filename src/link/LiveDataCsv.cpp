@@ -225,6 +225,7 @@ LiveLog readLiveLogFile(const QString& path) {
     const std::optional<QByteArray> content = readRegularFile(path, kMaxLiveLogSize);
     if (!content)
         return {};
+    // The file is read whole by the safe reader; the parser reads it from memory.
     QBuffer buffer;
     buffer.setData(*content);
     buffer.open(QIODevice::ReadOnly);

@@ -44,7 +44,8 @@ bool paintPages(QPagedPaintDevice& device, const QList<QPicture>& pages) {
 }
 
 bool writePdfFile(const QString& path, const QList<QPicture>& pages) {
-    // Drawn whole first; the file is then replaced only once every byte is on the disk.
+    // Drawn whole in memory first; the file is then replaced, by the checked writer, only once
+    // every byte is on the disk.
     QBuffer document;
     document.open(QIODevice::WriteOnly);
     {
