@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build=${VARKO_BUILD_DIR:-build}
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
+# The same compiler as the test command's, so the two share the build folder.
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build" --target varko varko-sim
 
 "$build"/tools/varko-sim/varko-sim --com 1 &

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: a normal build (gcc) and an
-# AddressSanitizer + UndefinedBehaviorSanitizer build (clang), which also runs the fuzz targets.
+# Installs what is missing, then builds and runs every test twice: a normal build and an
+# AddressSanitizer + UndefinedBehaviorSanitizer build, which also runs the fuzz targets. Both use
+# clang: it compiles this code base in about a third of gcc's processor time, most of all the
+# test programs, and its sanitizer build has libFuzzer.
 # The normal build's Debian package and desktop files are checked in between.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,7 +19,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 # No debug information here: it doubles compile and link time. The sanitizer build keeps the
 # source lines, all that its reports need to say where a fault is.
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+CC=clang CXX=clang++ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build
 # Many suites wait on the simulator's ticks and on child programs, so four at a time keep two
 # cores busy.
