@@ -1,10 +1,26 @@
-// One window per user and settings folder: a crashed window, a window that does not answer and a
-// window that is closing neither stop a later start nor make it wait for long, and two windows
-// never share a settings folder.
+// One window per user and settings folder: a later start hands its command line to the window
+// that runs and ends; a crashed window, a window that does not answer and a window that is
+// closing neither stop a later start nor make it wait for long, and two windows never share a
+// settings folder. The later starts are real varko processes.
 
+#include "CodeNames.h"
+#include "PresetImage.h"
+#include "ProgramWindowParts.h"
+#include "ScopedConfigDir.h"
+#include "ScriptedMessageBoxes.h"
+#include "SilentLine.h"
+#include "TestFiles.h"
+#include "WindowProcess.h"
+#include "app/CommandLine.h"
+#include "app/ProgramWindow.h"
 #include "app/WindowInstance.h"
+#include "document/Document.h"
 #include "storage/ConfigPaths.h"
+#include "storage/LastStateFile.h"
+#include "storage/ParamFile.h"
 
+#include <QDialog>
+#include <QLocalServer>
 #include <QThread>
 #include <QtTest>
 #include <memory>
@@ -20,8 +36,35 @@ namespace {
 using Start = WindowInstance::Start;
 
 HandedOverStart plainStart() {
-    return {{"varko"}, QDir::currentPath()};
+    return {{WindowProcess::executable()}, QDir::currentPath()};
 }
+
+// The set of the file the tests hand over: the start-up model with a limiter of its own.
+ParamImage handedOverImage() {
+    ParamImage image = startUpImage();
+    image.limiter() = 95;
+    return image;
+}
+
+// A window in this process, started as the program starts it, with its own settings and
+// runtime folders; the later starts are other processes.
+struct RunningWindow {
+    ScopedConfigDir config;
+    ScopedRuntimeDir runtime;
+    SilentLine line{config.varkoDir() + "/ports"};
+    ScriptedMessageBoxes boxes;
+    WindowInstance instance{windowInstancePath()};
+    std::unique_ptr<QMainWindow> window;
+    std::optional<ProgramWindowParts> parts;
+
+    RunningWindow() {
+        if (instance.start(plainStart(), QDeadlineTimer(5000)) != Start::First)
+            qFatal("a window already runs for a fresh settings folder");
+        window = startProgramWindow({WindowProcess::executable()}, {&instance, nullptr});
+        parts.emplace(*window);
+    }
+    const Document& document() const { return parts->document(); }
+};
 
 // A socket file at path that nobody listens on, as a window that crashed leaves it.
 void leaveStaleSocket(const QString& path) {
@@ -89,6 +132,121 @@ private slots:
         QVERIFY(one.startsWith(runtime + "/varko-"));
         QCOMPARE(one == other, same);
         QCOMPARE(windowInstancePath({}, dir.filePath(first)), QString());
+    }
+
+    // As the desktop starts the program for a double-clicked file while the window runs: the
+    // file is opened in the window as Open opens it, the window comes to the front, and the
+    // later start ends at once.
+    void laterStartHandsItsCommandLineOver_data() {
+        QTest::addColumn<QStringList>("arguments"); // FILE: the file; bike.ign: the same, relative
+        QTest::addColumn<bool>("opensFile");
+        QTest::addColumn<int>("language"); // -1: as it was
+        QTest::addColumn<QStringList>("ignored");
+        const QStringList none;
+        QTest::newRow("a file") << QStringList{"FILE"} << true << -1 << none;
+        QTest::newRow("a file named from the later start's folder")
+            << QStringList{"bike.ign"} << true << -1 << none;
+        QTest::newRow("a language word and a file")
+            << QStringList{"CESKY", "FILE"} << true << 3 << none;
+        QTest::newRow("nothing") << QStringList{} << false << -1 << none;
+        QTest::newRow("an unknown word")
+            << QStringList{"--frobnicate"} << false << -1 << QStringList{"--frobnicate"};
+    }
+    void laterStartHandsItsCommandLineOver() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, opensFile);
+        QFETCH(int, language);
+        QFETCH(QStringList, ignored);
+        RunningWindow running;
+        QTemporaryDir dir;
+        const QString file = dir.filePath("bike.ign");
+        QVERIFY(saveParamFile(file, handedOverImage()));
+        running.window->showMinimized();
+
+        WindowProcess later(arguments.replaceInStrings("FILE", file), dir.path());
+        QTRY_VERIFY_WITH_TIMEOUT(!later.running(), 15000);
+        QVERIFY(later.endsWell());
+        QTRY_VERIFY(!running.window->isMinimized());
+        QTRY_COMPARE(running.document().file(), opensFile ? file : QString());
+        QCOMPARE(running.document().image().limiter() == 95, opensFile);
+        QCOMPARE(int(running.document().language()), language < 0 ? 0 : language);
+        QCOMPARE(running.boxes.warnings,
+                 ignored.isEmpty() ? QStringList()
+                                   : QStringList{ignoredArgumentsText(ignored, Language::English)});
+    }
+
+    // A question on the screen is answered first; the file opens after it.
+    void handedOverFileWaitsForAnOpenBox() {
+        RunningWindow running;
+        QTemporaryDir dir;
+        const QString file = dir.filePath("bike.ign");
+        QVERIFY(saveParamFile(file, handedOverImage()));
+        QDialog box(running.window.get());
+        box.setModal(true);
+        box.show();
+        WindowProcess later({file});
+        QTRY_VERIFY_WITH_TIMEOUT(!later.running(), 15000);
+        QVERIFY(later.endsWell());
+        QTest::qWait(500);
+        QCOMPARE(running.document().file(), QString());
+        box.close();
+        QTRY_COMPARE(running.document().file(), file);
+    }
+
+    // Two real windows: the later start ends within a few seconds, and the running window,
+    // closed by a signal, keeps the file in its settings and last state.
+    void laterStartEndsAndTheWindowHoldsTheFile() {
+        ScopedConfigDir config;
+        ScopedRuntimeDir runtime;
+        SilentLine line{config.varkoDir() + "/ports"};
+        QTemporaryDir dir;
+        const QString file = dir.filePath("bike.ign");
+        QVERIFY(saveParamFile(file, handedOverImage()));
+        WindowProcess window({});
+        QVERIFY(window.waitUntilAnswering());
+
+        WindowProcess later({file});
+        QVERIFY(later.endsWell(10000));
+        QVERIFY2(later.elapsedMs() < 5000, qPrintable(QString::number(later.elapsedMs())));
+        window.sendSignal(SIGTERM);
+        QVERIFY(window.endsWell());
+        QVERIFY(readTestFile(settingsFilePath()).contains("\r\nFile=" + file.toUtf8() + "\r\n"));
+        LastState state;
+        QVERIFY(loadLastStateFile(lastStateFilePath(), state));
+        QCOMPARE(int(state.image.limiter()), 95);
+    }
+
+    // A window that crashed leaves its socket behind, but not its lock: the next start is the
+    // window, and a start after that finds it.
+    void crashedWindowLeavesNoObstacle_data() {
+        QTest::addColumn<bool>("runtimeFolder");
+        QTest::newRow("in XDG_RUNTIME_DIR") << true;
+        QTest::newRow("without XDG_RUNTIME_DIR") << false;
+    }
+    void crashedWindowLeavesNoObstacle() {
+        QFETCH(bool, runtimeFolder);
+        ScopedConfigDir config;
+        ScopedRuntimeDir runtime(runtimeFolder ? ScopedRuntimeDir::Kind::Own
+                                               : ScopedRuntimeDir::Kind::Unset);
+        SilentLine line{config.varkoDir() + "/ports"};
+        QTemporaryDir dir;
+        const QString file = dir.filePath("bike.ign");
+        QVERIFY(saveParamFile(file, handedOverImage()));
+        {
+            WindowProcess crashed({});
+            QVERIFY(crashed.waitUntilAnswering());
+            crashed.sendSignal(SIGKILL);
+        }
+        QVERIFY(QFileInfo(windowInstancePath() + ".socket").exists());
+
+        WindowProcess window({file});
+        QVERIFY(window.waitUntilAnswering());
+        WindowProcess later({});
+        QVERIFY(later.endsWell(10000));
+        QVERIFY(window.running());
+        window.sendSignal(SIGTERM);
+        QVERIFY(window.endsWell());
+        QVERIFY(readTestFile(settingsFilePath()).contains("\r\nFile=" + file.toUtf8() + "\r\n"));
     }
 
     // A window that holds the lock but does not answer (busy, stopped, or not listening yet)
