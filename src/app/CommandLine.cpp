@@ -3,6 +3,7 @@
 #include "model/Messages.h"
 #include "model/ProgramVersion.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -22,7 +23,8 @@ const varko::TextRow kIgnored = {
 
 } // namespace
 
-WindowArguments parseWindowArguments(const QStringList& arguments) {
+WindowArguments parseWindowArguments(const QStringList& arguments,
+                                     const QString& workingDirectory) {
     WindowArguments parsed;
     QStringList rest = arguments.mid(1);
     if (!rest.isEmpty()) {
@@ -33,8 +35,9 @@ WindowArguments parseWindowArguments(const QStringList& arguments) {
         }
     }
     for (const QString& argument : rest) {
-        if (parsed.file.isEmpty() && QFileInfo(argument).isFile())
-            parsed.file = argument;
+        const QFileInfo info(QDir(workingDirectory), argument);
+        if (parsed.file.isEmpty() && info.isFile())
+            parsed.file = info.absoluteFilePath();
         else
             parsed.ignored << argument;
     }

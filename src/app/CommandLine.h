@@ -12,14 +12,17 @@ struct WindowArguments {
     // From the first argument when it is exactly "ENGLISH", "DEUTSCH", "FRANCE" or "CESKY"
     // (upper case); nullopt leaves the language the settings gave.
     std::optional<varko::Language> language;
-    // The first other argument that names an existing file, opened as Open does after start-up.
+    // The first other argument that names an existing file, opened as Open does after start-up;
+    // as an absolute path.
     QString file;
     // Arguments that are neither the language word nor the file to open, for the user to hear of.
     QStringList ignored;
 };
 
-// arguments[0] is the program.
-WindowArguments parseWindowArguments(const QStringList& arguments);
+// arguments[0] is the program; relative file names are taken from workingDirectory (the current
+// one when empty).
+WindowArguments parseWindowArguments(const QStringList& arguments,
+                                     const QString& workingDirectory = {});
 
 // What --help or --version print (to stdout, then the program ends); nullopt for a normal start.
 std::optional<QString> informationRequest(const QStringList& arguments);

@@ -26,9 +26,10 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-std::unique_ptr<QMainWindow> startProgramWindow(const QStringList& arguments) {
+std::unique_ptr<QMainWindow> startProgramWindow(const QStringList& arguments,
+                                                const OutsideRequests& outside) {
     auto window = std::make_unique<MainWindow>();
-    window->startUp(arguments);
+    window->startUp(arguments, outside);
     return window;
 }
 

@@ -3,6 +3,7 @@
 // make them the program, its start-up from the settings and its close. It connects; the state
 // lives in the document, and nothing it creates holds it.
 
+#include "app/ProgramWindow.h"
 #include "app/WindowParts.h"
 #include "storage/LastStateFile.h"
 
@@ -10,6 +11,7 @@
 #include <optional>
 
 class FileFlows;
+struct HandedOverStart;
 struct WindowArguments;
 
 class MainWindow : public QMainWindow {
@@ -19,8 +21,8 @@ public:
     ~MainWindow() override;
 
     // The program's command line (arguments[0] is the program) may choose the language and name
-    // a file to open.
-    void startUp(const QStringList& arguments = {});
+    // a file to open. What comes from outside is taken once the window has started.
+    void startUp(const QStringList& arguments = {}, const OutsideRequests& outside = {});
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -34,6 +36,13 @@ private:
     // After start-up: the file the command line names, opened as Open does, and a word about
     // arguments that were neither that nor the language.
     void takeCommandLine(const WindowArguments& arguments);
+    // A later start's command line, taken as the start-up took its own: the language word
+    // switches the language as the Language menu does.
+    void takeLaterStart(const HandedOverStart& start);
+    void listenOutside(const OutsideRequests& outside);
+    // A stop signal: the window closes as File > Exit closes it, and every event loop ends,
+    // also one that an open box runs.
+    void stopOnRequest();
     void saveSettings();
 
     void connectWindow();
@@ -49,6 +58,8 @@ private:
     MainWindowUi& ui;
     varko::Document& document_;
     FileFlows* fileFlows = nullptr;
+    // Stops listening at close, before the files are written.
+    WindowInstance* laterStarts_ = nullptr;
     // Kept as the last-state file brought them, behind the image, and written back at close.
     std::array<std::uint8_t, varko::kLastStateReserved> lastStateReserved{};
 };

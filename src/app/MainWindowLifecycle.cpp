@@ -3,7 +3,10 @@
 
 #include "app/CommandLine.h"
 #include "app/FileFlows.h"
+#include "app/LaterStarts.h"
 #include "app/MainWindow.h"
+#include "app/StopSignals.h"
+#include "app/WindowInstance.h"
 #include "app/WindowLink.h"
 
 #include "document/Document.h"
@@ -18,6 +21,7 @@
 #include "ui/MessageBoxes.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -54,7 +58,7 @@ bool topEdgeOnAScreen(const QWidget& window) {
 }
 } // namespace
 
-void MainWindow::startUp(const QStringList& commandLine) {
+void MainWindow::startUp(const QStringList& commandLine, const OutsideRequests& outside) {
     const WindowArguments arguments = parseWindowArguments(commandLine);
     connectWindow();
     ParamImage image;
@@ -79,10 +83,34 @@ void MainWindow::startUp(const QStringList& commandLine) {
     document_.startWith(image);
     fileFlows->compareWithLastFile();
     document_.startHistory();
+    // From here on a close writes what the window holds; a box the command line brings may
+    // already be closed by a stop signal.
+    listenOutside(outside);
     takeCommandLine(arguments);
 }
 
+void MainWindow::listenOutside(const OutsideRequests& outside) {
+    if (outside.stopSignals != nullptr)
+        outside.stopSignals->whenCaught(this, [this] { stopOnRequest(); });
+    laterStarts_ = outside.laterStarts;
+    if (laterStarts_ != nullptr) {
+        auto* starts =
+            new LaterStarts(*this, [this](const HandedOverStart& start) { takeLaterStart(start); });
+        laterStarts_->takeHandedOver(starts,
+                                     [starts](const HandedOverStart& s) { starts->arrive(s); });
+    }
+}
+
+void MainWindow::stopOnRequest() {
+    close();
+    // Unlike quit(), which asks every window first (and a box without an escape button
+    // refuses), exit() ends the loops as they are, those of open boxes too.
+    QCoreApplication::exit(0);
+}
+
 void MainWindow::shutDown() {
+    if (laterStarts_ != nullptr)
+        laterStarts_->stopListening();
     parts_.link().closePort();
     parts_.form().commit(ChangeOrigin::Commit);
     saveSettings();
@@ -161,6 +189,13 @@ void MainWindow::saveSettings() {
         unsaved << lastStateFilePath();
     if (!unsaved.isEmpty())
         MessageBoxes::current().warn(this, filesNotSavedText(unsaved, document_.language()));
+}
+
+void MainWindow::takeLaterStart(const HandedOverStart& start) {
+    const WindowArguments arguments = parseWindowArguments(start.arguments, start.workingDirectory);
+    if (arguments.language)
+        document_.setLanguage(*arguments.language);
+    takeCommandLine(arguments);
 }
 
 void MainWindow::takeCommandLine(const WindowArguments& arguments) {

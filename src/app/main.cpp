@@ -1,6 +1,10 @@
 #include "app/CommandLine.h"
 #include "app/ProgramWindow.h"
+#include "app/SecondStart.h"
+#include "app/StopSignals.h"
 #include "app/VarkoApplication.h"
+#include "app/WindowInstance.h"
+#include "storage/ConfigPaths.h"
 
 #include <cstdio>
 
@@ -14,10 +18,18 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     VarkoApplication app(argc, argv);
+    WindowInstance instance(varko::windowInstancePath());
+    if (const std::optional<int> exitCode = handToRunningWindow(instance, app.arguments()))
+        return *exitCode;
+    // Caught from here on; the window acts on them once it has started.
+    StopSignals stopSignals;
     try {
-        const auto window = startProgramWindow(app.arguments());
-        window->show();
-        app.exec();
+        const auto window = startProgramWindow(app.arguments(), {&instance, &stopSignals});
+        // A signal that came while a box of the start-up was open has closed the window.
+        if (!stopSignals.stopped()) {
+            window->show();
+            app.exec();
+        }
     } catch (...) {
         // Whatever escaped the start-up (an exception in a handler is shown by notify and the
         // program goes on).
