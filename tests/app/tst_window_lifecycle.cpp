@@ -402,6 +402,20 @@ private slots:
         QVERIFY(!run.find<QAction>(Control::undoItem)->isEnabled());
     }
 
+    // Unlike Open, the command line names a file without any key: the user named the file and
+    // would otherwise see the window come up without it and without a word.
+    void commandLineFileWithoutAnyKeyIsNamed() {
+        ScopedConfigDir config;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("notes.ign");
+        writeTestFile(path, "BIKE 20\r\nLIMITER 50\r\n");
+        Run run({"varko", path});
+        QCOMPARE(run.boxes.warnings,
+                 QStringList{path + "\nis not a parameter file: it holds no KALUBREN_KEY."});
+        QCOMPARE(run.fileLabel(), QString());
+        QVERIFY(!run.find<QAction>(Control::undoItem)->isEnabled());
+    }
+
     void otherArgumentsAreReported() {
         ScopedConfigDir config;
         Run run({"varko", "CESKY", "/nowhere/bike.ign", "--frobnicate"});

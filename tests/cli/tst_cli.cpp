@@ -5,6 +5,7 @@
 #include "PresetImage.h"
 #include "TestFiles.h"
 #include "cli/Commands.h"
+#include "model/FieldNames.h"
 #include "model/FormMapping.h"
 #include "model/Messages.h"
 #include "model/Normalize.h"
@@ -96,6 +97,8 @@ private slots:
     void filesThatFail();
     void diff_data();
     void diff();
+    void diffOfFilesThatLackValues_data();
+    void diffOfFilesThatLackValues();
     void diffOfAFileThatCannotBeRead_data();
     void diffOfAFileThatCannotBeRead();
     void usageMistakes_data();
@@ -414,6 +417,41 @@ void TestCli::diff() {
     QCOMPARE(result.out, lines);
     QCOMPARE(result.err, QString());
     QCOMPARE(result.status, status);
+}
+
+// A byte a file lacks shows as "-" and is never equal, not even to a byte the other file lacks.
+void TestCli::diffOfFilesThatLackValues_data() {
+    QTest::addColumn<QByteArray>("a");
+    QTest::addColumn<QByteArray>("b");
+    QTest::addColumn<QStringList>("lines");
+
+    const ParamImage preset = expectedPreset(20);
+    const QByteArray whole = writeParamFile(preset);
+    QTest::newRow("A lacks the limiter")
+        << withoutKeys(whole, {"LIMITER"}) << whole
+        << QStringList{QString("13\tlimiter\t-\t%1").arg(preset.limiter())};
+    QTest::newRow("B lacks the number of the servo hysteresis")
+        << whole << QByteArray(whole).replace("SERVO_HYSTER", "SERVO_HYSTER x")
+        << QStringList{QString("17\tservoHyster\t%1\t-").arg(preset.servoHyster())};
+
+    QStringList neither;
+    for (int offset = 0; offset < kImageSize; ++offset) {
+        if (fileBytes().test(offset))
+            neither << QString("%1\t%2\t-\t-").arg(offset).arg(fieldName(offset));
+    }
+    QTest::newRow("both only the file key")
+        << QByteArray("KALUBREN_KEY 75") << QByteArray("KALUBREN_KEY 75") << neither;
+}
+
+void TestCli::diffOfFilesThatLackValues() {
+    QFETCH(QByteArray, a);
+    QFETCH(QByteArray, b);
+    QFETCH(QStringList, lines);
+    writeTestFile(file("A"), a);
+    writeTestFile(file("B"), b);
+    const CliRun result = runCli({"diff", file("A"), file("B")});
+    QCOMPARE(result.out, lines.join('\n') + '\n');
+    QCOMPARE(result.status, 1);
 }
 
 void TestCli::diffOfAFileThatCannotBeRead_data() {
