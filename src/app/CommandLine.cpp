@@ -2,8 +2,7 @@
 
 #include "model/Messages.h"
 #include "model/ProgramVersion.h"
-
-#include <QFileInfo>
+#include "storage/FileIo.h"
 
 namespace {
 
@@ -33,7 +32,7 @@ WindowArguments parseWindowArguments(const QStringList& arguments) {
         }
     }
     for (const QString& argument : rest) {
-        if (parsed.file.isEmpty() && QFileInfo(argument).isFile())
+        if (parsed.file.isEmpty() && varko::isRegularFile(argument))
             parsed.file = argument;
         else
             parsed.ignored << argument;

@@ -5,6 +5,7 @@
 #include "model/FormMapping.h"
 #include "model/Messages.h"
 #include "model/Presets.h"
+#include "storage/FileNames.h"
 #include "storage/ParamFile.h"
 #include "ui/BusyCursor.h"
 #include "ui/FormBinder.h"
@@ -13,7 +14,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QMainWindow>
 #include <vector>
 
@@ -119,7 +119,7 @@ void FileFlows::open() {
 }
 
 void FileFlows::openFromCommandLine(const QString& path) {
-    openDialog_.fileName = QFileInfo(path).absoluteFilePath();
+    openDialog_.fileName = absoluteFileName(path);
     openParamFile(openDialog_.fileName, NoKey::Told);
     hideTransferStatus();
 }

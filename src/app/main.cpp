@@ -1,21 +1,21 @@
 #include "app/CommandLine.h"
 #include "app/ProgramWindow.h"
 #include "app/VarkoApplication.h"
+#include "storage/FileNames.h"
 
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
     // Answered before the application exists, so that they need no display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    if (const std::optional<QString> information = informationRequest(arguments)) {
+    if (const std::optional<QString> information =
+            informationRequest(varko::commandLineArguments(argc, argv))) {
         std::fputs(information->toLocal8Bit().constData(), stdout);
         return 0;
     }
     VarkoApplication app(argc, argv);
     try {
-        const auto window = startProgramWindow(app.arguments());
+        // Not app.arguments(): a file name that is not UTF-8 would name another file there.
+        const auto window = startProgramWindow(varko::commandLineArguments(argc, argv));
         window->show();
         app.exec();
     } catch (...) {

@@ -1,7 +1,7 @@
 #pragma once
 // What the file functions need of the operating system beyond Qt. The platform's file
-// (PosixFileIo.cpp) supplies these, createRegularFile and saveObstacle; the rest of FileIo is built
-// on them.
+// (PosixFileIo.cpp) supplies these, isRegularFile, createRegularFile and saveObstacle; the rest of
+// FileIo and FileNames is built on them.
 
 #include <QFile>
 #include <QString>
@@ -16,6 +16,9 @@ bool openRegularFile(const QString& path, qint64 maxSize, QFile& file, bool* mis
 // Whether the file system has kept everything written to file so far: it may still refuse a
 // write it took (a full disk found late, a network file system).
 bool writtenToTheFileSystem(QFileDevice& file);
+
+// The current folder, every byte of its name kept (FileNames.h).
+QString currentFolder();
 
 enum class RenameResult { Renamed, NameTaken, Failed };
 

@@ -1,3 +1,4 @@
+#include "ByteNames.h"
 #include "CliProcess.h"
 #include "CodeNames.h"
 #include "FullFileSystem.h"
@@ -70,6 +71,36 @@ QByteArray withoutKeys(const QByteArray& text, const QByteArrayList& keys) {
     return kept.join('\n');
 }
 
+// varko-cli with arguments whose bytes need not be UTF-8, under the locale: QProcess would pass
+// such an argument as another name, so the shell makes each from its octal escapes.
+CliRun runCliWithBytes(const QByteArrayList& arguments, const QString& locale) {
+    QString script = QStringLiteral("exec \"$0\"");
+    QStringList shellArguments{"-c", QString(), QStringLiteral(VARKO_BINARY_DIR "/src/varko-cli")};
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        script += QString(" \"$(printf '%b' \"${%1}\")\"").arg(i + 1);
+        QString escaped;
+        for (const char c : arguments[i]) {
+            const uchar byte = uchar(c);
+            escaped += byte >= 0x80 || byte < 0x20 || c == '\\' ? QString::asprintf("\\0%03o", byte)
+                                                                : QString(QChar(c));
+        }
+        shellArguments << escaped;
+    }
+    shellArguments[1] = script;
+    QProcess shell;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LANG", locale);
+    environment.insert("LC_ALL", locale);
+    shell.setProcessEnvironment(environment);
+    shell.start("/bin/sh", shellArguments);
+    CliRun run;
+    if (shell.waitForFinished(kCliTimeoutMs) && shell.exitStatus() == QProcess::NormalExit)
+        run.status = shell.exitCode();
+    run.out = QString::fromUtf8(shell.readAllStandardOutput());
+    run.err = QString::fromUtf8(shell.readAllStandardError());
+    return run;
+}
+
 } // namespace
 
 class TestCli : public QObject {
@@ -101,6 +132,8 @@ private slots:
     void diffOfFilesThatLackValues();
     void diffOfAFileThatCannotBeRead_data();
     void diffOfAFileThatCannotBeRead();
+    void fileNamesThatAreNotUtf8_data();
+    void fileNamesThatAreNotUtf8();
     void usageMistakes_data();
     void usageMistakes();
     void helpListsEveryCommand();
@@ -472,6 +505,37 @@ void TestCli::diffOfAFileThatCannotBeRead() {
     QCOMPARE(result.status, 2);
     QCOMPARE(result.err, englishMessage(message) + "\n");
     QCOMPARE(result.out, QString());
+}
+
+// Read under their own bytes whatever the locale; an output file is refused rather than written
+// under another name.
+void TestCli::fileNamesThatAreNotUtf8_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("C") << "C";
+    QTest::newRow("C.UTF-8") << "C.UTF-8";
+}
+
+void TestCli::fileNamesThatAreNotUtf8() {
+    QFETCH(QString, locale);
+    ByteNamedFolder folder;
+    const QByteArray in = folder.pathOf(kLatin1Name);
+    const QByteArray set = writeParamFile(expectedPreset(20));
+    writeFileAt(in, set);
+
+    const CliRun dump = runCliWithBytes({"dump", in}, locale);
+    QCOMPARE(dump.err, QString());
+    QCOMPARE(dump.status, 0);
+    QCOMPARE(dumpedBytes(dump.out), bytesOf(expectedPreset(20)));
+    QCOMPARE(runCliWithBytes({"diff", in, in}, locale).status, 0);
+
+    const CliRun convert =
+        runCliWithBytes({"convert", in, "-o", folder.pathOf("new\xE9.ign")}, locale);
+    QCOMPARE(convert.status, 1);
+    QCOMPARE(convert.err, englishMessage(Msg::openFileError) + "\n");
+    const CliRun preset = runCliWithBytes({"preset", "7", "-o", in}, locale);
+    QCOMPARE(preset.status, 1);
+    QCOMPARE(folderEntries(folder.path()), QByteArrayList{kLatin1Name});
+    QCOMPARE(readFileAt(in), set);
 }
 
 void TestCli::usageMistakes_data() {
