@@ -2,9 +2,10 @@
 
 #include "model/Messages.h"
 #include "model/ProgramVersion.h"
+#include "storage/FileIo.h"
+#include "storage/FileNames.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -35,9 +36,11 @@ WindowArguments parseWindowArguments(const QStringList& arguments,
         }
     }
     for (const QString& argument : rest) {
-        const QFileInfo info(QDir(workingDirectory), argument);
-        if (parsed.file.isEmpty() && info.isFile())
-            parsed.file = info.absoluteFilePath();
+        const QString path = workingDirectory.isEmpty() || QDir::isAbsolutePath(argument)
+                                 ? argument
+                                 : workingDirectory + '/' + argument;
+        if (parsed.file.isEmpty() && varko::isRegularFile(path))
+            parsed.file = varko::absoluteFileName(path);
         else
             parsed.ignored << argument;
     }

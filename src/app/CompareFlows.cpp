@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <algorithm>
+#include <iterator>
 #include <tuple>
 
 using namespace varko;
@@ -49,7 +50,7 @@ CompareFlows::~CompareFlows() {
     clearMarks();
 }
 
-void CompareFlows::showComparison(const ParamImage& other, const QString& otherName) {
+void CompareFlows::showComparison(const ComparedSet& other, const QString& otherName) {
     other_ = other;
     otherName_ = otherName;
     if (view_ == nullptr) {
@@ -81,7 +82,7 @@ void CompareFlows::showDifferences() {
     FormState windowState;
     FormState otherState;
     showImageToState(image, windowState);
-    showImageToState(other_, otherState);
+    showImageToState(other_.image, otherState);
 
     std::vector<NamedValue> named;
     for (const ComparedValue& value : differingValues(image, other_)) {
@@ -94,9 +95,13 @@ void CompareFlows::showDifferences() {
     QList<CompareRow> rows;
     for (const NamedValue& v : named) {
         values.push_back(v.value);
-        rows << CompareRow{v.name.pageCaption, v.name.caption,
-                           compareValueText(ui_, v.value, image, windowState, other_, language),
-                           compareValueText(ui_, v.value, other_, otherState, image, language)};
+        const bool otherLacks = lacksValue(other_, v.value);
+        rows << CompareRow{
+            v.name.pageCaption, v.name.caption,
+            compareValueText(ui_, v.value, image, windowState, other_.image, language),
+            otherLacks ? QString()
+                       : compareValueText(ui_, v.value, other_.image, otherState, image, language),
+            otherLacks};
     }
     view_->showRows(rows, otherName_, language);
     if (values != rowValues_ || marks_.empty()) {
@@ -133,13 +138,16 @@ void CompareFlows::takeAll() {
 }
 
 void CompareFlows::takeValues(const std::vector<ComparedValue>& values) {
-    if (values.empty())
+    std::vector<ComparedValue> held;
+    std::copy_if(values.begin(), values.end(), std::back_inserter(held),
+                 [this](const ComparedValue& value) { return !lacksValue(other_, value); });
+    if (held.empty())
         return;
     // One step of undo for all of them; the changed set shows the rows again.
     document_.apply(
         [&](ParamImage& image) {
-            for (const ComparedValue& value : values)
-                takeValue(image, other_, value);
+            for (const ComparedValue& value : held)
+                takeValue(image, other_.image, value);
         },
         ChangeOrigin::Edit);
 }

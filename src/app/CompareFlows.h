@@ -1,9 +1,11 @@
 #pragma once
 // The comparison of the window's set with another: the compare view with its rows, the marks on
 // the pages while the view is open, and taking the other's values into the window. The rows
-// follow the window: any change of its image or language shows them again.
+// follow the window: any change of its image or language shows them again. A value the other set
+// lacks (a file that does not hold it) has a row of its own and cannot be taken.
 
 #include "model/ComparedValues.h"
+#include "model/ImageDiff.h"
 #include "model/ParamImage.h"
 
 #include <QList>
@@ -29,7 +31,7 @@ public:
 
     // Opens the view on the difference to other, or shows it there when the view is open.
     // otherName says what the other set is: a file's path, or the unit.
-    void showComparison(const varko::ParamImage& other, const QString& otherName);
+    void showComparison(const varko::ComparedSet& other, const QString& otherName);
     // The open view; nullptr when there is none.
     CompareView* view() const;
 
@@ -46,7 +48,7 @@ private:
     MainWindowUi& ui_;
     varko::Document& document_;
     QPointer<CompareView> view_;
-    varko::ParamImage other_;
+    varko::ComparedSet other_;
     QString otherName_;
     // The differing values in the order of the rows.
     std::vector<varko::ComparedValue> rowValues_;

@@ -5,6 +5,7 @@
 #include "model/FormMapping.h"
 #include "model/Messages.h"
 #include "model/Presets.h"
+#include "storage/FileNames.h"
 #include "storage/ParamFile.h"
 #include "ui/BusyCursor.h"
 #include "ui/FormBinder.h"
@@ -13,7 +14,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QMainWindow>
 #include <vector>
 
@@ -21,6 +21,15 @@ using namespace varko;
 
 namespace {
 const QString kParamFileExt = QStringLiteral("ign");
+
+// clang-format off
+const TextRow kNoFileKey = {
+    "%1\nis not a parameter file: it holds no KALUBREN_KEY.",
+    "%1\nist keine Parameterdatei: sie enthält kein KALUBREN_KEY.",
+    "%1\nn'est pas un fichier de paramètres : il ne contient aucun KALUBREN_KEY.",
+    "%1\nnení soubor parametrů: neobsahuje žádný KALUBREN_KEY.",
+}; // ours
+// clang-format on
 
 } // namespace
 
@@ -61,13 +70,15 @@ void FileFlows::setLastFilePath(const QString& path) {
 }
 
 void FileFlows::compareWithLastFile() {
-    ParamImage opened = document_.image();
+    ParamImage held = document_.image();
     std::uint8_t version = 0;
+    FileGaps gaps;
     if (lastFilePath_.isEmpty() ||
-        !loadParamFile(lastFilePath_, opened, version, [](FileMessage) {}) || version == 0)
+        !loadParamFile(
+            lastFilePath_, held, version, [](FileMessage) {}, &gaps) ||
+        version == 0)
         return;
-    takeAsWindowOpens(opened, document_.testMode(), form_.listedBike());
-    document_.fileHolds(opened);
+    document_.fileHolds(held, gaps.bytes);
 }
 
 void FileFlows::startDialogsAt(const QString& path) {
@@ -98,40 +109,42 @@ void FileFlows::save() {
         tellOpenFileError();
         return;
     }
-    rememberFile(path, openDialog_);
+    rememberFile(path, document_.image(), {}, openDialog_);
 }
 
 void FileFlows::open() {
     if (FileDialogs::current().execute(&window_, openDialog_))
-        openParamFile(openDialog_.fileName);
+        openParamFile(openDialog_.fileName, NoKey::Silent);
     hideTransferStatus();
 }
 
 void FileFlows::openFromCommandLine(const QString& path) {
-    openDialog_.fileName = QFileInfo(path).absoluteFilePath();
-    openParamFile(openDialog_.fileName);
+    openDialog_.fileName = absoluteFileName(path);
+    openParamFile(openDialog_.fileName, NoKey::Told);
     hideTransferStatus();
 }
 
-void FileFlows::openParamFile(const QString& path) {
-    if (loadIntoWindow(path, SetOrigin::Open))
-        rememberFile(path, saveDialog_);
+void FileFlows::openParamFile(const QString& path, NoKey noKey) {
+    if (const std::optional<ReadFile> file = loadIntoWindow(path, SetOrigin::Open, noKey))
+        rememberFile(path, file->asRead, file->lacking, saveDialog_);
 }
 
 void FileFlows::openKeptCopy(const QString& path) {
-    loadIntoWindow(path, SetOrigin::History);
+    loadIntoWindow(path, SetOrigin::History, NoKey::Silent);
     hideTransferStatus();
 }
 
-std::optional<ParamImage> FileFlows::readParamFile(const QString& path) {
+std::optional<FileFlows::ReadFile> FileFlows::readParamFile(const QString& path, NoKey noKey) {
     // Parsed into a copy: the link ticks on while the version boxes are open, and a transfer
     // must not send a half-taken image meanwhile.
-    ParamImage loaded = document_.image();
+    ReadFile file{document_.image(), {}, {}};
     std::uint8_t version = 0;
     std::vector<FileMessage> messages;
+    FileGaps gaps;
     const bool readable = whileBusy([&] {
-        return loadParamFile(path, loaded, version,
-                             [&messages](FileMessage m) { messages.push_back(m); });
+        return loadParamFile(
+            path, file.asRead, version, [&messages](FileMessage m) { messages.push_back(m); },
+            &gaps);
     });
     if (!readable) {
         tellOpenFileError();
@@ -142,20 +155,24 @@ std::optional<ParamImage> FileFlows::readParamFile(const QString& path) {
                                                               : Msg::unmatchedFileVersion;
         MessageBoxes::current().inform(&window_, messageText(text, document_.language()));
     }
+    if (gaps.noFileKey && noKey == NoKey::Told)
+        MessageBoxes::current().warn(&window_, textIn(kNoFileKey, document_.language()).arg(path));
     if (version == 0)
         return std::nullopt;
     // Values the controls cannot show (a channel count of 0, a model code without an entry)
     // become what the window shows before the set is recorded, compared or programmed.
-    takeAsWindowOpens(loaded, document_.testMode(), form_.listedBike());
-    return loaded;
+    file.taken = file.asRead;
+    takeAsWindowOpens(file.taken, document_.testMode(), form_.listedBike());
+    file.lacking = gaps.bytes;
+    return file;
 }
 
-bool FileFlows::loadIntoWindow(const QString& path, SetOrigin origin) {
-    const std::optional<ParamImage> loaded = readParamFile(path);
-    if (!loaded)
-        return false;
-    document_.replace(*loaded, origin);
-    return true;
+std::optional<FileFlows::ReadFile> FileFlows::loadIntoWindow(const QString& path, SetOrigin origin,
+                                                             NoKey noKey) {
+    const std::optional<ReadFile> file = readParamFile(path, noKey);
+    if (file)
+        document_.replace(file->taken, origin);
+    return file;
 }
 
 void FileFlows::compareWithFile() {
@@ -164,9 +181,8 @@ void FileFlows::compareWithFile() {
     FileDialog dialog = openDialog_;
     if (!FileDialogs::current().execute(&window_, dialog))
         return;
-    const std::optional<ParamImage> other = readParamFile(dialog.fileName);
-    if (other)
-        emit comparisonAsked(*other, dialog.fileName);
+    if (const std::optional<ReadFile> other = readParamFile(dialog.fileName, NoKey::Told))
+        emit comparisonAsked({other->taken, other->lacking}, dialog.fileName);
 }
 
 void FileFlows::openFromProgramFolder() {
@@ -179,8 +195,9 @@ void FileFlows::saveToProgramFolder() {
     save();
 }
 
-void FileFlows::rememberFile(const QString& path, FileDialog& otherDialog) {
-    document_.fileHolds(document_.image());
+void FileFlows::rememberFile(const QString& path, const ParamImage& held, const ImageBytes& lacking,
+                             FileDialog& otherDialog) {
+    document_.fileHolds(held, lacking);
     document_.setFile(path);
     lastFilePath_ = path;
     otherDialog.fileName = lastFilePath_;

@@ -3,6 +3,7 @@
 // dialogs' settings and the path the dialogs start from.
 
 #include "document/Document.h"
+#include "model/ImageDiff.h"
 #include "model/ParamImage.h"
 #include "ui/FileDialogs.h"
 
@@ -29,7 +30,8 @@ public:
     void open();
     void save();
     void openFromProgramFolder();
-    // Opens the file the window was started with, as Open opens a chosen one.
+    // Opens the file the window was started with, as Open opens a chosen one, but says so when
+    // the file holds no key: the user named it, and would otherwise hear nothing.
     void openFromCommandLine(const QString& path);
     // Chooses a file as Open does and shows how the window's set differs from it, without
     // changing the window.
@@ -41,7 +43,7 @@ public:
 
 signals:
     // Compare with file: the window's set is to be compared with other, from the file path.
-    void comparisonAsked(const varko::ParamImage& other, const QString& path);
+    void comparisonAsked(const varko::ComparedSet& other, const QString& path);
 
 public:
     // The last file opened or saved; both dialogs start there. Kept in the settings file.
@@ -52,16 +54,28 @@ public:
     void compareWithLastFile();
 
 private:
+    // Whether a file without any key is named in a box; Open says nothing of it.
+    enum class NoKey { Silent, Told };
+    // A parameter file as the window takes it.
+    struct ReadFile {
+        varko::ParamImage asRead;  // on a copy of the document's set: what the file holds
+        varko::ParamImage taken;   // as the window's Open makes of asRead
+        varko::ImageBytes lacking; // the bytes the file gave no value (FileGaps)
+    };
+
     void startDialogsAt(const QString& path);
-    void openParamFile(const QString& path);
-    // Open's loading, from the file's messages to the one undo step; false when nothing was
+    void openParamFile(const QString& path, NoKey noKey);
+    // Open's loading, from the file's messages to the one undo step; nothing when nothing was
     // taken.
-    bool loadIntoWindow(const QString& path, varko::SetOrigin origin);
-    // The file's set on a copy of the document's set, after the version messages, as the
-    // window's Open makes of it; nothing when the file gives no set (its error already told).
-    std::optional<varko::ParamImage> readParamFile(const QString& path);
-    // After a file was saved or opened: the document's file, lastFilePath and the other dialog.
-    void rememberFile(const QString& path, FileDialog& otherDialog);
+    std::optional<ReadFile> loadIntoWindow(const QString& path, varko::SetOrigin origin,
+                                           NoKey noKey);
+    // The file's set after the version messages; nothing when the file gives no set (its error
+    // already told).
+    std::optional<ReadFile> readParamFile(const QString& path, NoKey noKey);
+    // After a file was saved or opened: the set it holds, the document's file, lastFilePath and
+    // the other dialog.
+    void rememberFile(const QString& path, const varko::ParamImage& held,
+                      const varko::ImageBytes& lacking, FileDialog& otherDialog);
     void hideTransferStatus();
     void tellOpenFileError();
 

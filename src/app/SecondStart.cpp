@@ -5,10 +5,10 @@
 #include "model/Messages.h"
 #include "storage/ConfigPaths.h"
 #include "storage/FileIo.h"
+#include "storage/FileNames.h"
 #include "storage/SettingsFile.h"
 #include "ui/MessageBoxes.h"
 
-#include <QDir>
 #include <chrono>
 
 using namespace varko;
@@ -41,7 +41,7 @@ Language languageOf(const QStringList& arguments) {
 } // namespace
 
 std::optional<int> handToRunningWindow(WindowInstance& instance, const QStringList& arguments) {
-    switch (instance.start({arguments, QDir::currentPath()}, QDeadlineTimer(kHandOverWait))) {
+    switch (instance.start({arguments, varko::currentFolder()}, QDeadlineTimer(kHandOverWait))) {
     case WindowInstance::Start::First:
         return std::nullopt;
     case WindowInstance::Start::HandedOver:

@@ -1,5 +1,7 @@
 #include "app/WindowInstance.h"
 
+#include "storage/FileNames.h"
+
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QtEndian>
@@ -10,8 +12,8 @@
 namespace {
 
 // A request: its length as four bytes (big-endian), then the protocol's name, the working
-// folder and the arguments, as UTF-8 and separated by NUL bytes (which no argument holds).
-// The answer to a request taken is one byte.
+// folder and the arguments, as file names (FileNames.h) and separated by NUL bytes (which no
+// argument holds). The answer to a request taken is one byte.
 const QByteArray kProtocol = QByteArrayLiteral("varko-start 1");
 constexpr char kTaken = '\x06';
 constexpr int kLengthSize = 4;
@@ -28,9 +30,9 @@ QString socketPath(const QString& path) {
 }
 
 QByteArray requestFor(const HandedOverStart& start) {
-    QByteArrayList parts{kProtocol, start.workingDirectory.toUtf8()};
+    QByteArrayList parts{kProtocol, varko::encodeFileName(start.workingDirectory)};
     for (const QString& argument : start.arguments)
-        parts << argument.toUtf8();
+        parts << varko::encodeFileName(argument);
     const QByteArray body = parts.join('\0');
     QByteArray request(kLengthSize, '\0');
     qToBigEndian(quint32(body.size()), request.data());
@@ -42,9 +44,9 @@ std::optional<HandedOverStart> startFrom(const QByteArray& body) {
     const QByteArrayList parts = body.split('\0');
     if (parts.size() < 2 || parts[0] != kProtocol)
         return std::nullopt;
-    HandedOverStart start{{}, QString::fromUtf8(parts[1])};
+    HandedOverStart start{{}, varko::decodeFileName(parts[1])};
     for (qsizetype i = 2; i < parts.size(); ++i)
-        start.arguments << QString::fromUtf8(parts[i]);
+        start.arguments << varko::decodeFileName(parts[i]);
     return start;
 }
 

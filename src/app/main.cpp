@@ -5,26 +5,27 @@
 #include "app/VarkoApplication.h"
 #include "app/WindowInstance.h"
 #include "storage/ConfigPaths.h"
+#include "storage/FileNames.h"
 
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
     // Answered before the application exists, so that they need no display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    if (const std::optional<QString> information = informationRequest(arguments)) {
+    if (const std::optional<QString> information =
+            informationRequest(varko::commandLineArguments(argc, argv))) {
         std::fputs(information->toLocal8Bit().constData(), stdout);
         return 0;
     }
     VarkoApplication app(argc, argv);
+    // Not app.arguments(): a file name that is not UTF-8 would name another file there.
+    const QStringList arguments = varko::commandLineArguments(argc, argv);
     WindowInstance instance(varko::windowInstancePath());
-    if (const std::optional<int> exitCode = handToRunningWindow(instance, app.arguments()))
+    if (const std::optional<int> exitCode = handToRunningWindow(instance, arguments))
         return *exitCode;
     // Caught from here on; the window acts on them once it has started.
     StopSignals stopSignals;
     try {
-        const auto window = startProgramWindow(app.arguments(), {&instance, &stopSignals});
+        const auto window = startProgramWindow(arguments, {&instance, &stopSignals});
         // A signal that came while a box of the start-up was open has closed the window.
         if (!stopSignals.stopped()) {
             window->show();

@@ -90,18 +90,19 @@ int convertCommand(const QStringList& words, CliIo& io) {
     return writeImageFile(*output, image, io) ? kExitOk : kExitFailure;
 }
 
-// The two files as convert would write them, compared byte by byte.
+// The two files as convert would write them, compared byte by byte; a byte a file lacks is
+// never equal.
 int diffCommand(const QStringList& words, CliIo& io) {
     QCommandLineParser parser;
     if (!parseWords(parser, words, {"A", "B"}, io))
         return kExitUsage;
-    ParamImage images[2];
+    ComparedSet sets[2];
     for (int i = 0; i < 2; ++i) {
-        if (!readImageFile(parser.positionalArguments().at(i), images[i], io))
+        if (!readImageFile(parser.positionalArguments().at(i), sets[i].image, io, &sets[i].lacking))
             return kExitTrouble;
-        normalizeImage(images[i]);
+        normalizeImage(sets[i].image);
     }
-    const QByteArray lines = diffLines(images[0], images[1]);
+    const QByteArray lines = diffLines(sets[0], sets[1]);
     io.out << lines;
     return lines.isEmpty() ? kExitOk : kExitFailure;
 }
@@ -125,8 +126,9 @@ const std::array kFileCommands = {
     Command{"diff", "A B",
             "Compares the parameter sets of files A and B, each normalized as convert does, and\n"
             "prints one line per differing byte: offset, field name, byte of A, byte of B,\n"
-            "separated by tabs, in offset order. Exit status 0 when they are equal, 1 when they\n"
-            "differ, 2 when a file cannot be read.",
+            "separated by tabs, in offset order. A byte that a file lacks (a key or a number\n"
+            "that is not there) shows as - and never counts as equal. Exit status 0 when they\n"
+            "are equal, 1 when they differ, 2 when a file cannot be read.",
             diffCommand},
 };
 

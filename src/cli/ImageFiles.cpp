@@ -12,27 +12,27 @@ void printMessage(int n, CliIo& io) {
 
 } // namespace
 
-bool readImageFile(const QString& path, ParamImage& image, CliIo& io) {
-    bool unmatchedShown = false;
+bool readImageFile(const QString& path, ParamImage& image, CliIo& io, ImageBytes* lacking) {
     const auto report = [&](FileMessage message) {
         const bool older = message == FileMessage::OlderVersion;
         printMessage(older ? Msg::olderFileVersion : Msg::unmatchedFileVersion, io);
-        unmatchedShown = unmatchedShown || !older;
     };
     std::uint8_t version = 0;
-    QByteArrayList missingKeys;
-    if (!loadParamFile(path, image, version, report, &missingKeys)) {
+    FileGaps gaps;
+    if (!loadParamFile(path, image, version, report, &gaps)) {
         printMessage(Msg::openFileError, io);
         return false;
     }
     if (version == 0) {
         // A file without any key says nothing while it is read, but is no parameter file either.
-        if (!unmatchedShown)
+        if (gaps.noFileKey)
             printMessage(Msg::unmatchedFileVersion, io);
         return false;
     }
-    if (!missingKeys.isEmpty())
-        io.err << "varko-cli: " << path << " lacks the keys " << missingKeys.join(", ") << "\n";
+    if (!gaps.keys.isEmpty())
+        io.err << "varko-cli: " << path << " lacks the keys " << gaps.keys.join(", ") << "\n";
+    if (lacking)
+        *lacking = gaps.bytes;
     return true;
 }
 

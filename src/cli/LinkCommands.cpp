@@ -7,9 +7,8 @@
 #include "model/FormMapping.h"
 #include "model/Presets.h"
 #include "storage/FileIo.h"
+#include "storage/FileNames.h"
 #include "storage/TestSwitch.h"
-
-#include <QFileInfo>
 
 #include <array>
 #include <optional>
@@ -72,7 +71,7 @@ int sendFile(TransferMode transfer, const QStringList& words, CliIo& io) {
     takeAsWindowOpens(image, testEnable);
     const bool sent =
         transfer == TransferMode::Program && parser.isSet(backupOption)
-            ? programWithBackup(*device, image, QFileInfo(file).absoluteFilePath(), testEnable, io)
+            ? programWithBackup(*device, image, absoluteFileName(file), testEnable, io)
             : runTransfer(transfer, *device, image, testEnable, io);
     return sent ? kExitOk : kExitFailure;
 }

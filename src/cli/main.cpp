@@ -1,5 +1,6 @@
 #include "cli/CliMain.h"
 #include "cli/print/PrintCommand.h"
+#include "storage/FileNames.h"
 
 #include <QApplication>
 
@@ -14,5 +15,6 @@ int main(int argc, char* argv[]) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    return varko::cli::runCli(app->arguments(), varko::cli::printCommands());
+    // Not app->arguments(): a file name that is not UTF-8 would name another file there.
+    return varko::cli::runCli(varko::commandLineArguments(argc, argv), varko::cli::printCommands());
 }

@@ -2,14 +2,15 @@
 
 #include "model/ImageDiff.h"
 #include "model/Normalize.h"
+#include "storage/ParamFile.h"
 
 namespace varko {
 namespace {
 
 // The unit's set is compared as a verify compares it.
-bool sameSet(const ParamImage& a, const ParamImage& b, bool asVerified) {
+bool asVerified(const ParamImage& a, const ParamImage& b) {
     for (const int offset : differingBytes(a, b)) {
-        if (!asVerified || verifyCompares(offset))
+        if (verifyCompares(offset))
             return false;
     }
     return true;
@@ -99,8 +100,8 @@ void Document::setFile(const QString& path) {
     emit fileChanged();
 }
 
-void Document::fileHolds(const ParamImage& set) {
-    fileSet_ = set;
+void Document::fileHolds(const ParamImage& set, const ImageBytes& lacking) {
+    fileSet_ = lacking.none() ? std::optional(set) : std::nullopt;
     emit knownSetsChanged();
 }
 
@@ -117,11 +118,11 @@ void Document::unitUnknown() {
 }
 
 bool Document::isSaved() const {
-    return fileSet_ && sameSet(image_, *fileSet_, false);
+    return fileSet_ && savesAs(image_, *fileSet_);
 }
 
 bool Document::isInUnit() const {
-    return unitSet_ && sameSet(image_, *unitSet_, true);
+    return unitSet_ && asVerified(image_, *unitSet_);
 }
 
 } // namespace varko

@@ -66,9 +66,10 @@ public:
     const QString& file() const { return file_; }
     void setFile(const QString& path);
 
-    // The file holds this set (as the window's Open makes of it): opened, saved or found so at
-    // start. Saved: the image is that set.
-    void fileHolds(const ParamImage& set);
+    // The file holds this set as it reads, before the window takes it: opened, saved or found so
+    // at start. A file that lacks bytes (FileGaps) holds no whole set, so nothing is saved in it
+    // until it is saved. Saved: saving the image would give a file that reads as that set.
+    void fileHolds(const ParamImage& set, const ImageBytes& lacking = {});
     // The unit confirmed holding this set; in unit: the image is that set, as a verify compares.
     void unitHolds(const ParamImage& set);
     // Whichever unit answers next, nothing is known of its set.

@@ -1,6 +1,7 @@
 #include "link/PosixSerialPort.h"
 
 #include "link/PortLinkLock.h"
+#include "storage/FileNames.h"
 
 #include <cerrno>
 #include <chrono>
@@ -71,7 +72,7 @@ PosixSerialPort::~PosixSerialPort() {
 
 PortError PosixSerialPort::open(const QString& devicePath) {
     close();
-    const QByteArray path = devicePath.toLocal8Bit();
+    const QByteArray path = encodeFileName(devicePath);
     if (path.isEmpty() || removeOrphanedPortLink(devicePath))
         return PortError::NotFound;
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);

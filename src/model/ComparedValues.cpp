@@ -34,10 +34,10 @@ std::vector<int> otherBytes() {
     return offsets;
 }
 
-bool differs(const ParamImage& a, const ParamImage& b, const ComparedValue& value) {
-    const std::vector<int> bytes = bytesOfValue(value);
-    return std::any_of(bytes.begin(), bytes.end(),
-                       [&](int offset) { return a[offset] != b[offset]; });
+bool anyByteOf(const ComparedValue& value, const ImageBytes& bytes) {
+    const std::vector<int> offsets = bytesOfValue(value);
+    return std::any_of(offsets.begin(), offsets.end(),
+                       [&](int offset) { return bytes.test(offset); });
 }
 
 } // namespace
@@ -57,12 +57,13 @@ std::vector<int> bytesOfValue(const ComparedValue& value) {
     return others;
 }
 
-std::vector<ComparedValue> differingValues(const ParamImage& a, const ParamImage& b) {
+std::vector<ComparedValue> differingValues(const ComparedSet& a, const ComparedSet& b) {
+    const ImageBytes unequal = unequalBytes(a, b);
     std::vector<ComparedValue> values;
     const auto add = [&](ValueKind kind, int count) {
         for (int i = 0; i < count; ++i) {
             const ComparedValue value{kind, i};
-            if (differs(a, b, value))
+            if (anyByteOf(value, unequal))
                 values.push_back(value);
         }
     };
@@ -71,6 +72,10 @@ std::vector<ComparedValue> differingValues(const ParamImage& a, const ParamImage
     add(ValueKind::List, kListValueCount);
     add(ValueKind::OtherBytes, 1);
     return values;
+}
+
+bool lacksValue(const ComparedSet& set, const ComparedValue& value) {
+    return anyByteOf(value, set.lacking);
 }
 
 void takeValue(ParamImage& into, const ParamImage& from, const ComparedValue& value) {

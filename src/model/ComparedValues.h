@@ -3,6 +3,7 @@
 // list, each standing for its own byte. The bytes no control shows count as one value, "other
 // bytes", so that a difference there is neither hidden nor spread over many lines.
 
+#include "model/ImageDiff.h"
 #include "model/ParamImage.h"
 
 #include <vector>
@@ -25,9 +26,12 @@ struct ComparedValue {
 // The image bytes the value stands for, in increasing order.
 std::vector<int> bytesOfValue(const ComparedValue& value);
 
-// The values whose bytes differ between a and b: pairs in table order, then check boxes, lists
-// and the other bytes.
-std::vector<ComparedValue> differingValues(const ParamImage& a, const ParamImage& b);
+// The values with a byte that differs between a and b or that either lacks: pairs in table
+// order, then check boxes, lists and the other bytes.
+std::vector<ComparedValue> differingValues(const ComparedSet& a, const ComparedSet& b);
+
+// Whether set lacks a byte of the value: it does not hold the value.
+bool lacksValue(const ComparedSet& set, const ComparedValue& value);
 
 // Copies the value's bytes from "from" into "into".
 void takeValue(ParamImage& into, const ParamImage& from, const ComparedValue& value);

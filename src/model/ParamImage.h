@@ -3,6 +3,7 @@
 // window shows, the file stores, the undo ring copies and the link sends as two blocks.
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <span>
 
@@ -139,6 +140,9 @@ struct ParamImage {
 
 #undef VARKO_BYTE_FIELD
 #undef VARKO_ARRAY_FIELD
+
+// A choice of image bytes, by offset: those a file gave values to, or lacks.
+using ImageBytes = std::bitset<kImageSize>;
 
 // How a scaled field relates its byte to the engineering value the user sees:
 // value = (byte + add) * mul; the byte of a value is (value / mul - add), truncated toward

@@ -1,5 +1,6 @@
 #include "storage/FileIo.h"
 
+#include "storage/FileNames.h"
 #include "storage/PlatformFileIo.h"
 
 #include <QDir>
@@ -34,6 +35,9 @@ std::optional<QByteArray> readSmallFile(const QString& path, bool* missing) {
 }
 
 bool replaceFile(const QString& path, const QByteArray& bytes, MissingFolder missingFolder) {
+    // QSaveFile would write a name that is not UTF-8 as another (saveObstacle says why).
+    if (!qtReaches(path))
+        return false;
     if (missingFolder == MissingFolder::Create && !QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QSaveFile file(path);

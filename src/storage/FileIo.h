@@ -21,6 +21,9 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxSize,
 // readRegularFile for the program's own small files.
 std::optional<QByteArray> readSmallFile(const QString& path, bool* missing = nullptr);
 
+// Whether path names a regular file, or a symbolic link to one.
+bool isRegularFile(const QString& path);
+
 // Creates path, or empties it, for a file written piece by piece as it goes (a recording), when
 // it is or becomes a regular file; opening never waits for the reader of a named pipe. False
 // with the system's reason otherwise. Each write's result is the caller's to check.
@@ -30,7 +33,8 @@ enum class MissingFolder { Fail, Create };
 
 // Writes bytes to a temporary file beside path and renames it over path only once every byte is
 // written and the file system has confirmed it, so a failed or interrupted save (a full disk
-// among them) leaves the old file as it was. False on any failure.
+// among them) leaves the old file as it was. False on any failure, and for a name that is not
+// UTF-8 (FileNames.h), which it refuses rather than write another name.
 bool replaceFile(const QString& path, const QByteArray& bytes, MissingFolder missingFolder);
 
 // Why a new file could not be saved at path, in the system's words ("Is a directory", "No such

@@ -1,6 +1,7 @@
 #include "storage/History.h"
 
 #include "storage/FileIo.h"
+#include "storage/FileNames.h"
 #include "storage/ParamFile.h"
 
 #include <QDir>
@@ -50,7 +51,8 @@ std::optional<HistoryEntry> entryOfName(const QString& fileName) {
 }
 
 // Fields are percent-encoded, so a tab or a line end in a file name or a unit's name cannot
-// break the index's lines.
+// break the index's lines. The open file's name is encoded from its own bytes, whatever they are
+// (FileNames.h).
 QByteArray encoded(const QString& field) {
     return QUrl::toPercentEncoding(field);
 }
@@ -60,11 +62,13 @@ QString decoded(const QByteArray& field) {
 }
 
 QByteArray indexLine(const HistoryEntry& entry) {
-    const QByteArrayList fields = {
-        encoded(entry.fileName),         encoded(entry.when.toString(Qt::ISODateWithMs)),
-        encoded(eventWord(entry.event)), encoded(entry.unit.name),
-        encoded(entry.unit.date),        QByteArray::number(entry.unit.programmingCount),
-        encoded(entry.openFile)};
+    const QByteArrayList fields = {encoded(entry.fileName),
+                                   encoded(entry.when.toString(Qt::ISODateWithMs)),
+                                   encoded(eventWord(entry.event)),
+                                   encoded(entry.unit.name),
+                                   encoded(entry.unit.date),
+                                   QByteArray::number(entry.unit.programmingCount),
+                                   encodeFileName(entry.openFile).toPercentEncoding()};
     return fields.join('\t') + '\n';
 }
 
@@ -84,7 +88,7 @@ QHash<QString, HistoryEntry> readIndex(const QString& path) {
         const auto event = eventOfWord(decoded(fields[2]));
         bool countOk = false;
         entry.unit = {decoded(fields[3]), decoded(fields[4]), fields[5].toInt(&countOk)};
-        entry.openFile = decoded(fields[6]);
+        entry.openFile = decodeFileName(QByteArray::fromPercentEncoding(fields[6]));
         if (!event || !entry.when.isValid() || !countOk)
             continue;
         entry.event = *event;

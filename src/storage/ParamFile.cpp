@@ -152,12 +152,38 @@ void appendNumbers(QByteArray& text, const ParamImage& image, const Run& run) {
     }
 }
 
+// The bytes of every line of every record, those a flag run writes among them.
+struct WrittenBytes {
+    ImageBytes all;
+    ImageBytes flags;
+};
+
+const WrittenBytes& writtenBytes() {
+    static const WrittenBytes written = [] {
+        WrittenBytes bytes;
+        for (const Record& record : records())
+            for (const std::vector<Run>& line : record.lines)
+                for (const Run& run : line)
+                    for (int i = 0; i < run.count; ++i) {
+                        bytes.all.set(run.offset + i * run.stride);
+                        bytes.flags.set(run.offset + i * run.stride, run.flag);
+                    }
+        return bytes;
+    }();
+    return written;
+}
+
 // A number that is missing leaves its byte alone; as nothing was consumed, every later number of
 // the key is missing too and the offending token is left to the key loop.
-void readNumbers(TokenScanner& scanner, ParamImage& image, const Run& run) {
-    for (int i = 0; i < run.count; ++i)
-        if (const std::optional<int> value = scanner.nextNumber())
-            image[run.offset + i * run.stride] = run.scale.encode(*value);
+void readNumbers(TokenScanner& scanner, ParamImage& image, const Run& run, ImageBytes& given) {
+    for (int i = 0; i < run.count; ++i) {
+        const std::optional<int> value = scanner.nextNumber();
+        if (!value)
+            return;
+        const int offset = run.offset + i * run.stride;
+        image[offset] = run.scale.encode(*value);
+        given.set(offset);
+    }
 }
 
 void reportMessage(const std::function<void(FileMessage)>& report, FileMessage message) {
@@ -165,13 +191,16 @@ void reportMessage(const std::function<void(FileMessage)>& report, FileMessage m
         report(message);
 }
 
-// Skips to the first file key with a version this reader understands; 0 when there is none. A
-// file with a thousand wrong keys says so once: every message would be a box to click away.
-int findAcceptedVersion(TokenScanner& scanner, const std::function<void(FileMessage)>& report) {
+// Skips to the first file key with a version this reader understands; 0 when there is none
+// (fileKeySeen tells whether there was a file key at all). A file with a thousand wrong keys says
+// so once: every message would be a box to click away.
+int findAcceptedVersion(TokenScanner& scanner, const std::function<void(FileMessage)>& report,
+                        bool& fileKeySeen) {
     bool unmatchedReported = false;
     while (const std::optional<QByteArrayView> token = scanner.nextToken()) {
         if (*token != kFileKey)
             continue;
+        fileKeySeen = true;
         const std::optional<int> version = scanner.nextNumber();
         if (version == kProtocolVersion)
             return *version;
@@ -186,15 +215,19 @@ int findAcceptedVersion(TokenScanner& scanner, const std::function<void(FileMess
     return 0;
 }
 
-// Older files lack these fields or hold them in another structure.
-void setOlderVersionDefaults(ParamImage& image, int version) {
-    image.pickupsInterchange() = 0;
-    image.noLobeCheck() = 0;
+// Older files lack these fields or hold them in another structure; the version gives them.
+void setOlderVersionDefaults(ParamImage& image, int version, ImageBytes& given) {
+    const auto set = [&](int offset, std::uint8_t value) {
+        image[offset] = value;
+        given.set(offset);
+    };
+    set(Field::pickupsInterchange, 0);
+    set(Field::noLobeCheck, 0);
     if (version == 48) {
-        image.ignitionsPerRev() = 1;
-        image.input1() = 2;
-        image.input2() = 3;
-        image.neutralStandInputs() = 0;
+        set(Field::ignitionsPerRev, 1);
+        set(Field::input1, 2);
+        set(Field::input2, 3);
+        set(Field::neutralStandInputs, 0);
     }
 }
 
@@ -218,14 +251,18 @@ QByteArray writeParamFile(const ParamImage& image) {
 }
 
 std::uint8_t readParamFile(const QByteArray& text, ParamImage& image,
-                           const std::function<void(FileMessage)>& report,
-                           QByteArrayList* missingKeys) {
+                           const std::function<void(FileMessage)>& report, FileGaps* gaps) {
     TokenScanner scanner(text);
-    const int version = findAcceptedVersion(scanner, report);
-    if (version == 0)
+    bool fileKeySeen = false;
+    const int version = findAcceptedVersion(scanner, report, fileKeySeen);
+    if (version == 0) {
+        if (gaps)
+            gaps->noFileKey = !fileKeySeen;
         return 0;
+    }
+    ImageBytes given;
     if (version != kProtocolVersion)
-        setOlderVersionDefaults(image, version);
+        setOlderVersionDefaults(image, version, given);
 
     std::vector<bool> found(records().size());
     while (const std::optional<QByteArrayView> token = scanner.nextToken()) {
@@ -235,15 +272,31 @@ std::uint8_t readParamFile(const QByteArray& text, ParamImage& image,
         found[record - records().data()] = true;
         for (const std::vector<Run>& line : record->lines)
             for (const Run& run : line)
-                readNumbers(scanner, image, run);
+                readNumbers(scanner, image, run, given);
         for (const Run& run : record->readerExtra)
-            readNumbers(scanner, image, run);
+            readNumbers(scanner, image, run, given);
     }
-    if (missingKeys)
+    if (gaps) {
         for (std::size_t r = 0; r < found.size(); ++r)
             if (!found[r])
-                missingKeys->append(keyOf(records()[r]).toByteArray());
+                gaps->keys.append(keyOf(records()[r]).toByteArray());
+        gaps->bytes = fileBytes() & ~given;
+    }
     return static_cast<std::uint8_t>(version);
+}
+
+const ImageBytes& fileBytes() {
+    return writtenBytes().all;
+}
+
+bool savesAs(const ParamImage& image, const ParamImage& set) {
+    const WrittenBytes& written = writtenBytes();
+    for (int offset = 0; offset < kImageSize; ++offset) {
+        const std::uint8_t saved = written.flags.test(offset) ? image[offset] != 0 : image[offset];
+        if (written.all.test(offset) && saved != set[offset])
+            return false;
+    }
+    return true;
 }
 
 bool saveParamFile(const QString& path, const ParamImage& image) {
@@ -251,11 +304,11 @@ bool saveParamFile(const QString& path, const ParamImage& image) {
 }
 
 bool loadParamFile(const QString& path, ParamImage& image, std::uint8_t& version,
-                   const std::function<void(FileMessage)>& report, QByteArrayList* missingKeys) {
+                   const std::function<void(FileMessage)>& report, FileGaps* gaps) {
     const std::optional<QByteArray> text = readSmallFile(path);
     if (!text)
         return false;
-    version = readParamFile(*text, image, report, missingKeys);
+    version = readParamFile(*text, image, report, gaps);
     return true;
 }
 

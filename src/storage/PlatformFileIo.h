@@ -1,7 +1,7 @@
 #pragma once
 // What the file functions need of the operating system beyond Qt. The platform's file
-// (PosixFileIo.cpp) supplies these, createRegularFile and saveObstacle; the rest of FileIo is built
-// on them.
+// (PosixFileIo.cpp) supplies these, isRegularFile, createRegularFile, saveObstacle and
+// currentFolder; the rest of FileIo and FileNames is built on them.
 
 #include <QFile>
 #include <QString>

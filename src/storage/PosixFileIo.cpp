@@ -1,6 +1,8 @@
 #include "storage/FileIo.h"
+#include "storage/FileNames.h"
 #include "storage/PlatformFileIo.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -27,7 +29,7 @@ RenameResult renameFailure() {
 bool openRegularFile(const QString& path, qint64 maxSize, QFile& file, bool* missing) {
     // Without O_NONBLOCK, opening a named pipe waits for a writer, and a terminal for its
     // carrier, for ever.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(encodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (missing != nullptr)
             *missing = errno == ENOENT || errno == ENOTDIR;
@@ -42,11 +44,16 @@ bool openRegularFile(const QString& path, qint64 maxSize, QFile& file, bool* mis
     return true;
 }
 
+bool isRegularFile(const QString& path) {
+    struct stat status {};
+    return ::stat(encodeFileName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
 bool createRegularFile(const QString& path, QFile& file, QString& reason) {
     // Without O_NONBLOCK, opening a named pipe waits for a reader for ever; without a reader it
     // now fails at once. Emptied only once it is known to be a regular file: a device is not.
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(encodeFileName(path).constData(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
         reason = systemReason(errno);
         return false;
@@ -73,8 +80,8 @@ bool writtenToTheFileSystem(QFileDevice& file) {
 // Where the file system cannot promise not to replace, the check before the rename leaves only
 // a moment in which another program could take the name.
 RenameResult renameWithoutReplacing(const QString& from, const QString& to) {
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
+    const QByteArray source = encodeFileName(from);
+    const QByteArray target = encodeFileName(to);
     const int renamed =
         ::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE);
     if (renamed == 0)
@@ -88,12 +95,24 @@ RenameResult renameWithoutReplacing(const QString& from, const QString& to) {
                                                                  : renameFailure();
 }
 
+QString currentFolder() {
+    QByteArray folder(256, Qt::Uninitialized);
+    while (::getcwd(folder.data(), std::size_t(folder.size())) == nullptr) {
+        if (errno != ERANGE)
+            return QDir::currentPath(); // as Qt has it, then
+        folder.resize(folder.size() * 2);
+    }
+    return decodeFileName(folder.constData());
+}
+
 QString saveObstacle(const QString& path) {
-    const QFileInfo target(path);
-    if (target.isDir())
-        return systemReason(EISDIR);
-    const QByteArray folder = QFile::encodeName(target.absolutePath());
+    // replaceFile leaves the file to Qt, which would write a name that is not UTF-8 as another.
+    if (!qtReaches(path))
+        return systemReason(EILSEQ);
     struct stat status {};
+    if (::stat(encodeFileName(path).constData(), &status) == 0 && S_ISDIR(status.st_mode))
+        return systemReason(EISDIR);
+    const QByteArray folder = encodeFileName(QFileInfo(absoluteFileName(path)).absolutePath());
     if (::stat(folder.constData(), &status) != 0)
         return systemReason(errno);
     if (!S_ISDIR(status.st_mode))

@@ -1,6 +1,7 @@
 #include "storage/SettingsFile.h"
 
 #include "storage/FileIo.h"
+#include "storage/FileNames.h"
 #include "storage/IniDocument.h"
 
 #include <QFileInfo>
@@ -54,9 +55,10 @@ struct KeyReader {
         if (const std::optional<int> value = integer(key))
             field = *value != 0;
     }
+    // The two strings are file names, kept byte for byte whatever their encoding.
     void operator()(QByteArrayView key, QString& field) const {
         if (const std::optional<QByteArray> text = ini.value(kSection, key))
-            field = QString::fromUtf8(*text);
+            field = decodeFileName(*text);
     }
 };
 
@@ -76,7 +78,7 @@ struct KeyWriter {
         ini.setValue(kSection, key, field ? "1" : "0");
     }
     void operator()(QByteArrayView key, const QString& field) const {
-        ini.setValue(kSection, key, field.toUtf8());
+        ini.setValue(kSection, key, encodeFileName(field));
     }
 };
 

@@ -24,6 +24,8 @@ const TextRow kWindow = {"Window", "Fenster", "Fenêtre", "Okno"}; // ours
 const TextRow kOther = {"Other", "Andere", "Autre", "Druhé"}; // ours
 const TextRow kDiffer = {"%n value(s) differ.", "%n Wert(e) verschieden.", "%n valeur(s) différente(s).", "Liší se hodnot: %n."}; // ours
 const TextRow kEqual = {"The sets are equal.", "Die Kenndaten sind gleich.", "Les paramètres sont identiques.", "Parametry jsou shodné."}; // ours
+const TextRow kLacking = {"%n value(s) not in the file.", "%n Wert(e) nicht in der Datei.", "%n valeur(s) absente(s) du fichier.", "Hodnot, které soubor nemá: %n."}; // ours
+const TextRow kNotInFile = {"not in the file", "nicht in der Datei", "absent du fichier", "není v souboru"}; // ours
 const TextRow kTake = {"&Take", "Ü&bernehmen", "&Reprendre", "&Převzít"}; // ours
 const TextRow kTakeHint = {"Copy the other value of the selected rows into the window", "Den anderen Wert der gewählten Zeilen ins Fenster übernehmen", "Copier l'autre valeur des lignes choisies dans la fenêtre", "Převzít druhou hodnotu vybraných řádků do okna"}; // ours
 const TextRow kTakeAll = {"Take &all", "&Alle übernehmen", "Reprendre &tout", "Převzít &vše"}; // ours
@@ -77,19 +79,28 @@ void CompareView::showRows(const QList<CompareRow>& rows, const QString& otherNa
     setWindowTitle(textIn(kTitle, language).arg(otherName));
     rows_->setHeaderLabels({textIn(kPage, language), textIn(kValue, language),
                             textIn(kWindow, language), textIn(kOther, language)});
-    summary_->setText(rows.isEmpty()
-                          ? textIn(kEqual, language)
-                          : textIn(kDiffer, language).replace("%n", QString::number(rows.size())));
+    const auto lacking = std::count_if(rows.begin(), rows.end(),
+                                       [](const CompareRow& row) { return row.otherLacks; });
+    const auto differing = rows.size() - lacking;
+    QStringList summary;
+    if (differing > 0)
+        summary << textIn(kDiffer, language).replace("%n", QString::number(differing));
+    if (lacking > 0)
+        summary << textIn(kLacking, language).replace("%n", QString::number(lacking));
+    summary_->setText(rows.isEmpty() ? textIn(kEqual, language) : summary.join(' '));
     take_->setText(textIn(kTake, language));
     take_->setToolTip(textIn(kTakeHint, language));
     takeAll_->setText(textIn(kTakeAll, language));
     close_->setText(textIn(kClose, language));
 
     rows_->clear();
+    takeable_.clear();
     QList<QTreeWidgetItem*> items;
-    for (const CompareRow& row : rows)
-        items << new QTreeWidgetItem(
-            QStringList{row.page, row.caption, row.windowValue, row.otherValue});
+    for (const CompareRow& row : rows) {
+        const QString other = row.otherLacks ? textIn(kNotInFile, language) : row.otherValue;
+        items << new QTreeWidgetItem(QStringList{row.page, row.caption, row.windowValue, other});
+        takeable_ << !row.otherLacks;
+    }
     rows_->addTopLevelItems(items);
     for (int column = 0; column < rows_->columnCount(); ++column) {
         if (column != 1)
@@ -108,7 +119,13 @@ void CompareView::takeSelected() {
     emit takeRequested(selected);
 }
 
+bool CompareView::takeable(QTreeWidgetItem* item) const {
+    return takeable_.value(rows_->indexOfTopLevelItem(item));
+}
+
 void CompareView::updateButtons() {
-    take_->setEnabled(!rows_->selectedItems().isEmpty());
-    takeAll_->setEnabled(rows_->topLevelItemCount() > 0);
+    const QList<QTreeWidgetItem*> selected = rows_->selectedItems();
+    take_->setEnabled(std::any_of(selected.begin(), selected.end(),
+                                  [this](QTreeWidgetItem* item) { return takeable(item); }));
+    takeAll_->setEnabled(takeable_.contains(true));
 }

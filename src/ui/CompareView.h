@@ -1,8 +1,9 @@
 #pragma once
 // The compare view: one row per value that differs between the window's set and another (a
 // file's or the unit's), with the window's value beside the other's, and buttons that take the
-// other's values into the window. It only shows what it is given and tells what was asked; the
-// window decides what a row means.
+// other's values into the window. A value a file does not hold shows "not in the file" and cannot
+// be taken. It only shows what it is given and tells what was asked; the window decides what a
+// row means.
 
 #include "model/Language.h"
 #include <QDialog>
@@ -13,12 +14,14 @@
 class QLabel;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 struct CompareRow {
     QString page;
     QString caption;
     QString windowValue;
-    QString otherValue;
+    QString otherValue;      // unused when otherLacks
+    bool otherLacks = false; // the other set, a file, does not hold the value
 };
 
 class CompareView final : public QDialog {
@@ -40,10 +43,13 @@ signals:
 private:
     void takeSelected();
     void updateButtons();
+    bool takeable(QTreeWidgetItem* item) const;
 
     QLabel* summary_;
     QTreeWidget* rows_;
     QPushButton* take_;
     QPushButton* takeAll_;
     QPushButton* close_;
+    // Per row as last given to showRows: whether the other set holds its value.
+    QList<bool> takeable_;
 };

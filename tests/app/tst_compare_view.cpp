@@ -1,6 +1,6 @@
 // The compare view: one row per differing value, named and shown as the window shows it, the
 // marks on the pages while it is open, taking values as one undo step, and File > Compare with
-// file.
+// file, where a value the file does not hold is a row of its own that cannot be taken.
 
 #include "Controls.h"
 #include "FlowsFixture.h"
@@ -29,6 +29,10 @@ private slots:
     void marksWhileOpen();
     void compareWithFile_data();
     void compareWithFile();
+    void fileThatLacksValues_data();
+    void fileThatLacksValues();
+    void takeAllLeavesWhatTheFileLacks();
+    void fileWithoutAnyKey();
 };
 
 namespace {
@@ -228,6 +232,84 @@ void TestCompareView::compareWithFile() {
     QVERIFY(f.window.boxes.shown.isEmpty());
     QCOMPARE(view(f.window)->windowTitle(), "Compare with " + path);
     QCOMPARE(rowCount(f.window), 2);
+}
+
+namespace {
+
+// Chooses the file with content in Compare with file, as a user would.
+void compareWithFileHolding(FlowsFixture& f, const QTemporaryDir& dir, const QByteArray& content) {
+    const QString path = dir.filePath("other.ign");
+    writeTestFile(path, content);
+    f.dialogs.paths = {path};
+    f.trigger(Control::compareFileItem);
+}
+
+QString summary(const WindowFixture& window) {
+    return view(window)->findChild<QLabel*>(Control::compareSummary)->text();
+}
+
+bool buttonEnabled(const WindowFixture& window, const char* button) {
+    return view(window)->findChild<QPushButton*>(button)->isEnabled();
+}
+
+} // namespace
+
+// The window's own set, so every row is one the file lacks: none may pass for equal.
+void TestCompareView::fileThatLacksValues_data() {
+    QTest::addColumn<int>("cutAfter"); // bytes of the window's file kept; 0: only the file key
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("only the file key") << 0 << "185 value(s) not in the file.";
+    QTest::newRow("cut after 300 bytes") << 300 << "160 value(s) not in the file.";
+}
+
+void TestCompareView::fileThatLacksValues() {
+    QFETCH(int, cutAfter);
+    QFETCH(QString, summary);
+    FlowsFixture f;
+    QTemporaryDir dir;
+    const QByteArray own = varko::writeParamFile(f.window.document().image());
+    compareWithFileHolding(f, dir, cutAfter == 0 ? "KALUBREN_KEY 75" : own.left(cutAfter));
+
+    QVERIFY(f.window.boxes.shown.isEmpty());
+    QCOMPARE(::summary(f.window), summary);
+    QVERIFY(rowCount(f.window) > 100);
+    for (int row = 0; row < rowCount(f.window); ++row)
+        QCOMPARE(rowTexts(f.window, row)[3], "not in the file");
+    QVERIFY(!buttonEnabled(f.window, Control::compareTakeAllButton));
+    view(f.window)->rowList()->topLevelItem(0)->setSelected(true);
+    QVERIFY(!buttonEnabled(f.window, Control::compareTakeButton));
+    QCOMPARE(markedControls(f.window).size(), rowCount(f.window)); // one control each
+}
+
+void TestCompareView::takeAllLeavesWhatTheFileLacks() {
+    FlowsFixture f;
+    QTemporaryDir dir;
+    const ParamImage before = f.window.document().image();
+    ParamImage other = before;
+    other.limiter() = static_cast<std::uint8_t>(before.limiter() == 120 ? 110 : 120);
+    other.servoMv(0) = static_cast<std::uint8_t>(before.servoMv(0) == 100 ? 90 : 100);
+    // The servo voltages taken out: the file's own value for them is not there to take.
+    compareWithFileHolding(f, dir, varko::writeParamFile(other).replace("SERVO_MV", "NONE"));
+    QCOMPARE(rowCount(f.window), 11);
+    QCOMPARE(::summary(f.window), "1 value(s) differ. 10 value(s) not in the file.");
+
+    click(f.window, Control::compareTakeAllButton);
+    QCOMPARE(f.window.document().image().limiter(), other.limiter());
+    QCOMPARE(f.window.document().image().servoMv(0), before.servoMv(0));
+    QCOMPARE(rowCount(f.window), 10);
+    QCOMPARE(::summary(f.window), "10 value(s) not in the file.");
+    f.trigger(Control::undoItem);
+    QCOMPARE(f.window.document().image(), before);
+}
+
+void TestCompareView::fileWithoutAnyKey() {
+    FlowsFixture f;
+    QTemporaryDir dir;
+    compareWithFileHolding(f, dir, "BIKE 20\r\nLIMITER 90\r\n");
+    QCOMPARE(f.window.boxes.warnings,
+             QStringList{dir.filePath("other.ign") +
+                         "\nis not a parameter file: it holds no KALUBREN_KEY."});
+    QVERIFY(view(f.window) == nullptr);
 }
 
 QTEST_MAIN(TestCompareView)

@@ -141,6 +141,23 @@ private slots:
         QCOMPARE(f.dialogs.shown.last().fileName, QString());
     }
 
+    // Open says nothing of a file without any file key, as of one it cannot take: the window
+    // stays as it was.
+    void openOfAFileWithoutAnyKeyIsSilent() {
+        FlowsFixture f;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("notes.ign");
+        writeTestFile(path, "BIKE 20\r\nLIMITER 50\r\n");
+        f.window.document().setFile("/before.ign");
+        const ParamImage before = f.window.document().image();
+        f.dialogs.paths = {path};
+        f.trigger(Control::openItem);
+        QCOMPARE(f.window.boxes.shown, QStringList());
+        QCOMPARE(f.window.document().image(), before);
+        QCOMPARE(f.fileLabel(), "/before.ign");
+        QVERIFY(!f.canUndo());
+    }
+
     void openOlderVersion() {
         FlowsFixture f;
         const QString path = QStringLiteral(VARKO_TEST_DATA_DIR "/version48.ign");

@@ -1,5 +1,6 @@
-// The status bar's file field: "Saved" exactly while the window's set is what its file holds, from
-// Open, Save and, at start, the last file opened as Open would; in the window's language.
+// The status bar's file field: "Saved" exactly while saving would write what the file holds, from
+// Open, Save and, at start, the last file; in the window's language. A file that lacks values,
+// or holds values the window would save otherwise, is not saved.
 
 #include "Controls.h"
 #include "FlowsFixture.h"
@@ -16,6 +17,8 @@ class TestSaveAndUnitFields : public QObject {
 private slots:
     void fileFieldFollowsTheSet();
     void openedFileIsSaved();
+    void openedFileThatSavingWouldChange_data();
+    void openedFileThatSavingWouldChange();
     void lastFileAtStart_data();
     void lastFileAtStart();
     void unitFieldWithoutUnit();
@@ -25,6 +28,13 @@ namespace {
 
 QString field(const WindowFixture& window, const char* name) {
     return window.find<QLabel>(name)->text();
+}
+
+QByteArray lineStartingWith(const QByteArray& text, const QByteArray& start) {
+    for (const QByteArray& line : text.split('\n'))
+        if (line.startsWith(start))
+            return line.chopped(1); // without its CR
+    return {};
 }
 
 } // namespace
@@ -60,15 +70,50 @@ void TestSaveAndUnitFields::openedFileIsSaved() {
     QCOMPARE(field(f.window, Control::savedField), "Saved");
 }
 
+// Open keeps the window's values where the file lacks its own, so the window's set is whole; but
+// saving would write them into the file.
+void TestSaveAndUnitFields::openedFileThatSavingWouldChange_data() {
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray own = varko::writeParamFile(presetImage(28));
+    QTest::newRow("only the file key") << QByteArray("KALUBREN_KEY 75");
+    QTest::newRow("cut after 300 bytes") << own.left(300);
+    QTest::newRow("a key taken out") << QByteArray(own).replace("LIMITER", "NONE");
+    QTest::newRow("a flag written as 5") << QByteArray(own)
+                                                .replace("EXCITATION      0", "EXCITATION      5")
+                                                .replace("EXCITATION      1", "EXCITATION      5");
+    QTest::newRow("a limiter below its range")
+        << QByteArray(own).replace(lineStartingWith(own, "LIMITER"), "LIMITER     3");
+}
+
+void TestSaveAndUnitFields::openedFileThatSavingWouldChange() {
+    QFETCH(QByteArray, content);
+    FlowsFixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("r1.ign");
+    writeTestFile(path, content);
+    f.dialogs.paths = {path};
+    f.trigger(Control::openItem);
+    QCOMPARE(f.fileLabel(), path); // opened
+    QCOMPARE(field(f.window, Control::savedField), "Not saved");
+
+    f.dialogs.paths = {path};
+    f.trigger(Control::saveItem);
+    QCOMPARE(field(f.window, Control::savedField), "Saved");
+}
+
 void TestSaveAndUnitFields::lastFileAtStart_data() {
-    QTest::addColumn<bool>("changedOnDisk");
+    QTest::addColumn<QString>("onDisk"); // what became of the file the window saved
     QTest::addColumn<QString>("shown");
-    QTest::newRow("file holds the set") << false << "Saved";
-    QTest::newRow("file changed since") << true << "Not saved";
+    QTest::newRow("file holds the set") << "as saved"
+                                        << "Saved";
+    QTest::newRow("file changed since") << "another set"
+                                        << "Not saved";
+    QTest::newRow("file cut short since") << "cut short"
+                                          << "Not saved";
 }
 
 void TestSaveAndUnitFields::lastFileAtStart() {
-    QFETCH(bool, changedOnDisk);
+    QFETCH(QString, onDisk);
     QFETCH(QString, shown);
     ScopedConfigDir config;
     QTemporaryDir dir;
@@ -81,10 +126,10 @@ void TestSaveAndUnitFields::lastFileAtStart() {
         window->findChild<QAction*>(Control::saveItem)->trigger();
         window->close(); // the settings keep the file, the last state the set
     }
-    if (changedOnDisk) {
-        varko::ParamImage other = presetImage(28);
-        writeTestFile(path, varko::writeParamFile(other));
-    }
+    if (onDisk == "another set")
+        writeTestFile(path, varko::writeParamFile(presetImage(28)));
+    else if (onDisk == "cut short")
+        writeTestFile(path, readTestFile(path).left(300));
     ScriptedMessageBoxes boxes;
     const auto window = startProgramWindow();
     QCOMPARE(window->findChild<QLabel*>(Control::savedField)->text(), shown);

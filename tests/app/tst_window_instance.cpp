@@ -3,6 +3,7 @@
 // closing neither stop a later start nor make it wait for long, and two windows never share a
 // settings folder. The later starts are real varko processes.
 
+#include "ByteNames.h"
 #include "CodeNames.h"
 #include "PresetImage.h"
 #include "ProgramWindowParts.h"
@@ -16,6 +17,7 @@
 #include "app/WindowInstance.h"
 #include "document/Document.h"
 #include "storage/ConfigPaths.h"
+#include "storage/FileNames.h"
 #include "storage/LastStateFile.h"
 #include "storage/ParamFile.h"
 
@@ -26,6 +28,7 @@
 #include <memory>
 #include <optional>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -173,6 +176,26 @@ private slots:
         QCOMPARE(running.boxes.warnings,
                  ignored.isEmpty() ? QStringList()
                                    : QStringList{ignoredArgumentsText(ignored, Language::English)});
+    }
+
+    // A later start's folder and file whose names are not UTF-8 reach the window byte for byte.
+    void handedOverNameKeepsItsBytes() {
+        RunningWindow running;
+        ByteNamedFolder dir;
+        const QByteArray file = dir.pathOf(kLatin1Name);
+        writeFileAt(file, writeParamFile(handedOverImage()));
+        const QByteArray laterFolder = dir.pathOf("d\xE9j\xE0");
+        QVERIFY(::mkdir(laterFolder.constData(), 0700) == 0);
+        const HandedOverStart later{
+            {WindowProcess::executable(), decodeFileName("../" + kLatin1Name)},
+            decodeFileName(laterFolder)};
+        QCOMPARE(onOtherThread<WindowInstance::Delivery>([&] {
+                     return WindowInstance::handOver(windowInstancePath(), later,
+                                                     QDeadlineTimer(5000));
+                 }),
+                 WindowInstance::Delivery::Taken);
+        QTRY_COMPARE(encodeFileName(running.document().file()), file);
+        QCOMPARE(int(running.document().image().limiter()), 95);
     }
 
     // A question on the screen is answered first; the file opens after it.

@@ -1,6 +1,7 @@
 // Start-up and close of the main window: what the settings, last-state and test switch files
 // bring in, what closing writes back, and the command line: language word and file to open.
 
+#include "ByteNames.h"
 #include "CodeNames.h"
 #include "Controls.h"
 #include "FullFileSystem.h"
@@ -13,8 +14,10 @@
 #include "app/CommandLine.h"
 #include "app/ProgramWindow.h"
 #include "document/Document.h"
+#include "model/FormMapping.h"
 #include "storage/ConfigPaths.h"
 #include "storage/FileIo.h"
+#include "storage/FileNames.h"
 #include "storage/LastStateFile.h"
 #include "storage/ParamFile.h"
 
@@ -399,6 +402,52 @@ private slots:
         QCOMPARE(run.openDialogFile(), path);
         run.find<QAction>(Control::undoItem)->trigger();
         QVERIFY(run.parts.document().image().limiter() != 95);
+        QVERIFY(!run.find<QAction>(Control::undoItem)->isEnabled());
+    }
+
+    // A name that is not UTF-8 (as the program gets it from the system, commandLineArguments)
+    // opens its own file, goes into the settings as it was and is found there at the next start;
+    // Save refuses it rather than write another name.
+    void commandLineFileNamedInLatin1() {
+        ScopedConfigDir config;
+        ByteNamedFolder folder;
+        const QByteArray path = folder.pathOf(kLatin1Name);
+        ParamImage saved = presetImage(BikeCode::yamahaR6);
+        saved.limiter() = 95;
+        takeAsWindowOpens(saved, false); // so that saving would not change it
+        writeFileAt(path, writeParamFile(saved));
+        {
+            Run run({"varko", decodeFileName(path)});
+            QCOMPARE(run.boxes.shown, QStringList());
+            QCOMPARE(int(run.parts.document().image().limiter()), 95);
+            QCOMPARE(encodeFileName(run.fileLabel()), path);
+            QCOMPARE(run.find<QLabel>(Control::savedField)->text(), "Saved");
+
+            run.dialogs.paths = {decodeFileName(path)};
+            run.find<QAction>(Control::saveItem)->trigger();
+            QCOMPARE(run.boxes.shown, QStringList{"Open file error!"});
+            QCOMPARE(folderEntries(folder.path()), QByteArrayList{kLatin1Name});
+            run.window->close();
+        }
+        const QByteArray settings = readTestFile(settingsFilePath());
+        QVERIFY2(settings.contains("\r\nFile=" + path + "\r\nIniDir=" + path + "\r\n"),
+                 settings.constData());
+        Run again;
+        QCOMPARE(encodeFileName(again.fileLabel()), path);
+        QCOMPARE(again.find<QLabel>(Control::savedField)->text(), "Saved"); // read at start
+    }
+
+    // Unlike Open, the command line names a file without any key: the user named the file and
+    // would otherwise see the window come up without it and without a word.
+    void commandLineFileWithoutAnyKeyIsNamed() {
+        ScopedConfigDir config;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("notes.ign");
+        writeTestFile(path, "BIKE 20\r\nLIMITER 50\r\n");
+        Run run({"varko", path});
+        QCOMPARE(run.boxes.warnings,
+                 QStringList{path + "\nis not a parameter file: it holds no KALUBREN_KEY."});
+        QCOMPARE(run.fileLabel(), QString());
         QVERIFY(!run.find<QAction>(Control::undoItem)->isEnabled());
     }
 

@@ -1,3 +1,4 @@
+#include "ByteNames.h"
 #include "CliProcess.h"
 #include "CodeNames.h"
 #include "FullFileSystem.h"
@@ -5,6 +6,7 @@
 #include "PresetImage.h"
 #include "TestFiles.h"
 #include "cli/Commands.h"
+#include "model/FieldNames.h"
 #include "model/FormMapping.h"
 #include "model/Messages.h"
 #include "model/Normalize.h"
@@ -69,6 +71,36 @@ QByteArray withoutKeys(const QByteArray& text, const QByteArrayList& keys) {
     return kept.join('\n');
 }
 
+// varko-cli with arguments whose bytes need not be UTF-8, under the locale: QProcess would pass
+// such an argument as another name, so the shell makes each from its octal escapes.
+CliRun runCliWithBytes(const QByteArrayList& arguments, const QString& locale) {
+    QString script = QStringLiteral("exec \"$0\"");
+    QStringList shellArguments{"-c", QString(), QStringLiteral(VARKO_BINARY_DIR "/src/varko-cli")};
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        script += QString(" \"$(printf '%b' \"${%1}\")\"").arg(i + 1);
+        QString escaped;
+        for (const char c : arguments[i]) {
+            const uchar byte = uchar(c);
+            escaped += byte >= 0x80 || byte < 0x20 || c == '\\' ? QString::asprintf("\\0%03o", byte)
+                                                                : QString(QChar(c));
+        }
+        shellArguments << escaped;
+    }
+    shellArguments[1] = script;
+    QProcess shell;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LANG", locale);
+    environment.insert("LC_ALL", locale);
+    shell.setProcessEnvironment(environment);
+    shell.start("/bin/sh", shellArguments);
+    CliRun run;
+    if (shell.waitForFinished(kCliTimeoutMs) && shell.exitStatus() == QProcess::NormalExit)
+        run.status = shell.exitCode();
+    run.out = QString::fromUtf8(shell.readAllStandardOutput());
+    run.err = QString::fromUtf8(shell.readAllStandardError());
+    return run;
+}
+
 } // namespace
 
 class TestCli : public QObject {
@@ -96,8 +128,12 @@ private slots:
     void filesThatFail();
     void diff_data();
     void diff();
+    void diffOfFilesThatLackValues_data();
+    void diffOfFilesThatLackValues();
     void diffOfAFileThatCannotBeRead_data();
     void diffOfAFileThatCannotBeRead();
+    void fileNamesThatAreNotUtf8_data();
+    void fileNamesThatAreNotUtf8();
     void usageMistakes_data();
     void usageMistakes();
     void helpListsEveryCommand();
@@ -416,6 +452,41 @@ void TestCli::diff() {
     QCOMPARE(result.status, status);
 }
 
+// A byte a file lacks shows as "-" and is never equal, not even to a byte the other file lacks.
+void TestCli::diffOfFilesThatLackValues_data() {
+    QTest::addColumn<QByteArray>("a");
+    QTest::addColumn<QByteArray>("b");
+    QTest::addColumn<QStringList>("lines");
+
+    const ParamImage preset = expectedPreset(20);
+    const QByteArray whole = writeParamFile(preset);
+    QTest::newRow("A lacks the limiter")
+        << withoutKeys(whole, {"LIMITER"}) << whole
+        << QStringList{QString("13\tlimiter\t-\t%1").arg(preset.limiter())};
+    QTest::newRow("B lacks the number of the servo hysteresis")
+        << whole << QByteArray(whole).replace("SERVO_HYSTER", "SERVO_HYSTER x")
+        << QStringList{QString("17\tservoHyster\t%1\t-").arg(preset.servoHyster())};
+
+    QStringList neither;
+    for (int offset = 0; offset < kImageSize; ++offset) {
+        if (fileBytes().test(offset))
+            neither << QString("%1\t%2\t-\t-").arg(offset).arg(fieldName(offset));
+    }
+    QTest::newRow("both only the file key")
+        << QByteArray("KALUBREN_KEY 75") << QByteArray("KALUBREN_KEY 75") << neither;
+}
+
+void TestCli::diffOfFilesThatLackValues() {
+    QFETCH(QByteArray, a);
+    QFETCH(QByteArray, b);
+    QFETCH(QStringList, lines);
+    writeTestFile(file("A"), a);
+    writeTestFile(file("B"), b);
+    const CliRun result = runCli({"diff", file("A"), file("B")});
+    QCOMPARE(result.out, lines.join('\n') + '\n');
+    QCOMPARE(result.status, 1);
+}
+
 void TestCli::diffOfAFileThatCannotBeRead_data() {
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<int>("message");
@@ -434,6 +505,37 @@ void TestCli::diffOfAFileThatCannotBeRead() {
     QCOMPARE(result.status, 2);
     QCOMPARE(result.err, englishMessage(message) + "\n");
     QCOMPARE(result.out, QString());
+}
+
+// Read under their own bytes whatever the locale; an output file is refused rather than written
+// under another name.
+void TestCli::fileNamesThatAreNotUtf8_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("C") << "C";
+    QTest::newRow("C.UTF-8") << "C.UTF-8";
+}
+
+void TestCli::fileNamesThatAreNotUtf8() {
+    QFETCH(QString, locale);
+    ByteNamedFolder folder;
+    const QByteArray in = folder.pathOf(kLatin1Name);
+    const QByteArray set = writeParamFile(expectedPreset(20));
+    writeFileAt(in, set);
+
+    const CliRun dump = runCliWithBytes({"dump", in}, locale);
+    QCOMPARE(dump.err, QString());
+    QCOMPARE(dump.status, 0);
+    QCOMPARE(dumpedBytes(dump.out), bytesOf(expectedPreset(20)));
+    QCOMPARE(runCliWithBytes({"diff", in, in}, locale).status, 0);
+
+    const CliRun convert =
+        runCliWithBytes({"convert", in, "-o", folder.pathOf("new\xE9.ign")}, locale);
+    QCOMPARE(convert.status, 1);
+    QCOMPARE(convert.err, englishMessage(Msg::openFileError) + "\n");
+    const CliRun preset = runCliWithBytes({"preset", "7", "-o", in}, locale);
+    QCOMPARE(preset.status, 1);
+    QCOMPARE(folderEntries(folder.path()), QByteArrayList{kLatin1Name});
+    QCOMPARE(readFileAt(in), set);
 }
 
 void TestCli::usageMistakes_data() {

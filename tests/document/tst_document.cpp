@@ -46,6 +46,7 @@ private slots:
     void programAfterChangeArmsOnTheFirstRecordedStep();
     void undoRestoresThePageAndProgramsWhenAsked();
     void savedAndInUnit();
+    void fileThatLacksBytesHoldsNoSavedSet();
 };
 
 void TestDocument::changeOrigins_data() {
@@ -148,7 +149,8 @@ void TestDocument::undoRestoresThePageAndProgramsWhenAsked() {
     QCOMPARE(programs.count(), 2);
 }
 
-// The file's set counts every byte; the unit's what a verify compares (not the read-out lock).
+// The file's set counts every byte a file holds; the unit's what a verify compares (not the
+// read-out lock).
 void TestDocument::savedAndInUnit() {
     const auto document = startedDocument();
     QVERIFY(!document->isSaved() && !document->isInUnit());
@@ -166,6 +168,19 @@ void TestDocument::savedAndInUnit() {
     QVERIFY(!document->isInUnit());
     document->unitUnknown();
     QVERIFY(!document->isInUnit());
+}
+
+// Saving would write the window's values where the file has none.
+void TestDocument::fileThatLacksBytesHoldsNoSavedSet() {
+    const auto document = startedDocument();
+    ImageBytes lacking;
+    lacking.set(Field::limiter);
+    QSignalSpy known(document.get(), &Document::knownSetsChanged);
+    document->fileHolds(document->image(), lacking);
+    QCOMPARE(known.count(), 1);
+    QVERIFY(!document->isSaved());
+    document->fileHolds(document->image()); // saved
+    QVERIFY(document->isSaved());
 }
 
 QTEST_GUILESS_MAIN(TestDocument)

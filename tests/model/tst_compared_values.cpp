@@ -1,7 +1,9 @@
 // Values as the compare view counts them: every image byte belongs to exactly one value, so a
-// difference anywhere shows as one row, and taking a value copies its bytes and no others.
+// difference anywhere shows as one row, and taking a value copies its bytes and no others. A byte
+// a file lacks is never equal, whatever the image holds there.
 
 #include "model/ComparedValues.h"
+#include "model/FieldNames.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -13,6 +15,7 @@ class TestComparedValues : public QObject {
 private slots:
     void eachByteIsOneValue();
     void takeCopiesOnlyTheValue();
+    void lackedByteIsNeverEqual();
 };
 
 namespace {
@@ -46,6 +49,23 @@ void TestComparedValues::takeCopiesOnlyTheValue() {
         takeValue(into, other, value);
         QCOMPARE(differingValues(into, other).size(), values.size() - 1);
         QCOMPARE(differingValues(ParamImage{}, into), std::vector<ComparedValue>{value});
+    }
+}
+
+void TestComparedValues::lackedByteIsNeverEqual() {
+    for (int offset = 0; offset < kImageSize; ++offset) {
+        const QByteArray name = QString("byte %1").arg(offset).toLatin1();
+        ImageBytes lacking;
+        lacking.set(offset);
+        const ComparedSet file(ParamImage{}, lacking);
+        const std::vector<ComparedValue> values = differingValues(ParamImage{}, file);
+        QVERIFY2(values.size() == 1, name);
+        QVERIFY2(lacksValue(file, values.front()), name);
+        QVERIFY2(!lacksValue(ParamImage{}, values.front()), name);
+        QVERIFY2(differingValues(file, ParamImage{}) == values, name); // from either side
+        QVERIFY2(diffLines(ParamImage{}, file) ==
+                     QByteArray::number(offset) + '\t' + fieldName(offset).toLatin1() + "\t0\t-\n",
+                 name);
     }
 }
 

@@ -3,7 +3,9 @@
 
 #include "FullFileSystem.h"
 #include "PresetImage.h"
+#include "TestFiles.h"
 #include "storage/FileIo.h"
+#include "storage/FileNames.h"
 #include "storage/History.h"
 #include "storage/ParamFile.h"
 
@@ -16,6 +18,7 @@ class TestHistory : public QObject {
     Q_OBJECT
 private slots:
     void entriesKeepWhatHappened();
+    void openFileKeepsItsBytes();
     void sameSecondGetsItsOwnFile();
     void sameSecondListsInOrder();
     void folderIsTheTruth();
@@ -68,6 +71,23 @@ void TestHistory::entriesKeepWhatHappened() {
     std::uint8_t version = 0;
     QVERIFY(loadParamFile(history.filePath(read), loaded, version, [](FileMessage) {}));
     QCOMPARE(loaded.bytes, image.bytes);
+}
+
+// The open file's name is kept byte for byte, and one in UTF-8 is written as it always was.
+void TestHistory::openFileKeepsItsBytes() {
+    QTemporaryDir dir;
+    History history(dir.path());
+    const QString latin1 = decodeFileName("/home/r/caf\xE9.ign");
+    QVERIFY(history.add(presetImage(20), HistoryEvent::Read, {}, latin1, kNow));
+    QVERIFY(history.add(presetImage(20), HistoryEvent::Read, {}, u"/home/r/café.ign"_qs,
+                        kNow.addSecs(1)));
+    const QList<HistoryEntry> entries = history.entries();
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(encodeFileName(entries[1].openFile), "/home/r/caf\xE9.ign");
+    QCOMPARE(entries[0].openFile, u"/home/r/café.ign"_qs);
+    const QByteArray index = readTestFile(dir.filePath("index.tsv"));
+    QVERIFY(index.contains("\t%2Fhome%2Fr%2Fcaf%E9.ign\n"));
+    QVERIFY(index.contains("\t%2Fhome%2Fr%2Fcaf%C3%A9.ign\n"));
 }
 
 void TestHistory::sameSecondGetsItsOwnFile() {

@@ -227,9 +227,89 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QByteArrayList, missing);
         ParamImage image;
-        QByteArrayList found;
-        readParamFile(text, image, {}, &found);
-        QCOMPARE(found, missing);
+        FileGaps gaps;
+        readParamFile(text, image, {}, &gaps);
+        QCOMPARE(gaps.keys, missing);
+    }
+
+    // A byte is the file's when it loads alike onto any image; otherwise it is among the gaps.
+    // Every length at which a file can be cut, older versions with the bytes they imply, and
+    // numbers missing within a key.
+    void gapsAreTheBytesTheFileDoesNotGive_data() {
+        QTest::addColumn<QByteArray>("text");
+        const QByteArray own = writeParamFile(mixedImage());
+        for (qsizetype length = 17; length <= own.size(); length += 7)
+            QTest::addRow("cut after %lld bytes", qlonglong(length)) << own.left(length);
+        QTest::newRow("the writer's file") << own;
+        QTest::newRow("only the file key") << QByteArray("KALUBREN_KEY 75");
+        QTest::newRow("version 54, only the file key") << QByteArray("KALUBREN_KEY 54");
+        QTest::newRow("version 48 file") << readTestData("version48.ign");
+        QTest::newRow("numbers missing within a key")
+            << QByteArray(own).replace("RPM_ADV     ", "RPM_ADV 10 20 x ");
+    }
+    void gapsAreTheBytesTheFileDoesNotGive() {
+        QFETCH(QByteArray, text);
+        ParamImage first = filledWith(0x11);
+        ParamImage second = filledWith(0xEE);
+        FileGaps gaps;
+        QVERIFY(readParamFile(text, first, {}, &gaps) != 0);
+        readParamFile(text, second);
+        QVERIFY(!gaps.noFileKey);
+        for (int k = 0; k < kImageSize; ++k) {
+            const bool given = first[k] == second[k];
+            QVERIFY2(gaps.bytes.test(k) == (!given && fileBytes().test(k)),
+                     qPrintable(QStringLiteral("byte %1").arg(k)));
+        }
+    }
+
+    void fileBytesAreAllButTheReservedOnes() {
+        for (int k = 0; k < kImageSize; ++k)
+            QVERIFY2(fileBytes().test(k) == !isReserved(k),
+                     qPrintable(QStringLiteral("byte %1").arg(k)));
+    }
+
+    // Only a file without any file key is no parameter file; one of another version is.
+    void fileWithoutFileKey_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("noFileKey");
+        QTest::newRow("keys without the file key") << QByteArray("BIKE 20 LIMITER 90") << true;
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("another version") << QByteArray("KALUBREN_KEY 76 LIMITER 90") << false;
+        QTest::newRow("file key without version") << QByteArray("KALUBREN_KEY") << false;
+    }
+    void fileWithoutFileKey() {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, noFileKey);
+        ParamImage image;
+        FileGaps gaps;
+        QCOMPARE(readParamFile(text, image, {}, &gaps), 0);
+        QCOMPARE(gaps.noFileKey, noFileKey);
+    }
+
+    // What saving would change: any byte a file holds, a flag only as the writer's 0 or 1.
+    void savesAs_data() {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("imageByte");
+        QTest::addColumn<int>("setByte");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("limiter alike") << int(Field::limiter) << 90 << 90 << true;
+        QTest::newRow("limiter differs") << int(Field::limiter) << 90 << 91 << false;
+        QTest::newRow("map cell differs") << Field::advance + 99 << 30 << 31 << false;
+        QTest::newRow("reserved byte differs") << 14 << 1 << 2 << true;
+        QTest::newRow("flag written as 1") << int(Field::excitation) << 5 << 1 << true;
+        QTest::newRow("flag the file holds as 5") << int(Field::excitation) << 1 << 5 << false;
+        QTest::newRow("flag cleared") << int(Field::excitation) << 0 << 1 << false;
+    }
+    void savesAs() {
+        QFETCH(int, offset);
+        QFETCH(int, imageByte);
+        QFETCH(int, setByte);
+        QFETCH(bool, same);
+        ParamImage image = mixedImage();
+        image[offset] = static_cast<std::uint8_t>(imageByte);
+        ParamImage set = load(writeParamFile(image)).image;
+        set[offset] = static_cast<std::uint8_t>(setByte);
+        QCOMPARE(varko::savesAs(image, set), same);
     }
 
     void version48FileGetsItsDefaultsAndOldPickupPlace() {

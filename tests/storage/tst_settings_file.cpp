@@ -244,6 +244,22 @@ private slots:
         QCOMPARE(values.left, saved.left);
     }
 
+    // The two paths are kept byte for byte, whatever their encoding; a name in UTF-8 is its text.
+    void fileNamesKeepTheirBytes() {
+        ScopedConfigDir config;
+        const QByteArray file = "File=/home/r/caf\xE9.ign\r\n";
+        const QByteArray iniDir = "IniDir=/home/r/\xC3\xA9t\xC3\xA9/caf\xE9.ign\r\n";
+        writeTestFile(config.varkoDir() + "/VARKO_v75ini", "[FORM_HLAV]\r\n" + file + iniDir);
+        SettingsValues values = presetValues();
+        loadSettingsFile(settingsFilePath(), values);
+        QCOMPARE(values.iniDir.left(14), u"/home/r/été/ca"_qs);
+        values.left = 7;
+        QVERIFY(saveSettingsFile(settingsFilePath(), values));
+        const QByteArray written = readTestFile(settingsFilePath());
+        QVERIFY2(written.startsWith("[FORM_HLAV]\r\n" + file + iniDir), written.constData());
+        QVERIFY2(written.contains("\r\nLeft=7\r\n"), written.constData());
+    }
+
     // Moved aside whole, under a name no earlier one has, so the close can write a fresh file.
     void unreadableFileIsMovedAside_data() {
         QTest::addColumn<QString>("kind");

@@ -3,9 +3,9 @@
 #include "app/WindowParts.h"
 #include "cli/CommandWords.h"
 #include "cli/ImageFiles.h"
+#include "storage/FileNames.h"
 #include "ui/PagePainting.h"
 
-#include <QFileInfo>
 #include <QMainWindow>
 
 #include <array>
@@ -41,7 +41,7 @@ int printCommand(const QStringList& words, CliIo& io) {
         return kExitFailure;
     QMainWindow window;
     WindowParts parts(window);
-    parts.showForPrintout(image, QFileInfo(file).absoluteFilePath(), *language);
+    parts.showForPrintout(image, absoluteFileName(file), *language);
     if (!writePdfFile(*output, parts.takePrintout(PrintScope::AllPages, {}))) {
         io.err << "varko-cli: cannot write " << *output << "\n";
         return kExitFailure;
