@@ -1,10 +1,12 @@
 #include "app/CommandLine.h"
 #include "app/ProgramWindow.h"
 #include "app/VarkoApplication.h"
+#include "storage/BrokenPipes.h"
 
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    varko::treatBrokenPipesAsWriteErrors();
     // Answered before the application exists, so that they need no display.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
