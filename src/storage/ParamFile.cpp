@@ -246,8 +246,8 @@ std::uint8_t readParamFile(const QByteArray& text, ParamImage& image,
     return static_cast<std::uint8_t>(version);
 }
 
-bool saveParamFile(const QString& path, const ParamImage& image) {
-    return replaceFile(path, writeParamFile(image), MissingFolder::Fail);
+bool saveParamFile(const QString& path, const ParamImage& image, QString* reason) {
+    return replaceFile(path, writeParamFile(image), MissingFolder::Fail, reason);
 }
 
 bool loadParamFile(const QString& path, ParamImage& image, std::uint8_t& version,

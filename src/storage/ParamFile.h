@@ -39,8 +39,9 @@ std::uint8_t readParamFile(const QByteArray& text, ParamImage& image,
                            QByteArrayList* missingKeys = nullptr);
 
 // File-level helpers. Saving replaces the old file only once every byte is written; false when
-// the file cannot be written, and the old file is then as it was. The folder must exist.
-bool saveParamFile(const QString& path, const ParamImage& image);
+// the file cannot be written (why in reason, when given), and the old file is then as it was.
+// The folder must exist.
+bool saveParamFile(const QString& path, const ParamImage& image, QString* reason = nullptr);
 // False when the file cannot be read, is no regular file or is larger than any parameter file
 // can be (FileIo.h); otherwise version and missingKeys as readParamFile.
 bool loadParamFile(const QString& path, ParamImage& image, std::uint8_t& version,
