@@ -4,6 +4,16 @@
 
 namespace varko {
 
+namespace {
+
+// Frames come about three times a second, so a write per line costs nothing and keeps the file
+// whole up to the last frame.
+QByteArray recordingLine(const QString& text) {
+    return (text + '\n').toUtf8();
+}
+
+} // namespace
+
 bool LiveRecorder::start(const QString& path) {
     stop();
     path_ = path;
@@ -11,12 +21,14 @@ bool LiveRecorder::start(const QString& path) {
     stoppedAtMs_ = 0;
     failure_ = Failure::None;
     error_.clear();
-    if (!file_.create(path)) {
+    if (!file_.create(path) ||
+        !file_.append(recordingLine(liveCsvHeader(LiveCsvColumns::Recording)))) {
         error_ = file_.errorString();
+        file_.close();
         return false;
     }
     clock_.start(); // QElapsedTimer is monotonic where the system has such a clock
-    return writeLine(liveCsvHeader(LiveCsvColumns::Recording));
+    return true;
 }
 
 bool LiveRecorder::record(LiveRecord record) {
@@ -24,13 +36,11 @@ bool LiveRecorder::record(LiveRecord record) {
         return false;
     // Written on, a deleted file would take the frames into nothing, and a file put in its
     // place would never see them.
-    if (!file_.isStillAt(path_)) {
-        fail(Failure::FileGone, QString());
-        return false;
-    }
+    if (!file_.isStillAt(path_))
+        return fail(Failure::FileGone, QString());
     record.timeMs = clock_.elapsed();
-    if (!writeLine(liveCsvLine(record, LiveCsvColumns::Recording)))
-        return false;
+    if (!file_.append(recordingLine(liveCsvLine(record, LiveCsvColumns::Recording))))
+        return fail(Failure::WriteFailed, file_.errorString());
     ++frames_;
     return true;
 }
@@ -42,19 +52,11 @@ void LiveRecorder::stop() {
     file_.close();
 }
 
-// Frames come about three times a second, so a write per line costs nothing and keeps the file
-// whole up to the last frame.
-bool LiveRecorder::writeLine(const QString& line) {
-    if (file_.append((line + '\n').toUtf8()))
-        return true;
-    fail(Failure::WriteFailed, file_.errorString());
-    return false;
-}
-
-void LiveRecorder::fail(Failure failure, const QString& reason) {
+bool LiveRecorder::fail(Failure failure, const QString& reason) {
     failure_ = failure;
     error_ = reason;
     stop();
+    return false;
 }
 
 } // namespace varko

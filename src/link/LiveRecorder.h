@@ -37,8 +37,8 @@ public:
     QString fileName() const { return path_; }
 
 private:
-    bool writeLine(const QString& line);
-    void fail(Failure failure, const QString& reason);
+    // Ends the recording for the reason; false, for record() to return.
+    bool fail(Failure failure, const QString& reason);
 
     GrowingFile file_;
     QString path_;
