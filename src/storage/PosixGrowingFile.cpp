@@ -1,4 +1,5 @@
 #include "storage/GrowingFile.h"
+#include "storage/FileIo.h"
 #include "storage/PlatformFileIo.h"
 
 #include <QFile>
