@@ -208,9 +208,11 @@ private:
         return line;
     }
 
+    // False at the end, and once the reading is cancelled: a line without end in sight may
+    // take many pieces.
     bool readPiece() {
         const qint64 wanted = std::min(kLogChunk, maxBytes_ - read_ + 1);
-        if (wanted <= 0)
+        if (wanted <= 0 || progress_.cancelled.load(std::memory_order_relaxed))
             return false;
         const qsizetype kept = buffer_.size();
         buffer_.resize(kept + wanted);
