@@ -26,6 +26,7 @@ LiveRecording::LiveRecording(QWidget& window, MainWindowUi& ui, const Document& 
     secondTimer_->setInterval(1000);
     connect(secondTimer_, &QTimer::timeout, this, &LiveRecording::showState);
     connect(ui_.menu.recordLiveData, &QAction::triggered, this, &LiveRecording::toggled);
+    connect(&document, &Document::languageChanged, this, &LiveRecording::showState);
 }
 
 void LiveRecording::frame(const LiveRecord& record) {
@@ -33,7 +34,7 @@ void LiveRecording::frame(const LiveRecord& record) {
         return;
     const bool written = recorder_.record(record);
     showState();
-    if (written)
+    if (written || recorder_.failure() != LiveRecorder::Failure::WriteFailed)
         return;
     // Not from inside the link's call: the box's own event loop would tick the link within it.
     const QString text = liveLogText(LiveLogText::CannotWrite, document_.language())
@@ -76,10 +77,21 @@ void LiveRecording::showState() {
     ui_.menu.recordLiveData->setChecked(on);
     if (on != secondTimer_->isActive())
         on ? secondTimer_->start() : secondTimer_->stop();
-    statusField_->setVisible(on);
+    // A recording that ended by itself says why until the next one starts.
+    const bool failed = recorder_.failure() != LiveRecorder::Failure::None;
+    statusField_->setVisible(on || failed);
+    const Language language = document_.language();
     if (on) {
-        statusField_->setText(liveLogText(LiveLogText::Recording, document_.language())
+        statusField_->setText(liveLogText(LiveLogText::Recording, language)
                                   .arg(recorder_.elapsedMs() / 1000)
                                   .arg(recorder_.frameCount()));
+    } else if (failed) {
+        const QString reason = recorder_.failure() == LiveRecorder::Failure::FileGone
+                                   ? liveLogText(LiveLogText::FileGone, language)
+                                   : recorder_.errorString();
+        statusField_->setText(liveLogText(LiveLogText::RecordingStopped, language)
+                                  .arg(recorder_.elapsedMs() / 1000)
+                                  .arg(recorder_.frameCount())
+                                  .arg(reason));
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Recording the live data from the window: Ignition › "Record live data..." and the toolbar's
-// toggle start and stop it, the status bar shows how long it runs and how many frames it holds,
-// and losing the unit or closing the window ends the file cleanly.
+// toggle start and stop it, the status bar shows how long it runs and how many frames it holds
+// (and why, when it ended by itself: a full disk, its file deleted or replaced), and losing the
+// unit or closing the window ends the file cleanly.
 
 #include "link/LiveRecorder.h"
 #include "ui/FileDialogs.h"

@@ -3,7 +3,7 @@
 #include "document/Document.h"
 
 #include "app/WindowLink.h"
-#include "link/LiveDataCsv.h"
+#include "link/LiveLogLoader.h"
 #include "link/TickTimer.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ReplayPanel.h"
@@ -11,6 +11,7 @@
 
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QProgressDialog>
 #include <QTimer>
 
 using namespace varko;
@@ -18,6 +19,24 @@ using namespace varko;
 namespace {
 
 constexpr int kMalformedLinesNamed = 10; // the rest are counted
+// How often the reading's progress is looked at, and how long a reading may take before its
+// progress is shown.
+constexpr int kLoadingCheckMs = 50;
+constexpr int kProgressAfterMs = 300;
+
+// Why the file could not be read as a log; empty when it could.
+QString readProblem(const LiveLogFile& file, const QString& path, Language language) {
+    if (file.refusal.tooLarge) {
+        return liveLogText(LiveLogText::TooLarge, language)
+            .arg(path)
+            .arg(kMaxLiveLogSize / (1024 * 1024));
+    }
+    if (!file.refusal.reason.isEmpty())
+        return liveLogText(LiveLogText::CannotRead, language).arg(path, file.refusal.reason);
+    if (!file.log.isLiveLog)
+        return liveLogText(LiveLogText::NotALog, language).arg(path);
+    return {};
+}
 
 // What the user should know about a log before it plays; empty when it is fine.
 QString logProblems(const LiveLog& log, Language language) {
@@ -42,8 +61,11 @@ QString logProblems(const LiveLog& log, Language language) {
 } // namespace
 
 LiveReplayDriver::LiveReplayDriver(QMainWindow& window, WindowLink& link, const Document& document)
-    : QObject(&link), window_(window), link_(link), document_(document), timer_(new QTimer(this)) {
+    : QObject(&link), window_(window), link_(link), document_(document),
+      loadTimer_(new QTimer(this)), timer_(new QTimer(this)) {
     dialog_.kind = FileDialog::Kind::Open;
+    loadTimer_->setInterval(kLoadingCheckMs);
+    connect(loadTimer_, &QTimer::timeout, this, &LiveReplayDriver::followLoading);
     timer_->setInterval(kTickMs);
     connect(timer_, &QTimer::timeout, this, &LiveReplayDriver::step);
 }
@@ -53,20 +75,55 @@ LiveReplayDriver::~LiveReplayDriver() = default;
 void LiveReplayDriver::open() {
     dialog_.filter = liveLogText(LiveLogText::FileFilter, document_.language());
     if (FileDialogs::current().execute(&window_, dialog_))
-        play(dialog_.fileName);
+        load(dialog_.fileName);
 }
 
-bool LiveReplayDriver::play(const QString& path) {
-    LiveLog log = readLiveLogFile(path);
-    if (!log.isLiveLog) {
-        MessageBoxes::current().inform(
-            &window_, liveLogText(LiveLogText::NotALog, document_.language()).arg(path));
-        return false;
+void LiveReplayDriver::load(const QString& path) {
+    dropLoading();
+    loader_ = std::make_unique<LiveLogLoader>(path);
+    const Language language = document_.language();
+    loadProgress_ = new QProgressDialog(
+        liveLogText(LiveLogText::Reading, language).arg(QFileInfo(path).fileName()),
+        historyText(HistoryText::Cancel, language), 0, 100, &window_);
+    loadProgress_->setObjectName(QStringLiteral("LiveLogProgress"));
+    // The window goes on meanwhile: the rider may edit, or choose another log.
+    loadProgress_->setWindowModality(Qt::NonModal);
+    loadProgress_->setMinimumDuration(kProgressAfterMs);
+    loadProgress_->setValue(0);
+    connect(loadProgress_, &QProgressDialog::canceled, this, &LiveReplayDriver::dropLoading);
+    loadTimer_->start();
+}
+
+void LiveReplayDriver::followLoading() {
+    if (!loader_->isDone()) {
+        loadProgress_->setValue(int(loader_->progress() * 100));
+        return;
     }
+    const QString path = loader_->path();
+    LiveLogFile file = loader_->take();
+    dropLoading();
+    play(std::move(file), path);
+}
+
+void LiveReplayDriver::dropLoading() {
+    loadTimer_->stop();
+    loader_.reset();
+    if (loadProgress_ != nullptr) {
+        loadProgress_->deleteLater(); // its cancel button may be what asked
+        loadProgress_ = nullptr;
+    }
+}
+
+void LiveReplayDriver::play(LiveLogFile file, const QString& path) {
+    if (const QString problem = readProblem(file, path, document_.language()); !problem.isEmpty()) {
+        MessageBoxes::current().inform(&window_, problem);
+        return;
+    }
+    LiveLog& log = file.log;
     if (const QString problems = logProblems(log, document_.language()); !problems.isEmpty())
         MessageBoxes::current().inform(&window_, problems);
     if (log.records.empty())
-        return false;
+        return;
 
     stop();
     link_.beginReplay();
@@ -89,10 +146,10 @@ bool LiveReplayDriver::play(const QString& path) {
     panel_->show();
     setPlaying(true);
     show(replay_->advance(0));
-    return true;
 }
 
 void LiveReplayDriver::stop() {
+    dropLoading();
     if (!replay_)
         return;
     timer_->stop();

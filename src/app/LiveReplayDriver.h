@@ -1,8 +1,10 @@
 #pragma once
-// File › "Open live-data log...": reads the log, says what was wrong with it, and plays it back
-// through the window's live display at the pace it was recorded (or 4 or 16 times faster),
-// with the link set aside while it runs and given back when the replay stops.
+// File › "Open live-data log...": reads the log off the window's thread with its progress shown,
+// says what was wrong with it, and plays it back through the window's live display at the pace
+// it was recorded (or 4 or 16 times faster), with the link set aside while it runs and given back
+// when the replay stops.
 
+#include "link/LiveDataCsv.h"
 #include "link/LiveReplay.h"
 #include "ui/FileDialogs.h"
 
@@ -12,8 +14,10 @@
 
 namespace varko {
 class Document;
-}
+class LiveLogLoader;
+} // namespace varko
 class QMainWindow;
+class QProgressDialog;
 class QTimer;
 class ReplayPanel;
 class WindowLink;
@@ -27,17 +31,25 @@ public:
 
     // Asks for a log and plays it from its start.
     void open();
-    // Plays the log at path; false when it holds no frame to play (after saying why).
-    bool play(const QString& path);
-    // Back to the unit; nothing happens when no replay runs.
+    // Starts reading the log at path; once it is read it plays, or the user is told why it does
+    // not (a file that cannot be read, no log, no frame in it). A replay running goes on until
+    // then; a log being read is dropped.
+    void load(const QString& path);
+    // Back to the unit: a replay ends and a log being read is dropped.
     void stop();
     // The panel's texts and the status line's note in the window's language, while replaying.
     void showTexts();
 
+    bool isLoading() const { return loader_ != nullptr; }
     bool isReplaying() const { return replay_ != nullptr; }
     const varko::LiveReplay* replay() const { return replay_.get(); }
 
 private:
+    // Shows how far the reading has come; plays the log once it is read.
+    void followLoading();
+    void dropLoading();
+    // Plays the log read from path, or says why it does not.
+    void play(varko::LiveLogFile file, const QString& path);
     void step();
     void togglePlaying();
     void setPlaying(bool playing);
@@ -50,6 +62,9 @@ private:
     const varko::Document& document_;
     FileDialog dialog_;
     QString logName_;
+    std::unique_ptr<varko::LiveLogLoader> loader_;
+    QProgressDialog* loadProgress_ = nullptr;
+    QTimer* loadTimer_;
     std::unique_ptr<varko::LiveReplay> replay_;
     ReplayPanel* panel_ = nullptr;
     QTimer* timer_;

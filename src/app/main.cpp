@@ -4,12 +4,14 @@
 #include "app/StopSignals.h"
 #include "app/VarkoApplication.h"
 #include "app/WindowInstance.h"
+#include "storage/BrokenPipes.h"
 #include "storage/ConfigPaths.h"
 #include "storage/FileNames.h"
 
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    varko::treatBrokenPipesAsWriteErrors();
     // Answered before the application exists, so that they need no display.
     if (const std::optional<QString> information =
             informationRequest(varko::commandLineArguments(argc, argv))) {

@@ -1,6 +1,7 @@
 #include "cli/CliMain.h"
 
 #include "cli/Commands.h"
+#include "cli/StandardStream.h"
 #include "model/ProgramVersion.h"
 
 #include <QTextStream>
@@ -44,12 +45,10 @@ void printHelp(const std::vector<Command>& commands, QTextStream& out) {
            "be read.\n";
 }
 
-} // namespace
-
-int runCli(const QStringList& arguments, std::span<const Command> windowCommands) {
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    CliIo io{out, err};
+// The exit status of the command line, whose texts go to io.
+int runCommand(const QStringList& arguments, std::span<const Command> windowCommands, CliIo& io) {
+    QTextStream& out = io.out;
+    QTextStream& err = io.err;
     std::vector<Command> commands = allCommands();
     commands.insert(commands.end(), windowCommands.begin(), windowCommands.end());
     const auto find = [&](const QString& name) {
@@ -86,6 +85,27 @@ int runCli(const QStringList& arguments, std::span<const Command> windowCommands
     if (status == kExitUsage)
         err << "usage: " << usageLine(*command) << "\n";
     return status == kExitTrouble ? kExitUsage : status;
+}
+
+} // namespace
+
+int runCli(const QStringList& arguments, std::span<const Command> windowCommands) {
+    StandardStream outDevice(1);
+    StandardStream errDevice(2);
+    QTextStream out(&outDevice);
+    QTextStream err(&errDevice);
+    CliIo io{out, err};
+    const int status = runCommand(arguments, windowCommands, io);
+    out.flush();
+    err.flush();
+    // A script must not take a cut or lost output for the command's result.
+    const QString failure =
+        outDevice.failure().isEmpty() ? errDevice.failure() : outDevice.failure();
+    if (failure.isEmpty())
+        return status;
+    printWriteError(err, failure);
+    err.flush();
+    return kExitFailure;
 }
 
 } // namespace varko::cli

@@ -2,6 +2,10 @@
 
 namespace varko::cli {
 
+void printWriteError(QTextStream& err, const QString& reason) {
+    err << "varko-cli: write error: " << reason << "\n";
+}
+
 std::vector<Command> allCommands() {
     std::vector<Command> commands;
     for (auto group : {fileCommands, linkCommands})

@@ -22,6 +22,10 @@ struct CliIo {
     QTextStream& err;
 };
 
+// Names a write the system refused (standard output, an -o file) on err, as every command does:
+// "varko-cli: write error: REASON".
+void printWriteError(QTextStream& err, const QString& reason);
+
 // Runs one command with the words that follow its name; returns the exit status.
 using CommandHandler = int (*)(const QStringList& words, CliIo& io);
 

@@ -37,9 +37,10 @@ bool readImageFile(const QString& path, ParamImage& image, CliIo& io, ImageBytes
 }
 
 bool writeImageFile(const QString& path, const ParamImage& image, CliIo& io) {
-    if (saveParamFile(path, image))
+    QString reason;
+    if (saveParamFile(path, image, &reason))
         return true;
-    printMessage(Msg::openFileError, io);
+    printWriteError(io.err, path + ": " + reason);
     return false;
 }
 

@@ -14,7 +14,7 @@ namespace varko::cli {
 bool readImageFile(const QString& path, ParamImage& image, CliIo& io,
                    ImageBytes* lacking = nullptr);
 
-// False after "Open file error!" when the file cannot be written.
+// False after "varko-cli: write error: PATH: REASON" when the file cannot be written.
 bool writeImageFile(const QString& path, const ParamImage& image, CliIo& io);
 
 } // namespace varko::cli

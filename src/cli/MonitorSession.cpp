@@ -26,21 +26,27 @@ bool runMonitor(const QString& devicePath, const MonitorOptions& options, CliIo&
     const auto done = [&] { return options.frames > 0 && framesSeen >= options.frames; };
     QElapsedTimer sinceLastFrame;
     QElapsedTimer sinceHeader;
+    // A reader on a pipe sees each line as it comes; a line that cannot be written (a full disk,
+    // a reader gone) ends the monitor, and the program names the reason as it exits.
+    const auto writeLine = [&io](const QString& line) {
+        io.out << line << "\n";
+        io.out.flush();
+        return io.out.status() == QTextStream::Ok;
+    };
+    bool outputFailed = false;
     QObject::connect(&link.session(), &UnitSession::monitorFrame, [&](const LinkFrame& frame) {
         sinceLastFrame.restart();
-        if (done())
+        if (done() || outputFailed)
             return;
         ++framesSeen;
         LiveRecord record = *liveRecordOf(frame, options.set); // the engine checked the frame
         record.timeMs = sinceHeader.elapsed();
-        io.out << liveCsvLine(record, columns) << "\n";
-        io.out.flush(); // a reader on a pipe sees each frame as it comes
+        outputFailed = !writeLine(liveCsvLine(record, columns));
     });
     sinceLastFrame.start();
     if (!link.openPort())
         return false;
-    io.out << liveCsvHeader(columns) << "\n";
-    io.out.flush();
+    outputFailed = !writeLine(liveCsvHeader(columns));
     sinceHeader.start();
 
     interrupted = 0;
@@ -51,7 +57,7 @@ bool runMonitor(const QString& devicePath, const MonitorOptions& options, CliIo&
     // one that never answered: the rows printed so far stay.
     link.run([&] {
         noConnection = sinceLastFrame.elapsed() >= kConnectTimeoutMs;
-        return noConnection || done() || interrupted;
+        return noConnection || done() || interrupted || outputFailed;
     });
     link.close();
     std::signal(SIGINT, previousInt);

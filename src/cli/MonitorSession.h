@@ -14,9 +14,10 @@ struct MonitorOptions {
 };
 
 // Writes the header, then one line per live-data frame until options.frames lines (0: until
-// interrupted by SIGINT or SIGTERM). False after "No connection with PC" when 3 s pass without
-// a live-data frame, at the start or at any later time, or after the port's own message when it
-// cannot be opened.
+// interrupted by SIGINT or SIGTERM), or until a line cannot be written (io.out's status then
+// says so and the caller's exit names the reason). False after "No connection with PC" when 3 s
+// pass without a live-data frame, at the start or at any later time, or after the port's own
+// message when it cannot be opened.
 bool runMonitor(const QString& devicePath, const MonitorOptions& options, CliIo& io);
 
 } // namespace varko::cli

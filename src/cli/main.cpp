@@ -1,5 +1,6 @@
 #include "cli/CliMain.h"
 #include "cli/print/PrintCommand.h"
+#include "storage/BrokenPipes.h"
 #include "storage/FileNames.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    varko::treatBrokenPipesAsWriteErrors();
     // Only print draws the window, and offscreen; every other command runs without a display.
     std::unique_ptr<QCoreApplication> app;
     if (argc > 1 && qstrcmp(argv[1], "print") == 0) {

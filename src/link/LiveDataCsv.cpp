@@ -2,10 +2,11 @@
 
 #include "storage/FileIo.h"
 
-#include <QBuffer>
+#include <QFile>
 #include <QHash>
 #include <QIODevice>
 
+#include <cerrno>
 #include <limits>
 #include <type_traits>
 #include <utility>
@@ -125,7 +126,7 @@ qint64 csvValue(const CsvColumn& column, qint64 stored) {
 }
 
 // The stored value that writes as text; nothing when no value of the field would.
-std::optional<qint64> storedValue(const CsvColumn& column, const QString& text) {
+std::optional<qint64> storedValue(const CsvColumn& column, QByteArrayView text) {
     bool ok = false;
     const qint64 value = text.toLongLong(&ok);
     if (!ok)
@@ -159,11 +160,133 @@ std::optional<std::vector<int>> headerPositions(const QStringList& names) {
     return positions;
 }
 
-QString lineText(QIODevice& device) {
-    QString line = QString::fromUtf8(device.readLine());
-    while (line.endsWith('\n') || line.endsWith('\r'))
-        line.chop(1);
-    return line;
+constexpr qint64 kLogChunk = 1024 * 1024;
+
+// The lines of a log one at a time, without their line ends, read in large pieces and at most
+// maxBytes in all. A line longer than kMaxLiveLogLine comes as too long and without its text,
+// which is dropped as it is read.
+class LogLines {
+public:
+    LogLines(QIODevice& device, LiveLogProgress& progress, qint64 maxBytes)
+        : device_(device), progress_(progress), maxBytes_(maxBytes) {}
+
+    // False at the end. The line stays valid until the next call.
+    bool next(QByteArrayView& line, bool& tooLong) {
+        tooLong = false;
+        qsizetype searchFrom = start_;
+        for (;;) {
+            const qsizetype end = buffer_.indexOf('\n', searchFrom);
+            if (end >= 0) {
+                tooLong = tooLong || end - start_ > kMaxLiveLogLine;
+                line = trimmed(QByteArrayView(buffer_).sliced(start_, end - start_), tooLong);
+                start_ = end + 1;
+                return true;
+            }
+            tooLong = tooLong || buffer_.size() - start_ > kMaxLiveLogLine;
+            if (tooLong)
+                buffer_.clear();
+            else
+                buffer_.remove(0, start_);
+            start_ = 0;
+            searchFrom = buffer_.size();
+            if (!readPiece()) {
+                if (buffer_.isEmpty() && !tooLong)
+                    return false;
+                line = trimmed(QByteArrayView(buffer_), tooLong);
+                start_ = buffer_.size();
+                return true;
+            }
+        }
+    }
+
+private:
+    static QByteArrayView trimmed(QByteArrayView line, bool tooLong) {
+        if (tooLong)
+            return {};
+        while (line.endsWith('\r'))
+            line.chop(1);
+        return line;
+    }
+
+    // False at the end, and once the reading is cancelled: a line without end in sight may
+    // take many pieces.
+    bool readPiece() {
+        const qint64 wanted = std::min(kLogChunk, maxBytes_ - read_ + 1);
+        if (wanted <= 0 || progress_.cancelled.load(std::memory_order_relaxed))
+            return false;
+        const qsizetype kept = buffer_.size();
+        buffer_.resize(kept + wanted);
+        const qint64 got = device_.read(buffer_.data() + kept, wanted);
+        buffer_.resize(kept + std::max<qint64>(got, 0));
+        if (got <= 0)
+            return false;
+        read_ += got;
+        progress_.bytesRead.store(read_, std::memory_order_relaxed);
+        return true;
+    }
+
+    QIODevice& device_;
+    LiveLogProgress& progress_;
+    const qint64 maxBytes_;
+    QByteArray buffer_;
+    qsizetype start_ = 0;
+    qint64 read_ = 0;
+};
+
+// The fields of a line, split at its commas into fields (kept from line to line).
+void splitFields(QByteArrayView line, std::vector<QByteArrayView>& fields) {
+    fields.clear();
+    for (qsizetype start = 0;;) {
+        const qsizetype comma = line.indexOf(',', start);
+        if (comma < 0) {
+            fields.push_back(line.sliced(start));
+            return;
+        }
+        fields.push_back(line.sliced(start, comma - start));
+        start = comma + 1;
+    }
+}
+
+// readLiveLog, reading at most maxBytes.
+LiveLog readLog(QIODevice& device, LiveLogProgress& progress, qint64 maxBytes) {
+    LiveLog log;
+    LogLines lines(device, progress, maxBytes);
+    QByteArrayView line; // stays empty for an empty device
+    bool tooLong = false;
+    lines.next(line, tooLong);
+    const QStringList names = QString::fromUtf8(line).split(',');
+    const auto positions = headerPositions(names);
+    if (!positions || tooLong)
+        return log;
+    log.isLiveLog = true;
+    std::vector<QByteArrayView> fields;
+    for (int number = 2; lines.next(line, tooLong); ++number) {
+        if (progress.cancelled.load(std::memory_order_relaxed))
+            break;
+        if (line.isEmpty() && !tooLong)
+            continue;
+        splitFields(line, fields);
+        LiveRecord record;
+        bool valid = !tooLong && fields.size() == std::size_t(names.size());
+        for (std::size_t c = 0; valid && c < std::size(kColumns); ++c) {
+            if ((*positions)[c] < 0)
+                continue;
+            const auto stored = storedValue(kColumns[c], fields[(*positions)[c]]);
+            valid = stored.has_value();
+            if (valid)
+                kColumns[c].set(record, *stored);
+        }
+        if (valid && !log.records.empty())
+            valid = record.timeMs >= log.records.back().timeMs;
+        if (!valid) {
+            log.malformedLines.push_back(number);
+            continue;
+        }
+        if (record.data.protocolVersion != kProtocolVersion && !log.otherProtocolVersion)
+            log.otherProtocolVersion = record.data.protocolVersion;
+        log.records.push_back(record);
+    }
+    return log;
 }
 
 } // namespace
@@ -186,50 +309,31 @@ QString liveCsvLine(const LiveRecord& record, LiveCsvColumns columns) {
     return fields.join(',');
 }
 
-LiveLog readLiveLog(QIODevice& device) {
-    LiveLog log;
-    const QStringList names = lineText(device).split(',');
-    const auto positions = headerPositions(names);
-    if (!positions)
-        return log;
-    log.isLiveLog = true;
-    for (int number = 2; !device.atEnd(); ++number) {
-        const QString line = lineText(device);
-        if (line.isEmpty())
-            continue;
-        const QStringList fields = line.split(',');
-        LiveRecord record;
-        bool valid = fields.size() == names.size();
-        for (std::size_t c = 0; valid && c < std::size(kColumns); ++c) {
-            if ((*positions)[c] < 0)
-                continue;
-            const auto stored = storedValue(kColumns[c], fields[(*positions)[c]]);
-            valid = stored.has_value();
-            if (valid)
-                kColumns[c].set(record, *stored);
-        }
-        if (valid && !log.records.empty())
-            valid = record.timeMs >= log.records.back().timeMs;
-        if (!valid) {
-            log.malformedLines.push_back(number);
-            continue;
-        }
-        if (record.data.protocolVersion != kProtocolVersion && !log.otherProtocolVersion)
-            log.otherProtocolVersion = record.data.protocolVersion;
-        log.records.push_back(record);
-    }
-    return log;
+LiveLog readLiveLog(QIODevice& device, LiveLogProgress* progress) {
+    LiveLogProgress own;
+    return readLog(device, progress != nullptr ? *progress : own,
+                   std::numeric_limits<qint64>::max() - 1);
 }
 
-LiveLog readLiveLogFile(const QString& path) {
-    const std::optional<QByteArray> content = readRegularFile(path, kMaxLiveLogSize);
-    if (!content)
-        return {};
-    // The file is read whole by the safe reader; the parser reads it from memory.
-    QBuffer buffer;
-    buffer.setData(*content);
-    buffer.open(QIODevice::ReadOnly);
-    return readLiveLog(buffer);
+LiveLogFile readLiveLogFile(const QString& path, LiveLogProgress* progress) {
+    LiveLogProgress own;
+    LiveLogProgress& reading = progress != nullptr ? *progress : own;
+    LiveLogFile result;
+    QFile file;
+    if (!openRegularFile(path, kMaxLiveLogSize, file, result.refusal))
+        return result;
+    reading.totalBytes = file.size();
+    result.log = readLog(file, reading, kMaxLiveLogSize);
+    // The limit holds for what was read, should the file have grown meanwhile.
+    if (reading.bytesRead > kMaxLiveLogSize) {
+        result.refusal.tooLarge = true;
+        result.refusal.reason = systemReason(EFBIG);
+    } else if (file.error() != QFileDevice::NoError) {
+        result.refusal.reason = file.errorString();
+    }
+    if (!result.refusal.reason.isEmpty())
+        result.log = {};
+    return result;
 }
 
 } // namespace varko

@@ -3,9 +3,11 @@
 // the reader that plays a recording back, so what is written is always what can be read.
 
 #include "link/LiveMonitor.h"
+#include "storage/FileIo.h"
 
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <optional>
 #include <vector>
 
@@ -33,18 +35,37 @@ struct LiveLog {
     std::optional<int> otherProtocolVersion;
 };
 
+// Where a long read stands, and a way to end it early: shared with the thread that reads.
+struct LiveLogProgress {
+    std::atomic<qint64> bytesRead{0};
+    std::atomic<qint64> totalBytes{0}; // the file's size, once it is open
+    std::atomic<bool> cancelled{false};
+};
+
+// Longer than any line of a log (a recording's is some 200 bytes), yet small: a line that goes
+// on beyond it is malformed, and is passed over without being kept in memory.
+constexpr qsizetype kMaxLiveLogLine = 64 * 1024;
+
 // Reads a recording or the output of varko-cli monitor --timestamps. Columns are found by name;
 // the recording's extra columns may be missing (their values stay 0) and unknown ones are
 // ignored. A line is malformed when its field count differs from the header's, a field is not a
-// whole number the unit could have sent, or its time goes back.
-LiveLog readLiveLog(QIODevice& device);
+// whole number the unit could have sent, its time goes back or it is longer than
+// kMaxLiveLogLine. Progress, when given, follows the bytes read; once it is cancelled, reading
+// ends at the next line.
+LiveLog readLiveLog(QIODevice& device, LiveLogProgress* progress = nullptr);
 
-// Far above a day of recording (about 260,000 frames take some 40 MB); a larger file is not a
+// Far above a day of recording (about 260,000 frames take some 28 MB); a larger file is not a
 // log the program wrote, and refusing it keeps a wrong choice from filling the memory.
 constexpr qint64 kMaxLiveLogSize = 256 * 1024 * 1024;
 
-// readLiveLog of the file at path, read as a whole through the program's file reader: a file
-// that cannot be read, is not a regular file or is larger than kMaxLiveLogSize is no log.
-LiveLog readLiveLogFile(const QString& path);
+struct LiveLogFile {
+    LiveLog log;
+    // Why the file was not read: not there, unreadable, not a regular file, or larger than
+    // kMaxLiveLogSize (also when it grew beyond it while being read). No reason: it was read.
+    ReadRefusal refusal;
+};
+
+// readLiveLog of the file at path, opened through the program's file reader.
+LiveLogFile readLiveLogFile(const QString& path, LiveLogProgress* progress = nullptr);
 
 } // namespace varko

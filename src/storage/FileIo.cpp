@@ -15,13 +15,46 @@ namespace {
 // Enough for every start with a broken file that anybody would let pile up.
 constexpr int kAsideNames = 1000;
 
+bool replaceSayingWhy(const QString& path, const QByteArray& bytes, MissingFolder missingFolder,
+                      QString& why) {
+    // QSaveFile would write a name that is not UTF-8 as another (saveObstacle says why).
+    if (!qtReaches(path)) {
+        why = saveObstacle(path);
+        return false;
+    }
+    if (missingFolder == MissingFolder::Create && !QDir().mkpath(QFileInfo(path).absolutePath())) {
+        why = saveObstacle(path);
+        return false;
+    }
+    QSaveFile file(path);
+    // Unbuffered, so a write the file system refuses (a full disk) fails here: a buffered one
+    // would fail in the flush inside commit(), which does not report it and renames a truncated
+    // file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        why = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        why = file.errorString();
+    } else if (writtenToTheFileSystem(file, why)) {
+        if (file.commit())
+            return true;
+        why = file.errorString();
+        return false;
+    }
+    file.cancelWriting();
+    return false;
+}
+
 } // namespace
 
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxSize, bool* missing) {
-    if (missing != nullptr)
-        *missing = false;
     QFile file;
-    if (!openRegularFile(path, maxSize, file, missing))
+    ReadRefusal refusal;
+    const bool opened = openRegularFile(path, maxSize, file, refusal);
+    if (missing != nullptr)
+        *missing = refusal.missing;
+    if (!opened)
         return std::nullopt;
     // The size may have changed since the file was opened: the limit holds for what is read.
     QByteArray content = file.read(maxSize + 1);
@@ -34,23 +67,13 @@ std::optional<QByteArray> readSmallFile(const QString& path, bool* missing) {
     return readRegularFile(path, kMaxFileSize, missing);
 }
 
-bool replaceFile(const QString& path, const QByteArray& bytes, MissingFolder missingFolder) {
-    // QSaveFile would write a name that is not UTF-8 as another (saveObstacle says why).
-    if (!qtReaches(path))
-        return false;
-    if (missingFolder == MissingFolder::Create && !QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    // Unbuffered, so a write the file system refuses (a full disk) fails here: a buffered one
-    // would fail in the flush inside commit(), which does not report it and renames a truncated
-    // file over the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size() || !writtenToTheFileSystem(file)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+bool replaceFile(const QString& path, const QByteArray& bytes, MissingFolder missingFolder,
+                 QString* reason) {
+    QString why;
+    const bool replaced = replaceSayingWhy(path, bytes, missingFolder, why);
+    if (reason != nullptr)
+        *reason = why;
+    return replaced;
 }
 
 std::optional<QString> moveAside(const QString& path) {

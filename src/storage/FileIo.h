@@ -13,9 +13,23 @@ namespace varko {
 // keeps a wrong choice (a disk image, a device) from filling the memory.
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
+// The system's words for an error number ("No space left on device").
+QString systemReason(int error);
+
+// Why a file was not opened for reading.
+struct ReadRefusal {
+    bool missing = false;  // nothing at all is at the path
+    bool tooLarge = false; // a regular file, larger than the limit
+    QString reason;        // in the system's words, or "Not a regular file"
+};
+
+// Opens path into file for reading when it is a regular file of at most maxSize bytes. Opening
+// never waits for a writer (a named pipe) or a device. False, with why, otherwise.
+bool openRegularFile(const QString& path, qint64 maxSize, QFile& file, ReadRefusal& refusal);
+
 // The whole content; nullopt when the file cannot be opened or read, is not a regular file (a
-// named pipe, a device, a folder) or exceeds maxSize. Opening never waits for a writer or a
-// device. When missing is given it tells whether nothing at all is at path.
+// named pipe, a device, a folder) or exceeds maxSize. When missing is given it tells whether
+// nothing at all is at path.
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxSize,
                                           bool* missing = nullptr);
 // readRegularFile for the program's own small files.
@@ -24,18 +38,15 @@ std::optional<QByteArray> readSmallFile(const QString& path, bool* missing = nul
 // Whether path names a regular file, or a symbolic link to one.
 bool isRegularFile(const QString& path);
 
-// Creates path, or empties it, for a file written piece by piece as it goes (a recording), when
-// it is or becomes a regular file; opening never waits for the reader of a named pipe. False
-// with the system's reason otherwise. Each write's result is the caller's to check.
-bool createRegularFile(const QString& path, QFile& file, QString& reason);
-
 enum class MissingFolder { Fail, Create };
 
 // Writes bytes to a temporary file beside path and renames it over path only once every byte is
 // written and the file system has confirmed it, so a failed or interrupted save (a full disk
-// among them) leaves the old file as it was. False on any failure, and for a name that is not
-// UTF-8 (FileNames.h), which it refuses rather than write another name.
-bool replaceFile(const QString& path, const QByteArray& bytes, MissingFolder missingFolder);
+// among them) leaves the old file as it was. False on any failure, with the system's words for
+// it in reason when given ("No space left on device"). A name that is not UTF-8 (FileNames.h) is
+// refused rather than written as another name.
+bool replaceFile(const QString& path, const QByteArray& bytes, MissingFolder missingFolder,
+                 QString* reason = nullptr);
 
 // Why a new file could not be saved at path, in the system's words ("Is a directory", "No such
 // file or directory", "Permission denied", ...); empty when nothing is known to stand in the way.

@@ -299,8 +299,8 @@ bool savesAs(const ParamImage& image, const ParamImage& set) {
     return true;
 }
 
-bool saveParamFile(const QString& path, const ParamImage& image) {
-    return replaceFile(path, writeParamFile(image), MissingFolder::Fail);
+bool saveParamFile(const QString& path, const ParamImage& image, QString* reason) {
+    return replaceFile(path, writeParamFile(image), MissingFolder::Fail, reason);
 }
 
 bool loadParamFile(const QString& path, ParamImage& image, std::uint8_t& version,

@@ -55,8 +55,9 @@ const ImageBytes& fileBytes();
 bool savesAs(const ParamImage& image, const ParamImage& set);
 
 // File-level helpers. Saving replaces the old file only once every byte is written; false when
-// the file cannot be written, and the old file is then as it was. The folder must exist.
-bool saveParamFile(const QString& path, const ParamImage& image);
+// the file cannot be written (why in reason, when given), and the old file is then as it was.
+// The folder must exist.
+bool saveParamFile(const QString& path, const ParamImage& image, QString* reason = nullptr);
 // False when the file cannot be read, is no regular file or is larger than any parameter file
 // can be (FileIo.h); otherwise version and gaps as readParamFile.
 bool loadParamFile(const QString& path, ParamImage& image, std::uint8_t& version,

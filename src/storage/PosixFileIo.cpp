@@ -14,11 +14,11 @@
 
 namespace varko {
 
-namespace {
-
 QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
+
+namespace {
 
 RenameResult renameFailure() {
     return errno == EEXIST ? RenameResult::NameTaken : RenameResult::Failed;
@@ -26,22 +26,31 @@ RenameResult renameFailure() {
 
 } // namespace
 
-bool openRegularFile(const QString& path, qint64 maxSize, QFile& file, bool* missing) {
+bool openRegularFile(const QString& path, qint64 maxSize, QFile& file, ReadRefusal& refusal) {
+    refusal = {};
     // Without O_NONBLOCK, opening a named pipe waits for a writer, and a terminal for its
     // carrier, for ever.
     const int fd = ::open(encodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        if (missing != nullptr)
-            *missing = errno == ENOENT || errno == ENOTDIR;
+        refusal.missing = errno == ENOENT || errno == ENOTDIR;
+        refusal.reason = systemReason(errno);
         return false;
     }
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > maxSize ||
-        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return false;
+    if (::fstat(fd, &status) != 0) {
+        refusal.reason = systemReason(errno);
+    } else if (!S_ISREG(status.st_mode)) {
+        refusal.reason = QString::fromLatin1(kNotARegularFile);
+    } else if (status.st_size > maxSize) {
+        refusal.tooLarge = true;
+        refusal.reason = systemReason(EFBIG);
+    } else if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        return true;
+    } else {
+        refusal.reason = file.errorString();
     }
-    return true;
+    ::close(fd);
+    return false;
 }
 
 bool isRegularFile(const QString& path) {
@@ -49,32 +58,12 @@ bool isRegularFile(const QString& path) {
     return ::stat(encodeFileName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
-bool createRegularFile(const QString& path, QFile& file, QString& reason) {
-    // Without O_NONBLOCK, opening a named pipe waits for a reader for ever; without a reader it
-    // now fails at once. Emptied only once it is known to be a regular file: a device is not.
-    const int fd =
-        ::open(encodeFileName(path).constData(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        reason = systemReason(errno);
-        return false;
-    }
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        reason = QStringLiteral("Not a regular file");
-    } else if (::ftruncate(fd, 0) != 0) {
-        reason = systemReason(errno);
-    } else if (file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
-        return true;
-    } else {
-        reason = file.errorString();
-    }
-    ::close(fd);
-    return false;
-}
-
 // fsync is the file system's last word on what was written; one without fsync says EINVAL.
-bool writtenToTheFileSystem(QFileDevice& file) {
-    return ::fsync(file.handle()) == 0 || errno == EINVAL;
+bool writtenToTheFileSystem(QFileDevice& file, QString& reason) {
+    if (::fsync(file.handle()) == 0 || errno == EINVAL)
+        return true;
+    reason = systemReason(errno);
+    return false;
 }
 
 // Where the file system cannot promise not to replace, the check before the rename leaves only

@@ -43,7 +43,7 @@ bool paintPages(QPagedPaintDevice& device, const QList<QPicture>& pages) {
     return painter.end();
 }
 
-bool writePdfFile(const QString& path, const QList<QPicture>& pages) {
+bool writePdfFile(const QString& path, const QList<QPicture>& pages, QString* reason) {
     // Drawn whole in memory first; the file is then replaced, by the checked writer, only once
     // every byte is on the disk.
     QBuffer document;
@@ -53,8 +53,11 @@ bool writePdfFile(const QString& path, const QList<QPicture>& pages) {
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
         writer.setCreator(QStringLiteral("VARKO Tool"));
-        if (!paintPages(writer, pages))
+        if (!paintPages(writer, pages)) {
+            if (reason != nullptr)
+                *reason = QStringLiteral("The pages could not be drawn");
             return false;
+        }
     }
-    return varko::replaceFile(path, document.data(), varko::MissingFolder::Fail);
+    return varko::replaceFile(path, document.data(), varko::MissingFolder::Fail, reason);
 }

@@ -12,5 +12,6 @@ class QPagedPaintDevice;
 // at its top-left corner. False when the device cannot be painted on.
 bool paintPages(QPagedPaintDevice& device, const QList<QPicture>& pages);
 
-// Writes the pages as a PDF file of A4 pages. False when the file cannot be written.
-bool writePdfFile(const QString& path, const QList<QPicture>& pages);
+// Writes the pages as a PDF file of A4 pages. False when the file cannot be written, with the
+// system's words for why in reason when given.
+bool writePdfFile(const QString& path, const QList<QPicture>& pages, QString* reason = nullptr);

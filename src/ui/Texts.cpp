@@ -273,6 +273,11 @@ constexpr varko::TextRow kLiveLogTexts[] = {
     {"Live-data logs (*.csv)|*.csv|All files|*.*", "Live-Daten-Protokolle (*.csv)|*.csv|Alle Dateien|*.*", "Journaux de données en direct (*.csv)|*.csv|Tous les fichiers|*.*", "Záznamy živých dat (*.csv)|*.csv|Všechny soubory|*.*"}, // ours
     {"Recording %1 s, %2 frames", "Aufzeichnung %1 s, %2 Rahmen", "Enregistrement %1 s, %2 trames", "Nahrávání %1 s, %2 rámců"}, // ours
     {"The live data cannot be written to %1: %2", "Die Live-Daten können nicht in %1 geschrieben werden: %2", "Impossible d´écrire les données en direct dans %1 : %2", "Živá data nelze zapsat do %1: %2"}, // ours
+    {"Recording stopped after %1 s, %2 frames: %3", "Aufzeichnung nach %1 s, %2 Rahmen beendet: %3", "Enregistrement arrêté après %1 s, %2 trames : %3", "Nahrávání zastaveno po %1 s, %2 rámcích: %3"}, // ours
+    {"the file was deleted or replaced", "die Datei wurde gelöscht oder ersetzt", "le fichier a été supprimé ou remplacé", "soubor byl smazán nebo nahrazen"}, // ours
+    {"Reading %1 ...", "%1 wird gelesen ...", "Chargement de %1 ...", "Načítání %1 ..."}, // ours
+    {"%1 is larger than %2 MB, more than any live-data log.", "%1 ist größer als %2 MB, mehr als jedes Live-Daten-Protokoll.", "%1 dépasse %2 Mo, plus que tout journal de données en direct.", "%1 je větší než %2 MB, více než jakýkoli záznam živých dat."}, // ours
+    {"%1 cannot be read: %2", "%1 kann nicht gelesen werden: %2", "Impossible de lire %1 : %2", "%1 nelze přečíst: %2"}, // ours
     {"%1 is not a live-data log.", "%1 ist kein Live-Daten-Protokoll.", "%1 n´est pas un journal de données en direct.", "%1 není záznam živých dat."}, // ours
     {"The log holds no live-data frames.", "Das Protokoll enthält keine Live-Datenrahmen.", "Le journal ne contient aucune trame de données en direct.", "Záznam neobsahuje žádné rámce živých dat."}, // ours
     {"Line %1 is malformed and was skipped.", "Zeile %1 ist fehlerhaft und wurde übersprungen.", "La ligne %1 est mal formée et a été ignorée.", "Řádek %1 je chybný a byl přeskočen."}, // ours

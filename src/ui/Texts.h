@@ -55,10 +55,15 @@ enum class ChartText {
 // A text of the live plot or the advance-curve chart; a language out of range reads as English.
 QString chartText(ChartText text, varko::Language language);
 enum class LiveLogText {
-    FileFilter,  // the log dialogs' filter
-    Recording,   // the status bar while recording: %1 seconds, %2 frames
-    CannotWrite, // %1 the file, %2 the reason
-    NotALog,     // %1 the file
+    FileFilter,       // the log dialogs' filter
+    Recording,        // the status bar while recording: %1 seconds, %2 frames
+    CannotWrite,      // %1 the file, %2 the reason
+    RecordingStopped, // the status bar after a recording ended by itself: %1 s, %2 frames, %3 why
+    FileGone,         // why: the recording's file is no longer at its name
+    Reading,          // %1 the file, while it is being read
+    TooLarge,         // %1 the file, %2 the limit in MB
+    CannotRead,       // %1 the file, %2 the reason
+    NotALog,          // %1 the file
     NoFrames,
     MalformedLine, // %1 the line number
     MoreMalformed, // %1 how many more

@@ -6,7 +6,7 @@
 
 #include "Controls.h"
 #include "FlowsFixture.h"
-#include "app/LiveReplayDriver.h"
+#include "LogReplay.h"
 #include "app/MapWorkbench.h"
 #include "app/WindowLink.h"
 #include "link/LiveDataCsv.h"
@@ -360,7 +360,7 @@ void TestMapWorkbenchWindow::replayCountsTimePerCell() {
 
     f.trigger(Control::mapColoursByTimeItem);
     LiveReplayDriver& replay = f.window.link().replay();
-    QVERIFY(replay.play(path));
+    QVERIFY(playLog(replay, path));
     QVERIFY(QTest::qWaitFor([&] { return replay.replay()->atEnd(); }, 5000));
     const CellTime& times = f.window.link().cellTime();
     std::uint32_t counted = 0;

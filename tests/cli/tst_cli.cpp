@@ -18,6 +18,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 
 #include <memory>
 
@@ -122,6 +124,8 @@ private slots:
     void inputThatIsNoFile();
     void fullDisk_data();
     void fullDisk();
+    void outputThatCannotBeWritten_data();
+    void outputThatCannotBeWritten();
     void readRefusesAnUnwritableFileFirst_data();
     void readRefusesAnUnwritableFileFirst();
     void filesThatFail_data();
@@ -337,9 +341,39 @@ void TestCli::fullDisk() {
 
     const CliRun run = runCli(arguments);
     QCOMPARE(run.status, 1);
-    QCOMPARE(run.err, englishMessage(Msg::openFileError) + "\n");
+    QCOMPARE(run.err, "varko-cli: write error: " + old + ": No space left on device\n");
     QCOMPARE(readText(old), before);
     QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{"old.ign"});
+}
+
+// What a command prints is its result: output that does not arrive is a failure, never exit 0.
+void TestCli::outputThatCannotBeWritten_data() {
+    QTest::addColumn<QStringList>("arguments"); // IN and OTHER stand for good files
+    QTest::addColumn<bool>("intoError");        // standard error is the full one, not output
+    QTest::newRow("dump") << QStringList{"dump", "IN"} << false;
+    QTest::newRow("diff") << QStringList{"diff", "IN", "OTHER"} << false;
+    QTest::newRow("help") << QStringList{"--help"} << false;
+    QTest::newRow("help of a command") << QStringList{"dump", "--help"} << false;
+    QTest::newRow("version") << QStringList{"--version"} << false;
+    QTest::newRow("warnings of a convert") << QStringList{"convert", "OLD", "-o", "OUT"} << true;
+}
+
+void TestCli::outputThatCannotBeWritten() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, intoError);
+    QCOMPARE(runCli({"preset", "20", "-o", file("IN")}).status, 0);
+    QCOMPARE(runCli({"preset", "21", "-o", file("OTHER")}).status, 0);
+    writeTestFile(file("OLD"), "KALUBREN_KEY  48 \r\nLIMITER 120");
+    for (QString& argument : arguments)
+        if (QStringList{"IN", "OTHER", "OLD", "OUT"}.contains(argument))
+            argument = dir->filePath(argument);
+
+    CliOutputFiles full;
+    (intoError ? full.err : full.out) = "/dev/full";
+    const CliRun run = runCli(arguments, {}, full);
+    QCOMPARE(run.status, 1);
+    if (!intoError)
+        QCOMPARE(run.err, "varko-cli: write error: No space left on device\n");
 }
 
 // The port does not exist: a command that opened it first would fail with the port's message.
@@ -369,37 +403,41 @@ void TestCli::readRefusesAnUnwritableFileFirst() {
 void TestCli::filesThatFail_data() {
     QTest::addColumn<QByteArray>("content"); // empty: no input file at all
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("message");
+    QTest::addColumn<QString>("message"); // IN and OUT stand for the paths
 
     const QByteArray good = writeParamFile(expectedPreset(20));
     const QStringList dump{"dump", "IN"};
     const QStringList convert{"convert", "IN", "-o", "OUT"};
-    QTest::newRow("dump: missing file") << QByteArray() << dump << int(Msg::openFileError);
-    QTest::newRow("convert: missing file") << QByteArray() << convert << int(Msg::openFileError);
+    const QString openFileError = englishMessage(Msg::openFileError);
+    const QString unmatched = englishMessage(Msg::unmatchedFileVersion);
+    const QString noFolder = "varko-cli: write error: nowhere/OUT: No such file or directory";
+    QTest::newRow("dump: missing file") << QByteArray() << dump << openFileError;
+    QTest::newRow("convert: missing file") << QByteArray() << convert << openFileError;
     QTest::newRow("dump: version 76")
-        << QByteArray("KALUBREN_KEY  76 \r\nBASE_ADV 5") << dump << int(Msg::unmatchedFileVersion);
-    QTest::newRow("convert: version 76") << QByteArray("KALUBREN_KEY  76 \r\nBASE_ADV 5") << convert
-                                         << int(Msg::unmatchedFileVersion);
+        << QByteArray("KALUBREN_KEY  76 \r\nBASE_ADV 5") << dump << unmatched;
+    QTest::newRow("convert: version 76")
+        << QByteArray("KALUBREN_KEY  76 \r\nBASE_ADV 5") << convert << unmatched;
     QTest::newRow("dump: no key at all")
-        << QByteArray("BIKE 20\r\nBASE_ADV 5") << dump << int(Msg::unmatchedFileVersion);
+        << QByteArray("BIKE 20\r\nBASE_ADV 5") << dump << unmatched;
     QTest::newRow("convert: output folder missing")
-        << good << QStringList{"convert", "IN", "-o", "nowhere/OUT"} << int(Msg::openFileError);
+        << good << QStringList{"convert", "IN", "-o", "nowhere/OUT"} << noFolder;
     QTest::newRow("preset: output folder missing")
-        << good << QStringList{"preset", "20", "-o", "nowhere/OUT"} << int(Msg::openFileError);
+        << good << QStringList{"preset", "20", "-o", "nowhere/OUT"} << noFolder;
 }
 
 void TestCli::filesThatFail() {
     QFETCH(QByteArray, content);
     QFETCH(QStringList, arguments);
-    QFETCH(int, message);
+    QFETCH(QString, message);
     if (!content.isEmpty())
         writeTestFile(file("IN"), content);
     for (QString& argument : arguments)
         argument.replace("IN", file("IN")).replace("OUT", file("OUT"));
+    message.replace("OUT", file("OUT"));
 
     const CliRun result = runCli(arguments);
     QCOMPARE(result.status, 1);
-    QCOMPARE(result.err, englishMessage(message) + "\n");
+    QCOMPARE(result.err, message + "\n");
     QCOMPARE(result.out, QString());
     QVERIFY(!QFile::exists(file("OUT")));
 }
@@ -528,10 +566,12 @@ void TestCli::fileNamesThatAreNotUtf8() {
     QCOMPARE(dumpedBytes(dump.out), bytesOf(expectedPreset(20)));
     QCOMPARE(runCliWithBytes({"diff", in, in}, locale).status, 0);
 
-    const CliRun convert =
-        runCliWithBytes({"convert", in, "-o", folder.pathOf("new\xE9.ign")}, locale);
+    const QByteArray out = folder.pathOf("new\xE9.ign");
+    const CliRun convert = runCliWithBytes({"convert", in, "-o", out}, locale);
     QCOMPARE(convert.status, 1);
-    QCOMPARE(convert.err, englishMessage(Msg::openFileError) + "\n");
+    // The message can show the name only as text, where the byte that is not UTF-8 is U+FFFD.
+    QCOMPARE(convert.err, "varko-cli: write error: " + QString::fromUtf8(out) + ": " +
+                              QString::fromLocal8Bit(std::strerror(EILSEQ)) + "\n");
     const CliRun preset = runCliWithBytes({"preset", "7", "-o", in}, locale);
     QCOMPARE(preset.status, 1);
     QCOMPARE(folderEntries(folder.path()), QByteArrayList{kLatin1Name});

@@ -94,7 +94,8 @@ private slots:
         QTest::newRow("file missing")
             << QStringList{"print", "missing.ign", "-o", "OUT"} << 1 << "Open file error!";
         QTest::newRow("output folder missing")
-            << QStringList{"print", "FILE", "-o", "no/such/folder/out.pdf"} << 1 << "cannot write";
+            << QStringList{"print", "FILE", "-o", "no/such/folder/out.pdf"} << 1
+            << "varko-cli: write error: no/such/folder/out.pdf: No such file or directory\n";
         QTest::newRow("unknown language")
             << QStringList{"print", "FILE", "-o", "OUT", "--language", "xx"} << 2
             << "LANG must be en, de, fr or cz";

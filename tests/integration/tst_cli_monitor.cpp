@@ -1,10 +1,16 @@
 // varko-cli monitor: its CSV as a script reads it, against varko-sim on a pseudo-terminal.
 
 #include "CliProcess.h"
+#include "FullFileSystem.h"
+#include "PipeWithoutWriter.h"
 #include "ScopedConfigDir.h"
 #include "SimulatorProcess.h"
 
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -111,6 +117,79 @@ private slots:
         QFETCH(int, leastRows);
         QVERIFY(lines.size() - 1 >= leastRows);
         simulator.stop();
+    }
+
+    // Lines that cannot be written end the monitor at once with the reason and exit 1; on a full
+    // disk the line the system took in part is taken back, so the file ends on a whole line. The
+    // file already holds most of a page, and the disk has no other: the header still fits, the
+    // first frame's line does not.
+    void outputThatCannotBeWritten_data() {
+        QTest::addColumn<bool>("fullDisk"); // or the full device
+        QTest::newRow("full device") << false;
+        QTest::newRow("full disk") << true;
+    }
+    void outputThatCannotBeWritten() {
+        QFETCH(bool, fullDisk);
+        FullFileSystem disk;
+        if (!disk.problem().isEmpty())
+            QFAIL(qPrintable(disk.problem()));
+        const QByteArray header = ("time_ms," + kHeader + '\n').toUtf8();
+        const QByteArray before(4096 - header.size() - 20, '#');
+        CliOutputFiles files{"/dev/full", {}, false};
+        if (fullDisk) {
+            files = {disk.filePath("monitor.csv"), {}, true};
+            QFile earlier(files.out);
+            QVERIFY(earlier.open(QIODevice::WriteOnly));
+            QCOMPARE(earlier.write(before), before.size());
+            earlier.close();
+            QVERIFY(disk.fill());
+        }
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "3000"}));
+        const CliRun run =
+            runCli({"monitor", "--port", simulatorPortName(), "--timestamps"}, {}, files);
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, "varko-cli: write error: No space left on device\n");
+        if (fullDisk) {
+            QFile written(files.out);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            QCOMPARE(written.readAll(), before + header);
+        }
+        QVERIFY(simulator.stop());
+    }
+
+    // A reader that goes away (head -3): the write into its pipe fails as any write does, and
+    // does not kill the program by SIGPIPE.
+    void readerGoesAway() {
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "3000"}));
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath("lines");
+        QVERIFY(makePipeWithoutWriter(pipe));
+        // Closed on exec: the monitor must not hold the reading end itself.
+        const int reader =
+            ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        QVERIFY(reader >= 0);
+        QProcess monitor;
+        monitor.setStandardOutputFile(pipe);
+        monitor.start(QStringLiteral(VARKO_BINARY_DIR "/src/varko-cli"),
+                      {"monitor", "--port", simulatorPortName()});
+        QByteArray lines;
+        const bool frameCame = QTest::qWaitFor(
+            [&] {
+                char buffer[4096];
+                const ssize_t got = ::read(reader, buffer, sizeof buffer);
+                lines.append(buffer, std::max<ssize_t>(got, 0));
+                return lines.contains("\n3000,");
+            },
+            kCliTimeoutMs);
+        ::close(reader);
+        QVERIFY(frameCame);
+        QVERIFY(monitor.waitForFinished(kCliTimeoutMs));
+        QCOMPARE(monitor.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(monitor.exitCode(), 1);
+        QCOMPARE(monitor.readAllStandardError(), "varko-cli: write error: Broken pipe\n");
+        QVERIFY(simulator.stop());
     }
 
     void wrongFrames() {

@@ -5,6 +5,9 @@
 #include "CodeNames.h"
 #include "Controls.h"
 #include "FlowsFixture.h"
+#include "FullFileSystem.h"
+#include "LogReplay.h"
+#include "PipeWithoutWriter.h"
 #include "SimulatorProcess.h"
 #include "UnitConnection.h"
 #include "app/LiveRecording.h"
@@ -16,9 +19,13 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QProgressBar>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstdio>
 
 using namespace varko;
 
@@ -136,6 +143,79 @@ private slots:
         QVERIFY(lines.last().isEmpty());
     }
 
+    // A file deleted, or replaced by another, under the recording: the recording ends at the
+    // next frame, the status bar says why, and the frames are no longer counted.
+    void recordingWhoseFileGoes_data() {
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("deleted") << false;
+        QTest::newRow("replaced") << true;
+    }
+    void recordingWhoseFileGoes() {
+        QFETCH(bool, replaced);
+        FlowsFixture f;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "3000"}));
+        QVERIFY(connectToUnit(f));
+        const QString path = folder_.filePath("gone.csv");
+        f.dialogs.paths << path;
+        f.trigger(Control::recordLiveDataItem);
+        QVERIFY(QTest::qWaitFor([&] { return recorder(f).frameCount() >= 2; }, kWaitMs));
+        if (replaced) {
+            QFile other(folder_.filePath("other.csv"));
+            QVERIFY(other.open(QIODevice::WriteOnly));
+            other.close();
+            QCOMPARE(std::rename(QFile::encodeName(other.fileName()).constData(),
+                                 QFile::encodeName(path).constData()),
+                     0);
+        } else {
+            QVERIFY(QFile::remove(path));
+        }
+        QVERIFY(QTest::qWaitFor([&] { return !recorder(f).isRecording(); }, kWaitMs));
+        const int frames = recorder(f).frameCount();
+        QVERIFY(!f.window.find<QAction>(Control::recordLiveDataItem)->isChecked());
+        QVERIFY(f.window.shown(Control::recordingStatus));
+        const QString status = f.window.find<QLabel>(Control::recordingStatus)->text();
+        QVERIFY2(
+            status.startsWith("Recording stopped after ") &&
+                status.endsWith(
+                    QStringLiteral(", %1 frames: the file was deleted or replaced").arg(frames)),
+            qPrintable(status));
+        QVERIFY(f.window.boxes.shown.isEmpty());
+        QTest::qWait(1000); // three more frames from the unit
+        QCOMPARE(recorder(f).frameCount(), frames);
+        QCOMPARE(f.window.find<QLabel>(Control::recordingStatus)->text(), status);
+        QVERIFY(simulator.stop());
+    }
+
+    // The disk fills up while recording: the line that no longer fits is taken back, the box
+    // and the status bar name the system's reason.
+    void recordingOnAFullDisk() {
+        FullFileSystem disk;
+        if (!disk.problem().isEmpty())
+            QFAIL(qPrintable(disk.problem()));
+        FlowsFixture f;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--rpm", "3000"}));
+        QVERIFY(connectToUnit(f));
+        const QString path = disk.filePath("full.csv");
+        f.dialogs.paths << path;
+        f.trigger(Control::recordLiveDataItem);
+        QVERIFY(recorder(f).isRecording());
+        QVERIFY(disk.fill()); // what is left of the file's first page takes some 35 frames
+        QVERIFY(QTest::qWaitFor([&] { return !recorder(f).isRecording(); }, 3 * kWaitMs));
+        const int frames = recorder(f).frameCount();
+        QVERIFY(QTest::qWaitFor([&] { return !f.window.boxes.shown.isEmpty(); }, kWaitMs));
+        QCOMPARE(f.window.boxes.shown, QStringList{"The live data cannot be written to " + path +
+                                                   ": No space left on device"});
+        QVERIFY(f.window.find<QLabel>(Control::recordingStatus)
+                    ->text()
+                    .endsWith(QStringLiteral(", %1 frames: No space left on device").arg(frames)));
+        const QStringList lines = fileLines(path);
+        QCOMPARE(lines.size(), frames + 2); // header, frames, and nothing after the last newline
+        QVERIFY(lines.last().isEmpty());
+        QVERIFY(simulator.stop());
+    }
+
     // The live display is noted at every recorded frame; the replay, stepped to the same frame,
     // must show the same. The simulator logs its requests: none may come while replaying.
     void replayShowsWhatTheLiveRunShowed() {
@@ -162,7 +242,7 @@ private slots:
         QVERIFY(seen.first().join('\n').contains("Pick up system error"));
 
         LiveReplayDriver& replay = f.window.link().replay();
-        QVERIFY(replay.play(path));
+        QVERIFY(playLog(replay, path));
         QVERIFY(f.window.boxes.shown.isEmpty());
         QVERIFY(f.window.find(Control::replayPanel));
         QVERIFY(f.window.find<QLabel>(Control::statusLine)->text().contains("Replaying"));
@@ -239,9 +319,99 @@ private slots:
         file.close();
         f.dialogs.paths << path;
         f.trigger(Control::openLiveDataLogItem);
+        QVERIFY(QTest::qWaitFor([&] { return !f.window.link().replay().isLoading(); }, kWaitMs));
         QCOMPARE(f.window.boxes.shown,
                  message.isEmpty() ? QStringList{} : QStringList{message.arg(path)});
         QCOMPARE(f.window.link().replay().isReplaying(), plays);
+    }
+
+    // What is no log file is refused at once with why: the window never waits for the writer of
+    // a named pipe, nor reads a device or a file larger than any log.
+    void logFilesThatCannotBeRead_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << "missing"
+                                 << "%1 cannot be read: No such file or directory";
+        QTest::newRow("named pipe") << "named pipe"
+                                    << "%1 cannot be read: Not a regular file";
+        QTest::newRow("device") << "device"
+                                << "%1 cannot be read: Not a regular file";
+        QTest::newRow("too large") << "too large"
+                                   << "%1 is larger than 256 MB, more than any live-data log.";
+    }
+    void logFilesThatCannotBeRead() {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        FlowsFixture f;
+        QString path = folder_.filePath(kind + ".csv");
+        if (kind == "named pipe") {
+            QVERIFY(makePipeWithoutWriter(path));
+        } else if (kind == "device") {
+            path = "/dev/zero";
+        } else if (kind == "too large") {
+            QFile huge(path); // sparse: holes but for the header
+            QVERIFY(huge.open(QIODevice::WriteOnly));
+            QVERIFY(huge.write(liveCsvHeader(LiveCsvColumns::Recording).toUtf8()) > 0);
+            QVERIFY(huge.resize(kMaxLiveLogSize + 1));
+        }
+        LiveReplayDriver& replay = f.window.link().replay();
+        f.dialogs.paths << path;
+        QVERIFY(returnsByItself(path, [&] {
+            f.trigger(Control::openLiveDataLogItem);
+            QVERIFY(QTest::qWaitFor([&] { return !replay.isLoading(); }, kWaitMs));
+        }));
+        QCOMPARE(f.window.boxes.shown, QStringList{message.arg(path)});
+        QVERIFY(!replay.isReplaying());
+    }
+
+    // A log is read off the window's thread, and until it is read it can still be dropped:
+    // by the progress's Cancel, by closing the window or by choosing another log.
+    void readingALogIsDropped_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("cancelled") << "cancelled";
+        QTest::newRow("window closed") << "window closed";
+        QTest::newRow("another log chosen") << "another log chosen";
+    }
+    void readingALogIsDropped() {
+        QFETCH(QString, how);
+        const QString header = liveCsvHeader(LiveCsvColumns::Recording);
+        const auto writeLog = [&](const QString& name, int frames) {
+            QStringList lines{header};
+            LiveRecord record;
+            record.data.protocolVersion = kProtocolVersion;
+            for (int i = 0; i < frames; ++i) {
+                record.timeMs = 330 * i;
+                lines << liveCsvLine(record, LiveCsvColumns::Recording);
+            }
+            QFile file(folder_.filePath(name));
+            return file.open(QIODevice::WriteOnly) &&
+                   file.write((lines.join('\n') + '\n').toUtf8()) > 0;
+        };
+        QVERIFY(writeLog("long.csv", 100000)); // some 10 MB
+        QVERIFY(writeLog("short.csv", 3));
+        FlowsFixture f;
+        LiveReplayDriver& replay = f.window.link().replay();
+        f.dialogs.paths << folder_.filePath("long.csv");
+        f.trigger(Control::openLiveDataLogItem);
+        QVERIFY(replay.isLoading());
+        if (how == "cancelled") {
+            auto* progress = f.window.find<QProgressDialog>("LiveLogProgress");
+            QVERIFY(progress);
+            auto* cancel = progress->findChild<QPushButton*>();
+            QCOMPARE(cancel->text(), "Cancel");
+            cancel->click();
+        } else if (how == "window closed") {
+            f.window->close();
+        } else {
+            f.dialogs.paths << folder_.filePath("short.csv");
+            f.trigger(Control::openLiveDataLogItem);
+        }
+        QVERIFY(QTest::qWaitFor([&] { return !replay.isLoading(); }, kWaitMs));
+        QTest::qWait(200); // longer than the reading's progress is looked at
+        QVERIFY(f.window.boxes.shown.isEmpty());
+        QCOMPARE(replay.isReplaying(), how == "another log chosen");
+        if (replay.isReplaying())
+            QCOMPARE(replay.replay()->records().size(), std::size_t(3));
     }
 
 private:

@@ -139,6 +139,8 @@ private slots:
                                         << "-1";
         QTest::newRow("time going back") << "time_ms"
                                          << "999";
+        // A number may have blanks around it, but not without end.
+        QTest::newRow("longer than any log line") << "rpm" << QString(kMaxLiveLogLine, ' ') + "1";
     }
     void malformedLinesAreSkipped() {
         QFETCH(QString, column);
@@ -182,6 +184,49 @@ private slots:
         QFETCH(bool, isLiveLog);
         const LiveLog log = readText(header.toUtf8());
         QCOMPARE(log.isLiveLog, isLiveLog);
+    }
+
+    // A log is read in pieces of a megabyte: lines (with CR LF ends) reach across pieces, and a
+    // line of megabytes without an end in sight is passed over as one malformed line.
+    void aLogOfManyPieces() {
+        LiveRecord r = busyRecord();
+        QByteArray text = (liveCsvHeader(LiveCsvColumns::Recording) + "\r\n").toUtf8();
+        const int frames = 40000;
+        const int endlessLine = 2 + frames / 2;
+        for (int line = 2; line < frames + 3; ++line) {
+            if (line == endlessLine) {
+                text += QByteArray(3 * 1024 * 1024, '7') + "\r\n";
+                continue;
+            }
+            r.timeMs = line;
+            text += (liveCsvLine(r, LiveCsvColumns::Recording) + "\r\n").toUtf8();
+        }
+        QBuffer buffer(&text);
+        buffer.open(QIODevice::ReadOnly);
+        LiveLogProgress progress;
+        const LiveLog log = readLiveLog(buffer, &progress);
+        QVERIFY(log.isLiveLog);
+        QCOMPARE(log.malformedLines, std::vector<int>{endlessLine});
+        QCOMPARE(int(log.records.size()), frames);
+        QCOMPARE(log.records.back().timeMs, frames + 2);
+        QCOMPARE(liveCsvLine(log.records.back(), LiveCsvColumns::Recording),
+                 liveCsvLine(r, LiveCsvColumns::Recording));
+        QCOMPARE(progress.bytesRead.load(), text.size());
+    }
+
+    // The window drops a reading it no longer wants: the reader stops at the next line.
+    void cancelledReading() {
+        const QString line = liveCsvLine(busyRecord(), LiveCsvColumns::Recording);
+        const QByteArray text =
+            QStringList{liveCsvHeader(LiveCsvColumns::Recording), line, line}.join('\n').toUtf8();
+        QBuffer buffer;
+        buffer.setData(text);
+        buffer.open(QIODevice::ReadOnly);
+        LiveLogProgress progress;
+        progress.cancelled = true;
+        const LiveLog log = readLiveLog(buffer, &progress);
+        QVERIFY(log.records.empty());
+        QVERIFY(log.malformedLines.empty());
     }
 
     void otherProtocolVersion() {

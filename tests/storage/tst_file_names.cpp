@@ -4,6 +4,7 @@
 
 #include "storage/FileIo.h"
 #include "storage/FileNames.h"
+#include "storage/GrowingFile.h"
 
 #include "ByteNames.h"
 #include "TestFiles.h"
@@ -96,10 +97,10 @@ void TestFileNames::fileIsReadUnderItsOwnName() {
 void TestFileNames::recordingIsWrittenUnderItsOwnName() {
     ByteNamedFolder dir;
     const QByteArray path = dir.pathOf(kLatin1Name);
-    QFile file;
-    QString reason;
-    QVERIFY(createRegularFile(decodeFileName(path), file, reason));
-    QCOMPARE(file.write("time_ms\n"), 8);
+    GrowingFile file;
+    QVERIFY(file.create(decodeFileName(path)));
+    QVERIFY(file.append("time_ms\n"));
+    QVERIFY(file.isStillAt(decodeFileName(path)));
     file.close();
     QCOMPARE(folderEntries(dir.path()), QByteArrayList{kLatin1Name});
     QCOMPARE(readFileAt(path), "time_ms\n");

@@ -13,9 +13,23 @@ struct CliRun {
     QString err;
 };
 
-inline CliRun runCli(const QStringList& arguments, const QString& workingDirectory = {}) {
+// Where the outputs go instead of to the test (as a shell's > and >> would send them); an empty
+// name leaves that output to the test.
+struct CliOutputFiles {
+    QString out;
+    QString err;
+    bool append = false;
+};
+
+inline CliRun runCli(const QStringList& arguments, const QString& workingDirectory = {},
+                     const CliOutputFiles& files = {}) {
     QProcess cli;
     cli.setWorkingDirectory(workingDirectory);
+    const QIODevice::OpenMode mode = files.append ? QIODevice::Append : QIODevice::Truncate;
+    if (!files.out.isEmpty())
+        cli.setStandardOutputFile(files.out, mode);
+    if (!files.err.isEmpty())
+        cli.setStandardErrorFile(files.err, mode);
     cli.start(QStringLiteral(VARKO_BINARY_DIR "/src/varko-cli"), arguments);
     CliRun run;
     if (!cli.waitForFinished(kCliTimeoutMs) || cli.exitStatus() != QProcess::NormalExit) {

@@ -42,8 +42,9 @@ int printCommand(const QStringList& words, CliIo& io) {
     QMainWindow window;
     WindowParts parts(window);
     parts.showForPrintout(image, absoluteFileName(file), *language);
-    if (!writePdfFile(*output, parts.takePrintout(PrintScope::AllPages, {}))) {
-        io.err << "varko-cli: cannot write " << *output << "\n";
+    QString reason;
+    if (!writePdfFile(*output, parts.takePrintout(PrintScope::AllPages, {}), &reason)) {
+        printWriteError(io.err, *output + ": " + reason);
         return kExitFailure;
     }
     return kExitOk;
