@@ -8,14 +8,21 @@
 #include "storage/ConfigPaths.h"
 #include "storage/FileNames.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[]) {
     varko::treatBrokenPipesAsWriteErrors();
     // Answered before the application exists, so that they need no display.
     if (const std::optional<QString> information =
             informationRequest(varko::commandLineArguments(argc, argv))) {
-        std::fputs(information->toLocal8Bit().constData(), stdout);
+        // Into a full disk or a closed pipe: say so, as varko-cli does, instead of a silent 0.
+        if (std::fputs(information->toLocal8Bit().constData(), stdout) < 0 ||
+            std::fflush(stdout) != 0) {
+            std::fprintf(stderr, "varko: write error: %s\n", std::strerror(errno));
+            return 1;
+        }
         return 0;
     }
     VarkoApplication app(argc, argv);

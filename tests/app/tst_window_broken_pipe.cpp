@@ -1,6 +1,7 @@
 // The window as a process of its own: a write into a pipe whose reader has gone raises SIGPIPE,
 // which would end the program on the spot, with the rider's edits, settings and last state lost.
-// The window ignores it, so such a write is a failed write like any other.
+// The window ignores it, so such a write is a failed write like any other, and a failed write is
+// said, never taken for done.
 
 #include "ScopedConfigDir.h"
 
@@ -9,7 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 namespace {
 
@@ -45,6 +48,24 @@ private slots:
         QVERIFY(!window.waitForFinished(1000));
         window.kill();
         window.waitForFinished();
+    }
+
+    // What it answers before a window exists goes to standard output, which may not take it.
+    void failedAnswerIsAWriteError_data() {
+        QTest::addColumn<QString>("argument");
+        QTest::newRow("--help") << "--help";
+        QTest::newRow("--version") << "--version";
+    }
+    void failedAnswerIsAWriteError() {
+        QFETCH(QString, argument);
+        QProcess varko;
+        varko.setStandardOutputFile(QStringLiteral("/dev/full"));
+        varko.start(QStringLiteral(VARKO_BINARY_DIR "/src/varko"), {argument});
+        QVERIFY(varko.waitForFinished(10000));
+        QCOMPARE(varko.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(varko.exitCode(), 1);
+        QCOMPARE(varko.readAllStandardError(),
+                 "varko: write error: " + QByteArray(std::strerror(ENOSPC)) + "\n");
     }
 };
 
