@@ -143,7 +143,9 @@ void WindowLink::startRead() {
     connect(read, &UnitOperation::unitSetArrived, this,
             [this](const ParamImage&, const ParamImage& inRange) { showWithUnitTexts(inRange); });
     connect(read, &UnitOperation::finished, this,
-            [this](TransferResult result) { readEnded(result); });
+            [this](TransferResult result, const std::optional<ParamImage>& unitSet) {
+                readEnded(result, unitSet.has_value());
+            });
 }
 
 void WindowLink::startVerify() {
@@ -166,13 +168,13 @@ void WindowLink::program(const ParamImage& image) {
 
 // A unit that refuses reading, or speaks another version, leaves the window's own set, which is
 // shown again in range with the unit's texts.
-void WindowLink::readEnded(TransferResult result) {
+void WindowLink::readEnded(TransferResult result, bool unitSetArrived) {
     if (result == TransferResult::NoReading || result == TransferResult::VersionMismatch)
         showWithUnitTexts();
-    transferEnded(TransferMode::Read, result);
+    transferEnded(TransferMode::Read, result, unitSetArrived);
 }
 
-void WindowLink::transferEnded(TransferMode started, TransferResult result) {
+void WindowLink::transferEnded(TransferMode started, TransferResult result, bool unitSetArrived) {
     // Every transfer that ends well has verified that the unit holds the window's set; a failed
     // program or verify leaves the unit's set unknown.
     if (result == TransferResult::Ok)
@@ -180,7 +182,7 @@ void WindowLink::transferEnded(TransferMode started, TransferResult result) {
     else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError)
         document_.unitUnknown();
     if (started == TransferMode::Read) {
-        settleReadImage();
+        settleReadImage(unitSetArrived);
         if (result == TransferResult::Ok)
             backup_->unitSetRead();
     }
@@ -284,8 +286,8 @@ void WindowLink::showWithUnitTexts(const std::optional<ParamImage>& unitSet) {
         document_.apply([](ParamImage&) {}, ChangeOrigin::Commit);
 }
 
-void WindowLink::settleReadImage() {
+void WindowLink::settleReadImage(bool unitSetArrived) {
     ParamImage passed = document_.image();
     form_.passThrough(passed);
-    document_.replace(passed, SetOrigin::Read);
+    document_.replace(passed, unitSetArrived ? SetOrigin::ReadEnded : SetOrigin::Read);
 }
