@@ -11,6 +11,7 @@
 #include "ui/MainWindowUi.h"
 #include "ui/MapCellGrid.h"
 #include "ui/MessageBoxes.h"
+#include "ui/Texts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -213,8 +214,10 @@ void WindowLink::showStatus(const LinkStatus& status) {
     ui_.statusLabel->setVisible(status.statusVisible);
     const bool unitLost = status.connectionVisible && ui_.connectionLabel->isHidden();
     ui_.connectionLabel->setVisible(status.connectionVisible);
-    if (unitLost)
+    if (unitLost) {
         recording_->stop();
+        forgetLiveValues();
+    }
     if (status.connectionVisible) {
         ui_.versionWarningLabel->hide();
         document_.unitUnknown();
@@ -253,6 +256,15 @@ void WindowLink::showLiveRecord(const LiveRecord& record) {
     // Each frame counts at its own cell, even when a tick passes more than one.
     if (cellTime_.count(livePoint()))
         ui_.mapCells->showTimes(cellTime_);
+}
+
+// What the unit last sent must not look live once it is gone: the live column and the marks
+// show no data again, as before the first frame, and no saving goes on.
+void WindowLink::forgetLiveValues() {
+    live_ = LiveValues{};
+    engine().setUnitSavingCount(0);
+    column_.showNoData();
+    applyNoDataTexts(&window_, document_.language());
 }
 
 void WindowLink::resetCellTime() {

@@ -91,6 +91,7 @@ private:
     void showMessage(const varko::LinkMessage& message);
     void showStatus(const varko::LinkStatus& status);
     void onMonitorFrame(const varko::LinkFrame& frame);
+    void forgetLiveValues();
 
     // Where the live values put the engine on the map.
     varko::OperatingPoint livePoint() const;

@@ -346,8 +346,7 @@ void setRadioItems(QObject* target, const QString& lines) {
     }
 }
 
-void applyRow(QMainWindow* window, const TableRow& row, const QString& name, const QString& text,
-              bool noConnection) {
+void applyRow(QMainWindow* window, const TableRow& row, const QString& name, const QString& text) {
     QObject* target = namedControl(window, name);
     if (target == nullptr)
         return;
@@ -368,9 +367,7 @@ void applyRow(QMainWindow* window, const TableRow& row, const QString& name, con
         setRadioItems(target, text);
         break;
     case LiveCaption:
-        if (noConnection) {
-            setCaption(target, text);
-        }
+        setCaption(target, text);
         break;
     }
 }
@@ -388,22 +385,37 @@ template <typename Apply> void forEachRowControl(const TableRow& row, Apply appl
     }
 }
 
-} // namespace
-
-void applyTexts(QMainWindow* window, Language language) {
-    const auto* connectionLabel = namedControl<QWidget>(window, "LabelSpojeni");
-    const bool noConnection = connectionLabel != nullptr && !connectionLabel->isHidden();
+// Applies the rows wanted(row) picks, in the table's order.
+template <typename Wanted>
+void applyRows(QMainWindow* window, Language language, const Wanted& wanted) {
     for (const TableRow& row : kTextTable) {
+        if (!wanted(row))
+            continue;
         const QString text = rowText(row, language);
         const QString suffix = QString::fromLatin1(row.suffix);
         forEachRowControl(row, [&](const QString& name, const QString& number) {
-            applyRow(window, row, name, text + QString(suffix).replace("%1", number), noConnection);
+            applyRow(window, row, name, text + QString(suffix).replace("%1", number));
         });
     }
+}
+
+} // namespace
+
+void applyTexts(QMainWindow* window, Language language) {
+    // While the unit answers, the live labels show its values, not their no-data texts.
+    const auto* connectionLabel = namedControl<QWidget>(window, "LabelSpojeni");
+    const bool noConnection = connectionLabel != nullptr && !connectionLabel->isHidden();
+    applyRows(window, language, [noConnection](const TableRow& row) {
+        return noConnection || row.target != LiveCaption;
+    });
     if (auto* plot = window->findChild<LivePlot*>())
         plot->setLanguage(language);
     if (auto* chart = window->findChild<AdvanceCurveChart*>())
         chart->setLanguage(language);
+}
+
+void applyNoDataTexts(QMainWindow* window, Language language) {
+    applyRows(window, language, [](const TableRow& row) { return row.target == LiveCaption; });
 }
 
 QString aboutBoxCaption(Language language) {
