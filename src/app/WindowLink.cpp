@@ -85,6 +85,7 @@ void WindowLink::closePort() {
     replay_->stop();
     session_->tickTimer().stop();
     engine().closePort();
+    emit unitGone();
 }
 
 void WindowLink::beginReplay() {
@@ -217,6 +218,7 @@ void WindowLink::showStatus(const LinkStatus& status) {
     if (unitLost) {
         recording_->stop();
         forgetLiveValues();
+        emit unitGone();
     }
     if (status.connectionVisible) {
         ui_.versionWarningLabel->hide();

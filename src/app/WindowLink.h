@@ -78,6 +78,8 @@ signals:
     void transferFinished(varko::TransferMode started, varko::TransferResult result);
     // The unit's set has been read for the compare view, under the name the view's title gives.
     void unitSetToCompare(const varko::ParamImage& unitSet, const QString& name);
+    // The unit answers no more: the connection was lost, or the window closes.
+    void unitGone();
 
 private:
     void startRead();

@@ -91,8 +91,12 @@ void UnitSession::unitSetArrived(const ParamImage& asSent, const ParamImage& inR
         emit running_->unitSetArrived(asSent, inRange);
 }
 
-void UnitSession::transferEnded(TransferMode, TransferResult result,
+void UnitSession::transferEnded(TransferMode started, TransferResult result,
                                 const std::optional<ParamImage>& unitSet) {
+    // A program may have stored, and the unit counts its stores: the count before is no longer
+    // the unit's, and the next live data gives the one after.
+    if (started == TransferMode::Program)
+        programCount_ = -1;
     if (!running_)
         return;
     // The gauge's last step is published only after the end; the operation hears it before.

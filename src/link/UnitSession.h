@@ -45,7 +45,8 @@ public:
     BackupThenProgram* backupThenProgram(const ParamImage& image, const QString& openFile);
 
     // The unit as the history names it: its firmware name and date as the unit last sent them,
-    // the programming count as its live data last gave it.
+    // the programming count as its live data last gave it (not known from the end of a program
+    // until the next live data).
     UnitIdentity unitIdentity() const;
 
 signals:
@@ -76,7 +77,7 @@ private:
     LinkEngine engine_;
     QTimer* timer_;
     UnitOperation* running_ = nullptr;
-    int programCount_ = -1; // from the last live data; -1 while none came
+    int programCount_ = -1; // from the last live data; -1 while none came since a program
 };
 
 } // namespace varko

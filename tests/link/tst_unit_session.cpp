@@ -185,6 +185,22 @@ private slots:
                  (std::vector<std::uint8_t>{0x40, 0x00, 0x01, 0x02, 0x41, 0x42}));
     }
 
+    // The unit counts a program's store: from the program's end until the live data after it,
+    // the count the session names is not known, never the one from before.
+    void programCountAfterAProgram() {
+        SessionRig rig;
+        QVERIFY(rig.connect());
+        QCOMPARE(rig.session->unitIdentity().programmingCount, 0);
+        Heard program(rig.session->program(tunedImage()));
+        QVERIFY(rig.tickUntil([&] { return program.ended(); }));
+        QCOMPARE(rig.session->unitIdentity().programmingCount, -1);
+        const auto framesBefore = rig.session->engine().state().framesAccepted;
+        QVERIFY(rig.tickUntil(
+            [&] { return rig.session->engine().state().framesAccepted != framesBefore; }));
+        QCOMPARE(rig.session->unitIdentity().programmingCount, 1);
+        QCOMPARE(rig.session->unitIdentity().name, "SIM01");
+    }
+
     // The unit's set as it was goes into the history, named by the unit and the open file, and
     // only then is the image programmed.
     void backupThenProgram() {
