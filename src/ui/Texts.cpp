@@ -297,9 +297,10 @@ constexpr varko::TextRow kMapTexts[] = {
     {"%1 of %2 cells change", "%1 von %2 Zellen ändern sich", "%1 cellules sur %2 changent", "Změní se %1 z %2 buněk"}, // ours
     {"The clipboard holds no map cells: line %1, field %2 is not a number. Nothing was changed.", "Die Zwischenablage enthält keine Kennfeldzellen: Zeile %1, Feld %2 ist keine Zahl. Nichts wurde geändert.", "Le presse-papiers ne contient pas de cellules: ligne %1, champ %2 n´est pas un nombre. Rien n´a changé.", "Schránka neobsahuje buňky mapy: řádek %1, pole %2 není číslo. Nic se nezměnilo."}, // ours
     {"%1 pasted values did not fit the selection and were left out.", "%1 eingefügte Werte passten nicht in die Auswahl und wurden weggelassen.", "%1 valeurs collées ne tenaient pas dans la sélection et ont été omises.", "%1 vložených hodnot se nevešlo do výběru a bylo vynecháno."}, // ours
+    {"%1 pasted values lay outside 0..60 and were set to the nearer limit.", "%1 eingefügte Werte lagen außerhalb 0..60 und wurden auf die nähere Grenze gesetzt.", "%1 valeurs collées étaient hors de 0..60 et ont été ramenées à la limite la plus proche.", "%1 vložených hodnot leželo mimo 0..60 a bylo nastaveno na bližší mez."}, // ours
 };
 // clang-format on
-static_assert(std::size(kMapTexts) == std::size_t(MapText::Dropped) + 1);
+static_assert(std::size(kMapTexts) == std::size_t(MapText::BroughtIntoRange) + 1);
 
 // The about box is a window of its own; only its caption follows the language.
 constexpr const char* kAboutBoxCaptions[kLanguageCount] = {"About VARKO", "Über Programm VARKO",

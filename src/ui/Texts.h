@@ -79,9 +79,10 @@ enum class MapText {
     AddPrompt,
     ScalePrompt,
     SmoothPrompt,
-    Preview,    // %1 cells of %2 change
-    NotNumbers, // %1 line, %2 field
-    Dropped,    // %1 values
+    Preview,          // %1 cells of %2 change
+    NotNumbers,       // %1 line, %2 field
+    Dropped,          // %1 values
+    BroughtIntoRange, // %1 values
 };
 // A text of the map's cells, its bulk edits or its paste; a language out of range reads as English.
 QString mapText(MapText text, varko::Language language);
