@@ -135,7 +135,7 @@ void WindowLink::connectTransfers() {
     connect(ui_.menu.program, &QAction::triggered, this, &WindowLink::startProgram);
     connect(ui_.menu.openLiveDataLog, &QAction::triggered, replay_, &LiveReplayDriver::open);
     connect(ui_.menu.compareUnit, &QAction::triggered, this,
-            [this] { unitComparison_->compareWithUnit(Msg::read, StatusColour::Normal); });
+            [this] { unitComparison_->compareWithUnit(); });
 }
 
 void WindowLink::startRead() {
@@ -192,7 +192,7 @@ void WindowLink::transferEnded(TransferMode started, TransferResult result, bool
         emit transferSucceeded(started);
     // What differs, after the message that something does.
     if (result == TransferResult::VerifyError)
-        unitComparison_->compareWithUnit(Msg::verifyError, StatusColour::Red);
+        unitComparison_->compareAfterVerifyError();
     emit transferFinished(started, result);
 }
 
