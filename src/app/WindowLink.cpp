@@ -178,10 +178,11 @@ void WindowLink::readEnded(TransferResult result, bool unitSetArrived) {
 
 void WindowLink::transferEnded(TransferMode started, TransferResult result, bool unitSetArrived) {
     // Every transfer that ends well has verified that the unit holds the window's set; a failed
-    // program or verify leaves the unit's set unknown.
+    // program or verify, or a program cut short by another start, leaves the unit's set unknown.
     if (result == TransferResult::Ok)
         document_.unitHolds(document_.image());
-    else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError)
+    else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError ||
+             (result == TransferResult::Abandoned && started == TransferMode::Program))
         document_.unitUnknown();
     if (started == TransferMode::Read) {
         settleReadImage(unitSetArrived);
