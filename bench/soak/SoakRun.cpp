@@ -78,6 +78,8 @@ QString resultName(TransferResult result) {
         return QStringLiteral("reading refused");
     case TransferResult::VersionMismatch:
         return QStringLiteral("other protocol version");
+    case TransferResult::Abandoned:
+        return QStringLiteral("abandoned");
     }
     return QStringLiteral("?");
 }
@@ -95,6 +97,13 @@ QString transferName(TransferMode mode) {
     }
     return QStringLiteral("idle");
 }
+
+// The transfers the soak starts, by their menu items.
+constexpr std::pair<const char*, TransferMode> kTransferItems[] = {
+    {Control::readItem, TransferMode::Read},
+    {Control::programItem, TransferMode::Program},
+    {Control::verifyItem, TransferMode::Verify},
+};
 
 } // namespace
 
@@ -159,7 +168,7 @@ void SoakRun::switchFaults() {
 void SoakRun::startTransfer() {
     if (fixture_.window.link().engine().state().step != TransferStep::Idle)
         return;
-    const char* item = pick({Control::readItem, Control::programItem, Control::verifyItem});
+    const char* item = kTransferItems[random_() % std::size(kTransferItems)].first;
     queueAnswers();
     fixture_.trigger(item);
     ++report_.started[QString::fromLatin1(item)];
@@ -185,6 +194,21 @@ void SoakRun::checkLinkProgress() {
         report_.hangs << QStringLiteral("link still at %1 s (counters %2)")
                              .arg(now / 1000)
                              .arg(QString::fromLatin1(counters));
+    }
+}
+
+// Every transfer started ends with an outcome of its own kind, well or not.
+void SoakRun::checkOutcomes() {
+    for (const auto& [item, mode] : kTransferItems) {
+        const QString kind = transferName(mode);
+        const int started = report_.started[QString::fromLatin1(item)];
+        int ended = 0;
+        for (const auto& [outcome, count] : report_.outcomes)
+            if (outcome.startsWith(kind + QStringLiteral(": ")))
+                ended += count;
+        if (ended != started)
+            report_.missingOutcomes
+                << QStringLiteral("%1: %2 started, %3 outcomes").arg(kind).arg(started).arg(ended);
     }
 }
 
@@ -322,6 +346,7 @@ SoakReport SoakRun::run() {
     if (!ended)
         report_.hangs << QStringLiteral("a transfer still running 5 s after the unit went");
     QTest::qWait(500);
+    checkOutcomes();
     malloc_trim(0);
     report_.rssEndKb = residentKb();
     report_.heapEndKb = heapInUseKb();

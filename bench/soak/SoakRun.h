@@ -20,7 +20,10 @@ struct SoakReport {
     std::map<QString, int> outcomes; // "<transfer>: <result>"
     std::map<QString, int> actions;
     int simulatorStarts = 0;
-    QStringList hangs;     // what was stuck, when, for how long
+    QStringList hangs; // what was stuck, when, for how long
+    // Each kind of transfer whose starts and outcomes differ in number: "<transfer>: <started>
+    // started, <ended> outcomes".
+    QStringList missingOutcomes;
     qint64 rssStartKb = 0; // after the warm-up
     qint64 rssEndKb = 0;
     // What the program's own allocations hold, without the allocator's free pages.
@@ -44,6 +47,7 @@ private:
     void switchFaults();
     void startTransfer();
     void checkLinkProgress();
+    void checkOutcomes();
     void editValue();
     void saveFile();
     void openFile();

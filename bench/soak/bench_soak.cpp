@@ -1,7 +1,8 @@
 // bench_soak [seconds, default 1200] [seed, default 1]: the window on a misbehaving simulated
 // unit for the given time; prints the transfers and their outcomes, hangs, crashes and the
 // resident memory after a warm-up (a tenth of the run, at most a minute) and at the end. Exit
-// status 1 on a hang, a crash or memory grown by 2 MB or more.
+// status 1 on a hang, a crash, a started transfer without an outcome or memory grown by 2 MB or
+// more.
 //
 // The soak runs in a child process, so that a crash is reported rather than ending the report.
 
@@ -38,6 +39,9 @@ int soak(int argc, char* argv[], unsigned seed, int seconds) {
     out << "\noutcomes:\n";
     for (const auto& [outcome, count] : report.outcomes)
         out << QStringLiteral("  %1  %2\n").arg(count, 5).arg(outcome);
+    out << "transfers without an outcome: " << report.missingOutcomes.size() << '\n';
+    for (const QString& missing : report.missingOutcomes)
+        out << "  " << missing << '\n';
     out << "hangs: " << report.hangs.size() << '\n';
     for (const QString& hang : report.hangs)
         out << "  " << hang << '\n';
@@ -55,7 +59,9 @@ int soak(int argc, char* argv[], unsigned seed, int seconds) {
         out << ' ' << sample;
     out << '\n';
     out.flush();
-    return report.hangs.isEmpty() && growth < kGrowthLimitKb ? 0 : 1;
+    return report.hangs.isEmpty() && report.missingOutcomes.isEmpty() && growth < kGrowthLimitKb
+               ? 0
+               : 1;
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
+#include <QStringList>
 
 using namespace varko;
 
@@ -135,9 +136,14 @@ void MapWorkbench::paste() {
     const MapRect rect = ui_.mapCells->selection().rect();
     PasteResult result;
     applyToMap([&](ParamImage& image) { result = pasteGrid(image, *parsed.grid, rect); });
+    // What the paste changed beyond the plain values, as the status bar's one message.
+    QStringList notes;
     if (result.dropped > 0)
-        window_.statusBar()->showMessage(mapText(MapText::Dropped, language).arg(result.dropped),
-                                         kStatusMessageMs);
+        notes << mapText(MapText::Dropped, language).arg(result.dropped);
+    if (result.broughtIntoRange > 0)
+        notes << mapText(MapText::BroughtIntoRange, language).arg(result.broughtIntoRange);
+    if (!notes.isEmpty())
+        window_.statusBar()->showMessage(notes.join(QLatin1Char(' ')), kStatusMessageMs);
 }
 
 void MapWorkbench::setScale(CellScale scale) {

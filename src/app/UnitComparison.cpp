@@ -16,14 +16,23 @@ UnitComparison::UnitComparison(const Document& document, UnitSession& session, S
                                QObject* parent)
     : QObject(parent), document_(document), session_(session), show_(std::move(show)) {}
 
-void UnitComparison::compareWithUnit(int startText, StatusColour colour) {
-    QTimer::singleShot(0, this, [this, startText, colour] {
-        UnitOperation* read = session_.copyRead(startText, colour);
-        // A failed read has said so on the status line.
-        connect(read, &UnitOperation::finished, this,
-                [this](TransferResult, const std::optional<ParamImage>& unitSet) {
-                    if (unitSet)
-                        show_(*unitSet, textIn(kTheUnit, document_.language()));
-                });
+void UnitComparison::compareWithUnit() {
+    startCopyRead(Msg::read, StatusColour::Normal);
+}
+
+void UnitComparison::compareAfterVerifyError() {
+    QTimer::singleShot(0, this, [this] {
+        if (session_.engine().state().transferMode() == TransferMode::Idle)
+            startCopyRead(Msg::verifyError, StatusColour::Red);
     });
+}
+
+void UnitComparison::startCopyRead(int startText, StatusColour colour) {
+    UnitOperation* read = session_.copyRead(startText, colour);
+    // A failed read has said so on the status line.
+    connect(read, &UnitOperation::finished, this,
+            [this](TransferResult, const std::optional<ParamImage>& unitSet) {
+                if (unitSet)
+                    show_(*unitSet, textIn(kTheUnit, document_.language()));
+            });
 }

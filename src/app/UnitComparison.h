@@ -20,12 +20,17 @@ public:
     UnitComparison(const varko::Document& document, varko::UnitSession& session, Show show,
                    QObject* parent);
 
-    // Starts the copy read, with startText in colour on the status line; the view opens when it
-    // ends well. After "Verify error!" that message stays, red, as it came first. The read starts
-    // once the current call has returned, which may be the link's.
-    void compareWithUnit(int startText, varko::StatusColour colour);
+    // Ignition > "Compare with unit": starts the copy read, "Read" on the status line; the view
+    // opens when it ends well.
+    void compareWithUnit();
+    // The same after "Verify error!", from inside the link's call: the read starts once that call
+    // has returned, with the message staying, red, as it came first; unless another transfer has
+    // begun by then (the user's), which goes on without the comparison.
+    void compareAfterVerifyError();
 
 private:
+    void startCopyRead(int startText, varko::StatusColour colour);
+
     const varko::Document& document_;
     varko::UnitSession& session_;
     Show show_;

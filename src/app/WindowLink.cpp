@@ -11,6 +11,7 @@
 #include "ui/MainWindowUi.h"
 #include "ui/MapCellGrid.h"
 #include "ui/MessageBoxes.h"
+#include "ui/Texts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,6 +85,7 @@ void WindowLink::closePort() {
     replay_->stop();
     session_->tickTimer().stop();
     engine().closePort();
+    emit unitGone();
 }
 
 void WindowLink::beginReplay() {
@@ -133,7 +135,7 @@ void WindowLink::connectTransfers() {
     connect(ui_.menu.program, &QAction::triggered, this, &WindowLink::startProgram);
     connect(ui_.menu.openLiveDataLog, &QAction::triggered, replay_, &LiveReplayDriver::open);
     connect(ui_.menu.compareUnit, &QAction::triggered, this,
-            [this] { unitComparison_->compareWithUnit(Msg::read, StatusColour::Normal); });
+            [this] { unitComparison_->compareWithUnit(); });
 }
 
 void WindowLink::startRead() {
@@ -143,7 +145,9 @@ void WindowLink::startRead() {
     connect(read, &UnitOperation::unitSetArrived, this,
             [this](const ParamImage&, const ParamImage& inRange) { showWithUnitTexts(inRange); });
     connect(read, &UnitOperation::finished, this,
-            [this](TransferResult result) { readEnded(result); });
+            [this](TransferResult result, const std::optional<ParamImage>& unitSet) {
+                readEnded(result, unitSet.has_value());
+            });
 }
 
 void WindowLink::startVerify() {
@@ -166,21 +170,22 @@ void WindowLink::program(const ParamImage& image) {
 
 // A unit that refuses reading, or speaks another version, leaves the window's own set, which is
 // shown again in range with the unit's texts.
-void WindowLink::readEnded(TransferResult result) {
+void WindowLink::readEnded(TransferResult result, bool unitSetArrived) {
     if (result == TransferResult::NoReading || result == TransferResult::VersionMismatch)
         showWithUnitTexts();
-    transferEnded(TransferMode::Read, result);
+    transferEnded(TransferMode::Read, result, unitSetArrived);
 }
 
-void WindowLink::transferEnded(TransferMode started, TransferResult result) {
+void WindowLink::transferEnded(TransferMode started, TransferResult result, bool unitSetArrived) {
     // Every transfer that ends well has verified that the unit holds the window's set; a failed
-    // program or verify leaves the unit's set unknown.
+    // program or verify, or a program cut short by another start, leaves the unit's set unknown.
     if (result == TransferResult::Ok)
         document_.unitHolds(document_.image());
-    else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError)
+    else if (result == TransferResult::ProgramError || result == TransferResult::VerifyError ||
+             (result == TransferResult::Abandoned && started == TransferMode::Program))
         document_.unitUnknown();
     if (started == TransferMode::Read) {
-        settleReadImage();
+        settleReadImage(unitSetArrived);
         if (result == TransferResult::Ok)
             backup_->unitSetRead();
     }
@@ -188,7 +193,7 @@ void WindowLink::transferEnded(TransferMode started, TransferResult result) {
         emit transferSucceeded(started);
     // What differs, after the message that something does.
     if (result == TransferResult::VerifyError)
-        unitComparison_->compareWithUnit(Msg::verifyError, StatusColour::Red);
+        unitComparison_->compareAfterVerifyError();
     emit transferFinished(started, result);
 }
 
@@ -211,8 +216,11 @@ void WindowLink::showStatus(const LinkStatus& status) {
     ui_.statusLabel->setVisible(status.statusVisible);
     const bool unitLost = status.connectionVisible && ui_.connectionLabel->isHidden();
     ui_.connectionLabel->setVisible(status.connectionVisible);
-    if (unitLost)
+    if (unitLost) {
         recording_->stop();
+        forgetLiveValues();
+        emit unitGone();
+    }
     if (status.connectionVisible) {
         ui_.versionWarningLabel->hide();
         document_.unitUnknown();
@@ -253,6 +261,15 @@ void WindowLink::showLiveRecord(const LiveRecord& record) {
         ui_.mapCells->showTimes(cellTime_);
 }
 
+// What the unit last sent must not look live once it is gone: the live column and the marks
+// show no data again, as before the first frame, and no saving goes on.
+void WindowLink::forgetLiveValues() {
+    live_ = LiveValues{};
+    engine().setUnitSavingCount(0);
+    column_.showNoData();
+    applyNoDataTexts(&window_, document_.language());
+}
+
 void WindowLink::resetCellTime() {
     cellTime_.reset();
     ui_.mapCells->showTimes(cellTime_);
@@ -284,8 +301,8 @@ void WindowLink::showWithUnitTexts(const std::optional<ParamImage>& unitSet) {
         document_.apply([](ParamImage&) {}, ChangeOrigin::Commit);
 }
 
-void WindowLink::settleReadImage() {
+void WindowLink::settleReadImage(bool unitSetArrived) {
     ParamImage passed = document_.image();
     form_.passThrough(passed);
-    document_.replace(passed, SetOrigin::Read);
+    document_.replace(passed, unitSetArrived ? SetOrigin::ReadEnded : SetOrigin::Read);
 }

@@ -78,17 +78,22 @@ signals:
     void transferFinished(varko::TransferMode started, varko::TransferResult result);
     // The unit's set has been read for the compare view, under the name the view's title gives.
     void unitSetToCompare(const varko::ParamImage& unitSet, const QString& name);
+    // The unit answers no more: the connection was lost, or the window closes.
+    void unitGone();
 
 private:
     void startRead();
     void startVerify();
     void startProgram();
     void program(const varko::ParamImage& image);
-    void readEnded(varko::TransferResult result);
-    void transferEnded(varko::TransferMode started, varko::TransferResult result);
+    void readEnded(varko::TransferResult result, bool unitSetArrived);
+    // unitSetArrived: a read brought the unit's set (also when its verify then failed).
+    void transferEnded(varko::TransferMode started, varko::TransferResult result,
+                       bool unitSetArrived = false);
     void showMessage(const varko::LinkMessage& message);
     void showStatus(const varko::LinkStatus& status);
     void onMonitorFrame(const varko::LinkFrame& frame);
+    void forgetLiveValues();
 
     // Where the live values put the engine on the map.
     varko::OperatingPoint livePoint() const;
@@ -104,8 +109,9 @@ private:
     // The document's set brought into range and shown with the unit's texts as it last sent
     // them; unitSet first replaces it when given.
     void showWithUnitTexts(const std::optional<varko::ParamImage>& unitSet = std::nullopt);
-    // A read's set passes through the controls once, as an opened file does.
-    void settleReadImage();
+    // A read's set passes through the controls once, as an opened file does; the set it brought
+    // is then one undo step.
+    void settleReadImage(bool unitSetArrived);
 
     QMainWindow& window_;
     MainWindowUi& ui_;

@@ -29,29 +29,36 @@ void Document::apply(const Change& change, ChangeOrigin origin) {
     change(image_);
     if (origin != ChangeOrigin::AsIs)
         normalize(image_, settings_);
-    changed(origin == ChangeOrigin::Edit);
+    changed(origin == ChangeOrigin::Edit ? Step::Recorded : Step::None);
 }
 
 void Document::replace(const ParamImage& image, SetOrigin origin) {
     image_ = image;
-    if (origin != SetOrigin::Read)
+    const bool fromUnit = origin == SetOrigin::Read || origin == SetOrigin::ReadEnded;
+    if (!fromUnit)
         normalize(image_, settings_);
     if (origin == SetOrigin::New)
         setFile(QString());
-    changed(origin != SetOrigin::Read);
+    changed(origin == SetOrigin::Read        ? Step::None
+            : origin == SetOrigin::ReadEnded ? Step::UnitSet
+                                             : Step::Recorded);
 }
 
 void Document::startWith(const ParamImage& image) {
     image_ = image;
     normalize(image_, settings_);
-    changed(false);
+    changed(Step::None);
 }
 
-void Document::changed(bool recorded) {
+void Document::changed(Step step) {
     emit imageChanged();
     emit knownSetsChanged();
-    if (recorded)
+    if (step == Step::Recorded) {
         record();
+    } else if (step == Step::UnitSet) {
+        ring_.pushUnitSet(image_, page_);
+        emit undoStateChanged();
+    }
 }
 
 void Document::record() {

@@ -30,7 +30,10 @@ enum class SetOrigin {
     New,     // the model's defaults: one undo step, no longer the file's
     Open,    // a file: one undo step; the caller names the file with setFile
     History, // a kept copy: one undo step; the file stays the window's
-    Read,    // the unit's set as read and normalized: no undo step of its own
+    Read,    // the unit's set as read and normalized, while its verify runs: no undo step yet
+    // The set a read brought, once the read has ended: one undo step, never programmed (the unit
+    // holds it), and the next step is programmed only when it changes the set.
+    ReadEnded,
 };
 
 class Document final : public QObject {
@@ -95,7 +98,9 @@ signals:
     void programRequested();
 
 private:
-    void changed(bool recorded);
+    // How a change of the image is recorded for undo.
+    enum class Step { None, Recorded, UnitSet };
+    void changed(Step step);
     void record();
     void restore(const UndoSnapshot& snapshot);
 

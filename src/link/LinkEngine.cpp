@@ -134,8 +134,6 @@ void LinkEngine::tick() {
 
 void LinkEngine::paceTransfer() {
     const TransferMode mode = state_.transferMode();
-    if (mode == TransferMode::Read)
-        state_.programmedOk = false;
     if (++state_.ticksSinceSend < LinkLimits::resendTicks)
         return;
     state_.ticksSinceSend = 0;
@@ -162,7 +160,7 @@ void LinkEngine::paceIdle() {
         state_.ticksSinceSend = 0;
         sendIdleFrame();
     }
-    if (state_.unitSavingCount > 0) {
+    if (state_.unitSavingCount > 0 && state_.savingShown) {
         showStatus(localizedText(Msg::saving), StatusColour::Normal);
         // A count above the scale would give a negative share: the gauge then stands at 0.
         const int share =
@@ -263,6 +261,10 @@ void LinkEngine::setGauge(int position, int maximum) {
 }
 
 void LinkEngine::beginTransfer(TransferStep first, int startText, StatusColour colour) {
+    // The transfer begun owns the status line: neither an earlier program's OK nor the saving
+    // that program began may replace its result.
+    state_.programmedOk = false;
+    state_.savingShown = transferModeOf(first) == TransferMode::Program;
     state_.step = first;
     state_.copyRead = false;
     unitSetArrived_ = false;
@@ -291,7 +293,6 @@ void LinkEngine::startVerify(const ParamImage& image) {
 
 void LinkEngine::startProgram(const ParamImage& image) {
     image_ = image;
-    state_.programmedOk = false;
     beginTransfer(TransferStep::ProgramBlock0, Msg::programDevice);
 }
 

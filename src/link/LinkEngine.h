@@ -42,6 +42,9 @@ struct LinkState {
     std::uint8_t statusTicks = 0;
     bool programmedOk = false;
     std::uint16_t unitSavingCount = 0;
+    // The unit's saving countdown shows on the status line while idle, unless a transfer other
+    // than a program has begun since (its result stays).
+    bool savingShown = true;
     bool printing = false;
     std::uint8_t silentTicks = LinkLimits::silentLimit; // starts in the no-connection state
     std::uint8_t reconnectTicks = 0;

@@ -23,7 +23,16 @@ struct LinkMessage {
     QString text;
 };
 
-enum class TransferResult { Ok, ProgramError, VerifyError, ReadError, NoReading, VersionMismatch };
+enum class TransferResult {
+    Ok,
+    ProgramError,
+    VerifyError,
+    ReadError,
+    NoReading,
+    VersionMismatch,
+    Abandoned, // another start took its place before it ended (an operation's end, never the
+               // engine's)
+};
 
 class LinkOwner {
 public:

@@ -21,6 +21,11 @@ void UnitOperation::end() {
     deleteLater();
 }
 
+void UnitOperation::abandon() {
+    end();
+    emit finished(TransferResult::Abandoned, arrived_);
+}
+
 void UnitOperation::reportProgress(int position, int maximum) {
     if (position == position_ && maximum == maximum_)
         return;

@@ -2,8 +2,10 @@
 // One action on the unit as UnitSession runs it, from its start to its end: a read, a copy read,
 // a program or a verify (BackupThenProgram puts a backup before a program). Its signals come
 // from inside the link's tick, so a slot returns promptly and starts no other operation before
-// the signal has returned (it queues the start). Once it has ended, or another start has replaced
-// it (which ends it without a signal), it deletes itself when the event loop next runs.
+// the signal has returned (it queues the start). Every operation ends with finished, also when
+// another start replaces it (Abandoned, told from inside that start), unless a backup before a
+// program fails (BackupThenProgram). Once it has ended it deletes itself when the event loop next
+// runs.
 
 #include "link/LinkOwner.h"
 #include "model/ParamImage.h"
@@ -31,8 +33,9 @@ signals:
     // A read's two blocks have arrived: the unit's set as it sent them, and brought into range,
     // which is the set the read's verify compares.
     void unitSetArrived(const varko::ParamImage& asSent, const varko::ParamImage& inRange);
-    // The transfer has ended, well or not. unitSet is what a read brought, in range (also when
-    // its verify then failed), or what a copy read brought, exactly as sent; nothing otherwise.
+    // The transfer has ended, well or not, or was abandoned. unitSet is what a read brought, in
+    // range (also when its verify then failed or was abandoned), or what a copy read brought,
+    // exactly as sent; nothing otherwise.
     void finished(varko::TransferResult result, const std::optional<varko::ParamImage>& unitSet);
 
 protected:
@@ -49,9 +52,12 @@ protected:
 private:
     friend class UnitSession;
     void reportProgress(int position, int maximum);
+    // Another start has taken this operation's place.
+    void abandon();
 
     int position_ = -1;
     int maximum_ = -1;
+    std::optional<ParamImage> arrived_; // a read's set, once both blocks came
 };
 
 } // namespace varko

@@ -4,6 +4,8 @@
 #include "link/TickTimer.h"
 #include "model/Messages.h"
 
+#include <utility>
+
 namespace varko {
 
 UnitSession::UnitSession(WindowSettings& settings, std::unique_ptr<SerialPort> port,
@@ -18,42 +20,36 @@ void UnitSession::tick() {
     emit tickEnded();
 }
 
-template <typename Operation> Operation* UnitSession::run(Operation* operation) {
-    if (running_)
-        running_->end();
-    running_ = operation;
+template <typename Operation, typename Start>
+Operation* UnitSession::run(Operation* operation, const Start& start) {
+    UnitOperation* replaced = std::exchange(running_, operation);
+    start();
+    // Told once the new transfer has begun: whoever hears it finds the link as it now is.
+    if (replaced)
+        replaced->abandon();
     return operation;
 }
 
 UnitOperation* UnitSession::read() {
-    UnitOperation* operation = run(new UnitOperation(*this));
-    engine_.startRead();
-    return operation;
+    return run(new UnitOperation(*this), [this] { engine_.startRead(); });
 }
 
 UnitOperation* UnitSession::copyRead(int startText, StatusColour colour) {
-    UnitOperation* operation = run(new UnitOperation(*this));
-    engine_.startCopyRead(startText, colour);
-    return operation;
+    return run(new UnitOperation(*this), [&] { engine_.startCopyRead(startText, colour); });
 }
 
 UnitOperation* UnitSession::program(const ParamImage& image) {
-    UnitOperation* operation = run(new UnitOperation(*this));
-    engine_.startProgram(image);
-    return operation;
+    return run(new UnitOperation(*this), [&] { engine_.startProgram(image); });
 }
 
 UnitOperation* UnitSession::verify(const ParamImage& image) {
-    UnitOperation* operation = run(new UnitOperation(*this));
-    engine_.startVerify(image);
-    return operation;
+    return run(new UnitOperation(*this), [&] { engine_.startVerify(image); });
 }
 
 BackupThenProgram* UnitSession::backupThenProgram(const ParamImage& image,
                                                   const QString& openFile) {
-    BackupThenProgram* operation = run(new BackupThenProgram(*this, image, openFile));
-    engine_.startCopyRead(Msg::backupRead);
-    return operation;
+    return run(new BackupThenProgram(*this, image, openFile),
+               [this] { engine_.startCopyRead(Msg::backupRead); });
 }
 
 UnitIdentity UnitSession::unitIdentity() const {
@@ -87,12 +83,18 @@ void UnitSession::unitAnswered() {
 }
 
 void UnitSession::unitSetArrived(const ParamImage& asSent, const ParamImage& inRange) {
-    if (running_)
-        emit running_->unitSetArrived(asSent, inRange);
+    if (!running_)
+        return;
+    running_->arrived_ = inRange;
+    emit running_->unitSetArrived(asSent, inRange);
 }
 
-void UnitSession::transferEnded(TransferMode, TransferResult result,
+void UnitSession::transferEnded(TransferMode started, TransferResult result,
                                 const std::optional<ParamImage>& unitSet) {
+    // A program may have stored, and the unit counts its stores: the count before is no longer
+    // the unit's, and the next live data gives the one after.
+    if (started == TransferMode::Program)
+        programCount_ = -1;
     if (!running_)
         return;
     // The gauge's last step is published only after the end; the operation hears it before.

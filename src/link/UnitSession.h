@@ -2,8 +2,8 @@
 // The unit as the window and the command line act on it: owns the link engine and the timer that
 // ticks it, starts every action on the unit as an operation and passes on, as signals, what the
 // link has to show. The caller hands over the image to send; the session never reaches back for
-// it. One operation runs at a time: a start replaces the running one, which ends without a
-// signal, as the transfer it started does.
+// it. One operation runs at a time: a start replaces the running one, whose transfer goes without
+// a word from the link, and which ends with finished(Abandoned) once the new one has begun.
 
 #include "link/BackupThenProgram.h"
 #include "link/LinkEngine.h"
@@ -35,7 +35,8 @@ public:
     void tick();
 
     // Each starts its transfer at once and returns the operation, a child of the session. Never
-    // from inside a slot of a signal the link sends during a tick (queue the start instead).
+    // from inside a slot of a signal the link sends during a tick (queue the start instead), nor
+    // of the finished(Abandoned) that a start sends.
     UnitOperation* read();
     // startText (a message number) shows on the status line in colour while it runs.
     UnitOperation* copyRead(int startText, StatusColour colour = StatusColour::Normal);
@@ -45,7 +46,8 @@ public:
     BackupThenProgram* backupThenProgram(const ParamImage& image, const QString& openFile);
 
     // The unit as the history names it: its firmware name and date as the unit last sent them,
-    // the programming count as its live data last gave it.
+    // the programming count as its live data last gave it (not known from the end of a program
+    // until the next live data).
     UnitIdentity unitIdentity() const;
 
 signals:
@@ -69,14 +71,16 @@ private:
     void transferEnded(TransferMode started, TransferResult result,
                        const std::optional<ParamImage>& unitSet) override;
 
-    // The operation that runs from now on; the one it replaces goes without a signal.
-    template <typename Operation> Operation* run(Operation* operation);
+    // The operation that runs from now on, its transfer begun by start; the one it replaces
+    // ends as abandoned.
+    template <typename Operation, typename Start>
+    Operation* run(Operation* operation, const Start& start);
     void reportProgress();
 
     LinkEngine engine_;
     QTimer* timer_;
     UnitOperation* running_ = nullptr;
-    int programCount_ = -1; // from the last live data; -1 while none came
+    int programCount_ = -1; // from the last live data; -1 while none came since a program
 };
 
 } // namespace varko

@@ -10,14 +10,16 @@
 namespace varko {
 namespace {
 
-std::optional<int> degreesIn(QString field) {
+std::optional<PastedValue> degreesIn(QString field) {
     field = field.trimmed();
     field.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double value = field.toDouble(&ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
-    return int(std::clamp(std::round(value), 0.0, double(kAdvanceMax)));
+    const double whole = std::round(value);
+    const double inRange = std::clamp(whole, 0.0, double(kAdvanceMax));
+    return PastedValue{int(inRange), inRange != whole};
 }
 
 } // namespace
@@ -48,9 +50,9 @@ ParsedPaste parsePastedText(const QString& text) {
         // A spreadsheet may end every line with a tab.
         if (fields.size() > 1 && fields.last().trimmed().isEmpty())
             fields.removeLast();
-        std::vector<int> row;
+        std::vector<PastedValue> row;
         for (qsizetype f = 0; f < fields.size(); ++f) {
-            const std::optional<int> value = degreesIn(fields[f]);
+            const std::optional<PastedValue> value = degreesIn(fields[f]);
             if (!value)
                 return {std::nullopt, {int(l + 1), int(f + 1)}};
             row.push_back(*value);
@@ -74,8 +76,11 @@ PasteResult pasteGrid(ParamImage& image, const PastedGrid& grid, const MapRect& 
                 continue;
             }
             std::uint8_t& cell = image.advance(row, column);
-            const auto value = static_cast<std::uint8_t>(grid.rows[r][c]);
+            const PastedValue& pasted = grid.rows[r][c];
+            const auto value = static_cast<std::uint8_t>(pasted.degrees);
             ++result.written;
+            if (pasted.broughtIntoRange)
+                ++result.broughtIntoRange;
             if (cell != value) {
                 cell = value;
                 ++result.changed;

@@ -14,8 +14,15 @@ namespace varko {
 // The cells of rect, each line ended by a line feed.
 QString mapCellsText(const ParamImage& image, const MapRect& rect);
 
+// A pasted number in whole degrees, brought into 0..60 when it lay outside.
+struct PastedValue {
+    int degrees = 0;
+    bool broughtIntoRange = false;
+    bool operator==(const PastedValue&) const = default;
+};
+
 struct PastedGrid {
-    std::vector<std::vector<int>> rows; // whole degrees, already within 0..60
+    std::vector<std::vector<PastedValue>> rows;
 };
 
 struct PasteRefusal {
@@ -33,9 +40,10 @@ struct ParsedPaste {
 ParsedPaste parsePastedText(const QString& text);
 
 struct PasteResult {
-    int written = 0; // cells the paste covered
-    int changed = 0; // of those, cells whose value changed
-    int dropped = 0; // pasted values that did not fit
+    int written = 0;          // cells the paste covered
+    int changed = 0;          // of those, cells whose value changed
+    int dropped = 0;          // pasted values that did not fit
+    int broughtIntoRange = 0; // written values that lay outside 0..60
 };
 
 // Writes the grid with its first value at the target's top-left cell. A single-cell target

@@ -18,19 +18,28 @@ void UndoRing::init(const ParamImage& image, std::uint8_t page) {
     ring[current] = {image, page};
 }
 
+bool UndoRing::record(const ParamImage& image, std::uint8_t page) {
+    if (image == ring[current].image)
+        return false;
+    current = nextSlot(current);
+    newest = current; // whatever redo could have reached is gone
+    if (oldest == current)
+        oldest = nextSlot(oldest); // the ring is full: drop the oldest snapshot
+    ring[current] = {image, page};
+    return true;
+}
+
 bool UndoRing::push(const ParamImage& image, std::uint8_t page, bool programAfterChange) {
-    const bool changed = image != ring[current].image;
-    if (changed) {
-        current = nextSlot(current);
-        newest = current; // whatever redo could have reached is gone
-        if (oldest == current)
-            oldest = nextSlot(oldest); // the ring is full: drop the oldest snapshot
-        ring[current] = {image, page};
-    }
+    const bool changed = record(image, page);
     // Once armed, every push while the box stays ticked programs, changed or not.
     const bool program = programAfterChange && (changed || autoProgramArmed);
     autoProgramArmed = programAfterChange;
     return program;
+}
+
+void UndoRing::pushUnitSet(const ParamImage& image, std::uint8_t page) {
+    record(image, page);
+    autoProgramArmed = false;
 }
 
 const UndoSnapshot* UndoRing::undo() {

@@ -23,6 +23,9 @@ public:
     // Records the image when it differs from the current snapshot. Returns whether the caller
     // must start a program transfer under the program-after-change rule.
     bool push(const ParamImage& image, std::uint8_t page, bool programAfterChange);
+    // Records a set the unit holds (one it sent): never programmed, and nothing is owed to the
+    // unit afterwards, so the next push programs only when it changes the set.
+    void pushUnitSet(const ParamImage& image, std::uint8_t page);
 
     // Move one step; nullptr when there is nothing to move to.
     const UndoSnapshot* undo();
@@ -32,6 +35,9 @@ public:
     bool canRedo() const { return current != newest; }
 
 private:
+    // Records the image when it differs from the current snapshot; whether it did.
+    bool record(const ParamImage& image, std::uint8_t page);
+
     std::array<UndoSnapshot, kSlots> ring{};
     std::uint16_t oldest = 0;
     std::uint16_t current = 0;

@@ -27,18 +27,24 @@ struct LabelPlace {
     int y;
     int pixels;
     bool bold;
-    const char* fixedText; // texts of the language table are set when the texts are applied
 };
 
 constexpr LabelPlace kLabels[] = {
-    {"LabelRpm", 54, 19, true, "RPM = ---"},         {"LabelTpsMon", 119, 19, true, "TP= --- [%]"},
-    {"LabelAdvance1", 170, 16, true, nullptr},       {"LabelAdvance2", 195, 16, true, nullptr},
-    {"LabelAdvance3", 221, 16, true, nullptr},       {"LabelAdvance4", 246, 16, true, nullptr},
-    {"LabelMonSnimac1", 272, 16, false, nullptr},    {"LabelMonSnimac2", 297, 16, false, nullptr},
-    {"LabelNapeti", 323, 19, true, "U = --- [V]"},   {"LabelPriveraPoz", 349, 16, false, nullptr},
-    {"LabelPriveraMer", 374, 16, false, nullptr},    {"LabelBlocking1", 400, 16, false, nullptr},
-    {"LabelMonPilotLight", 425, 16, false, nullptr}, {"LabelClutchMon", 451, 16, false, nullptr},
-    {"LabelKillSwitch", 476, 16, false, nullptr},
+    {"LabelRpm", 54, 19, true},
+    {"LabelTpsMon", 119, 19, true},
+    {"LabelAdvance1", 170, 16, true},
+    {"LabelAdvance2", 195, 16, true},
+    {"LabelAdvance3", 221, 16, true},
+    {"LabelAdvance4", 246, 16, true},
+    {"LabelMonSnimac1", 272, 16, false},
+    {"LabelMonSnimac2", 297, 16, false},
+    {"LabelNapeti", 323, 19, true},
+    {"LabelPriveraPoz", 349, 16, false},
+    {"LabelPriveraMer", 374, 16, false},
+    {"LabelBlocking1", 400, 16, false},
+    {"LabelMonPilotLight", 425, 16, false},
+    {"LabelClutchMon", 451, 16, false},
+    {"LabelKillSwitch", 476, 16, false},
 };
 
 QColor colourOf(LiveColour colour) {
@@ -144,8 +150,6 @@ void LiveColumn::build(QWidget* client) {
         auto* label = placeWidget<QLabel>(client, place.name, kColumnX, place.y, kColumnWidth,
                                           place.pixels + 6);
         setPixelFont(label, place.pixels, place.bold);
-        if (place.fixedText != nullptr)
-            label->setText(QString::fromLatin1(place.fixedText));
     }
     numberedLabel(client, kAdvancePattern, 1)->hide();
     placeGauge(client, kRpmGauge, 85, "QProgressBar::chunk { background-color: fuchsia; }");
@@ -184,6 +188,7 @@ LiveColumn::LiveColumn(const MainWindowUi& ui) {
         tpsRow_[i] = ui.throttleLabels[i];
     }
     mapCells_ = ui.mapCells;
+    showNoData();
 }
 
 void LiveColumn::show(const LiveDisplay& d) {
@@ -214,6 +219,27 @@ void LiveColumn::show(const LiveDisplay& d) {
         setLabel(c_.input[i], d.input[i]);
     setLabel(c_.clutch, d.clutch);
     setLabel(c_.killSwitch, d.killSwitch);
+}
+
+void LiveColumn::showNoData() {
+    setText(c_.rpm, QStringLiteral("RPM = ---"));
+    setText(c_.tps, QStringLiteral("TP= --- [%]"));
+    setText(c_.supplyVoltage, QStringLiteral("U = --- [V]"));
+    for (int j = 0; j < 8; ++j)
+        setText(c_.test[j], QStringLiteral("Test%1 = ---").arg(j + 1));
+    setGauge(c_.rpmGauge, 0);
+    setGauge(c_.tpsGauge, 0);
+    setShown(c_.version, false);
+    setShown(c_.dataError, false);
+    for (QLabel* label : {c_.rpm, c_.tps, c_.supplyVoltage, c_.blocking, c_.pilotLight,
+                          c_.servoDesired, c_.servoMeasured, c_.clutch, c_.killSwitch})
+        setLabelColour(label, LiveColour::Normal);
+    for (QLabel* label : c_.advance)
+        setLabelColour(label, LiveColour::Normal);
+    for (int i = 0; i < 2; ++i) {
+        setLabelColour(c_.pickups[i], LiveColour::Normal);
+        setLabelColour(c_.input[i], LiveColour::Normal);
+    }
 }
 
 void LiveColumn::mark(const OperatingMarks& marks) {

@@ -23,13 +23,16 @@ public:
     static void build(QWidget* client);
 
     // Finds the live controls of the built window by name, and the 140 marked controls in its
-    // control tables.
+    // control tables; they show no data.
     explicit LiveColumn(const MainWindowUi& ui);
 
     // Every name by which the column finds a live control.
     static QStringList controlNames();
 
     void show(const varko::LiveDisplay& display);
+    // As before the first frame: no colours, gauges at 0, no warnings from the unit, and the
+    // no-data texts that no language changes (applyNoDataTexts writes the others).
+    void showNoData();
     void mark(const varko::OperatingMarks& marks);
 
 private:

@@ -302,9 +302,10 @@ constexpr varko::TextRow kMapTexts[] = {
     {"%1 of %2 cells change", "%1 von %2 Zellen ändern sich", "%1 cellules sur %2 changent", "Změní se %1 z %2 buněk"}, // ours
     {"The clipboard holds no map cells: line %1, field %2 is not a number. Nothing was changed.", "Die Zwischenablage enthält keine Kennfeldzellen: Zeile %1, Feld %2 ist keine Zahl. Nichts wurde geändert.", "Le presse-papiers ne contient pas de cellules: ligne %1, champ %2 n´est pas un nombre. Rien n´a changé.", "Schránka neobsahuje buňky mapy: řádek %1, pole %2 není číslo. Nic se nezměnilo."}, // ours
     {"%1 pasted values did not fit the selection and were left out.", "%1 eingefügte Werte passten nicht in die Auswahl und wurden weggelassen.", "%1 valeurs collées ne tenaient pas dans la sélection et ont été omises.", "%1 vložených hodnot se nevešlo do výběru a bylo vynecháno."}, // ours
+    {"%1 pasted values lay outside 0..60 and were set to the nearer limit.", "%1 eingefügte Werte lagen außerhalb 0..60 und wurden auf die nähere Grenze gesetzt.", "%1 valeurs collées étaient hors de 0..60 et ont été ramenées à la limite la plus proche.", "%1 vložených hodnot leželo mimo 0..60 a bylo nastaveno na bližší mez."}, // ours
 };
 // clang-format on
-static_assert(std::size(kMapTexts) == std::size_t(MapText::Dropped) + 1);
+static_assert(std::size(kMapTexts) == std::size_t(MapText::BroughtIntoRange) + 1);
 
 // The about box is a window of its own; only its caption follows the language.
 constexpr const char* kAboutBoxCaptions[kLanguageCount] = {"About VARKO", "Über Programm VARKO",
@@ -351,8 +352,7 @@ void setRadioItems(QObject* target, const QString& lines) {
     }
 }
 
-void applyRow(QMainWindow* window, const TableRow& row, const QString& name, const QString& text,
-              bool noConnection) {
+void applyRow(QMainWindow* window, const TableRow& row, const QString& name, const QString& text) {
     QObject* target = namedControl(window, name);
     if (target == nullptr)
         return;
@@ -373,9 +373,7 @@ void applyRow(QMainWindow* window, const TableRow& row, const QString& name, con
         setRadioItems(target, text);
         break;
     case LiveCaption:
-        if (noConnection) {
-            setCaption(target, text);
-        }
+        setCaption(target, text);
         break;
     }
 }
@@ -393,22 +391,37 @@ template <typename Apply> void forEachRowControl(const TableRow& row, Apply appl
     }
 }
 
-} // namespace
-
-void applyTexts(QMainWindow* window, Language language) {
-    const auto* connectionLabel = namedControl<QWidget>(window, "LabelSpojeni");
-    const bool noConnection = connectionLabel != nullptr && !connectionLabel->isHidden();
+// Applies the rows wanted(row) picks, in the table's order.
+template <typename Wanted>
+void applyRows(QMainWindow* window, Language language, const Wanted& wanted) {
     for (const TableRow& row : kTextTable) {
+        if (!wanted(row))
+            continue;
         const QString text = rowText(row, language);
         const QString suffix = QString::fromLatin1(row.suffix);
         forEachRowControl(row, [&](const QString& name, const QString& number) {
-            applyRow(window, row, name, text + QString(suffix).replace("%1", number), noConnection);
+            applyRow(window, row, name, text + QString(suffix).replace("%1", number));
         });
     }
+}
+
+} // namespace
+
+void applyTexts(QMainWindow* window, Language language) {
+    // While the unit answers, the live labels show its values, not their no-data texts.
+    const auto* connectionLabel = namedControl<QWidget>(window, "LabelSpojeni");
+    const bool noConnection = connectionLabel != nullptr && !connectionLabel->isHidden();
+    applyRows(window, language, [noConnection](const TableRow& row) {
+        return noConnection || row.target != LiveCaption;
+    });
     if (auto* plot = window->findChild<LivePlot*>())
         plot->setLanguage(language);
     if (auto* chart = window->findChild<AdvanceCurveChart*>())
         chart->setLanguage(language);
+}
+
+void applyNoDataTexts(QMainWindow* window, Language language) {
+    applyRows(window, language, [](const TableRow& row) { return row.target == LiveCaption; });
 }
 
 QString aboutBoxCaption(Language language) {

@@ -15,6 +15,8 @@ class QObject;
 // answers, the no-data texts of the live labels. A language out of range reads as English. The
 // language menu's check mark is the window's own (its typed menu items).
 void applyTexts(QMainWindow* window, varko::Language language);
+// Only the no-data texts of the live labels that follow the language (the unit is gone).
+void applyNoDataTexts(QMainWindow* window, varko::Language language);
 
 // A hint "short|long" (or one text for both): the long part is the status bar text shown while
 // the pointer is over the control or the menu item is highlighted; the short part becomes the
@@ -82,9 +84,10 @@ enum class MapText {
     AddPrompt,
     ScalePrompt,
     SmoothPrompt,
-    Preview,    // %1 cells of %2 change
-    NotNumbers, // %1 line, %2 field
-    Dropped,    // %1 values
+    Preview,          // %1 cells of %2 change
+    NotNumbers,       // %1 line, %2 field
+    Dropped,          // %1 values
+    BroughtIntoRange, // %1 values
 };
 // A text of the map's cells, its bulk edits or its paste; a language out of range reads as English.
 QString mapText(MapText text, varko::Language language);

@@ -237,7 +237,6 @@ void buildFileArea(QWidget* client, MainWindowUi& ui) {
         auto* label =
             placeWidget<QLabel>(client, QString("LabelTest%1").arg(t + 1),
                                 kLiveColumnX + (t / 4) * 135, 598 + (t % 4) * 25, 118, 18);
-        label->setText(QString("Test%1 = ---").arg(t + 1));
         setPixelFont(label, 13, true);
         label->hide();
         ui.testLabels[t] = label;

@@ -317,6 +317,22 @@ void TestMapWorkbenchWindow::copyAndPaste() {
     QVERIFY(f.window->statusBar()->currentMessage().startsWith("5 "));
     f.trigger(Control::undoItem);
     QCOMPARE(f.window.document().image(), before);
+
+    // Values outside 0..60 are brought to its ends, and the status bar says how many.
+    QGuiApplication::clipboard()->setText("-5\t61\n1e300\t7\n");
+    select(f, rectAt(0, 0, 1, 1));
+    f.trigger(Control::mapPasteItem);
+    QCOMPARE(int(f.window.document().image().advance(0, 0)), 0);
+    QCOMPARE(int(f.window.document().image().advance(1, 0)), 60);
+    QCOMPARE(f.window->statusBar()->currentMessage(),
+             "3 pasted values lay outside 0..60 and were set to the nearer limit.");
+    // Left out and brought into range, both in one message.
+    QGuiApplication::clipboard()->setText("70\t1\t2\n");
+    select(f, rectAt(5, 5, 1, 2));
+    f.trigger(Control::mapPasteItem);
+    QCOMPARE(f.window->statusBar()->currentMessage(),
+             "1 pasted values did not fit the selection and were left out. 1 pasted values lay "
+             "outside 0..60 and were set to the nearer limit.");
 }
 
 void TestMapWorkbenchWindow::pasteRefusesWords() {

@@ -1,12 +1,14 @@
 // The status bar's file field: "Saved" exactly while saving would write what the file holds, from
 // Open, Save and, at start, the last file; in the window's language. A file that lacks values,
-// or holds values the window would save otherwise, is not saved.
+// or holds values the window would save otherwise, is not saved. Its unit field where no unit
+// answers.
 
 #include "Controls.h"
 #include "FlowsFixture.h"
 #include "PresetImage.h"
 #include "TestFiles.h"
 #include "app/ProgramWindow.h"
+#include "app/WindowLink.h"
 #include "storage/ParamFile.h"
 
 #include <QTemporaryDir>
@@ -22,6 +24,7 @@ private slots:
     void lastFileAtStart_data();
     void lastFileAtStart();
     void unitFieldWithoutUnit();
+    void programCutShortLeavesTheUnitUnknown();
 };
 
 namespace {
@@ -138,6 +141,27 @@ void TestSaveAndUnitFields::lastFileAtStart() {
 void TestSaveAndUnitFields::unitFieldWithoutUnit() {
     WindowFixture window;
     QCOMPARE(field(window, Control::inUnitField), "Not in unit");
+}
+
+// A program that another start cuts short may have stored part of the set: it ends as abandoned,
+// and what the unit holds is no longer known.
+void TestSaveAndUnitFields::programCutShortLeavesTheUnitUnknown() {
+    FlowsFixture f;
+    f.programWithoutBackup();
+    f.window.document().unitHolds(f.window.document().image());
+    QCOMPARE(field(f.window, Control::inUnitField), "In unit");
+    std::vector<std::pair<varko::TransferMode, varko::TransferResult>> outcomes;
+    QObject::connect(&f.window.link(), &WindowLink::transferFinished, &f.window.link(),
+                     [&](varko::TransferMode started, varko::TransferResult result) {
+                         outcomes.emplace_back(started, result);
+                     });
+    f.trigger(Control::programItem);
+    f.trigger(Control::verifyItem);
+    QCOMPARE(outcomes.size(), std::size_t(1));
+    QCOMPARE(outcomes[0],
+             std::pair(varko::TransferMode::Program, varko::TransferResult::Abandoned));
+    QCOMPARE(f.window.link().engine().state().transferMode(), varko::TransferMode::Verify);
+    QCOMPARE(field(f.window, Control::inUnitField), "Not in unit");
 }
 
 QTEST_MAIN(TestSaveAndUnitFields)

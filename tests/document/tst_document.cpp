@@ -44,6 +44,7 @@ private slots:
     void setOrigins_data();
     void setOrigins();
     void programAfterChangeArmsOnTheFirstRecordedStep();
+    void readSetIsAStepThatProgramsNothing();
     void undoRestoresThePageAndProgramsWhenAsked();
     void savedAndInUnit();
     void fileThatLacksBytesHoldsNoSavedSet();
@@ -87,6 +88,7 @@ void TestDocument::setOrigins_data() {
     QTest::newRow("open") << SetOrigin::Open << true << true << true;
     QTest::newRow("history") << SetOrigin::History << true << true << true;
     QTest::newRow("read") << SetOrigin::Read << false << false << true;
+    QTest::newRow("read ended") << SetOrigin::ReadEnded << false << true << true;
 }
 
 void TestDocument::setOrigins() {
@@ -122,6 +124,34 @@ void TestDocument::programAfterChangeArmsOnTheFirstRecordedStep() {
     document->setProgramAfterChange(false);
     document->apply(overCap, ChangeOrigin::Edit);
     QCOMPARE(programs.count(), 1);
+}
+
+// The set a read brought is one step back from the next edit, and the unit, which holds it, is
+// owed nothing: neither the read nor the next unchanged step programs, even once armed.
+void TestDocument::readSetIsAStepThatProgramsNothing() {
+    const auto document = startedDocument();
+    document->setProgramAfterChange(true);
+    QSignalSpy programs(document.get(), &Document::programRequested);
+    document->apply(overCap, ChangeOrigin::Edit); // armed from here on
+    QCOMPARE(programs.count(), 1);
+    const ParamImage beforeRead = document->image();
+
+    document->setPage(3);
+    const ParamImage read = presetImage(BikeCode::hondaVfr750);
+    document->replace(read, SetOrigin::ReadEnded);
+    QCOMPARE(programs.count(), 1);
+    document->apply([](ParamImage&) {}, ChangeOrigin::Edit);
+    QCOMPARE(programs.count(), 1);
+
+    document->setPage(1);
+    document->apply([](ParamImage& image) { image.limiter() = 99; }, ChangeOrigin::Edit);
+    QCOMPARE(programs.count(), 2);
+    document->undo();
+    QCOMPARE(document->image(), read);
+    QCOMPARE(document->page(), 3);
+    QCOMPARE(programs.count(), 3); // an undo programs what it restores, as ever
+    document->undo();
+    QCOMPARE(document->image(), beforeRead);
 }
 
 void TestDocument::undoRestoresThePageAndProgramsWhenAsked() {

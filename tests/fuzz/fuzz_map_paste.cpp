@@ -1,6 +1,7 @@
 // Any text pasted into the advance map: no crash; a refused text names a place in it and changes
 // nothing; a taken one holds whole degrees within 0..60, and pasting it writes only cells of
-// the map inside the target, every value either written or counted as dropped.
+// the map inside the target, every value either written or counted as dropped, and counts only
+// written values as brought into range.
 //
 // Input: the target's corner and size (4 bytes), then the pasted text as UTF-8.
 
@@ -24,9 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     int values = 0;
-    for (const std::vector<int>& row : parsed.grid->rows) {
-        for (const int value : row)
-            FUZZ_REQUIRE(value >= 0 && value <= 60);
+    for (const std::vector<PastedValue>& row : parsed.grid->rows) {
+        for (const PastedValue& value : row)
+            FUZZ_REQUIRE(value.degrees >= 0 && value.degrees <= 60);
         values += int(row.size());
     }
 
@@ -37,6 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PasteResult result = pasteGrid(image, *parsed.grid, target);
     FUZZ_REQUIRE(result.written + result.dropped == values);
     FUZZ_REQUIRE(result.changed <= result.written);
+    FUZZ_REQUIRE(result.broughtIntoRange <= result.written);
     // A single cell takes what fits in the map from there; a larger target only what is inside.
     const bool toMapEdge = target.cells() == 1;
     const MapRect reach = toMapEdge ? MapRect{target.top, target.left, 9, 9} : target;

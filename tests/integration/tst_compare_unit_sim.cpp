@@ -5,10 +5,13 @@
 #include "Controls.h"
 #include "SimulatorProcess.h"
 #include "WindowFixture.h"
+#include "app/WindowLink.h"
 #include "ui/CompareView.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QThread>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -74,6 +77,49 @@ private slots:
             QVERIFY(window->grab().save(dir + "/compare-" + menuItem + "-window.png"));
             QVERIFY(view(window)->grab().save(dir + "/compare-" + menuItem + ".png"));
         }
+        QVERIFY(simulator.stop());
+    }
+
+    // A program started after "Verify error!", before the compare that follows it has begun (as
+    // a click or a timer that waited in the same pass of the event loop), runs to its end: the
+    // compare, which would have taken its place, gives way.
+    void programStartedBeforeTheCompareRunsToItsEnd() {
+        WindowFixture window;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--seed", "8", "--log-requests"}));
+        window.find<QAction>(Control::backupBeforeProgrammingItem)->setChecked(false);
+        window.find<QAction>(Control::portItem(kSimulatorPort))->trigger();
+        QVERIFY(QTest::qWaitFor([&] { return !window.shown(Control::connectionLabel); }, kWaitMs));
+        window.showWith([](ParamImage& image) { image.limiter() = image.limiter() + 5; });
+        std::vector<std::pair<TransferMode, TransferResult>> outcomes;
+        QObject::connect(&window.link(), &WindowLink::transferFinished, &window.link(),
+                         [&](TransferMode started, TransferResult result) {
+                             outcomes.emplace_back(started, result);
+                         });
+        // The test ticks the link; the event loop runs only where it says.
+        window.link().findChild<QTimer*>(Control::linkTimer)->stop();
+        LinkEngine& engine = window.link().engine();
+        const auto tickUntilIdle = [&] {
+            for (int t = 0; t < 200; ++t) {
+                QThread::msleep(kTickMs);
+                engine.tick();
+                if (engine.state().transferMode() == TransferMode::Idle)
+                    return true;
+            }
+            return false;
+        };
+
+        window.find<QAction>(Control::verifyItem)->trigger();
+        QVERIFY(tickUntilIdle());
+        QCOMPARE(outcomes.size(), std::size_t(1));
+        QCOMPARE(outcomes[0].second, TransferResult::VerifyError);
+        window.find<QAction>(Control::programItem)->trigger();
+        QCoreApplication::sendPostedEvents(); // the compare's start, queued by the verify's end
+        QVERIFY(tickUntilIdle());
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(outcomes.size(), std::size_t(2));
+        QCOMPARE(outcomes[1], std::pair(TransferMode::Program, TransferResult::Ok));
+        QVERIFY(simulator.requests().contains("0x02"));
         QVERIFY(simulator.stop());
     }
 };

@@ -82,6 +82,9 @@ private slots:
         QCOMPARE(transferRequests(simulator),
                  (QStringList{"0x40", "0x41", "0x42", "0x00", "0x01", "0x02", "0x41", "0x42"}));
         // The backup's read is no read of the window's: the history holds no read entry for it.
+        // (The program's entry waits for the unit's count after it.)
+        QVERIFY(
+            QTest::qWaitFor([] { return History(historyDir()).entries().size() == 2; }, kWaitMs));
         QList<HistoryEvent> events;
         for (const HistoryEntry& entry : History(historyDir()).entries())
             events << entry.event;

@@ -63,8 +63,9 @@ private slots:
         QVERIFY(programmed != read);
 
         const History history(historyDir());
+        // The program's entry waits for the live data after it, which carry the unit's new count.
+        QVERIFY(QTest::qWaitFor([&] { return history.entries().size() == 2; }, kWaitMs));
         const QList<HistoryEntry> entries = history.entries();
-        QCOMPARE(entries.size(), 2);
         QCOMPARE(entries[0].event, HistoryEvent::Programmed);
         QCOMPARE(entries[0].openFile, "/tunes/mine.ign");
         QCOMPARE(keptImage(history, entries[0]), programmed);
@@ -74,18 +75,33 @@ private slots:
         for (const HistoryEntry& entry : entries) {
             QCOMPARE(entry.unit.name, "SIM01");
             QCOMPARE(entry.unit.date, "9.12.2026");
-            // Live data came before each transfer: the unit's count is known.
-            QCOMPARE(entry.unit.programmingCount, 0);
         }
+        // The unit's count as it reported it after each: the program's own store counted.
+        QCOMPARE(entries[0].unit.programmingCount, 1);
+        QCOMPARE(entries[1].unit.programmingCount, 0);
 
-        // A verify keeps nothing. (Its OK gives way to the program's at once.)
-        f.trigger(Control::verifyItem);
-        const LinkEngine& engine = f.window.link().engine();
-        QVERIFY(QTest::qWaitFor([&] { return engine.state().transferMode() == TransferMode::Idle; },
-                                kWaitMs));
-        QCOMPARE(engine.status().statusColour, StatusColour::Normal);
+        // A verify keeps nothing.
+        QVERIFY(runTransfer(f, Control::verifyItem, "Verify:: OK"));
+        QTest::qWait(500);
         QCOMPARE(history.entries().size(), 2);
         QVERIFY(simulator.stop());
+    }
+
+    // A unit that goes before its live data tell the count after a program: the entry is kept
+    // with the count not known, never with the one from before.
+    void programmedWithoutLiveDataAfter() {
+        FlowsFixture f;
+        SimulatorProcess simulator;
+        QVERIFY(simulator.start(kSimulatorPort, {"--seed", "5"}));
+        QVERIFY(connectToSimulator(f));
+        f.programWithoutBackup();
+        const History history(historyDir());
+        QObject::connect(&f.window.link(), &WindowLink::transferSucceeded, &f.window.link(),
+                         [&] { simulator.kill(); });
+        QVERIFY(runTransfer(f, Control::programItem, "Program device:: OK"));
+        QVERIFY(QTest::qWaitFor([&] { return history.entries().size() == 1; }, kWaitMs));
+        QCOMPARE(history.entries()[0].event, HistoryEvent::Programmed);
+        QCOMPARE(history.entries()[0].unit.programmingCount, -1);
     }
 
     // A plain file where the history folder belongs: the read ends OK as ever, and only the

@@ -232,12 +232,20 @@ private slots:
         QCOMPARE(window.find<QProgressBar>(Control::throttleGauge)->value(), 45);
         // 3000 rpm lies on the map: exactly one cell is marked.
         QVERIFY(QTest::qWaitFor([&] { return greenMapCells(window) == 1; }, kWaitMs));
+        QVERIFY(window.find<QLabel>(Control::livePickup1)->autoFillBackground());
 
-        // The unit goes: the connection warning shows and the version warning hides.
+        // The unit goes: the connection warning shows, and nothing it last sent looks live any
+        // more: the live column shows no data, as before the first frame.
         QVERIFY(simulator.stop());
         QVERIFY(QTest::qWaitFor([&] { return window.shown(Control::connectionLabel); }, kWaitMs));
         QVERIFY(!window.shown(Control::versionWarning));
-        QCOMPARE(localizedText(window, Control::liveRpm), "RPM = 3000 "); // the last values stay
+        QVERIFY(!window.shown(Control::dataErrorWarning));
+        QCOMPARE(localizedText(window, Control::liveRpm), "RPM = ---");
+        QCOMPARE(localizedText(window, Control::livePickup1), "Pick-up (CKPS) 1 = ---");
+        QVERIFY(!window.find<QLabel>(Control::livePickup1)->autoFillBackground());
+        QCOMPARE(localizedText(window, Control::programCountLabel), "Number of Programing= ---");
+        QCOMPARE(window.find<QProgressBar>(Control::throttleGauge)->value(), 0);
+        QCOMPARE(greenMapCells(window), 0);
     }
 };
 

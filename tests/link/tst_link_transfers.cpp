@@ -12,6 +12,7 @@
 using namespace varko;
 
 Q_DECLARE_METATYPE(varko::TransferResult)
+Q_DECLARE_METATYPE(varko::TransferMode)
 
 namespace {
 
@@ -177,8 +178,56 @@ private slots:
         QCOMPARE(rig.status().statusText, QString("Verify:: OK"));
     }
 
+    // A transfer begun after a program owns the status line: neither the saving that the program
+    // began nor the program's OK replaces its result, also once the unit has saved. The next
+    // program's saving shows again.
+    void resultAfterAProgramStays_data() {
+        QTest::addColumn<TransferMode>("mode");
+        QTest::addColumn<bool>("sameSet"); // a verify's set: the unit's, or another
+        QTest::addColumn<int>("saving");   // the unit's countdown when the transfer begins
+        QTest::addColumn<QString>("result");
+        QTest::newRow("verify while saving")
+            << TransferMode::Verify << true << 300 << "Verify:: OK";
+        QTest::newRow("verify error while saving")
+            << TransferMode::Verify << false << 300 << "Verify error!";
+        QTest::newRow("verify once saved") << TransferMode::Verify << true << 0 << "Verify:: OK";
+        QTest::newRow("read while saving") << TransferMode::Read << true << 300 << "Verify:: OK";
+    }
+    void resultAfterAProgramStays() {
+        QFETCH(TransferMode, mode);
+        QFETCH(bool, sameSet);
+        QFETCH(int, saving);
+        QFETCH(QString, result);
+        UnitRig rig;
+        rig.image = patternImage(11);
+        rig.engine->startProgram(rig.image);
+        rig.runTransfer();
+        rig.engine->setUnitSavingCount(std::uint16_t(saving));
+        rig.tick();
+        QCOMPARE(rig.status().statusText, saving > 0 ? "Saving:" : "Program device:: OK");
+
+        if (!sameSet)
+            rig.image = patternImage(12);
+        rig.start(mode);
+        QVERIFY(rig.runTransfer() > 0);
+        rig.tick(20); // the unit saves on
+        QCOMPARE(rig.status().statusText, result);
+        rig.engine->setUnitSavingCount(0);
+        rig.tick();
+        QCOMPARE(rig.status().statusText, result);
+        QVERIFY(rig.status().statusVisible);
+        QCOMPARE(rig.status().gaugeMaximum, 2);
+
+        rig.engine->startProgram(patternImage(11));
+        rig.runTransfer();
+        rig.engine->setUnitSavingCount(std::uint16_t(207));
+        rig.tick();
+        QCOMPARE(rig.status().statusText, QString("Saving:"));
+        QCOMPARE(rig.status().gaugePosition, 50);
+    }
+
     // Each ended transfer is named as it was started, though a read and a program end in a
-    // verify, and a verify right after a program still shows the program's OK.
+    // verify.
     void endedTransfersAreNamedAsStarted() {
         UnitRig rig;
         rig.image = patternImage(11);

@@ -162,27 +162,62 @@ private slots:
         QVERIFY(!read.operation);
     }
 
-    // A start replaces the running operation, which ends without a word; what it started is no
-    // longer sent.
+    // A start replaces the running operation, which ends as abandoned once the new transfer has
+    // begun; what it started is no longer sent.
     void startReplacesTheRunningOperation() {
         SessionRig rig;
         Heard read(rig.session->read());
+        TransferStep stepWhenAbandoned = TransferStep::Idle;
+        QObject::connect(read.operation, &UnitOperation::finished, &read.context,
+                         [&] { stepWhenAbandoned = rig.session->engine().state().step; });
         rig.tick();
         rig.tick();
         rig.tick();
         rig.tick(); // the first request is out and answered
         Heard program(rig.session->program(tunedImage()));
         QVERIFY(!read.operation->running());
+        QCOMPARE(read.events, QStringList{"finished"});
+        QCOMPARE(read.results, std::vector<TransferResult>{TransferResult::Abandoned});
+        QCOMPARE(read.unitSets, std::vector<std::optional<ParamImage>>{std::nullopt});
+        QCOMPARE(stepWhenAbandoned, TransferStep::ProgramBlock0);
         QVERIFY(rig.tickUntil([&] { return program.ended(); }));
         QCOMPARE(program.results, std::vector<TransferResult>{TransferResult::Ok});
         QCOMPARE(program.unitSets, std::vector<std::optional<ParamImage>>{std::nullopt});
         QCOMPARE(rig.unit.store(), tunedImage());
-        QVERIFY(read.events.isEmpty());
+        QCOMPARE(read.events, QStringList{"finished"});
         QVERIFY(read.progress.empty()); // nothing of the program's
         runDeferredDeletes();
         QVERIFY(!read.operation);
         QCOMPARE(rig.transferCommands(),
                  (std::vector<std::uint8_t>{0x40, 0x00, 0x01, 0x02, 0x41, 0x42}));
+    }
+
+    // A read replaced while it verifies the set it brought names that set as it ends.
+    void readAbandonedInItsVerifyNamesItsSet() {
+        SessionRig rig;
+        Heard read(rig.session->read());
+        QVERIFY(rig.tickUntil([&] { return !read.arrived.empty(); }));
+        Heard verify(rig.session->verify(rig.unit.store()));
+        QCOMPARE(read.results, std::vector<TransferResult>{TransferResult::Abandoned});
+        QCOMPARE(read.unitSets, std::vector<std::optional<ParamImage>>{rig.unit.store()});
+        QVERIFY(rig.tickUntil([&] { return verify.ended(); }));
+        QCOMPARE(verify.results, std::vector<TransferResult>{TransferResult::Ok});
+    }
+
+    // The unit counts a program's store: from the program's end until the live data after it,
+    // the count the session names is not known, never the one from before.
+    void programCountAfterAProgram() {
+        SessionRig rig;
+        QVERIFY(rig.connect());
+        QCOMPARE(rig.session->unitIdentity().programmingCount, 0);
+        Heard program(rig.session->program(tunedImage()));
+        QVERIFY(rig.tickUntil([&] { return program.ended(); }));
+        QCOMPARE(rig.session->unitIdentity().programmingCount, -1);
+        const auto framesBefore = rig.session->engine().state().framesAccepted;
+        QVERIFY(rig.tickUntil(
+            [&] { return rig.session->engine().state().framesAccepted != framesBefore; }));
+        QCOMPARE(rig.session->unitIdentity().programmingCount, 1);
+        QCOMPARE(rig.session->unitIdentity().name, "SIM01");
     }
 
     // The unit's set as it was goes into the history, named by the unit and the open file, and
@@ -259,8 +294,8 @@ private slots:
             QVERIFY(History(historyDir()).entries().isEmpty());
     }
 
-    // A program started while a backup reads starts its own backup: one set kept, the second
-    // image programmed.
+    // A program started while a backup reads starts its own backup: the first is abandoned, one
+    // set kept, the second image programmed.
     void programStartedWhileABackupReads() {
         SessionRig rig;
         QVERIFY(rig.connect());
@@ -272,7 +307,8 @@ private slots:
         Heard second(rig.session->backupThenProgram(tunedImage(), "second"));
         QVERIFY(rig.tickUntil([&] { return second.ended(); }));
         QCOMPARE(second.events, (QStringList{"kept", "finished"}));
-        QVERIFY(first.events.isEmpty());
+        QCOMPARE(first.events, QStringList{"finished"});
+        QCOMPARE(first.results, std::vector<TransferResult>{TransferResult::Abandoned});
         const QList<HistoryEntry> entries = History(historyDir()).entries();
         QCOMPARE(entries.size(), 1);
         QCOMPARE(entries[0].openFile, "second");
@@ -280,8 +316,8 @@ private slots:
         QCOMPARE(rig.unit.programCount(), 1);
     }
 
-    // A start between the backup's read and the keeping of its set takes its place as well:
-    // nothing is kept, nothing programmed.
+    // A start between the backup's read and the keeping of its set takes its place as well: the
+    // backup is abandoned, nothing is kept, nothing programmed.
     void startAfterTheBackupReadKeepsNothing() {
         SessionRig rig;
         QVERIFY(rig.connect());
@@ -292,7 +328,8 @@ private slots:
         Heard read(rig.session->read());
         QVERIFY(rig.tickUntil([&] { return read.ended(); }));
         QCOMPARE(read.results, std::vector<TransferResult>{TransferResult::Ok});
-        QVERIFY(backup.events.isEmpty());
+        QCOMPARE(backup.events, QStringList{"finished"});
+        QCOMPARE(backup.results, std::vector<TransferResult>{TransferResult::Abandoned});
         QVERIFY(History(historyDir()).entries().isEmpty());
         QCOMPARE(rig.storeRequests(), 0);
     }

@@ -238,8 +238,12 @@ void TestMapWorkbench::parsePasted() {
     }
     QVERIFY(parsed.grid);
     Grid actual;
-    for (const auto& row : parsed.grid->rows)
-        actual.append(QList<int>(row.begin(), row.end()));
+    for (const auto& row : parsed.grid->rows) {
+        QList<int> degrees;
+        for (const PastedValue& value : row)
+            degrees << value.degrees;
+        actual.append(degrees);
+    }
     QCOMPARE(actual, grid);
 }
 
@@ -249,20 +253,27 @@ void TestMapWorkbench::pasteFits_data() {
     QTest::addColumn<Grid>("after"); // at the target's top-left
     QTest::addColumn<int>("written");
     QTest::addColumn<int>("dropped");
+    QTest::addColumn<int>("broughtIntoRange"); // of the written ones
 
     const QString threeByThree = "1\t2\t3\n4\t5\t6\n7\t8\t9\n";
     QTest::newRow("one cell: the map's edge cuts")
-        << threeByThree << rectAt(8, 8, 1, 1) << Grid{{1, 2}, {4, 5}} << 4 << 5;
-    QTest::newRow("one cell: all fits")
-        << threeByThree << rectAt(0, 0, 1, 1) << Grid{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}} << 9 << 0;
+        << threeByThree << rectAt(8, 8, 1, 1) << Grid{{1, 2}, {4, 5}} << 4 << 5 << 0;
+    QTest::newRow("one cell: all fits") << threeByThree << rectAt(0, 0, 1, 1)
+                                        << Grid{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}} << 9 << 0 << 0;
     QTest::newRow("a smaller selection cuts")
         << threeByThree << rectAt(2, 2, 2, 2) << Grid{{1, 2, 30}, {4, 5, 30}, {30, 30, 30}} << 4
-        << 5;
+        << 5 << 0;
     QTest::newRow("a larger selection keeps the rest")
         << "1\t2\n3\t4\n"
-        << rectAt(5, 5, 3, 3) << Grid{{1, 2, 30}, {3, 4, 30}, {30, 30, 30}} << 4 << 0;
+        << rectAt(5, 5, 3, 3) << Grid{{1, 2, 30}, {3, 4, 30}, {30, 30, 30}} << 4 << 0 << 0;
     QTest::newRow("ragged rows") << "1\t2\t3\n4\n"
-                                 << rectAt(0, 0, 2, 2) << Grid{{1, 2, 30}, {4, 30}} << 3 << 1;
+                                 << rectAt(0, 0, 2, 2) << Grid{{1, 2, 30}, {4, 30}} << 3 << 1 << 0;
+    QTest::newRow("outside 0..60")
+        << "-5\t61\t1e300\n60,4\t-0,4\t-0,5\n"
+        << rectAt(0, 0, 2, 3) << Grid{{0, 60, 60}, {60, 0, 0}} << 6 << 0 << 4;
+    QTest::newRow("outside 0..60, left out")
+        << "10\t-5\n70\t20\n"
+        << rectAt(4, 4, 2, 1) << Grid{{10, 30}, {60, 30}} << 2 << 2 << 1;
 }
 
 void TestMapWorkbench::pasteFits() {
@@ -271,6 +282,7 @@ void TestMapWorkbench::pasteFits() {
     QFETCH(Grid, after);
     QFETCH(int, written);
     QFETCH(int, dropped);
+    QFETCH(int, broughtIntoRange);
 
     const ParsedPaste parsed = parsePastedText(text);
     QVERIFY(parsed.grid);
@@ -280,6 +292,7 @@ void TestMapWorkbench::pasteFits() {
     const PasteResult result = pasteGrid(image, *parsed.grid, target);
     QCOMPARE(result.written, written);
     QCOMPARE(result.dropped, dropped);
+    QCOMPARE(result.broughtIntoRange, broughtIntoRange);
     COMPARE_MAPS(image, expected);
 }
 
