@@ -7,6 +7,7 @@
 #include "FlowsFixture.h"
 #include "FullFileSystem.h"
 #include "LogReplay.h"
+#include "NoLogFiles.h"
 #include "PipeWithoutWriter.h"
 #include "SimulatorProcess.h"
 #include "UnitConnection.h"
@@ -343,17 +344,8 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, message);
         FlowsFixture f;
-        QString path = folder_.filePath(kind + ".csv");
-        if (kind == "named pipe") {
-            QVERIFY(makePipeWithoutWriter(path));
-        } else if (kind == "device") {
-            path = "/dev/zero";
-        } else if (kind == "too large") {
-            QFile huge(path); // sparse: holes but for the header
-            QVERIFY(huge.open(QIODevice::WriteOnly));
-            QVERIFY(huge.write(liveCsvHeader(LiveCsvColumns::Recording).toUtf8()) > 0);
-            QVERIFY(huge.resize(kMaxLiveLogSize + 1));
-        }
+        const QString path = makeNoLogFile(kind, folder_.path());
+        QVERIFY(!path.isEmpty());
         LiveReplayDriver& replay = f.window.link().replay();
         f.dialogs.paths << path;
         QVERIFY(returnsByItself(path, [&] {

@@ -1,4 +1,5 @@
 #include "FullFileSystem.h"
+#include "NoLogFiles.h"
 #include "PipeWithoutWriter.h"
 #include "link/LiveDataCsv.h"
 #include "link/LiveRecorder.h"
@@ -55,13 +56,8 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        QString path = dir.filePath("log.csv");
-        if (kind == "folder")
-            QVERIFY(QDir().mkdir(path));
-        else if (kind == "device")
-            path = "/dev/zero"; // endless: read as it is, it would fill the memory
-        else if (kind == "named pipe")
-            QVERIFY(makePipeWithoutWriter(path));
+        const QString path = makeNoLogFile(kind, dir.path());
+        QVERIFY(!path.isEmpty());
         LiveLogFile file;
         QVERIFY(returnsByItself(path, [&] { file = readLiveLogFile(path); }));
         QVERIFY(!file.log.isLiveLog);
@@ -72,12 +68,8 @@ private slots:
     // Refused as it is opened, before a byte is read: the file here is sparse, all of it holes.
     void logLargerThanTheLimit() {
         QTemporaryDir dir;
-        const QString path = dir.filePath("huge.csv");
-        QFile huge(path);
-        QVERIFY(huge.open(QIODevice::WriteOnly));
-        QVERIFY(huge.write((liveCsvHeader(LiveCsvColumns::Recording) + '\n').toUtf8()) > 0);
-        QVERIFY(huge.resize(kMaxLiveLogSize + 1));
-        huge.close();
+        const QString path = makeNoLogFile("too large", dir.path());
+        QVERIFY(!path.isEmpty());
         LiveLogProgress progress;
         const LiveLogFile file = readLiveLogFile(path, &progress);
         QVERIFY(file.refusal.tooLarge);
