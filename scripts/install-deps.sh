@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need; does nothing when all are there.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang lld qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev
-          fonts-dejavu-core cups printer-driver-cups-pdf poppler-utils
+packages=(cmake ninja-build g++ clang lld qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
+          libcups2-dev fonts-dejavu-core cups printer-driver-cups-pdf poppler-utils
           help2man dpkg-dev desktop-file-utils appstream lintian man-db shared-mime-info)
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include "ui/ControlTables.h"
 #include "ui/FormBinder.h"
 #include "ui/MapCellGrid.h"
+#include "ui/QtTexts.h"
 #include "ui/Texts.h"
 #include "ui/WindowBuilder.h"
 
@@ -16,7 +17,8 @@
 
 using namespace varko;
 
-WindowParts::WindowParts(QMainWindow& window) : window_(window), document_(new Document(&window)) {
+WindowParts::WindowParts(QMainWindow& window)
+    : window_(window), document_(new Document(&window)), qtTexts_(new QtTexts(&window)) {
     buildMainWindow(&window, ui);
     buildControlTables(&window, ui);
     // Before the form follows the language: new list texts may leave a list without its
@@ -39,6 +41,8 @@ void WindowParts::applyTexts() {
     const Language language = document_->language();
     // The group unticks the others.
     ui.menu.languages[columnOf(language)]->setChecked(true);
+    // Without Qt's translation its own texts stay English: not worth a word at every change.
+    qtTexts_->use(language);
     ::applyTexts(&window_, language);
     ui.mapCells->setHintTexts(mapText(MapText::MovingHint, language),
                               mapText(MapText::TimeAtCell, language));

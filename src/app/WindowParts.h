@@ -11,6 +11,7 @@
 #include <memory>
 
 class FormBinder;
+class QtTexts;
 class QMainWindow;
 class WindowLink;
 namespace varko {
@@ -45,6 +46,7 @@ private:
     QMainWindow& window_;
     varko::Document* document_;
     FormBinder* form_ = nullptr;
+    QtTexts* qtTexts_;
     // A child of the window as the other parts are, but gone with these parts, before the window
     // deletes its children: its session works on the document's settings until it ends.
     std::unique_ptr<WindowLink> link_;

@@ -11,8 +11,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace varko;
@@ -51,6 +53,7 @@ private slots:
         QTest::addColumn<QString>("pickupLive");
         QTest::addColumn<QString>("killSwitchLive");
         QTest::addColumn<QString>("programCountLive");
+        QTest::addColumn<QString>("qtCancel"); // Qt's own, as in every message box
         QTest::newRow("English") << varko::Language::English << "Programming of VARKO unit"
                                  << "&File"
                                  << "Classic (1 lobe, 1 or 2 pick-up) "
@@ -58,7 +61,8 @@ private slots:
                                  << "Advance 1 = --- [°]"
                                  << "Pick-up (CKPS) 2 = ---"
                                  << "Kill switch: ---"
-                                 << "Number of Programing= ---";
+                                 << "Number of Programing= ---"
+                                 << "Cancel";
         QTest::newRow("German") << varko::Language::German << "Programmierung der VARKO Zündbox"
                                 << "&Datei"
                                 << "Klassisch (1 Leitst. 1 od. 2 Geber)"
@@ -66,7 +70,8 @@ private slots:
                                 << "Vorzündung 1 = --- [°]"
                                 << "Geber(CKPS) 2 = ---"
                                 << "Not Aus: ---"
-                                << "Programmierungsanzahl= ---";
+                                << "Programmierungsanzahl= ---"
+                                << "Abbrechen";
         QTest::newRow("French") << varko::Language::French << "Programation de VARKO unité"
                                 << "&Fichier"
                                 << "Classique (1 lobe, 1 or 2 pick-up) "
@@ -74,7 +79,8 @@ private slots:
                                 << "Avance 1 = --- [°]"
                                 << "Capteur(CKPS) 2 = ---"
                                 << "Interrupteur de sécurité: ---"
-                                << "Nombre de programmations= ---";
+                                << "Nombre de programmations= ---"
+                                << "Annuler";
         QTest::newRow("Czech") << varko::Language::Czech << "Programování jednotky VARKO"
                                << "&Soubor"
                                << "Klasika (1 výstupek, 1 nebo 2 snimače)"
@@ -82,7 +88,8 @@ private slots:
                                << "Předstih 1 = --- [°]"
                                << "Snímač (CKPS) 2 = ---"
                                << "Kill switch: ---"
-                               << "Počet programování= ---";
+                               << "Počet programování= ---"
+                               << "Zrušit";
     }
     void switchRewritesTheWindow() {
         QFETCH(varko::Language, language);
@@ -94,6 +101,7 @@ private slots:
         QFETCH(QString, pickupLive);
         QFETCH(QString, killSwitchLive);
         QFETCH(QString, programCountLive);
+        QFETCH(QString, qtCancel);
         FlowsFixture f;
         QVERIFY(!f.window.find(Control::connectionLabel)->isHidden());
         f.trigger(kLanguageItems[(columnOf(language) + 1) % kLanguageCount]);
@@ -109,6 +117,8 @@ private slots:
         QCOMPARE(labelText(f, Control::livePickup2), pickupLive);
         QCOMPARE(labelText(f, Control::liveKillSwitch), killSwitchLive);
         QCOMPARE(labelText(f, Control::programCountLabel), programCountLive);
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text().remove('&'), qtCancel);
     }
 
     void exactlyOneCheckMark() {
