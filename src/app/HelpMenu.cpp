@@ -23,8 +23,13 @@ HelpMenu::HelpMenu(QMainWindow& window, MainWindowUi& ui, const Document& docume
 void HelpMenu::openManual() {
     const Language language = document_.language();
     const QString path = findManual(messageText(Msg::manualFile, language));
-    if (path.isEmpty() || !DocumentOpener::current().open(path))
+    const auto cannotOpen = [this, language] {
         MessageBoxes::current().inform(&window_, messageText(Msg::manualOpenError, language));
+    };
+    if (path.isEmpty())
+        cannotOpen();
+    else
+        DocumentOpener::current().open(path, this, cannotOpen);
 }
 
 void HelpMenu::showAboutBox() {

@@ -134,6 +134,42 @@ private slots:
         }
         QDir::setCurrent(previous);
     }
+
+    // The desktop's opener, xdg-open, says by its exit status whether a viewer shows the file:
+    // one that cannot is a failure, as is no xdg-open at all. Here a script stands in for it.
+    void desktopSaysWhetherItShowsTheFile_data() {
+        QTest::addColumn<QString>("opener"); // the script's body; empty: no xdg-open
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("a viewer shows it") << ": >\"$0.ran\"; exit 0" << false;
+        QTest::newRow("no viewer for it") << ": >\"$0.ran\"; exit 3" << true;
+        QTest::newRow("no xdg-open") << QString() << true;
+    }
+    void desktopSaysWhetherItShowsTheFile() {
+        QFETCH(QString, opener);
+        QFETCH(bool, fails);
+        QTemporaryDir bin;
+        const QString script = bin.filePath("xdg-open");
+        if (!opener.isEmpty()) {
+            QFile file(script);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.write(("#!/bin/sh\n" + opener + "\n").toUtf8()) > 0);
+            file.close();
+            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        bool failed = false;
+        QObject context;
+        desktopDocumentOpener().open("/manual.pdf", &context, [&] { failed = true; });
+        qputenv("PATH", path);
+        if (fails) {
+            QTRY_VERIFY(failed);
+        } else {
+            QTRY_VERIFY(QFile::exists(script + ".ran"));
+            QTest::qWait(300); // the time its exit status takes to arrive
+            QVERIFY(!failed);
+        }
+    }
 };
 
 QTEST_MAIN(TestHelpContents)
