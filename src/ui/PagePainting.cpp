@@ -44,20 +44,23 @@ bool paintPages(QPagedPaintDevice& device, const QList<QPicture>& pages) {
 }
 
 bool writePdfFile(const QString& path, const QList<QPicture>& pages, QString* reason) {
-    // Drawn whole in memory first; the file is then replaced, by the checked writer, only once
-    // every byte is on the disk.
+    // Drawn whole into memory, never into a file: the file is then replaced by the checked
+    // writer, only once every byte is on the disk.
+    const auto fail = [reason](const QString& why) {
+        if (reason != nullptr)
+            *reason = why;
+        return false;
+    };
     QBuffer document;
-    document.open(QIODevice::WriteOnly);
+    if (!document.open(QIODevice::WriteOnly))
+        return fail(document.errorString());
     {
         QPdfWriter writer(&document);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
         writer.setCreator(QStringLiteral("VARKO Tool"));
-        if (!paintPages(writer, pages)) {
-            if (reason != nullptr)
-                *reason = QStringLiteral("The pages could not be drawn");
-            return false;
-        }
+        if (!paintPages(writer, pages))
+            return fail(QStringLiteral("The pages could not be drawn"));
     }
     return varko::replaceFile(path, document.data(), varko::MissingFolder::Fail, reason);
 }
